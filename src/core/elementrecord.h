@@ -1,0 +1,32 @@
+#pragma once
+#include <cstddef>
+#include <string>
+
+namespace tarnel {
+
+// The payload of the outline's notifications: an image source, an applet file name or a
+// link URL, and the byte index of the "<" of its tag in the page text.
+struct ElementRecord
+{
+    std::string value;
+    std::size_t index = 0;
+
+    bool operator==(const ElementRecord &) const = default;
+};
+
+// Update hints the views exchange through the document.
+enum Hint : int {
+    HintNone = 0,
+    HintAddImage = 3,
+    HintAddLink = 4,
+    HintAddApplet = 5,
+    HintEditImage = 6,
+    HintEditLink = 7,
+    HintEditApplet = 8,
+    HintClearImages = 11,
+    HintClearLinks = 12,
+    HintClearApplets = 13,
+    HintSourceClosed = 14,
+};
+
+} // namespace tarnel

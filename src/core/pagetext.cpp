@@ -1,0 +1,140 @@
+#include "pagetext.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace tarnel {
+
+std::string StartingPageText()
+{
+    return "<TITLE> Quillos </TITLE>\n"
+           "<META name=\"description\" content=\"\">\n"
+           "<META name=\"keywords\" content=\"\">\n"
+           "<META name=\"generator\" content=\"QUILLO Editor\">\n"
+           "<HTML>\n"
+           "<BODY>\n"
+           "\n"
+           "</BODY>\n"
+           "</HTML>";
+}
+
+LineBreak PrevailingLineBreak(std::string_view text, LineBreak fallback)
+{
+    std::size_t crlf = 0, lf = 0, cr = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            if (i + 1 < text.size() && text[i + 1] == '\n') {
+                ++crlf;
+                ++i;
+            } else {
+                ++cr;
+            }
+        } else if (text[i] == '\n') {
+            ++lf;
+        }
+    }
+    if (crlf == 0 && lf == 0 && cr == 0)
+        return fallback;
+    if (crlf >= lf && crlf >= cr)
+        return LineBreak::CrLf;
+    return lf >= cr ? LineBreak::Lf : LineBreak::Cr;
+}
+
+std::string_view LineBreakText(LineBreak lineBreak)
+{
+    switch (lineBreak) {
+    case LineBreak::CrLf:
+        return "\r\n";
+    case LineBreak::Cr:
+        return "\r";
+    case LineBreak::Lf:
+        break;
+    }
+    return "\n";
+}
+
+std::string WithLineBreaks(std::string_view snippet, LineBreak lineBreak)
+{
+    const std::string_view eol = LineBreakText(lineBreak);
+    std::string out;
+    out.reserve(snippet.size() + std::count(snippet.begin(), snippet.end(), '\n'));
+    for (char c : snippet) {
+        if (c == '\n')
+            out += eol;
+        else
+            out += c;
+    }
+    return out;
+}
+
+std::optional<std::size_t> FindBodyEnd(std::string_view text)
+{
+    static constexpr std::string_view needle = "</body";
+    if (text.size() < needle.size())
+        return std::nullopt;
+    for (std::size_t i = 0; i + needle.size() <= text.size(); ++i) {
+        if (text[i] != '<')
+            continue;
+        bool match = true;
+        for (std::size_t k = 1; k < needle.size() && match; ++k)
+            match = std::tolower(static_cast<unsigned char>(text[i + k])) == needle[k];
+        if (match)
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::size_t BeforeBodyEndPosition(std::string_view text)
+{
+    const auto p = FindBodyEnd(text);
+    if (!p || *p == 0)
+        return 0;
+    // A caret cannot stand between the CR and LF of one line break: step over both.
+    if (*p >= 2 && text[*p - 1] == '\n' && text[*p - 2] == '\r')
+        return *p - 2;
+    return *p - 1;
+}
+
+bool IsValidUtf8(std::string_view text)
+{
+    const auto *s = reinterpret_cast<const unsigned char *>(text.data());
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    while (i < n) {
+        const unsigned char c = s[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t len;
+        unsigned char lo = 0x80, hi = 0xBF;
+        if (c >= 0xC2 && c <= 0xDF) {
+            len = 2;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            len = 3;
+            if (c == 0xE0)
+                lo = 0xA0;
+            else if (c == 0xED)
+                hi = 0x9F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            len = 4;
+            if (c == 0xF0)
+                lo = 0x90;
+            else if (c == 0xF4)
+                hi = 0x8F;
+        } else {
+            return false;
+        }
+        if (i + len > n)
+            return false;
+        if (s[i + 1] < lo || s[i + 1] > hi)
+            return false;
+        for (std::size_t k = 2; k < len; ++k)
+            if (s[i + k] < 0x80 || s[i + k] > 0xBF)
+                return false;
+        i += len;
+    }
+    return true;
+}
+
+} // namespace tarnel

@@ -1,0 +1,33 @@
+#pragma once
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tarnel {
+
+// The text a new page starts with: nine lines separated by single line feeds.
+std::string StartingPageText();
+
+enum class LineBreak { CrLf, Lf, Cr };
+
+// The line break a page mostly uses; `fallback` when it has none.
+LineBreak PrevailingLineBreak(std::string_view text, LineBreak fallback = LineBreak::CrLf);
+
+std::string_view LineBreakText(LineBreak lineBreak);
+
+// A snippet's line feeds rewritten as the document's own line break.
+std::string WithLineBreaks(std::string_view snippet, LineBreak lineBreak);
+
+// Index of the first "</BODY", compared without regard to case.
+std::optional<std::size_t> FindBodyEnd(std::string_view text);
+
+// Where an insertion "before the body's end" goes: one character (one line break when the
+// body end follows one) before the first "</BODY", or 0 when there is none or it is at 0.
+std::size_t BeforeBodyEndPosition(std::string_view text);
+
+// True when the bytes are well-formed UTF-8 (shown as UTF-8; anything else one byte a
+// character so that every byte survives a load and save).
+bool IsValidUtf8(std::string_view text);
+
+} // namespace tarnel

@@ -1,0 +1,65 @@
+#include "pagetext.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarnel;
+
+TEST(PageText, StartingPageHasNineLinesAndNoFinalBreak)
+{
+    const std::string text = StartingPageText();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 8);
+    EXPECT_EQ(text.substr(0, 24), "<TITLE> Quillos </TITLE>");
+    EXPECT_EQ(text.substr(text.size() - 7), "</HTML>");
+    EXPECT_NE(text.find("<META name=\"generator\" content=\"QUILLO Editor\">\n"), std::string::npos);
+}
+
+struct BodyEndCase
+{
+    const char *name;
+    std::string text;
+    std::size_t expected;
+};
+
+TEST(PageText, BeforeBodyEndPosition)
+{
+    const BodyEndCase cases[] = {
+        {"no closing body tag", "<P>hello</P>", 0},
+        {"closing body at the very start", "</BODY>", 0},
+        {"one before </BODY>", "ab</BODY>", 1},
+        {"lower case counts", "<BODY>\n\n</body>", 7},
+        {"first of two in any case", "x\n</body>\n</BODY>", 1},
+        {"CR LF is stepped over whole", "<BODY>\r\n\r\n</BODY>", 8},
+        {"empty text", "", 0},
+        {"partial tag is not a match", "</BOD", 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(BeforeBodyEndPosition(c.text), c.expected) << c.name;
+}
+
+TEST(PageText, PrevailingLineBreakAndConversion)
+{
+    EXPECT_EQ(PrevailingLineBreak("a\r\nb\r\nc\n"), LineBreak::CrLf);
+    EXPECT_EQ(PrevailingLineBreak("a\nb\nc\r\n"), LineBreak::Lf);
+    EXPECT_EQ(PrevailingLineBreak("a\rb\rc"), LineBreak::Cr);
+    EXPECT_EQ(PrevailingLineBreak("no breaks", LineBreak::Lf), LineBreak::Lf);
+    EXPECT_EQ(WithLineBreaks("<UL>\n<LI>\n", LineBreak::CrLf), "<UL>\r\n<LI>\r\n");
+    EXPECT_EQ(WithLineBreaks("<UL>\n", LineBreak::Lf), "<UL>\n");
+    EXPECT_EQ(WithLineBreaks("a\nb", LineBreak::Cr), "a\rb");
+}
+
+TEST(PageText, Utf8Validity)
+{
+    const std::pair<std::string, bool> cases[] = {
+        {"plain ascii", true},
+        {"caf\xc3\xa9", true},
+        {"\xe2\x82\xac euro", true},
+        {"\xf0\x9f\x98\x80", true},
+        {"caf\xe9 latin-1", false},
+        {"\xc3", false},
+        {"\xc0\xaf overlong", false},
+        {"\xed\xa0\x80 surrogate", false},
+        {std::string("zero\0byte", 9), true},
+    };
+    for (const auto &[text, valid] : cases)
+        EXPECT_EQ(IsValidUtf8(text), valid) << text;
+}
