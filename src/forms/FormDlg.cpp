@@ -1,0 +1,169 @@
+#include "FormDlg.h"
+
+#include "filepaths.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+CFormDlg::CFormDlg(const QString &caption, QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowTitle(caption);
+    setModal(true);
+    m_body = new QVBoxLayout(this);
+    m_grid = new QGridLayout;
+    m_body->addLayout(m_grid);
+
+    m_buttonRow = new QWidget(this);
+    auto *buttons = new QHBoxLayout(m_buttonRow);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->addStretch();
+    m_ok = new QPushButton(tr("OK"), m_buttonRow);
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(tr("Cancel"), m_buttonRow);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    m_body->addStretch();
+    m_body->addWidget(m_buttonRow);
+    connect(m_ok, &QPushButton::clicked, this, &CFormDlg::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &CFormDlg::reject);
+}
+
+void CFormDlg::accept()
+{
+    readFields();
+    if (const auto message = validate()) {
+        QMessageBox::warning(this, QStringLiteral("Editor"), qtext(*message));
+        return;
+    }
+    cancelled = false;
+    QDialog::accept();
+}
+
+void CFormDlg::reject()
+{
+    cancelled = true;
+    QDialog::reject();
+}
+
+void CFormDlg::fillList(QComboBox *list, QStringList entries, bool editable)
+{
+    std::stable_sort(entries.begin(), entries.end(), [](const QString &a, const QString &b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    list->clear();
+    list->setEditable(editable);
+    list->addItems(entries);
+    list->setCurrentIndex(-1);
+    if (editable)
+        list->setEditText(QString());
+}
+
+void CFormDlg::selectByPrefix(QComboBox *list, const QString &text)
+{
+    if (text.isEmpty()) {
+        list->setCurrentIndex(-1);
+        if (list->isEditable())
+            list->setEditText(QString());
+        return;
+    }
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->itemText(i).startsWith(text, Qt::CaseInsensitive)) {
+            list->setCurrentIndex(i);
+            return;
+        }
+    }
+    list->setCurrentIndex(-1);
+    if (list->isEditable())
+        list->setEditText(text);
+}
+
+std::string CFormDlg::text(const QLineEdit *edit)
+{
+    return edit->text().toStdString();
+}
+
+std::string CFormDlg::text(const QComboBox *list)
+{
+    return list->currentText().toStdString();
+}
+
+std::optional<QString> CFormDlg::chooseFile(const char *filterPairs)
+{
+    const QString filter = qtext(tarnel::ConvertFileFilter(filterPairs));
+    const QString startDir = m_pagePath.isEmpty() ? QString() : QFileInfo(m_pagePath).path();
+    const QString chosen = QFileDialog::getOpenFileName(this, tr("Open"), startDir, filter);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
+}
+
+QLineEdit *CFormDlg::addTextRow(const QString &label, QGridLayout *into)
+{
+    QGridLayout *layout = into ? into : m_grid;
+    const int row = layout->rowCount();
+    auto *edit = new QLineEdit(this);
+    auto *caption = new QLabel(label, this);
+    caption->setBuddy(edit);
+    layout->addWidget(caption, row, 0);
+    layout->addWidget(edit, row, 1);
+    return edit;
+}
+
+QComboBox *CFormDlg::addListRow(const QString &label, const QStringList &entries, bool editable,
+                                QGridLayout *into)
+{
+    QGridLayout *layout = into ? into : m_grid;
+    const int row = layout->rowCount();
+    auto *list = new QComboBox(this);
+    fillList(list, entries, editable);
+    auto *caption = new QLabel(label, this);
+    caption->setBuddy(list);
+    layout->addWidget(caption, row, 0);
+    layout->addWidget(list, row, 1);
+    return list;
+}
+
+QLineEdit *CFormDlg::addBrowseRow(const QString &label, const char *filterPairs,
+                                  QGridLayout *into)
+{
+    QGridLayout *layout = into ? into : m_grid;
+    QLineEdit *edit = addTextRow(label, layout);
+    const int row = layout->rowCount() - 1;
+    layout->addWidget(addBrowseButton(edit, filterPairs), row, 2);
+    return edit;
+}
+
+QPushButton *CFormDlg::addBrowseButton(QLineEdit *field, const char *filterPairs)
+{
+    auto *button = new QPushButton(QStringLiteral("..."), this);
+    button->setAutoDefault(false);
+    button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
+    connect(button, &QPushButton::clicked, this, [this, field, filterPairs] {
+        if (const auto chosen = chooseFile(filterPairs)) {
+            field->setText(qtext(tarnel::BrowsedPath(m_pagePath.toStdString(),
+                                                     chosen->toStdString())));
+            emit fileBrowsed(field, *chosen);
+        }
+    });
+    return button;
+}
+
+QPushButton *CFormDlg::addButton(const QString &caption)
+{
+    auto *button = new QPushButton(caption, m_buttonRow);
+    button->setAutoDefault(false);
+    auto *buttons = static_cast<QHBoxLayout *>(m_buttonRow->layout());
+    buttons->insertWidget(buttons->indexOf(m_cancel), button);
+    return button;
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+#include <optional>
+#include <string>
+
+class QComboBox;
+class QGridLayout;
+class QLineEdit;
+class QPushButton;
+class QVBoxLayout;
+class QWidget;
+
+// What every Insert form shares: OK reads the inputs and validates (a failed validation
+// shows its message and keeps the form open as it was), Cancel/Escape/close box set
+// `cancelled`, browse buttons, and pick-only or editable drop-down lists kept sorted.
+// A form reads its widgets into a core fields struct; the HTML rules live in the core.
+class CFormDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit CFormDlg(const QString &caption, QWidget *parent = nullptr);
+
+    // True only when the form was closed by Cancel, Escape or its close box.
+    bool cancelled = false;
+
+    // The saved page's path (empty for a page never saved): browsed files in its folder
+    // are written relative to it.
+    void setPagePath(const QString &pagePath) { m_pagePath = pagePath; }
+    QString pagePath() const { return m_pagePath; }
+
+    void accept() override;
+    void reject() override;
+
+    // Fills a drop-down with fixed entries shown in sorted order (case-insensitive).
+    static void fillList(QComboBox *list, QStringList entries, bool editable);
+    // Shows the first entry that begins with `text` (any case); an editable list that has
+    // none shows the text itself; an empty text shows nothing selected.
+    static void selectByPrefix(QComboBox *list, const QString &text);
+    static std::string text(const QLineEdit *edit);
+    static std::string text(const QComboBox *list);
+    static QString qtext(const std::string &s) { return QString::fromStdString(s); }
+
+    // Runs the file chooser; a cancelled chooser returns nothing and leaves the field alone.
+    std::optional<QString> chooseFile(const char *filterPairs);
+
+signals:
+    // Emitted after a browse button wrote a chosen file into its field.
+    void fileBrowsed(QLineEdit *field, const QString &chosenFullPath);
+
+protected:
+    // Copies the inputs into the form's fields (OK only).
+    virtual void readFields() = 0;
+    // The message of the first missing required field, or nothing when the fields are fine.
+    virtual std::optional<std::string> validate() const { return std::nullopt; }
+
+    // Layout helpers for forms built in code.
+    QGridLayout *grid() const { return m_grid; }
+    QVBoxLayout *body() const { return m_body; }
+    QLineEdit *addTextRow(const QString &label, QGridLayout *into = nullptr);
+    QComboBox *addListRow(const QString &label, const QStringList &entries, bool editable,
+                          QGridLayout *into = nullptr);
+    // A text row with a "..." button beside it that fills the field from the file chooser.
+    QLineEdit *addBrowseRow(const QString &label, const char *filterPairs,
+                            QGridLayout *into = nullptr);
+    QPushButton *addBrowseButton(QLineEdit *field, const char *filterPairs);
+    QPushButton *okButton() const { return m_ok; }
+    QPushButton *cancelButton() const { return m_cancel; }
+    // Adds an extra button before Cancel (e.g. "Add New Control").
+    QPushButton *addButton(const QString &caption);
+
+private:
+    QString m_pagePath;
+    QVBoxLayout *m_body = nullptr;
+    QGridLayout *m_grid = nullptr;
+    QWidget *m_buttonRow = nullptr;
+    QPushButton *m_ok = nullptr;
+    QPushButton *m_cancel = nullptr;
+};
