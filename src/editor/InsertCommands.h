@@ -1,0 +1,35 @@
+#pragma once
+
+class CTarnelView;
+
+// The Insert menu's handlers. Each runs its form modally over the view's window, builds the
+// element from the form's fields in the core and hands the text to CTarnelView::InsertSnippet.
+// They are free functions grouped by form family so each family lives in its own file.
+namespace insertcmd {
+
+using Handler = void (*)(CTarnelView &view);
+
+// The handler of an Insert command id, or nullptr when the id is not an Insert command.
+Handler find(int commandId);
+
+// InsertCommandsBasic.cpp: image, background, sound, link, applet.
+void image(CTarnelView &view);
+void background(CTarnelView &view);
+void sound(CTarnelView &view);
+void link(CTarnelView &view);
+void applet(CTarnelView &view);
+
+// InsertCommandsLayout.cpp: marquee, meta, frames, tables, lists.
+void marquee(CTarnelView &view);
+void meta(CTarnelView &view);
+void frames(CTarnelView &view);
+void tables(CTarnelView &view);
+void orderedList(CTarnelView &view);
+void unorderedList(CTarnelView &view);
+void definitionList(CTarnelView &view);
+
+// InsertCommandsText.cpp: form controls and formatted text.
+void controls(CTarnelView &view);
+void formattedText(CTarnelView &view);
+
+} // namespace insertcmd
