@@ -121,6 +121,7 @@ TEST(Scanner, NothingInCommentsScriptsAndOtherTextContent)
          {{"b", 25}}},
         {"--!> ends a comment", "<!-- x --!><img src=d>", {{"d", 11}}},
         {"<!--> is a whole empty comment", "<!--><img src=e>", {{"e", 5}}},
+        {"<!---> is one too", "<!---><img src=e>", {{"e", 6}}},
         {"an unclosed comment runs to the end", "<!-- <img src=a>", {}},
         {"conditional comment",
          R"(<!--[if IE]><img src="ie.gif"><![endif]--><img src=f>)",
