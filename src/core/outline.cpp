@@ -100,7 +100,7 @@ std::optional<ElementRecord> OutlineModel::Entry(OutlineCategory category, std::
     return entries[row];
 }
 
-OutlineDiff DiffOutline(const OutlineModel &current, PageElements scan)
+OutlineDiff DiffOutline(const OutlineModel &current, PageElements &scan)
 {
     OutlineDiff diff;
     const std::pair<OutlineCategory, std::vector<ElementRecord> *> scanned[] = {

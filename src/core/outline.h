@@ -58,7 +58,9 @@ struct OutlineDiff
     bool Changed() const { return !changes.empty(); }
 };
 
-OutlineDiff DiffOutline(const OutlineModel &current, PageElements scan);
+// Takes the entries of changed categories out of `scan`; unchanged lists stay in it, so a
+// caller that keeps `scan` between rescans reuses their memory.
+OutlineDiff DiffOutline(const OutlineModel &current, PageElements &scan);
 
 // One notification to send through the document: a clear hint (no record) or an add hint.
 struct OutlineNotification

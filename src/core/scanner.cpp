@@ -19,11 +19,6 @@ bool IsAsciiLetter(char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-char LowerAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
-}
-
 std::size_t Find(std::string_view text, char c, std::size_t from)
 {
     if (from >= text.size())
@@ -105,14 +100,24 @@ bool StartsWithNoCase(std::string_view text, std::size_t at, std::string_view pr
 // Elements whose content a browser reads as text, so tags in it are no tags.
 bool IsRawTextElement(std::string_view name)
 {
-    static constexpr std::array<std::string_view, 9> names = {"script",  "style",    "textarea",
-                                                              "title",   "xmp",      "iframe",
-                                                              "noembed", "noframes", "plaintext"};
-    for (const auto candidate : names) {
-        if (EqualsNoCase(name, candidate))
-            return true;
+    if (name.size() < 3 || name.size() > 9)
+        return false;
+    switch (LowerAscii(name[0])) {
+    case 's':
+        return EqualsNoCase(name, "script") || EqualsNoCase(name, "style");
+    case 't':
+        return EqualsNoCase(name, "textarea") || EqualsNoCase(name, "title");
+    case 'x':
+        return EqualsNoCase(name, "xmp");
+    case 'i':
+        return EqualsNoCase(name, "iframe");
+    case 'n':
+        return EqualsNoCase(name, "noembed") || EqualsNoCase(name, "noframes");
+    case 'p':
+        return EqualsNoCase(name, "plaintext");
+    default:
+        return false;
     }
-    return false;
 }
 
 // The comment opened by "<!--" at `at` ends at the first "-->" or "--!>"; "<!-->" and
@@ -144,17 +149,6 @@ std::size_t BogusCommentEnd(std::string_view text, std::size_t at)
 }
 
 } // namespace
-
-bool EqualsNoCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i]))
-            return false;
-    }
-    return true;
-}
 
 std::string_view TagName(std::string_view text, std::size_t tagStart)
 {
@@ -268,8 +262,10 @@ std::optional<TagToken> TagCursor::Next()
         const char next = m_text[at + 1];
         const bool endTag = next == '/' && at + 2 < n && IsAsciiLetter(m_text[at + 2]);
         if (IsAsciiLetter(next) || endTag) {
-            const std::string_view name = TagName(m_text, at);
-            const std::size_t end = TagEnd(m_text, at);
+            const std::size_t nameBegin = at + (endTag ? 2 : 1);
+            const std::size_t nameEnd = NameEnd(m_text, nameBegin);
+            const std::string_view name = m_text.substr(nameBegin, nameEnd - nameBegin);
+            const std::size_t end = WalkAttributes(m_text, nameEnd, [](const TagAttribute &) {});
             if (end == NoTagEnd) {
                 m_pos = n;
                 break;
@@ -324,14 +320,23 @@ std::optional<TextRange> LinkElementRange(std::string_view text, std::size_t lin
 PageElements ScanElements(std::string_view text)
 {
     PageElements elements;
+    ScanElements(text, elements);
+    return elements;
+}
+
+void ScanElements(std::string_view text, PageElements &elements)
+{
+    elements.images.clear();
+    elements.applets.clear();
+    elements.links.clear();
     TagCursor cursor(text);
     while (const auto tag = cursor.Next()) {
         if (tag->isEndTag)
             continue;
         const std::string_view name = tag->name;
-        const bool image = EqualsNoCase(name, "img");
-        const bool applet = !image && EqualsNoCase(name, "applet");
-        const bool link = !image && !applet && EqualsNoCase(name, "a");
+        const bool image = name.size() == 3 && EqualsNoCase(name, "img");
+        const bool applet = name.size() == 6 && EqualsNoCase(name, "applet");
+        const bool link = name.size() == 1 && LowerAscii(name[0]) == 'a';
         if (!image && !applet && !link)
             continue;
         const std::string_view wanted = image ? "src" : applet ? "code" : "href";
@@ -353,7 +358,6 @@ PageElements ScanElements(std::string_view text)
         auto &list = image ? elements.images : applet ? elements.applets : elements.links;
         list.push_back(ElementRecord{DecodeAttributeValue(listed), tag->begin});
     }
-    return elements;
 }
 
 std::vector<ElementRecord> ScanImages(std::string_view text)

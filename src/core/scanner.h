@@ -58,7 +58,21 @@ private:
     std::string_view m_rawTextName; // set after a SCRIPT, STYLE, ... start tag
 };
 
-bool EqualsNoCase(std::string_view a, std::string_view b);
+inline char LowerAscii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
+inline bool EqualsNoCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (LowerAscii(a[i]) != LowerAscii(b[i]))
+            return false;
+    }
+    return true;
+}
 
 // One past the ">" that closes the tag whose "<" is at `tagStart`: the first ">" outside a
 // quoted attribute value. NoTagEnd when the text ends first (a browser drops such a tag).
@@ -99,6 +113,9 @@ struct PageElements
 
 // All three lists in one pass over the text.
 PageElements ScanElements(std::string_view text);
+// The same into lists kept from an earlier scan: a rescan that reuses their memory is
+// several times faster on a large page.
+void ScanElements(std::string_view text, PageElements &elements);
 
 std::vector<ElementRecord> ScanImages(std::string_view text);
 std::vector<ElementRecord> ScanApplets(std::string_view text);

@@ -10,7 +10,8 @@ namespace {
 OutlineModel ModelShowing(const std::string &text)
 {
     OutlineModel model;
-    for (const auto &n : NotificationsFor(DiffOutline(model, ScanElements(text))))
+    PageElements scan = ScanElements(text);
+    for (const auto &n : NotificationsFor(DiffOutline(model, scan)))
         model.Apply(n.hint, n.record ? &*n.record : nullptr);
     return model;
 }
@@ -61,11 +62,14 @@ TEST(Outline, RescanOfAnUnchangedPageChangesNothing)
 {
     const std::string text = R"(<IMG SRC="a.gif"><A HREF="x.htm">x</A><APPLET CODE="C.class">)";
     const OutlineModel model = ModelShowing(text);
-    const OutlineDiff diff = DiffOutline(model, ScanElements(text));
+    PageElements scan = ScanElements(text);
+    const OutlineDiff diff = DiffOutline(model, scan);
     EXPECT_FALSE(diff.Changed());
     EXPECT_TRUE(NotificationsFor(diff).empty());
+    EXPECT_EQ(scan.images.size(), 1u) << "unchanged lists stay for reuse";
     // A new page: the tree's empty categories already show what the scan finds.
-    EXPECT_FALSE(DiffOutline(OutlineModel(), ScanElements("<HTML><BODY></BODY></HTML>")).Changed());
+    PageElements empty = ScanElements("<HTML><BODY></BODY></HTML>");
+    EXPECT_FALSE(DiffOutline(OutlineModel(), empty).Changed());
 }
 
 TEST(Outline, DiffReportsOnlyChangedCategories)
@@ -101,10 +105,12 @@ TEST(Outline, DiffReportsOnlyChangedCategories)
     };
     for (const auto &c : cases) {
         OutlineModel model = ModelShowing(c.before);
-        const OutlineDiff diff = DiffOutline(model, ScanElements(c.after));
+        PageElements scan = ScanElements(c.after);
+        const OutlineDiff diff = DiffOutline(model, scan);
         EXPECT_EQ(NotificationsFor(diff), c.notifications) << c.name;
         for (const auto &n : NotificationsFor(diff))
             model.Apply(n.hint, n.record ? &*n.record : nullptr);
-        EXPECT_FALSE(DiffOutline(model, ScanElements(c.after)).Changed()) << c.name;
+        ScanElements(c.after, scan);
+        EXPECT_FALSE(DiffOutline(model, scan).Changed()) << c.name;
     }
 }
