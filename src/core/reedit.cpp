@@ -160,6 +160,20 @@ std::optional<ReeditTarget> LocateLink(std::string_view text, const ElementRecor
 
 } // namespace
 
+std::optional<ElementKind> ElementKindForHint(int hint)
+{
+    switch (hint) {
+    case HintEditImage:
+        return ElementKind::Image;
+    case HintEditLink:
+        return ElementKind::Link;
+    case HintEditApplet:
+        return ElementKind::Applet;
+    default:
+        return std::nullopt;
+    }
+}
+
 std::string TagPrefill::Value(const std::string &name) const
 {
     const auto found = values.find(name);

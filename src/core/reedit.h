@@ -13,6 +13,9 @@ namespace tarnel {
 // Which outline category an element was reopened from.
 enum class ElementKind { Image, Link, Applet };
 
+// The element an edit hint (6, 7, 8) asks to reopen; nullopt for any other hint.
+std::optional<ElementKind> ElementKindForHint(int hint);
+
 // What a link holds between its tags, deciding how the link form opens.
 enum class LinkContent { Text, Image, Applet };
 
