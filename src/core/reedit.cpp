@@ -209,6 +209,32 @@ std::optional<ReeditTarget> LocateElement(std::string_view text, ElementKind kin
     return LocateLink(text, record);
 }
 
+std::optional<ElementAtPosition> ElementAt(std::string_view text, std::size_t position)
+{
+    const PageElements elements = ScanElements(text);
+    // The last entry starting at or before the position is the only one that can hold it:
+    // tags do not overlap, and a browser closes a link before the next one starts.
+    const auto lastUpTo = [position](const std::vector<ElementRecord> &records) {
+        const auto after = std::upper_bound(
+            records.begin(), records.end(), position,
+            [](std::size_t at, const ElementRecord &record) { return at < record.index; });
+        return after == records.begin() ? nullptr : &*(after - 1);
+    };
+    const std::pair<ElementKind, const std::vector<ElementRecord> *> tags[] = {
+        {ElementKind::Image, &elements.images}, {ElementKind::Applet, &elements.applets}};
+    for (const auto &[kind, records] : tags) {
+        const ElementRecord *record = lastUpTo(*records);
+        if (record && position < TagEnd(text, record->index))
+            return ElementAtPosition{kind, *record};
+    }
+    if (const ElementRecord *link = lastUpTo(elements.links)) {
+        const auto range = LinkElementRange(text, link->index);
+        if (range && position < range->end)
+            return ElementAtPosition{ElementKind::Link, *link};
+    }
+    return std::nullopt;
+}
+
 std::string ReplacementText(const ReeditTarget &target, std::string_view built)
 {
     if (built.ends_with('\n'))

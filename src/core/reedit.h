@@ -74,6 +74,15 @@ struct ReeditTarget
 std::optional<ReeditTarget> LocateElement(std::string_view text, ElementKind kind,
                                           const ElementRecord &record);
 
+// The element a position falls in, as its outline entry records it: inside an IMG or APPLET
+// tag that image or applet, else inside a link element (tags and content) that link.
+struct ElementAtPosition
+{
+    ElementKind kind = ElementKind::Image;
+    ElementRecord record;
+};
+std::optional<ElementAtPosition> ElementAt(std::string_view text, std::size_t position);
+
 // The text that replaces `target.range` once the form was confirmed. `built` is the form
 // builder's tag or link text; a final line feed of the builder is dropped, so the rewrite
 // adds no line break. Kept attributes go after the form's own attributes, unless the form

@@ -284,3 +284,38 @@ TEST(Reedit, ElementNoLongerWhereTheRecordSays)
     for (const auto &c : cases)
         EXPECT_FALSE(LocateElement(c.text, c.kind, c.record).has_value()) << c.name;
 }
+
+TEST(Reedit, ElementUnderAClick)
+{
+    // The IMG tag spans 22-38, the link 3-42, the applet tag 44-58.
+    const std::string text = R"(<P><A HREF="x.htm">go <IMG SRC="a.gif"></A> <APPLET CODE=C></P>)";
+    struct Case
+    {
+        std::size_t position;
+        std::optional<ElementKind> kind;
+        ElementRecord record;
+    };
+    const Case cases[] = {
+        {0, std::nullopt, {}},
+        {3, ElementKind::Link, {"x.htm", 3}},
+        {20, ElementKind::Link, {"x.htm", 3}},
+        {22, ElementKind::Image, {"a.gif", 22}},
+        {38, ElementKind::Image, {"a.gif", 22}},
+        {39, ElementKind::Link, {"x.htm", 3}},
+        {42, ElementKind::Link, {"x.htm", 3}},
+        {43, std::nullopt, {}},
+        {44, ElementKind::Applet, {"C", 44}},
+        {60, std::nullopt, {}},
+        {999, std::nullopt, {}},
+    };
+    for (const auto &c : cases) {
+        const auto found = ElementAt(text, c.position);
+        ASSERT_EQ(found.has_value(), c.kind.has_value()) << c.position;
+        if (!found)
+            continue;
+        EXPECT_EQ(found->kind, *c.kind) << c.position;
+        EXPECT_EQ(found->record, c.record) << c.position;
+    }
+    // A link left open is no element to reopen.
+    EXPECT_FALSE(ElementAt("<a href=x>open", 12).has_value());
+}
