@@ -28,6 +28,13 @@ CTarnelView::CTarnelView(CTarnelDoc *document, QWidget *parent)
     SendScintilla(SCI_SETDOCPOINTER, 0UL, document->sciDocument());
     document->configureSurface(this);
     applySurfaceSettings();
+    m_rescanTimer.setSingleShot(true);
+    m_rescanTimer.setInterval(300);
+    connect(&m_rescanTimer, &QTimer::timeout, this, [this] { rescanOutline(); });
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int position, int type, const char *, int, int, int, int, int, int, int) {
+                onTextAboutToChange(position, type);
+            });
     document->AddView(this);
 }
 
@@ -75,7 +82,33 @@ void CTarnelView::OnInitialUpdate()
 
 void CTarnelView::OnUpdate(CView *sender, int hint, const ElementRecord *record)
 {
-    (void)sender, (void)hint, (void)record;
+    // Another source view told the outlines something: they now show what it said.
+    if (dynamic_cast<CTarnelView *>(sender)) {
+        m_outlineShown.Apply(hint, record);
+        return;
+    }
+    (void)record;
+    if (!senderInMyWindow(sender))
+        return;
+}
+
+bool CTarnelView::senderInMyWindow(const CView *sender) const
+{
+    const QWidget *senderWidget = const_cast<CView *>(sender)->widget();
+    const QWidget *mine = parentWidget();
+    while (mine && !mine->inherits("QMdiSubWindow"))
+        mine = mine->parentWidget();
+    for (const QWidget *w = senderWidget; w; w = w->parentWidget())
+        if (w == mine)
+            return true;
+    return mine == nullptr;
+}
+
+void CTarnelView::onTextAboutToChange(int position, int modificationType)
+{
+    (void)position;
+    if (modificationType & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))
+        m_rescanTimer.start();
 }
 
 bool CTarnelView::handlesCommand(int id) const
@@ -171,8 +204,30 @@ QString CTarnelView::pagePath() const
     return GetDocument()->path();
 }
 
-void CTarnelView::rescanOutline()
+void CTarnelView::rescanOutline(bool resendAll)
 {
+    m_rescanTimer.stop();
+    ScanElements(GetDocument()->textView(), m_scan);
+    std::vector<OutlineNotification> notifications;
+    if (resendAll) {
+        // A new outline starts empty: tell it every category, changed or not.
+        const std::tuple<Hint, Hint, const std::vector<ElementRecord> *> order[] = {
+            {HintClearImages, HintAddImage, &m_scan.images},
+            {HintClearApplets, HintAddApplet, &m_scan.applets},
+            {HintClearLinks, HintAddLink, &m_scan.links}};
+        for (const auto &[clear, add, entries] : order) {
+            notifications.push_back({clear, std::nullopt});
+            for (const ElementRecord &record : *entries)
+                notifications.push_back({add, record});
+        }
+    } else {
+        notifications = NotificationsFor(DiffOutline(m_outlineShown, m_scan));
+    }
+    for (const OutlineNotification &n : notifications) {
+        const ElementRecord *record = n.record ? &*n.record : nullptr;
+        m_outlineShown.Apply(n.hint, record);
+        notifyViews(n.hint, record);
+    }
 }
 
 void CTarnelView::notifyViews(int hint, const ElementRecord *record)
