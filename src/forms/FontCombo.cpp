@@ -1,6 +1,7 @@
 #include "FontCombo.h"
 
 #include <QFontDatabase>
+#include <QRegularExpression>
 
 CFontCombo::CFontCombo(QWidget *parent)
     : QComboBox(parent)
@@ -14,7 +15,12 @@ CFontCombo::CFontCombo(QWidget *parent)
 void CFontCombo::fill()
 {
     m_names = QFontDatabase::families(QFontDatabase::Latin);
-    QStringList shown = m_names;
+    // A family offered by several foundries comes as "Family [Foundry]"; a page can only
+    // name the family, so each family is listed once under its plain name.
+    static const QRegularExpression foundry(QStringLiteral("\\s*\\[[^\\]]*\\]$"));
+    QStringList shown;
+    for (const QString &name : std::as_const(m_names))
+        shown << QString(name).remove(foundry);
     shown.removeDuplicates();
     shown.sort(Qt::CaseInsensitive);
     clear();

@@ -126,6 +126,15 @@ void TestControlsDlg::startsAsButtonWithTheTypeRowsHidden()
     QVERIFY(buttons.front()->isDefault());
     QCOMPARE(browseButtons, 3);
     QCOMPARE(form.focusWidget(), field(&form, "Access Key"));
+
+    if (const QString shots = qEnvironmentVariable("TARNEL_SHOTS"); !shots.isEmpty()) {
+        chooseType(&form, "Image");
+        field(&form, "Name")->setText("pic");
+        field(&form, "Source")->setText("a.gif");
+        field(&form, "LowSource:")->setText("low.gif");
+        QTest::qWait(50);
+        form.grab().save(shots + "/controlsdlg.png");
+    }
 }
 
 void TestControlsDlg::rowsFollowTheType()
