@@ -1,5 +1,6 @@
 // The form-controls form on its own: rows by type, collecting controls, refusals, Cancel.
 #include "ControlsDlg.h"
+#include "FormTestSupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,42 +12,20 @@
 #include <QTimer>
 #include <QtTest>
 
+using namespace formtest;
+
 namespace {
-
-QLineEdit *field(QWidget *form, const QString &caption)
-{
-    for (QLabel *label : form->findChildren<QLabel *>())
-        if (label->text() == caption)
-            return qobject_cast<QLineEdit *>(label->buddy());
-    return nullptr;
-}
-
-QComboBox *list(QWidget *form, const QString &caption)
-{
-    for (QLabel *label : form->findChildren<QLabel *>())
-        if (label->text() == caption)
-            return qobject_cast<QComboBox *>(label->buddy());
-    return nullptr;
-}
 
 template <typename Button> Button *button(QWidget *form, const QString &caption)
 {
-    for (Button *b : form->findChildren<Button *>())
-        if (b->text() == caption)
-            return b;
-    return nullptr;
+    return withText<Button>(form, caption);
 }
 
 bool rowShown(QWidget *form, const QString &caption)
 {
     QLineEdit *edit = field(form, caption);
-    const bool captionShown = [&] {
-        for (QLabel *label : form->findChildren<QLabel *>())
-            if (label->text() == caption)
-                return !label->isHidden();
-        return false;
-    }();
-    return edit && !edit->isHidden() && captionShown;
+    QLabel *label = withText<QLabel>(form, caption);
+    return edit && !edit->isHidden() && label && !label->isHidden();
 }
 
 void chooseType(QWidget *form, const QString &caption)

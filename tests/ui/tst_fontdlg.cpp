@@ -3,6 +3,7 @@
 #include "FontCombo.h"
 #include "FontDlg.h"
 #include "FontPreview.h"
+#include "FormTestSupport.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -15,67 +16,9 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <functional>
+using namespace formtest;
 
 namespace {
-
-template <typename Widget> Widget *withText(QWidget *form, const QString &caption)
-{
-    for (Widget *w : form->findChildren<Widget *>())
-        if (w->text() == caption)
-            return w;
-    return nullptr;
-}
-
-// The size list is the pick-only one, the style list the editable one beside it.
-QComboBox *sizeList(QWidget *form)
-{
-    for (QComboBox *box : form->findChildren<QComboBox *>())
-        if (!box->isEditable())
-            return box;
-    return nullptr;
-}
-
-QComboBox *styleList(QWidget *form)
-{
-    for (QComboBox *box : form->findChildren<QComboBox *>())
-        if (box->isEditable() && !qobject_cast<CFontCombo *>(box))
-            return box;
-    return nullptr;
-}
-
-// Picks an entry the way a user does with the keyboard: an arrow key onto the entry.
-void pick(QComboBox *box, int index)
-{
-    box->setCurrentIndex(index > 0 ? index - 1 : 1);
-    QTest::keyClick(box, index > 0 ? Qt::Key_Down : Qt::Key_Up);
-    QCOMPARE(box->currentIndex(), index);
-}
-
-// Answers the next colour chooser with `colour`, or cancels it when `colour` is invalid.
-void answerColourChooser(QColor colour, bool *opened)
-{
-    QTimer::singleShot(0, [colour, opened] {
-        auto *chooser = qobject_cast<QColorDialog *>(QApplication::activeModalWidget());
-        if (!chooser)
-            return;
-        *opened = true;
-        if (!colour.isValid()) {
-            chooser->reject();
-            return;
-        }
-        chooser->setCurrentColor(colour);
-        chooser->accept();
-    });
-}
-
-void chooseColour(QWidget *form, const QString &button, QColor colour)
-{
-    bool opened = false;
-    answerColourChooser(colour, &opened);
-    QTest::mouseClick(withText<QPushButton>(form, button), Qt::LeftButton);
-    QVERIFY(opened);
-}
 
 void pressOk(CFontDlg &form)
 {
