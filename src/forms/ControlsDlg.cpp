@@ -55,13 +55,12 @@ CControlsDlg::CControlsDlg(QWidget *parent)
 
     auto *types = new QVBoxLayout;
     auto *typeGroup = new QButtonGroup(this);
-    for (std::size_t i = 0; i < tarnel::kControlTypes.size(); ++i) {
-        const ControlType type = tarnel::kControlTypes[i];
+    for (const ControlType type : tarnel::kControlTypes) {
         auto *button =
             new QRadioButton(qtext(std::string(tarnel::ControlTypeCaption(type))), frame);
         typeGroup->addButton(button);
         types->addWidget(button);
-        m_typeButtons[i] = button;
+        button->setChecked(type == m_form.Fields().type);
         connect(button, &QRadioButton::clicked, this, [this, type] { chooseType(type); });
     }
     types->addStretch();
@@ -74,7 +73,6 @@ CControlsDlg::CControlsDlg(QWidget *parent)
     connect(addButton(QStringLiteral("Add New Control")), &QPushButton::clicked, this,
             &CControlsDlg::addNewControl);
 
-    m_typeButtons[0]->setChecked(true);
     showRows();
     m_accessKey->setFocus();
 }

@@ -3,11 +3,8 @@
 #include "FormDlg.h"
 #include "controlsform.h"
 
-#include <array>
-
 class QCheckBox;
 class QLabel;
-class QRadioButton;
 
 // The form-controls form: describes one INPUT control at a time; "Add New Control" collects
 // it and starts the next one with the same type, "OK" collects the one on screen and closes.
@@ -54,5 +51,4 @@ private:
     QPushButton *m_lowSourceBrowse = nullptr;
     QCheckBox *m_readOnly = nullptr;
     QCheckBox *m_disabled = nullptr;
-    std::array<QRadioButton *, tarnel::kControlTypes.size()> m_typeButtons{};
 };
