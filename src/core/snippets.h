@@ -1,0 +1,3 @@
+#pragma once
+// The snippet builders of every Insert form, one header per form family.
+#include "snippets_text.h"
