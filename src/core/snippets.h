@@ -1,0 +1,4 @@
+#pragma once
+
+// The Insert forms' fields, validation and element builders, one header per form family.
+#include "snippets_basic.h"
