@@ -176,6 +176,13 @@ void TestInsertFormsBasic::imageFormVideoToggling()
     QVERIFY(imageBrowse->isChecked());
     QVERIFY(!videoBrowse->isChecked());
     QVERIFY(imageBrowse->isEnabled() && videoBrowse->isEnabled());
+    {
+        // Using a browse button does not change which one is shown highlighted.
+        QObject guard;
+        answerChooser(QString(), &guard);
+        QTest::mouseClick(imageBrowse, Qt::LeftButton);
+        QVERIFY(imageBrowse->isChecked());
+    }
 
     QCOMPARE(clickOk(form), QString("You must enter Video source!!"));
     QVERIFY(form.isVisible());
