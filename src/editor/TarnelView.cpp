@@ -5,6 +5,9 @@
 #include "commandids.h"
 #include "pagetext.h"
 
+#include <Qsci/qscicommand.h>
+#include <Qsci/qscicommandset.h>
+
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMainWindow>
@@ -48,6 +51,16 @@ void CTarnelView::applySurfaceSettings()
     // Only the before-change notifications: the after-change ones make Qt's accessibility
     // bridge count characters from the start on every edit.
     SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE));
+    // The surface's own line commands on Ctrl+D, Ctrl+L and Ctrl+T would swallow the main
+    // window's Insert accelerators on those keys.
+    for (const QKeyCombination key : {Qt::CTRL | Qt::Key_D, Qt::CTRL | Qt::Key_L, Qt::CTRL | Qt::Key_T}) {
+        if (QsciCommand *command = standardCommands()->boundTo(key.toCombined())) {
+            if (command->key() == key.toCombined())
+                command->setKey(0);
+            else
+                command->setAlternateKey(0);
+        }
+    }
 }
 
 void CTarnelView::OnInitialUpdate()
