@@ -53,7 +53,8 @@ void CTarnelView::applySurfaceSettings()
     SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE));
     // The surface's own line commands on Ctrl+D, Ctrl+L and Ctrl+T would swallow the main
     // window's Insert accelerators on those keys.
-    for (const QKeyCombination key : {Qt::CTRL | Qt::Key_D, Qt::CTRL | Qt::Key_L, Qt::CTRL | Qt::Key_T}) {
+    for (const QKeyCombination key :
+         {Qt::CTRL | Qt::Key_D, Qt::CTRL | Qt::Key_L, Qt::CTRL | Qt::Key_T}) {
         if (QsciCommand *command = standardCommands()->boundTo(key.toCombined())) {
             if (command->key() == key.toCombined())
                 command->setKey(0);
