@@ -1,5 +1,6 @@
 #include "TarnelView.h"
 
+#include "FindReplaceDlg.h"
 #include "InsertCommands.h"
 #include "TarnelDoc.h"
 #include "commandids.h"
@@ -7,9 +8,14 @@
 
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
+#include <Qsci/qsciprinter.h>
 
 #include <QFontDatabase>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QStatusBar>
 
@@ -51,17 +57,6 @@ void CTarnelView::applySurfaceSettings()
     // Only the before-change notifications: the after-change ones make Qt's accessibility
     // bridge count characters from the start on every edit.
     SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE));
-    // The surface's own line commands on Ctrl+D, Ctrl+L and Ctrl+T would swallow the main
-    // window's Insert accelerators on those keys.
-    for (const QKeyCombination key :
-         {Qt::CTRL | Qt::Key_D, Qt::CTRL | Qt::Key_L, Qt::CTRL | Qt::Key_T}) {
-        if (QsciCommand *command = standardCommands()->boundTo(key.toCombined())) {
-            if (command->key() == key.toCombined())
-                command->setKey(0);
-            else
-                command->setAlternateKey(0);
-        }
-    }
 }
 
 void CTarnelView::OnInitialUpdate()
@@ -91,6 +86,11 @@ bool CTarnelView::handlesCommand(int id) const
     case ID_EDIT_COPY:
     case ID_EDIT_PASTE:
     case ID_EDIT_SELECT_ALL:
+    case ID_EDIT_FIND:
+    case ID_EDIT_REPEAT:
+    case ID_EDIT_REPLACE:
+    case ID_FILE_PRINT:
+    case ID_FILE_PRINT_PREVIEW:
         return true;
     default:
         return insertcmd::find(id) != nullptr;
@@ -114,6 +114,24 @@ void CTarnelView::onCommand(int id)
         return;
     case ID_EDIT_SELECT_ALL:
         selectAll();
+        return;
+    case ID_EDIT_FIND:
+        openFindDialog(false);
+        return;
+    case ID_EDIT_REPLACE:
+        openFindDialog(true);
+        return;
+    case ID_EDIT_REPEAT:
+        if (CFindReplaceDlg::lastOptions().what.isEmpty())
+            openFindDialog(false);
+        else
+            CFindReplaceDlg::findNext(this, CFindReplaceDlg::lastOptions());
+        return;
+    case ID_FILE_PRINT:
+        printWithDialog();
+        return;
+    case ID_FILE_PRINT_PREVIEW:
+        printPreview();
         return;
     default:
         if (const auto handler = insertcmd::find(id))
@@ -178,6 +196,72 @@ void CTarnelView::showStatusMessage(const QString &text, int timeoutMs)
     emit statusMessage(text, timeoutMs);
     if (auto *mainWindow = qobject_cast<QMainWindow *>(window()))
         mainWindow->statusBar()->showMessage(text, timeoutMs);
+}
+
+void CTarnelView::releaseKeys(const QList<QKeySequence> &keys)
+{
+    QsciCommandSet *commands = standardCommands();
+    for (const QKeySequence &sequence : keys) {
+        if (sequence.isEmpty())
+            continue;
+        const int key = sequence[0].toCombined();
+        while (QsciCommand *command = commands->boundTo(key)) {
+            if (command->key() == key)
+                command->setKey(0);
+            else
+                command->setAlternateKey(0);
+        }
+    }
+}
+
+namespace {
+void setHalfInchMargins(QPrinter &printer)
+{
+    printer.setPageMargins(QMarginsF(0.5, 0.5, 0.5, 0.5), QPageLayout::Inch);
+}
+} // namespace
+
+bool CTarnelView::printTo(QPrinter &printer)
+{
+    auto *qsciPrinter = dynamic_cast<QsciPrinter *>(&printer);
+    if (!qsciPrinter)
+        return false;
+    setHalfInchMargins(printer);
+    qsciPrinter->setWrapMode(WrapWord);
+    return qsciPrinter->printRange(this) >= 0;
+}
+
+void CTarnelView::printWithDialog()
+{
+    QsciPrinter printer(QPrinter::HighResolution);
+    setHalfInchMargins(printer);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted && !printTo(printer))
+        showStatusMessage(tr("Printing failed."));
+}
+
+void CTarnelView::printPreview()
+{
+    QsciPrinter printer(QPrinter::HighResolution);
+    setHalfInchMargins(printer);
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *p) { printTo(*p); });
+    preview.exec();
+}
+
+void CTarnelView::openFindDialog(bool replace)
+{
+    // One find dialog at a time; a new request replaces the old one.
+    static QPointer<CFindReplaceDlg> open;
+    if (open)
+        open->close();
+    auto *dialog = new CFindReplaceDlg(this, replace, this);
+    if (hasSelectedText() && !selectedText().contains(QLatin1Char('\n')))
+        dialog->findField()->setText(selectedText());
+    open = dialog;
+    dialog->show();
+    dialog->findField()->selectAll();
+    dialog->findField()->setFocus();
 }
 
 void CTarnelView::keyPressEvent(QKeyEvent *event)

@@ -5,10 +5,14 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QKeySequence>
+#include <QList>
+
 #include <cstddef>
 #include <string>
 
 class CTarnelDoc;
+class QPrinter;
 
 // The source view of one page: a QScintilla surface on the document's shared text.
 class CTarnelView : public QsciScintilla, public CView
@@ -50,6 +54,11 @@ public:
 
     void showStatusMessage(const QString &text, int timeoutMs = 4000);
 
+    // Leaves these keys to the window's accelerators instead of the editor's own bindings.
+    void releaseKeys(const QList<QKeySequence> &keys);
+    // Prints the whole page with half-inch margins; false when the printer failed.
+    bool printTo(QPrinter &printer);
+
 signals:
     void statusMessage(const QString &text, int timeoutMs);
 
@@ -61,4 +70,7 @@ protected:
 private:
     void applySurfaceSettings();
     void typedCharacter(const QString &text);
+    void openFindDialog(bool replace);
+    void printWithDialog();
+    void printPreview();
 };
