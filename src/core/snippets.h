@@ -1,3 +1,5 @@
 #pragma once
-// The snippet builders of every Insert form, one header per form family.
+
+// The Insert forms' fields, validation and element builders, one header per form family.
+#include "snippets_basic.h"
 #include "snippets_text.h"
