@@ -1,0 +1,72 @@
+#pragma once
+#include "colouring.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace tarnel {
+
+// One change of the text: `removed` bytes at `position` were replaced by `inserted` bytes.
+struct TextChange
+{
+    std::size_t position = 0;
+    std::size_t removed = 0;
+    std::size_t inserted = 0;
+    bool operator==(const TextChange &) const = default;
+};
+
+// One change covering `first` followed by `second` (whose position counts in the text
+// `first` left), for edits that arrive in several pieces before they are coloured.
+TextChange Merge(const TextChange &first, const TextChange &second);
+
+// Styles to hand to the editor: byte start + i gets styles[i]. Valid until the next pass.
+struct Recolouring
+{
+    std::size_t start = 0;
+    std::span<const std::uint8_t> styles;
+    std::span<const Rewrite> rewrites;
+    std::size_t End() const { return start + styles.size(); }
+};
+
+// Keeps the state at every line start, so that after an edit only the lines it touched are
+// scanned, plus the following lines whose starting state it changed; the result equals a
+// pass from the top.
+class ColourTracker
+{
+public:
+    explicit ColourTracker(ColourEngine engine = MakeHtmlColourEngine());
+
+    const ColourEngine &Engine() const { return m_engine; }
+
+    // Colours a whole text (a loaded page, or when the tracker lost step with the text).
+    Recolouring ColourAll(std::string_view text);
+
+    // After `change` turned the previously coloured text into `text`.
+    Recolouring Edited(std::string_view text, TextChange change);
+
+    // Whether the character typed just before `caret` opens the completion list.
+    bool OpensCompletionList(std::string_view text, std::size_t caret) const;
+
+    std::size_t LineCount() const { return m_starts.size(); }
+    std::size_t LineStart(std::size_t line) const { return m_starts[line]; }
+    LineState StateOfLine(std::size_t line) const { return m_states[line]; }
+
+private:
+    class Observer;
+    std::size_t LineOf(std::size_t position) const;
+    std::uint8_t *Styles(std::size_t length);
+
+    ColourEngine m_engine;
+    std::vector<std::size_t> m_starts{0};
+    std::vector<LineState> m_states{LineState{}};
+    std::size_t m_textSize = 0;
+    std::unique_ptr<std::uint8_t[]> m_styles;
+    std::size_t m_stylesCapacity = 0;
+    std::vector<Rewrite> m_rewrites;
+};
+
+} // namespace tarnel
