@@ -112,9 +112,10 @@ Recolouring ColourTracker::Edited(std::string_view text, TextChange change)
     m_textSize = n;
     m_rewrites.clear();
 
-    // The line before the change is read again too: a "\r" ending it may now be half of
-    // a "\r\n", or the reverse.
-    const std::size_t first = LineOf(change.position > 0 ? change.position - 1 : 0);
+    // A "\r" just before the change may now be half of a "\r\n", or no longer: then the
+    // line it ends is read again too.
+    const bool afterReturn = change.position > 0 && text[change.position - 1] == '\r';
+    const std::size_t first = LineOf(afterReturn ? change.position - 1 : change.position);
     const std::size_t from = m_starts[first];
 
     // Line starts up to the end of the removed bytes are found again by the pass; those
