@@ -19,12 +19,25 @@ constexpr bool IsAsciiLetter(unsigned char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
+constexpr std::uint32_t HashStep(std::uint32_t hash, unsigned char c)
+{
+    return hash * 33 + c;
+}
+
 std::uint32_t HashName(const char *name, std::size_t length)
 {
-    std::uint32_t hash = 2166136261u;
+    std::uint32_t hash = 5381;
     for (std::size_t i = 0; i < length; ++i)
-        hash = (hash ^ static_cast<unsigned char>(name[i])) * 16777619u;
+        hash = HashStep(hash, static_cast<unsigned char>(name[i]));
     return hash;
+}
+
+bool SameBytes(const char *a, const unsigned char *b, std::size_t length)
+{
+    for (std::size_t i = 0; i < length; ++i)
+        if (static_cast<unsigned char>(a[i]) != b[i])
+            return false;
+    return true;
 }
 
 // The longest name a word is compared with; longer words are never listed.
@@ -162,19 +175,11 @@ void ColourEngine::AddNames(std::string_view list, bool fold, bool keyword)
         if (!name) {
             // Grow before adding, so that lookups always meet an empty slot.
             if ((m_names.size() + 1) * 2 > m_slots.size()) {
-                m_slots.assign(std::max<std::size_t>(64, m_slots.size() * 2), -1);
-                for (std::size_t i = 0; i < m_names.size(); ++i) {
-                    const auto &k = m_names[i].key;
-                    std::size_t slot = HashName(k.data(), k.size()) & (m_slots.size() - 1);
-                    while (m_slots[slot] >= 0)
-                        slot = (slot + 1) & (m_slots.size() - 1);
-                    m_slots[slot] = static_cast<std::int32_t>(i);
-                }
+                m_slots.assign(std::max<std::size_t>(64, m_slots.size() * 2), Slot{});
+                for (std::size_t i = 0; i < m_names.size(); ++i)
+                    Place(m_names[i].key, i);
             }
-            std::size_t slot = HashName(key.data(), key.size()) & (m_slots.size() - 1);
-            while (m_slots[slot] >= 0)
-                slot = (slot + 1) & (m_slots.size() - 1);
-            m_slots[slot] = static_cast<std::int32_t>(m_names.size());
+            Place(key, m_names.size());
             m_longestName = std::max(m_longestName, key.size());
             m_names.push_back({std::move(key), {}, {}});
             name = &m_names.back();
@@ -186,24 +191,37 @@ void ColourEngine::AddNames(std::string_view list, bool fold, bool keyword)
     }
 }
 
+void ColourEngine::Place(const std::string &key, std::size_t index)
+{
+    const std::uint32_t hash = HashName(key.data(), key.size());
+    std::size_t slot = hash & (m_slots.size() - 1);
+    while (m_slots[slot].index >= 0)
+        slot = (slot + 1) & (m_slots.size() - 1);
+    m_slots[slot] = {hash, static_cast<std::int32_t>(index)};
+}
+
 const ColourEngine::Name *ColourEngine::Lookup(const char *word, std::size_t length) const
 {
-    if (length == 0 || length > m_longestName || m_slots.empty())
+    if (length == 0 || length > m_longestName)
         return nullptr;
-    char folded[MaxFoldedName];
-    if (!m_caseSensitive) {
-        for (std::size_t i = 0; i < length; ++i)
-            folded[i] = static_cast<char>(FoldByte(static_cast<unsigned char>(word[i])));
-        word = folded;
+    // Fold and hash in one sweep; this runs for every word inside a tag.
+    unsigned char key[MaxFoldedName];
+    std::uint32_t hash = 5381;
+    for (std::size_t i = 0; i < length; ++i) {
+        const auto c = static_cast<unsigned char>(word[i]);
+        key[i] = m_caseSensitive ? c : FoldByte(c);
+        hash = HashStep(hash, key[i]);
     }
     const std::size_t mask = m_slots.size() - 1;
-    for (std::size_t slot = HashName(word, length) & mask;; slot = (slot + 1) & mask) {
-        const std::int32_t index = m_slots[slot];
-        if (index < 0)
+    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+        const Slot &entry = m_slots[slot];
+        if (entry.index < 0)
             return nullptr;
-        const std::string &key = m_names[static_cast<std::size_t>(index)].key;
-        if (key.size() == length && std::memcmp(key.data(), word, length) == 0)
-            return &m_names[static_cast<std::size_t>(index)];
+        if (entry.hash != hash)
+            continue;
+        const Name &name = m_names[static_cast<std::size_t>(entry.index)];
+        if (name.key.size() == length && SameBytes(name.key.data(), key, length))
+            return &name;
     }
 }
 
@@ -235,6 +253,7 @@ public:
         , m_s(text.data())
         , m_n(text.size())
         , m_out(out)
+        , m_cls(engine.ClassTable())
     {}
 
     PassEnd Run(std::size_t p, LineState state, std::size_t end)
@@ -276,7 +295,11 @@ private:
     {
         return p < m_n ? static_cast<unsigned char>(m_s[p]) : 0;
     }
-    ColourEngine::CharClass Cls(std::size_t p) const { return m_engine.Class(At(p)); }
+    ColourEngine::CharClass Cls(std::size_t p) const { return m_cls[At(p)]; }
+    ColourEngine::CharClass ClsIn(std::size_t p) const
+    {
+        return m_cls[static_cast<unsigned char>(m_s[p])];
+    }
 
     void FillPlain(std::size_t to)
     {
@@ -299,7 +322,14 @@ private:
         if (from >= to)
             return;
         FillPlain(from);
-        std::memset(m_out.styles + (from - m_out.stylesFrom), static_cast<int>(style), to - from);
+        std::uint8_t *at = m_out.styles + (from - m_out.stylesFrom);
+        // Most tokens are short: a loop beats a call.
+        if (to - from <= 16) {
+            for (std::size_t i = 0; i < to - from; ++i)
+                at[i] = static_cast<std::uint8_t>(style);
+        } else {
+            std::memset(at, static_cast<int>(style), to - from);
+        }
         m_filled = to;
     }
 
@@ -389,8 +419,9 @@ private:
         Mark(from, p, name->keyword.empty() ? Style::Constant : Style::Keyword);
         if (m_out.rewrites && !m_engine.CaseSensitive() && m_engine.ChangeCase() &&
             spelling.size() == p - from &&
-            std::memcmp(spelling.data(), m_s + from, p - from) != 0 && p > m_out.stylesFrom &&
-            from < m_end)
+            !SameBytes(spelling.data(), reinterpret_cast<const unsigned char *>(m_s + from),
+                       p - from) &&
+            p > m_out.stylesFrom && from < m_end)
             m_out.rewrites->push_back({from, spelling});
         return p;
     }
@@ -456,15 +487,31 @@ private:
         return p + 1;
     }
 
+    // Only "<", line breaks and digits that start no word's tail matter outside tags; a
+    // digit begins a number unless a letter or digit stands before it.
     std::size_t RunText(std::size_t p)
     {
+        constexpr unsigned stops = 1u << ColourEngine::Digit | 1u << ColourEngine::Less |
+                                   1u << ColourEngine::LineFeed | 1u << ColourEngine::Return;
         while (p < m_end) {
-            switch (m_engine.Class(static_cast<unsigned char>(m_s[p]))) {
-            case ColourEngine::Letter:
-                p = SkipWord(p + 1);
-                break;
+            {
+                // Members copied to locals: the style stores elsewhere in the loop would
+                // otherwise make the compiler reload them for every byte.
+                const char *const s = m_s;
+                const ColourEngine::CharClass *const table = m_cls;
+                const std::size_t end = m_end;
+                while (p < end && !((1u << table[static_cast<unsigned char>(s[p])]) & stops))
+                    ++p;
+                if (p >= end)
+                    break;
+            }
+            switch (ClsIn(p)) {
             case ColourEngine::Digit:
-                p = Number(p);
+                if (p > 0 &&
+                    (ClsIn(p - 1) == ColourEngine::Letter || ClsIn(p - 1) == ColourEngine::Digit))
+                    p = SkipWord(p + 1);
+                else
+                    p = Number(p);
                 break;
             case ColourEngine::Less:
                 p = Less(p);
@@ -488,7 +535,7 @@ private:
     std::size_t RunTag(std::size_t p)
     {
         while (p < m_end) {
-            switch (m_engine.Class(static_cast<unsigned char>(m_s[p]))) {
+            switch (ClsIn(p)) {
             case ColourEngine::Letter:
                 p = NameWord(p);
                 break;
@@ -518,7 +565,7 @@ private:
     std::size_t RunValue(std::size_t p)
     {
         while (p < m_end) {
-            switch (m_engine.Class(static_cast<unsigned char>(m_s[p]))) {
+            switch (ClsIn(p)) {
             case ColourEngine::Blank:
                 ++p;
                 break;
@@ -545,7 +592,7 @@ private:
     std::size_t UnquotedValue(std::size_t p)
     {
         while (p < m_n) {
-            switch (m_engine.Class(static_cast<unsigned char>(m_s[p]))) {
+            switch (ClsIn(p)) {
             case ColourEngine::Blank:
             case ColourEngine::LineFeed:
             case ColourEngine::Return:
@@ -622,6 +669,7 @@ private:
     const char *m_s;
     std::size_t m_n;
     const PassOutput &m_out;
+    const ColourEngine::CharClass *m_cls;
     LineState m_state;
     std::size_t m_end = 0;
     std::size_t m_filled = 0;
@@ -632,6 +680,11 @@ private:
 std::vector<StyleRun> RunsOf(const std::vector<std::uint8_t> &styles, std::size_t start)
 {
     std::vector<StyleRun> runs;
+    // Counted first: growing a vector of millions of runs costs more than the scan.
+    std::size_t count = styles.empty() ? 0 : 1;
+    for (std::size_t k = 1; k < styles.size(); ++k)
+        count += styles[k] != styles[k - 1];
+    runs.reserve(count);
     std::size_t i = 0;
     while (i < styles.size()) {
         std::size_t j = i + 1;

@@ -173,12 +173,14 @@ public:
         Hyphen,
     };
     CharClass Class(unsigned char c) const { return m_class[c]; }
+    const CharClass *ClassTable() const { return m_class.data(); }
     bool CaseSensitive() const { return m_caseSensitive; }
     bool ChangeCase() const { return m_changeCase; }
 
 private:
     void RebuildNames();
     void AddNames(std::string_view list, bool fold, bool keyword);
+    void Place(const std::string &key, std::size_t index);
 
     bool m_caseSensitive = false;
     bool m_changeCase = true;
@@ -187,7 +189,12 @@ private:
     bool m_keywordsFolded = true;
     bool m_constantsFolded = true;
     std::vector<Name> m_names;
-    std::vector<std::int32_t> m_slots; // open addressing over m_names
+    struct Slot
+    {
+        std::uint32_t hash = 0;
+        std::int32_t index = -1;
+    };
+    std::vector<Slot> m_slots; // open addressing over m_names
     std::size_t m_longestName = 0;
     std::array<CharClass, 256> m_class{};
     std::array<StyleLook, StyleCount> m_looks{};

@@ -96,7 +96,6 @@ Recolouring ColourTracker::ColourAll(std::string_view text)
     Observer observer(*this, 1, text.size());
     PassOutput out;
     out.styles = Styles(text.size());
-    out.rewrites = &m_rewrites;
     out.lines = &observer;
     m_engine.Pass(text, 0, {}, text.size(), out);
     observer.Commit();

@@ -42,10 +42,13 @@ public:
 
     const ColourEngine &Engine() const { return m_engine; }
 
-    // Colours a whole text (a loaded page, or when the tracker lost step with the text).
+    // Colours a whole text, a loaded page: reports no rewrites, since a page is never
+    // rewritten for being opened.
     Recolouring ColourAll(std::string_view text);
 
-    // After `change` turned the previously coloured text into `text`.
+    // After `change` turned the previously coloured text into `text`. The rewrites are those
+    // of the recoloured lines; a view applies them only after typing, pasting or replacing.
+    // A change that does not fit the text last seen colours it all, without rewrites.
     Recolouring Edited(std::string_view text, TextChange change);
 
     // Whether the character typed just before `caret` opens the completion list.

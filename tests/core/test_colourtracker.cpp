@@ -111,6 +111,17 @@ TEST(ColourTracker, CompletionTriggerUsesTheKeptLineStates)
     EXPECT_FALSE(tracker.OpensCompletionList(text, 6));
 }
 
+TEST(ColourTracker, ALoadedPageIsColouredButNotRewritten)
+{
+    ColourTracker tracker;
+    const std::string text = "<img src=x>\n<br>";
+    const Recolouring r = tracker.ColourAll(text);
+    EXPECT_TRUE(r.rewrites.empty());
+    EXPECT_EQ(r.start, 0u);
+    EXPECT_EQ(std::vector<std::uint8_t>(r.styles.begin(), r.styles.end()),
+              FullStyles(tracker.Engine(), text));
+}
+
 TEST(ColourTracker, ATrackerOutOfStepWithTheTextColoursAll)
 {
     ColourTracker tracker;
@@ -178,12 +189,41 @@ TEST(EditKinds, ClassificationAndWhatFollows)
 // tracker reports always equal a pass from the top, and so do its line states.
 TEST(ColourTracker, IncrementalColoursEqualAFullPass)
 {
-    static const char *const pieces[] = {
-        "<",       ">",        "img",      "IMG",     " ",        "src",      "=",
-        "\"",      "'",        "x",        "100",     "\n",       "\r\n",     "\r",
-        "<!--",    "-->",      "<script>", "</script>", "<style>", "</STYLE>", "a<b",
-        "http-equiv", "table", "-",        "!",       "/",        "?",        "1.5e3",
-        "<p class=title>", "<a href=\"x\">", "</a>", "--!>", "<!-->", "br", "\t"};
+    static const char *const pieces[] = {"<",
+                                         ">",
+                                         "img",
+                                         "IMG",
+                                         " ",
+                                         "src",
+                                         "=",
+                                         "\"",
+                                         "'",
+                                         "x",
+                                         "100",
+                                         "\n",
+                                         "\r\n",
+                                         "\r",
+                                         "<!--",
+                                         "-->",
+                                         "<script>",
+                                         "</script>",
+                                         "<style>",
+                                         "</STYLE>",
+                                         "a<b",
+                                         "http-equiv",
+                                         "table",
+                                         "-",
+                                         "!",
+                                         "/",
+                                         "?",
+                                         "1.5e3",
+                                         "<p class=title>",
+                                         "<a href=\"x\">",
+                                         "</a>",
+                                         "--!>",
+                                         "<!-->",
+                                         "br",
+                                         "\t"};
     const auto pieceCount = std::size(pieces);
     std::mt19937 rng(20240531);
     auto randomText = [&](int count) {
@@ -236,7 +276,8 @@ TEST(ColourTracker, IncrementalColoursEqualAFullPass)
                                             << "\nbefore: " << before << "\nafter: " << text;
 
             ColourTracker fresh;
-            const Recolouring all = fresh.ColourAll(text);
+            fresh.ColourAll(text);
+            const ScanResult all = tracker.Engine().Scan(text, 0, text.size());
             ASSERT_EQ(tracker.LineCount(), fresh.LineCount());
             for (std::size_t line = 0; line < fresh.LineCount(); ++line) {
                 ASSERT_EQ(tracker.LineStart(line), fresh.LineStart(line));
@@ -246,8 +287,7 @@ TEST(ColourTracker, IncrementalColoursEqualAFullPass)
             // The reported rewrites are those of a full pass within the recoloured range.
             std::vector<Rewrite> within;
             for (const auto &rewrite : all.rewrites)
-                if (rewrite.position < r.End() &&
-                    rewrite.position + rewrite.text.size() > r.start)
+                if (rewrite.position < r.End() && rewrite.position + rewrite.text.size() > r.start)
                     within.push_back(rewrite);
             ASSERT_EQ(std::vector<Rewrite>(r.rewrites.begin(), r.rewrites.end()), within);
 
@@ -259,6 +299,11 @@ TEST(ColourTracker, IncrementalColoursEqualAFullPass)
             ASSERT_EQ(Lower(rewritten), Lower(text));
             ASSERT_TRUE(tracker.Engine().Scan(rewritten, 0, rewritten.size()).rewrites.empty());
             ASSERT_EQ(FullStyles(tracker.Engine(), rewritten), full);
+            // So a view may apply rewrites without telling the tracker: line states hold.
+            ColourTracker afterRewrites;
+            afterRewrites.ColourAll(rewritten);
+            for (std::size_t line = 0; line < fresh.LineCount(); ++line)
+                ASSERT_EQ(afterRewrites.StateOfLine(line), fresh.StateOfLine(line));
             pending.assign(all.rewrites.begin(), all.rewrites.end());
         }
     }
