@@ -248,19 +248,24 @@ namespace {
 class Scanner
 {
 public:
-    Scanner(const ColourEngine &engine, std::string_view text, const PassOutput &out)
+    // Works in positions relative to the window and reports absolute ones.
+    Scanner(const ColourEngine &engine, TextWindow window, const PassOutput &out)
         : m_engine(engine)
-        , m_s(text.data())
-        , m_n(text.size())
+        , m_s(window.bytes.data())
+        , m_n(window.bytes.size())
         , m_out(out)
         , m_cls(engine.ClassTable())
+        , m_base(window.base)
+        , m_textEnds(window.base + window.bytes.size() >= window.textSize)
+        , m_stylesFrom(out.stylesFrom > window.base ? out.stylesFrom - window.base : 0)
     {}
 
-    PassEnd Run(std::size_t p, LineState state, std::size_t end)
+    PassEnd Run(std::size_t lineStart, LineState state, std::size_t end)
     {
+        std::size_t p = lineStart > m_base ? lineStart - m_base : 0;
         m_state = state;
-        m_end = std::min(end, m_n);
-        m_filled = std::max(p, m_out.stylesFrom);
+        m_end = std::min(end > m_base ? end - m_base : 0, m_n);
+        m_filled = std::max(p, m_stylesFrom);
         m_segment = p;
         while (p < m_end && !m_stopped) {
             switch (m_state.context) {
@@ -282,7 +287,7 @@ public:
             }
         }
         FillPlain(std::min(p, m_end));
-        return {p, m_state};
+        return {m_base + p, m_state};
     }
 
     // The last token that covered a watched position, for ContextAt.
@@ -305,7 +310,7 @@ private:
     {
         if (!m_out.styles || to <= m_filled)
             return;
-        std::memset(m_out.styles + (m_filled - m_out.stylesFrom), 0, to - m_filled);
+        std::memset(m_out.styles + (m_filled - m_stylesFrom), 0, to - m_filled);
         m_filled = to;
     }
 
@@ -322,7 +327,7 @@ private:
         if (from >= to)
             return;
         FillPlain(from);
-        std::uint8_t *at = m_out.styles + (from - m_out.stylesFrom);
+        std::uint8_t *at = m_out.styles + (from - m_stylesFrom);
         // Most tokens are short: a loop beats a call.
         if (to - from <= 16) {
             for (std::size_t i = 0; i < to - from; ++i)
@@ -341,7 +346,7 @@ private:
             return;
         if (m_out.lines) {
             FillPlain(std::min(p, m_end));
-            if (!m_out.lines->AtLineStart(p, m_state))
+            if (!m_out.lines->AtLineStart(m_base + p, m_state))
                 m_stopped = true;
         }
     }
@@ -421,8 +426,8 @@ private:
             spelling.size() == p - from &&
             !SameBytes(spelling.data(), reinterpret_cast<const unsigned char *>(m_s + from),
                        p - from) &&
-            p > m_out.stylesFrom && from < m_end)
-            m_out.rewrites->push_back({from, spelling});
+            p > m_stylesFrom && from < m_end)
+            m_out.rewrites->push_back({m_base + from, spelling});
         return p;
     }
 
@@ -436,7 +441,7 @@ private:
                     return false;
             const std::size_t q = p + length;
             if (q >= m_n)
-                return endOfTextEnds;
+                return endOfTextEnds && m_textEnds;
             const auto cls = Cls(q);
             return cls == ColourEngine::Blank || cls == ColourEngine::LineFeed ||
                    cls == ColourEngine::Return || m_s[q] == '/' || m_s[q] == '>';
@@ -670,6 +675,9 @@ private:
     std::size_t m_n;
     const PassOutput &m_out;
     const ColourEngine::CharClass *m_cls;
+    std::size_t m_base;
+    bool m_textEnds;
+    std::size_t m_stylesFrom;
     LineState m_state;
     std::size_t m_end = 0;
     std::size_t m_filled = 0;
@@ -698,8 +706,8 @@ std::vector<StyleRun> RunsOf(const std::vector<std::uint8_t> &styles, std::size_
 
 } // namespace
 
-PassEnd ColourEngine::Pass(std::string_view text, std::size_t lineStart, LineState state,
-                           std::size_t end, const PassOutput &out) const
+PassEnd ColourEngine::Pass(TextWindow text, std::size_t lineStart, LineState state, std::size_t end,
+                           const PassOutput &out) const
 {
     Scanner scanner(*this, text, out);
     return scanner.Run(lineStart, state, end);
@@ -727,17 +735,17 @@ ScanResult ColourEngine::Scan(std::string_view text, std::size_t start, std::siz
     return result;
 }
 
-CaretContext ColourEngine::ContextAt(std::string_view text, std::size_t lineStart, LineState state,
+CaretContext ColourEngine::ContextAt(TextWindow text, std::size_t lineStart, LineState state,
                                      std::size_t position) const
 {
     PassOutput out;
     Scanner scanner(*this, text, out);
-    scanner.watch = position;
+    scanner.watch = position - text.base;
     CaretContext context;
     // Reading up to the position leaves the state in which its byte is read, unless a
     // token that began earlier covers it.
     context.state = scanner.Run(lineStart, state, position).state;
-    if (scanner.watchedStyle == Style::String && scanner.watchedFrom < position)
+    if (scanner.watchedStyle == Style::String && scanner.watchedFrom < scanner.watch)
         context.inQuotedValue = true;
     if (scanner.watchedStyle == Style::Comment)
         context.inComment = true;
@@ -754,16 +762,9 @@ ColourEngine MakeHtmlColourEngine()
     return engine;
 }
 
-bool OpensCompletionList(const ColourEngine &engine, std::string_view text, std::size_t caret,
-                         std::size_t lineStart, LineState state)
+bool OpensCompletionList(char typed, const CaretContext &context)
 {
-    if (caret == 0 || caret > text.size())
-        return false;
-    const char typed = text[caret - 1];
-    if (typed != '<' && typed != ' ')
-        return false;
-    const CaretContext context = engine.ContextAt(text, lineStart, state, caret - 1);
-    if (context.inQuotedValue)
+    if ((typed != '<' && typed != ' ') || context.inQuotedValue)
         return false;
     if (typed == '<')
         return true;
@@ -776,7 +777,9 @@ bool OpensCompletionList(const ColourEngine &engine, std::string_view text, std:
     if (caret == 0 || caret > text.size())
         return false;
     const std::size_t lineStart = LineStartOf(text, caret - 1);
-    return OpensCompletionList(engine, text, caret, lineStart, engine.StateAt(text, lineStart));
+    return OpensCompletionList(
+        text[caret - 1],
+        engine.ContextAt(text, lineStart, engine.StateAt(text, lineStart), caret - 1));
 }
 
 } // namespace tarnel

@@ -72,6 +72,29 @@ protected:
     ~LineObserver() = default;
 };
 
+// Some bytes of a text: `bytes` holds [base, base + bytes.size()) of a text of `textSize`
+// bytes, so that an editor that keeps its text in pieces can hand over just the lines a pass
+// reads. A whole text converts implicitly.
+struct TextWindow
+{
+    TextWindow(std::string_view text)
+        : bytes(text)
+        , textSize(text.size())
+    {}
+    TextWindow(const std::string &text)
+        : TextWindow(std::string_view(text))
+    {}
+    TextWindow(std::string_view bytes, std::size_t base, std::size_t textSize)
+        : bytes(bytes)
+        , base(base)
+        , textSize(textSize)
+    {}
+
+    std::string_view bytes;
+    std::size_t base = 0;
+    std::size_t textSize = 0;
+};
+
 // Where a pass ended and the state there (exact when `position` is a line start).
 struct PassEnd
 {
@@ -140,15 +163,18 @@ public:
 
     // The hot path: one pass from `lineStart`, which must be a line start read in `state`, up
     // to `end` or to the line start where out.lines ends it. Tokens that begin before `end`
-    // are read whole, but no style is written at or after `end`.
-    PassEnd Pass(std::string_view text, std::size_t lineStart, LineState state, std::size_t end,
+    // are read whole, but no style is written at or after `end`. A window must hold the
+    // lines from `lineStart` up to `end` and one byte more (or up to the text's end): no
+    // token and no look-ahead reaches past a line break but for the "\n" of a "\r\n".
+    PassEnd Pass(TextWindow text, std::size_t lineStart, LineState state, std::size_t end,
                  const PassOutput &out) const;
 
     // The state at a line start, read from the top of the text.
     LineState StateAt(std::string_view text, std::size_t lineStart) const;
 
-    // How the byte at `position` is read, given the state at its line's start.
-    CaretContext ContextAt(std::string_view text, std::size_t lineStart, LineState state,
+    // How the byte at `position` is read, given the state at its line's start. A window must
+    // hold the whole line and one byte more.
+    CaretContext ContextAt(TextWindow text, std::size_t lineStart, LineState state,
                            std::size_t position) const;
 
     struct Name
@@ -204,12 +230,11 @@ private:
 // attribute names as constants, double and single quotes around values.
 ColourEngine MakeHtmlColourEngine();
 
-// Whether typing the character just before `caret` opens the completion list: a "<" anywhere
-// but inside a quoted attribute value; a blank inside a tag, outside a quoted value. `state`
-// is the state at the start of the line holding caret - 1.
-bool OpensCompletionList(const ColourEngine &engine, std::string_view text, std::size_t caret,
-                         std::size_t lineStart, LineState state);
-// The same, reading the text from its top.
+// Whether typing `typed` opens the completion list, given how the text reads where it was
+// typed: a "<" anywhere but inside a quoted attribute value; a blank inside a tag, outside a
+// quoted value (whatever follows on the line).
+bool OpensCompletionList(char typed, const CaretContext &context);
+// The same for the character just before `caret`, reading the text from its top.
 bool OpensCompletionList(const ColourEngine &engine, std::string_view text, std::size_t caret);
 
 } // namespace tarnel

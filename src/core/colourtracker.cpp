@@ -25,15 +25,37 @@ std::size_t ColourTracker::LineOf(std::size_t position) const
            1;
 }
 
-std::uint8_t *ColourTracker::Styles(std::size_t length)
+std::uint8_t *ColourTracker::Styles(std::size_t length, std::size_t keep)
 {
     if (length > m_stylesCapacity) {
         m_stylesCapacity = std::max(length, m_stylesCapacity + m_stylesCapacity / 2);
         // Left uninitialised: a pass writes every byte it reports.
-        m_styles.reset(new std::uint8_t[m_stylesCapacity]);
+        std::unique_ptr<std::uint8_t[]> styles(new std::uint8_t[m_stylesCapacity]);
+        std::copy(m_styles.get(), m_styles.get() + keep, styles.get());
+        m_styles = std::move(styles);
     }
     return m_styles.get();
 }
+
+namespace {
+
+class StringSource final : public TextSource
+{
+public:
+    explicit StringSource(std::string_view text)
+        : m_text(text)
+    {}
+    std::size_t Size() const override { return m_text.size(); }
+    std::string_view Bytes(std::size_t from, std::size_t to) override
+    {
+        return m_text.substr(from, to - from);
+    }
+
+private:
+    std::string_view m_text;
+};
+
+} // namespace
 
 // Records line states; during an edit it splices the edited lines in and ends the pass at
 // the first following line whose state did not change.
@@ -56,11 +78,13 @@ public:
         Commit();
         auto &starts = m_tracker.m_starts;
         if (m_cursor >= starts.size() || starts[m_cursor] != position) {
-            lostStep = true;
+            lostStep = stopped = true;
             return false;
         }
-        if (m_tracker.m_states[m_cursor] == state)
+        if (m_tracker.m_states[m_cursor] == state) {
+            stopped = true;
             return false;
+        }
         m_tracker.m_states[m_cursor++] = state;
         return true;
     }
@@ -77,7 +101,11 @@ public:
         m_newStates.clear();
     }
 
+    // The first line start after the edited lines not yet compared.
+    std::size_t Cursor() const { return m_cursor; }
+
     bool lostStep = false;
+    bool stopped = false;
 
 private:
     ColourTracker &m_tracker;
@@ -104,16 +132,23 @@ Recolouring ColourTracker::ColourAll(std::string_view text)
 
 Recolouring ColourTracker::Edited(std::string_view text, TextChange change)
 {
-    const std::size_t n = text.size();
+    StringSource source(text);
+    return Edited(source, change);
+}
+
+Recolouring ColourTracker::Edited(TextSource &text, TextChange change)
+{
+    const std::size_t n = text.Size();
     if (change.position + change.removed > m_textSize ||
         m_textSize - change.removed + change.inserted != n)
-        return ColourAll(text);
+        return ColourAll(text.Bytes(0, n));
     m_textSize = n;
     m_rewrites.clear();
 
     // A "\r" just before the change may now be half of a "\r\n", or no longer: then the
     // line it ends is read again too.
-    const bool afterReturn = change.position > 0 && text[change.position - 1] == '\r';
+    const bool afterReturn =
+        change.position > 0 && text.Bytes(change.position - 1, change.position)[0] == '\r';
     const std::size_t first = LineOf(afterReturn ? change.position - 1 : change.position);
     const std::size_t from = m_starts[first];
 
@@ -131,25 +166,55 @@ Recolouring ColourTracker::Edited(std::string_view text, TextChange change)
             *it += delta;
     }
 
+    // Read the edited lines up to the first line start after them, then, while line states
+    // keep changing, ever longer runs of following lines.
     Observer observer(*this, first + 1, change.position + change.inserted);
     PassOutput out;
-    out.styles = Styles(n - from);
-    out.stylesFrom = from;
     out.rewrites = &m_rewrites;
     out.lines = &observer;
-    const PassEnd end = m_engine.Pass(text, from, m_states[first], n, out);
-    observer.Commit();
-    if (observer.lostStep)
-        return ColourAll(text);
-    return {from, {m_styles.get(), std::min(end.position, n) - from}, m_rewrites};
+    std::size_t chunkFrom = from;
+    LineState state = m_states[first];
+    std::size_t more = 0;
+    for (;;) {
+        const std::size_t cursor = observer.Cursor() + more;
+        const std::size_t chunkEnd = cursor < m_starts.size() ? m_starts[cursor] : n;
+        out.styles = Styles(chunkEnd - from, chunkFrom - from) + (chunkFrom - from);
+        out.stylesFrom = chunkFrom;
+        const TextWindow window(text.Bytes(chunkFrom, std::min(n, chunkEnd + 1)), chunkFrom, n);
+        const PassEnd end = m_engine.Pass(window, chunkFrom, state, chunkEnd, out);
+        if (observer.stopped || end.position >= n) {
+            observer.Commit();
+            if (observer.lostStep)
+                return ColourAll(text.Bytes(0, n));
+            return {from, {m_styles.get(), std::min(end.position, n) - from}, m_rewrites};
+        }
+        observer.Commit();
+        chunkFrom = end.position;
+        state = end.state;
+        more = std::max<std::size_t>(64, more * 2);
+    }
 }
 
 bool ColourTracker::OpensCompletionList(std::string_view text, std::size_t caret) const
 {
-    if (caret == 0 || caret > text.size() || text.size() != m_textSize)
-        return tarnel::OpensCompletionList(m_engine, text, caret);
+    StringSource source(text);
+    return OpensCompletionList(source, caret);
+}
+
+bool ColourTracker::OpensCompletionList(TextSource &text, std::size_t caret) const
+{
+    const std::size_t n = text.Size();
+    if (caret == 0 || caret > n)
+        return false;
+    if (n != m_textSize)
+        return tarnel::OpensCompletionList(m_engine, text.Bytes(0, n), caret);
     const std::size_t line = LineOf(caret - 1);
-    return tarnel::OpensCompletionList(m_engine, text, caret, m_starts[line], m_states[line]);
+    const std::size_t lineStart = m_starts[line];
+    const std::size_t next = line + 1 < m_starts.size() ? m_starts[line + 1] : n;
+    const TextWindow window(text.Bytes(lineStart, std::min(n, next + 1)), lineStart, n);
+    const char typed = window.bytes[caret - 1 - lineStart];
+    return tarnel::OpensCompletionList(
+        typed, m_engine.ContextAt(window, lineStart, m_states[line], caret - 1));
 }
 
 } // namespace tarnel

@@ -32,6 +32,18 @@ struct Recolouring
     std::size_t End() const { return start + styles.size(); }
 };
 
+// The text as an editor holds it, handed over a range at a time.
+class TextSource
+{
+public:
+    virtual std::size_t Size() const = 0;
+    // The bytes [from, to), contiguous, valid until the next call.
+    virtual std::string_view Bytes(std::size_t from, std::size_t to) = 0;
+
+protected:
+    ~TextSource() = default;
+};
+
 // Keeps the state at every line start, so that after an edit only the lines it touched are
 // scanned, plus the following lines whose starting state it changed; the result equals a
 // pass from the top.
@@ -50,9 +62,13 @@ public:
     // of the recoloured lines; a view applies them only after typing, pasting or replacing.
     // A change that does not fit the text last seen colours it all, without rewrites.
     Recolouring Edited(std::string_view text, TextChange change);
+    // The same, asking only for the lines it reads, a few at a time.
+    Recolouring Edited(TextSource &text, TextChange change);
 
-    // Whether the character typed just before `caret` opens the completion list.
+    // Whether the character typed just before `caret` opens the completion list; reads the
+    // caret's line only.
     bool OpensCompletionList(std::string_view text, std::size_t caret) const;
+    bool OpensCompletionList(TextSource &text, std::size_t caret) const;
 
     std::size_t LineCount() const { return m_starts.size(); }
     std::size_t LineStart(std::size_t line) const { return m_starts[line]; }
@@ -61,7 +77,8 @@ public:
 private:
     class Observer;
     std::size_t LineOf(std::size_t position) const;
-    std::uint8_t *Styles(std::size_t length);
+    // Room for `length` styles, keeping the first `keep`.
+    std::uint8_t *Styles(std::size_t length, std::size_t keep = 0);
 
     ColourEngine m_engine;
     std::vector<std::size_t> m_starts{0};

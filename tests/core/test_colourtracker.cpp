@@ -111,6 +111,54 @@ TEST(ColourTracker, CompletionTriggerUsesTheKeptLineStates)
     EXPECT_FALSE(tracker.OpensCompletionList(text, 6));
 }
 
+// Hands out exactly the bytes asked for, in a buffer of their own, and counts them.
+class CountingSource final : public TextSource
+{
+public:
+    explicit CountingSource(const std::string &text)
+        : m_text(text)
+    {}
+    std::size_t Size() const override { return m_text.size(); }
+    std::string_view Bytes(std::size_t from, std::size_t to) override
+    {
+        handedOut += to - from;
+        m_copy = m_text.substr(from, to - from);
+        return m_copy;
+    }
+    std::size_t handedOut = 0;
+
+private:
+    const std::string &m_text;
+    std::string m_copy;
+};
+
+TEST(ColourTracker, AnEditReadsOnlyTheLinesItNeeds)
+{
+    std::string text;
+    for (int i = 0; i < 2000; ++i)
+        text += "<p class=x>line " + std::to_string(i) + "</p>\n";
+    ColourTracker tracker;
+    Shown shown;
+    shown.Change({0, 0, text.size()});
+    shown.Apply(tracker.ColourAll(text));
+
+    const TextChange typed{text.find("line 1000") + 4, 0, 1};
+    Replace(text, shown, typed, "s");
+    CountingSource source(text);
+    Recolouring r = tracker.Edited(source, typed);
+    shown.Apply(r);
+    EXPECT_LT(source.handedOut, 60u);
+    EXPECT_TRUE(tracker.OpensCompletionList(source, text.find("class")));
+
+    // An opened comment darkens the rest: read in growing runs of lines, still exact.
+    const TextChange comment{text.find("line 10<"), 0, 4};
+    Replace(text, shown, comment, "<!--");
+    CountingSource whole(text);
+    shown.Apply(tracker.Edited(whole, comment));
+    EXPECT_EQ(shown.Styles(), FullStyles(tracker.Engine(), text));
+    EXPECT_LT(whole.handedOut, text.size());
+}
+
 TEST(ColourTracker, ALoadedPageIsColouredButNotRewritten)
 {
     ColourTracker tracker;
