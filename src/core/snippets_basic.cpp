@@ -52,8 +52,6 @@ const char *const kAppletFileFilter = " Applet Files(*.applet)|*.applet| All Fil
 
 const char *const kAppletClassFilter = " Applet Classes(*.class)|*.class| All Files (*.*)|*.*||";
 
-const char *const kAllFilesFilter = " All Files (*.*)|*.*||";
-
 const char *const kLinkSourceFilter =
     " All Picture Files (*.gif;*.jpeg;*.jpg;*.bmp;*.AIS) |*.gif;*.jpeg;*.jpg;*.bmp;*.AIS |"
     " Applet Files (*.applet)|*.applet| All Files (*.*)|*.*||";

@@ -18,7 +18,6 @@ extern const char *const kVideoFileFilter;
 extern const char *const kSoundFileFilter;
 extern const char *const kAppletFileFilter;
 extern const char *const kAppletClassFilter;
-extern const char *const kAllFilesFilter;
 // The link form's source button serves both the image source and the applet file name.
 extern const char *const kLinkSourceFilter;
 

@@ -72,7 +72,6 @@ inline constexpr const char *kMediaFilesFilter =
     "Quick Time Files(*.mov;*.qt)|*.mov;*.qt|"
     "Video Files(*.avi)|*.avi|"
     "All Files (*.*)|*.*||";
-inline constexpr const char *kAllFilesFilter = "All Files (*.*)|*.*||";
 
 // The refusal message when Name is empty (blanks count as a name).
 std::optional<std::string> Validate(const ControlFields &fields);

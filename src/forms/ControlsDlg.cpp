@@ -1,5 +1,6 @@
 #include "ControlsDlg.h"
 
+#include "filepaths.h"
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,5 +1,6 @@
 #include "LinkDlg.h"
 
+#include "filepaths.h"
 #include "PictureSize.h"
 
 #include <QComboBox>
