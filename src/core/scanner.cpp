@@ -164,9 +164,13 @@ std::string_view TagName(std::string_view text, std::size_t tagStart)
 std::size_t TagEnd(std::string_view text, std::size_t tagStart)
 {
     const std::string_view name = TagName(text, tagStart);
-    if (name.empty())
-        return tagStart < text.size() && text[tagStart] == '<' ? BogusCommentEnd(text, tagStart)
-                                                               : NoTagEnd;
+    if (name.empty()) {
+        // A declaration ends at its ">"; one the text ends in has no end to select or keep.
+        if (tagStart >= text.size() || text[tagStart] != '<')
+            return NoTagEnd;
+        const std::size_t end = BogusCommentEnd(text, tagStart);
+        return text[end - 1] == '>' ? end : NoTagEnd;
+    }
     const std::size_t nameEnd = static_cast<std::size_t>(name.data() - text.data()) + name.size();
     return WalkAttributes(text, nameEnd, [](const TagAttribute &) {});
 }

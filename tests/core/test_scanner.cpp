@@ -157,6 +157,9 @@ TEST(Scanner, TagEndAndRange)
         {"<!DOCTYPE html>", 15},
         {R"(<IMG SRC="a.gif")", NoTagEnd},
         {R"(<IMG ALT="a>)", NoTagEnd},
+        {"<", NoTagEnd},
+        {"<!DOCTYPE html", NoTagEnd},
+        {"< 3", NoTagEnd},
     };
     for (const auto &[text, end] : cases)
         EXPECT_EQ(TagEnd(text, 0), end) << text;
