@@ -1,29 +1,41 @@
 #include "colourlists.h"
 
+#include <array>
+
 namespace tarnel {
 
-const std::vector<std::string> &BackgroundColourNames()
+namespace {
+
+constexpr std::array<std::string_view, 17> kBackgroundColours = {
+    "Black", "Maroon", "Green",  "Olive", "Purple",  "Teal", "Grey",  "Gray", "Silver",
+    "Red",   "Lime",   "Yellow", "Blue",  "Fuchsia", "Aqua", "White", "",
+};
+
+constexpr std::array<std::string_view, 16> kTableColours = {
+    "black",  "maroon", "green", "olive",  "navy", "purple",  "teal", "gray",
+    "silver", "red",    "lime",  "yellow", "blue", "fuchsia", "aqua", "white",
+};
+
+constexpr std::array<std::string_view, 16> kFrameColours = {
+    "black",  "maroon", "green", "olive",  "navy", "purple",  "teal", "grey",
+    "silver", "red",    "lime",  "yellow", "blue", "fuchsia", "aqua", "white",
+};
+
+} // namespace
+
+std::span<const std::string_view> BackgroundColourList()
 {
-    static const std::vector<std::string> names = {
-        "Black", "Maroon", "Green",  "Olive", "Purple",  "Teal", "Grey",  "Gray", "Silver",
-        "Red",   "Lime",   "Yellow", "Blue",  "Fuchsia", "Aqua", "White", ""};
-    return names;
+    return kBackgroundColours;
 }
 
-const std::vector<std::string> &TableColourNames()
+std::span<const std::string_view> TableColourList()
 {
-    static const std::vector<std::string> names = {
-        "black",  "maroon", "green", "olive",  "navy", "purple",  "teal", "gray",
-        "silver", "red",    "lime",  "yellow", "blue", "fuchsia", "aqua", "white"};
-    return names;
+    return kTableColours;
 }
 
-const std::vector<std::string> &FrameColourNames()
+std::span<const std::string_view> FrameColourList()
 {
-    static const std::vector<std::string> names = {
-        "black",  "maroon", "green", "olive",  "navy", "purple",  "teal", "grey",
-        "silver", "red",    "lime",  "yellow", "blue", "fuchsia", "aqua", "white"};
-    return names;
+    return kFrameColours;
 }
 
 } // namespace tarnel

@@ -1,20 +1,20 @@
 #pragma once
-#include <string>
-#include <vector>
+#include <span>
+#include <string_view>
 
 namespace tarnel {
 
-// The colour names the Insert forms offer in their colour drop-downs. A colour is written as
-// the name exactly as listed (or as typed into an editable list); names are never turned into
-// numbers. The forms show each list sorted without regard to case.
+// The colour names offered by the Insert forms' colour drop-downs. A colour is written
+// exactly as listed (or as typed in an editable list); names are never turned into numbers.
 
-// The background form's list: sixteen names and one empty entry (no navy; both grey and gray).
-const std::vector<std::string> &BackgroundColourNames();
+// The background form's list: mixed case, both "Grey" and "Gray", no navy, and one empty
+// entry so the list can show nothing (17 entries).
+std::span<const std::string_view> BackgroundColourList();
 
-// The table form's four colour lists: sixteen lower-case names, no empty entry.
-const std::vector<std::string> &TableColourNames();
+// The table form's colour lists: lower case, with navy, no empty entry (16 entries).
+std::span<const std::string_view> TableColourList();
 
-// The frame form's border colour list: as the table's, with "grey" in place of "gray".
-const std::vector<std::string> &FrameColourNames();
+// The frame form's border colour list: as the table list but "grey" in place of "gray".
+std::span<const std::string_view> FrameColourList();
 
 } // namespace tarnel

@@ -1,4 +1,4 @@
 #pragma once
 
-// The snippet builders of the Insert forms, one header per form family.
+// The Insert forms' fields, validation and element builders, one header per form family.
 #include "snippets_layout.h"

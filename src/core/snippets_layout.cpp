@@ -3,12 +3,13 @@
 #include "attributes.h"
 
 #include <algorithm>
+#include <array>
 
 namespace tarnel {
 
 namespace {
 
-using Entries = std::vector<std::string>;
+using Entries = std::span<const std::string_view>;
 
 // The dingbat entries bring their own quotes; they are taken off so the value goes through
 // the ordinary attribute rule and the tag stays well formed whatever the field holds.
@@ -23,23 +24,32 @@ constexpr const char *ListHeading = "<LH><!Enter the list heading here>";
 
 } // namespace
 
+const char *const kMetaUrlFilter =
+    " All HTML Files (*.htm;*.html) |*.htm;*.html|  All Files (*.*)|*.*||";
+const char *const kFrameSourceFilter = " All Files (*.*)|*.*||";
+const char *const kTableBackgroundFilter =
+    " All Picture Files (*.gif;*.jpeg;*.jpg;*.bmp;*.AIS) |*.gif;*.jpeg;*.jpg;*.bmp;*.AIS |"
+    " Graphics Interface Format Files (*.gif)|*.gif| BITMAP Files (*.bmp)|*.bmp|"
+    " JPEG File Inerchange Format (*.jpg;*.jpeg)|*.jpg;*.jpeg|"
+    " Image Sequence Files (*.AIS)|*.AIS | All Files (*.*)|*.*||";
+
 // Marquee
 
-const Entries &MarqueeBehaviours()
+Entries MarqueeBehaviours()
 {
-    static const Entries entries = {"ALTERNATE", "SCROLL", "SLIDE"};
+    static constexpr std::array<std::string_view, 3> entries = {"ALTERNATE", "SCROLL", "SLIDE"};
     return entries;
 }
 
-const Entries &MarqueeDataFormats()
+Entries MarqueeDataFormats()
 {
-    static const Entries entries = {"HTML", "TEXT"};
+    static constexpr std::array<std::string_view, 2> entries = {"HTML", "TEXT"};
     return entries;
 }
 
-const Entries &MarqueeDirections()
+Entries MarqueeDirections()
 {
-    static const Entries entries = {"DOWN", "LEFT", "RIGHT", "UP"};
+    static constexpr std::array<std::string_view, 4> entries = {"DOWN", "LEFT", "RIGHT", "UP"};
     return entries;
 }
 
@@ -70,9 +80,9 @@ std::string BuildMarquee(const MarqueeFields &fields)
 
 // Meta
 
-const Entries &MetaHttpEquivs()
+Entries MetaHttpEquivs()
 {
-    static const Entries entries = {"REFRESH", "Content-Type"};
+    static constexpr std::array<std::string_view, 2> entries = {"REFRESH", "Content-Type"};
     return entries;
 }
 
@@ -98,27 +108,28 @@ std::string BuildMetaTag(const MetaFields &fields)
 
 // Frame
 
-const Entries &FrameBorders()
+Entries FrameBorders()
 {
-    static const Entries entries = {"YES", "NO", "0", "1"};
+    static constexpr std::array<std::string_view, 4> entries = {"YES", "NO", "0", "1"};
     return entries;
 }
 
-const Entries &FrameWindowNames()
+Entries FrameWindowNames()
 {
-    static const Entries entries = {"_blank", "_parent", "_self", "_top"};
+    static constexpr std::array<std::string_view, 4> entries = {"_blank", "_parent", "_self",
+                                                                "_top"};
     return entries;
 }
 
-const Entries &FrameScrollings()
+Entries FrameScrollings()
 {
-    static const Entries entries = {"AUTO", "NO", "YES"};
+    static constexpr std::array<std::string_view, 3> entries = {"AUTO", "NO", "YES"};
     return entries;
 }
 
-const Entries &FrameResizings()
+Entries FrameResizings()
 {
-    static const Entries entries = {"NORESIZE", "RESIZE"};
+    static constexpr std::array<std::string_view, 2> entries = {"NORESIZE", "RESIZE"};
     return entries;
 }
 
@@ -152,22 +163,23 @@ std::string BuildFrameTag(const FrameFields &fields)
 
 // Table
 
-const Entries &TableAligns()
+Entries TableAligns()
 {
-    static const Entries entries = {"CENTER", "LEFT", "RIGHT"};
+    static constexpr std::array<std::string_view, 3> entries = {"CENTER", "LEFT", "RIGHT"};
     return entries;
 }
 
-const Entries &TableRules()
+Entries TableRules()
 {
-    static const Entries entries = {"ALL", "COLS", "GROUPS", "NONE", "ROWS"};
+    static constexpr std::array<std::string_view, 5> entries = {"ALL", "COLS", "GROUPS", "NONE",
+                                                                "ROWS"};
     return entries;
 }
 
-const Entries &TableFrames()
+Entries TableFrames()
 {
-    static const Entries entries = {"ABOVE", "BELOW", "BORDER", "BOX",   "INSIDES",
-                                    "LHS",   "RHS",   "VOID",   "VSIDES"};
+    static constexpr std::array<std::string_view, 9> entries = {
+        "ABOVE", "BELOW", "BORDER", "BOX", "INSIDES", "LHS", "RHS", "VOID", "VSIDES"};
     return entries;
 }
 
@@ -225,23 +237,24 @@ std::string BuildTable(const TableFields &fields)
 
 // Lists
 
-const Entries &Dingbats()
+Entries Dingbats()
 {
-    static const Entries entries = {"\"Text\"",       "\"Audio\"",    "\"Folder\"",
-                                    "\"Disk Drive\"", "\"form\"",     "\"Home\"",
-                                    "\"Next\"",       "\"Previous\"", ""};
+    static constexpr std::array<std::string_view, 9> entries = {
+        "\"Text\"",       "\"Audio\"",    "\"Folder\"",
+        "\"Disk Drive\"", "\"form\"",     "\"Home\"",
+        "\"Next\"",       "\"Previous\"", ""};
     return entries;
 }
 
-const Entries &OrderedListTypes()
+Entries OrderedListTypes()
 {
-    static const Entries entries = {"1", "A", "a", "i", "I"};
+    static constexpr std::array<std::string_view, 5> entries = {"1", "A", "a", "i", "I"};
     return entries;
 }
 
-const Entries &UnorderedListTypes()
+Entries UnorderedListTypes()
 {
-    static const Entries entries = {"DISC", "CIRCLE", "SQUARE"};
+    static constexpr std::array<std::string_view, 3> entries = {"DISC", "CIRCLE", "SQUARE"};
     return entries;
 }
 

@@ -1,11 +1,17 @@
 #pragma once
 #include <optional>
+#include <span>
 #include <string>
-#include <vector>
+#include <string_view>
 
 // Fields, validation and HTML of the marquee, meta, frame, table and list forms. The builders
 // return the empty string when there is nothing to insert (no attribute set, no list type).
 namespace tarnel {
+
+// File chooser filters ("label|patterns|...||") of these forms' browse buttons.
+extern const char *const kMetaUrlFilter;
+extern const char *const kFrameSourceFilter;
+extern const char *const kTableBackgroundFilter;
 
 struct MarqueeFields
 {
@@ -20,9 +26,9 @@ struct MarqueeFields
     std::string vspace;
 };
 
-const std::vector<std::string> &MarqueeBehaviours();
-const std::vector<std::string> &MarqueeDataFormats();
-const std::vector<std::string> &MarqueeDirections();
+std::span<const std::string_view> MarqueeBehaviours();
+std::span<const std::string_view> MarqueeDataFormats();
+std::span<const std::string_view> MarqueeDirections();
 std::optional<std::string> Validate(const MarqueeFields &fields);
 std::string BuildMarquee(const MarqueeFields &fields);
 
@@ -35,7 +41,7 @@ struct MetaFields
     std::string httpEquiv;
 };
 
-const std::vector<std::string> &MetaHttpEquivs();
+std::span<const std::string_view> MetaHttpEquivs();
 std::optional<std::string> Validate(const MetaFields &fields);
 std::string BuildMetaTag(const MetaFields &fields);
 
@@ -54,10 +60,10 @@ struct FrameFields
     std::string resizing;
 };
 
-const std::vector<std::string> &FrameBorders();
-const std::vector<std::string> &FrameWindowNames();
-const std::vector<std::string> &FrameScrollings();
-const std::vector<std::string> &FrameResizings();
+std::span<const std::string_view> FrameBorders();
+std::span<const std::string_view> FrameWindowNames();
+std::span<const std::string_view> FrameScrollings();
+std::span<const std::string_view> FrameResizings();
 std::optional<std::string> Validate(const FrameFields &fields);
 std::string BuildFrameTag(const FrameFields &fields);
 
@@ -82,9 +88,9 @@ struct TableFields
     std::string width;
 };
 
-const std::vector<std::string> &TableAligns();
-const std::vector<std::string> &TableRules();
-const std::vector<std::string> &TableFrames();
+std::span<const std::string_view> TableAligns();
+std::span<const std::string_view> TableRules();
+std::span<const std::string_view> TableFrames();
 std::optional<std::string> Validate(const TableFields &fields);
 // How many empty cells the skeleton's row gets: Columns when it is a whole number from 1 to
 // 100, otherwise one.
@@ -93,7 +99,7 @@ std::string BuildTable(const TableFields &fields);
 
 // The dingbat list of both list forms: eight names each in its own double quotes, and one
 // empty entry.
-const std::vector<std::string> &Dingbats();
+std::span<const std::string_view> Dingbats();
 
 struct OrderedListFields
 {
@@ -104,7 +110,7 @@ struct OrderedListFields
     std::string skip;
 };
 
-const std::vector<std::string> &OrderedListTypes();
+std::span<const std::string_view> OrderedListTypes();
 std::optional<std::string> Validate(const OrderedListFields &fields);
 std::string BuildOrderedList(const OrderedListFields &fields);
 
@@ -114,7 +120,7 @@ struct UnorderedListFields
     std::string dingbat;
 };
 
-const std::vector<std::string> &UnorderedListTypes();
+std::span<const std::string_view> UnorderedListTypes();
 std::optional<std::string> Validate(const UnorderedListFields &fields);
 std::string BuildUnorderedList(const UnorderedListFields &fields);
 

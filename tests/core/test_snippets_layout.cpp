@@ -1,4 +1,5 @@
 #include "colourlists.h"
+#include "filepaths.h"
 #include "snippets.h"
 
 #include <gtest/gtest.h>
@@ -40,7 +41,7 @@ template <typename Fields> void ExpectValidates(const std::vector<ValidationCase
         EXPECT_EQ(Validate(c.fields), c.message) << c.name;
 }
 
-bool HasTrailingBlank(const std::string &entry)
+bool HasTrailingBlank(std::string_view entry)
 {
     return !entry.empty() && entry.back() == ' ';
 }
@@ -329,48 +330,38 @@ TEST(Lists, DingbatsAreQuotedNamesAndOneEmptyEntry)
 
 TEST(ListEntries, NoTrailingBlanksNoDuplicates)
 {
-    const std::vector<std::pair<const char *, const std::vector<std::string> *>> lists = {
-        {"behaviour", &MarqueeBehaviours()},
-        {"data format", &MarqueeDataFormats()},
-        {"direction", &MarqueeDirections()},
-        {"http-equiv", &MetaHttpEquivs()},
-        {"frame border", &FrameBorders()},
-        {"window name", &FrameWindowNames()},
-        {"scrolling", &FrameScrollings()},
-        {"resizing", &FrameResizings()},
-        {"table align", &TableAligns()},
-        {"rules", &TableRules()},
-        {"table frame", &TableFrames()},
-        {"ordered type", &OrderedListTypes()},
-        {"unordered type", &UnorderedListTypes()},
-        {"dingbat", &Dingbats()},
-        {"background colours", &BackgroundColourNames()},
-        {"table colours", &TableColourNames()},
-        {"frame colours", &FrameColourNames()},
+    const std::vector<std::pair<const char *, std::span<const std::string_view>>> lists = {
+        {"behaviour", MarqueeBehaviours()},
+        {"data format", MarqueeDataFormats()},
+        {"direction", MarqueeDirections()},
+        {"http-equiv", MetaHttpEquivs()},
+        {"frame border", FrameBorders()},
+        {"window name", FrameWindowNames()},
+        {"scrolling", FrameScrollings()},
+        {"resizing", FrameResizings()},
+        {"table align", TableAligns()},
+        {"rules", TableRules()},
+        {"table frame", TableFrames()},
+        {"ordered type", OrderedListTypes()},
+        {"unordered type", UnorderedListTypes()},
+        {"dingbat", Dingbats()},
+        {"background colours", BackgroundColourList()},
+        {"table colours", TableColourList()},
+        {"frame colours", FrameColourList()},
     };
     for (const auto &[name, entries] : lists) {
-        EXPECT_FALSE(entries->empty()) << name;
-        EXPECT_TRUE(std::none_of(entries->begin(), entries->end(), HasTrailingBlank)) << name;
-        EXPECT_EQ(std::set<std::string>(entries->begin(), entries->end()).size(), entries->size())
+        EXPECT_FALSE(entries.empty()) << name;
+        EXPECT_TRUE(std::none_of(entries.begin(), entries.end(), HasTrailingBlank)) << name;
+        EXPECT_EQ(std::set<std::string_view>(entries.begin(), entries.end()).size(), entries.size())
             << name;
     }
 }
 
-TEST(ColourLists, DifferWhereTheFormsDiffer)
+TEST(ChooserFilters, LayoutFormsConvertForTheFileDialog)
 {
-    const auto has = [](const std::vector<std::string> &names, const char *name) {
-        return std::find(names.begin(), names.end(), name) != names.end();
-    };
-    EXPECT_EQ(BackgroundColourNames().size(), 17u);
-    EXPECT_TRUE(has(BackgroundColourNames(), ""));
-    EXPECT_TRUE(has(BackgroundColourNames(), "Grey") && has(BackgroundColourNames(), "Gray"));
-    EXPECT_FALSE(has(BackgroundColourNames(), "Navy"));
-
-    EXPECT_EQ(TableColourNames().size(), 16u);
-    EXPECT_TRUE(has(TableColourNames(), "navy") && has(TableColourNames(), "gray"));
-    EXPECT_FALSE(has(TableColourNames(), "grey") || has(TableColourNames(), ""));
-
-    EXPECT_EQ(FrameColourNames().size(), 16u);
-    EXPECT_TRUE(has(FrameColourNames(), "grey"));
-    EXPECT_FALSE(has(FrameColourNames(), "gray"));
+    EXPECT_EQ(ConvertFileFilter(kMetaUrlFilter), "All HTML Files (*.htm *.html);;All Files (*.*)");
+    EXPECT_EQ(ConvertFileFilter(kFrameSourceFilter), "All Files (*.*)");
+    EXPECT_EQ(ConvertFileFilter(kTableBackgroundFilter)
+                  .rfind("All Picture Files (*.gif *.jpeg *.jpg *.bmp *.AIS);;", 0),
+              0u);
 }
