@@ -63,10 +63,25 @@ void CFormDlg::fillList(QComboBox *list, QStringList entries, bool editable)
     });
     list->clear();
     list->setEditable(editable);
+    if (editable) {
+        // A typed value is written exactly as typed: no completion rewriting its case, and
+        // Enter must not add it to the fixed entries.
+        list->setCompleter(nullptr);
+        list->setInsertPolicy(QComboBox::NoInsert);
+    }
     list->addItems(entries);
     list->setCurrentIndex(-1);
     if (editable)
         list->setEditText(QString());
+}
+
+QStringList CFormDlg::listEntries(std::span<const std::string_view> entries)
+{
+    QStringList out;
+    out.reserve(qsizetype(entries.size()));
+    for (std::string_view entry : entries)
+        out << QString::fromUtf8(entry.data(), qsizetype(entry.size()));
+    return out;
 }
 
 void CFormDlg::selectByPrefix(QComboBox *list, const QString &text)

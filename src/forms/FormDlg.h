@@ -4,7 +4,9 @@
 #include <QStringList>
 
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 
 class QComboBox;
 class QGridLayout;
@@ -36,6 +38,8 @@ public:
 
     // Fills a drop-down with fixed entries shown in sorted order (case-insensitive).
     static void fillList(QComboBox *list, QStringList entries, bool editable);
+    // A core entry list (align values, colour names) as list entries.
+    static QStringList listEntries(std::span<const std::string_view> entries);
     // Shows the first entry that begins with `text` (any case); an editable list that has
     // none shows the text itself; an empty text shows nothing selected.
     static void selectByPrefix(QComboBox *list, const QString &text);
