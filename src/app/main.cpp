@@ -1,6 +1,6 @@
-#include <QApplication>
+#include "StartUp.h"
+
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    return 0;
+    return tarnelMain(argc, argv);
 }

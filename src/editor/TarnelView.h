@@ -61,9 +61,4 @@ protected:
 private:
     void applySurfaceSettings();
     void typedCharacter(const QString &text);
-    void onModified(int position, int modificationType, const char *text, int length,
-                    int linesAdded, int line, int foldNow, int foldPrev, int token,
-                    int annotationLinesAdded);
-
-    std::size_t m_quoteCount = 0;
 };

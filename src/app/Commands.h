@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QList>
+#include <QString>
+
+// One entry of the command table: the menu caption (with its mnemonic and the accelerator
+// text after a tab), the keys that run it, and its prompt ("status line\ntooltip").
+struct CommandInfo
+{
+    int id;
+    const char *caption;
+    QList<QKeySequence> keys;
+    const char *prompt;
+    const char *icon; // resource path, or nullptr
+};
+
+// Every command of the menus, the toolbar and the accelerator table.
+const QList<CommandInfo> &commandTable();
+const CommandInfo *findCommand(int id);
+
+// The prompt's first line (status bar) and second line (tooltip).
+QString promptStatusText(const CommandInfo &info);
+QString promptTooltip(const CommandInfo &info);

@@ -1,0 +1,98 @@
+#include "StartUp.h"
+
+#include "TarnelApp.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+const char kUsage[] =
+    "Usage: tarnel [page.htm]\n"
+    "Edit a single HTML page. Without a page, a new one is started.\n"
+    "\n"
+    "  -h, --help     show this text and exit\n"
+    "  -v, --version  show the version and exit\n";
+
+// Qt WebEngine's sandbox cannot run as root; everywhere else it stays on.
+void prepareWebEngine()
+{
+    if (::geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+bool hasDisplay()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList &arguments)
+{
+    CommandLine line;
+    bool optionsEnded = false;
+    for (const QString &arg : arguments) {
+        if (!optionsEnded && arg == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (!optionsEnded && (arg == QLatin1String("-h") || arg == QLatin1String("--help"))) {
+            line.action = CommandLine::Help;
+            return line;
+        } else if (!optionsEnded &&
+                   (arg == QLatin1String("-v") || arg == QLatin1String("--version"))) {
+            line.action = CommandLine::Version;
+            return line;
+        } else if (!optionsEnded && arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
+            // Qt's own options (-platform, -style, ...) are taken by QApplication first.
+            continue;
+        } else {
+            line.pages.append(arg);
+        }
+    }
+    if (line.pages.size() > 1) {
+        line.action = CommandLine::Error;
+        line.error = QStringLiteral("Only one page can be opened from the command line.");
+    }
+    return line;
+}
+
+int tarnelMain(int argc, char **argv)
+{
+    QStringList raw;
+    for (int i = 1; i < argc; ++i)
+        raw.append(QString::fromLocal8Bit(argv[i]));
+    // Help and version need no display, so they are answered before Qt starts.
+    const CommandLine early = parseCommandLine(raw);
+    if (early.action == CommandLine::Help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (early.action == CommandLine::Version) {
+        std::puts("Tarnel Version 1.0");
+        return 0;
+    }
+
+    prepareWebEngine();
+    QApplication application(argc, argv);
+    const CommandLine line = parseCommandLine(application.arguments().mid(1));
+    if (line.action == CommandLine::Error) {
+        std::fprintf(stderr, "tarnel: %s\n%s", qPrintable(line.error), kUsage);
+        return 2;
+    }
+
+    CTarnelApp app;
+    if (!app.InitInstance(line.pages)) {
+        const QString message = app.errorString();
+        std::fprintf(stderr, "tarnel: %s\n", qPrintable(message));
+        if (hasDisplay())
+            QMessageBox::critical(nullptr, QStringLiteral("Editor"), message);
+        return 1;
+    }
+    return application.exec();
+}

@@ -1,0 +1,236 @@
+#include "TarnelDoc.h"
+
+#include "View.h"
+#include "tempcopy.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <ctime>
+
+CTarnelDoc::CTarnelDoc(QObject *parent)
+    : QObject(parent)
+    , m_surface(std::make_unique<QsciScintilla>())
+{
+    m_surface->setAttribute(Qt::WA_DontShowOnScreen);
+    configureSurface(m_surface.get());
+    connect(m_surface.get(), &QsciScintilla::modificationChanged, this,
+            &CTarnelDoc::modifiedChanged);
+}
+
+CTarnelDoc::~CTarnelDoc()
+{
+    OnCloseDocument();
+}
+
+QString CTarnelDoc::title() const
+{
+    if (!m_path.isEmpty())
+        return QFileInfo(m_path).fileName();
+    return m_untitledNumber <= 1 ? tr("Untitled") : tr("Untitled %1").arg(m_untitledNumber);
+}
+
+bool CTarnelDoc::prepareTempCopy()
+{
+    std::string error;
+    const auto dir = tarnel::PrivateTempDir(QDir::tempPath().toStdString(), &error);
+    if (!dir) {
+        m_error = tr("Cannot make the folder for temporary copies: %1")
+                      .arg(QString::fromStdString(error));
+        return false;
+    }
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    const auto copy = tarnel::CreateTempCopy(*dir, local, &error);
+    if (!copy) {
+        m_error = tr("Cannot make the temporary copy: %1").arg(QString::fromStdString(error));
+        return false;
+    }
+    m_strTempPath = QString::fromStdString(*copy);
+    return true;
+}
+
+bool CTarnelDoc::OnNewDocument()
+{
+    if (!prepareTempCopy())
+        return false;
+    m_path.clear();
+    m_bOpenedFromFile = false;
+    m_utf8 = true;
+    m_lineBreak = tarnel::LineBreak::CrLf;
+    setInitialText({});
+    emit titleChanged();
+    return true;
+}
+
+bool CTarnelDoc::readFile(const QString &path, QByteArray *bytes)
+{
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        m_error = tr("Cannot open %1:\n%2").arg(QDir::toNativeSeparators(path), tr("It is a folder."));
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_error = tr("Cannot open %1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString());
+        return false;
+    }
+    *bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        m_error = tr("Cannot read %1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool CTarnelDoc::OnOpenDocument(const QString &path)
+{
+    QByteArray bytes;
+    if (!readFile(path, &bytes))
+        return false;
+    if (!prepareTempCopy())
+        return false;
+    const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    m_path = QFileInfo(path).absoluteFilePath();
+    m_bOpenedFromFile = true;
+    m_utf8 = tarnel::IsValidUtf8(text);
+    m_lineBreak = tarnel::PrevailingLineBreak(text, tarnel::LineBreak::CrLf);
+    setInitialText(text);
+    emit titleChanged();
+    return true;
+}
+
+bool CTarnelDoc::OnSaveDocument(const QString &path)
+{
+    const std::string_view text = textView();
+    QSaveFile file(path);
+    const QString shownPath = QDir::toNativeSeparators(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        m_error = tr("Cannot save %1:\n%2").arg(shownPath, file.errorString());
+        return false;
+    }
+    if (file.write(text.data(), static_cast<qint64>(text.size())) != qint64(text.size())) {
+        m_error = tr("Cannot save %1:\n%2").arg(shownPath, file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        m_error = tr("Cannot save %1:\n%2").arg(shownPath, file.errorString());
+        return false;
+    }
+    m_path = QFileInfo(path).absoluteFilePath();
+    setSavePoint();
+    emit titleChanged();
+    return true;
+}
+
+void CTarnelDoc::OnCloseDocument()
+{
+    if (!m_strTempPath.isEmpty()) {
+        QFile::remove(m_strTempPath);
+        m_strTempPath.clear();
+    }
+}
+
+bool CTarnelDoc::SerializeToTempCopy()
+{
+    if (m_strTempPath.isEmpty() && !prepareTempCopy())
+        return false;
+    const std::string_view text = textView();
+    std::string error;
+    if (!tarnel::WriteTempCopy(m_strTempPath.toStdString(), text.data(), text.size(), &error)) {
+        m_error = QString::fromStdString(error);
+        return false;
+    }
+    return true;
+}
+
+bool CTarnelDoc::isModified() const
+{
+    return m_surface->SendScintilla(QsciScintillaBase::SCI_GETMODIFY) != 0;
+}
+
+void CTarnelDoc::setSavePoint()
+{
+    m_surface->SendScintilla(QsciScintillaBase::SCI_SETSAVEPOINT);
+}
+
+void *CTarnelDoc::sciDocument() const
+{
+    return m_surface->SendScintillaPtrResult(QsciScintillaBase::SCI_GETDOCPOINTER);
+}
+
+std::string_view CTarnelDoc::textView() const
+{
+    const auto length =
+        static_cast<std::size_t>(m_surface->SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
+    if (length == 0)
+        return {};
+    const auto *data = static_cast<const char *>(
+        m_surface->SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
+    return {data, length};
+}
+
+void CTarnelDoc::configureSurface(QsciScintilla *surface) const
+{
+    surface->setUtf8(m_utf8);
+    switch (m_lineBreak) {
+    case tarnel::LineBreak::CrLf:
+        surface->setEolMode(QsciScintilla::EolWindows);
+        break;
+    case tarnel::LineBreak::Lf:
+        surface->setEolMode(QsciScintilla::EolUnix);
+        break;
+    case tarnel::LineBreak::Cr:
+        surface->setEolMode(QsciScintilla::EolMac);
+        break;
+    }
+}
+
+void CTarnelDoc::setInitialText(std::string_view bytes)
+{
+    QsciScintilla *s = m_surface.get();
+    configureSurface(s);
+    for (CView *view : m_views)
+        if (auto *surface = dynamic_cast<QsciScintilla *>(view->widget()))
+            configureSurface(surface);
+    s->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0UL);
+    s->SendScintilla(QsciScintillaBase::SCI_CLEARALL);
+    if (!bytes.empty())
+        s->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()),
+                         bytes.data());
+    s->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1UL);
+    s->SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
+    s->SendScintilla(QsciScintillaBase::SCI_SETSAVEPOINT);
+}
+
+void CTarnelDoc::AddView(CView *view)
+{
+    if (std::find(m_views.begin(), m_views.end(), view) == m_views.end())
+        m_views.push_back(view);
+}
+
+void CTarnelDoc::RemoveView(CView *view)
+{
+    const auto it = std::find(m_views.begin(), m_views.end(), view);
+    if (it == m_views.end())
+        return;
+    m_views.erase(it);
+    if (m_views.empty())
+        emit lastViewRemoved();
+}
+
+void CTarnelDoc::UpdateAllViews(CView *sender, int hint, const tarnel::ElementRecord *record)
+{
+    // A view may close others while handling a hint; walk a copy.
+    const std::vector<CView *> views = m_views;
+    for (CView *view : views)
+        if (view != sender && std::find(m_views.begin(), m_views.end(), view) != m_views.end())
+            view->OnUpdate(sender, hint, record);
+}

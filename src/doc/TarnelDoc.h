@@ -1,0 +1,105 @@
+#pragma once
+
+#include "elementrecord.h"
+#include "pagetext.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CView;
+class QsciScintilla;
+class QWidget;
+
+// The document of one page. The text is one shared Scintilla document: every source view
+// shows it, and the document keeps a hidden surface of its own on it so that saving,
+// previewing and new windows work from whichever views are open.
+class CTarnelDoc : public QObject
+{
+    Q_OBJECT
+public:
+    explicit CTarnelDoc(QObject *parent = nullptr);
+    ~CTarnelDoc() override;
+
+    // A new, untitled page with its temporary copy. False (with errorString()) when the
+    // temporary copy cannot be made.
+    bool OnNewDocument();
+    // Reads the file into the text. False (with errorString()) when it cannot be read.
+    bool OnOpenDocument(const QString &path);
+    // Writes the text to `path` atomically; on success the document takes that path and is
+    // no longer modified. On failure nothing on disk changed and the text is untouched.
+    bool OnSaveDocument(const QString &path);
+    // Deletes the temporary copy. The frames close the views.
+    void OnCloseDocument();
+
+    // Writes the current text into the temporary copy (the preview and Open in Browser).
+    bool SerializeToTempCopy();
+
+    const QString &errorString() const { return m_error; }
+    const QString &path() const { return m_path; }
+    QString title() const;
+    void setUntitledNumber(int n) { m_untitledNumber = n; }
+    QString tempPath() const { return m_strTempPath; }
+    // True while the document came from a file (the view's first fill leaves it as read).
+    bool openedFromFile() const { return m_bOpenedFromFile; }
+
+    bool isModified() const;
+    void setSavePoint();
+
+    // The shared text.
+    void *sciDocument() const;
+    // The whole text as bytes, without copying (valid until the next change).
+    std::string_view textView() const;
+    std::string text() const { return std::string(textView()); }
+    // Replaces the whole text, outside the undo history, not modified.
+    void setInitialText(std::string_view bytes);
+    bool isUtf8() const { return m_utf8; }
+    tarnel::LineBreak lineBreak() const { return m_lineBreak; }
+
+    // Whether the first fill has been done (only the first source view fills the page).
+    bool filled() const { return m_filled; }
+    void setFilled() { m_filled = true; }
+
+    // Gives a view's surface the document's encoding and line break.
+    void configureSurface(QsciScintilla *surface) const;
+
+    // Views, in the order they were added.
+    void AddView(CView *view);
+    void RemoveView(CView *view);
+    const std::vector<CView *> &views() const { return m_views; }
+    template <class T> T *firstViewOf() const
+    {
+        for (CView *v : m_views)
+            if (auto *t = dynamic_cast<T *>(v))
+                return t;
+        return nullptr;
+    }
+
+    // Tells every view but the sender, in order, synchronously.
+    void UpdateAllViews(CView *sender, int hint = 0, const tarnel::ElementRecord *record = nullptr);
+
+signals:
+    void modifiedChanged(bool modified);
+    void titleChanged();
+    // The last view went away: the document should be closed.
+    void lastViewRemoved();
+
+private:
+    bool prepareTempCopy();
+    bool readFile(const QString &path, QByteArray *bytes);
+
+    QString m_path;
+    QString m_strTempPath;
+    QString m_error;
+    int m_untitledNumber = 1;
+    bool m_bOpenedFromFile = false;
+    bool m_filled = false;
+    bool m_utf8 = true;
+    tarnel::LineBreak m_lineBreak = tarnel::LineBreak::CrLf;
+    std::unique_ptr<QsciScintilla> m_surface;
+    std::vector<CView *> m_views;
+};

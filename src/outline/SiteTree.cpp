@@ -1,0 +1,101 @@
+#include "SiteTree.h"
+
+#include "TarnelDoc.h"
+#include "TarnelView.h"
+
+using namespace tarnel;
+
+CSiteTree::CSiteTree(CTarnelDoc *document, QWidget *parent)
+    : QTreeWidget(parent)
+    , CView(document)
+{
+    setHeaderHidden(true);
+    setColumnCount(1);
+    setRootIsDecorated(true);
+    setUniformRowHeights(true);
+    setExpandsOnDoubleClick(true);
+    connect(this, &QTreeWidget::itemDoubleClicked, this, &CSiteTree::onItemDoubleClicked);
+    document->AddView(this);
+}
+
+CSiteTree::~CSiteTree()
+{
+    GetDocument()->RemoveView(this);
+}
+
+void CSiteTree::OnInitialUpdate()
+{
+    if (!m_root) {
+        m_root = new QTreeWidgetItem(this, QStringList(tr("Web Page")));
+        m_categories[Applets] = new QTreeWidgetItem(m_root, QStringList(tr("Applets")));
+        m_categories[Hyperlinks] = new QTreeWidgetItem(m_root, QStringList(tr("Hyperlinks")));
+        m_categories[Images] = new QTreeWidgetItem(m_root, QStringList(tr("Images")));
+        m_root->setExpanded(true);
+    }
+    if (auto *source = GetDocument()->firstViewOf<CTarnelView>())
+        source->rescanOutline();
+}
+
+void CSiteTree::OnUpdate(CView *, int hint, const ElementRecord *record)
+{
+    if (!m_root)
+        return;
+    switch (hint) {
+    case HintAddImage:
+        if (record)
+            addEntry(Images, *record);
+        break;
+    case HintAddLink:
+        if (record)
+            addEntry(Hyperlinks, *record);
+        break;
+    case HintAddApplet:
+        if (record)
+            addEntry(Applets, *record);
+        break;
+    case HintClearImages:
+        clearCategory(Images);
+        break;
+    case HintClearLinks:
+        clearCategory(Hyperlinks);
+        break;
+    case HintClearApplets:
+        clearCategory(Applets);
+        break;
+    default:
+        break;
+    }
+}
+
+void CSiteTree::addEntry(Category category, const ElementRecord &record)
+{
+    new QTreeWidgetItem(m_categories[category], QStringList(QString::fromStdString(record.value)));
+    m_positions[category].push_back(record.index);
+}
+
+void CSiteTree::clearCategory(Category category)
+{
+    m_positions[category].clear();
+    qDeleteAll(m_categories[category]->takeChildren());
+}
+
+void CSiteTree::onItemDoubleClicked(QTreeWidgetItem *item)
+{
+    if (!item || !item->parent() || item->parent() == m_root)
+        return;
+    QTreeWidgetItem *parent = item->parent();
+    const int n = parent->indexOfChild(item);
+    int hint = HintEditImage;
+    std::vector<std::size_t> *positions = &m_positions[Images];
+    if (parent == m_categories[Applets]) {
+        hint = HintEditApplet;
+        positions = &m_positions[Applets];
+    } else if (parent == m_categories[Hyperlinks]) {
+        hint = HintEditLink;
+        positions = &m_positions[Hyperlinks];
+    }
+    if (n < 0 || static_cast<std::size_t>(n) >= positions->size())
+        return;
+    const ElementRecord record{item->text(0).toStdString(), (*positions)[static_cast<std::size_t>(n)]};
+    GetDocument()->UpdateAllViews(this, hint, &record);
+}

@@ -1,0 +1,123 @@
+#pragma once
+
+// Helpers shared by the UI tests: start the real application objects offscreen, answer
+// modal dialogs, and read the source view's bytes.
+
+#include "ChildFrame.h"
+#include "MainFrame.h"
+#include "TarnelApp.h"
+#include "TarnelDoc.h"
+#include "TarnelView.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace uitest {
+
+// Runs `handle` on the next modal widget that opens (polling, so it also works for dialogs
+// opened from inside another modal loop). Gives up after `timeoutMs`.
+inline void whenModal(std::function<void(QWidget *)> handle, int timeoutMs = 10000)
+{
+    auto *timer = new QTimer;
+    auto *clock = new QElapsedTimer;
+    clock->start();
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, clock, handle, timeoutMs] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            delete clock;
+            handle(modal);
+        } else if (clock->elapsed() > timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+            delete clock;
+        }
+    });
+    timer->start(20);
+}
+
+// Answers the next message box with `button` and reports its text through `text`.
+inline void answerMessageBox(QMessageBox::StandardButton button, QString *text = nullptr)
+{
+    whenModal([button, text](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        if (!box) {
+            w->close();
+            return;
+        }
+        if (text)
+            *text = box->text();
+        if (QAbstractButton *b = box->button(button))
+            b->click();
+        else
+            box->close();
+    });
+}
+
+// The running editor: application object, main window and the first page.
+struct Editor
+{
+    std::unique_ptr<CTarnelApp> app = std::make_unique<CTarnelApp>();
+
+    bool start(const QStringList &pages = {}, bool show = false)
+    {
+        const bool ok = app->InitInstance(pages, show);
+        if (ok)
+            frame()->show();
+        return ok;
+    }
+    CMainFrame *frame() const { return app->mainFrame(); }
+    CChildFrame *activeSource() const
+    {
+        return qobject_cast<CChildFrame *>(frame()->mdiArea()->activeSubWindow());
+    }
+    CTarnelView *view() const { return activeSource() ? activeSource()->sourceView() : nullptr; }
+    CTarnelDoc *doc() const { return view() ? view()->GetDocument() : nullptr; }
+};
+
+inline QByteArray viewBytes(const CTarnelView *view)
+{
+    const std::string text = view->pageText();
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+// Lets closed windows and deferred deletions finish.
+inline void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// Caret line (0-based) of the view.
+inline int caretLine(const CTarnelView *view)
+{
+    int line = 0, index = 0;
+    view->getCursorPosition(&line, &index);
+    return line;
+}
+
+} // namespace uitest
