@@ -7,6 +7,8 @@
 #include "TableDlg.h"
 #include "UListDlg.h"
 
+#include "FormFillSupport.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -23,7 +25,7 @@
 #include <functional>
 #include <memory>
 
-using Inputs = QList<QPair<QString, QString>>;
+using namespace formtest;
 
 namespace {
 
@@ -57,39 +59,6 @@ const FormKind &formKind(const QString &name)
     qFatal("no form %s", qPrintable(name));
 }
 
-QPushButton *buttonNamed(QWidget *form, const QString &caption)
-{
-    for (auto *button : form->findChildren<QPushButton *>())
-        if (button->text() == caption)
-            return button;
-    return nullptr;
-}
-
-// Types into text fields and editable lists, picks entries of pick-only lists.
-bool fill(QWidget *form, const Inputs &inputs)
-{
-    for (const auto &[name, value] : inputs) {
-        if (auto *edit = form->findChild<QLineEdit *>(name)) {
-            QTest::keyClicks(edit, value);
-        } else if (auto *list = form->findChild<QComboBox *>(name)) {
-            if (list->isEditable()) {
-                QTest::keyClicks(list->lineEdit(), value);
-            } else {
-                const int index = list->findText(value);
-                if (index < 0) {
-                    qWarning() << name << "has no entry" << value;
-                    return false;
-                }
-                list->setCurrentIndex(index);
-            }
-        } else {
-            qWarning() << "no input" << name;
-            return false;
-        }
-    }
-    return true;
-}
-
 // Clicks OK and answers the message box, if one comes; returns its text.
 QString clickOk(QWidget *form)
 {
@@ -103,13 +72,6 @@ QString clickOk(QWidget *form)
     QTest::mouseClick(buttonNamed(form, QStringLiteral("OK")), Qt::LeftButton);
     QCoreApplication::processEvents();
     return message;
-}
-
-QString inputText(QWidget *form, const QString &name)
-{
-    if (auto *edit = form->findChild<QLineEdit *>(name))
-        return edit->text();
-    return form->findChild<QComboBox *>(name)->currentText();
 }
 
 } // namespace
