@@ -1,4 +1,4 @@
 #pragma once
-
-// The Insert forms' fields, validation and element builders, one header per form family.
+// The snippet builders of every Insert form, one header per form family.
 #include "snippets_layout.h"
+#include "snippets_text.h"

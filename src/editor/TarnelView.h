@@ -2,13 +2,20 @@
 
 #include "View.h"
 #include "elementrecord.h"
+#include "outline.h"
+#include "scanner.h"
 
 #include <Qsci/qsciscintilla.h>
+
+#include <QKeySequence>
+#include <QList>
+#include <QTimer>
 
 #include <cstddef>
 #include <string>
 
 class CTarnelDoc;
+class QPrinter;
 
 // The source view of one page: a QScintilla surface on the document's shared text.
 class CTarnelView : public QsciScintilla, public CView
@@ -39,8 +46,9 @@ public:
     // to it).
     QString pagePath() const;
 
-    // Rebuilds the outline's lists from the text.
-    void rescanOutline();
+    // Brings the outline in line with the text: only the categories that changed are sent
+    // again (none when nothing changed), or all of them with `resendAll` (a new outline).
+    void rescanOutline(bool resendAll = false);
     // Tells the document's other views about an element (hints 3-14).
     void notifyViews(int hint, const tarnel::ElementRecord *record = nullptr);
 
@@ -49,6 +57,11 @@ public:
     void clearSelection();
 
     void showStatusMessage(const QString &text, int timeoutMs = 4000);
+
+    // Leaves these keys to the window's accelerators instead of the editor's own bindings.
+    void releaseKeys(const QList<QKeySequence> &keys);
+    // Prints the whole page with half-inch margins; false when the printer failed.
+    bool printTo(QPrinter &printer);
 
 signals:
     void statusMessage(const QString &text, int timeoutMs);
@@ -61,4 +74,13 @@ protected:
 private:
     void applySurfaceSettings();
     void typedCharacter(const QString &text);
+    void onTextAboutToChange(int position, int modificationType);
+    bool senderInMyWindow(const CView *sender) const;
+    void openFindDialog(bool replace);
+    void printWithDialog();
+    void printPreview();
+
+    tarnel::OutlineModel m_outlineShown; // what the outlines were last told
+    tarnel::PageElements m_scan;          // reused between rescans
+    QTimer m_rescanTimer;                 // rescans once typing pauses
 };

@@ -43,11 +43,16 @@ void CFormDlg::accept()
 {
     readFields();
     if (const auto message = validate()) {
-        QMessageBox::warning(this, QStringLiteral("Editor"), qtext(*message));
+        showRefusal(*message);
         return;
     }
     cancelled = false;
     QDialog::accept();
+}
+
+void CFormDlg::showRefusal(const std::string &message)
+{
+    QMessageBox::warning(this, QStringLiteral("Editor"), qtext(message));
 }
 
 void CFormDlg::reject()
@@ -149,8 +154,7 @@ QComboBox *CFormDlg::addListRow(const QString &label, const QStringList &entries
     return list;
 }
 
-QLineEdit *CFormDlg::addBrowseRow(const QString &label, const char *filterPairs,
-                                  QGridLayout *into)
+QLineEdit *CFormDlg::addBrowseRow(const QString &label, const char *filterPairs, QGridLayout *into)
 {
     QGridLayout *layout = into ? into : m_grid;
     QLineEdit *edit = addTextRow(label, layout);
@@ -166,8 +170,8 @@ QPushButton *CFormDlg::addBrowseButton(QLineEdit *field, const char *filterPairs
     button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
     connect(button, &QPushButton::clicked, this, [this, field, filterPairs] {
         if (const auto chosen = chooseFile(filterPairs)) {
-            field->setText(qtext(tarnel::BrowsedPath(m_pagePath.toStdString(),
-                                                     chosen->toStdString())));
+            field->setText(
+                qtext(tarnel::BrowsedPath(m_pagePath.toStdString(), chosen->toStdString())));
             emit fileBrowsed(field, *chosen);
         }
     });

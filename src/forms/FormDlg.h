@@ -59,6 +59,8 @@ protected:
     virtual void readFields() = 0;
     // The message of the first missing required field, or nothing when the fields are fine.
     virtual std::optional<std::string> validate() const { return std::nullopt; }
+    // The "You must enter ...!!" message box over the form.
+    void showRefusal(const std::string &message);
 
     // Layout helpers for forms built in code.
     QGridLayout *grid() const { return m_grid; }

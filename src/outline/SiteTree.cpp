@@ -33,7 +33,7 @@ void CSiteTree::OnInitialUpdate()
         m_root->setExpanded(true);
     }
     if (auto *source = GetDocument()->firstViewOf<CTarnelView>())
-        source->rescanOutline();
+        source->rescanOutline(true);
 }
 
 void CSiteTree::OnUpdate(CView *, int hint, const ElementRecord *record)
