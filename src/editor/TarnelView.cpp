@@ -2,6 +2,7 @@
 
 #include "FindReplaceDlg.h"
 #include "InsertCommands.h"
+#include "ReeditCommands.h"
 #include "TarnelDoc.h"
 #include "commandids.h"
 #include "pagetext.h"
@@ -16,7 +17,9 @@
 #include <QPrintPreviewDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QContextMenuEvent>
 #include <QMainWindow>
+#include <QMenu>
 #include <QStatusBar>
 
 using namespace tarnel;
@@ -87,9 +90,11 @@ void CTarnelView::OnUpdate(CView *sender, int hint, const ElementRecord *record)
         m_outlineShown.Apply(hint, record);
         return;
     }
-    (void)record;
-    if (!senderInMyWindow(sender))
+    const auto kind = ElementKindForHint(hint);
+    // Only the source view beside the outline that was double-clicked reopens the element.
+    if (!kind || !record || !senderInMyWindow(sender))
         return;
+    reedit::edit(*this, *kind, *record);
 }
 
 bool CTarnelView::senderInMyWindow(const CView *sender) const
@@ -336,7 +341,17 @@ void CTarnelView::keyReleaseEvent(QKeyEvent *event)
 
 void CTarnelView::contextMenuEvent(QContextMenuEvent *event)
 {
-    QsciScintilla::contextMenuEvent(event);
+    ShowContextMenu(event->pos(), event->globalPos());
+}
+
+void CTarnelView::ShowContextMenu(const QPoint &clickPoint, const QPoint &globalPoint)
+{
+    const long position = SendScintilla(SCI_POSITIONFROMPOINT, static_cast<unsigned long>(clickPoint.x()),
+                                        static_cast<long>(clickPoint.y()));
+    QMenu *menu = reedit::buildContextMenu(*this, static_cast<std::size_t>(qMax(0L, position)));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(globalPoint);
+    emit contextMenuShown(menu);
 }
 
 void CTarnelView::typedCharacter(const QString &text)
