@@ -94,5 +94,6 @@ int tarnelMain(int argc, char **argv)
             QMessageBox::critical(nullptr, QStringLiteral("Editor"), message);
         return 1;
     }
+    app.offerRecovery();
     return application.exec();
 }

@@ -4,6 +4,7 @@
 #include "ChildFrame.h"
 #include "DocTemplate.h"
 #include "MainFrame.h"
+#include "RecoveryStore.h"
 #include "SplashWnd.h"
 #include "TarnelDoc.h"
 
@@ -42,6 +43,7 @@ CTarnelApp::~CTarnelApp()
 {
     CloseAllDocuments();
     m_mainFrame.reset();
+    m_recovery.reset();
 }
 
 bool CTarnelApp::InitInstance(const QStringList &arguments, bool showWindow)
@@ -61,6 +63,7 @@ bool CTarnelApp::InitInstance(const QStringList &arguments, bool showWindow)
     m_pSourceTemplate = m_sourceTemplate.get();
 
     m_mainFrame = std::make_unique<CMainFrame>(this);
+    startRecovery();
 
     if (showWindow) {
         if (CSplashWnd *splash = CSplashWnd::Create(m_mainFrame.get())) {
@@ -219,6 +222,8 @@ bool CTarnelApp::SaveDocument(CTarnelDoc *doc, bool saveAs)
         if (path.isEmpty())
             return false;
     }
+    if (QFileInfo(path).absoluteFilePath() == doc->path() && !confirmOverwriteChanged(doc))
+        return false;
     if (!doc->OnSaveDocument(path)) {
         reportError(doc->errorString());
         return false;

@@ -13,6 +13,7 @@
 class CDocFrame;
 class CDocTemplate;
 class CMainFrame;
+class CRecoveryStore;
 class CSplashWnd;
 class CTarnelDoc;
 
@@ -56,6 +57,16 @@ public:
     void OnFilePrintSetup();
     void onFrameActivated(CDocFrame *frame);
 
+    // Crash recovery (TarnelAppRecovery.cpp): copies of modified documents, and the offer to
+    // restore the copies an earlier run left behind.
+    CRecoveryStore *recovery() const { return m_recovery.get(); }
+    void offerRecovery();
+    // Asks about every open file another program changed since it was read or saved:
+    // reload it, or keep the editor's text. Runs whenever the main window is activated.
+    void checkFilesChangedOnDisk();
+    // Before saving over a file another program changed: true to go on and overwrite it.
+    bool confirmOverwriteChanged(CTarnelDoc *doc);
+
     // Test seams: a save dialog and a question box that tests can answer without a display.
     std::function<QString(CTarnelDoc *)> chooseSavePath;
     std::function<int(CTarnelDoc *)> askSaveChanges; // QMessageBox::Yes / No / Cancel
@@ -69,7 +80,11 @@ public:
 signals:
     void documentOpened(CTarnelDoc *doc);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void startRecovery();
     CTarnelDoc *newDocument();
     void adoptDocument(CTarnelDoc *doc);
     void addToRecentFiles(const QString &path);
@@ -84,4 +99,6 @@ private:
     CRecentFileList m_recentFiles;
     QElapsedTimer m_clock;
     int m_untitledCount = 0;
+    std::unique_ptr<CRecoveryStore> m_recovery;
+    bool m_checkingDisk = false;
 };

@@ -21,6 +21,11 @@ CTarnelDoc::CTarnelDoc(QObject *parent)
     configureSurface(m_surface.get());
     connect(m_surface.get(), &QsciScintilla::modificationChanged, this,
             &CTarnelDoc::modifiedChanged);
+    connect(m_surface.get(), &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int, int type, const char *, int, int, int, int, int, int, int) {
+                if (type & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT))
+                    emit contentChanged();
+            });
 }
 
 CTarnelDoc::~CTarnelDoc()
@@ -76,6 +81,12 @@ bool CTarnelDoc::readFile(const QString &path, QByteArray *bytes)
         m_error = tr("Cannot open %1:\n%2").arg(QDir::toNativeSeparators(path), tr("It is a folder."));
         return false;
     }
+    // A pipe or a device would block the window or never end.
+    if (info.exists() && !info.isFile()) {
+        m_error = tr("Cannot open %1:\n%2")
+                      .arg(QDir::toNativeSeparators(path), tr("It is not a regular file."));
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         m_error = tr("Cannot open %1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString());
@@ -102,6 +113,7 @@ bool CTarnelDoc::OnOpenDocument(const QString &path)
     m_utf8 = tarnel::IsValidUtf8(text);
     m_lineBreak = tarnel::PrevailingLineBreak(text, tarnel::LineBreak::CrLf);
     setInitialText(text);
+    rememberDiskState();
     emit titleChanged();
     return true;
 }
@@ -115,7 +127,22 @@ bool CTarnelDoc::OnSaveDocument(const QString &path)
         m_error = tr("Cannot save %1:\n%2").arg(shownPath, file.errorString());
         return false;
     }
-    if (file.write(text.data(), static_cast<qint64>(text.size())) != qint64(text.size())) {
+    // A write cut short (a full disk, a size limit) returns what it wrote without a reason;
+    // writing the rest brings the reason out.
+    qint64 written = 0;
+    while (written < qint64(text.size())) {
+        const qint64 n = file.write(text.data() + written, qint64(text.size()) - written);
+        if (n <= 0)
+            break;
+        written += n;
+    }
+    if (written != qint64(text.size())) {
+        m_error = tr("Cannot save %1:\n%2").arg(shownPath, file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    // A full disk shows when the buffer is written; commit() would lose the reason.
+    if (!file.flush()) {
         m_error = tr("Cannot save %1:\n%2").arg(shownPath, file.errorString());
         file.cancelWriting();
         return false;
@@ -125,6 +152,7 @@ bool CTarnelDoc::OnSaveDocument(const QString &path)
         return false;
     }
     m_path = QFileInfo(path).absoluteFilePath();
+    rememberDiskState();
     setSavePoint();
     emit titleChanged();
     return true;
@@ -233,4 +261,63 @@ void CTarnelDoc::UpdateAllViews(CView *sender, int hint, const tarnel::ElementRe
     for (CView *view : views)
         if (view != sender && std::find(m_views.begin(), m_views.end(), view) != m_views.end())
             view->OnUpdate(sender, hint, record);
+}
+
+void CTarnelDoc::rememberDiskState()
+{
+    const QFileInfo info(m_path);
+    m_diskTime = info.lastModified();
+    m_diskSize = info.size();
+}
+
+bool CTarnelDoc::changedOnDisk() const
+{
+    if (m_path.isEmpty() || m_diskSize < 0)
+        return false;
+    const QFileInfo info(m_path);
+    if (!info.exists())
+        return false;
+    return info.lastModified() != m_diskTime || info.size() != m_diskSize;
+}
+
+void CTarnelDoc::acceptDiskVersion()
+{
+    rememberDiskState();
+}
+
+bool CTarnelDoc::reloadFromDisk()
+{
+    QByteArray bytes;
+    if (!readFile(m_path, &bytes))
+        return false;
+    const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    m_utf8 = tarnel::IsValidUtf8(text);
+    m_lineBreak = tarnel::PrevailingLineBreak(text, tarnel::LineBreak::CrLf);
+    setInitialText(text);
+    rememberDiskState();
+    emit reloaded();
+    return true;
+}
+
+void CTarnelDoc::adoptEncodingOf(std::string_view bytes)
+{
+    m_utf8 = tarnel::IsValidUtf8(bytes);
+    m_lineBreak = tarnel::PrevailingLineBreak(bytes, m_lineBreak);
+    configureSurface(m_surface.get());
+    for (CView *view : m_views)
+        if (auto *surface = dynamic_cast<QsciScintilla *>(view->widget()))
+            configureSurface(surface);
+}
+
+void CTarnelDoc::restoreText(std::string_view bytes)
+{
+    adoptEncodingOf(bytes);
+    QsciScintilla *s = m_surface.get();
+    s->SendScintilla(QsciScintillaBase::SCI_BEGINUNDOACTION);
+    s->SendScintilla(QsciScintillaBase::SCI_CLEARALL);
+    if (!bytes.empty())
+        s->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()),
+                         bytes.data());
+    s->SendScintilla(QsciScintillaBase::SCI_ENDUNDOACTION);
+    emit reloaded();
 }

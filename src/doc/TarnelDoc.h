@@ -3,6 +3,7 @@
 #include "elementrecord.h"
 #include "pagetext.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 
@@ -82,7 +83,24 @@ public:
     // Tells every view but the sender, in order, synchronously.
     void UpdateAllViews(CView *sender, int hint = 0, const tarnel::ElementRecord *record = nullptr);
 
+    // The file as it was last read or written, to notice another program changing it.
+    // True when the file now differs in time or size (a file that vanished is no change:
+    // Save writes it again).
+    bool changedOnDisk() const;
+    // Takes the file's current state as known, after the user chose to keep the editor's text.
+    void acceptDiskVersion();
+    // Reads the file again into the text, not modified. False (with errorString()) when it
+    // cannot be read; the text is then untouched.
+    bool reloadFromDisk();
+    // Replaces the text with recovered bytes as one undoable edit, so the document is
+    // modified; the encoding follows the bytes.
+    void restoreText(std::string_view bytes);
+
 signals:
+    // The text changed, by any view or command (for the crash recovery copy).
+    void contentChanged();
+    // The text was read again from disk: views recolour and rescan it.
+    void reloaded();
     void modifiedChanged(bool modified);
     void titleChanged();
     // The last view went away: the document should be closed.
@@ -91,6 +109,8 @@ signals:
 private:
     bool prepareTempCopy();
     bool readFile(const QString &path, QByteArray *bytes);
+    void rememberDiskState();
+    void adoptEncodingOf(std::string_view bytes);
 
     QString m_path;
     QString m_strTempPath;
@@ -100,6 +120,8 @@ private:
     bool m_filled = false;
     bool m_utf8 = true;
     tarnel::LineBreak m_lineBreak = tarnel::LineBreak::CrLf;
+    QDateTime m_diskTime;
+    qint64 m_diskSize = -1;
     std::unique_ptr<QsciScintilla> m_surface;
     std::vector<CView *> m_views;
 };

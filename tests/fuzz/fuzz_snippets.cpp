@@ -152,6 +152,58 @@ void FormattedText(FuzzedDataProvider &data)
     FontSizeValue(data.ConsumeIntegralInRange(0, static_cast<int>(kFontSizeEntries.size()) - 1));
 }
 
+void Marquee(FuzzedDataProvider &data)
+{
+    MarqueeFields f;
+    FillAll(data, f.behaviour, f.dataFormat, f.direction, f.height, f.width, f.loop, f.scrollDelay,
+            f.hspace, f.vspace);
+    Validate(f);
+    BuildMarquee(f);
+}
+
+void Meta(FuzzedDataProvider &data)
+{
+    MetaFields f;
+    FillAll(data, f.name, f.title, f.content, f.url, f.httpEquiv);
+    Validate(f);
+    BuildMetaTag(f);
+}
+
+void Frame(FuzzedDataProvider &data)
+{
+    FrameFields f;
+    FillAll(data, f.borderColour, f.frameBorder, f.windowName, f.scrolling, f.title, f.source,
+            f.height, f.width, f.marginHeight, f.marginWidth, f.resizing);
+    Validate(f);
+    BuildFrameTag(f);
+}
+
+void Table(FuzzedDataProvider &data)
+{
+    TableFields f;
+    FillAll(data, f.align, f.background, f.backgroundColour, f.darkBorderColour,
+            f.lightBorderColour, f.borderColour, f.columns, f.rules, f.style, f.frame, f.title,
+            f.border, f.cellPadding, f.cellSpacing, f.pageSize, f.height, f.width);
+    Validate(f);
+    const std::string table = BuildTable(f);
+    if (!table.empty())
+        ReadsBack(table, 0, {{"TITLE", f.title}, {"COLS", f.columns}, {"STYLE", f.style}});
+    const int cells = TableCellCount(f.columns);
+    FUZZ_CHECK(cells >= 1 && cells <= 100);
+}
+
+void Lists(FuzzedDataProvider &data)
+{
+    OrderedListFields ordered;
+    FillAll(data, ordered.dingbat, ordered.type, ordered.value, ordered.start, ordered.skip);
+    Validate(ordered);
+    BuildOrderedList(ordered);
+    UnorderedListFields unordered;
+    FillAll(data, unordered.type, unordered.dingbat);
+    Validate(unordered);
+    BuildUnorderedList(unordered);
+}
+
 void Attributes(FuzzedDataProvider &data)
 {
     std::string name, value, raw;
@@ -173,10 +225,25 @@ void Paths(FuzzedDataProvider &data)
 }
 
 // One line per form family; the first byte picks which one a run exercises.
+// clang-format off
 const std::vector<void (*)(FuzzedDataProvider &)> kForms = {
-    Image,   Background,      Sound,         Applet,     Link,
-    Control, ControlsFormRun, FormattedText, Attributes, Paths,
+    Image,
+    Background,
+    Sound,
+    Applet,
+    Link,
+    Control,
+    ControlsFormRun,
+    FormattedText,
+    Marquee,
+    Meta,
+    Frame,
+    Table,
+    Lists,
+    Attributes,
+    Paths,
 };
+// clang-format on
 
 } // namespace
 

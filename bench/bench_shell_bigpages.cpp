@@ -1,0 +1,105 @@
+// Opening and typing into large pages through the real editor, offscreen:
+//   a page of many lines (default 100 MB) and a minified page on one line (default 5 MB).
+// Prints the time to open and the median time of a key press with its repaint, for the view
+// as it is and for the one-line page with Scintilla's layout settings that could help.
+// Usage: bench_shell_bigpages [lines-megabytes] [one-line-megabytes]
+
+#include "shellbench.h"
+
+#include <QTemporaryDir>
+
+#include <cstdlib>
+
+using namespace shellbench;
+
+namespace {
+
+std::string ManyLines(std::size_t bytes)
+{
+    const std::string line =
+        "<P CLASS=\"x\">Some text with <B>bold</B> and a <A HREF=\"page.htm\">link</A>.</P>\r\n";
+    std::string page;
+    page.reserve(bytes + line.size());
+    while (page.size() < bytes)
+        page += line;
+    return page;
+}
+
+std::string OneLine(std::size_t bytes)
+{
+    const std::string piece = "<div class=\"c\"><img src=\"a.gif\"><b>bold</b> text</div>";
+    std::string page;
+    page.reserve(bytes + piece.size());
+    while (page.size() < bytes)
+        page += piece;
+    return page;
+}
+
+double MedianKey(CTarnelView *view, int keys)
+{
+    std::vector<double> times;
+    for (int i = 0; i < keys; ++i)
+        times.push_back(TimedKey(view, Qt::Key_X, QStringLiteral("x")));
+    return Median(times);
+}
+
+void Measure(const char *label, const std::string &page, const QString &path,
+             const std::function<void(CTarnelView *)> &setUp = {})
+{
+    if (!WriteFile(path, page))
+        return;
+    CTarnelApp app;
+    app.askSaveChanges = [](CTarnelDoc *) {
+        return 0x00010000; /* QMessageBox::No */
+    };
+    QElapsedTimer clock;
+    clock.start();
+    if (!app.InitInstance({path}, false))
+        return;
+    app.mainFrame()->show();
+    QApplication::processEvents();
+    CTarnelView *view = ActiveView(app);
+    view->setFocus();
+    view->viewport()->repaint();
+    const double openMs = clock.nsecsElapsed() / 1e6;
+    if (setUp)
+        setUp(view);
+    view->SendScintilla(QsciScintillaBase::SCI_GOTOPOS,
+                        static_cast<unsigned long>(page.size() / 2));
+    view->viewport()->repaint();
+    const double keyMs = MedianKey(view, 15);
+    std::printf("%-44s %7.1f MB  open %8.0f ms  key+repaint median %8.2f ms\n", label,
+                page.size() / 1e6, openMs, keyMs);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const double linesMb = argc > 1 ? std::atof(argv[1]) : 100;
+    const double oneLineMb = argc > 2 ? std::atof(argv[2]) : 5;
+    QApplication application(argc, argv);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("big.htm");
+
+    Measure("many lines", ManyLines(std::size_t(linesMb * 1e6)), path);
+    const std::string minified = OneLine(std::size_t(oneLineMb * 1e6));
+    Measure("one line, as the view is", minified, path);
+    Measure("one line, layout cache for the document", minified, path, [](CTarnelView *view) {
+        view->SendScintilla(QsciScintillaBase::SCI_SETLAYOUTCACHE,
+                            static_cast<unsigned long>(QsciScintillaBase::SC_CACHE_DOCUMENT));
+    });
+    Measure("one line, position cache of 64k entries", minified, path, [](CTarnelView *view) {
+        view->SendScintilla(QsciScintillaBase::SCI_SETPOSITIONCACHE, 65536UL);
+    });
+    Measure("one line, wrapped", minified, path,
+            [](CTarnelView *view) { view->setWrapMode(QsciScintilla::WrapCharacter); });
+    Measure("one line, wrapped, layout cache", minified, path, [](CTarnelView *view) {
+        view->setWrapMode(QsciScintilla::WrapCharacter);
+        view->SendScintilla(QsciScintillaBase::SCI_SETLAYOUTCACHE,
+                            static_cast<unsigned long>(QsciScintillaBase::SC_CACHE_DOCUMENT));
+    });
+    return 0;
+}

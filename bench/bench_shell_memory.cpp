@@ -1,0 +1,70 @@
+// Peak resident memory while a large page (default 100 MB) is open in the real editor and
+// coloured. The goal: under 4 times the file size plus 200 MB.
+// Usage: bench_shell_memory [megabytes]
+
+#include "shellbench.h"
+
+#include "colourtracker.h"
+
+#include <QTemporaryDir>
+
+#include <cstdlib>
+
+using namespace shellbench;
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const double megabytes = argc > 1 ? std::atof(argv[1]) : 100;
+    QApplication application(argc, argv);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("big.htm");
+    std::size_t size = 0;
+    {
+        const std::string line = "<P CLASS=\"x\">Some text with <B>bold</B> and a "
+                                 "<A HREF=\"page.htm\">link</A> <IMG SRC=\"a.gif\">.</P>\r\n";
+        std::string page;
+        page.reserve(std::size_t(megabytes * 1e6) + line.size());
+        while (page.size() < megabytes * 1e6)
+            page += line;
+        size = page.size();
+        if (!WriteFile(path, page))
+            return 1;
+    }
+    const double before = CurrentMegabytes();
+    std::printf("before opening: resident %.0f MB\n", before);
+
+    CTarnelApp app;
+    app.askSaveChanges = [](CTarnelDoc *) {
+        return 0x00010000; /* QMessageBox::No */
+    };
+    if (!app.InitInstance({path}, false))
+        return 1;
+    app.mainFrame()->show();
+    QApplication::processEvents();
+    CTarnelView *view = ActiveView(app);
+    view->viewport()->repaint();
+    std::printf("opened: resident %.0f MB, peak %.0f MB\n", CurrentMegabytes(), PeakMegabytes());
+
+    // Colour the whole page the way the view's colouring does, in one styling call, in case
+    // the view leaves it to idle time.
+    {
+        tarnel::ColourTracker tracker;
+        const std::string_view text = view->GetDocument()->textView();
+        const tarnel::Recolouring r = tracker.ColourAll(text);
+        view->SendScintilla(QsciScintillaBase::SCI_STARTSTYLING,
+                            static_cast<unsigned long>(r.start));
+        view->SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX,
+                            static_cast<unsigned long>(r.styles.size()),
+                            reinterpret_cast<const char *>(r.styles.data()));
+        std::printf("coloured: resident %.0f MB, peak %.0f MB (tracker alive)\n",
+                    CurrentMegabytes(), PeakMegabytes());
+    }
+    TimedKey(view, Qt::Key_X, QStringLiteral("x"));
+    const double peak = PeakMegabytes();
+    const double goal = 4 * size / 1e6 + 200;
+    std::printf(
+        "page %.0f MB: peak resident %.0f MB (%.0f MB above the start), goal under %.0f MB: %s\n",
+        size / 1e6, peak, peak - before, goal, peak < goal ? "met" : "MISSED");
+    return 0;
+}

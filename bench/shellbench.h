@@ -1,0 +1,79 @@
+#pragma once
+
+// Helpers of the shell benchmarks: the real editor offscreen, key presses that repaint as a
+// person's would, and the process's peak memory.
+
+#include "ChildFrame.h"
+#include "MainFrame.h"
+#include "TarnelApp.h"
+#include "TarnelDoc.h"
+#include "TarnelView.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMdiArea>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace shellbench {
+
+// Peak and current resident memory of this process, in megabytes.
+inline double StatusMegabytes(const char *field)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind(field, 0) == 0)
+            return std::stod(line.substr(std::string(field).size())) / 1024.0;
+    return 0;
+}
+inline double PeakMegabytes()
+{
+    return StatusMegabytes("VmHWM:");
+}
+inline double CurrentMegabytes()
+{
+    return StatusMegabytes("VmRSS:");
+}
+
+inline bool WriteFile(const QString &path, const std::string &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           f.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
+}
+
+inline CTarnelView *ActiveView(CTarnelApp &app)
+{
+    auto *frame = qobject_cast<CChildFrame *>(app.mainFrame()->mdiArea()->activeSubWindow());
+    return frame ? frame->sourceView() : nullptr;
+}
+
+// One key press and release with the repaint it causes; milliseconds.
+inline double TimedKey(QWidget *view, Qt::Key key, const QString &text)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(view, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(view, &release);
+    QApplication::processEvents();
+    if (auto *area = qobject_cast<QAbstractScrollArea *>(view))
+        area->viewport()->repaint();
+    return clock.nsecsElapsed() / 1e6;
+}
+
+inline double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+} // namespace shellbench

@@ -1,0 +1,428 @@
+// Bad input and failing disks through the real editor: odd files open and save back
+// unchanged or are refused with a reason, failed saves keep everything, files changed by
+// another program are noticed, and unsaved text survives a crash.
+
+#include "UiTestSupport.h"
+
+#include "RecoveryStore.h"
+#include "recoveryfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace uitest;
+
+namespace {
+
+QStringList recoveryFiles()
+{
+    return QDir(CRecoveryStore::defaultFolder()).entryList(QDir::Files | QDir::Hidden);
+}
+
+// Lowers the file size limit of this process for one scope, as a full disk would stop a
+// write: writes past it fail with "File too large" instead of raising SIGXFSZ.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_handler)(int) = nullptr;
+};
+
+// Tells the window it became active, as switching back from another program does.
+void activate(QWidget *window)
+{
+    QEvent event(QEvent::WindowActivate);
+    QApplication::sendEvent(window, &event);
+}
+
+} // namespace
+
+class TestReliability : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        // Recovery copies of this run go to a folder of its own.
+        QVERIFY(m_data.isValid());
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_data.path()));
+        qputenv("TARNEL_RECOVERY_DELAY_MS", "100");
+        QCoreApplication::setOrganizationName("Local AppWizard-Generated Applications");
+        QCoreApplication::setApplicationName("Editor");
+    }
+    void init() { QVERIFY(m_dir.isValid()); }
+    void cleanup() { QCOMPARE(recoveryFiles(), QStringList()); }
+
+    void oddFilesSaveBackByteIdentical_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QByteArray random(64 * 1024, Qt::Uninitialized);
+        QRandomGenerator generator(20240607);
+        for (char &c : random)
+            c = char(generator.bounded(256));
+        QTest::newRow("random bytes") << random;
+        QTest::newRow("zero bytes only") << QByteArray(1000, '\0');
+        QTest::newRow("empty file") << QByteArray();
+        QTest::newRow("lone CRs and a broken UTF-8 sequence")
+            << QByteArray("\r\r\n\n\xe2\x82<BODY>\r</BODY>\xc3");
+    }
+
+    void oddFilesSaveBackByteIdentical()
+    {
+        QFETCH(QByteArray, content);
+        const QString path = m_dir.filePath("odd.htm");
+        QVERIFY(writeFile(path, content));
+        Editor editor;
+        QVERIFY(editor.start({path}));
+        CTarnelView *view = editor.view();
+        QCOMPARE(viewBytes(view), content);
+        view->setFocus();
+        view->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 0UL);
+        QTest::keyClicks(view, "x");
+        QTest::keyClick(view, Qt::Key_Backspace);
+        QVERIFY(editor.doc()->isModified());
+        QVERIFY(editor.app->SaveDocument(editor.doc(), false));
+        QCOMPARE(readFile(path), content);
+    }
+
+    void unreadableFilesAreRefusedWithTheReason_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a folder") << m_dir.path() << "folder";
+        QTest::newRow("a pipe, which would block") << m_dir.filePath("pipe") << "regular file";
+        QTest::newRow("a file whose reading fails") << "/proc/self/mem"
+                                                    << "error";
+        QTest::newRow("a file that is not there") << m_dir.filePath("none.htm") << "No such file";
+    }
+
+    void unreadableFilesAreRefusedWithTheReason()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, reason);
+        QFile::remove(m_dir.filePath("pipe"));
+        QCOMPARE(::mkfifo(QFile::encodeName(m_dir.filePath("pipe")).constData(), 0600), 0);
+        Editor editor;
+        QVERIFY(editor.start());
+        const int open = editor.app->documents().size();
+        QString message;
+        answerMessageBox(QMessageBox::Ok, &message);
+        QCOMPARE(editor.app->OpenDocumentFile(path), nullptr);
+        QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
+        QVERIFY2(message.contains(reason, Qt::CaseInsensitive), qPrintable(message));
+        QCOMPARE(editor.app->documents().size(), open);
+        QVERIFY(!editor.app->recentFiles().contains(QFileInfo(path).absoluteFilePath()));
+    }
+
+    void failedSaveKeepsTheOldFileAndTheText_data()
+    {
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("the folder vanished") << "vanished"
+                                             << "No such file";
+        QTest::newRow("a folder nobody may write to") << "/sys"
+                                                      << "Permission denied";
+        QTest::newRow("the disk is full") << "full"
+                                          << "File too large";
+    }
+
+    void failedSaveKeepsTheOldFileAndTheText()
+    {
+        QFETCH(QString, failure);
+        QFETCH(QString, reason);
+        QVERIFY(QDir(m_dir.path()).mkpath("folder"));
+        const QString path = m_dir.filePath("folder/page.htm");
+        const QByteArray old = "<HTML>\n<BODY>\n</BODY>\n</HTML>\n";
+        QVERIFY(writeFile(path, old));
+        Editor editor;
+        QVERIFY(editor.start({path}));
+        editor.view()->InsertSnippet(std::string(20000, 'w'), false);
+        const QByteArray text = viewBytes(editor.view());
+
+        QString target = path;
+        if (failure == "vanished")
+            QVERIFY(QDir(m_dir.filePath("folder")).removeRecursively());
+        else if (failure == "/sys")
+            target = "/sys/tarnel-page.htm";
+        editor.app->chooseSavePath = [&](CTarnelDoc *) { return target; };
+        QString message;
+        answerMessageBox(QMessageBox::Ok, &message);
+        {
+            std::optional<FileSizeLimit> full;
+            if (failure == "full")
+                full.emplace(4096);
+            QVERIFY(!editor.app->SaveDocument(editor.doc(), target != path));
+        }
+        QVERIFY2(message.contains(QDir::toNativeSeparators(target)), qPrintable(message));
+        QVERIFY2(message.contains(reason, Qt::CaseInsensitive), qPrintable(message));
+        QCOMPARE(viewBytes(editor.view()), text);
+        QVERIFY(editor.doc()->isModified());
+        QCOMPARE(editor.doc()->path(),
+                 failure == "vanished" ? path : QFileInfo(path).absoluteFilePath());
+        if (failure != "vanished")
+            QCOMPARE(readFile(path), old);
+        QCOMPARE(
+            QDir(QFileInfo(target).path()).entryList({"*page.htm.*"}, QDir::Files | QDir::Hidden),
+            QStringList());
+    }
+
+    void changedOnDiskAsksBeforeReloading_data()
+    {
+        QTest::addColumn<bool>("modifiedHere");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("reload an unmodified page") << false << int(QMessageBox::Yes);
+        QTest::newRow("reload over unsaved changes") << true << int(QMessageBox::Yes);
+        QTest::newRow("keep the editor's text") << true << int(QMessageBox::No);
+    }
+
+    void changedOnDiskAsksBeforeReloading()
+    {
+        QFETCH(bool, modifiedHere);
+        QFETCH(int, answer);
+        const QString path = m_dir.filePath("shared.htm");
+        QVERIFY(writeFile(path, "<P>first</P>\n"));
+        Editor editor;
+        QVERIFY(editor.start({path}));
+        if (modifiedHere)
+            editor.view()->InsertSnippet("<B>mine</B>", false);
+        const QByteArray mine = viewBytes(editor.view());
+
+        activate(editor.frame());
+        QTest::qWait(50);
+        QVERIFY2(!QApplication::activeModalWidget(), "nothing changed: nothing to ask");
+
+        const QByteArray theirs = "<P>changed by another program</P>\n";
+        QVERIFY(writeFile(path, theirs));
+        QString question;
+        answerMessageBox(QMessageBox::StandardButton(answer), &question);
+        activate(editor.frame());
+        QTRY_VERIFY(!question.isEmpty());
+        QVERIFY2(question.contains(QDir::toNativeSeparators(path)), qPrintable(question));
+        QCOMPARE(question.contains("unsaved changes"), modifiedHere);
+        if (answer == QMessageBox::Yes) {
+            QCOMPARE(viewBytes(editor.view()), theirs);
+            QVERIFY(!editor.doc()->isModified());
+        } else {
+            QCOMPARE(viewBytes(editor.view()), mine);
+            QCOMPARE(readFile(path), theirs);
+            // Asked once: the next activation leaves it be, and Save is the user's choice.
+            question.clear();
+            activate(editor.frame());
+            QTest::qWait(50);
+            QVERIFY(!QApplication::activeModalWidget());
+            QVERIFY(editor.app->SaveDocument(editor.doc(), false));
+            QCOMPARE(readFile(path), mine);
+        }
+    }
+
+    void savingOverAChangedFileAsksFirst()
+    {
+        const QString path = m_dir.filePath("race.htm");
+        QVERIFY(writeFile(path, "<P>first</P>\n"));
+        Editor editor;
+        QVERIFY(editor.start({path}));
+        editor.view()->InsertSnippet("<B>mine</B>", false);
+        const QByteArray theirs = "<P>theirs, longer than before</P>\n";
+        QVERIFY(writeFile(path, theirs));
+        QString question;
+        answerMessageBox(QMessageBox::No, &question);
+        QVERIFY(!editor.app->SaveDocument(editor.doc(), false));
+        QVERIFY2(question.contains("changed by another program"), qPrintable(question));
+        QCOMPARE(readFile(path), theirs);
+        QVERIFY(editor.doc()->isModified());
+    }
+
+    void largePagesOpenAndStayEditable_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QByteArray lines;
+        lines.reserve(101 * 1000 * 1000);
+        const QByteArray line = "<P CLASS=\"x\">Some text with <B>bold</B> and a "
+                                "<A HREF=\"page.htm\">link</A>.</P>\r\n";
+        while (lines.size() < 100 * 1000 * 1000)
+            lines += line;
+        QTest::newRow("100 MB of lines") << lines;
+        QByteArray minified;
+        const QByteArray piece = "<div class=\"c\"><img src=\"a.gif\"><b>bold</b> text</div>";
+        while (minified.size() < 5 * 1000 * 1000)
+            minified += piece;
+        QTest::newRow("5 MB on one line") << minified;
+    }
+
+    void largePagesOpenAndStayEditable()
+    {
+        QFETCH(QByteArray, content);
+        const QString path = m_dir.filePath("large.htm");
+        QVERIFY(writeFile(path, content));
+        Editor editor;
+        QVERIFY(editor.start({path}));
+        CTarnelView *view = editor.view();
+        QCOMPARE(editor.doc()->textView().size(), std::size_t(content.size()));
+        const unsigned long middle = static_cast<unsigned long>(content.size() / 2);
+        view->setFocus();
+        view->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, middle);
+        QTest::keyClicks(view, "Zq");
+        QCOMPARE(QByteArray(editor.doc()->textView().substr(middle, 2).data(), 2),
+                 QByteArray("Zq"));
+        QCOMPARE(editor.doc()->textView().size(), std::size_t(content.size()) + 2);
+        QVERIFY(editor.doc()->isModified());
+        editor.app->askSaveChanges = [](CTarnelDoc *) { return int(QMessageBox::No); };
+    }
+
+    void typedTextIsCopiedPrivatelyUntilSavedOrClosed()
+    {
+        const QString path = m_dir.filePath("copied.htm");
+        QVERIFY(writeFile(path, "<P>saved</P>\n"));
+        Editor editor;
+        QVERIFY(editor.start({path}));
+        CTarnelDoc *doc = editor.doc();
+        const QString copy = editor.app->recovery()->copyPathOf(doc);
+        QVERIFY(!copy.isEmpty());
+        editor.view()->setFocus();
+        QTest::keyClicks(editor.view(), "abc");
+        QVERIFY(!QFile::exists(copy));
+        QTRY_VERIFY(QFile::exists(copy));
+        struct stat st
+        {
+        };
+        QCOMPARE(::stat(QFile::encodeName(copy).constData(), &st), 0);
+        QCOMPARE(int(st.st_mode & 0777), 0600);
+        const QByteArray bytes = readFile(copy);
+        const auto page =
+            tarnel::ParseRecoveryFile(std::string_view(bytes.constData(), bytes.size()));
+        QVERIFY(page);
+        QCOMPARE(QByteArray::fromStdString(page->text), viewBytes(editor.view()));
+        QCOMPARE(QString::fromStdString(page->path), QFileInfo(path).absoluteFilePath());
+
+        QVERIFY(editor.app->SaveDocument(doc, false));
+        QVERIFY2(!QFile::exists(copy), "saving removes the copy");
+
+        QTest::keyClicks(editor.view(), "d");
+        QTRY_VERIFY(QFile::exists(copy));
+        editor.view()->undo();
+        QTRY_VERIFY2(!QFile::exists(copy), "back at the saved text: nothing to recover");
+
+        QTest::keyClicks(editor.view(), "e");
+        QTRY_VERIFY(QFile::exists(copy));
+        editor.app->askSaveChanges = [](CTarnelDoc *) { return int(QMessageBox::No); };
+        editor.app->CloseDocument(doc);
+        settle();
+        QVERIFY2(!QFile::exists(copy), "closing without saving removes the copy");
+    }
+
+    void cleanExitLeavesNoCopy()
+    {
+        {
+            Editor editor;
+            QVERIFY(editor.start());
+            QTest::keyClicks(editor.view(), "unsaved");
+            QTRY_VERIFY(QFile::exists(editor.app->recovery()->copyPathOf(editor.doc())));
+            QVERIFY(!recoveryFiles().isEmpty());
+            editor.app->askSaveChanges = [](CTarnelDoc *) { return int(QMessageBox::No); };
+            editor.frame()->close();
+        }
+        settle();
+        QCOMPARE(recoveryFiles(), QStringList());
+    }
+
+    // The real editor, holding unsaved text, is killed; the next start brings the text back.
+    // Its unsaved text is itself a restored copy (a run without a display cannot be typed
+    // into), so the chain of two unexpected ends is covered.
+    void killedEditorsTextIsRestoredAtTheNextStart()
+    {
+        const QString path = m_dir.filePath("crash.htm");
+        const QByteArray onDisk = "<P>on disk</P>\n";
+        QVERIFY(writeFile(path, onDisk));
+        const std::string unsaved = "<P>typed before the crash \xc3\xa9</P>\r\n";
+        const QString folder = CRecoveryStore::defaultFolder();
+        QVERIFY(QDir().mkpath(folder));
+        const QString planted = QDir(folder).filePath("1-1-1.recovery");
+        const std::string copy = tarnel::RecoveryFileText(
+            {QFileInfo(path).absoluteFilePath().toStdString(), "crash.htm", unsaved});
+        QVERIFY(writeFile(planted, QByteArray::fromStdString(copy)));
+
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("TARNEL_RECOVERY_ANSWER", "restore");
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        child.start(TARNEL_BINARY, {});
+        QVERIFY(child.waitForStarted());
+        // The child took the copy over: the planted one is gone and its own stands.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !QFile::exists(planted) && recoveryFiles().filter(".recovery").size() == 1, 60000);
+        child.kill();
+        QVERIFY(child.waitForFinished());
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(recoveryFiles().filter(".recovery").size(), 1);
+        QCOMPARE(readFile(path), onDisk);
+
+        Editor next;
+        QVERIFY(next.start());
+        qputenv("TARNEL_RECOVERY_ANSWER", "restore");
+        next.app->offerRecovery();
+        qunsetenv("TARNEL_RECOVERY_ANSWER");
+        CTarnelDoc *restored = nullptr;
+        for (CTarnelDoc *doc : next.app->documents())
+            if (doc->path() == QFileInfo(path).absoluteFilePath())
+                restored = doc;
+        QVERIFY(restored);
+        QCOMPARE(restored->text(), unsaved);
+        QVERIFY(restored->isModified());
+        QCOMPARE(readFile(path), onDisk);
+        QCOMPARE(recoveryFiles().filter(".recovery").size(), 1); // this run's own copy
+        next.app->askSaveChanges = [](CTarnelDoc *) { return int(QMessageBox::No); };
+    }
+
+    void declinedCopiesAreDiscarded()
+    {
+        const QString folder = CRecoveryStore::defaultFolder();
+        QVERIFY(QDir().mkpath(folder));
+        const QString planted = QDir(folder).filePath("2-2-1.recovery");
+        QVERIFY(writeFile(planted, QByteArray::fromStdString(
+                                       tarnel::RecoveryFileText({"", "Untitled", "<P>x</P>"}))));
+        const QString notACopy = QDir(folder).filePath("3-3-1.recovery");
+        QVERIFY(writeFile(notACopy, "cut off"));
+        Editor editor;
+        QVERIFY(editor.start());
+        const int open = editor.app->documents().size();
+        qputenv("TARNEL_RECOVERY_ANSWER", "discard");
+        editor.app->offerRecovery();
+        qunsetenv("TARNEL_RECOVERY_ANSWER");
+        QCOMPARE(editor.app->documents().size(), open);
+        QVERIFY(!QFile::exists(planted));
+        QVERIFY2(QFile::exists(notACopy), "what cannot be read is never deleted");
+        QVERIFY(QFile::remove(notACopy));
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QTemporaryDir m_data;
+};
+
+QTEST_MAIN(TestReliability)
+#include "tst_reliability.moc"
