@@ -67,8 +67,10 @@ bool CTarnelApp::InitInstance(const QStringList &arguments, bool showWindow)
             m_splash = splash;
             splash->show();
             splash->repaint();
-            // Keeps the event loop waking so the idle pass that removes the splash runs.
+            // Keeps the event loop waking so the idle pass that removes the splash runs; a
+            // loop that never sleeps (a busy start, a nested modal loop) gets its pass here.
             auto *timer = new QTimer(splash);
+            connect(timer, &QTimer::timeout, this, [this] { OnIdle(); });
             timer->start(500);
         }
     }

@@ -5,11 +5,13 @@
 
 #include "Commands.h"
 #include "FindReplaceDlg.h"
+#include "SplashWnd.h"
 #include "commandids.h"
 
 #include <Qsci/qsciprinter.h>
 
 #include <QAction>
+#include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
 #include <QSignalSpy>
@@ -228,6 +230,34 @@ private slots:
         options.what = "no such text";
         QVERIFY(!CFindReplaceDlg::findNext(editor.view(), options));
         QVERIFY(editor.frame()->statusBar()->currentMessage().contains("Cannot find"));
+    }
+
+    void splashGoesOnTheFirstIdlePassAfterASecond()
+    {
+        Editor editor;
+        QVERIFY(editor.app->InitInstance({}, true));
+        QVERIFY(editor.app->m_splash);
+        QTest::qWait(600);
+        QVERIFY2(editor.app->m_splash, "still shown before a second has passed");
+        QTRY_VERIFY_WITH_TIMEOUT(!editor.app->m_splash, 3000);
+        QVERIFY(editor.frame()->isVisible());
+    }
+
+    void aboutBox()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        QString title;
+        QStringList texts;
+        whenModal([&](QWidget *w) {
+            title = w->windowTitle();
+            for (QLabel *label : w->findChildren<QLabel *>())
+                texts << label->text();
+            w->close();
+        });
+        editor.frame()->action(ID_APP_ABOUT)->trigger();
+        QCOMPARE(title, QString("About Tarnel"));
+        QVERIFY(texts.contains("Tarnel Version 1.0"));
     }
 
     void printToPdfHoldsThePageText()
