@@ -148,6 +148,20 @@ private slots:
         QCOMPARE(editor.frame()->tabBar()->tabText(1), QString("HTML View"));
     }
 
+    void captionsNameTheActivePage()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        QCOMPARE(editor.activeSource()->windowTitle(), QString("Untitled"));
+        editor.view()->InsertSnippet("x", false);
+        QCOMPARE(editor.activeSource()->windowTitle(), QString("Untitled *"));
+        CTarnelDoc *second = editor.app->OnFileNew();
+        QVERIFY(second);
+        QCOMPARE(editor.activeSource()->windowTitle(), QString("Untitled 2"));
+        QVERIFY2(editor.frame()->windowTitle().startsWith("Editor"), qPrintable(editor.frame()->windowTitle()));
+        QVERIFY2(editor.frame()->windowTitle().contains("Untitled 2"), qPrintable(editor.frame()->windowTitle()));
+    }
+
     void viewMenuTogglesTheBars()
     {
         Editor editor;
