@@ -77,6 +77,7 @@ bool CTarnelView::handlesCommand(int id) const
     case ID_EDIT_COPY:
     case ID_EDIT_PASTE:
     case ID_EDIT_SELECT_ALL:
+    case ID_OPEN_IN_BROWSER:
         return true;
     default:
         return insertcmd::find(id) != nullptr;
@@ -100,6 +101,9 @@ void CTarnelView::onCommand(int id)
         return;
     case ID_EDIT_SELECT_ALL:
         selectAll();
+        return;
+    case ID_OPEN_IN_BROWSER:
+        GetDocument()->OpenInBrowser();
         return;
     default:
         if (const auto handler = insertcmd::find(id))
