@@ -494,6 +494,14 @@ private slots:
         m_editor.app->chooseSavePath = nullptr;
         QCOMPARE(readFile(saved), QByteArray::fromStdString(doc->text()));
         QVERIFY(readFile(saved).contains("after close"));
+
+        // Saved at last, the page is shown from beside its file.
+        m_editor.app->m_bReloadPreview = true;
+        frame->onActivated();
+        QVERIFY(loaded.wait(kLoadTimeout));
+        QCOMPARE(QFileInfo(doc->previewPath()).absolutePath(), QFileInfo(saved).absolutePath());
+        QCOMPARE(preview->url(), QUrl::fromLocalFile(doc->previewPath()));
+        QVERIFY(bodyText(preview).contains("after close"));
     }
 
     // Not a check: with TARNEL_PREVIEW_SHOT set (under xvfb-run), saves a picture of the
@@ -519,7 +527,8 @@ private slots:
             "<TABLE BORDER=\"1\" CELLPADDING=\"4\"><TR><TH>Name</TH><TH>Count</TH></TR>"
             "<TR><TD>Apples</TD><TD>3</TD></TR><TR><TD>Pears</TD><TD>5</TD></TR></TABLE>\r\n"
             "</BODY></HTML>\r\n"));
-        m_editor.frame()->showMaximized();
+        // Under a bare X server nothing maximises the window: it takes the whole screen.
+        m_editor.frame()->setGeometry(m_editor.frame()->screen()->availableGeometry());
         QVERIFY(m_editor.app->OpenDocumentFile(site + "/page.htm"));
         CMyView *preview = switchToHtml();
         QVERIFY(preview);
