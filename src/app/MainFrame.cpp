@@ -344,6 +344,12 @@ void CMainFrame::addDocFrame(CDocFrame *frame)
 {
     m_mdiArea->addSubWindow(frame);
     frame->canClose = [this](CDocFrame *f) { return m_app->CanCloseFrame(f); };
+    if (auto *child = qobject_cast<CChildFrame *>(frame)) {
+        QList<QKeySequence> keys;
+        for (QAction *action : std::as_const(m_actions))
+            keys += action->shortcuts();
+        child->sourceView()->releaseKeys(keys);
+    }
     connect(frame, &QObject::destroyed, this, [this] { updateCommandStates(); });
 }
 

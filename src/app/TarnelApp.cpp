@@ -23,6 +23,12 @@
 
 #include <utility>
 
+// Resources compiled into the static shell library are registered by hand.
+static void initResources()
+{
+    Q_INIT_RESOURCE(tarnel);
+}
+
 namespace {
 const char kSourceDocString[] =
     " Editor View\n\nMy Home Page\nHTML Files (*.htm)\n.htm\nHTML.Document\nHTML Document";
@@ -32,6 +38,7 @@ constexpr qint64 kSplashMilliseconds = 1000;
 CTarnelApp::CTarnelApp(QObject *parent)
     : QObject(parent)
 {
+    initResources();
     m_clock.start();
 }
 

@@ -14,4 +14,7 @@ std::string BrowsedPath(std::string_view pagePath, std::string_view chosenPath);
 // already ends in a parenthesised pattern list has that list replaced by the real patterns.
 std::string ConvertFileFilter(std::string_view pairs);
 
+// The chooser filter of browse buttons that take any file.
+inline constexpr const char *kAllFilesFilter = " All Files (*.*)|*.*||";
+
 } // namespace tarnel

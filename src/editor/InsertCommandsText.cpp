@@ -1,11 +1,28 @@
 #include "InsertCommands.h"
 
+#include "ControlsDlg.h"
+#include "FontDlg.h"
 #include "TarnelView.h"
+#include "snippets.h"
 
-// Not built yet: these entries do nothing until their forms exist.
 namespace insertcmd {
 
-void controls(CTarnelView &view) { view.showStatusMessage(QStringLiteral("Not available yet")); }
-void formattedText(CTarnelView &view) { view.showStatusMessage(QStringLiteral("Not available yet")); }
+void controls(CTarnelView &view)
+{
+    CControlsDlg form(view.window());
+    form.setPagePath(view.pagePath());
+    form.exec();
+    if (!form.cancelled)
+        view.InsertSnippet(tarnel::WrapForm(form.resultText()), false);
+    // Even a cancelled run rescans: the outline is rebuilt from the text either way.
+    view.rescanOutline();
+}
+
+void formattedText(CTarnelView &view)
+{
+    CFontDlg form(view.window());
+    if (form.exec() == QDialog::Accepted)
+        view.InsertSnippet(form.result(), false);
+}
 
 } // namespace insertcmd

@@ -1,13 +1,25 @@
 #include "TarnelView.h"
 
+#include "FindReplaceDlg.h"
 #include "InsertCommands.h"
+#include "ReeditCommands.h"
 #include "TarnelDoc.h"
 #include "commandids.h"
 #include "pagetext.h"
 
+#include <Qsci/qscicommand.h>
+#include <Qsci/qscicommandset.h>
+#include <Qsci/qsciprinter.h>
+
 #include <QFontDatabase>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QContextMenuEvent>
 #include <QMainWindow>
+#include <QMenu>
 #include <QStatusBar>
 
 using namespace tarnel;
@@ -19,6 +31,13 @@ CTarnelView::CTarnelView(CTarnelDoc *document, QWidget *parent)
     SendScintilla(SCI_SETDOCPOINTER, 0UL, document->sciDocument());
     document->configureSurface(this);
     applySurfaceSettings();
+    m_rescanTimer.setSingleShot(true);
+    m_rescanTimer.setInterval(300);
+    connect(&m_rescanTimer, &QTimer::timeout, this, [this] { rescanOutline(); });
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int position, int type, const char *, int, int, int, int, int, int, int) {
+                onTextAboutToChange(position, type);
+            });
     document->AddView(this);
 }
 
@@ -66,7 +85,35 @@ void CTarnelView::OnInitialUpdate()
 
 void CTarnelView::OnUpdate(CView *sender, int hint, const ElementRecord *record)
 {
-    (void)sender, (void)hint, (void)record;
+    // Another source view told the outlines something: they now show what it said.
+    if (dynamic_cast<CTarnelView *>(sender)) {
+        m_outlineShown.Apply(hint, record);
+        return;
+    }
+    const auto kind = ElementKindForHint(hint);
+    // Only the source view beside the outline that was double-clicked reopens the element.
+    if (!kind || !record || !senderInMyWindow(sender))
+        return;
+    reedit::edit(*this, *kind, *record);
+}
+
+bool CTarnelView::senderInMyWindow(const CView *sender) const
+{
+    const QWidget *senderWidget = const_cast<CView *>(sender)->widget();
+    const QWidget *mine = parentWidget();
+    while (mine && !mine->inherits("QMdiSubWindow"))
+        mine = mine->parentWidget();
+    for (const QWidget *w = senderWidget; w; w = w->parentWidget())
+        if (w == mine)
+            return true;
+    return mine == nullptr;
+}
+
+void CTarnelView::onTextAboutToChange(int position, int modificationType)
+{
+    (void)position;
+    if (modificationType & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))
+        m_rescanTimer.start();
 }
 
 bool CTarnelView::handlesCommand(int id) const
@@ -77,6 +124,11 @@ bool CTarnelView::handlesCommand(int id) const
     case ID_EDIT_COPY:
     case ID_EDIT_PASTE:
     case ID_EDIT_SELECT_ALL:
+    case ID_EDIT_FIND:
+    case ID_EDIT_REPEAT:
+    case ID_EDIT_REPLACE:
+    case ID_FILE_PRINT:
+    case ID_FILE_PRINT_PREVIEW:
     case ID_OPEN_IN_BROWSER:
         return true;
     default:
@@ -101,6 +153,24 @@ void CTarnelView::onCommand(int id)
         return;
     case ID_EDIT_SELECT_ALL:
         selectAll();
+        return;
+    case ID_EDIT_FIND:
+        openFindDialog(false);
+        return;
+    case ID_EDIT_REPLACE:
+        openFindDialog(true);
+        return;
+    case ID_EDIT_REPEAT:
+        if (CFindReplaceDlg::lastOptions().what.isEmpty())
+            openFindDialog(false);
+        else
+            CFindReplaceDlg::findNext(this, CFindReplaceDlg::lastOptions());
+        return;
+    case ID_FILE_PRINT:
+        printWithDialog();
+        return;
+    case ID_FILE_PRINT_PREVIEW:
+        printPreview();
         return;
     case ID_OPEN_IN_BROWSER:
         GetDocument()->OpenInBrowser();
@@ -143,8 +213,30 @@ QString CTarnelView::pagePath() const
     return GetDocument()->path();
 }
 
-void CTarnelView::rescanOutline()
+void CTarnelView::rescanOutline(bool resendAll)
 {
+    m_rescanTimer.stop();
+    ScanElements(GetDocument()->textView(), m_scan);
+    std::vector<OutlineNotification> notifications;
+    if (resendAll) {
+        // A new outline starts empty: tell it every category, changed or not.
+        const std::tuple<Hint, Hint, const std::vector<ElementRecord> *> order[] = {
+            {HintClearImages, HintAddImage, &m_scan.images},
+            {HintClearApplets, HintAddApplet, &m_scan.applets},
+            {HintClearLinks, HintAddLink, &m_scan.links}};
+        for (const auto &[clear, add, entries] : order) {
+            notifications.push_back({clear, std::nullopt});
+            for (const ElementRecord &record : *entries)
+                notifications.push_back({add, record});
+        }
+    } else {
+        notifications = NotificationsFor(DiffOutline(m_outlineShown, m_scan));
+    }
+    for (const OutlineNotification &n : notifications) {
+        const ElementRecord *record = n.record ? &*n.record : nullptr;
+        m_outlineShown.Apply(n.hint, record);
+        notifyViews(n.hint, record);
+    }
 }
 
 void CTarnelView::notifyViews(int hint, const ElementRecord *record)
@@ -170,6 +262,72 @@ void CTarnelView::showStatusMessage(const QString &text, int timeoutMs)
         mainWindow->statusBar()->showMessage(text, timeoutMs);
 }
 
+void CTarnelView::releaseKeys(const QList<QKeySequence> &keys)
+{
+    QsciCommandSet *commands = standardCommands();
+    for (const QKeySequence &sequence : keys) {
+        if (sequence.isEmpty())
+            continue;
+        const int key = sequence[0].toCombined();
+        while (QsciCommand *command = commands->boundTo(key)) {
+            if (command->key() == key)
+                command->setKey(0);
+            else
+                command->setAlternateKey(0);
+        }
+    }
+}
+
+namespace {
+void setHalfInchMargins(QPrinter &printer)
+{
+    printer.setPageMargins(QMarginsF(0.5, 0.5, 0.5, 0.5), QPageLayout::Inch);
+}
+} // namespace
+
+bool CTarnelView::printTo(QPrinter &printer)
+{
+    auto *qsciPrinter = dynamic_cast<QsciPrinter *>(&printer);
+    if (!qsciPrinter)
+        return false;
+    setHalfInchMargins(printer);
+    qsciPrinter->setWrapMode(WrapWord);
+    return qsciPrinter->printRange(this) >= 0;
+}
+
+void CTarnelView::printWithDialog()
+{
+    QsciPrinter printer(QPrinter::HighResolution);
+    setHalfInchMargins(printer);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted && !printTo(printer))
+        showStatusMessage(tr("Printing failed."));
+}
+
+void CTarnelView::printPreview()
+{
+    QsciPrinter printer(QPrinter::HighResolution);
+    setHalfInchMargins(printer);
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *p) { printTo(*p); });
+    preview.exec();
+}
+
+void CTarnelView::openFindDialog(bool replace)
+{
+    // One find dialog at a time; a new request replaces the old one.
+    static QPointer<CFindReplaceDlg> open;
+    if (open)
+        open->close();
+    auto *dialog = new CFindReplaceDlg(this, replace, this);
+    if (hasSelectedText() && !selectedText().contains(QLatin1Char('\n')))
+        dialog->findField()->setText(selectedText());
+    open = dialog;
+    dialog->show();
+    dialog->findField()->selectAll();
+    dialog->findField()->setFocus();
+}
+
 void CTarnelView::keyPressEvent(QKeyEvent *event)
 {
     QsciScintilla::keyPressEvent(event);
@@ -187,7 +345,17 @@ void CTarnelView::keyReleaseEvent(QKeyEvent *event)
 
 void CTarnelView::contextMenuEvent(QContextMenuEvent *event)
 {
-    QsciScintilla::contextMenuEvent(event);
+    ShowContextMenu(event->pos(), event->globalPos());
+}
+
+void CTarnelView::ShowContextMenu(const QPoint &clickPoint, const QPoint &globalPoint)
+{
+    const long position = SendScintilla(SCI_POSITIONFROMPOINT, static_cast<unsigned long>(clickPoint.x()),
+                                        static_cast<long>(clickPoint.y()));
+    QMenu *menu = reedit::buildContextMenu(*this, static_cast<std::size_t>(qMax(0L, position)));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(globalPoint);
+    emit contextMenuShown(menu);
 }
 
 void CTarnelView::typedCharacter(const QString &text)

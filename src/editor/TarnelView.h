@@ -2,13 +2,21 @@
 
 #include "View.h"
 #include "elementrecord.h"
+#include "outline.h"
+#include "scanner.h"
 
 #include <Qsci/qsciscintilla.h>
+
+#include <QKeySequence>
+#include <QList>
+#include <QTimer>
 
 #include <cstddef>
 #include <string>
 
 class CTarnelDoc;
+class QMenu;
+class QPrinter;
 
 // The source view of one page: a QScintilla surface on the document's shared text.
 class CTarnelView : public QsciScintilla, public CView
@@ -39,8 +47,9 @@ public:
     // to it).
     QString pagePath() const;
 
-    // Rebuilds the outline's lists from the text.
-    void rescanOutline();
+    // Brings the outline in line with the text: only the categories that changed are sent
+    // again (none when nothing changed), or all of them with `resendAll` (a new outline).
+    void rescanOutline(bool resendAll = false);
     // Tells the document's other views about an element (hints 3-14).
     void notifyViews(int hint, const tarnel::ElementRecord *record = nullptr);
 
@@ -50,8 +59,17 @@ public:
 
     void showStatusMessage(const QString &text, int timeoutMs = 4000);
 
+    // Leaves these keys to the window's accelerators instead of the editor's own bindings.
+    void releaseKeys(const QList<QKeySequence> &keys);
+    // Prints the whole page with half-inch margins; false when the printer failed.
+    bool printTo(QPrinter &printer);
+
+    // The right-button menu at a point of the view (and of the screen).
+    void ShowContextMenu(const QPoint &clickPoint, const QPoint &globalPoint);
+
 signals:
     void statusMessage(const QString &text, int timeoutMs);
+    void contextMenuShown(QMenu *menu);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -61,4 +79,13 @@ protected:
 private:
     void applySurfaceSettings();
     void typedCharacter(const QString &text);
+    void onTextAboutToChange(int position, int modificationType);
+    bool senderInMyWindow(const CView *sender) const;
+    void openFindDialog(bool replace);
+    void printWithDialog();
+    void printPreview();
+
+    tarnel::OutlineModel m_outlineShown; // what the outlines were last told
+    tarnel::PageElements m_scan;          // reused between rescans
+    QTimer m_rescanTimer;                 // rescans once typing pauses
 };

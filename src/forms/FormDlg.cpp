@@ -43,11 +43,16 @@ void CFormDlg::accept()
 {
     readFields();
     if (const auto message = validate()) {
-        QMessageBox::warning(this, QStringLiteral("Editor"), qtext(*message));
+        showRefusal(*message);
         return;
     }
     cancelled = false;
     QDialog::accept();
+}
+
+void CFormDlg::showRefusal(const std::string &message)
+{
+    QMessageBox::warning(this, QStringLiteral("Editor"), qtext(message));
 }
 
 void CFormDlg::reject()
@@ -63,10 +68,25 @@ void CFormDlg::fillList(QComboBox *list, QStringList entries, bool editable)
     });
     list->clear();
     list->setEditable(editable);
+    if (editable) {
+        // A typed value is written exactly as typed: no completion rewriting its case, and
+        // Enter must not add it to the fixed entries.
+        list->setCompleter(nullptr);
+        list->setInsertPolicy(QComboBox::NoInsert);
+    }
     list->addItems(entries);
     list->setCurrentIndex(-1);
     if (editable)
         list->setEditText(QString());
+}
+
+QStringList CFormDlg::listEntries(std::span<const std::string_view> entries)
+{
+    QStringList out;
+    out.reserve(qsizetype(entries.size()));
+    for (std::string_view entry : entries)
+        out << QString::fromUtf8(entry.data(), qsizetype(entry.size()));
+    return out;
 }
 
 void CFormDlg::selectByPrefix(QComboBox *list, const QString &text)
@@ -134,8 +154,7 @@ QComboBox *CFormDlg::addListRow(const QString &label, const QStringList &entries
     return list;
 }
 
-QLineEdit *CFormDlg::addBrowseRow(const QString &label, const char *filterPairs,
-                                  QGridLayout *into)
+QLineEdit *CFormDlg::addBrowseRow(const QString &label, const char *filterPairs, QGridLayout *into)
 {
     QGridLayout *layout = into ? into : m_grid;
     QLineEdit *edit = addTextRow(label, layout);
@@ -151,8 +170,8 @@ QPushButton *CFormDlg::addBrowseButton(QLineEdit *field, const char *filterPairs
     button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
     connect(button, &QPushButton::clicked, this, [this, field, filterPairs] {
         if (const auto chosen = chooseFile(filterPairs)) {
-            field->setText(qtext(tarnel::BrowsedPath(m_pagePath.toStdString(),
-                                                     chosen->toStdString())));
+            field->setText(
+                qtext(tarnel::BrowsedPath(m_pagePath.toStdString(), chosen->toStdString())));
             emit fileBrowsed(field, *chosen);
         }
     });

@@ -4,7 +4,9 @@
 #include <QStringList>
 
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 
 class QComboBox;
 class QGridLayout;
@@ -36,6 +38,8 @@ public:
 
     // Fills a drop-down with fixed entries shown in sorted order (case-insensitive).
     static void fillList(QComboBox *list, QStringList entries, bool editable);
+    // A core entry list (align values, colour names) as list entries.
+    static QStringList listEntries(std::span<const std::string_view> entries);
     // Shows the first entry that begins with `text` (any case); an editable list that has
     // none shows the text itself; an empty text shows nothing selected.
     static void selectByPrefix(QComboBox *list, const QString &text);
@@ -55,6 +59,8 @@ protected:
     virtual void readFields() = 0;
     // The message of the first missing required field, or nothing when the fields are fine.
     virtual std::optional<std::string> validate() const { return std::nullopt; }
+    // The "You must enter ...!!" message box over the form.
+    void showRefusal(const std::string &message);
 
     // Layout helpers for forms built in code.
     QGridLayout *grid() const { return m_grid; }

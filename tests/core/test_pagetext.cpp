@@ -10,7 +10,8 @@ TEST(PageText, StartingPageHasNineLinesAndNoFinalBreak)
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 8);
     EXPECT_EQ(text.substr(0, 24), "<TITLE> Quillos </TITLE>");
     EXPECT_EQ(text.substr(text.size() - 7), "</HTML>");
-    EXPECT_NE(text.find("<META name=\"generator\" content=\"QUILLO Editor\">\n"), std::string::npos);
+    EXPECT_NE(text.find("<META name=\"generator\" content=\"QUILLO Editor\">\n"),
+              std::string::npos);
 }
 
 struct BodyEndCase

@@ -1,0 +1,220 @@
+#include "colourtracker.h"
+
+#include <algorithm>
+
+namespace tarnel {
+
+TextChange Merge(const TextChange &first, const TextChange &second)
+{
+    const std::size_t start = std::min(first.position, second.position);
+    // The stretch of the intermediate text that both changes touch.
+    const std::size_t end =
+        std::max(first.position + first.inserted, second.position + second.removed);
+    return {start, end - first.inserted + first.removed - start,
+            end - second.removed + second.inserted - start};
+}
+
+ColourTracker::ColourTracker(ColourEngine engine)
+    : m_engine(std::move(engine))
+{}
+
+std::size_t ColourTracker::LineOf(std::size_t position) const
+{
+    return static_cast<std::size_t>(std::upper_bound(m_starts.begin(), m_starts.end(), position) -
+                                    m_starts.begin()) -
+           1;
+}
+
+std::uint8_t *ColourTracker::Styles(std::size_t length, std::size_t keep)
+{
+    if (length > m_stylesCapacity) {
+        m_stylesCapacity = std::max(length, m_stylesCapacity + m_stylesCapacity / 2);
+        // Left uninitialised: a pass writes every byte it reports.
+        std::unique_ptr<std::uint8_t[]> styles(new std::uint8_t[m_stylesCapacity]);
+        std::copy(m_styles.get(), m_styles.get() + keep, styles.get());
+        m_styles = std::move(styles);
+    }
+    return m_styles.get();
+}
+
+namespace {
+
+class StringSource final : public TextSource
+{
+public:
+    explicit StringSource(std::string_view text)
+        : m_text(text)
+    {}
+    std::size_t Size() const override { return m_text.size(); }
+    std::string_view Bytes(std::size_t from, std::size_t to) override
+    {
+        return m_text.substr(from, to - from);
+    }
+
+private:
+    std::string_view m_text;
+};
+
+} // namespace
+
+// Records line states; during an edit it splices the edited lines in and ends the pass at
+// the first following line whose state did not change.
+class ColourTracker::Observer final : public LineObserver
+{
+public:
+    Observer(ColourTracker &tracker, std::size_t cursor, std::size_t editEnd)
+        : m_tracker(tracker)
+        , m_cursor(cursor)
+        , m_editEnd(editEnd)
+    {}
+
+    bool AtLineStart(std::size_t position, LineState state) override
+    {
+        if (position <= m_editEnd) {
+            m_newStarts.push_back(position);
+            m_newStates.push_back(state);
+            return true;
+        }
+        Commit();
+        auto &starts = m_tracker.m_starts;
+        if (m_cursor >= starts.size() || starts[m_cursor] != position) {
+            lostStep = stopped = true;
+            return false;
+        }
+        if (m_tracker.m_states[m_cursor] == state) {
+            stopped = true;
+            return false;
+        }
+        m_tracker.m_states[m_cursor++] = state;
+        return true;
+    }
+
+    void Commit()
+    {
+        auto &starts = m_tracker.m_starts;
+        auto &states = m_tracker.m_states;
+        const auto at = static_cast<std::ptrdiff_t>(m_cursor);
+        starts.insert(starts.begin() + at, m_newStarts.begin(), m_newStarts.end());
+        states.insert(states.begin() + at, m_newStates.begin(), m_newStates.end());
+        m_cursor += m_newStarts.size();
+        m_newStarts.clear();
+        m_newStates.clear();
+    }
+
+    // The first line start after the edited lines not yet compared.
+    std::size_t Cursor() const { return m_cursor; }
+
+    bool lostStep = false;
+    bool stopped = false;
+
+private:
+    ColourTracker &m_tracker;
+    std::size_t m_cursor;
+    std::size_t m_editEnd;
+    std::vector<std::size_t> m_newStarts;
+    std::vector<LineState> m_newStates;
+};
+
+Recolouring ColourTracker::ColourAll(std::string_view text)
+{
+    m_starts.assign(1, 0);
+    m_states.assign(1, LineState{});
+    m_rewrites.clear();
+    m_textSize = text.size();
+    Observer observer(*this, 1, text.size());
+    PassOutput out;
+    out.styles = Styles(text.size());
+    out.lines = &observer;
+    m_engine.Pass(text, 0, {}, text.size(), out);
+    observer.Commit();
+    return {0, {m_styles.get(), text.size()}, m_rewrites};
+}
+
+Recolouring ColourTracker::Edited(std::string_view text, TextChange change)
+{
+    StringSource source(text);
+    return Edited(source, change);
+}
+
+Recolouring ColourTracker::Edited(TextSource &text, TextChange change)
+{
+    const std::size_t n = text.Size();
+    if (change.position + change.removed > m_textSize ||
+        m_textSize - change.removed + change.inserted != n)
+        return ColourAll(text.Bytes(0, n));
+    m_textSize = n;
+    m_rewrites.clear();
+
+    // A "\r" just before the change may now be half of a "\r\n", or no longer: then the
+    // line it ends is read again too.
+    const bool afterReturn =
+        change.position > 0 && text.Bytes(change.position - 1, change.position)[0] == '\r';
+    const std::size_t first = LineOf(afterReturn ? change.position - 1 : change.position);
+    const std::size_t from = m_starts[first];
+
+    // Line starts up to the end of the removed bytes are found again by the pass; those
+    // after it only move.
+    const auto kept = std::upper_bound(m_starts.begin() + static_cast<std::ptrdiff_t>(first) + 1,
+                                       m_starts.end(), change.position + change.removed);
+    const auto dropFrom = static_cast<std::ptrdiff_t>(first) + 1;
+    const auto dropTo = kept - m_starts.begin();
+    m_states.erase(m_states.begin() + dropFrom, m_states.begin() + dropTo);
+    m_starts.erase(m_starts.begin() + dropFrom, kept);
+    if (change.inserted != change.removed) {
+        const std::size_t delta = change.inserted - change.removed; // wraps as intended
+        for (auto it = m_starts.begin() + dropFrom; it != m_starts.end(); ++it)
+            *it += delta;
+    }
+
+    // Read the edited lines up to the first line start after them, then, while line states
+    // keep changing, ever longer runs of following lines.
+    Observer observer(*this, first + 1, change.position + change.inserted);
+    PassOutput out;
+    out.rewrites = &m_rewrites;
+    out.lines = &observer;
+    std::size_t chunkFrom = from;
+    LineState state = m_states[first];
+    std::size_t more = 0;
+    for (;;) {
+        const std::size_t cursor = observer.Cursor() + more;
+        const std::size_t chunkEnd = cursor < m_starts.size() ? m_starts[cursor] : n;
+        out.styles = Styles(chunkEnd - from, chunkFrom - from) + (chunkFrom - from);
+        out.stylesFrom = chunkFrom;
+        const TextWindow window(text.Bytes(chunkFrom, std::min(n, chunkEnd + 1)), chunkFrom, n);
+        const PassEnd end = m_engine.Pass(window, chunkFrom, state, chunkEnd, out);
+        if (observer.stopped || end.position >= n) {
+            observer.Commit();
+            if (observer.lostStep)
+                return ColourAll(text.Bytes(0, n));
+            return {from, {m_styles.get(), std::min(end.position, n) - from}, m_rewrites};
+        }
+        observer.Commit();
+        chunkFrom = end.position;
+        state = end.state;
+        more = std::max<std::size_t>(64, more * 2);
+    }
+}
+
+bool ColourTracker::OpensCompletionList(std::string_view text, std::size_t caret) const
+{
+    StringSource source(text);
+    return OpensCompletionList(source, caret);
+}
+
+bool ColourTracker::OpensCompletionList(TextSource &text, std::size_t caret) const
+{
+    const std::size_t n = text.Size();
+    if (caret == 0 || caret > n)
+        return false;
+    if (n != m_textSize)
+        return tarnel::OpensCompletionList(m_engine, text.Bytes(0, n), caret);
+    const std::size_t line = LineOf(caret - 1);
+    const std::size_t lineStart = m_starts[line];
+    const std::size_t next = line + 1 < m_starts.size() ? m_starts[line + 1] : n;
+    const TextWindow window(text.Bytes(lineStart, std::min(n, next + 1)), lineStart, n);
+    const char typed = window.bytes[caret - 1 - lineStart];
+    return tarnel::OpensCompletionList(
+        typed, m_engine.ContextAt(window, lineStart, m_states[line], caret - 1));
+}
+
+} // namespace tarnel

@@ -1,0 +1,92 @@
+#pragma once
+#include "colouring.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace tarnel {
+
+// One change of the text: `removed` bytes at `position` were replaced by `inserted` bytes.
+struct TextChange
+{
+    std::size_t position = 0;
+    std::size_t removed = 0;
+    std::size_t inserted = 0;
+    bool operator==(const TextChange &) const = default;
+};
+
+// One change covering `first` followed by `second` (whose position counts in the text
+// `first` left), for edits that arrive in several pieces before they are coloured.
+TextChange Merge(const TextChange &first, const TextChange &second);
+
+// Styles to hand to the editor: byte start + i gets styles[i]. Valid until the next pass.
+struct Recolouring
+{
+    std::size_t start = 0;
+    std::span<const std::uint8_t> styles;
+    std::span<const Rewrite> rewrites;
+    std::size_t End() const { return start + styles.size(); }
+};
+
+// The text as an editor holds it, handed over a range at a time.
+class TextSource
+{
+public:
+    virtual std::size_t Size() const = 0;
+    // The bytes [from, to), contiguous, valid until the next call.
+    virtual std::string_view Bytes(std::size_t from, std::size_t to) = 0;
+
+protected:
+    ~TextSource() = default;
+};
+
+// Keeps the state at every line start, so that after an edit only the lines it touched are
+// scanned, plus the following lines whose starting state it changed; the result equals a
+// pass from the top.
+class ColourTracker
+{
+public:
+    explicit ColourTracker(ColourEngine engine = MakeHtmlColourEngine());
+
+    const ColourEngine &Engine() const { return m_engine; }
+
+    // Colours a whole text, a loaded page: reports no rewrites, since a page is never
+    // rewritten for being opened.
+    Recolouring ColourAll(std::string_view text);
+
+    // After `change` turned the previously coloured text into `text`. The rewrites are those
+    // of the recoloured lines; a view applies them only after typing, pasting or replacing.
+    // A change that does not fit the text last seen colours it all, without rewrites.
+    Recolouring Edited(std::string_view text, TextChange change);
+    // The same, asking only for the lines it reads, a few at a time.
+    Recolouring Edited(TextSource &text, TextChange change);
+
+    // Whether the character typed just before `caret` opens the completion list; reads the
+    // caret's line only.
+    bool OpensCompletionList(std::string_view text, std::size_t caret) const;
+    bool OpensCompletionList(TextSource &text, std::size_t caret) const;
+
+    std::size_t LineCount() const { return m_starts.size(); }
+    std::size_t LineStart(std::size_t line) const { return m_starts[line]; }
+    LineState StateOfLine(std::size_t line) const { return m_states[line]; }
+
+private:
+    class Observer;
+    std::size_t LineOf(std::size_t position) const;
+    // Room for `length` styles, keeping the first `keep`.
+    std::uint8_t *Styles(std::size_t length, std::size_t keep = 0);
+
+    ColourEngine m_engine;
+    std::vector<std::size_t> m_starts{0};
+    std::vector<LineState> m_states{LineState{}};
+    std::size_t m_textSize = 0;
+    std::unique_ptr<std::uint8_t[]> m_styles;
+    std::size_t m_stylesCapacity = 0;
+    std::vector<Rewrite> m_rewrites;
+};
+
+} // namespace tarnel

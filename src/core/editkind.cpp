@@ -1,0 +1,48 @@
+#include "editkind.h"
+
+namespace tarnel {
+
+EditKind ClassifyEdit(EditCommand command, EditKind current)
+{
+    switch (command) {
+    case EditCommand::TypedCharacter:
+    case EditCommand::ReplaceSelection:
+        return EditKind::Replace;
+    case EditCommand::DeleteKey:
+        return EditKind::Delete;
+    case EditCommand::BackspaceKey:
+        return EditKind::Backspace;
+    case EditCommand::Cut:
+        return EditKind::Cut;
+    case EditCommand::Paste:
+        return current == EditKind::Cut ? EditKind::PasteAfterCut : EditKind::Paste;
+    case EditCommand::OtherKey:
+    case EditCommand::Undo:
+    case EditCommand::Redo:
+    case EditCommand::Load:
+        break;
+    }
+    return EditKind::Other;
+}
+
+bool RewritesAfter(EditCommand command)
+{
+    return command != EditCommand::Undo && command != EditCommand::Redo &&
+           command != EditCommand::Load;
+}
+
+bool RescansOutlineAfter(EditKind kind, bool selectionEmpty)
+{
+    switch (kind) {
+    case EditKind::Delete:
+    case EditKind::Backspace:
+    case EditKind::Cut:
+        return true;
+    case EditKind::PasteAfterCut:
+        return !selectionEmpty;
+    default:
+        return false;
+    }
+}
+
+} // namespace tarnel

@@ -1,0 +1,31 @@
+#pragma once
+
+namespace tarnel {
+
+// What the source view is about to do to its text, as it reports it before the change.
+enum class EditCommand {
+    TypedCharacter,
+    ReplaceSelection, // a snippet, a chosen completion, a rewrite
+    DeleteKey,
+    BackspaceKey,
+    OtherKey,
+    Cut,
+    Paste,
+    Undo,
+    Redo,
+    Load,
+};
+
+enum class EditKind { None, Other, Replace, Delete, Backspace, Cut, Paste, PasteAfterCut };
+
+// The kind an edit gets from its command; a paste right after a cut is told apart.
+EditKind ClassifyEdit(EditCommand command, EditKind current);
+
+// Undo, redo and loading put back text as it was: coloured, never rewritten.
+bool RewritesAfter(EditCommand command);
+
+// The outline is rebuilt after Delete, Backspace, a cut, and a paste over a cut that left a
+// selection; a plain paste or typing leaves it to the ">" handler.
+bool RescansOutlineAfter(EditKind kind, bool selectionEmpty);
+
+} // namespace tarnel

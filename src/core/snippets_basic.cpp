@@ -1,0 +1,238 @@
+#include "snippets_basic.h"
+
+#include "attributes.h"
+
+#include <array>
+
+namespace tarnel {
+
+namespace {
+
+constexpr std::array<std::string_view, 9> kImageAlign = {
+    "ABSBOTTOM", "ABSMIDDLE", "BASELINE", "BOTTOM", "LEFT", "MIDDLE", "RIGHT", "TEXTTOP", "TOP",
+};
+
+} // namespace
+
+std::span<const std::string_view> ImageAlignList()
+{
+    return kImageAlign;
+}
+
+const char *const kPictureFileFilter =
+    " All Picture Files (*.gif;*.jpeg;*.jpg;*.bmp;*.AIS) |*.gif;*.jpeg;*.jpg;*.bmp;*.AIS |"
+    " Graphics Interface Format Files (*.gif)|*.gif| BITMAP Files (*.bmp)|*.bmp|"
+    " JPEG File Inerchange Format (*.jpg;*.jpeg)|*.jpg;*.jpeg|"
+    " Image Sequence Files (*.AIS)|*.AIS | All Files (*.*)|*.*||";
+
+const char *const kVideoFileFilter =
+    " Media Files(All Types)|*.wav;*.snd;*.au;*.aif;*.aifc;*.aiff;*.mid;*.midi;*.rmi;*.mp3;"
+    "*.m3u;*.asf;*.asx;*.m1v;*.mp2;*.mpa;*.mpe;*.mov;*.qt;*.avi|"
+    " Audio Files (*.wav;*.snd;*.au;*.aif;*.aifc;*.aiff)| *.wav;*.snd;*.au;*.aif;*.aifc;*.aiff|"
+    " MIDI Files (*.mid;*.midi;*.rmi)|*.mid;*.midi;*.rmi | MIDI File (*.mid;*.rmi)|*.mid;*.rmi |"
+    " MP3 Files(*.mp3;*.m3u) |*.mp3;*.m3u |"
+    " Microsoft Streaming Media Files (*.asf;*.asx)| *.asf;*.asx |"
+    " Movie File(MPEG) (*.m1v;*.mp2;*.mpa;*.mpe) | *.m1v;*.mp2;*.mpa;*.mpe|"
+    " Quick Time Files(*.mov;*.qt)|*.mov;*.qt| Video Files(*.avi)| *.avi|"
+    " All Files (*.*)|*.*||";
+
+const char *const kSoundFileFilter =
+    " All Supported Types|*.M3U;*.PLS;*.as;*.CDA;*.MID;*.IT;*.XM;*.S3M;*.STM;*.MOD;*.MTM;*.DSM;"
+    "*.FAR;*.MP1;*.MP2;*.MP3;*.VOC;*.WAV;*.wma| Playlist Files(*.M3U;*.PLS)|*.M3U;*.PLS|"
+    " Audio Soft Files(*.as)|*.as| CD DA Audio Tracks(*.CDA)|*.CDA|"
+    " MIDI Audio Files(*.MID)|*.MID| Impulse Tracker Modules(*.IT)|*.IT|"
+    " eXtended Modules(*.XM)|*.XM| Screamtracker Modules(*.S3M;*.STM)|*.S3M;*.STM|"
+    " Protracker Module(*.MOD)|*.MOD| Other Module Types(*.MIM;*.DSM;*.FAR)|*.MIM;*.DSM;*.FAR|"
+    " MPEG Audio Files(*.MP1;*.MP3;*.MP3)|*.MP1;*.MP2;*.MP3|"
+    " Creative Labs Voice Files(*.VOC)|*.VOC|"
+    " Microsoft Wave Form Audio Files(*.WAV)|*.WAV| Windows Media Audio File(*.wma)|*.wma|"
+    " All Files (*.*)|*.*||";
+
+const char *const kAppletFileFilter = " Applet Files(*.applet)|*.applet| All Files (*.*)|*.*||";
+
+const char *const kAppletClassFilter = " Applet Classes(*.class)|*.class| All Files (*.*)|*.*||";
+
+const char *const kLinkSourceFilter =
+    " All Picture Files (*.gif;*.jpeg;*.jpg;*.bmp;*.AIS) |*.gif;*.jpeg;*.jpg;*.bmp;*.AIS |"
+    " Applet Files (*.applet)|*.applet| All Files (*.*)|*.*||";
+
+// ---- Image and video ----
+
+std::optional<std::string> Validate(const ImageFields &fields)
+{
+    if (fields.video && fields.videoSource.empty())
+        return "You must enter Video source!!";
+    if (!fields.video && fields.imageSource.empty())
+        return "You must enter Image source!!";
+    return std::nullopt;
+}
+
+std::string BuildImageTag(const ImageFields &fields)
+{
+    AttributeList attributes;
+    if (fields.video)
+        attributes.Add("DYNSRC", fields.videoSource);
+    else
+        attributes.Add("SRC", fields.imageSource);
+    attributes.Add("ALIGN", fields.align)
+        .Add("BORDER", fields.border)
+        .Add("HEIGHT", fields.height)
+        .Add("WIDTH", fields.width)
+        .Add("ALT", fields.comment);
+    return "<IMG " + attributes.Text() + ">\n";
+}
+
+ImageSourceInputs ImageOpeningInputs()
+{
+    return {};
+}
+
+ImageSourceInputs ImageVideoToggled(ImageFields &fields, bool video)
+{
+    fields.video = video;
+    if (video) {
+        fields.imageSource.clear();
+        return {.imageSourceEditable = false,
+                .videoSourceEditable = true,
+                .imageBrowseHighlighted = true,
+                .videoBrowseHighlighted = false};
+    }
+    fields.videoSource.clear();
+    return {};
+}
+
+// ---- Background ----
+
+std::optional<std::string> Validate(const BackgroundFields &fields)
+{
+    if (fields.image.empty() && fields.colour.empty())
+        return "You must enter Image source or Colour!!";
+    return std::nullopt;
+}
+
+std::string BuildBackgroundTag(const BackgroundFields &fields)
+{
+    AttributeList attributes;
+    attributes.Add("BACKGROUND", fields.image).Add("BGCOLOR", fields.colour);
+    return "<BODY " + attributes.Text() + ">\n";
+}
+
+BackgroundInputs BackgroundInputsFor(BackgroundChoice choice)
+{
+    switch (choice) {
+    case BackgroundChoice::Image:
+        return {.imageEditable = true, .colourEnabled = false};
+    case BackgroundChoice::Colour:
+        return {.imageEditable = false, .colourEnabled = true};
+    case BackgroundChoice::ImageAndColour:
+        return {.imageEditable = true, .colourEnabled = true};
+    }
+    return {};
+}
+
+// ---- Background sound ----
+
+std::optional<std::string> Validate(const SoundFields &fields)
+{
+    if (fields.source.empty())
+        return "You must enter Sound source!!";
+    return std::nullopt;
+}
+
+std::string BuildSoundTag(const SoundFields &fields)
+{
+    AttributeList attributes;
+    attributes.Add("SRC", fields.source)
+        .Add("LOOP", fields.loop)
+        .Add("VOLUME", fields.volume)
+        .Add("BALANCE", fields.balance);
+    return "<BGSOUND" + attributes.Text() + " >\n";
+}
+
+// ---- Applet ----
+
+std::optional<std::string> Validate(const AppletFields &fields)
+{
+    if (fields.fileName.empty())
+        return "You must enter an Applet File Name!!";
+    return std::nullopt;
+}
+
+std::string BuildAppletTag(const AppletFields &fields)
+{
+    AttributeList attributes;
+    attributes.Add("CODE", fields.fileName)
+        .Add("ALIGN", fields.align)
+        .Add("ALT", fields.comment)
+        .Add("CLASS", fields.className)
+        .Add("HEIGHT", fields.height)
+        .Add("WIDTH", fields.width)
+        .Add("NAME", fields.name);
+    return "<APPLET " + attributes.Text() + ">\n";
+}
+
+// ---- Link ----
+
+std::optional<std::string> Validate(const LinkFields &fields)
+{
+    if (fields.url.empty())
+        return "You must enter a Link!!";
+    if (fields.kind == LinkImage && fields.imageSource.empty())
+        return "You must enter Image source!!";
+    if (fields.kind == LinkApplet && fields.fileName.empty())
+        return "You must enter Applet source!!";
+    return std::nullopt;
+}
+
+std::string BuildLink(const LinkFields &fields)
+{
+    std::string link = "<A HREF=" + QuotedValue(fields.url) + ">";
+    if (fields.kind == LinkImage) {
+        AttributeList attributes;
+        attributes.Add("SRC", fields.imageSource)
+            .Add("ALT", fields.imageComment)
+            .Add("WIDTH", fields.width)
+            .Add("HEIGHT", fields.height)
+            .Add("BORDER", fields.border)
+            .Add("ALIGN", fields.align);
+        link += "<IMG" + attributes.Text() + ">";
+    } else if (fields.kind == LinkApplet) {
+        AttributeList attributes;
+        attributes.Add("CODE", fields.fileName)
+            .Add("ALIGN", fields.align)
+            .Add("CLASS", fields.className)
+            .Add("HEIGHT", fields.height)
+            .Add("WIDTH", fields.width)
+            .Add("NAME", fields.appletName);
+        link += "<APPLET " + attributes.Text() + ">";
+    } else {
+        link += fields.linkText;
+    }
+    return link + "</A>\n";
+}
+
+int LinkKindFromInitialKind(int initialKind)
+{
+    switch (initialKind) {
+    case 2:
+        return LinkApplet;
+    case 3:
+        return LinkText;
+    default:
+        return LinkImage;
+    }
+}
+
+LinkLayout LinkLayoutFor(int kind)
+{
+    switch (kind) {
+    case LinkText:
+        return {.textInput = true};
+    case LinkApplet:
+        return {.appletInputs = true, .sizeAndAlign = true};
+    default:
+        return {.imageInputs = true, .sizeAndAlign = true};
+    }
+}
+
+} // namespace tarnel

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "FormDlg.h"
+#include "snippets.h"
+
+class QGroupBox;
+class QPlainTextEdit;
+class QRadioButton;
+
+// The link form: a hyperlink around an image, a text or an applet. The kind buttons switch
+// between three layouts; what was typed for the other kinds stays but is not used.
+class CLinkDlg : public CFormDlg
+{
+    Q_OBJECT
+public:
+    explicit CLinkDlg(QWidget *parent = nullptr);
+
+    const tarnel::LinkFields &fields() const { return m_fields; }
+    // Prefills the inputs and shows the layout of fields.kind (1 image, 2 text, 3 applet).
+    void setFields(const tarnel::LinkFields &fields);
+    // Re-editing names the kind as 1 image, 2 applet, 3 text.
+    void setInitialKind(int initialKind);
+
+protected:
+    void readFields() override;
+    std::optional<std::string> validate() const override;
+
+private:
+    void showKind(int kind);
+
+    tarnel::LinkFields m_fields;
+    QLineEdit *m_url = nullptr;
+    QRadioButton *m_imageKind = nullptr;
+    QRadioButton *m_textKind = nullptr;
+    QRadioButton *m_appletKind = nullptr;
+    QGroupBox *m_imageGroup = nullptr;
+    QLineEdit *m_imageSource = nullptr;
+    QLineEdit *m_imageComment = nullptr;
+    QLineEdit *m_border = nullptr;
+    QGroupBox *m_appletGroup = nullptr;
+    QLineEdit *m_fileName = nullptr;
+    QLineEdit *m_className = nullptr;
+    QLineEdit *m_appletName = nullptr;
+    QWidget *m_sizeAndAlign = nullptr;
+    QLineEdit *m_height = nullptr;
+    QLineEdit *m_width = nullptr;
+    QComboBox *m_align = nullptr;
+    QGroupBox *m_textGroup = nullptr;
+    QPlainTextEdit *m_linkText = nullptr;
+};

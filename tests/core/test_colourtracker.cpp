@@ -1,0 +1,358 @@
+#include "colourtracker.h"
+#include "editkind.h"
+
+#include "colourtestsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <random>
+
+using namespace tarnel;
+using namespace tarnel::test;
+
+namespace {
+
+// The editor's copy of the styles, kept the way the view keeps it: bytes move with the
+// text, new bytes are unstyled until a recolouring covers them.
+class Shown
+{
+public:
+    void Change(TextChange change)
+    {
+        const auto at = m_styles.begin() + static_cast<std::ptrdiff_t>(change.position);
+        m_styles.erase(at, at + static_cast<std::ptrdiff_t>(change.removed));
+        m_styles.insert(m_styles.begin() + static_cast<std::ptrdiff_t>(change.position),
+                        change.inserted, Unstyled);
+    }
+    void Apply(const Recolouring &r)
+    {
+        std::copy(r.styles.begin(), r.styles.end(),
+                  m_styles.begin() + static_cast<std::ptrdiff_t>(r.start));
+    }
+    const std::vector<std::uint8_t> &Styles() const { return m_styles; }
+
+    static constexpr std::uint8_t Unstyled = 0xFF;
+
+private:
+    std::vector<std::uint8_t> m_styles;
+};
+
+void Replace(std::string &text, Shown &shown, TextChange change, std::string_view inserted)
+{
+    text.replace(change.position, change.removed, inserted);
+    shown.Change(change);
+}
+
+std::string Lower(std::string text)
+{
+    for (char &c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+} // namespace
+
+TEST(ColourTracker, EditInTheSecondLineOfATwoLineTag)
+{
+    ColourTracker tracker;
+    std::string text = "<P>\n<IMG\n =x>\nafter";
+    Shown shown;
+    shown.Change({0, 0, text.size()});
+    shown.Apply(tracker.ColourAll(text));
+
+    const TextChange change{9, 0, 3};
+    Replace(text, shown, change, "src");
+    const Recolouring r = tracker.Edited(text, change);
+    shown.Apply(r);
+    EXPECT_EQ(r.start, 9u);
+    EXPECT_EQ(r.End(), 17u); // the line only: the next line starts outside the tag as before
+    ASSERT_EQ(r.rewrites.size(), 1u);
+    EXPECT_EQ(r.rewrites[0], (Rewrite{9, "SRC"}));
+    EXPECT_EQ(shown.Styles(), FullStyles(tracker.Engine(), text));
+}
+
+TEST(ColourTracker, RecolouringRunsOnWhileLineStatesChange)
+{
+    ColourTracker tracker;
+    std::string text = "a\n<b>\n<i>\n-->\n<p>\n<u>";
+    Shown shown;
+    shown.Change({0, 0, text.size()});
+    shown.Apply(tracker.ColourAll(text));
+
+    // Opening a comment at the top darkens everything up to its end, and no further.
+    TextChange change{0, 0, 4};
+    Replace(text, shown, change, "<!--");
+    Recolouring r = tracker.Edited(text, change);
+    shown.Apply(r);
+    EXPECT_EQ(r.start, 0u);
+    EXPECT_EQ(r.End(), text.find("<p>"));
+    EXPECT_TRUE(r.rewrites.empty());
+    EXPECT_EQ(shown.Styles(), FullStyles(tracker.Engine(), text));
+
+    // Typing in plain text touches its own line only.
+    change = {text.find("<p>") + 3, 0, 1};
+    Replace(text, shown, change, "x");
+    r = tracker.Edited(text, change);
+    shown.Apply(r);
+    EXPECT_EQ(r.start, text.find("<p>"));
+    EXPECT_EQ(r.End(), text.find("<u>"));
+    EXPECT_EQ(shown.Styles(), FullStyles(tracker.Engine(), text));
+}
+
+TEST(ColourTracker, CompletionTriggerUsesTheKeptLineStates)
+{
+    ColourTracker tracker;
+    const std::string text = "<!--\n \n-->\n<IMG\nSRC=\"a b\" >";
+    tracker.ColourAll(text);
+    EXPECT_FALSE(tracker.OpensCompletionList(text, text.find("a b") + 2));
+    EXPECT_TRUE(tracker.OpensCompletionList(text, text.size() - 1));
+    EXPECT_FALSE(tracker.OpensCompletionList(text, 6));
+}
+
+// Hands out exactly the bytes asked for, in a buffer of their own, and counts them.
+class CountingSource final : public TextSource
+{
+public:
+    explicit CountingSource(const std::string &text)
+        : m_text(text)
+    {}
+    std::size_t Size() const override { return m_text.size(); }
+    std::string_view Bytes(std::size_t from, std::size_t to) override
+    {
+        handedOut += to - from;
+        m_copy = m_text.substr(from, to - from);
+        return m_copy;
+    }
+    std::size_t handedOut = 0;
+
+private:
+    const std::string &m_text;
+    std::string m_copy;
+};
+
+TEST(ColourTracker, AnEditReadsOnlyTheLinesItNeeds)
+{
+    std::string text;
+    for (int i = 0; i < 2000; ++i)
+        text += "<p class=x>line " + std::to_string(i) + "</p>\n";
+    ColourTracker tracker;
+    Shown shown;
+    shown.Change({0, 0, text.size()});
+    shown.Apply(tracker.ColourAll(text));
+
+    const TextChange typed{text.find("line 1000") + 4, 0, 1};
+    Replace(text, shown, typed, "s");
+    CountingSource source(text);
+    Recolouring r = tracker.Edited(source, typed);
+    shown.Apply(r);
+    EXPECT_LT(source.handedOut, 60u);
+    EXPECT_TRUE(tracker.OpensCompletionList(source, text.find("class")));
+
+    // An opened comment darkens the rest: read in growing runs of lines, still exact.
+    const TextChange comment{text.find("line 10<"), 0, 4};
+    Replace(text, shown, comment, "<!--");
+    CountingSource whole(text);
+    shown.Apply(tracker.Edited(whole, comment));
+    EXPECT_EQ(shown.Styles(), FullStyles(tracker.Engine(), text));
+    EXPECT_LT(whole.handedOut, text.size());
+}
+
+TEST(ColourTracker, ALoadedPageIsColouredButNotRewritten)
+{
+    ColourTracker tracker;
+    const std::string text = "<img src=x>\n<br>";
+    const Recolouring r = tracker.ColourAll(text);
+    EXPECT_TRUE(r.rewrites.empty());
+    EXPECT_EQ(r.start, 0u);
+    EXPECT_EQ(std::vector<std::uint8_t>(r.styles.begin(), r.styles.end()),
+              FullStyles(tracker.Engine(), text));
+}
+
+TEST(ColourTracker, ATrackerOutOfStepWithTheTextColoursAll)
+{
+    ColourTracker tracker;
+    tracker.ColourAll("<b>");
+    const std::string text = "<i>\n<u>";
+    const Recolouring r = tracker.Edited(text, {1, 0, 1});
+    EXPECT_EQ(r.start, 0u);
+    EXPECT_EQ(r.styles.size(), text.size());
+    EXPECT_EQ(tracker.LineCount(), 2u);
+}
+
+TEST(ColourTracker, MergedChanges)
+{
+    struct Case
+    {
+        const char *name;
+        TextChange first, second, merged;
+    };
+    const Case cases[] = {
+        {"typing twice", {5, 0, 1}, {6, 0, 1}, {5, 0, 2}},
+        {"replace a selection", {3, 4, 0}, {3, 0, 2}, {3, 4, 2}},
+        {"second change before the first", {10, 0, 2}, {2, 1, 0}, {2, 8, 9}},
+        {"second change after the first", {2, 1, 0}, {10, 0, 2}, {2, 9, 10}},
+        {"second deletes what the first inserted", {4, 0, 3}, {4, 3, 0}, {4, 0, 0}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(Merge(c.first, c.second), c.merged) << c.name;
+}
+
+TEST(EditKinds, ClassificationAndWhatFollows)
+{
+    struct Case
+    {
+        EditCommand command;
+        EditKind current, kind;
+        bool rewrites;
+    };
+    const Case cases[] = {
+        {EditCommand::TypedCharacter, EditKind::None, EditKind::Replace, true},
+        {EditCommand::ReplaceSelection, EditKind::None, EditKind::Replace, true},
+        {EditCommand::DeleteKey, EditKind::None, EditKind::Delete, true},
+        {EditCommand::BackspaceKey, EditKind::None, EditKind::Backspace, true},
+        {EditCommand::OtherKey, EditKind::None, EditKind::Other, true},
+        {EditCommand::Cut, EditKind::None, EditKind::Cut, true},
+        {EditCommand::Paste, EditKind::None, EditKind::Paste, true},
+        {EditCommand::Paste, EditKind::Cut, EditKind::PasteAfterCut, true},
+        {EditCommand::Undo, EditKind::None, EditKind::Other, false},
+        {EditCommand::Redo, EditKind::None, EditKind::Other, false},
+        {EditCommand::Load, EditKind::None, EditKind::Other, false},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(ClassifyEdit(c.command, c.current), c.kind) << static_cast<int>(c.command);
+        EXPECT_EQ(RewritesAfter(c.command), c.rewrites) << static_cast<int>(c.command);
+    }
+    EXPECT_TRUE(RescansOutlineAfter(EditKind::Delete, true));
+    EXPECT_TRUE(RescansOutlineAfter(EditKind::Backspace, true));
+    EXPECT_TRUE(RescansOutlineAfter(EditKind::Cut, true));
+    EXPECT_TRUE(RescansOutlineAfter(EditKind::PasteAfterCut, false));
+    EXPECT_FALSE(RescansOutlineAfter(EditKind::PasteAfterCut, true));
+    EXPECT_FALSE(RescansOutlineAfter(EditKind::Paste, true));
+    EXPECT_FALSE(RescansOutlineAfter(EditKind::Replace, true));
+}
+
+// Random HTML-like text under random edits: the styles kept by recolouring only what the
+// tracker reports always equal a pass from the top, and so do its line states.
+TEST(ColourTracker, IncrementalColoursEqualAFullPass)
+{
+    static const char *const pieces[] = {"<",
+                                         ">",
+                                         "img",
+                                         "IMG",
+                                         " ",
+                                         "src",
+                                         "=",
+                                         "\"",
+                                         "'",
+                                         "x",
+                                         "100",
+                                         "\n",
+                                         "\r\n",
+                                         "\r",
+                                         "<!--",
+                                         "-->",
+                                         "<script>",
+                                         "</script>",
+                                         "<style>",
+                                         "</STYLE>",
+                                         "a<b",
+                                         "http-equiv",
+                                         "table",
+                                         "-",
+                                         "!",
+                                         "/",
+                                         "?",
+                                         "1.5e3",
+                                         "<p class=title>",
+                                         "<a href=\"x\">",
+                                         "</a>",
+                                         "--!>",
+                                         "<!-->",
+                                         "br",
+                                         "\t"};
+    const auto pieceCount = std::size(pieces);
+    std::mt19937 rng(20240531);
+    auto randomText = [&](int count) {
+        std::string text;
+        for (int i = 0; i < count; ++i)
+            text += pieces[rng() % pieceCount];
+        return text;
+    };
+
+    for (int round = 0; round < 150; ++round) {
+        ColourTracker tracker;
+        std::string text = randomText(static_cast<int>(rng() % 80));
+        Shown shown;
+        shown.Change({0, 0, text.size()});
+        shown.Apply(tracker.ColourAll(text));
+        std::vector<Rewrite> pending;
+
+        for (int step = 0; step < 40; ++step) {
+            TextChange change;
+            std::string inserted;
+            if (!pending.empty() && rng() % 4 == 0) {
+                // The view applies a pass's rewrites as edits of their own.
+                const Rewrite rewrite = pending[rng() % pending.size()];
+                change = {rewrite.position, rewrite.text.size(), rewrite.text.size()};
+                inserted = rewrite.text;
+            } else {
+                change.position = text.empty() ? 0 : rng() % (text.size() + 1);
+                change.removed = std::min<std::size_t>(rng() % 4 == 0 ? rng() % 12 : 0,
+                                                       text.size() - change.position);
+                inserted = rng() % 3 == 0 ? "" : randomText(1 + static_cast<int>(rng() % 3));
+                change.inserted = inserted.size();
+            }
+            const std::string before = text;
+            Replace(text, shown, change, inserted);
+            TextChange reported = change;
+            if (rng() % 5 == 0) {
+                // A second piece of the same command, reported as one merged change.
+                const std::string more = randomText(1);
+                const TextChange second{rng() % (text.size() + 1), 0, more.size()};
+                Replace(text, shown, second, more);
+                reported = Merge(change, second);
+            }
+            const Recolouring r = tracker.Edited(text, reported);
+            ASSERT_LE(r.start, reported.position);
+            ASSERT_GE(r.End(), reported.position + reported.inserted);
+            shown.Apply(r);
+
+            const std::vector<std::uint8_t> full = FullStyles(tracker.Engine(), text);
+            ASSERT_EQ(shown.Styles(), full) << "round " << round << " step " << step
+                                            << "\nbefore: " << before << "\nafter: " << text;
+
+            ColourTracker fresh;
+            fresh.ColourAll(text);
+            const ScanResult all = tracker.Engine().Scan(text, 0, text.size());
+            ASSERT_EQ(tracker.LineCount(), fresh.LineCount());
+            for (std::size_t line = 0; line < fresh.LineCount(); ++line) {
+                ASSERT_EQ(tracker.LineStart(line), fresh.LineStart(line));
+                ASSERT_EQ(tracker.StateOfLine(line), fresh.StateOfLine(line));
+            }
+
+            // The reported rewrites are those of a full pass within the recoloured range.
+            std::vector<Rewrite> within;
+            for (const auto &rewrite : all.rewrites)
+                if (rewrite.position < r.End() && rewrite.position + rewrite.text.size() > r.start)
+                    within.push_back(rewrite);
+            ASSERT_EQ(std::vector<Rewrite>(r.rewrites.begin(), r.rewrites.end()), within);
+
+            // Rewrites change letter case only, never the length, and a second pass over
+            // the rewritten text finds nothing more to do.
+            const std::string rewritten =
+                Applied(text, std::vector<Rewrite>(all.rewrites.begin(), all.rewrites.end()));
+            ASSERT_EQ(rewritten.size(), text.size());
+            ASSERT_EQ(Lower(rewritten), Lower(text));
+            ASSERT_TRUE(tracker.Engine().Scan(rewritten, 0, rewritten.size()).rewrites.empty());
+            ASSERT_EQ(FullStyles(tracker.Engine(), rewritten), full);
+            // So a view may apply rewrites without telling the tracker: line states hold.
+            ColourTracker afterRewrites;
+            afterRewrites.ColourAll(rewritten);
+            for (std::size_t line = 0; line < fresh.LineCount(); ++line)
+                ASSERT_EQ(afterRewrites.StateOfLine(line), fresh.StateOfLine(line));
+            pending.assign(all.rewrites.begin(), all.rewrites.end());
+        }
+    }
+}

@@ -1,0 +1,260 @@
+// The main window through the real widgets: accelerators, the two menu sets, which commands
+// are enabled, prompts, New Window, find and replace, printing.
+
+#include "UiTestSupport.h"
+
+#include "Commands.h"
+#include "FindReplaceDlg.h"
+#include "commandids.h"
+
+#include <Qsci/qsciprinter.h>
+
+#include <QAction>
+#include <QMenuBar>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QToolBar>
+
+using namespace uitest;
+using namespace tarnel;
+
+namespace {
+QStringList menuTitles(CMainFrame *frame)
+{
+    QStringList titles;
+    for (QAction *a : frame->menuBar()->actions())
+        titles << a->text();
+    return titles;
+}
+} // namespace
+
+class TestMainFrame : public QObject
+{
+    Q_OBJECT
+private slots:
+    void acceleratorsTriggerTheirCommands_data()
+    {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<int>("command");
+        const struct
+        {
+            QKeySequence keys;
+            int id;
+        } table[] = {
+            {Qt::CTRL | Qt::Key_B, ID_INSERT_BACKGROUND}, {Qt::CTRL | Qt::Key_C, ID_EDIT_COPY},
+            {Qt::CTRL | Qt::Key_Insert, ID_EDIT_COPY},    {Qt::CTRL | Qt::Key_D, ID_INSERT_SOUND},
+            {Qt::CTRL | Qt::Key_E, ID_INSERT_APPLETS},    {Qt::CTRL | Qt::Key_I, ID_INSERT_IMAGE},
+            {Qt::CTRL | Qt::Key_J, ID_INSERT_FRAMES},     {Qt::CTRL | Qt::Key_K, ID_INSERT_LINK},
+            {Qt::CTRL | Qt::Key_L, ID_INSERT_CONTROLS},   {Qt::CTRL | Qt::Key_M, ID_INSERT_META},
+            {Qt::CTRL | Qt::Key_N, ID_FILE_NEW},          {Qt::CTRL | Qt::Key_O, ID_FILE_OPEN},
+            {Qt::CTRL | Qt::Key_P, ID_FILE_PRINT},        {Qt::CTRL | Qt::Key_Q, ID_INSERT_MARQUEE},
+            {Qt::CTRL | Qt::Key_S, ID_FILE_SAVE},         {Qt::CTRL | Qt::Key_T, ID_INSERT_TABLES},
+            {Qt::CTRL | Qt::Key_V, ID_EDIT_PASTE},        {Qt::SHIFT | Qt::Key_Insert, ID_EDIT_PASTE},
+            {Qt::CTRL | Qt::Key_X, ID_EDIT_CUT},          {Qt::SHIFT | Qt::Key_Delete, ID_EDIT_CUT},
+            {Qt::CTRL | Qt::Key_Z, ID_EDIT_UNDO},         {Qt::ALT | Qt::Key_Backspace, ID_EDIT_UNDO},
+            {Qt::Key_F6, ID_NEXT_PANE},                   {Qt::SHIFT | Qt::Key_F6, ID_PREV_PANE},
+            {Qt::CTRL | Qt::Key_A, ID_EDIT_SELECT_ALL},   {Qt::CTRL | Qt::Key_F, ID_EDIT_FIND},
+            {Qt::CTRL | Qt::Key_H, ID_EDIT_REPLACE},      {Qt::Key_F3, ID_EDIT_REPEAT},
+        };
+        for (const auto &row : table)
+            QTest::newRow(qPrintable(row.keys.toString())) << row.keys << row.id;
+    }
+
+    void acceleratorsTriggerTheirCommands()
+    {
+        QFETCH(QKeySequence, keys);
+        QFETCH(int, command);
+        Editor editor;
+        QVERIFY(editor.start());
+        QAction *action = editor.frame()->action(command);
+        QVERIFY(action);
+        QVERIFY(action->isEnabled());
+        // Watch the command without running it (some open modal forms).
+        QObject::disconnect(action, &QAction::triggered, editor.frame(), nullptr);
+        QSignalSpy spy(action, &QAction::triggered);
+        editor.view()->setFocus();
+        QApplication::setActiveWindow(editor.frame());
+        QTest::keySequence(editor.view(), keys);
+        QCOMPARE(spy.count(), 1);
+    }
+
+    void menusSwapWithTheActiveWindow()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        QCOMPARE(menuTitles(editor.frame()),
+                 QStringList({"&File", "&Edit", "&View", "&Window", "&Insert", "&Help"}));
+        QVERIFY(editor.frame()->action(ID_FILE_CLOSE)->isEnabled());
+        editor.activeSource()->close();
+        settle();
+        QCOMPARE(menuTitles(editor.frame()),
+                 QStringList({"&File", "&Edit", "&View", "&Help", "&Insert"}));
+        // Menu 128 has no Close and no Insert > Text.
+        QMenu *file = editor.frame()->menuBar()->actions().at(0)->menu();
+        QVERIFY(!file->actions().contains(editor.frame()->action(ID_FILE_CLOSE)));
+        QMenu *insert = editor.frame()->menuBar()->actions().at(4)->menu();
+        QVERIFY(!insert->actions().contains(editor.frame()->action(ID_INSERT_TEXT)));
+    }
+
+    void commandsAreEnabledOnlyWhereTheyAreHandled()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        const int insertIds[] = {ID_INSERT_IMAGE,   ID_INSERT_BACKGROUND, ID_INSERT_SOUND,
+                                 ID_INSERT_LINK,    ID_INSERT_APPLETS,    ID_INSERT_TABLES,
+                                 ID_INSERT_MARQUEE, ID_INSERT_META,       ID_INSERT_FRAMES,
+                                 ID_LIST_ORDERED,   ID_LIST_UNORDERED,    ID_LIST_DEFINING,
+                                 ID_INSERT_CONTROLS, ID_INSERT_TEXT};
+        const int previewIds[] = {ID_PREVIEW_STOP, ID_PREVIEW_BACK, ID_PREVIEW_FORWARD,
+                                  ID_PREVIEW_REFRESH};
+        for (int id : insertIds)
+            QVERIFY2(editor.frame()->action(id)->isEnabled(), qPrintable(QString::number(id)));
+        for (int id : previewIds)
+            QVERIFY(!editor.frame()->action(id)->isEnabled());
+        QVERIFY(editor.frame()->tabBar()->isEnabled());
+        editor.activeSource()->close();
+        settle();
+        for (int id : insertIds)
+            QVERIFY(!editor.frame()->action(id)->isEnabled());
+        QVERIFY(!editor.frame()->tabBar()->isEnabled());
+        QVERIFY(editor.frame()->action(ID_FILE_NEW)->isEnabled());
+        QVERIFY(!editor.frame()->action(ID_FILE_SAVE)->isEnabled());
+    }
+
+    void promptsGoToStatusBarAndTooltips()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        QCOMPARE(editor.frame()->action(ID_FILE_NEW)->statusTip(), QString("Create a new document"));
+        QCOMPARE(editor.frame()->action(ID_FILE_NEW)->toolTip(), QString("New"));
+        QCOMPARE(editor.frame()->action(ID_EDIT_REPEAT)->statusTip(), QString("Repeat the last action"));
+        QCOMPARE(editor.frame()->statusBar()->currentMessage(), CMainFrame::idleText());
+        // Toolbar buttons in order, with their separators.
+        QList<int> ids;
+        for (QAction *a : editor.frame()->toolBar()->actions())
+            ids << (a->isSeparator() ? 0 : a->data().toInt());
+        QCOMPARE(ids, QList<int>({ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_CUT, ID_EDIT_COPY,
+                                  ID_EDIT_PASTE, 0, ID_FILE_PRINT, 0, ID_APP_ABOUT, ID_OPEN_IN_BROWSER, 0,
+                                  ID_PREVIEW_STOP, ID_PREVIEW_BACK, ID_PREVIEW_FORWARD,
+                                  ID_PREVIEW_REFRESH}));
+        for (QAction *a : editor.frame()->toolBar()->actions())
+            QVERIFY2(a->isSeparator() || !a->icon().isNull(), qPrintable(a->text()));
+        QCOMPARE(editor.frame()->tabBar()->tabText(0), QString("Source View"));
+        QCOMPARE(editor.frame()->tabBar()->tabText(1), QString("HTML View"));
+    }
+
+    void viewMenuTogglesTheBars()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        editor.frame()->action(ID_VIEW_TOOLBAR)->trigger();
+        QVERIFY(editor.frame()->toolBar()->isHidden());
+        editor.frame()->action(ID_VIEW_TOOLBAR)->trigger();
+        QVERIFY(!editor.frame()->toolBar()->isHidden());
+        editor.frame()->action(ID_VIEW_STATUS_BAR)->trigger();
+        QVERIFY(editor.frame()->statusBar()->isHidden());
+    }
+
+    void newWindowSharesTheText()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *first = editor.view();
+        editor.frame()->action(ID_WINDOW_NEW)->trigger();
+        QCOMPARE(editor.frame()->mdiArea()->subWindowList().size(), 2);
+        CTarnelView *second = editor.view();
+        QVERIFY(second != first);
+        QCOMPARE(viewBytes(second), viewBytes(first));
+        second->InsertSnippet("<P>shared</P>", false);
+        QCOMPARE(viewBytes(first), viewBytes(second));
+        QVERIFY(viewBytes(first).contains("<P>shared</P>"));
+        // Closing one window of a modified page asks nothing: the other still shows it.
+        int asked = 0;
+        editor.app->askSaveChanges = [&](CTarnelDoc *) { return ++asked, int(QMessageBox::No); };
+        editor.activeSource()->close();
+        settle();
+        QCOMPARE(asked, 0);
+        QCOMPARE(editor.app->documents().size(), 1);
+        QVERIFY(viewBytes(editor.view()).contains("<P>shared</P>"));
+    }
+
+    void findAndReplace_data()
+    {
+        QTest::addColumn<bool>("matchCase");
+        QTest::addColumn<bool>("wholeWord");
+        QTest::addColumn<int>("replaced");
+        QTest::addColumn<QByteArray>("result");
+        QTest::newRow("any case") << false << false << 3 << QByteArray("x x xb");
+        QTest::newRow("match case") << true << false << 2 << QByteArray("x A xb");
+        QTest::newRow("whole word") << false << true << 2 << QByteArray("x x ab");
+    }
+
+    void findAndReplace()
+    {
+        QFETCH(bool, matchCase);
+        QFETCH(bool, wholeWord);
+        QFETCH(int, replaced);
+        QFETCH(QByteArray, result);
+        Editor editor;
+        QVERIFY(editor.start());
+        editor.view()->selectAll();
+        editor.view()->InsertSnippet("a A ab", false);
+        FindOptions options;
+        options.what = "a";
+        options.replaceWith = "x";
+        options.matchCase = matchCase;
+        options.wholeWord = wholeWord;
+        QCOMPARE(CFindReplaceDlg::replaceAll(editor.view(), options), replaced);
+        QCOMPARE(viewBytes(editor.view()), result);
+        editor.view()->undo();
+        QCOMPARE(viewBytes(editor.view()), QByteArray("a A ab"));
+    }
+
+    void findNextWrapsNotAndReportsMisses()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        FindOptions options;
+        options.what = "META";
+        editor.view()->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 0UL);
+        QVERIFY(CFindReplaceDlg::findNext(editor.view(), options));
+        QCOMPARE(editor.view()->selectedText(), QString("META"));
+        int line, index;
+        editor.view()->getCursorPosition(&line, &index);
+        QCOMPARE(line, 1);
+        options.what = "no such text";
+        QVERIFY(!CFindReplaceDlg::findNext(editor.view(), options));
+        QVERIFY(editor.frame()->statusBar()->currentMessage().contains("Cannot find"));
+    }
+
+    void printToPdfHoldsThePageText()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        editor.view()->InsertSnippet("<P>Printed paragraph</P>", false);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("page.pdf");
+        QsciPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        QVERIFY(editor.view()->printTo(printer));
+        QVERIFY(QFileInfo(pdf).size() > 500);
+        const QMarginsF margins = printer.pageLayout().margins(QPageLayout::Inch);
+        QCOMPARE(margins, QMarginsF(0.5, 0.5, 0.5, 0.5));
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext is not installed");
+        QProcess process;
+        process.start(pdftotext, {pdf, "-"});
+        QVERIFY(process.waitForFinished(30000));
+        const QString text = QString::fromUtf8(process.readAllStandardOutput());
+        QVERIFY2(text.contains("Printed paragraph"), qPrintable(text));
+        QVERIFY(text.contains("QUILLO Editor"));
+    }
+};
+
+QTEST_MAIN(TestMainFrame)
+#include "tst_mainframe.moc"
