@@ -14,6 +14,7 @@ class CDocFrame;
 class CDocTemplate;
 class CMainFrame;
 class CRecoveryStore;
+class CPreviewProfile;
 class CSplashWnd;
 class CTarnelDoc;
 
@@ -88,6 +89,7 @@ private:
     CTarnelDoc *newDocument();
     void adoptDocument(CTarnelDoc *doc);
     void addToRecentFiles(const QString &path);
+    CPreviewProfile *previewProfile();
     void reportError(const QString &message);
     void closeDocumentNow(CTarnelDoc *doc);
 
@@ -101,4 +103,6 @@ private:
     int m_untitledCount = 0;
     std::unique_ptr<CRecoveryStore> m_recovery;
     bool m_checkingDisk = false;
+    // Made with the first preview window: starting the browser engine costs time.
+    CPreviewProfile *m_previewProfile = nullptr;
 };

@@ -129,6 +129,7 @@ bool CTarnelView::handlesCommand(int id) const
     case ID_EDIT_REPLACE:
     case ID_FILE_PRINT:
     case ID_FILE_PRINT_PREVIEW:
+    case ID_OPEN_IN_BROWSER:
         return true;
     default:
         return insertcmd::find(id) != nullptr;
@@ -170,6 +171,9 @@ void CTarnelView::onCommand(int id)
         return;
     case ID_FILE_PRINT_PREVIEW:
         printPreview();
+        return;
+    case ID_OPEN_IN_BROWSER:
+        GetDocument()->OpenInBrowser();
         return;
     default:
         if (const auto handler = insertcmd::find(id))
