@@ -4,9 +4,9 @@
 #include "ChildFrame.h"
 #include "DocTemplate.h"
 #include "MainFrame.h"
-#include "RecoveryStore.h"
 #include "MyFrame.h"
 #include "PreviewProfile.h"
+#include "RecoveryStore.h"
 #include "SplashWnd.h"
 #include "TarnelDoc.h"
 
