@@ -55,19 +55,32 @@ inline CTarnelView *ActiveView(CTarnelApp &app)
     return frame ? frame->sourceView() : nullptr;
 }
 
-// One key press and release with the repaint it causes; milliseconds.
-inline double TimedKey(QWidget *view, Qt::Key key, const QString &text)
+// One key press and release, then the events it leaves queued (timers that fired
+// meanwhile), then the repaint: milliseconds of each.
+struct KeyTimes
 {
+    double key = 0, events = 0, repaint = 0;
+    double total() const { return key + events + repaint; }
+};
+
+inline KeyTimes TimedKey(QWidget *view, Qt::Key key, const QString &text)
+{
+    KeyTimes times;
     QElapsedTimer clock;
     clock.start();
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
     QApplication::sendEvent(view, &press);
     QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
     QApplication::sendEvent(view, &release);
+    times.key = clock.nsecsElapsed() / 1e6;
+    clock.restart();
     QApplication::processEvents();
+    times.events = clock.nsecsElapsed() / 1e6;
+    clock.restart();
     if (auto *area = qobject_cast<QAbstractScrollArea *>(view))
         area->viewport()->repaint();
-    return clock.nsecsElapsed() / 1e6;
+    times.repaint = clock.nsecsElapsed() / 1e6;
+    return times;
 }
 
 inline double Median(std::vector<double> values)
