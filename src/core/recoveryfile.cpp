@@ -21,7 +21,9 @@ std::optional<std::string> ReadField(std::string_view bytes, std::size_t &at, st
         return std::nullopt;
     const std::size_t digits = at + name.size() + 1;
     const std::size_t lineEnd = bytes.find('\n', digits);
-    if (lineEnd == std::string_view::npos || lineEnd == digits)
+    // One way to write each length: no leading zeros.
+    if (lineEnd == std::string_view::npos || lineEnd == digits ||
+        (bytes[digits] == '0' && lineEnd != digits + 1))
         return std::nullopt;
     std::size_t length = 0;
     const auto [end, error] =

@@ -25,12 +25,13 @@ TEST(RecoveryFile, AnythingButAWholeCopyIsRefused)
     const std::string refused[] = {
         "",
         "<HTML></HTML>",
-        whole.substr(0, whole.size() - 1),                    // cut off before the last line feed
-        whole.substr(0, whole.size() - 5),                    // cut off inside the text
-        whole + "more",                                       // something after the text
-        "TARNEL RECOVERY 1\npath x\n\n",                      // a length that is no number
-        "TARNEL RECOVERY 1\npath 99999999999999999999999\n",  // a length past any size
-        "TARNEL RECOVERY 2\npath 0\n\ntitle 0\n\ntext 0\n\n", // a later format
+        whole.substr(0, whole.size() - 1),                     // cut off before the last line feed
+        whole.substr(0, whole.size() - 5),                     // cut off inside the text
+        whole + "more",                                        // something after the text
+        "TARNEL RECOVERY 1\npath x\n\n",                       // a length that is no number
+        "TARNEL RECOVERY 1\npath 99999999999999999999999\n",   // a length past any size
+        "TARNEL RECOVERY 2\npath 0\n\ntitle 0\n\ntext 0\n\n",  // a later format
+        "TARNEL RECOVERY 1\npath 00\n\ntitle 0\n\ntext 0\n\n", // a length with a leading zero
     };
     for (const std::string &bytes : refused)
         EXPECT_EQ(ParseRecoveryFile(bytes), std::nullopt) << bytes;
