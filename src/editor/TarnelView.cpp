@@ -1,10 +1,13 @@
 #include "TarnelView.h"
 
+#include "EditorAccessibility.h"
 #include "FindReplaceDlg.h"
 #include "InsertCommands.h"
+#include "ListDlg.h"
 #include "TarnelDoc.h"
 #include "commandids.h"
 #include "pagetext.h"
+#include "wordlists.h"
 
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
@@ -28,6 +31,8 @@ CTarnelView::CTarnelView(CTarnelDoc *document, QWidget *parent)
     SendScintilla(SCI_SETDOCPOINTER, 0UL, document->sciDocument());
     document->configureSurface(this);
     applySurfaceSettings();
+    colourer().defineStyles(this);
+    InstallEditorAccessibility();
     m_rescanTimer.setSingleShot(true);
     m_rescanTimer.setInterval(300);
     connect(&m_rescanTimer, &QTimer::timeout, this, [this] { rescanOutline(); });
@@ -134,16 +139,16 @@ void CTarnelView::onCommand(int id)
 {
     switch (id) {
     case ID_EDIT_UNDO:
-        undo();
+        runEdit(EditCommand::Undo, [this] { undo(); });
         return;
     case ID_EDIT_CUT:
-        cut();
+        runEdit(EditCommand::Cut, [this] { cut(); });
         return;
     case ID_EDIT_COPY:
         copy();
         return;
     case ID_EDIT_PASTE:
-        paste();
+        runEdit(EditCommand::Paste, [this] { paste(); });
         return;
     case ID_EDIT_SELECT_ALL:
         selectAll();
@@ -175,6 +180,8 @@ void CTarnelView::onCommand(int id)
 void CTarnelView::InsertSnippet(const std::string &text, bool beforeBodyEnd)
 {
     CTarnelDoc *doc = GetDocument();
+    // Snippets go in exactly as built: coloured, not rewritten.
+    CPageColourer::Edit edit(colourer(), beforeBodyEnd ? EditCommand::Load : EditCommand::Snippet);
     if (beforeBodyEnd) {
         const auto position = static_cast<long>(BeforeBodyEndPosition(doc->textView()));
         SendScintilla(SCI_SETSEL, position, position);
@@ -321,7 +328,7 @@ void CTarnelView::openFindDialog(bool replace)
 
 void CTarnelView::keyPressEvent(QKeyEvent *event)
 {
-    QsciScintilla::keyPressEvent(event);
+    runEdit(commandForKey(event), [this, event] { QsciScintilla::keyPressEvent(event); });
     const QString text = event->text();
     if (text.size() == 1 && text.at(0).isPrint())
         typedCharacter(text);
@@ -343,4 +350,65 @@ void CTarnelView::typedCharacter(const QString &text)
 {
     if (text == QLatin1String(">"))
         rescanOutline();
+    offerCompletion();
+}
+
+CPageColourer &CTarnelView::colourer() const
+{
+    return CPageColourer::of(GetDocument());
+}
+
+EditCommand CTarnelView::commandForKey(const QKeyEvent *event)
+{
+    const int key = event->keyCombination().toCombined();
+    if (const QsciCommand *command = standardCommands()->boundTo(key)) {
+        switch (command->command()) {
+        case QsciCommand::Undo:
+            return EditCommand::Undo;
+        case QsciCommand::Redo:
+            return EditCommand::Redo;
+        case QsciCommand::SelectionCut:
+        case QsciCommand::LineCut:
+            return EditCommand::Cut;
+        case QsciCommand::Paste:
+            return EditCommand::Paste;
+        default:
+            break;
+        }
+    }
+    if (event->key() == Qt::Key_Delete)
+        return EditCommand::DeleteKey;
+    if (event->key() == Qt::Key_Backspace)
+        return EditCommand::BackspaceKey;
+    const QString text = event->text();
+    if (text.size() == 1 && text.at(0).isPrint())
+        return EditCommand::TypedCharacter;
+    return EditCommand::OtherKey;
+}
+
+template <class Command> void CTarnelView::runEdit(EditCommand command, Command &&edit)
+{
+    CPageColourer::Edit colouring(colourer(), command);
+    edit();
+    afterEdit(colouring.finish());
+}
+
+void CTarnelView::afterEdit(const CPageColourer::Outcome &outcome)
+{
+    if (outcome.changed && RescansOutlineAfter(outcome.kind, !hasSelectedText()))
+        rescanOutline();
+}
+
+void CTarnelView::offerCompletion()
+{
+    if (!colourer().opensCompletionList(CharIndexAtCaret()))
+        return;
+    const long caret = SendScintilla(SCI_GETCURRENTPOS);
+    const QPoint point(static_cast<int>(SendScintilla(SCI_POINTXFROMPOSITION, 0UL, caret)),
+                       static_cast<int>(SendScintilla(SCI_POINTYFROMPOSITION, 0UL, caret)));
+    CListDlg list(this);
+    list.setWords(CompletionEntries());
+    list.setPosition(viewport()->mapToGlobal(point) + QPoint(0, 15));
+    if (list.exec() == QDialog::Accepted)
+        InsertSnippet(list.choice().toStdString(), false);
 }
