@@ -63,6 +63,9 @@ void CTarnelView::applySurfaceSettings()
     setTabWidth(qMax(1, qRound(stop / qMax(1, metrics.horizontalAdvance(QLatin1Char('n'))))));
     setMarginWidth(1, 0);
     setWrapMode(WrapNone);
+    // The horizontal scroll bar follows the longest line shown instead of a fixed width.
+    SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
+    SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
     setBraceMatching(NoBraceMatch);
     // Only the before-change notifications: the after-change ones make Qt's accessibility
     // bridge count characters from the start on every edit.
@@ -81,6 +84,8 @@ void CTarnelView::OnInitialUpdate()
     SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     doc->setSavePoint();
+    // The window is still small here; keep the page's left edge in view once it grows.
+    SendScintilla(SCI_SETXOFFSET, 0UL);
 }
 
 void CTarnelView::OnUpdate(CView *sender, int hint, const ElementRecord *record)
