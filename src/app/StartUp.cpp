@@ -1,13 +1,13 @@
 #include "StartUp.h"
 
 #include "TarnelApp.h"
+#include "WebEngineSetup.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -17,14 +17,6 @@ const char kUsage[] =
     "\n"
     "  -h, --help     show this text and exit\n"
     "  -v, --version  show the version and exit\n";
-
-// Qt WebEngine's sandbox cannot run as root; everywhere else it stays on.
-void prepareWebEngine()
-{
-    if (::geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-}
 
 bool hasDisplay()
 {
@@ -78,7 +70,7 @@ int tarnelMain(int argc, char **argv)
         return 0;
     }
 
-    prepareWebEngine();
+    prepareWebEngine(argc, argv);
     QApplication application(argc, argv);
     const CommandLine line = parseCommandLine(application.arguments().mid(1));
     if (line.action == CommandLine::Error) {

@@ -4,6 +4,8 @@
 #include "ChildFrame.h"
 #include "DocTemplate.h"
 #include "MainFrame.h"
+#include "MyFrame.h"
+#include "PreviewProfile.h"
 #include "SplashWnd.h"
 #include "TarnelDoc.h"
 
@@ -18,6 +20,8 @@
 #include <QPrinter>
 #include <QSettings>
 #include <QTimer>
+
+#include <utility>
 
 // Resources compiled into the static shell library are registered by hand.
 static void initResources()
@@ -53,7 +57,11 @@ bool CTarnelApp::InitInstance(const QStringList &arguments, bool showWindow)
         m_recentFiles.load(settings);
     }
 
-    m_previewTemplate = std::make_unique<CDocTemplate>(130, QString(), nullptr);
+    m_previewTemplate =
+        std::make_unique<CDocTemplate>(130, QString(), [this](CTarnelDoc *doc) -> CDocFrame * {
+            return new CMyFrame(doc, previewProfile(),
+                                [this] { return std::exchange(m_bReloadPreview, false); });
+        });
     m_pPreviewTemplate = m_previewTemplate.get();
     m_sourceTemplate = std::make_unique<CDocTemplate>(
         129, QString::fromLatin1(kSourceDocString),
@@ -67,8 +75,10 @@ bool CTarnelApp::InitInstance(const QStringList &arguments, bool showWindow)
             m_splash = splash;
             splash->show();
             splash->repaint();
-            // Keeps the event loop waking so the idle pass that removes the splash runs.
+            // Keeps the event loop waking so the idle pass that removes the splash runs; a
+            // loop that never sleeps (a busy start, a nested modal loop) gets its pass here.
             auto *timer = new QTimer(splash);
+            connect(timer, &QTimer::timeout, this, [this] { OnIdle(); });
             timer->start(500);
         }
     }
@@ -297,6 +307,13 @@ void CTarnelApp::closeDocumentNow(CTarnelDoc *doc)
     doc->deleteLater();
     if (m_mainFrame)
         m_mainFrame->updateCommandStates();
+}
+
+CPreviewProfile *CTarnelApp::previewProfile()
+{
+    if (!m_previewProfile)
+        m_previewProfile = new CPreviewProfile(this);
+    return m_previewProfile;
 }
 
 void CTarnelApp::OnAppAbout()

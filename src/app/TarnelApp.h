@@ -13,6 +13,7 @@
 class CDocFrame;
 class CDocTemplate;
 class CMainFrame;
+class CPreviewProfile;
 class CSplashWnd;
 class CTarnelDoc;
 
@@ -73,6 +74,7 @@ private:
     CTarnelDoc *newDocument();
     void adoptDocument(CTarnelDoc *doc);
     void addToRecentFiles(const QString &path);
+    CPreviewProfile *previewProfile();
     void reportError(const QString &message);
     void closeDocumentNow(CTarnelDoc *doc);
 
@@ -84,4 +86,6 @@ private:
     CRecentFileList m_recentFiles;
     QElapsedTimer m_clock;
     int m_untitledCount = 0;
+    // Made with the first preview window: starting the browser engine costs time.
+    CPreviewProfile *m_previewProfile = nullptr;
 };

@@ -67,10 +67,10 @@ std::optional<std::string> PrivateTempDir(const std::string &systemTempDir, std:
 }
 
 std::optional<std::string> CreateTempCopy(const std::string &dir, const std::tm &localTime,
-                                          std::string *error)
+                                          std::string *error, bool hidden)
 {
     for (int suffix = 1; suffix < 10000; ++suffix) {
-        const std::string path = dir + "/" + MakeTempName(localTime, suffix);
+        const std::string path = dir + (hidden ? "/." : "/") + MakeTempName(localTime, suffix);
         const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                               0600);
         if (fd >= 0) {

@@ -16,10 +16,11 @@ std::optional<std::string> PrivateTempDir(const std::string &systemTempDir, std:
 
 // Creates a new, empty temporary copy in `dir`: exclusively, never following a link and
 // never truncating an existing file, taking the first free suffix. Returns its full path.
+// A hidden copy's name starts with "." (the copy the preview shows beside a saved page).
 std::optional<std::string> CreateTempCopy(const std::string &dir, const std::tm &localTime,
-                                          std::string *error);
+                                          std::string *error, bool hidden = false);
 
-// Replaces the copy's content (the copy lives in the private folder, so this is safe).
+// Replaces the copy's content. A link put in the copy's place is not followed.
 bool WriteTempCopy(const std::string &path, const char *data, std::size_t size,
                    std::string *error);
 

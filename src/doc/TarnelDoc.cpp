@@ -5,10 +5,12 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QUrl>
 
 #include <algorithm>
 #include <ctime>
@@ -132,23 +134,64 @@ bool CTarnelDoc::OnSaveDocument(const QString &path)
 
 void CTarnelDoc::OnCloseDocument()
 {
-    if (!m_strTempPath.isEmpty()) {
-        QFile::remove(m_strTempPath);
-        m_strTempPath.clear();
+    for (QString *copy : {&m_strTempPath, &m_besideCopy}) {
+        if (!copy->isEmpty()) {
+            QFile::remove(*copy);
+            copy->clear();
+        }
     }
+}
+
+void CTarnelDoc::placeCopyBesidePage()
+{
+    const QString folder = m_path.isEmpty() ? QString() : QFileInfo(m_path).absolutePath();
+    if (!m_besideCopy.isEmpty() && QFileInfo(m_besideCopy).absolutePath() == folder)
+        return;
+    // The page was saved elsewhere since: its old copy goes.
+    if (!m_besideCopy.isEmpty()) {
+        QFile::remove(m_besideCopy);
+        m_besideCopy.clear();
+    }
+    if (folder.isEmpty())
+        return;
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    std::string error;
+    // A folder that takes no file (read-only, full) leaves the private copy in use.
+    if (const auto copy = tarnel::CreateTempCopy(folder.toStdString(), local, &error, true))
+        m_besideCopy = QString::fromStdString(*copy);
+}
+
+QString CTarnelDoc::previewPath() const
+{
+    return m_besideCopy.isEmpty() ? m_strTempPath : m_besideCopy;
+}
+
+QString CTarnelDoc::previewFolder() const
+{
+    return m_besideCopy.isEmpty() ? QString() : QFileInfo(m_besideCopy).absolutePath();
 }
 
 bool CTarnelDoc::SerializeToTempCopy()
 {
-    if (m_strTempPath.isEmpty() && !prepareTempCopy())
+    placeCopyBesidePage();
+    if (previewPath().isEmpty() && !prepareTempCopy())
         return false;
     const std::string_view text = textView();
     std::string error;
-    if (!tarnel::WriteTempCopy(m_strTempPath.toStdString(), text.data(), text.size(), &error)) {
+    if (!tarnel::WriteTempCopy(previewPath().toStdString(), text.data(), text.size(), &error)) {
         m_error = QString::fromStdString(error);
         return false;
     }
     return true;
+}
+
+void CTarnelDoc::OpenInBrowser()
+{
+    // The browser always gets the page as it stands, never a stale or empty copy.
+    if (SerializeToTempCopy())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(previewPath()));
 }
 
 bool CTarnelDoc::isModified() const

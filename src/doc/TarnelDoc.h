@@ -36,8 +36,17 @@ public:
     // Deletes the temporary copy. The frames close the views.
     void OnCloseDocument();
 
-    // Writes the current text into the temporary copy (the preview and Open in Browser).
+    // Writes the current text into the copy the preview and the browser show, previewPath().
     bool SerializeToTempCopy();
+    // The shown copy: for a saved page a hidden copy beside it, so that the page's relative
+    // pictures, style sheets, scripts and links resolve as they will where it is saved; the
+    // private temporary copy for an unsaved page, or when the page's folder takes no file.
+    QString previewPath() const;
+    // The folder whose files the shown copy may load: the saved page's folder while the copy
+    // stands beside it, else empty (nothing local but the copy).
+    QString previewFolder() const;
+    // Writes the current text into the shown copy and hands it to the user's browser.
+    void OpenInBrowser();
 
     const QString &errorString() const { return m_error; }
     const QString &path() const { return m_path; }
@@ -93,10 +102,12 @@ signals:
 
 private:
     bool prepareTempCopy();
+    void placeCopyBesidePage();
     bool readFile(const QString &path, QByteArray *bytes);
 
     QString m_path;
     QString m_strTempPath;
+    QString m_besideCopy;
     QString m_error;
     int m_untitledNumber = 1;
     bool m_bOpenedFromFile = false;

@@ -4,6 +4,7 @@
 #include "FindReplaceDlg.h"
 #include "InsertCommands.h"
 #include "ListDlg.h"
+#include "ReeditCommands.h"
 #include "TarnelDoc.h"
 #include "commandids.h"
 #include "pagetext.h"
@@ -19,7 +20,9 @@
 #include <QPrintPreviewDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QContextMenuEvent>
 #include <QMainWindow>
+#include <QMenu>
 #include <QStatusBar>
 
 using namespace tarnel;
@@ -65,6 +68,9 @@ void CTarnelView::applySurfaceSettings()
     setTabWidth(qMax(1, qRound(stop / qMax(1, metrics.horizontalAdvance(QLatin1Char('n'))))));
     setMarginWidth(1, 0);
     setWrapMode(WrapNone);
+    // The horizontal scroll bar follows the longest line shown instead of a fixed width.
+    SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
+    SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
     setBraceMatching(NoBraceMatch);
     // Only the before-change notifications: the after-change ones make Qt's accessibility
     // bridge count characters from the start on every edit.
@@ -83,6 +89,8 @@ void CTarnelView::OnInitialUpdate()
     SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     doc->setSavePoint();
+    // The window is still small here; keep the page's left edge in view once it grows.
+    SendScintilla(SCI_SETXOFFSET, 0UL);
 }
 
 void CTarnelView::OnUpdate(CView *sender, int hint, const ElementRecord *record)
@@ -92,9 +100,11 @@ void CTarnelView::OnUpdate(CView *sender, int hint, const ElementRecord *record)
         m_outlineShown.Apply(hint, record);
         return;
     }
-    (void)record;
-    if (!senderInMyWindow(sender))
+    const auto kind = ElementKindForHint(hint);
+    // Only the source view beside the outline that was double-clicked reopens the element.
+    if (!kind || !record || !senderInMyWindow(sender))
         return;
+    reedit::edit(*this, *kind, *record);
 }
 
 bool CTarnelView::senderInMyWindow(const CView *sender) const
@@ -129,6 +139,7 @@ bool CTarnelView::handlesCommand(int id) const
     case ID_EDIT_REPLACE:
     case ID_FILE_PRINT:
     case ID_FILE_PRINT_PREVIEW:
+    case ID_OPEN_IN_BROWSER:
         return true;
     default:
         return insertcmd::find(id) != nullptr;
@@ -170,6 +181,9 @@ void CTarnelView::onCommand(int id)
         return;
     case ID_FILE_PRINT_PREVIEW:
         printPreview();
+        return;
+    case ID_OPEN_IN_BROWSER:
+        GetDocument()->OpenInBrowser();
         return;
     default:
         if (const auto handler = insertcmd::find(id))
@@ -343,7 +357,17 @@ void CTarnelView::keyReleaseEvent(QKeyEvent *event)
 
 void CTarnelView::contextMenuEvent(QContextMenuEvent *event)
 {
-    QsciScintilla::contextMenuEvent(event);
+    ShowContextMenu(event->pos(), event->globalPos());
+}
+
+void CTarnelView::ShowContextMenu(const QPoint &clickPoint, const QPoint &globalPoint)
+{
+    const long position = SendScintilla(SCI_POSITIONFROMPOINT, static_cast<unsigned long>(clickPoint.x()),
+                                        static_cast<long>(clickPoint.y()));
+    QMenu *menu = reedit::buildContextMenu(*this, static_cast<std::size_t>(qMax(0L, position)));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(globalPoint);
+    emit contextMenuShown(menu);
 }
 
 void CTarnelView::typedCharacter(const QString &text)

@@ -16,6 +16,7 @@
 #include <string>
 
 class CTarnelDoc;
+class QMenu;
 class QPrinter;
 
 // The source view of one page: a QScintilla surface on the document's shared text.
@@ -64,8 +65,12 @@ public:
     // Prints the whole page with half-inch margins; false when the printer failed.
     bool printTo(QPrinter &printer);
 
+    // The right-button menu at a point of the view (and of the screen).
+    void ShowContextMenu(const QPoint &clickPoint, const QPoint &globalPoint);
+
 signals:
     void statusMessage(const QString &text, int timeoutMs);
+    void contextMenuShown(QMenu *menu);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

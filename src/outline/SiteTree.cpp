@@ -20,6 +20,8 @@ CSiteTree::CSiteTree(CTarnelDoc *document, QWidget *parent)
 
 CSiteTree::~CSiteTree()
 {
+    for (auto &pending : m_pending)
+        qDeleteAll(pending);
     GetDocument()->RemoveView(this);
 }
 
@@ -69,18 +71,36 @@ void CSiteTree::OnUpdate(CView *, int hint, const ElementRecord *record)
 
 void CSiteTree::addEntry(Category category, const ElementRecord &record)
 {
-    new QTreeWidgetItem(m_categories[category], QStringList(QString::fromStdString(record.value)));
+    m_pending[category].append(new QTreeWidgetItem(QStringList(QString::fromStdString(record.value))));
     m_positions[category].push_back(record.index);
+    if (!m_flushQueued) {
+        m_flushQueued = true;
+        QMetaObject::invokeMethod(this, &CSiteTree::flushPending, Qt::QueuedConnection);
+    }
+}
+
+void CSiteTree::flushPending()
+{
+    m_flushQueued = false;
+    for (int c = 0; c < CategoryCount; ++c) {
+        if (m_pending[c].isEmpty())
+            continue;
+        m_categories[c]->addChildren(m_pending[c]);
+        m_pending[c].clear();
+    }
 }
 
 void CSiteTree::clearCategory(Category category)
 {
     m_positions[category].clear();
+    qDeleteAll(m_pending[category]);
+    m_pending[category].clear();
     qDeleteAll(m_categories[category]->takeChildren());
 }
 
 void CSiteTree::onItemDoubleClicked(QTreeWidgetItem *item)
 {
+    flushPending();
     if (!item || !item->parent() || item->parent() == m_root)
         return;
     QTreeWidgetItem *parent = item->parent();

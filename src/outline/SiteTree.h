@@ -24,7 +24,11 @@ public:
     void OnUpdate(CView *sender, int hint, const tarnel::ElementRecord *record) override;
 
     QTreeWidgetItem *rootItem() const { return m_root; }
-    QTreeWidgetItem *categoryItem(Category category) const { return m_categories[category]; }
+    QTreeWidgetItem *categoryItem(Category category) const
+    {
+        const_cast<CSiteTree *>(this)->flushPending();
+        return m_categories[category];
+    }
     const std::vector<std::size_t> &positions(Category category) const
     {
         return m_positions[category];
@@ -32,10 +36,15 @@ public:
 
 private:
     void addEntry(Category category, const tarnel::ElementRecord &record);
+    // Entries of a run of add hints go into the tree together: one insertion of many items
+    // costs a fraction of many insertions of one.
+    void flushPending();
     void clearCategory(Category category);
     void onItemDoubleClicked(QTreeWidgetItem *item);
 
     QTreeWidgetItem *m_root = nullptr;
     QTreeWidgetItem *m_categories[CategoryCount] = {};
     std::vector<std::size_t> m_positions[CategoryCount];
+    QList<QTreeWidgetItem *> m_pending[CategoryCount];
+    bool m_flushQueued = false;
 };

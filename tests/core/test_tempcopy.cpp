@@ -112,3 +112,13 @@ TEST_F(TempCopyTest, ALinkStandingAtTheNameIsNotFollowed)
     in >> content;
     EXPECT_EQ(content, "secret");
 }
+
+TEST_F(TempCopyTest, HiddenCopyStartsWithADotAndTakesTheNextFreeName)
+{
+    std::string error;
+    std::ofstream(root + "/.QuilloTmp0742.htm") << "someone else's";
+    const auto copy = CreateTempCopy(root, At(9, 7, 42), &error, true);
+    ASSERT_TRUE(copy) << error;
+    EXPECT_EQ(fs::path(*copy).filename(), ".QuilloTmp0742-2.htm");
+    EXPECT_EQ(fs::file_size(root + "/.QuilloTmp0742.htm"), 14u);
+}

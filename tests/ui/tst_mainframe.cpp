@@ -5,11 +5,13 @@
 
 #include "Commands.h"
 #include "FindReplaceDlg.h"
+#include "SplashWnd.h"
 #include "commandids.h"
 
 #include <Qsci/qsciprinter.h>
 
 #include <QAction>
+#include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
 #include <QSignalSpy>
@@ -146,6 +148,20 @@ private slots:
         QCOMPARE(editor.frame()->tabBar()->tabText(1), QString("HTML View"));
     }
 
+    void captionsNameTheActivePage()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        QCOMPARE(editor.activeSource()->windowTitle(), QString("Untitled"));
+        editor.view()->InsertSnippet("x", false);
+        QCOMPARE(editor.activeSource()->windowTitle(), QString("Untitled *"));
+        CTarnelDoc *second = editor.app->OnFileNew();
+        QVERIFY(second);
+        QCOMPARE(editor.activeSource()->windowTitle(), QString("Untitled 2"));
+        QVERIFY2(editor.frame()->windowTitle().startsWith("Editor"), qPrintable(editor.frame()->windowTitle()));
+        QVERIFY2(editor.frame()->windowTitle().contains("Untitled 2"), qPrintable(editor.frame()->windowTitle()));
+    }
+
     void viewMenuTogglesTheBars()
     {
         Editor editor;
@@ -228,6 +244,34 @@ private slots:
         options.what = "no such text";
         QVERIFY(!CFindReplaceDlg::findNext(editor.view(), options));
         QVERIFY(editor.frame()->statusBar()->currentMessage().contains("Cannot find"));
+    }
+
+    void splashGoesOnTheFirstIdlePassAfterASecond()
+    {
+        Editor editor;
+        QVERIFY(editor.app->InitInstance({}, true));
+        QVERIFY(editor.app->m_splash);
+        QTest::qWait(600);
+        QVERIFY2(editor.app->m_splash, "still shown before a second has passed");
+        QTRY_VERIFY_WITH_TIMEOUT(!editor.app->m_splash, 3000);
+        QVERIFY(editor.frame()->isVisible());
+    }
+
+    void aboutBox()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        QString title;
+        QStringList texts;
+        whenModal([&](QWidget *w) {
+            title = w->windowTitle();
+            for (QLabel *label : w->findChildren<QLabel *>())
+                texts << label->text();
+            w->close();
+        });
+        editor.frame()->action(ID_APP_ABOUT)->trigger();
+        QCOMPARE(title, QString("About Tarnel"));
+        QVERIFY(texts.contains("Tarnel Version 1.0"));
     }
 
     void printToPdfHoldsThePageText()

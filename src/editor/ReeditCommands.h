@@ -1,0 +1,24 @@
+#pragma once
+
+#include "elementrecord.h"
+#include "reedit.h"
+
+#include <QPoint>
+
+class CTarnelView;
+class QMenu;
+
+// Reopening an image, applet or link of the page in its form, and the source view's
+// right-button menu.
+namespace reedit {
+
+// Finds the element the record points at, opens its form prefilled with the element selected,
+// and on OK rewrites it in place. When the element is no longer where the record says, nothing
+// changes and the status bar says so.
+void edit(CTarnelView &view, tarnel::ElementKind kind, const tarnel::ElementRecord &record);
+
+// The menu shown on a right-button click at byte `position`: "Edit Tag..." first when the click
+// falls in an image, applet or link, then the editing and Insert entries.
+QMenu *buildContextMenu(CTarnelView &view, std::size_t position);
+
+} // namespace reedit

@@ -1,0 +1,7 @@
+#pragma once
+
+// Prepares the embedded browser; must run before the QApplication exists (the editor's main
+// and every test main that shows a preview call it). Turns the sandbox off only when running
+// as root, where it cannot work, and adds the Chromium switches that keep previewed pages
+// from sending anything off the machine, keeping the Chromium switches of the command line.
+void prepareWebEngine(int argc, char **argv);

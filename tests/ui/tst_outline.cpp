@@ -1,0 +1,310 @@
+// The outline beside the source and re-editing in place, through the real windows.
+
+#include "UiTestSupport.h"
+
+#include "AppletDlg.h"
+#include "ImgDlg.h"
+#include "LinkDlg.h"
+#include "SiteTree.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QStatusBar>
+
+using namespace uitest;
+
+namespace {
+
+QStringList entries(CSiteTree *tree, CSiteTree::Category category)
+{
+    QStringList out;
+    QTreeWidgetItem *item = tree->categoryItem(category);
+    for (int i = 0; i < item->childCount(); ++i)
+        out << item->child(i)->text(0);
+    return out;
+}
+
+// Replaces the whole page with `text` (no rescan of its own).
+void setPage(CTarnelView *view, const QByteArray &text)
+{
+    view->selectAll();
+    view->InsertSnippet(text.toStdString(), false);
+}
+
+const QByteArray kPage = "<BODY>\n"
+                         "<IMG SRC=\"a.gif\" WIDTH=\"10\" HSPACE=\"4\">\n"
+                         "<APPLET CODE=\"clock.class\" WIDTH=\"50\">\n"
+                         "<A HREF=\"pic.htm\"><IMG SRC=\"p.gif\"></A>\n"
+                         "<A HREF=\"app.htm\"><APPLET CODE=\"t.class\"></A>\n"
+                         "<A HREF=\"next.htm\" TARGET=\"_top\">Next page</A>\n"
+                         "</BODY>";
+
+// A new page keeps CR LF line breaks, so snippets' line feeds arrive as CR LF.
+QByteArray crlf(QByteArray text)
+{
+    return text.replace("\n", "\r\n");
+}
+
+} // namespace
+
+class TestOutline : public QObject
+{
+    Q_OBJECT
+private slots:
+    void rescanMoments()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = editor.view();
+        CSiteTree *tree = editor.activeSource()->outline();
+        for (auto c : {CSiteTree::Applets, CSiteTree::Hyperlinks, CSiteTree::Images})
+            QVERIFY(entries(tree, c).isEmpty());
+
+        // Typing ">" rescans.
+        view->InsertSnippet("<IMG SRC=\"a.gif\"", false);
+        QVERIFY(entries(tree, CSiteTree::Images).isEmpty());
+        view->setFocus();
+        QTest::keyClick(view, '>');
+        QCOMPARE(entries(tree, CSiteTree::Images), QStringList({"a.gif"}));
+
+        // F5 rescans.
+        view->InsertSnippet("<A HREF=\"x.htm\">x</A>", false);
+        QVERIFY(entries(tree, CSiteTree::Hyperlinks).isEmpty());
+        QTest::keyClick(view, Qt::Key_F5);
+        QCOMPARE(entries(tree, CSiteTree::Hyperlinks), QStringList({"x.htm"}));
+
+        // A pause after any change rescans too: a deleted element leaves the outline.
+        setPage(view, "<P>nothing</P>");
+        QTRY_VERIFY_WITH_TIMEOUT(entries(tree, CSiteTree::Images).isEmpty(), 3000);
+        QVERIFY(entries(tree, CSiteTree::Hyperlinks).isEmpty());
+    }
+
+    void listsEveryCategoryAtItsIndex()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = editor.view();
+        setPage(view, kPage);
+        view->rescanOutline();
+        CSiteTree *tree = editor.activeSource()->outline();
+        QCOMPARE(entries(tree, CSiteTree::Images), QStringList({"a.gif", "p.gif"}));
+        QCOMPARE(entries(tree, CSiteTree::Applets), QStringList({"clock.class", "t.class"}));
+        QCOMPARE(entries(tree, CSiteTree::Hyperlinks), QStringList({"pic.htm", "app.htm", "next.htm"}));
+        const QByteArray text = viewBytes(view);
+        for (auto c : {CSiteTree::Applets, CSiteTree::Hyperlinks, CSiteTree::Images})
+            for (std::size_t index : tree->positions(c))
+                QCOMPARE(text.at(qsizetype(index)), '<');
+    }
+
+    void anUnchangedRescanLeavesTheTreeAlone()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        setPage(editor.view(), kPage);
+        editor.view()->rescanOutline();
+        CSiteTree *tree = editor.activeSource()->outline();
+        QTreeWidgetItem *first = tree->categoryItem(CSiteTree::Images)->child(0);
+        tree->categoryItem(CSiteTree::Images)->setExpanded(true);
+        tree->setCurrentItem(first);
+        editor.view()->rescanOutline();
+        QCOMPARE(tree->categoryItem(CSiteTree::Images)->child(0), first);
+        QCOMPARE(tree->currentItem(), first);
+        QVERIFY(tree->categoryItem(CSiteTree::Images)->isExpanded());
+    }
+
+    void doubleClickReopensAndRewrites_data()
+    {
+        QTest::addColumn<int>("category");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("formClass");
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("image keeps HSPACE")
+            << int(CSiteTree::Images) << 0 << "CImgDlg"
+            << QByteArray("<IMG SRC=\"a.gif\" WIDTH=\"10\" HSPACE=\"4\">")
+            << QByteArray("<IMG  SRC=\"a.gif\" WIDTH=\"10\" HSPACE=\"4\">");
+        QTest::newRow("applet") << int(CSiteTree::Applets) << 0 << "CAppletDlg"
+                                << QByteArray("<APPLET CODE=\"clock.class\" WIDTH=\"50\">")
+                                << QByteArray("<APPLET  CODE=\"clock.class\" WIDTH=\"50\">");
+        QTest::newRow("image link") << int(CSiteTree::Hyperlinks) << 0 << "CLinkDlg"
+                                    << QByteArray("<A HREF=\"pic.htm\"><IMG SRC=\"p.gif\"></A>")
+                                    << QByteArray("<A HREF=\"pic.htm\"><IMG SRC=\"p.gif\"></A>");
+        QTest::newRow("text link keeps TARGET, adds no line")
+            << int(CSiteTree::Hyperlinks) << 2 << "CLinkDlg"
+            << QByteArray("<A HREF=\"next.htm\" TARGET=\"_top\">Next page</A>")
+            << QByteArray("<A HREF=\"next.htm\" TARGET=\"_top\">Next page</A>");
+    }
+
+    void doubleClickReopensAndRewrites()
+    {
+        QFETCH(int, category);
+        QFETCH(int, row);
+        QFETCH(QString, formClass);
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = editor.view();
+        setPage(view, kPage);
+        view->rescanOutline();
+        CSiteTree *tree = editor.activeSource()->outline();
+        QTreeWidgetItem *item = tree->categoryItem(CSiteTree::Category(category))->child(row);
+        QVERIFY(item);
+        QString seen;
+        QByteArray selectedWhileOpen;
+        whenModal([&](QWidget *w) {
+            seen = QString::fromLatin1(w->metaObject()->className());
+            selectedWhileOpen = view->selectedText().toLatin1();
+            static_cast<QDialog *>(w)->accept();
+        });
+        emit tree->itemDoubleClicked(item, 0);
+        QCOMPARE(seen, formClass);
+        QVERIFY2(selectedWhileOpen.startsWith(before.left(8)), selectedWhileOpen.constData());
+        QByteArray expected = crlf(kPage);
+        expected.replace(before, after);
+        QCOMPARE(viewBytes(view), expected);
+        QVERIFY(editor.doc()->isModified());
+        // The outline is rescanned: each element once, at its real index.
+        QCOMPARE(entries(tree, CSiteTree::Images), QStringList({"a.gif", "p.gif"}));
+        QCOMPARE(entries(tree, CSiteTree::Hyperlinks), QStringList({"pic.htm", "app.htm", "next.htm"}));
+    }
+
+    void editedFieldsAreWrittenBack()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = editor.view();
+        setPage(view, "<IMG SRC=\"a.gif\" ID=\"logo\">");
+        view->rescanOutline();
+        CSiteTree *tree = editor.activeSource()->outline();
+        whenModal([&](QWidget *w) {
+            auto *form = qobject_cast<CImgDlg *>(w);
+            QVERIFY(form);
+            tarnel::ImageFields fields;
+            fields.imageSource = "b.gif";
+            fields.width = "20";
+            form->setFields(fields);
+            form->accept();
+        });
+        emit tree->itemDoubleClicked(tree->categoryItem(CSiteTree::Images)->child(0), 0);
+        QCOMPARE(viewBytes(view), QByteArray("<IMG  SRC=\"b.gif\" WIDTH=\"20\" ID=\"logo\">"));
+        QCOMPARE(entries(tree, CSiteTree::Images), QStringList({"b.gif"}));
+        view->undo();
+        QCOMPARE(viewBytes(view), QByteArray("<IMG SRC=\"a.gif\" ID=\"logo\">"));
+    }
+
+    void cancelChangesNothing()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = editor.view();
+        setPage(view, kPage);
+        view->rescanOutline();
+        editor.doc()->setSavePoint();
+        CSiteTree *tree = editor.activeSource()->outline();
+        whenModal([](QWidget *w) { static_cast<QDialog *>(w)->reject(); });
+        emit tree->itemDoubleClicked(tree->categoryItem(CSiteTree::Applets)->child(0), 0);
+        QCOMPARE(viewBytes(view), crlf(kPage));
+        QVERIFY(!editor.doc()->isModified());
+    }
+
+    void aStaleEntrySaysTheElementIsGone()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = editor.view();
+        setPage(view, kPage);
+        view->rescanOutline();
+        CSiteTree *tree = editor.activeSource()->outline();
+        QTreeWidgetItem *item = tree->categoryItem(CSiteTree::Images)->child(0);
+        // Change the text without letting the outline catch up.
+        view->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 0UL);
+        view->InsertSnippet("<P>moved</P>", false);
+        bool opened = false;
+        whenModal([&](QWidget *w) { opened = true; w->close(); }, 300);
+        emit tree->itemDoubleClicked(item, 0);
+        QTest::qWait(400);
+        QVERIFY(!opened);
+        QCOMPARE(editor.frame()->statusBar()->currentMessage(),
+                 QString("The element is no longer in the page"));
+    }
+
+    void doubleClickOnACategoryOrTheRootOpensNothing()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        setPage(editor.view(), kPage);
+        editor.view()->rescanOutline();
+        CSiteTree *tree = editor.activeSource()->outline();
+        bool opened = false;
+        whenModal([&](QWidget *w) { opened = true; w->close(); }, 300);
+        emit tree->itemDoubleClicked(tree->categoryItem(CSiteTree::Images), 0);
+        emit tree->itemDoubleClicked(tree->rootItem(), 0);
+        QTest::qWait(400);
+        QVERIFY(!opened);
+        QCOMPARE(viewBytes(editor.view()), crlf(kPage));
+    }
+
+    void contextMenu()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = editor.view();
+        setPage(view, "<P>text</P><IMG SRC=\"a.gif\">");
+        QMenu *shown = nullptr;
+        connect(view, &CTarnelView::contextMenuShown, this, [&](QMenu *m) { shown = m; });
+
+        auto pointOf = [view](long position) {
+            const int x = int(view->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, position));
+            const int y = int(view->SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, position));
+            return QPoint(x + 1, y + 2);
+        };
+        auto texts = [](QMenu *m) {
+            QStringList out;
+            for (QAction *a : m->actions())
+                out << (a->isSeparator() ? QString("-") : a->text());
+            return out;
+        };
+        const QStringList plain = {"Undo", "Cut", "Copy", "Paste", "-",
+                                   "Insert an Image Or a Video", "Change the Background",
+                                   "Insert Sound", "Insert a Link", "Insert an Applet",
+                                   "Insert a Table", "Insert Marquee", "Insert Meta",
+                                   "Insert a Frame", "Insert an Ordered List",
+                                   "Insert an Unordered List", "Insert a Definition List",
+                                   "Insert Controls"};
+        view->ShowContextMenu(pointOf(2), view->mapToGlobal(pointOf(2)));
+        QVERIFY(shown);
+        QCOMPARE(texts(shown), plain);
+        shown->close();
+        shown = nullptr;
+
+        view->ShowContextMenu(pointOf(16), view->mapToGlobal(pointOf(16)));
+        QVERIFY(shown);
+        QCOMPARE(texts(shown), QStringList({"Edit Tag...", "-"}) + plain);
+        QString opened;
+        whenModal([&](QWidget *w) {
+            opened = QString::fromLatin1(w->metaObject()->className());
+            static_cast<QDialog *>(w)->reject();
+        });
+        shown->actions().first()->trigger();
+        QCOMPARE(opened, QString("CImgDlg"));
+        shown->close();
+
+        // A menu entry runs its command on the view: Copy then Paste duplicates the selection.
+        view->selectBytes(0, 3);
+        QMenu *menu = nullptr;
+        connect(view, &CTarnelView::contextMenuShown, this, [&](QMenu *m) { menu = m; });
+        view->ShowContextMenu(pointOf(1), view->mapToGlobal(pointOf(1)));
+        QVERIFY(menu);
+        menu->actions().at(2)->trigger(); // Copy
+        menu->close();
+        view->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 0UL);
+        view->ShowContextMenu(pointOf(1), view->mapToGlobal(pointOf(1)));
+        menu->actions().at(3)->trigger(); // Paste
+        menu->close();
+        QVERIFY(viewBytes(view).startsWith("<P><P>text"));
+    }
+};
+
+QTEST_MAIN(TestOutline)
+#include "tst_outline.moc"

@@ -1,0 +1,599 @@
+// The HTML View through the real windows and a real embedded browser: the newest text on
+// every switch, a saved page's own files, what a hostile page can read and send, the toolbar's
+// browser commands, Open in Browser, and a preview that outlives its source window.
+
+#include "UiTestSupport.h"
+
+#include "MyFrame.h"
+#include "MyView.h"
+#include "WebEngineSetup.h"
+#include "commandids.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkDatagram>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QUdpSocket>
+#include <QWebEngineHistory>
+#include <QWebEnginePage>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace uitest;
+using namespace tarnel;
+
+namespace {
+
+constexpr int kLoadTimeout = 20000;
+
+// Runs a script in the page and waits for its result (null after the timeout).
+QVariant evalJs(QWebEngineView *view, const QString &script, int timeoutMs = 10000)
+{
+    auto state = std::make_shared<std::pair<bool, QVariant>>(false, QVariant());
+    view->page()->runJavaScript(script, [state](const QVariant &v) {
+        state->first = true;
+        state->second = v;
+    });
+    QElapsedTimer clock;
+    clock.start();
+    while (!state->first && clock.elapsed() < timeoutMs)
+        QTest::qWait(10);
+    return state->second;
+}
+
+QString bodyText(QWebEngineView *view)
+{
+    return evalJs(view, QStringLiteral("document.body ? document.body.innerText : ''")).toString();
+}
+
+// Records the URLs the desktop would open in the user's browser.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls.append(url); }
+};
+
+} // namespace
+
+class TestPreview : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(m_editor.start());
+        m_editor.app->CloseAllDocuments();
+        m_editor.frame()->resize(1000, 700);
+        m_editor.app->askSaveChanges = [](CTarnelDoc *) { return int(QMessageBox::No); };
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_browser, "open");
+    }
+
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+
+    void cleanup()
+    {
+        m_editor.app->CloseAllDocuments();
+        settle();
+        m_browser.urls.clear();
+    }
+
+    void everySwitchShowsTheNewestText()
+    {
+        m_editor.app->OnFileNew();
+        CTarnelView *view = m_editor.view();
+        QVERIFY(view);
+        view->setFocus();
+        QTest::keyClicks(view, "Alpha");
+
+        CMyView *preview = switchToHtml();
+        QVERIFY(preview);
+        auto *frame = activePreviewFrame();
+        QCOMPARE(frame->windowTitle().left(9), QString("HTML View"));
+        QVERIFY(frame->isMaximized());
+        QCOMPARE(bodyText(preview), QString("Alpha"));
+        QCOMPARE(readFile(frame->document()->previewPath()),
+                 QByteArray::fromStdString(frame->document()->text()));
+
+        clickTab(0);
+        QVERIFY(m_editor.view());
+        QCOMPARE(m_editor.view(), view);
+        QTest::keyClicks(view, "Beta");
+        QCOMPARE(switchToHtml(), preview);
+        QCOMPARE(bodyText(preview), QString("AlphaBeta"));
+        QCOMPARE(m_editor.frame()->mdiArea()->subWindowList().size(), 2);
+
+        // The tab is clicked again while the preview is shown: nothing happens.
+        QSignalSpy loads(preview, &QWebEngineView::loadStarted);
+        clickTab(1);
+        QTest::qWait(100);
+        QCOMPARE(loads.count(), 0);
+    }
+
+    void openInBrowserHandsOverTheCurrentText_data()
+    {
+        QTest::addColumn<bool>("fromPreview");
+        QTest::addColumn<bool>("editFirst");
+        QTest::newRow("source view of a page never previewed") << false << false;
+        QTest::newRow("source view after editing") << false << true;
+        QTest::newRow("HTML View after editing") << true << true;
+    }
+
+    void openInBrowserHandsOverTheCurrentText()
+    {
+        QFETCH(bool, fromPreview);
+        QFETCH(bool, editFirst);
+        CTarnelDoc *doc = m_editor.app->OnFileNew();
+        if (fromPreview)
+            QVERIFY(switchToHtml());
+        if (editFirst) {
+            // The text changes after the last preview: the browser still gets it as it stands.
+            doc->firstViewOf<CTarnelView>()->InsertSnippet("<P>edited</P>", true);
+        }
+        QAction *open = m_editor.frame()->action(ID_OPEN_IN_BROWSER);
+        m_editor.frame()->updateCommandStates();
+        QVERIFY(open->isEnabled());
+        open->trigger();
+        QCOMPARE(m_browser.urls.size(), 1);
+        const QUrl url = m_browser.urls.first();
+        QVERIFY(url.isLocalFile());
+        QCOMPARE(readFile(url.toLocalFile()), QByteArray::fromStdString(doc->text()));
+        QVERIFY(!doc->text().empty());
+    }
+
+    void savedPageLoadsItsOwnFiles()
+    {
+        const QString site = m_dir.filePath("site");
+        QVERIFY(QDir().mkpath(site + "/pics"));
+        QImage picture(37, 23, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(site + "/pics/a.png"));
+        QVERIFY(writeFile(site + "/style.css", "P { color: rgb(1, 2, 3) }"));
+        QVERIFY(writeFile(site + "/script.js", "window.fromScript = 42;"));
+        QVERIFY(writeFile(site + "/inner.htm", "<P>framed</P>"));
+        QVERIFY(writeFile(site + "/page.htm",
+                          "<HTML><HEAD><LINK REL=\"stylesheet\" HREF=\"style.css\">"
+                          "<SCRIPT SRC=\"script.js\"></SCRIPT></HEAD><BODY>"
+                          "<IMG SRC=\"pics/a.png\"><P>text</P>"
+                          "<IFRAME ID=\"f\" SRC=\"inner.htm\"></IFRAME></BODY></HTML>"));
+        CTarnelDoc *doc = m_editor.app->OpenDocumentFile(site + "/page.htm");
+        QVERIFY(doc);
+        CMyView *preview = switchToHtml();
+        QVERIFY(preview);
+        struct Case
+        {
+            const char *name;
+            const char *script;
+            QVariant expected;
+        };
+        const Case cases[] = {
+            {"picture", "document.images[0].naturalWidth", 37},
+            {"style sheet", "getComputedStyle(document.querySelector('P')).color", "rgb(1, 2, 3)"},
+            {"script", "window.fromScript", 42},
+            {"frame", "document.getElementById('f').contentDocument.body.innerText", "framed"},
+        };
+        for (const Case &c : cases)
+            QVERIFY2(evalJs(preview, c.script) == c.expected, c.name);
+
+        // The copy stands hidden beside the page, and the user's browser gets that copy too.
+        const QFileInfo copy(doc->previewPath());
+        QCOMPARE(copy.absolutePath(), QFileInfo(site).absoluteFilePath());
+        QVERIFY(copy.fileName().startsWith('.'));
+        m_editor.frame()->action(ID_OPEN_IN_BROWSER)->trigger();
+        QCOMPARE(m_browser.urls.value(0), QUrl::fromLocalFile(doc->previewPath()));
+
+        // Closing the page removes its copy from the folder.
+        m_editor.app->CloseAllDocuments();
+        settle();
+        QVERIFY(!copy.exists());
+        QCOMPARE(QDir(site).entryList(QDir::Files | QDir::Hidden).size(), 4);
+    }
+
+    void unsavedPageResolvesNothingLocal()
+    {
+        const QString site = m_dir.filePath("unsaved-pics");
+        QVERIFY(QDir().mkpath(site));
+        QImage picture(5, 5, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        QVERIFY(picture.save(site + "/b.png"));
+        CTarnelDoc *doc = m_editor.app->OnFileNew();
+        QVERIFY(doc->SerializeToTempCopy());
+        // Even a picture put beside the private copy stays out of reach.
+        // (named after the copy, whose name no other page has).
+        const QFileInfo copy(doc->previewPath());
+        const QString besideCopy = copy.absolutePath() + "/" + copy.completeBaseName() + ".png";
+        QVERIFY(QFile::copy(site + "/b.png", besideCopy));
+        const auto removePicture = qScopeGuard([besideCopy] { QFile::remove(besideCopy); });
+        doc->firstViewOf<CTarnelView>()->InsertSnippet(
+            "<IMG SRC=\"" + QFileInfo(besideCopy).fileName().toStdString() + "\"><IMG SRC=\"" +
+                QUrl::fromLocalFile(site + "/b.png").toString().toStdString() + "\"><P>shown</P>",
+            true);
+        CMyView *preview = switchToHtml();
+        QVERIFY(preview);
+        QCOMPARE(bodyText(preview), QString("shown"));
+        QCOMPARE(evalJs(preview, "document.images[0].naturalWidth").toInt(), 0);
+        QCOMPARE(evalJs(preview, "document.images[1].naturalWidth").toInt(), 0);
+    }
+
+    void hostilePageReadsNothingOutsideItsFolder()
+    {
+        const QString site = m_dir.filePath("hostile");
+        QVERIFY(QDir().mkpath(site));
+        QVERIFY(writeFile(m_dir.filePath("secret.txt"), "TOPSECRET"));
+        QVERIFY(writeFile(site + "/inside.txt", "INSIDEOK"));
+        QVERIFY(QFile::link(m_dir.filePath("secret.txt"), site + "/link.txt"));
+        const QString absolute = QUrl::fromLocalFile(m_dir.filePath("secret.txt")).toString();
+        // Each way of reading is tried on each target; results land in window.results.
+        const QByteArray page =
+            "<HTML><BODY><P>hostile</P><SCRIPT>\n"
+            "window.results = {};\n"
+            "const targets = {absolute: '" +
+            absolute.toUtf8() +
+            "', parent: '../secret.txt',"
+            " link: 'link.txt', inside: 'inside.txt'};\n"
+            "function wait(ms) { return new Promise(r => setTimeout(r, ms)); }\n"
+            "async function viaFetch(u) { const r = await fetch(u); return await r.text(); }\n"
+            "function viaXhr(u) { return new Promise((ok, fail) => { const x = new "
+            "XMLHttpRequest();"
+            " x.onload = () => ok(x.responseText); x.onerror = () => fail('error');"
+            " x.open('GET', u); x.send(); }); }\n"
+            "function viaFrame(tag, u) { return new Promise(ok => { const e = "
+            "document.createElement(tag);"
+            " if (tag == 'iframe') e.src = u; else { e.data = u; e.type = 'text/plain'; }"
+            " e.onload = () => { try { ok(e.contentDocument.body.innerText); } catch (x) { "
+            "ok('error'); } };"
+            " e.onerror = () => ok('error'); document.body.appendChild(e);"
+            " setTimeout(() => { try { ok(e.contentDocument.body.innerText); } catch (x) { "
+            "ok('error'); } }, 3000); }); }\n"
+            "(async () => { for (const [name, u] of Object.entries(targets)) {\n"
+            "  for (const [how, f] of [['fetch', viaFetch], ['xhr', viaXhr],"
+            " ['iframe', u => viaFrame('iframe', u)], ['object', u => viaFrame('object', u)]]) {\n"
+            "    try { results[how + ' ' + name] = String(await f(u)); }"
+            " catch (x) { results[how + ' ' + name] = 'error'; } } }\n"
+            "  window.done = true; })();\n"
+            "</SCRIPT></BODY></HTML>";
+        QVERIFY(writeFile(site + "/page.htm", page));
+        QVERIFY(m_editor.app->OpenDocumentFile(site + "/page.htm"));
+        CMyView *preview = switchToHtml();
+        QVERIFY(preview);
+        QTRY_VERIFY_WITH_TIMEOUT(evalJs(preview, "window.done === true").toBool(), kLoadTimeout);
+        const QJsonObject results =
+            QJsonDocument::fromJson(
+                evalJs(preview, "JSON.stringify(window.results)").toString().toUtf8())
+                .object();
+        QCOMPARE(results.size(), 16);
+        for (auto it = results.begin(); it != results.end(); ++it)
+            QVERIFY2(!it.value().toString().contains("TOPSECRET"), qPrintable(it.key()));
+        // The same ways do read a file inside the folder, so the refusals above are real.
+        QCOMPARE(results.value("xhr inside").toString(), QString("INSIDEOK"));
+        QCOMPARE(results.value("iframe inside").toString(), QString("INSIDEOK"));
+    }
+
+    void hostilePageSendsNothing()
+    {
+        QTcpServer http, webSocket;
+        QVERIFY(http.listen(QHostAddress::LocalHost));
+        QVERIFY(webSocket.listen(QHostAddress::LocalHost));
+        QUdpSocket udp;
+        QVERIFY(udp.bind(QHostAddress::LocalHost, 0));
+        int connections = 0, datagrams = 0;
+        connect(&http, &QTcpServer::newConnection, this, [&] { ++connections; });
+        connect(&webSocket, &QTcpServer::newConnection, this, [&] { ++connections; });
+        connect(&udp, &QUdpSocket::readyRead, this, [&] {
+            while (udp.hasPendingDatagrams()) {
+                udp.receiveDatagram();
+                ++datagrams;
+            }
+        });
+        const QByteArray h = "http://127.0.0.1:" + QByteArray::number(http.serverPort());
+        const QByteArray ws = "ws://127.0.0.1:" + QByteArray::number(webSocket.serverPort());
+        const QByteArray u = "127.0.0.1:" + QByteArray::number(udp.localPort());
+        const QByteArray page =
+            "<HTML><BODY><P>hostile</P><FORM ID=\"f\" METHOD=\"GET\" ACTION=\"" + h +
+            "/form\">"
+            "<INPUT NAME=\"q\" VALUE=\"1\"></FORM>"
+            "<IMG SRC=\"" +
+            h +
+            "/img.png\"><SCRIPT>\n"
+            "window.tried = [];\n"
+            "function attempt(name, f) { try { f(); window.tried.push(name); } catch (x) {} }\n"
+            "attempt('fetch', () => fetch('" +
+            h +
+            "/fetch').catch(() => {}));\n"
+            "attempt('xhr', () => { const x = new XMLHttpRequest(); x.open('GET', '" +
+            h +
+            "/xhr'); x.send(); });\n"
+            "attempt('beacon', () => navigator.sendBeacon('" +
+            h +
+            "/beacon', 'x'));\n"
+            "attempt('websocket', () => new WebSocket('" +
+            ws +
+            "'));\n"
+            "attempt('webrtc', () => { const pc = new RTCPeerConnection({iceServers: [{urls: "
+            "'stun:" +
+            u +
+            "'}]});"
+            " pc.createDataChannel('d'); pc.createOffer().then(o => pc.setLocalDescription(o)); "
+            "window.pc = pc; });\n"
+            "attempt('webtransport', () => new WebTransport('https://" +
+            u +
+            "/'));\n"
+            "attempt('open', () => window.open('" +
+            h +
+            "/open'));\n"
+            "setTimeout(() => document.getElementById('f').submit(), 300);\n"
+            "setTimeout(() => { location.href = '" +
+            h +
+            "/navigate'; }, 600);\n"
+            "</SCRIPT></BODY></HTML>";
+        const QString site = m_dir.filePath("sender");
+        QVERIFY(QDir().mkpath(site));
+        QVERIFY(writeFile(site + "/page.htm", page));
+        QVERIFY(m_editor.app->OpenDocumentFile(site + "/page.htm"));
+        CMyView *preview = switchToHtml();
+        QVERIFY(preview);
+        const QUrl shown = preview->url();
+        QTest::qWait(3000);
+        QCOMPARE(connections, 0);
+        QCOMPARE(datagrams, 0);
+        QCOMPARE(preview->url(), shown);
+        QCOMPARE(evalJs(preview, "typeof WebTransport").toString(), QString("undefined"));
+        // The attempts ran (so nothing was received because nothing got out).
+        QVERIFY(
+            evalJs(preview, "window.tried.includes('webrtc') && window.tried.includes('websocket')")
+                .toBool());
+    }
+
+    void pageCannotNavigateAwayByItself_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::newRow("location assignment") << "location.href = 'other.htm'";
+        QTest::newRow("link click") << "document.getElementById('l').click()";
+        QTest::newRow("form submission") << "document.getElementById('f').submit()";
+        QTest::newRow("location to a file elsewhere")
+            << "location.href = '" + QUrl::fromLocalFile(m_dir.filePath("secret.txt")).toString() +
+                   "'";
+    }
+
+    void pageCannotNavigateAwayByItself()
+    {
+        QFETCH(QString, script);
+        const QString site = m_dir.filePath("nav");
+        QVERIFY(QDir().mkpath(site));
+        QVERIFY(writeFile(site + "/other.htm", "<P>other</P>"));
+        QVERIFY(writeFile(site + "/page.htm", "<P>home</P><A ID=\"l\" HREF=\"other.htm\">other</A>"
+                                              "<FORM ID=\"f\" ACTION=\"other.htm\"></FORM>"));
+        QVERIFY(m_editor.app->OpenDocumentFile(site + "/page.htm"));
+        CMyView *preview = switchToHtml();
+        QVERIFY(preview);
+        const QUrl shown = preview->url();
+        evalJs(preview, script);
+        QTest::qWait(500);
+        QCOMPARE(preview->url(), shown);
+        QVERIFY(bodyText(preview).startsWith("home"));
+    }
+
+    void toolbarActsOnTheBrowserHistory()
+    {
+        CTarnelDoc *doc = m_editor.app->OnFileNew();
+        doc->firstViewOf<CTarnelView>()->InsertSnippet(
+            "<P><A ID=\"link\" HREF=\"#two\">to two</A></P><P ID=\"two\">two</P>", true);
+        CMyView *preview = switchToHtml();
+        QVERIFY(preview);
+        CMainFrame *frame = m_editor.frame();
+        frame->updateCommandStates();
+        for (int id : {ID_PREVIEW_STOP, ID_PREVIEW_BACK, ID_PREVIEW_FORWARD, ID_PREVIEW_REFRESH})
+            QVERIFY(frame->action(id)->isEnabled());
+
+        // A click on an anchor of the page makes history.
+        QWidget *surface = preview->focusProxy();
+        QVERIFY(surface);
+        const QVariantList box =
+            evalJs(preview, "(r => [r.x + r.width / 2, r.y + r.height / 2])("
+                            "document.getElementById('link').getBoundingClientRect())")
+                .toList();
+        QCOMPARE(box.size(), 2);
+        QTest::mouseClick(surface, Qt::LeftButton, {},
+                          QPoint(box.at(0).toInt(), box.at(1).toInt()));
+        QTRY_COMPARE(preview->url().fragment(), QString("two"));
+        frame->action(ID_PREVIEW_BACK)->trigger();
+        QTRY_COMPARE(preview->url().fragment(), QString());
+        frame->action(ID_PREVIEW_FORWARD)->trigger();
+        QTRY_COMPARE(preview->url().fragment(), QString("two"));
+
+        // Refresh shows the copy as it is on disk, without rewriting it from the text.
+        QVERIFY(writeFile(doc->previewPath(), "<P>changed on disk</P>"));
+        frame->action(ID_PREVIEW_REFRESH)->trigger();
+        QTRY_COMPARE(bodyText(preview), QString("changed on disk"));
+        QCOMPARE(readFile(doc->previewPath()), QByteArray("<P>changed on disk</P>"));
+
+        // The source view's buttons are off while the source window is active.
+        clickTab(0);
+        for (int id : {ID_PREVIEW_STOP, ID_PREVIEW_BACK, ID_PREVIEW_FORWARD, ID_PREVIEW_REFRESH})
+            QVERIFY(!frame->action(id)->isEnabled());
+    }
+
+    void stopAndLeavingStopLoading_data()
+    {
+        QTest::addColumn<bool>("byFocus");
+        QTest::newRow("Stop button") << false;
+        QTest::newRow("clicking into the source window") << true;
+    }
+
+    void stopAndLeavingStopLoading()
+    {
+        QFETCH(bool, byFocus);
+        // A picture read from a named pipe never arrives while nobody writes it.
+        const QString site = m_dir.filePath(byFocus ? "slow-focus" : "slow-stop");
+        QVERIFY(QDir().mkpath(site));
+        const QByteArray pipe = QFile::encodeName(site + "/slow.png");
+        QCOMPARE(::mkfifo(pipe.constData(), 0600), 0);
+        const auto release = qScopeGuard([pipe] { releasePipe(pipe); });
+        QVERIFY(writeFile(site + "/page.htm", "<P>waiting</P><IMG SRC=\"slow.png\">"));
+        QVERIFY(m_editor.app->OpenDocumentFile(site + "/page.htm"));
+        CMyView *preview = switchToHtml(false);
+        QVERIFY(preview);
+        QSignalSpy finished(preview, &QWebEngineView::loadFinished);
+        QTRY_COMPARE(bodyText(preview), QString("waiting"));
+        QVERIFY(preview->page()->isLoading());
+        QCOMPARE(finished.count(), 0);
+        if (byFocus) {
+            m_editor.frame()->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(m_editor.frame()));
+            preview->setFocus();
+            QTRY_VERIFY(QApplication::focusWidget() &&
+                        (QApplication::focusWidget() == preview ||
+                         preview->isAncestorOf(QApplication::focusWidget())));
+            clickTab(0);
+            m_editor.view()->setFocus();
+        } else {
+            m_editor.frame()->action(ID_PREVIEW_STOP)->trigger();
+        }
+        QTRY_VERIFY(!preview->page()->isLoading());
+    }
+
+    void previewOutlivesItsSourceWindow()
+    {
+        CTarnelDoc *doc = m_editor.app->OnFileNew();
+        CChildFrame *source = m_editor.activeSource();
+        CMyView *preview = switchToHtml();
+        QVERIFY(preview);
+        clickTab(0);
+        source->sourceView()->InsertSnippet("<P>after close</P>", true);
+        QVERIFY(source->close());
+        settle();
+        auto *frame = activePreviewFrame();
+        QVERIFY(frame);
+        QCOMPARE(frame->previewView(), preview);
+        QCOMPARE(doc->firstViewOf<CTarnelView>(), nullptr);
+
+        // A reload still writes the document's text; saving still saves it.
+        QSignalSpy loaded(preview, &QWebEngineView::loadFinished);
+        m_editor.app->m_bReloadPreview = true;
+        frame->onActivated();
+        QVERIFY(loaded.wait(kLoadTimeout));
+        QVERIFY(bodyText(preview).contains("after close"));
+        const QString saved = m_dir.filePath("outlived.htm");
+        m_editor.app->chooseSavePath = [saved](CTarnelDoc *) { return saved; };
+        m_editor.frame()->action(ID_FILE_SAVE)->trigger();
+        m_editor.app->chooseSavePath = nullptr;
+        QCOMPARE(readFile(saved), QByteArray::fromStdString(doc->text()));
+        QVERIFY(readFile(saved).contains("after close"));
+
+        // Saved at last, the page is shown from beside its file.
+        m_editor.app->m_bReloadPreview = true;
+        frame->onActivated();
+        QVERIFY(loaded.wait(kLoadTimeout));
+        QCOMPARE(QFileInfo(doc->previewPath()).absolutePath(), QFileInfo(saved).absolutePath());
+        QCOMPARE(preview->url(), QUrl::fromLocalFile(doc->previewPath()));
+        QVERIFY(bodyText(preview).contains("after close"));
+    }
+
+    // Not a check: with TARNEL_PREVIEW_SHOT set (under xvfb-run), saves a picture of the
+    // editor showing the HTML View of a page with a picture, a table and coloured text.
+    void screenshot()
+    {
+        const QString target = qEnvironmentVariable("TARNEL_PREVIEW_SHOT");
+        if (target.isEmpty())
+            QSKIP("TARNEL_PREVIEW_SHOT not set");
+        const QString site = m_dir.filePath("shot");
+        QVERIFY(QDir().mkpath(site + "/pics"));
+        QImage picture(160, 100, QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                picture.setPixelColor(x, y, QColor::fromHsv((x * 2 + y) % 360, 200, 230));
+        QVERIFY(picture.save(site + "/pics/a.png"));
+        QVERIFY(writeFile(
+            site + "/page.htm",
+            "<HTML><HEAD><TITLE>My Home Page</TITLE></HEAD><BODY>\r\n"
+            "<H2>Preview</H2>\r\n<IMG SRC=\"pics/a.png\" WIDTH=\"160\" HEIGHT=\"100\">\r\n"
+            "<P><FONT COLOR=\"#c03020\">Coloured text in red</FONT> and "
+            "<FONT COLOR=\"#2050c0\">in blue</FONT>.</P>\r\n"
+            "<TABLE BORDER=\"1\" CELLPADDING=\"4\"><TR><TH>Name</TH><TH>Count</TH></TR>"
+            "<TR><TD>Apples</TD><TD>3</TD></TR><TR><TD>Pears</TD><TD>5</TD></TR></TABLE>\r\n"
+            "</BODY></HTML>\r\n"));
+        // Under a bare X server nothing maximises the window: it takes the whole screen.
+        m_editor.frame()->setGeometry(m_editor.frame()->screen()->availableGeometry());
+        QVERIFY(m_editor.app->OpenDocumentFile(site + "/page.htm"));
+        CMyView *preview = switchToHtml();
+        QVERIFY(preview);
+        QTRY_COMPARE(
+            evalJs(preview, "document.images[0].complete && document.images[0].naturalWidth")
+                .toInt(),
+            160);
+        QTest::qWait(1500);
+        const QPixmap shot = m_editor.frame()->screen()->grabWindow(0);
+        QVERIFY(shot.save(target));
+    }
+
+private:
+    void clickTab(int index)
+    {
+        QTabBar *tabs = m_editor.frame()->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+        settle();
+    }
+
+    CMyFrame *activePreviewFrame() const
+    {
+        return qobject_cast<CMyFrame *>(m_editor.frame()->mdiArea()->activeSubWindow());
+    }
+
+    // Clicks "HTML View" and (unless told not to) waits until the page has loaded.
+    CMyView *switchToHtml(bool waitForLoad = true)
+    {
+        QTabBar *tabs = m_editor.frame()->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        CMyFrame *frame = activePreviewFrame();
+        if (!frame)
+            return nullptr;
+        // The load was only started: nothing has finished before the event loop runs.
+        QSignalSpy loaded(frame->previewView(), &QWebEngineView::loadFinished);
+        if (waitForLoad && !loaded.wait(kLoadTimeout))
+            return nullptr;
+        return frame->previewView();
+    }
+
+    // Lets the browser's reader of a named pipe finish.
+    static void releasePipe(const QByteArray &pipe)
+    {
+        for (int i = 0; i < 50; ++i) {
+            const int fd = ::open(pipe.constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                ::close(fd);
+                break;
+            }
+            QTest::qWait(20);
+        }
+        ::unlink(pipe.constData());
+    }
+
+    QTemporaryDir m_dir;
+    Editor m_editor;
+    UrlCatcher m_browser;
+};
+
+int main(int argc, char **argv)
+{
+    prepareWebEngine(argc, argv);
+    QApplication application(argc, argv);
+    TestPreview test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_preview.moc"
