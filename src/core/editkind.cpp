@@ -7,6 +7,7 @@ EditKind ClassifyEdit(EditCommand command, EditKind current)
     switch (command) {
     case EditCommand::TypedCharacter:
     case EditCommand::ReplaceSelection:
+    case EditCommand::Snippet:
         return EditKind::Replace;
     case EditCommand::DeleteKey:
         return EditKind::Delete;
@@ -28,7 +29,7 @@ EditKind ClassifyEdit(EditCommand command, EditKind current)
 bool RewritesAfter(EditCommand command)
 {
     return command != EditCommand::Undo && command != EditCommand::Redo &&
-           command != EditCommand::Load;
+           command != EditCommand::Load && command != EditCommand::Snippet;
 }
 
 bool RescansOutlineAfter(EditKind kind, bool selectionEmpty)

@@ -5,7 +5,8 @@ namespace tarnel {
 // What the source view is about to do to its text, as it reports it before the change.
 enum class EditCommand {
     TypedCharacter,
-    ReplaceSelection, // a snippet, a chosen completion, a rewrite
+    ReplaceSelection, // replacing the selection with typed or found text
+    Snippet,          // a form's snippet or a chosen completion, put in as it was built
     DeleteKey,
     BackspaceKey,
     OtherKey,
@@ -21,7 +22,8 @@ enum class EditKind { None, Other, Replace, Delete, Backspace, Cut, Paste, Paste
 // The kind an edit gets from its command; a paste right after a cut is told apart.
 EditKind ClassifyEdit(EditCommand command, EditKind current);
 
-// Undo, redo and loading put back text as it was: coloured, never rewritten.
+// Undo, redo and loading put back text as it was, and a snippet is put in exactly as its
+// form built it: coloured, never rewritten.
 bool RewritesAfter(EditCommand command);
 
 // The outline is rebuilt after Delete, Backspace, a cut, and a paste over a cut that left a

@@ -62,6 +62,9 @@ public:
 
     // The shared text.
     void *sciDocument() const;
+    // The document's own hidden surface on the shared text: it hears every change, whichever
+    // window makes it.
+    QsciScintilla *surface() const { return m_surface.get(); }
     // The whole text as bytes, without copying (valid until the next change).
     std::string_view textView() const;
     std::string text() const { return std::string(textView()); }

@@ -1,11 +1,14 @@
 #include "TarnelView.h"
 
+#include "EditorAccessibility.h"
 #include "FindReplaceDlg.h"
 #include "InsertCommands.h"
+#include "ListDlg.h"
 #include "ReeditCommands.h"
 #include "TarnelDoc.h"
 #include "commandids.h"
 #include "pagetext.h"
+#include "wordlists.h"
 
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
@@ -31,6 +34,8 @@ CTarnelView::CTarnelView(CTarnelDoc *document, QWidget *parent)
     SendScintilla(SCI_SETDOCPOINTER, 0UL, document->sciDocument());
     document->configureSurface(this);
     applySurfaceSettings();
+    colourer().defineStyles(this);
+    InstallEditorAccessibility();
     m_rescanTimer.setSingleShot(true);
     m_rescanTimer.setInterval(300);
     connect(&m_rescanTimer, &QTimer::timeout, this, [this] { rescanOutline(); });
@@ -63,6 +68,9 @@ void CTarnelView::applySurfaceSettings()
     setTabWidth(qMax(1, qRound(stop / qMax(1, metrics.horizontalAdvance(QLatin1Char('n'))))));
     setMarginWidth(1, 0);
     setWrapMode(WrapNone);
+    // The horizontal scroll bar follows the longest line shown instead of a fixed width.
+    SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
+    SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
     setBraceMatching(NoBraceMatch);
     // Only the before-change notifications: the after-change ones make Qt's accessibility
     // bridge count characters from the start on every edit.
@@ -81,6 +89,8 @@ void CTarnelView::OnInitialUpdate()
     SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     doc->setSavePoint();
+    // The window is still small here; keep the page's left edge in view once it grows.
+    SendScintilla(SCI_SETXOFFSET, 0UL);
 }
 
 void CTarnelView::OnUpdate(CView *sender, int hint, const ElementRecord *record)
@@ -140,16 +150,16 @@ void CTarnelView::onCommand(int id)
 {
     switch (id) {
     case ID_EDIT_UNDO:
-        undo();
+        runEdit(EditCommand::Undo, [this] { undo(); });
         return;
     case ID_EDIT_CUT:
-        cut();
+        runEdit(EditCommand::Cut, [this] { cut(); });
         return;
     case ID_EDIT_COPY:
         copy();
         return;
     case ID_EDIT_PASTE:
-        paste();
+        runEdit(EditCommand::Paste, [this] { paste(); });
         return;
     case ID_EDIT_SELECT_ALL:
         selectAll();
@@ -184,6 +194,8 @@ void CTarnelView::onCommand(int id)
 void CTarnelView::InsertSnippet(const std::string &text, bool beforeBodyEnd)
 {
     CTarnelDoc *doc = GetDocument();
+    // Snippets go in exactly as built: coloured, not rewritten.
+    CPageColourer::Edit edit(colourer(), beforeBodyEnd ? EditCommand::Load : EditCommand::Snippet);
     if (beforeBodyEnd) {
         const auto position = static_cast<long>(BeforeBodyEndPosition(doc->textView()));
         SendScintilla(SCI_SETSEL, position, position);
@@ -330,7 +342,7 @@ void CTarnelView::openFindDialog(bool replace)
 
 void CTarnelView::keyPressEvent(QKeyEvent *event)
 {
-    QsciScintilla::keyPressEvent(event);
+    runEdit(commandForKey(event), [this, event] { QsciScintilla::keyPressEvent(event); });
     const QString text = event->text();
     if (text.size() == 1 && text.at(0).isPrint())
         typedCharacter(text);
@@ -362,4 +374,65 @@ void CTarnelView::typedCharacter(const QString &text)
 {
     if (text == QLatin1String(">"))
         rescanOutline();
+    offerCompletion();
+}
+
+CPageColourer &CTarnelView::colourer() const
+{
+    return CPageColourer::of(GetDocument());
+}
+
+EditCommand CTarnelView::commandForKey(const QKeyEvent *event)
+{
+    const int key = event->keyCombination().toCombined();
+    if (const QsciCommand *command = standardCommands()->boundTo(key)) {
+        switch (command->command()) {
+        case QsciCommand::Undo:
+            return EditCommand::Undo;
+        case QsciCommand::Redo:
+            return EditCommand::Redo;
+        case QsciCommand::SelectionCut:
+        case QsciCommand::LineCut:
+            return EditCommand::Cut;
+        case QsciCommand::Paste:
+            return EditCommand::Paste;
+        default:
+            break;
+        }
+    }
+    if (event->key() == Qt::Key_Delete)
+        return EditCommand::DeleteKey;
+    if (event->key() == Qt::Key_Backspace)
+        return EditCommand::BackspaceKey;
+    const QString text = event->text();
+    if (text.size() == 1 && text.at(0).isPrint())
+        return EditCommand::TypedCharacter;
+    return EditCommand::OtherKey;
+}
+
+template <class Command> void CTarnelView::runEdit(EditCommand command, Command &&edit)
+{
+    CPageColourer::Edit colouring(colourer(), command);
+    edit();
+    afterEdit(colouring.finish());
+}
+
+void CTarnelView::afterEdit(const CPageColourer::Outcome &outcome)
+{
+    if (outcome.changed && RescansOutlineAfter(outcome.kind, !hasSelectedText()))
+        rescanOutline();
+}
+
+void CTarnelView::offerCompletion()
+{
+    if (!colourer().opensCompletionList(CharIndexAtCaret()))
+        return;
+    const long caret = SendScintilla(SCI_GETCURRENTPOS);
+    const QPoint point(static_cast<int>(SendScintilla(SCI_POINTXFROMPOSITION, 0UL, caret)),
+                       static_cast<int>(SendScintilla(SCI_POINTYFROMPOSITION, 0UL, caret)));
+    CListDlg list(this);
+    list.setWords(CompletionEntries());
+    list.setPosition(viewport()->mapToGlobal(point) + QPoint(0, 15));
+    if (list.exec() == QDialog::Accepted)
+        InsertSnippet(list.choice().toStdString(), false);
 }

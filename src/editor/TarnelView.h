@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PageColourer.h"
 #include "View.h"
 #include "elementrecord.h"
 #include "outline.h"
@@ -84,6 +85,14 @@ private:
     void openFindDialog(bool replace);
     void printWithDialog();
     void printPreview();
+
+    // Colouring and completion: every editing command runs inside an edit of the page's
+    // colourer, which colours (and rewrites) once the command is done.
+    CPageColourer &colourer() const;
+    tarnel::EditCommand commandForKey(const QKeyEvent *event);
+    template <class Command> void runEdit(tarnel::EditCommand command, Command &&edit);
+    void afterEdit(const CPageColourer::Outcome &outcome);
+    void offerCompletion();
 
     tarnel::OutlineModel m_outlineShown; // what the outlines were last told
     tarnel::PageElements m_scan;          // reused between rescans

@@ -210,6 +210,7 @@ TEST(EditKinds, ClassificationAndWhatFollows)
     const Case cases[] = {
         {EditCommand::TypedCharacter, EditKind::None, EditKind::Replace, true},
         {EditCommand::ReplaceSelection, EditKind::None, EditKind::Replace, true},
+        {EditCommand::Snippet, EditKind::None, EditKind::Replace, false},
         {EditCommand::DeleteKey, EditKind::None, EditKind::Delete, true},
         {EditCommand::BackspaceKey, EditKind::None, EditKind::Backspace, true},
         {EditCommand::OtherKey, EditKind::None, EditKind::Other, true},

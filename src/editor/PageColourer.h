@@ -1,0 +1,81 @@
+#pragma once
+
+#include "colourtracker.h"
+#include "editkind.h"
+
+#include <QObject>
+
+#include <cstddef>
+#include <optional>
+
+class CTarnelDoc;
+class QsciScintilla;
+
+// Colours one page while it changes. Styles are kept in the shared text, so a page has one
+// colourer however many windows show it: it hears every change through the document's own
+// surface and hands the styles over once, in one block per edit.
+//
+// The view runs each editing command inside an Edit. The changes the command makes are
+// coloured when it ends (Scintilla ignores changes made from inside its notifications, so
+// rewrites cannot happen earlier), and, when the command allows it, names typed in another
+// letter case are rewritten in the same undo step. Changes made outside any Edit (dropped
+// text, an input method, a whole new text) are coloured as soon as control returns to the
+// event loop, without rewrites.
+class CPageColourer : public QObject
+{
+    Q_OBJECT
+public:
+    // The document's colourer, made (and the text coloured) on first use.
+    static CPageColourer &of(CTarnelDoc *document);
+
+    // Gives a surface showing the page the colours and weights of the styles.
+    void defineStyles(QsciScintilla *surface) const;
+
+    struct Outcome
+    {
+        bool changed = false; // the command changed the text
+        tarnel::EditKind kind = tarnel::EditKind::None;
+    };
+
+    class Edit
+    {
+    public:
+        Edit(CPageColourer &colourer, tarnel::EditCommand command);
+        ~Edit();
+        Edit(const Edit &) = delete;
+        Edit &operator=(const Edit &) = delete;
+        // Colours (and rewrites) now; an Edit inside another leaves that to the outer one.
+        Outcome finish();
+
+    private:
+        CPageColourer &m_colourer;
+        tarnel::EditCommand m_command;
+        bool m_outer;
+        bool m_grouped = false;
+        bool m_finished = false;
+    };
+
+    // Whether the character just before `caret` opens the completion list.
+    bool opensCompletionList(std::size_t caret);
+    // Colours any change made outside an Edit now.
+    void flush();
+    const tarnel::ColourTracker &tracker() const { return m_tracker; }
+
+private:
+    explicit CPageColourer(CTarnelDoc *document);
+    void onModified(int position, int type, int length);
+    // Colours the pending change; rewrites too when `rewrite`. False when nothing changed.
+    bool colourPending(bool rewrite);
+    void colourAll();
+    void applyStyles(const tarnel::Recolouring &recolouring);
+    void applyRewrites(const tarnel::Recolouring &recolouring);
+
+    CTarnelDoc *m_document;
+    QsciScintilla *m_surface;
+    tarnel::ColourTracker m_tracker;
+    std::optional<tarnel::TextChange> m_pending;
+    tarnel::EditKind m_kind = tarnel::EditKind::None;
+    int m_depth = 0;          // open Edits
+    bool m_colouring = false; // our own rewrites are being made: their changes are known
+    bool m_flushQueued = false;
+};

@@ -1,0 +1,436 @@
+// Colouring, rewriting and the completion list through the running editor: what the user
+// types is coloured (and listed names rewritten) as a pass from the top would, undo puts text
+// back without rewriting it, and the completion list opens where the text says it should.
+
+#include "UiTestSupport.h"
+
+#include "ListDlg.h"
+#include "colourtracker.h"
+#include "commandids.h"
+#include "wordlists.h"
+
+#include <QListWidget>
+
+#include <random>
+
+using namespace uitest;
+using tarnel::ID_EDIT_CUT;
+using tarnel::ID_EDIT_PASTE;
+using tarnel::ID_EDIT_UNDO;
+
+namespace {
+
+// One letter a byte: . plain, K keyword, C constant, # comment, N number, S string.
+QByteArray styleLetters(const CTarnelView *view, int from, int to)
+{
+    QByteArray letters;
+    for (int i = from; i < to; ++i)
+        letters += ".KC#NS"[view->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT,
+                                                static_cast<unsigned long>(i)) %
+                            6];
+    return letters;
+}
+
+QByteArray allStyleLetters(const CTarnelView *view)
+{
+    return styleLetters(view, 0, int(view->SendScintilla(QsciScintillaBase::SCI_GETLENGTH)));
+}
+
+// The letters a pass from the top gives the view's current text.
+QByteArray fullPassLetters(const CTarnelView *view)
+{
+    const std::string text = view->pageText();
+    tarnel::ColourTracker tracker;
+    QByteArray letters;
+    for (std::uint8_t style : tracker.ColourAll(text).styles)
+        letters += ".KC#NS"[style % 6];
+    return letters;
+}
+
+int lineStart(const CTarnelView *view, int line)
+{
+    return int(view->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE,
+                                   static_cast<unsigned long>(line)));
+}
+
+QByteArray lineBytes(const CTarnelView *view, int line)
+{
+    const QByteArray all = viewBytes(view);
+    const int from = lineStart(view, line);
+    int to = from;
+    while (to < all.size() && all[to] != '\r' && all[to] != '\n')
+        ++to;
+    return all.mid(from, to - from);
+}
+
+// Answers every completion list that opens while it lives: counts it, then types `keys` into
+// it (nothing: Escape) and records where it stood.
+struct ListAnswerer
+{
+    explicit ListAnswerer(std::function<void(CListDlg *)> answer = {})
+        : answer(std::move(answer))
+    {
+        QObject::connect(&timer, &QTimer::timeout, &timer, [this] {
+            auto *list = qobject_cast<CListDlg *>(QApplication::activeModalWidget());
+            if (!list || !list->isVisible() || list == handled)
+                return;
+            handled = list;
+            ++opened;
+            position = list->pos();
+            entries = list->list()->count();
+            if (this->answer)
+                this->answer(list);
+            else
+                QTest::keyClick(list->list(), Qt::Key_Escape);
+        });
+        timer.start(5);
+    }
+    QTimer timer;
+    std::function<void(CListDlg *)> answer;
+    QPointer<CListDlg> handled;
+    int opened = 0;
+    int entries = 0;
+    QPoint position;
+};
+
+// Types `text` key by key; a line feed is the Return key.
+void typeText(QWidget *view, const QString &text)
+{
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n'))
+            QTest::keyClick(view, Qt::Key_Return);
+        else
+            QTest::keyClicks(view, QString(c));
+    }
+}
+
+// A view on a fresh page whose text is `text`, caret at `caret` (-1: the end).
+CTarnelView *pageWith(Editor &editor, const QByteArray &text, int caret = -1)
+{
+    CTarnelView *view = editor.view();
+    view->selectAll();
+    view->InsertSnippet(text.toStdString(), false);
+    view->setFocus();
+    const int at = caret < 0 ? int(text.size()) : caret;
+    view->selectBytes(at, at);
+    return view;
+}
+
+} // namespace
+
+class TestColouring : public QObject
+{
+    Q_OBJECT
+private slots:
+    void stylesLookAsTheirKinds()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = editor.view();
+        struct Look
+        {
+            int style;
+            long colour; // 0x00BBGGRR
+            bool bold;
+        };
+        const Look looks[] = {{0, 0x000000, false}, {1, 0xFF0000, true},  {2, 0xFF00FF, false},
+                              {3, 0x008000, false}, {4, 0xFF8000, false}, {5, 0xFF0080, false}};
+        for (const Look &look : looks) {
+            QCOMPARE(view->SendScintilla(QsciScintillaBase::SCI_STYLEGETFORE,
+                                         static_cast<unsigned long>(look.style)),
+                     look.colour);
+            QCOMPARE(view->SendScintilla(QsciScintillaBase::SCI_STYLEGETBOLD,
+                                         static_cast<unsigned long>(look.style)) != 0,
+                     look.bold);
+        }
+    }
+
+    void typingColoursAndRewrites_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QByteArray>("styles");
+        QTest::newRow("image tag")
+            << "<img src=" << QByteArray("<IMG SRC=") << QByteArray(".KKK.CCC.");
+        QTest::newRow("line break") << "<br" << QByteArray("<BR") << QByteArray(".KK");
+        QTest::newRow("body outside a tag stays as typed")
+            << "body" << QByteArray("body") << QByteArray("....");
+        QTest::newRow("numbers outside and in a tag")
+            << "100 <img width=100>" << QByteArray("100 <IMG WIDTH=100>")
+            << QByteArray("NNN..KKK.CCCCC.NNN.");
+        QTest::newRow("quoted value, quotes included")
+            << "<a href=\"x y\">" << QByteArray("<A HREF=\"x y\">") << QByteArray(".K.CCCC.SSSSS.");
+        QTest::newRow("a comment keeps its words")
+            << "<!-- <img src=x> -->" << QByteArray("<!-- <img src=x> -->")
+            << QByteArray("####################");
+        QTest::newRow("script content is not rewritten")
+            << "<script>if (a<b) img=1;</script>" << QByteArray("<SCRIPT>if (a<b) img=1;</SCRIPT>")
+            << QByteArray(".KKKKKK." + QByteArray(15, '.') + "..KKKKKK.");
+        QTest::newRow("unquoted value is not rewritten")
+            << "<p class=title>" << QByteArray("<P CLASS=title>") << QByteArray(".K.CCCCC.......");
+        QTest::newRow("hyphenated name looked up whole")
+            << "<meta http-equiv=x>" << QByteArray("<META HTTP-EQUIV=x>")
+            << QByteArray(".KKKK.CCCCCCCCCC...");
+    }
+
+    void typingColoursAndRewrites()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, line);
+        QFETCH(QByteArray, styles);
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = editor.view();
+        view->setFocus();
+        ListAnswerer lists; // dismisses each list with Escape
+        QTest::keyClicks(view, typed);
+        QCOMPARE(lineBytes(view, 6), line);
+        const int from = lineStart(view, 6);
+        QCOMPARE(styleLetters(view, from, from + int(line.size())), styles);
+        QCOMPARE(allStyleLetters(view), fullPassLetters(view));
+    }
+
+    void editInTheSecondLineOfATag()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = pageWith(editor, "<IMG SRC=a\n WIDTH=1>\nx", 13);
+        ListAnswerer lists;
+        QTest::keyClicks(view, "alt ");
+        QCOMPARE(lineBytes(view, 1), QByteArray(" ALT WIDTH=1>"));
+        QCOMPARE(styleLetters(view, lineStart(view, 1), lineStart(view, 1) + 13),
+                 QByteArray(".CCC.CCCCC.N."));
+        QCOMPARE(allStyleLetters(view), fullPassLetters(view));
+    }
+
+    void undoPutsTextBackWithoutRewriting()
+    {
+        const QString path = m_dir.filePath("lower.htm");
+        const QByteArray content = "<img src=a>\r\n<p>x</p>\r\n";
+        QVERIFY(writeFile(path, content));
+        Editor editor;
+        QVERIFY(editor.start({path}));
+        CTarnelView *view = editor.view();
+        QCOMPARE(viewBytes(view), content);
+        view->setFocus();
+        view->selectBytes(10, 10); // before the ">" of the image tag
+        ListAnswerer lists;
+        QTest::keyClicks(view, "x");
+        // Typing on the line rewrites the names on it, in the same undo step.
+        QCOMPARE(viewBytes(view), QByteArray("<IMG SRC=ax>\r\n<p>x</p>\r\n"));
+        QCOMPARE(int(view->CharIndexAtCaret()), 11);
+        view->onCommand(ID_EDIT_UNDO);
+        QCOMPARE(viewBytes(view), content);
+        QCOMPARE(allStyleLetters(view), fullPassLetters(view));
+        QVERIFY(!editor.doc()->isModified());
+        QTest::keyClick(view, Qt::Key_Y, Qt::ControlModifier); // redo
+        QCOMPARE(viewBytes(view), QByteArray("<IMG SRC=ax>\r\n<p>x</p>\r\n"));
+        QCOMPARE(allStyleLetters(view), fullPassLetters(view));
+        view->onCommand(ID_EDIT_UNDO);
+        QCOMPARE(viewBytes(view), content);
+        QCOMPARE(allStyleLetters(view), fullPassLetters(view));
+    }
+
+    void loadedPageIsColouredAndNotModified()
+    {
+        const QString path = m_dir.filePath("page.htm");
+        const QByteArray content = "<html>\n<!-- a\ncomment -->\n<img src=\"a.gif\" width=10>\n"
+                                   "<script>\nif (a<b) x = '<img>';\n</script>\n</html>\n";
+        QVERIFY(writeFile(path, content));
+        Editor editor;
+        QVERIFY(editor.start({path}));
+        CTarnelView *view = editor.view();
+        QCOMPARE(viewBytes(view), content);
+        QVERIFY(!editor.doc()->isModified());
+        const QByteArray letters = allStyleLetters(view);
+        QCOMPARE(letters, fullPassLetters(view));
+        QVERIFY(letters.contains("KKKK"));
+        QVERIFY(letters.contains("###"));
+    }
+
+    void snippetsGoInAsBuilt()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = editor.view();
+        view->InsertSnippet("<span style=\"x\">", false);
+        QCOMPARE(lineBytes(view, 6), QByteArray("<span style=\"x\">"));
+        QCOMPARE(allStyleLetters(view), fullPassLetters(view));
+    }
+
+    void newWindowShowsTheSameColours()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *first = editor.view();
+        auto *second = new CTarnelView(editor.doc());
+        second->OnInitialUpdate();
+        QCOMPARE(second->SendScintilla(QsciScintillaBase::SCI_STYLEGETFORE, 1UL), 0xFF0000L);
+        first->setFocus();
+        ListAnswerer lists;
+        QTest::keyClicks(first, "<img");
+        QCOMPARE(allStyleLetters(second), fullPassLetters(first));
+        QCOMPARE(lineBytes(second, 6), QByteArray("<IMG"));
+        delete second;
+    }
+
+    void randomEditsColourAsAFullPass()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view =
+            pageWith(editor, "<HTML>\n<BODY>\n<p class=x>text</p>\n</BODY>\n</HTML>");
+        ListAnswerer lists;
+        std::mt19937 rng(7);
+        const QString pieces[] = {"<",        ">",         "img", " src", "=",       "\"",
+                                  "'",        " ",         "\n",  "<!--", "-->",     "a<b",
+                                  "<script>", "</script>", "br",  "100",  "<style>", "</style",
+                                  "width",    "x",         "\n\n"};
+        for (int step = 0; step < 250; ++step) {
+            const int length = int(view->SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
+            const int at = int(rng() % unsigned(length + 1));
+            view->selectBytes(at, at);
+            switch (rng() % 8) {
+            case 0:
+                QTest::keyClick(view, Qt::Key_Delete);
+                break;
+            case 1:
+                QTest::keyClick(view, Qt::Key_Backspace);
+                break;
+            case 2:
+                view->onCommand(ID_EDIT_UNDO);
+                break;
+            case 3: {
+                const int to = qMin(length, at + int(rng() % 12));
+                view->selectBytes(at, to);
+                view->onCommand(ID_EDIT_CUT);
+                break;
+            }
+            case 4:
+                view->onCommand(ID_EDIT_PASTE);
+                break;
+            default:
+                typeText(view, pieces[rng() % std::size(pieces)]);
+            }
+            const QByteArray text = viewBytes(view);
+            QCOMPARE(allStyleLetters(view), fullPassLetters(view));
+            if (QTest::currentTestFailed()) {
+                qWarning() << "after step" << step << text;
+                return;
+            }
+        }
+    }
+
+    void completionListOpensWhereTheTextSays_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("< in text") << QByteArray("x") << 1 << "<" << true;
+        QTest::newRow("blank inside a tag") << QByteArray("<IMG") << 4 << " " << true;
+        QTest::newRow("blank inside a tag whose > follows")
+            << QByteArray("<IMG>") << 4 << " " << true;
+        QTest::newRow("blank inside a quoted value")
+            << QByteArray("<IMG ALT=\"a") << 11 << " " << false;
+        QTest::newRow("blank after the quoted value")
+            << QByteArray("<IMG ALT=\"a\"") << 12 << " " << true;
+        QTest::newRow("< inside a quoted value")
+            << QByteArray("<IMG ALT=\"a") << 11 << "<" << false;
+        QTest::newRow("blank in text") << QByteArray("<P>a") << 4 << " " << false;
+        QTest::newRow("letter inside a tag") << QByteArray("<IMG ") << 5 << "z" << false;
+    }
+
+    void completionListOpensWhereTheTextSays()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(int, caret);
+        QFETCH(QString, typed);
+        QFETCH(bool, opens);
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = pageWith(editor, page, caret);
+        ListAnswerer lists;
+        QTest::keyClicks(view, typed);
+        QCOMPARE(lists.opened, opens ? 1 : 0);
+        QByteArray expected = page;
+        expected.insert(caret, typed.toLatin1());
+        QCOMPARE(viewBytes(view), expected);
+    }
+
+    void completionListOffersEveryNameOnceBelowTheCaret()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = editor.view();
+        view->setFocus();
+        ListAnswerer lists;
+        QTest::keyClicks(view, "<");
+        QCOMPARE(lists.opened, 1);
+        QCOMPARE(lists.entries, int(tarnel::CompletionEntries().size()));
+        const long caret = view->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
+        const QPoint point(
+            int(view->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, caret)),
+            int(view->SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, caret)));
+        QCOMPARE(lists.position, view->viewport()->mapToGlobal(point) + QPoint(0, 15));
+    }
+
+    void choosingFromTheList_data()
+    {
+        QTest::addColumn<int>(
+            "how"); // 0 type-ahead and Enter, 1 double click, 2 Escape, 3 Enter at once
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("type-ahead then Enter") << 0 << QByteArray("<IMG");
+        QTest::newRow("double click") << 1 << QByteArray("<TABLE");
+        QTest::newRow("Escape") << 2 << QByteArray("<");
+        QTest::newRow("Enter with nothing selected") << 3 << QByteArray("<");
+    }
+
+    void choosingFromTheList()
+    {
+        QFETCH(int, how);
+        QFETCH(QByteArray, line);
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = editor.view();
+        view->setFocus();
+        ListAnswerer lists([how](CListDlg *list) {
+            QListWidget *entries = list->list();
+            switch (how) {
+            case 0:
+                QTest::keyClicks(entries, "IMG");
+                QTest::keyClick(entries, Qt::Key_Return);
+                break;
+            case 1: {
+                QListWidgetItem *item = entries->findItems("TABLE", Qt::MatchExactly).value(0);
+                entries->scrollToItem(item);
+                const QPoint at = entries->visualItemRect(item).center();
+                QTest::mouseClick(entries->viewport(), Qt::LeftButton, {}, at);
+                QTest::mouseDClick(entries->viewport(), Qt::LeftButton, {}, at);
+                break;
+            }
+            case 2:
+                QTest::keyClick(entries, Qt::Key_Escape);
+                break;
+            default:
+                QTest::keyClick(entries, Qt::Key_Return);
+            }
+        });
+        QTest::keyClicks(view, "<");
+        QCOMPARE(lists.opened, 1);
+        QCOMPARE(lineBytes(view, 6), line);
+        QCOMPARE(int(view->CharIndexAtCaret()), lineStart(view, 6) + int(line.size()));
+        QCOMPARE(allStyleLetters(view), fullPassLetters(view));
+        if (line.size() > 1) {
+            // The choice is one undo step of its own.
+            view->onCommand(ID_EDIT_UNDO);
+            QCOMPARE(lineBytes(view, 6), QByteArray("<"));
+        }
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QTEST_MAIN(TestColouring)
+#include "tst_colouring.moc"
