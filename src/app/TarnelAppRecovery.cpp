@@ -6,6 +6,7 @@
 #include "MainFrame.h"
 #include "RecoveryStore.h"
 #include "TarnelDoc.h"
+#include "TarnelView.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,6 +15,18 @@
 #include <QMessageBox>
 #include <QScopedValueRollback>
 #include <QTimer>
+
+namespace {
+
+// After the whole text was replaced: the outlines show the new text (the colourer sees the
+// change itself).
+void rescanOutlines(CTarnelDoc *doc)
+{
+    if (auto *view = doc->firstViewOf<CTarnelView>())
+        view->rescanOutline();
+}
+
+} // namespace
 
 void CTarnelApp::startRecovery()
 {
@@ -55,6 +68,7 @@ void CTarnelApp::offerRecovery()
         if (!doc)
             return;
         doc->restoreText(orphan.page.text);
+        rescanOutlines(doc);
         // The restored text is this run's to keep safe now, before the old copy goes.
         if (m_recovery->writeNow(doc))
             CRecoveryStore::discard(orphan);
@@ -87,7 +101,9 @@ void CTarnelApp::checkFilesChangedOnDisk()
                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes) {
             doc->acceptDiskVersion();
-        } else if (!doc->reloadFromDisk()) {
+        } else if (doc->reloadFromDisk()) {
+            rescanOutlines(doc);
+        } else {
             reportError(doc->errorString());
         }
     }

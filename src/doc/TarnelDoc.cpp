@@ -23,11 +23,7 @@ CTarnelDoc::CTarnelDoc(QObject *parent)
     configureSurface(m_surface.get());
     connect(m_surface.get(), &QsciScintilla::modificationChanged, this,
             &CTarnelDoc::modifiedChanged);
-    // Only the before-change notifications: after-change ones make QScintilla's accessibility
-    // bridge count the characters from the top of the text on every edit.
-    m_surface->SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK,
-                             static_cast<unsigned long>(QsciScintillaBase::SC_MOD_BEFOREINSERT |
-                                                        QsciScintillaBase::SC_MOD_BEFOREDELETE));
+    // The page's colourer narrows this surface to the before-change notifications.
     connect(m_surface.get(), &QsciScintillaBase::SCN_MODIFIED, this,
             [this](int, int type, const char *, int, int, int, int, int, int, int) {
                 if (type & (QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE))

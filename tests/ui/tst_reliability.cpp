@@ -5,6 +5,8 @@
 #include "UiTestSupport.h"
 
 #include "RecoveryStore.h"
+#include "SiteTree.h"
+#include "colouring.h"
 #include "recoveryfile.h"
 
 #include <QDir>
@@ -215,7 +217,7 @@ private slots:
         QTest::qWait(50);
         QVERIFY2(!QApplication::activeModalWidget(), "nothing changed: nothing to ask");
 
-        const QByteArray theirs = "<P>changed by another program</P>\n";
+        const QByteArray theirs = "<P>changed by <A HREF=\"other.htm\">another</A> program</P>\n";
         QVERIFY(writeFile(path, theirs));
         QString question;
         answerMessageBox(QMessageBox::StandardButton(answer), &question);
@@ -223,10 +225,19 @@ private slots:
         QTRY_VERIFY(!question.isEmpty());
         QVERIFY2(question.contains(QDir::toNativeSeparators(path)), qPrintable(question));
         QCOMPARE(question.contains("unsaved changes"), modifiedHere);
+        CSiteTree *outline = editor.activeSource()->outline();
         if (answer == QMessageBox::Yes) {
             QCOMPARE(viewBytes(editor.view()), theirs);
             QVERIFY(!editor.doc()->isModified());
+            // Read again means coloured and listed again.
+            QTRY_COMPARE(
+                editor.view()->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT,
+                                             static_cast<unsigned long>(theirs.indexOf("HREF"))),
+                long(tarnel::Style::Constant));
+            QCOMPARE(outline->rootItem()->child(1)->childCount(), 1);
+            QCOMPARE(outline->rootItem()->child(1)->child(0)->text(0), QString("other.htm"));
         } else {
+            QCOMPARE(outline->rootItem()->child(1)->childCount(), 0);
             QCOMPARE(viewBytes(editor.view()), mine);
             QCOMPARE(readFile(path), theirs);
             // Asked once: the next activation leaves it be, and Save is the user's choice.
