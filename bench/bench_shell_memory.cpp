@@ -4,8 +4,6 @@
 
 #include "shellbench.h"
 
-#include "colourtracker.h"
-
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -50,20 +48,7 @@ int main(int argc, char **argv)
     view->viewport()->repaint();
     std::printf("opened: resident %.0f MB, peak %.0f MB\n", CurrentMegabytes(), PeakMegabytes());
 
-    // Colour the whole page the way the view's colouring does, in one styling call, in case
-    // the view leaves it to idle time.
-    {
-        tarnel::ColourTracker tracker;
-        const std::string_view text = view->GetDocument()->textView();
-        const tarnel::Recolouring r = tracker.ColourAll(text);
-        view->SendScintilla(QsciScintillaBase::SCI_STARTSTYLING,
-                            static_cast<unsigned long>(r.start));
-        view->SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX,
-                            static_cast<unsigned long>(r.styles.size()),
-                            reinterpret_cast<const char *>(r.styles.data()));
-        std::printf("coloured: resident %.0f MB, peak %.0f MB (tracker alive)\n",
-                    CurrentMegabytes(), PeakMegabytes());
-    }
+    // The view colours the page as it opens it; a key press recolours its line.
     TimedKey(view, Qt::Key_X, QStringLiteral("x"));
     const double peak = PeakMegabytes();
     const double goal = 4 * size / 1e6 + 200;

@@ -43,8 +43,9 @@ int main(int argc, char **argv)
                     tree.categoryItem(CSiteTree::Applets)->childCount() +
                     tree.categoryItem(CSiteTree::Hyperlinks)->childCount());
     std::printf("anchor, scan alone:                %8.2f ms median\n", anchor);
-    std::printf("rescan, nothing changed:           %8.2f ms median (goal < 20 ms), %.2fx the scan\n",
-                unchanged, unchanged / anchor);
+    std::printf(
+        "rescan, nothing changed:           %8.2f ms median (goal < 20 ms), %.2fx the scan\n",
+        unchanged, unchanged / anchor);
     std::printf("rescan, every entry changed:       %8.2f ms median (goal < 100 ms)\n", changed);
     return 0;
 }

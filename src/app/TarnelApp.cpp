@@ -174,6 +174,7 @@ CTarnelDoc *CTarnelApp::OpenDocumentFile(const QString &path, bool report)
         }
     }
     CTarnelDoc *doc = newDocument();
+    announceLongOpen(path);
     if (!doc->OnOpenDocument(path)) {
         m_error = doc->errorString();
         delete doc;

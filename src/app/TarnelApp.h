@@ -86,6 +86,8 @@ protected:
 
 private:
     void startRecovery();
+    // A large file takes seconds to read and colour: says so in the status bar first.
+    void announceLongOpen(const QString &path);
     CTarnelDoc *newDocument();
     void adoptDocument(CTarnelDoc *doc);
     void addToRecentFiles(const QString &path);

@@ -1,5 +1,5 @@
-// The application's guards against losing work: crash recovery copies and files changed by
-// another program while open.
+// The application's guards against losing work or seeming to hang: crash recovery copies,
+// files changed by another program while open, and a word before a long open.
 
 #include "TarnelApp.h"
 
@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QScopedValueRollback>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace {
@@ -121,4 +122,16 @@ bool CTarnelApp::confirmOverwriteChanged(CTarnelDoc *doc)
             .arg(QDir::toNativeSeparators(doc->path())),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes;
+}
+
+void CTarnelApp::announceLongOpen(const QString &path)
+{
+    // About half a second of reading and colouring on a typical machine.
+    constexpr qint64 kLongOpenBytes = 4 * 1024 * 1024;
+    const QFileInfo info(path);
+    if (!m_mainFrame || !info.isFile() || info.size() < kLongOpenBytes)
+        return;
+    QStatusBar *bar = m_mainFrame->statusBar();
+    bar->showMessage(tr("Opening %1 (%2 MB)...").arg(info.fileName()).arg(info.size() >> 20), 5000);
+    bar->repaint();
 }

@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
+#include <QStatusBar>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -290,7 +291,10 @@ private slots:
         const QString path = m_dir.filePath("large.htm");
         QVERIFY(writeFile(path, content));
         Editor editor;
-        QVERIFY(editor.start({path}));
+        QVERIFY(editor.start());
+        QVERIFY(editor.app->OpenDocumentFile(path));
+        QVERIFY2(editor.frame()->statusBar()->currentMessage().startsWith("Opening large.htm"),
+                 "a long open is announced");
         CTarnelView *view = editor.view();
         QCOMPARE(editor.doc()->textView().size(), std::size_t(content.size()));
         const unsigned long middle = static_cast<unsigned long>(content.size() / 2);
