@@ -108,15 +108,18 @@ bool CRecoveryStore::writeNow(CTarnelDoc *doc)
         QFile::remove(it->file);
         return true;
     }
-    const std::string bytes = tarnel::RecoveryFileText(
-        {doc->path().toStdString(), doc->title().toStdString(), doc->text()});
+    const std::string_view text = doc->textView();
+    const std::string head = tarnel::RecoveryFileHead(
+        {doc->path().toStdString(), doc->title().toStdString(), {}}, text.size());
     QSaveFile file(it->file);
     if (!file.open(QIODevice::WriteOnly)) {
         qWarning().noquote() << "Cannot write the recovery copy" << it->file << file.errorString();
         return false;
     }
     file.setPermissions(kOwnerOnly);
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    file.write(head.data(), static_cast<qint64>(head.size()));
+    file.write(text.data(), static_cast<qint64>(text.size()));
+    file.write("\n", 1);
     if (!file.commit()) {
         qWarning().noquote() << "Cannot write the recovery copy" << it->file << file.errorString();
         return false;

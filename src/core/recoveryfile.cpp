@@ -40,13 +40,18 @@ std::optional<std::string> ReadField(std::string_view bytes, std::size_t &at, st
 
 } // namespace
 
-std::string RecoveryFileText(const RecoveredPage &page)
+std::string RecoveryFileHead(const RecoveredPage &pageWithoutText, std::size_t textSize)
 {
     std::string out(kMagic);
-    AppendField(out, "path", page.path);
-    AppendField(out, "title", page.title);
-    AppendField(out, "text", page.text);
+    AppendField(out, "path", pageWithoutText.path);
+    AppendField(out, "title", pageWithoutText.title);
+    out.append("text ").append(std::to_string(textSize)).append("\n");
     return out;
+}
+
+std::string RecoveryFileText(const RecoveredPage &page)
+{
+    return RecoveryFileHead(page, page.text.size()).append(page.text).append("\n");
 }
 
 std::optional<RecoveredPage> ParseRecoveryFile(std::string_view bytes)

@@ -19,6 +19,10 @@ struct RecoveredPage
 // and byte length followed by its bytes, so any path, title or text survives.
 std::string RecoveryFileText(const RecoveredPage &page);
 
+// The same up to where the text's bytes start, for a text of `textSize` bytes that follow it
+// and a final line feed: a large page is then written without being copied.
+std::string RecoveryFileHead(const RecoveredPage &pageWithoutText, std::size_t textSize);
+
 // nullopt for anything that is not a whole copy (another file, a cut-off write).
 std::optional<RecoveredPage> ParseRecoveryFile(std::string_view bytes);
 
