@@ -34,13 +34,12 @@ double MedianMs(int runs, const std::function<void()> &prepare, const std::funct
     return times[times.size() / 2];
 }
 
-OutlineModel ModelOf(const PageElements &elements)
+OutlineState StateShowing(std::string_view page)
 {
-    OutlineModel model;
-    model.SetEntries(OutlineCategory::Images, elements.images);
-    model.SetEntries(OutlineCategory::Applets, elements.applets);
-    model.SetEntries(OutlineCategory::Hyperlinks, elements.links);
-    return model;
+    OutlineState state;
+    RescanOutline(page, state, true,
+                  [&](Hint hint, const ElementRecord *record) { state.Apply(hint, record); });
+    return state;
 }
 
 } // namespace
@@ -51,7 +50,7 @@ int main()
     const std::string page = MakeBenchPage(10 * 1024 * 1024, 20000);
     const std::string shifted = "x" + page; // every index moves: every entry changed
     const PageElements scanned = ScanElements(page);
-    const OutlineModel shown = ModelOf(scanned);
+    const OutlineState shown = StateShowing(page);
     std::printf("page: %.1f MB, %zu images, %zu links, %zu applets\n", page.size() / 1048576.0,
                 scanned.images.size(), scanned.links.size(), scanned.applets.size());
 
@@ -77,37 +76,17 @@ int main()
     std::printf("scan, reusing the last scan's lists: %7.2f ms (fastest %.2f, %.1fx anchor)\n",
                 scanReusing, g_fastest, scanReusing / anchor);
 
-    PageElements copy;
-    std::vector<OutlineNotification> notifications;
-    const double unchanged = MedianMs(
-        runs, [&] { copy = scanned; },
-        [&] { notifications = NotificationsFor(DiffOutline(shown, copy)); });
-    std::printf("diff, nothing changed:              %8.2f ms (%zu notifications)\n", unchanged,
-                notifications.size());
-    const PageElements shiftedScan = ScanElements(shifted);
-    const double allChanged = MedianMs(
-        runs, [&] { copy = shiftedScan; },
-        [&] { notifications = NotificationsFor(DiffOutline(shown, copy)); });
-    std::printf("diff, every entry changed:          %8.2f ms (%zu notifications)\n", allChanged,
-                notifications.size());
-
-    // As the source view rescans: into the lists it keeps, then against what it last sent.
+    // As the source view rescans: digests against what it last sent, then the changed lists.
+    std::size_t sent = 0;
+    const auto count = [&sent](Hint, const ElementRecord *) { ++sent; };
     const double rescanUnchanged = MedianMs(
-        runs, [] {},
-        [&] {
-            ScanElements(page, kept);
-            notifications = NotificationsFor(DiffOutline(shown, kept));
-        });
-    std::printf("rescan, nothing changed:            %8.2f ms (fastest %.2f)\n", rescanUnchanged,
-                g_fastest);
+        runs, [&] { sent = 0; }, [&] { RescanOutline(page, shown, false, count); });
+    std::printf("rescan, nothing changed:            %8.2f ms (fastest %.2f, %zu sent)\n",
+                rescanUnchanged, g_fastest, sent);
     const double rescanChanged = MedianMs(
-        runs, [] {},
-        [&] {
-            ScanElements(shifted, kept);
-            notifications = NotificationsFor(DiffOutline(shown, kept));
-        });
-    std::printf("rescan, every entry changed:        %8.2f ms (fastest %.2f)\n", rescanChanged,
-                g_fastest);
+        runs, [&] { sent = 0; }, [&] { RescanOutline(shifted, shown, false, count); });
+    std::printf("rescan, every entry changed:        %8.2f ms (fastest %.2f, %zu sent)\n",
+                rescanChanged, g_fastest, sent);
 
     const ElementRecord last = scanned.links.back();
     std::optional<ReeditTarget> target;

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstddef>
 #include <string>
 
@@ -13,6 +14,12 @@ struct ElementRecord
 
     bool operator==(const ElementRecord &) const = default;
 };
+
+// The outline's categories in the order the tree shows them under its root.
+enum class OutlineCategory { Applets = 0, Hyperlinks = 1, Images = 2 };
+
+inline constexpr std::array<OutlineCategory, 3> OutlineCategories = {
+    OutlineCategory::Applets, OutlineCategory::Hyperlinks, OutlineCategory::Images};
 
 // Update hints the views exchange through the document.
 enum Hint : int {

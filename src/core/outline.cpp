@@ -65,65 +65,83 @@ Hint EditHintFor(OutlineCategory category)
     return HintEditImage;
 }
 
-bool OutlineModel::Apply(int hint, const ElementRecord *record)
+namespace {
+
+// The splitmix64 finaliser: every input bit reaches every output bit.
+std::uint64_t Mix(std::uint64_t x)
+{
+    x ^= x >> 30;
+    x *= 0xbf58476d1ce4e5b9ULL;
+    x ^= x >> 27;
+    x *= 0x94d049bb133111ebULL;
+    x ^= x >> 31;
+    return x;
+}
+
+} // namespace
+
+void OutlineDigest::Add(const ElementRecord &record)
+{
+    // Two lanes with different arithmetic, so that entries colliding in one lane are told
+    // apart by the other. Value length and index go in too: "ab" + "c" never digests as
+    // "a" + "bc".
+    std::uint64_t first = 0xcbf29ce484222325ULL ^ record.value.size();
+    std::uint64_t second = 0x9e3779b97f4a7c15ULL + record.value.size();
+    for (const unsigned char c : record.value) {
+        first = (first ^ c) * 0x100000001b3ULL;
+        second = Mix(second + c);
+    }
+    first = Mix(first ^ Mix(record.index + 0x632be59bd9b4e019ULL));
+    second = Mix(second + Mix(record.index ^ 0x5851f42d4c957f2dULL));
+    ++m_count;
+    // Order matters: each entry folds into the digest of those before it.
+    m_first = Mix(m_first + first + m_count);
+    m_second = Mix((m_second ^ second) * 0xd6e8feb86659fd93ULL + m_count);
+}
+
+bool OutlineState::Apply(int hint, const ElementRecord *record)
 {
     for (const OutlineCategory category : OutlineCategories) {
         if (hint == AddHintFor(category)) {
             if (!record)
                 return false;
-            m_entries[Slot(category)].push_back(*record);
+            m_digests[Slot(category)].Add(*record);
             return true;
         }
         if (hint == ClearHintFor(category)) {
-            m_entries[Slot(category)].clear();
+            m_digests[Slot(category)] = OutlineDigest();
             return true;
         }
     }
     return false;
 }
 
-const std::vector<ElementRecord> &OutlineModel::Entries(OutlineCategory category) const
+const OutlineDigest &OutlineState::Digest(OutlineCategory category) const
 {
-    return m_entries[Slot(category)];
+    return m_digests[Slot(category)];
 }
 
-void OutlineModel::SetEntries(OutlineCategory category, std::vector<ElementRecord> entries)
+void RescanOutline(std::string_view text, const OutlineState &shown, bool resendAll,
+                   const OutlineSink &sink)
 {
-    m_entries[Slot(category)] = std::move(entries);
-}
-
-std::optional<ElementRecord> OutlineModel::Entry(OutlineCategory category, std::size_t row) const
-{
-    const auto &entries = m_entries[Slot(category)];
-    if (row >= entries.size())
-        return std::nullopt;
-    return entries[row];
-}
-
-OutlineDiff DiffOutline(const OutlineModel &current, PageElements &scan)
-{
-    OutlineDiff diff;
-    const std::pair<OutlineCategory, std::vector<ElementRecord> *> scanned[] = {
-        {OutlineCategory::Images, &scan.images},
-        {OutlineCategory::Applets, &scan.applets},
-        {OutlineCategory::Hyperlinks, &scan.links},
-    };
-    for (const auto &[category, entries] : scanned) {
-        if (current.Entries(category) != *entries)
-            diff.changes.push_back(OutlineChange{category, std::move(*entries)});
+    std::array<OutlineDigest, 3> found;
+    ScanElements(text, [&found](OutlineCategory category, const ElementRecord &record) {
+        found[Slot(category)].Add(record);
+    });
+    for (const OutlineCategory category :
+         {OutlineCategory::Images, OutlineCategory::Applets, OutlineCategory::Hyperlinks}) {
+        const OutlineDigest &digest = found[Slot(category)];
+        if (!resendAll && digest == shown.Digest(category))
+            continue;
+        sink(ClearHintFor(category), nullptr);
+        if (digest.Count() == 0)
+            continue;
+        const Hint add = AddHintFor(category);
+        ScanElements(text, [&](OutlineCategory listed, const ElementRecord &record) {
+            if (listed == category)
+                sink(add, &record);
+        });
     }
-    return diff;
-}
-
-std::vector<OutlineNotification> NotificationsFor(const OutlineDiff &diff)
-{
-    std::vector<OutlineNotification> notifications;
-    for (const auto &change : diff.changes) {
-        notifications.push_back(OutlineNotification{ClearHintFor(change.category), std::nullopt});
-        for (const auto &entry : change.entries)
-            notifications.push_back(OutlineNotification{AddHintFor(change.category), entry});
-    }
-    return notifications;
 }
 
 } // namespace tarnel

@@ -3,17 +3,13 @@
 #include "scanner.h"
 
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <vector>
 
 namespace tarnel {
-
-// The outline's categories in the order the tree shows them under its root.
-enum class OutlineCategory { Applets = 0, Hyperlinks = 1, Images = 2 };
-
-inline constexpr std::array<OutlineCategory, 3> OutlineCategories = {
-    OutlineCategory::Applets, OutlineCategory::Hyperlinks, OutlineCategory::Images};
 
 inline constexpr std::string_view OutlineRootLabel = "Web Page";
 std::string_view OutlineCategoryLabel(OutlineCategory category);
@@ -21,46 +17,35 @@ std::string_view OutlineCategoryLabel(OutlineCategory category);
 // The hint a double click on an entry of `category` sends: 8, 7 or 6.
 Hint EditHintFor(OutlineCategory category);
 
-// What the outline shows: per category its entries (label and recorded index) in tree order.
-// The tree widget mirrors it; the source view keeps one too, to know what the outline was
-// last told.
-class OutlineModel
+// What the outline was last told about one category, in a few bytes however many entries it
+// has: their number and two independent 64-bit digests of them in order. A rescan compares
+// digests instead of keeping a copy of every entry, which on a page with millions of links
+// would cost more than the page itself.
+class OutlineDigest
+{
+public:
+    void Add(const ElementRecord &record);
+    std::size_t Count() const { return m_count; }
+    bool operator==(const OutlineDigest &) const = default;
+
+private:
+    std::uint64_t m_first = 0;
+    std::uint64_t m_second = 0;
+    std::size_t m_count = 0;
+};
+
+// What the outlines were last told, per category.
+class OutlineState
 {
 public:
     // Adds (hints 3, 4, 5) or empties (11, 12, 13) a category. Returns false, changing
     // nothing, for any other hint or an add hint without a record.
     bool Apply(int hint, const ElementRecord *record);
-
-    const std::vector<ElementRecord> &Entries(OutlineCategory category) const;
-    void SetEntries(OutlineCategory category, std::vector<ElementRecord> entries);
-
-    // The record a double click on row `row` of `category` sends; nullopt past the end.
-    std::optional<ElementRecord> Entry(OutlineCategory category, std::size_t row) const;
+    const OutlineDigest &Digest(OutlineCategory category) const;
 
 private:
-    std::array<std::vector<ElementRecord>, 3> m_entries;
+    std::array<OutlineDigest, 3> m_digests;
 };
-
-// One category whose entries differ from a fresh scan, with the entries it should show.
-struct OutlineChange
-{
-    OutlineCategory category;
-    std::vector<ElementRecord> entries;
-};
-
-// Empty when the scan finds exactly what the outline shows, so the tree can stay untouched
-// (expansion, selection and scroll position kept). Changes are ordered images, applets,
-// links: the order in which a rescan tells the outline.
-struct OutlineDiff
-{
-    std::vector<OutlineChange> changes;
-
-    bool Changed() const { return !changes.empty(); }
-};
-
-// Takes the entries of changed categories out of `scan`; unchanged lists stay in it, so a
-// caller that keeps `scan` between rescans reuses their memory.
-OutlineDiff DiffOutline(const OutlineModel &current, PageElements &scan);
 
 // One notification to send through the document: a clear hint (no record) or an add hint.
 struct OutlineNotification
@@ -71,8 +56,15 @@ struct OutlineNotification
     bool operator==(const OutlineNotification &) const = default;
 };
 
-// The notifications that bring an outline showing `current` to the diff's state: for each
-// changed category its clear hint, then one add hint per entry. Nothing for unchanged ones.
-std::vector<OutlineNotification> NotificationsFor(const OutlineDiff &diff);
+using OutlineSink = std::function<void(Hint hint, const ElementRecord *record)>;
+
+// Tells `sink` what brings outlines showing `shown` to what `text` lists: for each category
+// whose entries differ (with `resendAll`, for every category) its clear hint, then one add
+// hint per entry, categories in the order images, applets, links. Nothing at all when the
+// page lists exactly what the outline shows, so the tree stays untouched (expansion,
+// selection and scroll position kept). The text is read once, and once more per category to
+// resend; no list of the page's entries is kept.
+void RescanOutline(std::string_view text, const OutlineState &shown, bool resendAll,
+                   const OutlineSink &sink);
 
 } // namespace tarnel

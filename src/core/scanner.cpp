@@ -333,6 +333,17 @@ void ScanElements(std::string_view text, PageElements &elements)
     elements.images.clear();
     elements.applets.clear();
     elements.links.clear();
+    ScanElements(text, [&elements](OutlineCategory category, const ElementRecord &record) {
+        auto &list = category == OutlineCategory::Images    ? elements.images
+                     : category == OutlineCategory::Applets ? elements.applets
+                                                            : elements.links;
+        list.push_back(record);
+    });
+}
+
+void ScanElements(std::string_view text, const ElementVisitor &visit)
+{
+    ElementRecord record;
     TagCursor cursor(text);
     while (const auto tag = cursor.Next()) {
         if (tag->isEndTag)
@@ -359,8 +370,12 @@ void ScanElements(std::string_view text, PageElements &elements)
             listed = videoSource.value_or(std::string_view{});
         if (listed.empty())
             continue;
-        auto &list = image ? elements.images : applet ? elements.applets : elements.links;
-        list.push_back(ElementRecord{DecodeAttributeValue(listed), tag->begin});
+        record.value = DecodeAttributeValue(listed);
+        record.index = tag->begin;
+        visit(image    ? OutlineCategory::Images
+              : applet ? OutlineCategory::Applets
+                       : OutlineCategory::Hyperlinks,
+              record);
     }
 }
 

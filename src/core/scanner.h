@@ -2,6 +2,7 @@
 #include "elementrecord.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -110,6 +111,11 @@ struct PageElements
     std::vector<ElementRecord> applets;
     std::vector<ElementRecord> links;
 };
+
+// Every element the outline lists, in document order, to `visit`: for callers that need not
+// keep them all (a page can hold millions).
+using ElementVisitor = std::function<void(OutlineCategory, const ElementRecord &)>;
+void ScanElements(std::string_view text, const ElementVisitor &visit);
 
 // All three lists in one pass over the text.
 PageElements ScanElements(std::string_view text);

@@ -14,15 +14,15 @@
 #include <Qsci/qscicommandset.h>
 #include <Qsci/qsciprinter.h>
 
+#include <QContextMenuEvent>
 #include <QFontDatabase>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QContextMenuEvent>
-#include <QMainWindow>
-#include <QMenu>
 #include <QStatusBar>
 
 using namespace tarnel;
@@ -74,7 +74,8 @@ void CTarnelView::applySurfaceSettings()
     setBraceMatching(NoBraceMatch);
     // Only the before-change notifications: the after-change ones make Qt's accessibility
     // bridge count characters from the start on every edit.
-    SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE));
+    SendScintilla(SCI_SETMODEVENTMASK,
+                  static_cast<unsigned long>(SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE));
 }
 
 void CTarnelView::OnInitialUpdate()
@@ -228,27 +229,12 @@ QString CTarnelView::pagePath() const
 void CTarnelView::rescanOutline(bool resendAll)
 {
     m_rescanTimer.stop();
-    ScanElements(GetDocument()->textView(), m_scan);
-    std::vector<OutlineNotification> notifications;
-    if (resendAll) {
-        // A new outline starts empty: tell it every category, changed or not.
-        const std::tuple<Hint, Hint, const std::vector<ElementRecord> *> order[] = {
-            {HintClearImages, HintAddImage, &m_scan.images},
-            {HintClearApplets, HintAddApplet, &m_scan.applets},
-            {HintClearLinks, HintAddLink, &m_scan.links}};
-        for (const auto &[clear, add, entries] : order) {
-            notifications.push_back({clear, std::nullopt});
-            for (const ElementRecord &record : *entries)
-                notifications.push_back({add, record});
-        }
-    } else {
-        notifications = NotificationsFor(DiffOutline(m_outlineShown, m_scan));
-    }
-    for (const OutlineNotification &n : notifications) {
-        const ElementRecord *record = n.record ? &*n.record : nullptr;
-        m_outlineShown.Apply(n.hint, record);
-        notifyViews(n.hint, record);
-    }
+    // The hints go out while the text is read: none of their receivers changes the text.
+    RescanOutline(GetDocument()->textView(), m_outlineShown, resendAll,
+                  [this](Hint hint, const ElementRecord *record) {
+                      m_outlineShown.Apply(hint, record);
+                      notifyViews(hint, record);
+                  });
 }
 
 void CTarnelView::notifyViews(int hint, const ElementRecord *record)
@@ -321,7 +307,8 @@ void CTarnelView::printPreview()
     QsciPrinter printer(QPrinter::HighResolution);
     setHalfInchMargins(printer);
     QPrintPreviewDialog preview(&printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *p) { printTo(*p); });
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter *p) { printTo(*p); });
     preview.exec();
 }
 
@@ -362,8 +349,9 @@ void CTarnelView::contextMenuEvent(QContextMenuEvent *event)
 
 void CTarnelView::ShowContextMenu(const QPoint &clickPoint, const QPoint &globalPoint)
 {
-    const long position = SendScintilla(SCI_POSITIONFROMPOINT, static_cast<unsigned long>(clickPoint.x()),
-                                        static_cast<long>(clickPoint.y()));
+    const long position =
+        SendScintilla(SCI_POSITIONFROMPOINT, static_cast<unsigned long>(clickPoint.x()),
+                      static_cast<long>(clickPoint.y()));
     QMenu *menu = reedit::buildContextMenu(*this, static_cast<std::size_t>(qMax(0L, position)));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(globalPoint);

@@ -94,7 +94,6 @@ private:
     void afterEdit(const CPageColourer::Outcome &outcome);
     void offerCompletion();
 
-    tarnel::OutlineModel m_outlineShown; // what the outlines were last told
-    tarnel::PageElements m_scan;          // reused between rescans
+    tarnel::OutlineState m_outlineShown; // what the outlines were last told
     QTimer m_rescanTimer;                 // rescans once typing pauses
 };

@@ -2,120 +2,104 @@
 
 #include "TarnelDoc.h"
 #include "TarnelView.h"
+#include "outline.h"
 
 using namespace tarnel;
 
 CSiteTree::CSiteTree(CTarnelDoc *document, QWidget *parent)
-    : QTreeWidget(parent)
+    : QTreeView(parent)
     , CView(document)
 {
     setHeaderHidden(true);
-    setColumnCount(1);
     setRootIsDecorated(true);
+    // Every row the same height: the view never measures millions of entries.
     setUniformRowHeights(true);
     setExpandsOnDoubleClick(true);
-    connect(this, &QTreeWidget::itemDoubleClicked, this, &CSiteTree::onItemDoubleClicked);
+    setModel(&m_model);
+    setExpanded(m_model.pageIndex(), true);
+    connect(this, &QTreeView::doubleClicked, this, &CSiteTree::activate);
     document->AddView(this);
 }
 
 CSiteTree::~CSiteTree()
 {
-    for (auto &pending : m_pending)
-        qDeleteAll(pending);
     GetDocument()->RemoveView(this);
 }
 
 void CSiteTree::OnInitialUpdate()
 {
-    if (!m_root) {
-        m_root = new QTreeWidgetItem(this, QStringList(tr("Web Page")));
-        m_categories[Applets] = new QTreeWidgetItem(m_root, QStringList(tr("Applets")));
-        m_categories[Hyperlinks] = new QTreeWidgetItem(m_root, QStringList(tr("Hyperlinks")));
-        m_categories[Images] = new QTreeWidgetItem(m_root, QStringList(tr("Images")));
-        m_root->setExpanded(true);
-    }
+    m_filled = true;
     if (auto *source = GetDocument()->firstViewOf<CTarnelView>())
         source->rescanOutline(true);
 }
 
 void CSiteTree::OnUpdate(CView *, int hint, const ElementRecord *record)
 {
-    if (!m_root)
+    if (!m_filled)
         return;
     switch (hint) {
     case HintAddImage:
         if (record)
-            addEntry(Images, *record);
+            m_model.addEntry(OutlineCategory::Images, *record);
         break;
     case HintAddLink:
         if (record)
-            addEntry(Hyperlinks, *record);
+            m_model.addEntry(OutlineCategory::Hyperlinks, *record);
         break;
     case HintAddApplet:
         if (record)
-            addEntry(Applets, *record);
+            m_model.addEntry(OutlineCategory::Applets, *record);
         break;
     case HintClearImages:
-        clearCategory(Images);
+        m_model.clearCategory(OutlineCategory::Images);
         break;
     case HintClearLinks:
-        clearCategory(Hyperlinks);
+        m_model.clearCategory(OutlineCategory::Hyperlinks);
         break;
     case HintClearApplets:
-        clearCategory(Applets);
+        m_model.clearCategory(OutlineCategory::Applets);
         break;
     default:
         break;
     }
 }
 
-void CSiteTree::addEntry(Category category, const ElementRecord &record)
+QModelIndex CSiteTree::categoryIndex(Category category)
 {
-    m_pending[category].append(new QTreeWidgetItem(QStringList(QString::fromStdString(record.value))));
-    m_positions[category].push_back(record.index);
-    if (!m_flushQueued) {
-        m_flushQueued = true;
-        QMetaObject::invokeMethod(this, &CSiteTree::flushPending, Qt::QueuedConnection);
-    }
+    m_model.publish();
+    return m_model.categoryIndex(toCore(category));
 }
 
-void CSiteTree::flushPending()
+QModelIndex CSiteTree::entryIndex(Category category, int row)
 {
-    m_flushQueued = false;
-    for (int c = 0; c < CategoryCount; ++c) {
-        if (m_pending[c].isEmpty())
-            continue;
-        m_categories[c]->addChildren(m_pending[c]);
-        m_pending[c].clear();
-    }
+    return m_model.index(row, 0, categoryIndex(category));
 }
 
-void CSiteTree::clearCategory(Category category)
+int CSiteTree::entryCount(Category category)
 {
-    m_positions[category].clear();
-    qDeleteAll(m_pending[category]);
-    m_pending[category].clear();
-    qDeleteAll(m_categories[category]->takeChildren());
+    m_model.publish();
+    return m_model.entryCount(toCore(category));
 }
 
-void CSiteTree::onItemDoubleClicked(QTreeWidgetItem *item)
+QString CSiteTree::entryText(Category category, int row)
 {
-    flushPending();
-    if (!item || !item->parent() || item->parent() == m_root)
+    return m_model.data(entryIndex(category, row)).toString();
+}
+
+std::size_t CSiteTree::entryPosition(Category category, int row)
+{
+    if (row < 0 || row >= entryCount(category))
+        return 0;
+    return m_model.entry(toCore(category), row).index;
+}
+
+void CSiteTree::activate(const QModelIndex &index)
+{
+    m_model.publish();
+    OutlineCategory category;
+    int row = 0;
+    if (!m_model.entryAt(index, &category, &row))
         return;
-    QTreeWidgetItem *parent = item->parent();
-    const int n = parent->indexOfChild(item);
-    int hint = HintEditImage;
-    std::vector<std::size_t> *positions = &m_positions[Images];
-    if (parent == m_categories[Applets]) {
-        hint = HintEditApplet;
-        positions = &m_positions[Applets];
-    } else if (parent == m_categories[Hyperlinks]) {
-        hint = HintEditLink;
-        positions = &m_positions[Hyperlinks];
-    }
-    if (n < 0 || static_cast<std::size_t>(n) >= positions->size())
-        return;
-    const ElementRecord record{item->text(0).toStdString(), (*positions)[static_cast<std::size_t>(n)]};
-    GetDocument()->UpdateAllViews(this, hint, &record);
+    const ElementRecord record = m_model.entry(category, row);
+    GetDocument()->UpdateAllViews(this, EditHintFor(category), &record);
 }

@@ -1,16 +1,16 @@
 #pragma once
 
+#include "OutlineItemModel.h"
 #include "View.h"
 
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <cstddef>
-#include <vector>
 
 // The outline beside the source: "Web Page" with its applets, hyperlinks and images. It never
 // reads the text; the source view fills it through hints, and a double click on an entry asks
 // the source view to reopen that element in its form.
-class CSiteTree : public QTreeWidget, public CView
+class CSiteTree : public QTreeView, public CView
 {
     Q_OBJECT
 public:
@@ -23,28 +23,23 @@ public:
     void OnInitialUpdate() override;
     void OnUpdate(CView *sender, int hint, const tarnel::ElementRecord *record) override;
 
-    QTreeWidgetItem *rootItem() const { return m_root; }
-    QTreeWidgetItem *categoryItem(Category category) const
-    {
-        const_cast<CSiteTree *>(this)->flushPending();
-        return m_categories[category];
-    }
-    const std::vector<std::size_t> &positions(Category category) const
-    {
-        return m_positions[category];
-    }
+    // What the tree shows, with entries added so far published first.
+    QModelIndex pageIndex() const { return m_model.pageIndex(); }
+    QModelIndex categoryIndex(Category category);
+    QModelIndex entryIndex(Category category, int row);
+    int entryCount(Category category);
+    QString entryText(Category category, int row);
+    std::size_t entryPosition(Category category, int row);
+
+    // What a double click on `index` does: an entry asks for its element to be re-edited.
+    void activate(const QModelIndex &index);
 
 private:
-    void addEntry(Category category, const tarnel::ElementRecord &record);
-    // Entries of a run of add hints go into the tree together: one insertion of many items
-    // costs a fraction of many insertions of one.
-    void flushPending();
-    void clearCategory(Category category);
-    void onItemDoubleClicked(QTreeWidgetItem *item);
+    static tarnel::OutlineCategory toCore(Category category)
+    {
+        return static_cast<tarnel::OutlineCategory>(category);
+    }
 
-    QTreeWidgetItem *m_root = nullptr;
-    QTreeWidgetItem *m_categories[CategoryCount] = {};
-    std::vector<std::size_t> m_positions[CategoryCount];
-    QList<QTreeWidgetItem *> m_pending[CategoryCount];
-    bool m_flushQueued = false;
+    COutlineItemModel m_model;
+    bool m_filled = false;
 };

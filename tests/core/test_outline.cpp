@@ -1,3 +1,4 @@
+#include "compactrecords.h"
 #include "outline.h"
 #include "recordprinting.h"
 
@@ -7,13 +8,24 @@ using namespace tarnel;
 
 namespace {
 
-OutlineModel ModelShowing(const std::string &text)
+std::vector<OutlineNotification> Rescan(const std::string &text, OutlineState &state,
+                                        bool resendAll = false)
 {
-    OutlineModel model;
-    PageElements scan = ScanElements(text);
-    for (const auto &n : NotificationsFor(DiffOutline(model, scan)))
-        model.Apply(n.hint, n.record ? &*n.record : nullptr);
-    return model;
+    std::vector<OutlineNotification> sent;
+    RescanOutline(text, state, resendAll, [&](Hint hint, const ElementRecord *record) {
+        sent.push_back({hint, record ? std::optional(*record) : std::nullopt});
+    });
+    for (const auto &n : sent)
+        state.Apply(n.hint, n.record ? &*n.record : nullptr);
+    return sent;
+}
+
+OutlineDigest DigestOf(std::initializer_list<ElementRecord> records)
+{
+    OutlineDigest digest;
+    for (const auto &record : records)
+        digest.Add(record);
+    return digest;
 }
 
 } // namespace
@@ -30,49 +42,78 @@ TEST(Outline, CategoriesInTreeOrderWithTheirEditHints)
     EXPECT_EQ(OutlineRootLabel, "Web Page");
 }
 
+TEST(Outline, DigestsTellEntryListsApart)
+{
+    // Each pair differs in one way a rescan must notice.
+    const std::pair<const char *, std::pair<OutlineDigest, OutlineDigest>> cases[] = {
+        {"moved index", {DigestOf({{"a.gif", 1}}), DigestOf({{"a.gif", 2}})}},
+        {"changed value", {DigestOf({{"a.gif", 1}}), DigestOf({{"b.gif", 1}})}},
+        {"order", {DigestOf({{"a", 1}, {"b", 2}}), DigestOf({{"b", 2}, {"a", 1}})}},
+        {"bytes moved between values",
+         {DigestOf({{"ab", 1}, {"c", 5}}), DigestOf({{"a", 1}, {"bc", 5}})}},
+        {"one more entry", {DigestOf({{"a", 1}}), DigestOf({{"a", 1}, {"a", 1}})}},
+        {"empty value", {DigestOf({}), DigestOf({{"", 0}})}},
+    };
+    for (const auto &[name, pair] : cases)
+        EXPECT_NE(pair.first, pair.second) << name;
+    EXPECT_EQ(DigestOf({{"a", 1}, {"b", 2}}), DigestOf({{"a", 1}, {"b", 2}}));
+
+    // Many near-identical entries, as a long page has: no two prefixes digest alike.
+    std::vector<OutlineDigest> prefixes;
+    OutlineDigest running;
+    for (std::size_t i = 0; i < 2000; ++i) {
+        running.Add({"page" + std::to_string(i % 7) + ".htm", i * 3});
+        prefixes.push_back(running);
+    }
+    for (std::size_t i = 0; i < prefixes.size(); ++i)
+        for (std::size_t j = i + 1; j < prefixes.size(); j += 97)
+            ASSERT_NE(prefixes[i], prefixes[j]) << i << " " << j;
+}
+
 TEST(Outline, HintsAddAndClear)
 {
-    OutlineModel model;
+    OutlineState state;
     const ElementRecord a{"a.htm", 4};
     const ElementRecord b{"a.htm", 40};
-    EXPECT_TRUE(model.Apply(HintAddLink, &a));
-    EXPECT_TRUE(model.Apply(HintAddLink, &b));
-    EXPECT_TRUE(model.Apply(HintAddImage, &a));
-    EXPECT_TRUE(model.Apply(HintAddApplet, &b));
-    // Two links with the same URL are two entries; the second keeps its own index.
-    EXPECT_EQ(model.Entries(OutlineCategory::Hyperlinks), (std::vector{a, b}));
-    EXPECT_EQ(model.Entry(OutlineCategory::Hyperlinks, 1), b);
-    EXPECT_EQ(model.Entry(OutlineCategory::Hyperlinks, 2), std::nullopt);
+    EXPECT_TRUE(state.Apply(HintAddLink, &a));
+    EXPECT_TRUE(state.Apply(HintAddLink, &b));
+    EXPECT_TRUE(state.Apply(HintAddImage, &a));
+    EXPECT_TRUE(state.Apply(HintAddApplet, &b));
+    // Two links with the same URL are two entries.
+    EXPECT_EQ(state.Digest(OutlineCategory::Hyperlinks), DigestOf({a, b}));
+    EXPECT_EQ(state.Digest(OutlineCategory::Images), DigestOf({a}));
 
-    EXPECT_TRUE(model.Apply(HintClearLinks, nullptr));
-    EXPECT_TRUE(model.Entries(OutlineCategory::Hyperlinks).empty());
-    EXPECT_EQ(model.Entries(OutlineCategory::Images).size(), 1u);
-    EXPECT_TRUE(model.Apply(HintClearImages, nullptr));
-    EXPECT_TRUE(model.Apply(HintClearApplets, nullptr));
-    EXPECT_TRUE(model.Entries(OutlineCategory::Applets).empty());
+    EXPECT_TRUE(state.Apply(HintClearLinks, nullptr));
+    EXPECT_EQ(state.Digest(OutlineCategory::Hyperlinks), OutlineDigest());
+    EXPECT_EQ(state.Digest(OutlineCategory::Images).Count(), 1u);
+    EXPECT_TRUE(state.Apply(HintClearImages, nullptr));
+    EXPECT_TRUE(state.Apply(HintClearApplets, nullptr));
+    EXPECT_EQ(state.Digest(OutlineCategory::Applets), OutlineDigest());
 
     for (const int ignored : std::initializer_list<int>{HintNone, HintEditImage, HintEditLink,
                                                         HintEditApplet, HintSourceClosed, 9, 10})
-        EXPECT_FALSE(model.Apply(ignored, &a)) << ignored;
-    EXPECT_FALSE(model.Apply(HintAddImage, nullptr));
-    EXPECT_TRUE(model.Entries(OutlineCategory::Images).empty());
+        EXPECT_FALSE(state.Apply(ignored, &a)) << ignored;
+    EXPECT_FALSE(state.Apply(HintAddImage, nullptr));
+    EXPECT_EQ(state.Digest(OutlineCategory::Images), OutlineDigest());
 }
 
-TEST(Outline, RescanOfAnUnchangedPageChangesNothing)
+TEST(Outline, ResendAllTellsEveryCategoryInOrder)
 {
-    const std::string text = R"(<IMG SRC="a.gif"><A HREF="x.htm">x</A><APPLET CODE="C.class">)";
-    const OutlineModel model = ModelShowing(text);
-    PageElements scan = ScanElements(text);
-    const OutlineDiff diff = DiffOutline(model, scan);
-    EXPECT_FALSE(diff.Changed());
-    EXPECT_TRUE(NotificationsFor(diff).empty());
-    EXPECT_EQ(scan.images.size(), 1u) << "unchanged lists stay for reuse";
+    OutlineState state;
+    const std::vector<OutlineNotification> expected = {{HintClearImages, {}},
+                                                       {HintAddImage, ElementRecord{"a.gif", 0}},
+                                                       {HintAddImage, ElementRecord{"b.gif", 38}},
+                                                       {HintClearApplets, {}},
+                                                       {HintClearLinks, {}},
+                                                       {HintAddLink, ElementRecord{"x.htm", 17}}};
+    EXPECT_EQ(Rescan(R"(<IMG SRC="a.gif"><A HREF="x.htm">x</A><IMG SRC="b.gif">)", state, true),
+              expected);
     // A new page: the tree's empty categories already show what the scan finds.
-    PageElements empty = ScanElements("<HTML><BODY></BODY></HTML>");
-    EXPECT_FALSE(DiffOutline(OutlineModel(), empty).Changed());
+    OutlineState fresh;
+    EXPECT_TRUE(Rescan("<HTML><BODY></BODY></HTML>", fresh).empty());
 }
 
-TEST(Outline, DiffReportsOnlyChangedCategories)
+TEST(Outline, RescanSendsOnlyChangedCategories)
 {
     struct Case
     {
@@ -82,6 +123,10 @@ TEST(Outline, DiffReportsOnlyChangedCategories)
         std::vector<OutlineNotification> notifications;
     };
     const Case cases[] = {
+        {"nothing changed",
+         R"(<IMG SRC="a.gif"><A HREF="x.htm">x</A><APPLET CODE="C.class">)",
+         R"(<IMG SRC="a.gif"><A HREF="x.htm">x</A><APPLET CODE="C.class">)",
+         {}},
         {"a typed character moves every later index",
          R"(<IMG SRC="a.gif">)",
          R"(x<IMG SRC="a.gif">)",
@@ -104,13 +149,62 @@ TEST(Outline, DiffReportsOnlyChangedCategories)
           {HintAddLink, ElementRecord{"y", 17}}}},
     };
     for (const auto &c : cases) {
-        OutlineModel model = ModelShowing(c.before);
-        PageElements scan = ScanElements(c.after);
-        const OutlineDiff diff = DiffOutline(model, scan);
-        EXPECT_EQ(NotificationsFor(diff), c.notifications) << c.name;
-        for (const auto &n : NotificationsFor(diff))
-            model.Apply(n.hint, n.record ? &*n.record : nullptr);
-        ScanElements(c.after, scan);
-        EXPECT_FALSE(DiffOutline(model, scan).Changed()) << c.name;
+        OutlineState state;
+        Rescan(c.before, state, true);
+        EXPECT_EQ(Rescan(c.after, state), c.notifications) << c.name;
+        EXPECT_TRUE(Rescan(c.after, state).empty()) << c.name;
     }
+}
+
+TEST(Outline, AnotherViewsAddHintsCountAsShown)
+{
+    // An Insert command tells the outline of its element itself; the next rescan of the
+    // same text must then send that category again, since the outline holds it twice.
+    OutlineState state;
+    const std::string text = R"(<IMG SRC="a.gif">)";
+    Rescan(text, state, true);
+    const ElementRecord added{"a.gif", 0};
+    state.Apply(HintAddImage, &added);
+    const std::vector<OutlineNotification> expected = {{HintClearImages, {}},
+                                                       {HintAddImage, added}};
+    EXPECT_EQ(Rescan(text, state), expected);
+}
+
+TEST(CompactRecords, KeepsValuesAndIndexesAcrossBlocks)
+{
+    // Values of every length, some longer than a block, so entries and bytes run over many
+    // blocks and values straddle block ends.
+    std::vector<ElementRecord> records;
+    for (std::size_t i = 0; i < 20000; ++i) {
+        const std::size_t length = i % 97 == 0 ? 70000 + i : i % 23;
+        std::string value(length, static_cast<char>('a' + i % 26));
+        if (!value.empty())
+            value.back() = '"';
+        records.push_back({value, i * 11});
+    }
+    CompactRecords store;
+    for (int round = 0; round < 2; ++round) { // the second round reuses the blocks
+        store.Clear();
+        EXPECT_TRUE(store.Empty());
+        for (const auto &record : records)
+            store.Add(record);
+        ASSERT_EQ(store.Size(), records.size());
+        for (std::size_t i = 0; i < records.size(); ++i)
+            ASSERT_EQ(store.Record(i), records[i]) << "round " << round << " entry " << i;
+    }
+}
+
+TEST(CompactRecords, CostsLittleMoreThanTheValuesAndTrimsWhenShrunk)
+{
+    CompactRecords store;
+    constexpr std::size_t n = 1'000'000;
+    for (std::size_t i = 0; i < n; ++i)
+        store.Add("page.htm", i * 90);
+    // 16 bytes an entry and the value's 8, plus at most a block of each kind spare.
+    EXPECT_LT(store.Footprint(), n * (16 + 8) + 200 * 1024);
+    store.Clear();
+    store.Add("a.gif", 1);
+    store.Trim();
+    EXPECT_LT(store.Footprint(), 300 * 1024);
+    EXPECT_EQ(store.Record(0), (ElementRecord{"a.gif", 1}));
 }

@@ -54,13 +54,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t siz
     ScanElements(text, kept);
     FUZZ_CHECK(kept.images == elements.images && kept.links == elements.links &&
                kept.applets == elements.applets);
-    OutlineModel outline;
-    const OutlineDiff diff = DiffOutline(outline, kept);
-    for (const OutlineNotification &n : NotificationsFor(diff))
-        FUZZ_CHECK(outline.Apply(n.hint, n.record ? &*n.record : nullptr));
-    FUZZ_CHECK(outline.Entries(OutlineCategory::Images) == elements.images);
-    FUZZ_CHECK(outline.Entries(OutlineCategory::Hyperlinks) == elements.links);
-    FUZZ_CHECK(outline.Entries(OutlineCategory::Applets) == elements.applets);
+    // A rescan tells an empty outline exactly the scanned lists, and a second one nothing.
+    OutlineState outline;
+    PageElements told;
+    RescanOutline(text, outline, false, [&](Hint hint, const ElementRecord *record) {
+        FUZZ_CHECK(outline.Apply(hint, record));
+        if (record)
+            (hint == HintAddImage  ? told.images
+             : hint == HintAddLink ? told.links
+                                   : told.applets)
+                .push_back(*record);
+    });
+    FUZZ_CHECK(told.images == elements.images && told.links == elements.links &&
+               told.applets == elements.applets);
+    bool again = false;
+    RescanOutline(text, outline, false, [&](Hint, const ElementRecord *) { again = true; });
+    FUZZ_CHECK(!again);
 
     for (const ElementRecord &link : elements.links) {
         if (const auto range = LinkElementRange(text, link.index)) {

@@ -40,7 +40,7 @@ void press(QWidget *form, const char *button)
 
 int outlineImages(const Editor &editor)
 {
-    return editor.activeSource()->outline()->categoryItem(CSiteTree::Images)->childCount();
+    return editor.activeSource()->outline()->entryCount(CSiteTree::Images);
 }
 
 } // namespace

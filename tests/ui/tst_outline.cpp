@@ -9,6 +9,7 @@
 
 #include <QLineEdit>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QStatusBar>
 
 using namespace uitest;
@@ -18,9 +19,8 @@ namespace {
 QStringList entries(CSiteTree *tree, CSiteTree::Category category)
 {
     QStringList out;
-    QTreeWidgetItem *item = tree->categoryItem(category);
-    for (int i = 0; i < item->childCount(); ++i)
-        out << item->child(i)->text(0);
+    for (int i = 0; i < tree->entryCount(category); ++i)
+        out << tree->entryText(category, i);
     return out;
 }
 
@@ -89,11 +89,12 @@ private slots:
         CSiteTree *tree = editor.activeSource()->outline();
         QCOMPARE(entries(tree, CSiteTree::Images), QStringList({"a.gif", "p.gif"}));
         QCOMPARE(entries(tree, CSiteTree::Applets), QStringList({"clock.class", "t.class"}));
-        QCOMPARE(entries(tree, CSiteTree::Hyperlinks), QStringList({"pic.htm", "app.htm", "next.htm"}));
+        QCOMPARE(entries(tree, CSiteTree::Hyperlinks),
+                 QStringList({"pic.htm", "app.htm", "next.htm"}));
         const QByteArray text = viewBytes(view);
         for (auto c : {CSiteTree::Applets, CSiteTree::Hyperlinks, CSiteTree::Images})
-            for (std::size_t index : tree->positions(c))
-                QCOMPARE(text.at(qsizetype(index)), '<');
+            for (int row = 0; row < tree->entryCount(c); ++row)
+                QCOMPARE(text.at(qsizetype(tree->entryPosition(c, row))), '<');
     }
 
     void anUnchangedRescanLeavesTheTreeAlone()
@@ -103,13 +104,17 @@ private slots:
         setPage(editor.view(), kPage);
         editor.view()->rescanOutline();
         CSiteTree *tree = editor.activeSource()->outline();
-        QTreeWidgetItem *first = tree->categoryItem(CSiteTree::Images)->child(0);
-        tree->categoryItem(CSiteTree::Images)->setExpanded(true);
-        tree->setCurrentItem(first);
+        const QPersistentModelIndex first = tree->entryIndex(CSiteTree::Images, 0);
+        tree->setExpanded(tree->categoryIndex(CSiteTree::Images), true);
+        tree->setCurrentIndex(first);
+        QSignalSpy removed(tree->model(), &QAbstractItemModel::rowsRemoved);
+        QSignalSpy inserted(tree->model(), &QAbstractItemModel::rowsInserted);
         editor.view()->rescanOutline();
-        QCOMPARE(tree->categoryItem(CSiteTree::Images)->child(0), first);
-        QCOMPARE(tree->currentItem(), first);
-        QVERIFY(tree->categoryItem(CSiteTree::Images)->isExpanded());
+        QCOMPARE(tree->entryCount(CSiteTree::Images), 2);
+        QCOMPARE(removed.count() + inserted.count(), 0);
+        QVERIFY(first.isValid());
+        QCOMPARE(tree->currentIndex(), QModelIndex(first));
+        QVERIFY(tree->isExpanded(tree->categoryIndex(CSiteTree::Images)));
     }
 
     void doubleClickReopensAndRewrites_data()
@@ -148,8 +153,8 @@ private slots:
         setPage(view, kPage);
         view->rescanOutline();
         CSiteTree *tree = editor.activeSource()->outline();
-        QTreeWidgetItem *item = tree->categoryItem(CSiteTree::Category(category))->child(row);
-        QVERIFY(item);
+        const QModelIndex item = tree->entryIndex(CSiteTree::Category(category), row);
+        QVERIFY(item.isValid());
         QString seen;
         QByteArray selectedWhileOpen;
         whenModal([&](QWidget *w) {
@@ -157,7 +162,7 @@ private slots:
             selectedWhileOpen = view->selectedText().toLatin1();
             static_cast<QDialog *>(w)->accept();
         });
-        emit tree->itemDoubleClicked(item, 0);
+        emit tree->doubleClicked(item);
         QCOMPARE(seen, formClass);
         QVERIFY2(selectedWhileOpen.startsWith(before.left(8)), selectedWhileOpen.constData());
         QByteArray expected = crlf(kPage);
@@ -166,7 +171,8 @@ private slots:
         QVERIFY(editor.doc()->isModified());
         // The outline is rescanned: each element once, at its real index.
         QCOMPARE(entries(tree, CSiteTree::Images), QStringList({"a.gif", "p.gif"}));
-        QCOMPARE(entries(tree, CSiteTree::Hyperlinks), QStringList({"pic.htm", "app.htm", "next.htm"}));
+        QCOMPARE(entries(tree, CSiteTree::Hyperlinks),
+                 QStringList({"pic.htm", "app.htm", "next.htm"}));
     }
 
     void editedFieldsAreWrittenBack()
@@ -186,7 +192,7 @@ private slots:
             form->setFields(fields);
             form->accept();
         });
-        emit tree->itemDoubleClicked(tree->categoryItem(CSiteTree::Images)->child(0), 0);
+        emit tree->doubleClicked(tree->entryIndex(CSiteTree::Images, 0));
         QCOMPARE(viewBytes(view), QByteArray("<IMG  SRC=\"b.gif\" WIDTH=\"20\" ID=\"logo\">"));
         QCOMPARE(entries(tree, CSiteTree::Images), QStringList({"b.gif"}));
         view->undo();
@@ -203,7 +209,7 @@ private slots:
         editor.doc()->setSavePoint();
         CSiteTree *tree = editor.activeSource()->outline();
         whenModal([](QWidget *w) { static_cast<QDialog *>(w)->reject(); });
-        emit tree->itemDoubleClicked(tree->categoryItem(CSiteTree::Applets)->child(0), 0);
+        emit tree->doubleClicked(tree->entryIndex(CSiteTree::Applets, 0));
         QCOMPARE(viewBytes(view), crlf(kPage));
         QVERIFY(!editor.doc()->isModified());
     }
@@ -216,13 +222,18 @@ private slots:
         setPage(view, kPage);
         view->rescanOutline();
         CSiteTree *tree = editor.activeSource()->outline();
-        QTreeWidgetItem *item = tree->categoryItem(CSiteTree::Images)->child(0);
+        const QPersistentModelIndex item = tree->entryIndex(CSiteTree::Images, 0);
         // Change the text without letting the outline catch up.
         view->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 0UL);
         view->InsertSnippet("<P>moved</P>", false);
         bool opened = false;
-        whenModal([&](QWidget *w) { opened = true; w->close(); }, 300);
-        emit tree->itemDoubleClicked(item, 0);
+        whenModal(
+            [&](QWidget *w) {
+                opened = true;
+                w->close();
+            },
+            300);
+        emit tree->doubleClicked(item);
         QTest::qWait(400);
         QVERIFY(!opened);
         QCOMPARE(editor.frame()->statusBar()->currentMessage(),
@@ -237,9 +248,14 @@ private slots:
         editor.view()->rescanOutline();
         CSiteTree *tree = editor.activeSource()->outline();
         bool opened = false;
-        whenModal([&](QWidget *w) { opened = true; w->close(); }, 300);
-        emit tree->itemDoubleClicked(tree->categoryItem(CSiteTree::Images), 0);
-        emit tree->itemDoubleClicked(tree->rootItem(), 0);
+        whenModal(
+            [&](QWidget *w) {
+                opened = true;
+                w->close();
+            },
+            300);
+        emit tree->doubleClicked(tree->categoryIndex(CSiteTree::Images));
+        emit tree->doubleClicked(tree->pageIndex());
         QTest::qWait(400);
         QVERIFY(!opened);
         QCOMPARE(viewBytes(editor.view()), crlf(kPage));
@@ -255,8 +271,10 @@ private slots:
         connect(view, &CTarnelView::contextMenuShown, this, [&](QMenu *m) { shown = m; });
 
         auto pointOf = [view](long position) {
-            const int x = int(view->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, position));
-            const int y = int(view->SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, position));
+            const int x =
+                int(view->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, position));
+            const int y =
+                int(view->SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, position));
             return QPoint(x + 1, y + 2);
         };
         auto texts = [](QMenu *m) {
@@ -265,12 +283,23 @@ private slots:
                 out << (a->isSeparator() ? QString("-") : a->text());
             return out;
         };
-        const QStringList plain = {"Undo", "Cut", "Copy", "Paste", "-",
-                                   "Insert an Image Or a Video", "Change the Background",
-                                   "Insert Sound", "Insert a Link", "Insert an Applet",
-                                   "Insert a Table", "Insert Marquee", "Insert Meta",
-                                   "Insert a Frame", "Insert an Ordered List",
-                                   "Insert an Unordered List", "Insert a Definition List",
+        const QStringList plain = {"Undo",
+                                   "Cut",
+                                   "Copy",
+                                   "Paste",
+                                   "-",
+                                   "Insert an Image Or a Video",
+                                   "Change the Background",
+                                   "Insert Sound",
+                                   "Insert a Link",
+                                   "Insert an Applet",
+                                   "Insert a Table",
+                                   "Insert Marquee",
+                                   "Insert Meta",
+                                   "Insert a Frame",
+                                   "Insert an Ordered List",
+                                   "Insert an Unordered List",
+                                   "Insert a Definition List",
                                    "Insert Controls"};
         view->ShowContextMenu(pointOf(2), view->mapToGlobal(pointOf(2)));
         QVERIFY(shown);

@@ -235,10 +235,10 @@ private slots:
                 editor.view()->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT,
                                              static_cast<unsigned long>(theirs.indexOf("HREF"))),
                 long(tarnel::Style::Constant));
-            QCOMPARE(outline->rootItem()->child(1)->childCount(), 1);
-            QCOMPARE(outline->rootItem()->child(1)->child(0)->text(0), QString("other.htm"));
+            QCOMPARE(outline->entryCount(CSiteTree::Hyperlinks), 1);
+            QCOMPARE(outline->entryText(CSiteTree::Hyperlinks, 0), QString("other.htm"));
         } else {
-            QCOMPARE(outline->rootItem()->child(1)->childCount(), 0);
+            QCOMPARE(outline->entryCount(CSiteTree::Hyperlinks), 0);
             QCOMPARE(viewBytes(editor.view()), mine);
             QCOMPARE(readFile(path), theirs);
             // Asked once: the next activation leaves it be, and Save is the user's choice.

@@ -1,0 +1,65 @@
+#include "compactrecords.h"
+
+#include <algorithm>
+
+namespace tarnel {
+
+void CompactRecords::Add(std::string_view value, std::size_t index)
+{
+    if (m_size == m_entryBlocks.size() * EntriesPerBlock)
+        m_entryBlocks.push_back(std::make_unique<Entry[]>(EntriesPerBlock));
+    m_entryBlocks[m_size / EntriesPerBlock][m_size % EntriesPerBlock] = {index, m_bytes};
+    ++m_size;
+    // A value may run on into the next block: values are read back a byte range at a time.
+    while (!value.empty()) {
+        if (m_bytes == m_byteBlocks.size() * BytesPerBlock)
+            m_byteBlocks.push_back(std::make_unique<char[]>(BytesPerBlock));
+        const std::size_t offset = m_bytes % BytesPerBlock;
+        const std::size_t n = std::min(value.size(), BytesPerBlock - offset);
+        std::copy_n(value.data(), n, m_byteBlocks[m_bytes / BytesPerBlock].get() + offset);
+        m_bytes += n;
+        value.remove_prefix(n);
+    }
+}
+
+void CompactRecords::Clear()
+{
+    m_size = 0;
+    m_bytes = 0;
+}
+
+void CompactRecords::Trim()
+{
+    const std::size_t entryBlocks = (m_size + EntriesPerBlock - 1) / EntriesPerBlock + 1;
+    const std::size_t byteBlocks = (m_bytes + BytesPerBlock - 1) / BytesPerBlock + 1;
+    if (m_entryBlocks.size() > entryBlocks)
+        m_entryBlocks.resize(entryBlocks);
+    if (m_byteBlocks.size() > byteBlocks)
+        m_byteBlocks.resize(byteBlocks);
+    m_entryBlocks.shrink_to_fit();
+    m_byteBlocks.shrink_to_fit();
+}
+
+std::string CompactRecords::Value(std::size_t i) const
+{
+    std::string value;
+    std::size_t at = EntryAt(i).valueStart;
+    const std::size_t end = ValueEnd(i);
+    value.reserve(end - at);
+    while (at < end) {
+        const std::size_t offset = at % BytesPerBlock;
+        const std::size_t n = std::min(end - at, BytesPerBlock - offset);
+        value.append(m_byteBlocks[at / BytesPerBlock].get() + offset, n);
+        at += n;
+    }
+    return value;
+}
+
+std::size_t CompactRecords::Footprint() const
+{
+    return m_entryBlocks.size() * EntriesPerBlock * sizeof(Entry) +
+           m_byteBlocks.size() * BytesPerBlock +
+           (m_entryBlocks.capacity() + m_byteBlocks.capacity()) * sizeof(void *);
+}
+
+} // namespace tarnel
