@@ -55,6 +55,23 @@ private:
     std::string_view m_text;
 };
 
+// The first line start at or after `position`: after the first line break found there.
+std::size_t LineStartFrom(std::string_view text, std::size_t position)
+{
+    if (position >= text.size())
+        return text.size();
+    if (position > 0 && text[position - 1] == '\n')
+        return position;
+    if (position > 0 && text[position - 1] == '\r' && text[position] != '\n')
+        return position;
+    const std::size_t lineBreak = text.find_first_of("\r\n", position);
+    if (lineBreak == std::string_view::npos)
+        return text.size();
+    if (text[lineBreak] == '\r' && lineBreak + 1 < text.size() && text[lineBreak + 1] == '\n')
+        return lineBreak + 2;
+    return lineBreak + 1;
+}
+
 } // namespace
 
 // Records line states; during an edit it splices the edited lines in and ends the pass at
@@ -128,6 +145,36 @@ Recolouring ColourTracker::ColourAll(std::string_view text)
     m_engine.Pass(text, 0, {}, text.size(), out);
     observer.Commit();
     return {0, {m_styles.get(), text.size()}, m_rewrites};
+}
+
+void ColourTracker::ColourAll(std::string_view text, std::size_t stretch,
+                              const std::function<void(const Recolouring &)> &apply)
+{
+    m_starts.assign(1, 0);
+    m_states.assign(1, LineState{});
+    m_rewrites.clear();
+    const std::size_t n = text.size();
+    m_textSize = n;
+    Observer observer(*this, 1, n);
+    PassOutput out;
+    out.lines = &observer;
+    const TextWindow window(text, 0, n);
+    LineState state{};
+    for (std::size_t from = 0; from < n;) {
+        const std::size_t to =
+            stretch >= n - from ? n : LineStartFrom(text, from + std::max<std::size_t>(stretch, 1));
+        out.styles = Styles(to - from);
+        out.stylesFrom = from;
+        state = m_engine.Pass(window, from, state, to, out).state;
+        observer.Commit();
+        apply({from, {m_styles.get(), to - from}, {}});
+        from = to;
+    }
+    // A stretch's buffer is worth keeping for edits; one the size of a huge line is not.
+    if (m_stylesCapacity > 2 * stretch + (1 << 16)) {
+        m_styles.reset();
+        m_stylesCapacity = 0;
+    }
 }
 
 Recolouring ColourTracker::Edited(std::string_view text, TextChange change)

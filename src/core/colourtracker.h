@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string_view>
@@ -57,6 +58,11 @@ public:
     // Colours a whole text, a loaded page: reports no rewrites, since a page is never
     // rewritten for being opened.
     Recolouring ColourAll(std::string_view text);
+    // The same, handing the styles to `apply` a stretch of whole lines of at least `stretch`
+    // bytes at a time (the last may be shorter), in order: a big page then needs no style
+    // buffer of its own size.
+    void ColourAll(std::string_view text, std::size_t stretch,
+                   const std::function<void(const Recolouring &)> &apply);
 
     // After `change` turned the previously coloured text into `text`. The rewrites are those
     // of the recoloured lines; a view applies them only after typing, pasting or replacing.

@@ -26,7 +26,8 @@ CTarnelDoc::CTarnelDoc(QObject *parent)
     // The page's colourer narrows this surface to the before-change notifications.
     connect(m_surface.get(), &QsciScintillaBase::SCN_MODIFIED, this,
             [this](int, int type, const char *, int, int, int, int, int, int, int) {
-                if (type & (QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE))
+                if (type & (QsciScintillaBase::SC_MOD_BEFOREINSERT |
+                            QsciScintillaBase::SC_MOD_BEFOREDELETE))
                     emit contentChanged();
             });
 }
@@ -77,11 +78,12 @@ bool CTarnelDoc::OnNewDocument()
     return true;
 }
 
-bool CTarnelDoc::readFile(const QString &path, QByteArray *bytes)
+bool CTarnelDoc::openForReading(const QString &path, QFile &file)
 {
     const QFileInfo info(path);
     if (info.isDir()) {
-        m_error = tr("Cannot open %1:\n%2").arg(QDir::toNativeSeparators(path), tr("It is a folder."));
+        m_error =
+            tr("Cannot open %1:\n%2").arg(QDir::toNativeSeparators(path), tr("It is a folder."));
         return false;
     }
     // A pipe or a device would block the window or never end.
@@ -90,11 +92,19 @@ bool CTarnelDoc::readFile(const QString &path, QByteArray *bytes)
                       .arg(QDir::toNativeSeparators(path), tr("It is not a regular file."));
         return false;
     }
-    QFile file(path);
+    file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly)) {
         m_error = tr("Cannot open %1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString());
         return false;
     }
+    return true;
+}
+
+bool CTarnelDoc::readFile(const QString &path, QByteArray *bytes)
+{
+    QFile file;
+    if (!openForReading(path, file))
+        return false;
     *bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         m_error = tr("Cannot read %1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString());
@@ -103,19 +113,63 @@ bool CTarnelDoc::readFile(const QString &path, QByteArray *bytes)
     return true;
 }
 
-bool CTarnelDoc::OnOpenDocument(const QString &path)
+bool CTarnelDoc::loadFile(const QString &path)
 {
-    QByteArray bytes;
-    if (!readFile(path, &bytes))
+    QFile file;
+    if (!openForReading(path, file))
         return false;
-    if (!prepareTempCopy())
-        return false;
-    const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    m_path = QFileInfo(path).absoluteFilePath();
-    m_bOpenedFromFile = true;
+    // Straight into the editor a piece at a time: a whole copy of a big page in between
+    // would add its size to the peak memory of opening it.
+    setInitialText({});
+    QsciScintilla *s = m_surface.get();
+    s->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0UL);
+    // Room to type in from the start: the editor's first growth of a full buffer would
+    // briefly hold the page twice over.
+    const qint64 room = file.size() + file.size() / 8 + 4096;
+    s->SendScintilla(QsciScintillaBase::SCI_ALLOCATE, static_cast<unsigned long>(room));
+    constexpr qint64 pieceSize = 4 << 20;
+    std::unique_ptr<char[]> piece(new char[pieceSize + 1]);
+    qint64 held = 0; // a "\r" kept back so that a "\r\n" arrives whole
+    for (;;) {
+        const qint64 read = file.read(piece.get() + held, pieceSize);
+        if (read < 0) {
+            m_error =
+                tr("Cannot read %1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString());
+            setInitialText({});
+            return false;
+        }
+        qint64 ready = held + read;
+        held = read > 0 && piece[ready - 1] == '\r' ? 1 : 0;
+        ready -= held;
+        if (ready > 0)
+            s->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, static_cast<unsigned long>(ready),
+                             piece.get());
+        if (held)
+            piece[0] = '\r';
+        if (read == 0)
+            break;
+    }
+    if (held)
+        s->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, 1UL, "\r");
+    const std::string_view text = textView();
     m_utf8 = tarnel::IsValidUtf8(text);
     m_lineBreak = tarnel::PrevailingLineBreak(text, tarnel::LineBreak::CrLf);
-    setInitialText(text);
+    configureSurface(s);
+    for (CView *view : m_views)
+        if (auto *surface = dynamic_cast<QsciScintilla *>(view->widget()))
+            configureSurface(surface);
+    s->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1UL);
+    s->SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
+    s->SendScintilla(QsciScintillaBase::SCI_SETSAVEPOINT);
+    return true;
+}
+
+bool CTarnelDoc::OnOpenDocument(const QString &path)
+{
+    if (!loadFile(path) || !prepareTempCopy())
+        return false;
+    m_path = QFileInfo(path).absoluteFilePath();
+    m_bOpenedFromFile = true;
     rememberDiskState();
     emit titleChanged();
     return true;
@@ -275,8 +329,8 @@ void CTarnelDoc::setInitialText(std::string_view bytes)
     s->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0UL);
     s->SendScintilla(QsciScintillaBase::SCI_CLEARALL);
     if (!bytes.empty())
-        s->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()),
-                         bytes.data());
+        s->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT,
+                         static_cast<unsigned long>(bytes.size()), bytes.data());
     s->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1UL);
     s->SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     s->SendScintilla(QsciScintillaBase::SCI_SETSAVEPOINT);
@@ -360,8 +414,8 @@ void CTarnelDoc::restoreText(std::string_view bytes)
     s->SendScintilla(QsciScintillaBase::SCI_BEGINUNDOACTION);
     s->SendScintilla(QsciScintillaBase::SCI_CLEARALL);
     if (!bytes.empty())
-        s->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()),
-                         bytes.data());
+        s->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT,
+                         static_cast<unsigned long>(bytes.size()), bytes.data());
     s->SendScintilla(QsciScintillaBase::SCI_ENDUNDOACTION);
     emit reloaded();
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 class CView;
+class QFile;
 class QsciScintilla;
 class QWidget;
 
@@ -121,7 +122,9 @@ signals:
 private:
     bool prepareTempCopy();
     void placeCopyBesidePage();
+    bool openForReading(const QString &path, QFile &file);
     bool readFile(const QString &path, QByteArray *bytes);
+    bool loadFile(const QString &path);
     void rememberDiskState();
     void adoptEncodingOf(std::string_view bytes);
 

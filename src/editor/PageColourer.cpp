@@ -135,7 +135,16 @@ bool CPageColourer::opensCompletionList(std::size_t caret)
 void CPageColourer::colourAll()
 {
     const std::string_view text = m_document->textView();
-    applyStyles(m_tracker.ColourAll(text));
+    QsciScintilla *s = m_surface;
+    // A megabyte of lines at a time: a big page's styles never sit in a second buffer.
+    m_tracker.ColourAll(text, 1 << 20, [s](const Recolouring &stretch) {
+        s->SendScintilla(QsciScintillaBase::SCI_STARTSTYLING,
+                         static_cast<unsigned long>(stretch.start), 0L);
+        s->SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX,
+                         static_cast<unsigned long>(stretch.styles.size()),
+                         reinterpret_cast<const char *>(stretch.styles.data()));
+    });
+    applyStyles({});
 }
 
 bool CPageColourer::colourPending(bool rewrite)

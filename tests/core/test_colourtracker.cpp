@@ -170,6 +170,46 @@ TEST(ColourTracker, ALoadedPageIsColouredButNotRewritten)
               FullStyles(tracker.Engine(), text));
 }
 
+TEST(ColourTracker, ColouringAWholePageInStretchesEqualsOnePass)
+{
+    // Stretch ends fall inside tags, comments, scripts and "\r\n" pairs; lines of every
+    // break kind and one line longer than any stretch.
+    const std::string text =
+        "<HTML>\r\n<img src=x\r\n alt='a\r\nb'>\r<!-- c\n d -->\n<script>var a = \"<b>\";\r\n"
+        "</script>" +
+        std::string(300, 'w') + "<A HREF=\"x\">\n\n<p>end";
+    ColourTracker whole;
+    const Recolouring all = whole.ColourAll(text);
+    const std::vector<std::uint8_t> expected(all.styles.begin(), all.styles.end());
+    for (const std::size_t stretch :
+         {std::size_t(0), std::size_t(1), std::size_t(2), std::size_t(7), std::size_t(64),
+          text.size() - 1, text.size(), static_cast<std::size_t>(-1)}) {
+        ColourTracker tracker;
+        Shown shown;
+        shown.Change({0, 0, text.size()});
+        std::size_t next = 0;
+        tracker.ColourAll(text, stretch, [&](const Recolouring &r) {
+            EXPECT_EQ(r.start, next) << stretch;
+            EXPECT_TRUE(r.start + r.styles.size() == text.size() ||
+                        LineStartOf(text, r.start + r.styles.size()) == r.start + r.styles.size())
+                << "stretch " << stretch << " ends inside a line at " << r.End();
+            EXPECT_TRUE(r.rewrites.empty());
+            next = r.End();
+            shown.Apply(r);
+        });
+        EXPECT_EQ(next, text.size()) << stretch;
+        EXPECT_EQ(shown.Styles(), expected) << stretch;
+        ASSERT_EQ(tracker.LineCount(), whole.LineCount()) << stretch;
+        for (std::size_t line = 0; line < whole.LineCount(); ++line) {
+            EXPECT_EQ(tracker.LineStart(line), whole.LineStart(line)) << stretch;
+            EXPECT_EQ(tracker.StateOfLine(line), whole.StateOfLine(line)) << stretch;
+        }
+    }
+    // An empty page hands nothing over.
+    ColourTracker empty;
+    empty.ColourAll("", 16, [](const Recolouring &) { ADD_FAILURE() << "styles for no text"; });
+}
+
 TEST(ColourTracker, ATrackerOutOfStepWithTheTextColoursAll)
 {
     ColourTracker tracker;
