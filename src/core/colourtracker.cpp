@@ -242,6 +242,25 @@ Recolouring ColourTracker::Edited(TextSource &text, TextChange change)
     }
 }
 
+std::vector<Rewrite> JoinRewritesByLine(std::span<const Rewrite> rewrites, TextSource &text)
+{
+    std::vector<Rewrite> joined;
+    for (const Rewrite &rewrite : rewrites) {
+        if (!joined.empty()) {
+            Rewrite &last = joined.back();
+            const std::size_t lastEnd = last.position + last.text.size();
+            const std::string_view between = text.Bytes(lastEnd, rewrite.position);
+            if (between.find_first_of("\r\n") == std::string_view::npos) {
+                last.text.append(between);
+                last.text.append(rewrite.text);
+                continue;
+            }
+        }
+        joined.push_back(rewrite);
+    }
+    return joined;
+}
+
 bool ColourTracker::OpensCompletionList(std::string_view text, std::size_t caret) const
 {
     StringSource source(text);

@@ -45,6 +45,11 @@ protected:
     ~TextSource() = default;
 };
 
+// The rewrites of each line joined into one, the bytes between them taken from `text`: every
+// replacement makes the editor lay its line out (and re-wrap it) again, which on a long line
+// costs far more than the bytes replaced. Rewrites must be in order and not overlap.
+std::vector<Rewrite> JoinRewritesByLine(std::span<const Rewrite> rewrites, TextSource &text);
+
 // Keeps the state at every line start, so that after an edit only the lines it touched are
 // scanned, plus the following lines whose starting state it changed; the result equals a
 // pass from the top.

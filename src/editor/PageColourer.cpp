@@ -194,7 +194,8 @@ void CPageColourer::applyRewrites(const Recolouring &recolouring)
         kept.push_back({surface, surface->SendScintilla(QsciScintillaBase::SCI_GETANCHOR),
                         surface->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS)});
     m_colouring = true;
-    for (const Rewrite &rewrite : recolouring.rewrites) {
+    SurfaceText text(m_surface);
+    for (const Rewrite &rewrite : JoinRewritesByLine(recolouring.rewrites, text)) {
         const auto start = static_cast<long>(rewrite.position);
         m_surface->SendScintilla(QsciScintillaBase::SCI_SETTARGETRANGE, start,
                                  start + static_cast<long>(rewrite.text.size()));

@@ -397,3 +397,55 @@ TEST(ColourTracker, IncrementalColoursEqualAFullPass)
         }
     }
 }
+
+TEST(ColourTracker, RewritesOfOneLineGoInAsOne)
+{
+    class Text final : public TextSource
+    {
+    public:
+        explicit Text(std::string_view text)
+            : m_text(text)
+        {}
+        std::size_t Size() const override { return m_text.size(); }
+        std::string_view Bytes(std::size_t from, std::size_t to) override
+        {
+            return m_text.substr(from, to - from);
+        }
+
+    private:
+        std::string_view m_text;
+    };
+    struct Case
+    {
+        const char *name;
+        std::string text;
+        std::vector<Rewrite> rewrites;
+        std::vector<Rewrite> joined;
+    };
+    const Case cases[] = {
+        {"none", "<b>", {}, {}},
+        {"one", "<b>", {{1, "B"}}, {{1, "B"}}},
+        {"two on a line", "<img src=x>", {{1, "IMG"}, {5, "SRC"}}, {{1, "IMG SRC"}}},
+        {"adjacent", "<ab>", {{1, "A"}, {2, "B"}}, {{1, "AB"}}},
+        {"split by a line feed",
+         "<img\nsrc=x>",
+         {{1, "IMG"}, {5, "SRC"}},
+         {{1, "IMG"}, {5, "SRC"}}},
+        {"split by a return", "<img\rsrc=x>", {{1, "IMG"}, {5, "SRC"}}, {{1, "IMG"}, {5, "SRC"}}},
+        {"three, two lines",
+         "<p><b>\r\n<i>",
+         {{1, "P"}, {4, "B"}, {9, "I"}},
+         {{1, "P><B"}, {9, "I"}}},
+    };
+    for (const auto &c : cases) {
+        Text text(c.text);
+        EXPECT_EQ(JoinRewritesByLine(c.rewrites, text), c.joined) << c.name;
+        // Applying either gives the same text.
+        std::string one = c.text, other = c.text;
+        for (const auto &r : c.rewrites)
+            one.replace(r.position, r.text.size(), r.text);
+        for (const auto &r : JoinRewritesByLine(c.rewrites, text))
+            other.replace(r.position, r.text.size(), r.text);
+        EXPECT_EQ(one, other) << c.name;
+    }
+}
