@@ -4,7 +4,8 @@
 //     used to be written; writeNow still works so);
 //   - the timed copy: the longest single event-loop turn from the copy's start until it is
 //     in place, with how many turns it took and how long until it landed.
-// Then the peak resident memory. Usage: bench_shell_recovery [megabytes] [runs]
+// Then the peak resident memory.
+// Usage: bench_shell_recovery [megabytes] [runs] [slice-kilobytes, the editor's own if absent]
 
 #include "shellbench.h"
 
@@ -21,6 +22,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const double megabytes = argc > 1 ? std::atof(argv[1]) : 100;
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+    const qsizetype sliceKilobytes = argc > 3 ? std::atoi(argv[3]) : 0;
     QApplication application(argc, argv);
     QTemporaryDir dir;
     // The copies go to a folder of this run, not the user's.
@@ -50,6 +52,8 @@ int main(int argc, char **argv)
     CTarnelDoc *doc = view->GetDocument();
     CRecoveryStore *store = app.recovery();
     const QString copy = store->copyPathOf(doc);
+    if (sliceKilobytes > 0)
+        store->setSliceBytes(sliceKilobytes * 1024);
     view->setFocus();
     view->SendScintilla(QsciScintillaBase::SCI_GOTOPOS,
                         static_cast<unsigned long>(doc->textLength() / 2));
