@@ -160,13 +160,6 @@ TEST_F(RecoveryCopyTest, ALinkAtTheTemporaryNameIsNotFollowed)
     EXPECT_EQ(Read(copy), "new");
 }
 
-TEST_F(RecoveryCopyTest, AFolderThatTakesNoFileIsReported)
-{
-    std::string error;
-    EXPECT_FALSE(RecoveryCopyAttempt::Begin(root + "/missing/1-1-1.recovery", &error));
-    EXPECT_NE(error.find("missing"), std::string::npos) << error;
-}
-
 // The owner cancels and removes the copy while another thread commits: whichever comes
 // first, the copy must not be there afterwards (a late rename would bring it back).
 TEST_F(RecoveryCopyTest, ACopyRemovedAfterCancelStaysRemoved)
