@@ -303,6 +303,25 @@ std::string_view CTarnelDoc::textView() const
     return {data, length};
 }
 
+std::size_t CTarnelDoc::textLength() const
+{
+    return static_cast<std::size_t>(m_surface->SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
+}
+
+std::string_view CTarnelDoc::textSlice(std::size_t start, std::size_t length) const
+{
+    const std::size_t total = textLength();
+    start = std::min(start, total);
+    length = std::min(length, total - start);
+    if (length == 0)
+        return {};
+    static_assert(sizeof(long) >= sizeof(void *), "SendScintilla returns the pointer as a long");
+    const auto *data = reinterpret_cast<const char *>(
+        m_surface->SendScintilla(QsciScintillaBase::SCI_GETRANGEPOINTER,
+                                 static_cast<unsigned long>(start), static_cast<long>(length)));
+    return {data, length};
+}
+
 void CTarnelDoc::configureSurface(QsciScintilla *surface) const
 {
     surface->setUtf8(m_utf8);

@@ -69,6 +69,11 @@ public:
     // The whole text as bytes, without copying (valid until the next change).
     std::string_view textView() const;
     std::string text() const { return std::string(textView()); }
+    std::size_t textLength() const;
+    // Bytes [start, start + length) of the text without copying, valid until the next change.
+    // Unlike textView() this leaves the editor's gap where the last edit put it, so reading a
+    // large page piece by piece moves no more than a piece.
+    std::string_view textSlice(std::size_t start, std::size_t length) const;
     // Replaces the whole text, outside the undo history, not modified.
     void setInitialText(std::string_view bytes);
     bool isUtf8() const { return m_utf8; }
