@@ -207,8 +207,14 @@ void CPageColourer::applyRewrites(const Recolouring &recolouring)
     for (const Kept &k : kept)
         if (k.surface->SendScintilla(QsciScintillaBase::SCI_GETANCHOR) != k.anchor ||
             k.surface->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS) != k.caret)
-            k.surface->SendScintilla(QsciScintillaBase::SCI_SETSEL,
-                                     static_cast<unsigned long>(k.anchor), k.caret);
+        {
+            // Without scrolling: the caret is where it was, and bringing it into view would
+            // lay its whole line out again.
+            k.surface->SendScintilla(QsciScintillaBase::SCI_SETCURRENTPOS,
+                                     static_cast<unsigned long>(k.caret));
+            k.surface->SendScintilla(QsciScintillaBase::SCI_SETANCHOR,
+                                     static_cast<unsigned long>(k.anchor));
+        }
 }
 
 CPageColourer::Edit::Edit(CPageColourer &colourer, EditCommand command)
