@@ -72,6 +72,9 @@ void CTarnelView::applySurfaceSettings()
     SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
     SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
     setBraceMatching(NoBraceMatch);
+    // QScintilla answers every caret move by counting the caret's column from its line's
+    // start, for a signal nobody here listens to; on a minified page that is megabytes a key.
+    disconnect(this, SIGNAL(SCN_UPDATEUI(int)), this, SLOT(handleUpdateUI(int)));
     // Only the before-change notifications: the after-change ones make Qt's accessibility
     // bridge count characters from the start on every edit.
     SendScintilla(SCI_SETMODEVENTMASK,
