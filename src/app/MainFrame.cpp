@@ -1,5 +1,7 @@
 #include "MainFrame.h"
 
+#include "LockKeys.h"
+
 #include "ChildFrame.h"
 #include "Commands.h"
 #include "DocTemplate.h"
@@ -10,8 +12,10 @@
 #include "commandids.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -135,7 +139,10 @@ void CMainFrame::createActions()
         }
         action->setStatusTip(promptStatusText(info));
         const QString tip = promptTooltip(info);
-        action->setToolTip(tip.isEmpty() ? QString(info.caption).section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&')) : tip);
+        action->setToolTip(
+            tip.isEmpty()
+                ? QString(info.caption).section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'))
+                : tip);
         const QIcon icon = commandIcon(info, style());
         if (!icon.isNull())
             action->setIcon(icon);
@@ -164,9 +171,8 @@ QMenu *CMainFrame::makeMenu(const QString &title, const QList<int> &ids)
 
 void CMainFrame::createMenus()
 {
-    const QList<int> edit = {ID_EDIT_UNDO,       0,           ID_EDIT_CUT,    ID_EDIT_COPY,
-                             ID_EDIT_PASTE,      ID_EDIT_SELECT_ALL, 0,       ID_EDIT_FIND,
-                             ID_EDIT_REPEAT,     ID_EDIT_REPLACE};
+    const QList<int> edit = {ID_EDIT_UNDO,       0, ID_EDIT_CUT,  ID_EDIT_COPY,   ID_EDIT_PASTE,
+                             ID_EDIT_SELECT_ALL, 0, ID_EDIT_FIND, ID_EDIT_REPEAT, ID_EDIT_REPLACE};
     const QList<int> view = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR};
     const QList<int> insertHead = {ID_INSERT_IMAGE,   ID_INSERT_BACKGROUND, ID_INSERT_SOUND,
                                    ID_INSERT_LINK,    ID_INSERT_APPLETS,    ID_INSERT_TABLES,
@@ -202,8 +208,8 @@ void CMainFrame::createMenus()
     m_menus129 = {makeFile(true, &m_recentMenu129),
                   makeMenu(tr("&Edit"), edit),
                   makeMenu(tr("&View"), view),
-                  makeMenu(tr("&Window"), {ID_WINDOW_NEW, ID_WINDOW_CASCADE, ID_WINDOW_TILE,
-                                           ID_WINDOW_ARRANGE}),
+                  makeMenu(tr("&Window"),
+                           {ID_WINDOW_NEW, ID_WINDOW_CASCADE, ID_WINDOW_TILE, ID_WINDOW_ARRANGE}),
                   makeInsert(true),
                   makeMenu(tr("&Help"), {ID_APP_ABOUT})};
     for (QMenu *menu : m_menus128 + m_menus129)
@@ -265,10 +271,22 @@ void CMainFrame::createToolBar()
     m_toolBar->setObjectName(QStringLiteral("toolbar"));
     m_toolBar->setMovable(false);
     m_toolBar->setIconSize(QSize(16, 16));
-    const QList<int> buttons = {ID_FILE_NEW,      ID_FILE_OPEN,      ID_FILE_SAVE,     0,
-                                ID_EDIT_CUT,      ID_EDIT_COPY,      ID_EDIT_PASTE,    0,
-                                ID_FILE_PRINT,    0,                 ID_APP_ABOUT,     ID_OPEN_IN_BROWSER,
-                                0,                ID_PREVIEW_STOP,   ID_PREVIEW_BACK,  ID_PREVIEW_FORWARD,
+    const QList<int> buttons = {ID_FILE_NEW,
+                                ID_FILE_OPEN,
+                                ID_FILE_SAVE,
+                                0,
+                                ID_EDIT_CUT,
+                                ID_EDIT_COPY,
+                                ID_EDIT_PASTE,
+                                0,
+                                ID_FILE_PRINT,
+                                0,
+                                ID_APP_ABOUT,
+                                ID_OPEN_IN_BROWSER,
+                                0,
+                                ID_PREVIEW_STOP,
+                                ID_PREVIEW_BACK,
+                                ID_PREVIEW_FORWARD,
                                 ID_PREVIEW_REFRESH};
     for (int id : buttons) {
         if (id == 0)
@@ -277,7 +295,8 @@ void CMainFrame::createToolBar()
             m_toolBar->addAction(m_actions.value(id));
     }
     connect(m_actions[ID_VIEW_TOOLBAR], &QAction::toggled, m_toolBar, &QToolBar::setVisible);
-    connect(m_toolBar, &QToolBar::visibilityChanged, m_actions[ID_VIEW_TOOLBAR], &QAction::setChecked);
+    connect(m_toolBar, &QToolBar::visibilityChanged, m_actions[ID_VIEW_TOOLBAR],
+            &QAction::setChecked);
 }
 
 void CMainFrame::createTabs()
@@ -308,13 +327,16 @@ void CMainFrame::createStatusBar()
     for (int i = 0; i < 3; ++i) {
         m_indicators[i] = new QLabel(QString::fromLatin1(texts[i]), bar);
         m_indicators[i]->setAlignment(Qt::AlignCenter);
-        m_indicators[i]->setMinimumWidth(m_indicators[i]->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 12);
+        m_indicators[i]->setMinimumWidth(
+            m_indicators[i]->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 12);
         m_indicators[i]->setFrameShape(QFrame::StyledPanel);
         m_indicators[i]->setFrameShadow(QFrame::Sunken);
-        // Qt does not tell the lock states, so the indicators stay dimmed.
-        m_indicators[i]->setEnabled(false);
         bar->addPermanentWidget(m_indicators[i]);
     }
+    updateLockIndicators();
+    // A lock key pressed in any of our windows shows at once; one pressed elsewhere, when the
+    // window is next activated.
+    qApp->installEventFilter(this);
     bar->showMessage(idleText());
     connect(bar, &QStatusBar::messageChanged, this, [bar](const QString &message) {
         if (message.isEmpty())
@@ -524,8 +546,24 @@ void CMainFrame::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+void CMainFrame::updateLockIndicators()
+{
+    // Unknown states (no X11 display) leave all three dimmed.
+    const LockKeyStates states = queryLockKeys().value_or(LockKeyStates{});
+    const bool on[] = {states.capsLock, states.numLock, states.scrollLock};
+    for (int i = 0; i < 3; ++i)
+        m_indicators[i]->setEnabled(on[i]);
+}
+
 bool CMainFrame::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyRelease || event->type() == QEvent::ApplicationActivate) {
+        const auto *key =
+            event->type() == QEvent::KeyRelease ? static_cast<QKeyEvent *>(event) : nullptr;
+        if (!key || key->key() == Qt::Key_CapsLock || key->key() == Qt::Key_NumLock ||
+            key->key() == Qt::Key_ScrollLock)
+            updateLockIndicators();
+    }
     // Menus may have been torn between documents: refresh the enabled states when one opens.
     if (event->type() == QEvent::Show && qobject_cast<QMenu *>(watched))
         updateCommandStates();

@@ -58,6 +58,7 @@ private:
     void createToolBar();
     void createTabs();
     void createStatusBar();
+    void updateLockIndicators();
     void onCommand(int id);
     void onSubWindowActivated(QMdiSubWindow *window);
     void onTabChanged(int index);
