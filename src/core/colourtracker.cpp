@@ -38,23 +38,6 @@ std::uint8_t *ColourTracker::Styles(std::size_t length, std::size_t keep)
 }
 
 namespace {
-
-class StringSource final : public TextSource
-{
-public:
-    explicit StringSource(std::string_view text)
-        : m_text(text)
-    {}
-    std::size_t Size() const override { return m_text.size(); }
-    std::string_view Bytes(std::size_t from, std::size_t to) override
-    {
-        return m_text.substr(from, to - from);
-    }
-
-private:
-    std::string_view m_text;
-};
-
 // The first line start at or after `position`: after the first line break found there.
 std::size_t LineStartFrom(std::string_view text, std::size_t position)
 {

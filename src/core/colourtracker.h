@@ -50,6 +50,23 @@ protected:
 // costs far more than the bytes replaced. Rewrites must be in order and not overlap.
 std::vector<Rewrite> JoinRewritesByLine(std::span<const Rewrite> rewrites, TextSource &text);
 
+// A text held whole in memory.
+class StringSource final : public TextSource
+{
+public:
+    explicit StringSource(std::string_view text)
+        : m_text(text)
+    {}
+    std::size_t Size() const override { return m_text.size(); }
+    std::string_view Bytes(std::size_t from, std::size_t to) override
+    {
+        return m_text.substr(from, to - from);
+    }
+
+private:
+    std::string_view m_text;
+};
+
 // Keeps the state at every line start, so that after an edit only the lines it touched are
 // scanned, plus the following lines whose starting state it changed; the result equals a
 // pass from the top.

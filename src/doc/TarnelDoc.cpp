@@ -24,10 +24,9 @@ CTarnelDoc::CTarnelDoc(QObject *parent)
     // Only the before-change notifications, from the start: the after-change ones make Qt's
     // accessibility bridge count characters on every change, which triples the time to read
     // a big page in.
-    m_surface->SendScintilla(
-        QsciScintillaBase::SCI_SETMODEVENTMASK,
-        static_cast<unsigned long>(QsciScintillaBase::SC_MOD_BEFOREINSERT |
-                                   QsciScintillaBase::SC_MOD_BEFOREDELETE));
+    m_surface->SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK,
+                             static_cast<unsigned long>(QsciScintillaBase::SC_MOD_BEFOREINSERT |
+                                                        QsciScintillaBase::SC_MOD_BEFOREDELETE));
     connect(m_surface.get(), &QsciScintilla::modificationChanged, this,
             &CTarnelDoc::modifiedChanged);
     // The page's colourer narrows this surface to the before-change notifications.
@@ -161,10 +160,7 @@ bool CTarnelDoc::loadFile(const QString &path)
     const std::string_view text = textView();
     m_utf8 = tarnel::IsValidUtf8(text);
     m_lineBreak = tarnel::PrevailingLineBreak(text, tarnel::LineBreak::CrLf);
-    configureSurface(s);
-    for (CView *view : m_views)
-        if (auto *surface = dynamic_cast<QsciScintilla *>(view->widget()))
-            configureSurface(surface);
+    configureAllSurfaces();
     s->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1UL);
     s->SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     s->SendScintilla(QsciScintillaBase::SCI_SETSAVEPOINT);
@@ -345,13 +341,18 @@ void CTarnelDoc::configureSurface(QsciScintilla *surface) const
     }
 }
 
-void CTarnelDoc::setInitialText(std::string_view bytes)
+void CTarnelDoc::configureAllSurfaces()
 {
-    QsciScintilla *s = m_surface.get();
-    configureSurface(s);
+    configureSurface(m_surface.get());
     for (CView *view : m_views)
         if (auto *surface = dynamic_cast<QsciScintilla *>(view->widget()))
             configureSurface(surface);
+}
+
+void CTarnelDoc::setInitialText(std::string_view bytes)
+{
+    QsciScintilla *s = m_surface.get();
+    configureAllSurfaces();
     s->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0UL);
     s->SendScintilla(QsciScintillaBase::SCI_CLEARALL);
     if (!bytes.empty())
@@ -427,10 +428,7 @@ void CTarnelDoc::adoptEncodingOf(std::string_view bytes)
 {
     m_utf8 = tarnel::IsValidUtf8(bytes);
     m_lineBreak = tarnel::PrevailingLineBreak(bytes, m_lineBreak);
-    configureSurface(m_surface.get());
-    for (CView *view : m_views)
-        if (auto *surface = dynamic_cast<QsciScintilla *>(view->widget()))
-            configureSurface(surface);
+    configureAllSurfaces();
 }
 
 void CTarnelDoc::restoreText(std::string_view bytes)

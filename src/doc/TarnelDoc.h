@@ -126,6 +126,8 @@ signals:
 
 private:
     bool prepareTempCopy();
+    // The hidden surface and every view's get the document's encoding and line break.
+    void configureAllSurfaces();
     void placeCopyBesidePage();
     bool openForReading(const QString &path, QFile &file);
     bool readFile(const QString &path, QByteArray *bytes);

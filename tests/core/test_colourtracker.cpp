@@ -400,21 +400,6 @@ TEST(ColourTracker, IncrementalColoursEqualAFullPass)
 
 TEST(ColourTracker, RewritesOfOneLineGoInAsOne)
 {
-    class Text final : public TextSource
-    {
-    public:
-        explicit Text(std::string_view text)
-            : m_text(text)
-        {}
-        std::size_t Size() const override { return m_text.size(); }
-        std::string_view Bytes(std::size_t from, std::size_t to) override
-        {
-            return m_text.substr(from, to - from);
-        }
-
-    private:
-        std::string_view m_text;
-    };
     struct Case
     {
         const char *name;
@@ -438,7 +423,7 @@ TEST(ColourTracker, RewritesOfOneLineGoInAsOne)
          {{1, "P><B"}, {9, "I"}}},
     };
     for (const auto &c : cases) {
-        Text text(c.text);
+        StringSource text(c.text);
         EXPECT_EQ(JoinRewritesByLine(c.rewrites, text), c.joined) << c.name;
         // Applying either gives the same text.
         std::string one = c.text, other = c.text;
