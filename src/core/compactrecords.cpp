@@ -40,6 +40,13 @@ void CompactRecords::Trim()
     m_byteBlocks.shrink_to_fit();
 }
 
+std::string_view CompactRecords::Bytes(std::size_t at, std::size_t end) const
+{
+    const std::size_t offset = at % BytesPerBlock;
+    return {m_byteBlocks[at / BytesPerBlock].get() + offset,
+            std::min(end - at, BytesPerBlock - offset)};
+}
+
 std::string CompactRecords::Value(std::size_t i) const
 {
     std::string value;
@@ -47,12 +54,31 @@ std::string CompactRecords::Value(std::size_t i) const
     const std::size_t end = ValueEnd(i);
     value.reserve(end - at);
     while (at < end) {
-        const std::size_t offset = at % BytesPerBlock;
-        const std::size_t n = std::min(end - at, BytesPerBlock - offset);
-        value.append(m_byteBlocks[at / BytesPerBlock].get() + offset, n);
-        at += n;
+        const std::string_view piece = Bytes(at, end);
+        value.append(piece);
+        at += piece.size();
     }
     return value;
+}
+
+bool CompactRecords::SameValue(std::size_t i, const CompactRecords &other, std::size_t j) const
+{
+    std::size_t at = EntryAt(i).valueStart;
+    const std::size_t end = ValueEnd(i);
+    std::size_t otherAt = other.EntryAt(j).valueStart;
+    const std::size_t otherEnd = other.ValueEnd(j);
+    if (end - at != otherEnd - otherAt)
+        return false;
+    while (at < end) {
+        const std::string_view mine = Bytes(at, end);
+        const std::string_view theirs = other.Bytes(otherAt, otherEnd);
+        const std::size_t n = std::min(mine.size(), theirs.size());
+        if (mine.substr(0, n) != theirs.substr(0, n))
+            return false;
+        at += n;
+        otherAt += n;
+    }
+    return true;
 }
 
 std::size_t CompactRecords::Footprint() const

@@ -27,6 +27,8 @@ public:
     std::size_t Index(std::size_t i) const { return EntryAt(i).index; }
     std::string Value(std::size_t i) const;
     ElementRecord Record(std::size_t i) const { return {Value(i), Index(i)}; }
+    // Whether entry `i` has the same value as `other`'s entry `j`, without copying either.
+    bool SameValue(std::size_t i, const CompactRecords &other, std::size_t j) const;
 
     // Bytes held, blocks included, for measuring.
     std::size_t Footprint() const;
@@ -48,6 +50,8 @@ private:
     {
         return i + 1 < m_size ? EntryAt(i + 1).valueStart : m_bytes;
     }
+    // The bytes from `at` up to `end` or the end of `at`'s block, whichever comes first.
+    std::string_view Bytes(std::size_t at, std::size_t end) const;
 
     std::vector<std::unique_ptr<Entry[]>> m_entryBlocks;
     std::vector<std::unique_ptr<char[]>> m_byteBlocks;

@@ -1,5 +1,9 @@
 #include "OutlineItemModel.h"
 
+#include "sequencediff.h"
+
+#include <QScopedValueRollback>
+
 #include <limits>
 
 using namespace tarnel;
@@ -39,11 +43,24 @@ COutlineItemModel::COutlineItemModel(QObject *parent)
 
 void COutlineItemModel::addEntry(Category category, const ElementRecord &record)
 {
-    CompactRecords &entries = m_entries[slot(category)];
+    CompactRecords &entries =
+        m_refilling[slot(category)] ? m_refills[slot(category)] : m_entries[slot(category)];
     // Rows are ints; a page never holds that many elements, but never wrap.
     if (entries.Size() >= static_cast<std::size_t>(std::numeric_limits<int>::max()))
         return;
     entries.Add(record);
+    queuePublish();
+}
+
+void COutlineItemModel::clearCategory(Category category)
+{
+    m_refilling[slot(category)] = true;
+    m_refills[slot(category)].Clear();
+    queuePublish();
+}
+
+void COutlineItemModel::queuePublish()
+{
     if (!m_publishQueued) {
         m_publishQueued = true;
         QMetaObject::invokeMethod(this, &COutlineItemModel::publish, Qt::QueuedConnection);
@@ -53,7 +70,15 @@ void COutlineItemModel::addEntry(Category category, const ElementRecord &record)
 void COutlineItemModel::publish()
 {
     m_publishQueued = false;
+    // A view reading the model while rows change must not start another round.
+    if (m_publishing)
+        return;
+    const QScopedValueRollback publishing(m_publishing, true);
     for (const Category category : OutlineCategories) {
+        if (m_refilling[slot(category)]) {
+            publishRefill(category);
+            continue;
+        }
         const int total = static_cast<int>(m_entries[slot(category)].Size());
         int &shown = m_shown[slot(category)];
         if (total == shown)
@@ -65,17 +90,54 @@ void COutlineItemModel::publish()
     }
 }
 
-void COutlineItemModel::clearCategory(Category category)
+void COutlineItemModel::publishRefill(Category category)
 {
-    int &shown = m_shown[slot(category)];
-    if (shown > 0) {
-        beginRemoveRows(categoryIndex(category), 0, shown - 1);
-        m_entries[slot(category)].Clear();
-        shown = 0;
-        endRemoveRows();
-    } else {
-        m_entries[slot(category)].Clear();
+    const std::size_t s = slot(category);
+    m_refilling[s] = false;
+    CompactRecords &old = m_entries[s];
+    CompactRecords &refill = m_refills[s];
+    const auto changes =
+        DiffSequences(std::size_t(m_shown[s]), refill.Size(),
+                      [&](std::size_t i, std::size_t j) { return old.SameValue(i, refill, j); });
+    const QModelIndex parent = categoryIndex(category);
+    Splice &splice = m_splices[s].emplace();
+    // Rows between two changes hold equal values in both lists, so each change's first row
+    // in the refill is also its row in what the views show at that moment.
+    for (const SequenceChange &change : changes) {
+        const int row = int(change.newStart);
+        if (change.removed) {
+            beginRemoveRows(parent, row, row + int(change.removed) - 1);
+            splice = {change.newStart, change.oldStart + change.removed};
+            m_shown[s] -= int(change.removed);
+            endRemoveRows();
+        }
+        if (change.inserted) {
+            beginInsertRows(parent, row, row + int(change.inserted) - 1);
+            splice = {change.newStart + change.inserted, change.oldStart + change.removed};
+            m_shown[s] += int(change.inserted);
+            endInsertRows();
+        }
     }
+    // Entries that only moved take their new positions without a signal: what the views
+    // show of them is unchanged.
+    std::swap(old, refill);
+    m_splices[s].reset();
+    refill.Clear();
+    refill.Trim();
+    old.Trim();
+}
+
+const CompactRecords &COutlineItemModel::storeOf(Category category, int row, std::size_t *at) const
+{
+    const std::size_t s = slot(category);
+    const auto r = std::size_t(row);
+    const std::optional<Splice> &splice = m_splices[s];
+    if (splice && r < splice->newEnd) {
+        *at = r;
+        return m_refills[s];
+    }
+    *at = splice ? r - splice->newEnd + splice->oldEnd : r;
+    return m_entries[s];
 }
 
 QModelIndex COutlineItemModel::pageIndex() const
@@ -104,7 +166,8 @@ int COutlineItemModel::entryCount(Category category) const
 
 ElementRecord COutlineItemModel::entry(Category category, int row) const
 {
-    return m_entries[slot(category)].Record(static_cast<std::size_t>(row));
+    std::size_t at = 0;
+    return storeOf(category, row, &at).Record(at);
 }
 
 QModelIndex COutlineItemModel::index(int row, int column, const QModelIndex &parent) const
@@ -167,5 +230,6 @@ QVariant COutlineItemModel::data(const QModelIndex &index, int role) const
     const Category category = categoryOfId(id, kEntryIds);
     if (index.row() >= m_shown[slot(category)])
         return {};
-    return QString::fromStdString(m_entries[slot(category)].Value(std::size_t(index.row())));
+    std::size_t at = 0;
+    return QString::fromStdString(storeOf(category, index.row(), &at).Value(at));
 }

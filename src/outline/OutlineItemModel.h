@@ -6,6 +6,7 @@
 #include <QAbstractItemModel>
 
 #include <array>
+#include <optional>
 
 // The outline's rows: "Web Page", its three categories and their entries. Entries are kept
 // compactly and shown lazily, so a page with millions of links costs tens of bytes per link
@@ -22,6 +23,10 @@ public:
     // or when publish() is called: one insertion of many rows costs a fraction of many
     // insertions of one.
     void addEntry(Category category, const tarnel::ElementRecord &record);
+    // Starts a refill of the category. Its entries stay shown until the refill is
+    // published; then only the entries that appeared or disappeared are inserted or removed
+    // as rows. An entry that merely moved keeps its row, so views keep its selection, the
+    // category's expansion and the scroll position.
     void clearCategory(Category category);
     void publish();
 
@@ -40,8 +45,27 @@ public:
 
 private:
     static std::size_t slot(Category category) { return static_cast<std::size_t>(category); }
+    void queuePublish();
+    void publishRefill(Category category);
+    // Where a shown row's entry is kept; while a refill is being published, rows before
+    // the changes published so far are refill entries and the rest still the old ones.
+    const tarnel::CompactRecords &storeOf(Category category, int row, std::size_t *at) const;
+
+    // While a refill is being published: rows [0, newEnd) come from the refill, and row
+    // newEnd onwards is old entry oldEnd onwards.
+    struct Splice
+    {
+        std::size_t newEnd = 0;
+        std::size_t oldEnd = 0;
+    };
 
     std::array<tarnel::CompactRecords, 3> m_entries;
+    // The entries a refill brought so far; the old ones stay in m_entries until it is
+    // published.
+    std::array<tarnel::CompactRecords, 3> m_refills;
+    std::array<bool, 3> m_refilling{};
+    std::array<std::optional<Splice>, 3> m_splices;
     std::array<int, 3> m_shown{}; // rows the views were told of
     bool m_publishQueued = false;
+    bool m_publishing = false;
 };

@@ -192,6 +192,16 @@ TEST(CompactRecords, KeepsValuesAndIndexesAcrossBlocks)
         for (std::size_t i = 0; i < records.size(); ++i)
             ASSERT_EQ(store.Record(i), records[i]) << "round " << round << " entry " << i;
     }
+    // Values compared in place against a store whose blocks end elsewhere.
+    CompactRecords shifted;
+    shifted.Add(std::string(1000, 'x'), 0);
+    for (const auto &record : records)
+        shifted.Add(record);
+    for (std::size_t i = 0; i + 1 < records.size(); ++i) {
+        ASSERT_TRUE(store.SameValue(i, shifted, i + 1)) << i;
+        ASSERT_EQ(store.SameValue(i, shifted, i + 2), records[i].value == records[i + 1].value)
+            << i;
+    }
 }
 
 TEST(CompactRecords, CostsLittleMoreThanTheValuesAndTrimsWhenShrunk)

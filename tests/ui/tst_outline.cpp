@@ -117,6 +117,47 @@ private slots:
         QVERIFY(tree->isExpanded(tree->categoryIndex(CSiteTree::Images)));
     }
 
+    void movedEntriesKeepTheirRowSelectionAndExpansion()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = editor.view();
+        setPage(view, kPage);
+        view->rescanOutline();
+        CSiteTree *tree = editor.activeSource()->outline();
+        const CSiteTree::Category categories[] = {CSiteTree::Applets, CSiteTree::Hyperlinks,
+                                                  CSiteTree::Images};
+        for (auto c : categories)
+            tree->setExpanded(tree->categoryIndex(c), true);
+        tree->selectionModel()->setCurrentIndex(tree->entryIndex(CSiteTree::Images, 1),
+                                                QItemSelectionModel::ClearAndSelect);
+        const std::size_t position = tree->entryPosition(CSiteTree::Images, 1);
+        auto selectedRow = [tree] {
+            const QModelIndexList selected = tree->selectionModel()->selectedIndexes();
+            return selected.size() == 1 && selected.first() == tree->currentIndex() &&
+                           selected.first().parent() == tree->categoryIndex(CSiteTree::Images)
+                       ? selected.first().row()
+                       : -1;
+        };
+
+        // Text typed above every element moves them all: the rescan after the pause only
+        // updates their positions.
+        view->setFocus();
+        view->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 0UL);
+        QTest::keyClicks(view, "Hello ");
+        QTRY_COMPARE(tree->entryPosition(CSiteTree::Images, 1), position + 6);
+        QCOMPARE(selectedRow(), 1);
+        for (auto c : categories)
+            QVERIFY(tree->isExpanded(tree->categoryIndex(c)));
+
+        // An element added above: the selected entry is a row further down, still selected.
+        view->InsertSnippet("<IMG SRC=\"n.gif\">", false);
+        QTRY_COMPARE(entries(tree, CSiteTree::Images), QStringList({"n.gif", "a.gif", "p.gif"}));
+        QCOMPARE(selectedRow(), 2);
+        for (auto c : categories)
+            QVERIFY(tree->isExpanded(tree->categoryIndex(c)));
+    }
+
     void doubleClickReopensAndRewrites_data()
     {
         QTest::addColumn<int>("category");
