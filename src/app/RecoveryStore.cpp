@@ -88,8 +88,9 @@ CRecoveryStore::~CRecoveryStore()
     for (Watched &w : m_watched)
         cancelCopies(w);
     m_committer.waitForDone();
-    for (const Watched &w : std::as_const(m_watched))
-        QFile::remove(w.file);
+    if (!m_keeping)
+        for (const Watched &w : std::as_const(m_watched))
+            QFile::remove(w.file);
     m_lock->unlock();
 }
 
@@ -160,7 +161,7 @@ QString CRecoveryStore::copyPathOf(CTarnelDoc *doc) const
 void CRecoveryStore::changed(CTarnelDoc *doc)
 {
     const auto it = m_watched.find(doc);
-    if (it == m_watched.end())
+    if (it == m_watched.end() || m_keeping)
         return;
     // A half-written copy would mix the old text with the new: start again after the delay.
     if (it->writing) {
@@ -273,10 +274,17 @@ bool CRecoveryStore::writeNow(CTarnelDoc *doc)
     return written;
 }
 
+void CRecoveryStore::writeAllAndKeep()
+{
+    for (CTarnelDoc *doc : m_watched.keys())
+        writeNow(doc);
+    m_keeping = true;
+}
+
 void CRecoveryStore::removeCopy(CTarnelDoc *doc)
 {
     const auto it = m_watched.find(doc);
-    if (it == m_watched.end())
+    if (it == m_watched.end() || m_keeping)
         return;
     it->timer->stop();
     cancelCopies(*it);
@@ -289,7 +297,8 @@ void CRecoveryStore::forget(CTarnelDoc *doc)
     if (it == m_watched.end())
         return;
     cancelCopies(*it);
-    QFile::remove(it->file);
+    if (!m_keeping)
+        QFile::remove(it->file);
     delete it->timer;
     delete it->sliceTimer;
     m_watched.erase(it);

@@ -54,6 +54,11 @@ public:
     // Writes the document's copy now and waits until it is in place (or removes it when the
     // document is not modified). Replaces any timed copy under way.
     bool writeNow(CTarnelDoc *doc);
+    // For a run ended from outside (a shutdown, the session ending), where no question can
+    // be answered any more: writes every modified document's copy now and from then on
+    // keeps every copy, past closing documents and the store's end, for the next start to
+    // offer back.
+    void writeAllAndKeep();
     QString copyPathOf(CTarnelDoc *doc) const;
     // Blocks until the copies handed to the worker thread are in place (or dropped).
     void waitForWrites() { m_committer.waitForDone(); }
@@ -98,6 +103,7 @@ private:
     std::unique_ptr<QLockFile> m_lock;
     int m_delay;
     int m_nextNumber = 1;
+    bool m_keeping = false;
     qsizetype m_sliceBytes;
     QHash<CTarnelDoc *, Watched> m_watched;
     // One thread, so a document's copies land in the order they were written.

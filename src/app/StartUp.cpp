@@ -1,6 +1,7 @@
 #include "StartUp.h"
 
 #include "TarnelApp.h"
+#include "TerminationSignals.h"
 #include "WebEngineSetup.h"
 
 #include <QApplication>
@@ -87,5 +88,10 @@ int tarnelMain(int argc, char **argv)
         return 1;
     }
     app.offerRecovery();
+    // Only now: a signal handled while the restore question is open would end the question
+    // without a Yes, and that discards the copy it asked about.
+    CTerminationSignals termination;
+    QObject::connect(&termination, &CTerminationSignals::received, &app,
+                     &CTarnelApp::endRunKeepingRecovery);
     return application.exec();
 }

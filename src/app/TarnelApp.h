@@ -62,6 +62,9 @@ public:
     // restore the copies an earlier run left behind.
     CRecoveryStore *recovery() const { return m_recovery.get(); }
     void offerRecovery();
+    // Ends the run at once for a shutdown or the session's end: nobody is there to answer a
+    // question, so unsaved text is kept in recovery copies for the next start to offer.
+    void endRunKeepingRecovery();
     // Asks about every open file another program changed since it was read or saved:
     // reload it, or keep the editor's text. Runs whenever the main window is activated.
     void checkFilesChangedOnDisk();

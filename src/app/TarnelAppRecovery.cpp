@@ -9,6 +9,7 @@
 #include "TarnelView.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -74,6 +75,14 @@ void CTarnelApp::offerRecovery()
         if (m_recovery->writeNow(doc))
             CRecoveryStore::discard(orphan);
     }
+}
+
+void CTarnelApp::endRunKeepingRecovery()
+{
+    if (m_recovery)
+        m_recovery->writeAllAndKeep();
+    // Not quit(): that closes the windows, which ask about saving.
+    QCoreApplication::exit(0);
 }
 
 bool CTarnelApp::eventFilter(QObject *watched, QEvent *event)

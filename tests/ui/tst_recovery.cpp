@@ -1,6 +1,7 @@
 // Recovery copies of large pages written a slice at a time: the copy that lands is always a
 // whole text the page really held, edits while a copy is half written start it over, and
-// saving, closing or quitting meanwhile leaves nothing behind.
+// saving, closing or quitting meanwhile leaves nothing behind. A run ended from outside
+// writes its copies at once and leaves them for the next start.
 
 #include "UiTestSupport.h"
 
@@ -10,9 +11,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 
 #include <algorithm>
 #include <optional>
+
+#include <csignal>
+#include <signal.h>
 
 using namespace uitest;
 
@@ -47,6 +52,18 @@ QByteArray pageOf(qsizetype bytes)
         page += line;
     page += QByteArray(bytes - page.size(), 'x');
     return page;
+}
+
+// Whether process `pid` has a handler of its own for `signalNumber`.
+bool catches(qint64 pid, int signalNumber)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("SigCgt:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signalNumber - 1)) & 1;
+    return false;
 }
 
 enum class Edit { Insert, Delete, Overwrite, UndoToSaved };
@@ -257,6 +274,65 @@ private slots:
             store()->waitForWrites();
         QVERIFY2(!QFile::exists(copyPath), "no copy lands after it was removed");
         QCOMPARE(unfinishedCopies(), QStringList());
+    }
+
+    void endedFromOutsideKeepsTheUnsavedText_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("SIGTERM, a shutdown") << int(SIGTERM);
+        QTest::newRow("SIGHUP, the session ends") << int(SIGHUP);
+    }
+
+    // The real editor holds unsaved text whose copy is not written yet when it is told to
+    // end: it writes the copy, exits, and the next start brings the text back. (Nothing can
+    // be typed into a run without a display: its unsaved text is a restored copy, and the
+    // copy it writes of it at once is removed to stand for one the delay has not written.)
+    void endedFromOutsideKeepsTheUnsavedText()
+    {
+        QFETCH(int, signalNumber);
+        const QString path = QFileInfo(m_dir.filePath("ended.htm")).absoluteFilePath();
+        QVERIFY(writeFile(path, "<P>on disk</P>\n"));
+        const std::string unsaved = "<P>unsaved</P>\r\n";
+        const QString folder = CRecoveryStore::defaultFolder();
+        QVERIFY(QDir().mkpath(folder));
+        const QString planted = QDir(folder).filePath("1-1-1.recovery");
+        QVERIFY(writeFile(planted, QByteArray::fromStdString(tarnel::RecoveryFileText(
+                                       {path.toStdString(), "ended.htm", unsaved}))));
+
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("TARNEL_RECOVERY_ANSWER", "restore");
+        env.insert("TARNEL_RECOVERY_DELAY_MS", "600000");
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        child.start(TARNEL_BINARY, {});
+        QVERIFY(child.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(catches(child.processId(), signalNumber), 60000);
+        QVERIFY(!QFile::exists(planted));
+        const QStringList copies = filesIn(folder, "*.recovery");
+        QCOMPARE(copies.size(), 1);
+        const QString copyPath = QDir(folder).filePath(copies.first());
+        QVERIFY(QFile::remove(copyPath));
+
+        ::kill(pid_t(child.processId()), signalNumber);
+        QVERIFY(child.waitForFinished(30000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+        QVERIFY(QFile::exists(copyPath));
+
+        m_editor = std::make_unique<Editor>();
+        m_editor->app->askSaveChanges = [](CTarnelDoc *) { return int(QMessageBox::No); };
+        QVERIFY(m_editor->start());
+        qputenv("TARNEL_RECOVERY_ANSWER", "restore");
+        m_editor->app->offerRecovery();
+        qunsetenv("TARNEL_RECOVERY_ANSWER");
+        QVERIFY(!QFile::exists(copyPath));
+        const QList<CTarnelDoc *> docs = m_editor->app->documents();
+        const auto restored = std::find_if(docs.begin(), docs.end(),
+                                           [&](CTarnelDoc *d) { return d->path() == path; });
+        QVERIFY(restored != docs.end());
+        QCOMPARE((*restored)->text(), unsaved);
+        QVERIFY((*restored)->isModified());
     }
 
     // A run that ended in the middle of a copy leaves a temporary file: the next start
