@@ -28,6 +28,14 @@ void CompactRecords::Clear()
     m_bytes = 0;
 }
 
+void CompactRecords::Truncate(std::size_t size)
+{
+    if (size >= m_size)
+        return;
+    m_bytes = EntryAt(size).valueStart;
+    m_size = size;
+}
+
 void CompactRecords::Trim()
 {
     const std::size_t entryBlocks = (m_size + EntriesPerBlock - 1) / EntriesPerBlock + 1;
@@ -61,6 +69,24 @@ std::string CompactRecords::Value(std::size_t i) const
     return value;
 }
 
+bool CompactRecords::BytesEqual(std::size_t at, std::string_view value) const
+{
+    while (!value.empty()) {
+        const std::string_view mine = Bytes(at, at + value.size());
+        if (value.substr(0, mine.size()) != mine)
+            return false;
+        at += mine.size();
+        value.remove_prefix(mine.size());
+    }
+    return true;
+}
+
+bool CompactRecords::SameValue(std::size_t i, std::string_view value) const
+{
+    const std::size_t at = EntryAt(i).valueStart;
+    return ValueEnd(i) - at == value.size() && BytesEqual(at, value);
+}
+
 bool CompactRecords::SameValue(std::size_t i, const CompactRecords &other, std::size_t j) const
 {
     std::size_t at = EntryAt(i).valueStart;
@@ -69,14 +95,12 @@ bool CompactRecords::SameValue(std::size_t i, const CompactRecords &other, std::
     const std::size_t otherEnd = other.ValueEnd(j);
     if (end - at != otherEnd - otherAt)
         return false;
-    while (at < end) {
-        const std::string_view mine = Bytes(at, end);
+    while (otherAt < otherEnd) {
         const std::string_view theirs = other.Bytes(otherAt, otherEnd);
-        const std::size_t n = std::min(mine.size(), theirs.size());
-        if (mine.substr(0, n) != theirs.substr(0, n))
+        if (!BytesEqual(at, theirs))
             return false;
-        at += n;
-        otherAt += n;
+        at += theirs.size();
+        otherAt += theirs.size();
     }
     return true;
 }

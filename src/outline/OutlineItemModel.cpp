@@ -43,8 +43,10 @@ COutlineItemModel::COutlineItemModel(QObject *parent)
 
 void COutlineItemModel::addEntry(Category category, const ElementRecord &record)
 {
-    CompactRecords &entries =
-        m_refilling[slot(category)] ? m_refills[slot(category)] : m_entries[slot(category)];
+    const std::size_t s = slot(category);
+    if (m_refilling[s] && keptInPlace(s, record))
+        return;
+    CompactRecords &entries = m_refilling[s] ? m_refills[s] : m_entries[s];
     // Rows are ints; a page never holds that many elements, but never wrap.
     if (entries.Size() >= static_cast<std::size_t>(std::numeric_limits<int>::max()))
         return;
@@ -52,9 +54,20 @@ void COutlineItemModel::addEntry(Category category, const ElementRecord &record)
     queuePublish();
 }
 
+bool COutlineItemModel::keptInPlace(std::size_t s, const ElementRecord &record)
+{
+    std::size_t &kept = m_kept[s];
+    if (!m_refills[s].Empty() || kept >= std::size_t(m_shown[s]) ||
+        !m_entries[s].SameValue(kept, record.value))
+        return false;
+    m_entries[s].SetIndex(kept++, record.index);
+    return true;
+}
+
 void COutlineItemModel::clearCategory(Category category)
 {
     m_refilling[slot(category)] = true;
+    m_kept[slot(category)] = 0;
     m_refills[slot(category)].Clear();
     queuePublish();
 }
@@ -94,37 +107,47 @@ void COutlineItemModel::publishRefill(Category category)
 {
     const std::size_t s = slot(category);
     m_refilling[s] = false;
-    CompactRecords &old = m_entries[s];
-    CompactRecords &refill = m_refills[s];
-    const auto changes =
-        DiffSequences(std::size_t(m_shown[s]), refill.Size(),
-                      [&](std::size_t i, std::size_t j) { return old.SameValue(i, refill, j); });
+    CompactRecords &entries = m_entries[s];
+    const CompactRecords &refill = m_refills[s];
+    const std::size_t kept = m_kept[s];
+    const auto changes = DiffSequences(
+        std::size_t(m_shown[s]) - kept, refill.Size(),
+        [&](std::size_t i, std::size_t j) { return entries.SameValue(kept + i, refill, j); });
     const QModelIndex parent = categoryIndex(category);
-    Splice &splice = m_splices[s].emplace();
+    Splice &splice = m_splices[s].emplace(Splice{kept, kept});
     // Rows between two changes hold equal values in both lists, so each change's first row
     // in the refill is also its row in what the views show at that moment.
     for (const SequenceChange &change : changes) {
-        const int row = int(change.newStart);
+        const std::size_t newStart = kept + change.newStart;
+        const std::size_t oldEnd = kept + change.oldStart + change.removed;
+        const int row = int(newStart);
         if (change.removed) {
             beginRemoveRows(parent, row, row + int(change.removed) - 1);
-            splice = {change.newStart, change.oldStart + change.removed};
+            splice = {newStart, oldEnd};
             m_shown[s] -= int(change.removed);
             endRemoveRows();
         }
         if (change.inserted) {
             beginInsertRows(parent, row, row + int(change.inserted) - 1);
-            splice = {change.newStart + change.inserted, change.oldStart + change.removed};
+            splice = {newStart + change.inserted, oldEnd};
             m_shown[s] += int(change.inserted);
             endInsertRows();
         }
     }
-    // Entries that only moved take their new positions without a signal: what the views
-    // show of them is unchanged.
-    std::swap(old, refill);
+    // The rest of the refill follows the entries kept in place. Entries that only moved
+    // take their new positions without a signal: what the views show of them is unchanged.
     m_splices[s].reset();
-    refill.Clear();
-    refill.Trim();
-    old.Trim();
+    if (kept == 0) {
+        std::swap(entries, m_refills[s]);
+    } else {
+        entries.Truncate(kept);
+        for (std::size_t i = 0; i < refill.Size(); ++i)
+            entries.Add(refill.Record(i));
+    }
+    entries.Trim();
+    m_refills[s].Clear();
+    m_refills[s].Trim();
+    m_kept[s] = 0;
 }
 
 const CompactRecords &COutlineItemModel::storeOf(Category category, int row, std::size_t *at) const
@@ -132,11 +155,11 @@ const CompactRecords &COutlineItemModel::storeOf(Category category, int row, std
     const std::size_t s = slot(category);
     const auto r = std::size_t(row);
     const std::optional<Splice> &splice = m_splices[s];
-    if (splice && r < splice->newEnd) {
-        *at = r;
+    if (splice && r < splice->newEnd && r >= m_kept[s]) {
+        *at = r - m_kept[s];
         return m_refills[s];
     }
-    *at = splice ? r - splice->newEnd + splice->oldEnd : r;
+    *at = splice && r >= splice->newEnd ? r - splice->newEnd + splice->oldEnd : r;
     return m_entries[s];
 }
 

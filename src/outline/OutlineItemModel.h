@@ -45,14 +45,17 @@ public:
 
 private:
     static std::size_t slot(Category category) { return static_cast<std::size_t>(category); }
+    // While a refill brings the shown entries in their order, they are the same entries:
+    // each takes its new position in place and nothing is stored twice.
+    bool keptInPlace(std::size_t s, const tarnel::ElementRecord &record);
     void queuePublish();
     void publishRefill(Category category);
     // Where a shown row's entry is kept; while a refill is being published, rows before
-    // the changes published so far are refill entries and the rest still the old ones.
+    // the changes published so far are the refill's and the rest still the old ones.
     const tarnel::CompactRecords &storeOf(Category category, int row, std::size_t *at) const;
 
-    // While a refill is being published: rows [0, newEnd) come from the refill, and row
-    // newEnd onwards is old entry oldEnd onwards.
+    // While a refill is being published: rows [0, newEnd) show the refill (the entries kept
+    // in place, then the refill's own), and row newEnd onwards is old entry oldEnd onwards.
     struct Splice
     {
         std::size_t newEnd = 0;
@@ -60,10 +63,11 @@ private:
     };
 
     std::array<tarnel::CompactRecords, 3> m_entries;
-    // The entries a refill brought so far; the old ones stay in m_entries until it is
-    // published.
-    std::array<tarnel::CompactRecords, 3> m_refills;
+    // A refill under way: its first m_kept entries were the shown ones, taken in place;
+    // the entries after those wait in m_refills until it is published.
     std::array<bool, 3> m_refilling{};
+    std::array<std::size_t, 3> m_kept{};
+    std::array<tarnel::CompactRecords, 3> m_refills;
     std::array<std::optional<Splice>, 3> m_splices;
     std::array<int, 3> m_shown{}; // rows the views were told of
     bool m_publishQueued = false;

@@ -201,7 +201,18 @@ TEST(CompactRecords, KeepsValuesAndIndexesAcrossBlocks)
         ASSERT_TRUE(store.SameValue(i, shifted, i + 1)) << i;
         ASSERT_EQ(store.SameValue(i, shifted, i + 2), records[i].value == records[i + 1].value)
             << i;
+        ASSERT_TRUE(store.SameValue(i, records[i].value)) << i;
+        ASSERT_FALSE(store.SameValue(i, records[i].value + "x")) << i;
     }
+    // Cut back to the middle of a block and refilled from there, one entry moved.
+    const std::size_t half = records.size() / 2 + 1;
+    store.Truncate(half);
+    store.SetIndex(0, 7);
+    records[0].index = 7;
+    for (std::size_t i = half; i < records.size(); ++i)
+        store.Add(records[i]);
+    for (std::size_t i = 0; i < records.size(); ++i)
+        ASSERT_EQ(store.Record(i), records[i]) << "after truncating, entry " << i;
 }
 
 TEST(CompactRecords, CostsLittleMoreThanTheValuesAndTrimsWhenShrunk)

@@ -132,6 +132,13 @@ private slots:
         tree->selectionModel()->setCurrentIndex(tree->entryIndex(CSiteTree::Images, 1),
                                                 QItemSelectionModel::ClearAndSelect);
         const std::size_t position = tree->entryPosition(CSiteTree::Images, 1);
+        // What the views read of each row as it is inserted.
+        QStringList inserted;
+        connect(tree->model(), &QAbstractItemModel::rowsInserted, this,
+                [&](const QModelIndex &parent, int first, int last) {
+                    for (int row = first; row <= last; ++row)
+                        inserted << tree->model()->index(row, 0, parent).data().toString();
+                });
         auto selectedRow = [tree] {
             const QModelIndexList selected = tree->selectionModel()->selectedIndexes();
             return selected.size() == 1 && selected.first() == tree->currentIndex() &&
@@ -147,6 +154,7 @@ private slots:
         QTest::keyClicks(view, "Hello ");
         QTRY_COMPARE(tree->entryPosition(CSiteTree::Images, 1), position + 6);
         QCOMPARE(selectedRow(), 1);
+        QCOMPARE(inserted, QStringList());
         for (auto c : categories)
             QVERIFY(tree->isExpanded(tree->categoryIndex(c)));
 
@@ -154,8 +162,19 @@ private slots:
         view->InsertSnippet("<IMG SRC=\"n.gif\">", false);
         QTRY_COMPARE(entries(tree, CSiteTree::Images), QStringList({"n.gif", "a.gif", "p.gif"}));
         QCOMPARE(selectedRow(), 2);
+        QCOMPARE(inserted, QStringList({"n.gif"}));
         for (auto c : categories)
             QVERIFY(tree->isExpanded(tree->categoryIndex(c)));
+
+        // Entries that went or changed leave; the selected one stays.
+        QByteArray page = viewBytes(view);
+        page.replace("<IMG SRC=\"a.gif\" WIDTH", "<IMG SRC=\"b.gif\" WIDTH");
+        page.replace("<APPLET CODE=\"clock.class\" WIDTH=\"50\">", "");
+        setPage(view, page);
+        QTRY_COMPARE(entries(tree, CSiteTree::Images), QStringList({"n.gif", "b.gif", "p.gif"}));
+        QCOMPARE(entries(tree, CSiteTree::Applets), QStringList({"t.class"}));
+        QCOMPARE(selectedRow(), 2);
+        QCOMPARE(inserted, QStringList({"n.gif", "b.gif"}));
     }
 
     void doubleClickReopensAndRewrites_data()
