@@ -49,6 +49,8 @@ CTarnelView::CTarnelView(CTarnelDoc *document, QWidget *parent)
 CTarnelView::~CTarnelView()
 {
     CTarnelDoc *doc = GetDocument();
+    // The page may live on in another window: the typing done here is one undo step there.
+    colourer().endTypingRun();
     doc->UpdateAllViews(this, HintSourceClosed);
     // Detach from the shared text before the widget goes, so it stays with the document.
     SendScintilla(SCI_SETDOCPOINTER, 0UL, static_cast<void *>(nullptr));
