@@ -55,6 +55,16 @@ std::size_t LineStartFrom(std::string_view text, std::size_t position)
     return lineBreak + 1;
 }
 
+// Whether the word a rewrite would re-case is one `change` wrote: it overlaps the inserted
+// bytes or ends where they start. After a deletion that is the word around the join.
+bool WrittenBy(const TextChange &change, const Rewrite &rewrite)
+{
+    const std::size_t start = rewrite.position;
+    const std::size_t end = start + rewrite.text.size();
+    return end == change.position ||
+           (start < change.position + change.inserted && end > change.position);
+}
+
 } // namespace
 
 // Records line states; during an edit it splices the edited lines in and ends the pass at
@@ -216,6 +226,7 @@ Recolouring ColourTracker::Edited(TextSource &text, TextChange change)
             observer.Commit();
             if (observer.lostStep)
                 return ColourAll(text.Bytes(0, n));
+            std::erase_if(m_rewrites, [&](const Rewrite &r) { return !WrittenBy(change, r); });
             return {from, {m_styles.get(), std::min(end.position, n) - from}, m_rewrites};
         }
         observer.Commit();

@@ -87,8 +87,11 @@ public:
                    const std::function<void(const Recolouring &)> &apply);
 
     // After `change` turned the previously coloured text into `text`. The rewrites are those
-    // of the recoloured lines; a view applies them only after typing, pasting or replacing.
-    // A change that does not fit the text last seen colours it all, without rewrites.
+    // the change asked for: of the listed words that overlap the bytes it inserted or end
+    // right where they start (the word being typed, pasted or chosen). A change that makes
+    // the rest of a line read as a tag never re-cases the words the user wrote there. A view
+    // applies them only after typing, pasting or replacing. A change that does not fit the
+    // text last seen colours it all, without rewrites.
     Recolouring Edited(std::string_view text, TextChange change);
     // The same, asking only for the lines it reads, a few at a time.
     Recolouring Edited(TextSource &text, TextChange change);

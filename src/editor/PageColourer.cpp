@@ -77,6 +77,9 @@ CPageColourer::CPageColourer(CTarnelDoc *document)
             [this](int position, int type, const char *, int length, int, int, int, int, int, int) {
                 onModified(position, type, length);
             });
+    // A save point set inside the run's group would lie inside one undo step; closing the
+    // group right after keeps it on the step's boundary.
+    connect(m_surface, &QsciScintillaBase::SCN_SAVEPOINTREACHED, this, [this] { endTypingRun(); });
     colourAll();
 }
 
@@ -112,8 +115,11 @@ void CPageColourer::onModified(int position, int type, int length)
             this,
             [this] {
                 m_flushQueued = false;
-                if (m_depth == 0)
+                if (m_depth == 0) {
+                    // A change from elsewhere is not part of the typing before it.
+                    endTypingRun();
                     flush();
+                }
             },
             Qt::QueuedConnection);
     }
@@ -123,6 +129,29 @@ void CPageColourer::flush()
 {
     if (m_pending)
         colourPending(false);
+}
+
+void CPageColourer::endTypingRun()
+{
+    if (!m_typingRun)
+        return;
+    m_typingRun = false;
+    m_surface->SendScintilla(QsciScintillaBase::SCI_ENDUNDOACTION);
+}
+
+void CPageColourer::beginTypingRun()
+{
+    m_typingRun = true;
+    m_surface->SendScintilla(QsciScintillaBase::SCI_BEGINUNDOACTION);
+}
+
+bool CPageColourer::continuesTypingRun(const QsciScintilla *surface) const
+{
+    if (!m_typingRun)
+        return false;
+    const long caret = surface->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
+    return caret == surface->SendScintilla(QsciScintillaBase::SCI_GETANCHOR) &&
+           static_cast<std::size_t>(caret) == m_runEnd;
 }
 
 bool CPageColourer::opensCompletionList(std::size_t caret)
@@ -206,8 +235,7 @@ void CPageColourer::applyRewrites(const Recolouring &recolouring)
     m_colouring = false;
     for (const Kept &k : kept)
         if (k.surface->SendScintilla(QsciScintillaBase::SCI_GETANCHOR) != k.anchor ||
-            k.surface->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS) != k.caret)
-        {
+            k.surface->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS) != k.caret) {
             // Without scrolling: the caret is where it was, and bringing it into view would
             // lay its whole line out again.
             k.surface->SendScintilla(QsciScintillaBase::SCI_SETCURRENTPOS,
@@ -217,19 +245,32 @@ void CPageColourer::applyRewrites(const Recolouring &recolouring)
         }
 }
 
-CPageColourer::Edit::Edit(CPageColourer &colourer, EditCommand command)
+CPageColourer::Edit::Edit(CPageColourer &colourer, EditCommand command,
+                          const QsciScintilla *surface)
     : m_colourer(colourer)
     , m_command(command)
     , m_outer(colourer.m_depth == 0)
 {
     if (m_outer) {
-        // A change left over from outside any command is not this command's to rewrite.
+        // A change left over from outside any command is neither part of the typing before
+        // it nor this command's to rewrite.
+        if (m_colourer.m_pending)
+            m_colourer.endTypingRun();
         m_colourer.flush();
         m_colourer.m_kind = ClassifyEdit(command, m_colourer.m_kind);
-        // The rewrites join the command's own undo step.
-        m_grouped = RewritesAfter(command);
-        if (m_grouped)
-            m_colourer.m_surface->SendScintilla(QsciScintillaBase::SCI_BEGINUNDOACTION);
+        m_typing = command == EditCommand::TypedCharacter;
+        if (m_typing) {
+            if (!m_colourer.continuesTypingRun(surface)) {
+                m_colourer.endTypingRun();
+                m_colourer.beginTypingRun();
+            }
+        } else {
+            m_colourer.endTypingRun();
+            // The rewrites join the command's own undo step.
+            m_grouped = RewritesAfter(command);
+            if (m_grouped)
+                m_colourer.m_surface->SendScintilla(QsciScintillaBase::SCI_BEGINUNDOACTION);
+        }
     }
     ++m_colourer.m_depth;
 }
@@ -248,6 +289,8 @@ CPageColourer::Outcome CPageColourer::Edit::finish()
     if (!m_outer)
         return {};
     Outcome outcome;
+    if (m_typing && m_colourer.m_pending)
+        m_colourer.m_runEnd = m_colourer.m_pending->position + m_colourer.m_pending->inserted;
     outcome.changed = m_colourer.colourPending(RewritesAfter(m_command));
     if (m_grouped)
         m_colourer.m_surface->SendScintilla(QsciScintillaBase::SCI_ENDUNDOACTION);

@@ -21,6 +21,11 @@ class QsciScintilla;
 // letter case are rewritten in the same undo step. Changes made outside any Edit (dropped
 // text, an input method, a whole new text) are coloured as soon as control returns to the
 // event loop, without rewrites.
+//
+// Scintilla merges consecutive typing into one undo step, but never with an undo group, and
+// a rewrite has to be in a group to be undone with the letters that caused it. So a run of
+// typing is one group, open from its first key while each key types where the last one
+// ended; any other command, a click, a save or a change from elsewhere closes it.
 class CPageColourer : public QObject
 {
     Q_OBJECT
@@ -40,7 +45,9 @@ public:
     class Edit
     {
     public:
-        Edit(CPageColourer &colourer, tarnel::EditCommand command);
+        // `surface` is the window the command runs in: typed text joins the run of typing
+        // only where that window's caret is.
+        Edit(CPageColourer &colourer, tarnel::EditCommand command, const QsciScintilla *surface);
         ~Edit();
         Edit(const Edit &) = delete;
         Edit &operator=(const Edit &) = delete;
@@ -52,6 +59,7 @@ public:
         tarnel::EditCommand m_command;
         bool m_outer;
         bool m_grouped = false;
+        bool m_typing = false;
         bool m_finished = false;
     };
 
@@ -59,6 +67,9 @@ public:
     bool opensCompletionList(std::size_t caret);
     // Colours any change made outside an Edit now.
     void flush();
+    // Closes the undo step of the run of typing, if one is open: what comes next is a step
+    // of its own.
+    void endTypingRun();
     const tarnel::ColourTracker &tracker() const { return m_tracker; }
 
 private:
@@ -69,6 +80,9 @@ private:
     void colourAll();
     void applyStyles(const tarnel::Recolouring &recolouring);
     void applyRewrites(const tarnel::Recolouring &recolouring);
+    // Typing into `surface` goes on from where the run's last key typed.
+    bool continuesTypingRun(const QsciScintilla *surface) const;
+    void beginTypingRun();
 
     CTarnelDoc *m_document;
     QsciScintilla *m_surface;
@@ -78,4 +92,6 @@ private:
     int m_depth = 0;          // open Edits
     bool m_colouring = false; // our own rewrites are being made: their changes are known
     bool m_flushQueued = false;
+    bool m_typingRun = false; // the undo group of a run of typing is open
+    std::size_t m_runEnd = 0; // where the run's last key typed up to
 };

@@ -49,6 +49,8 @@ CTarnelView::CTarnelView(CTarnelDoc *document, QWidget *parent)
 CTarnelView::~CTarnelView()
 {
     CTarnelDoc *doc = GetDocument();
+    // The page may live on in another window: the typing done here is one undo step there.
+    colourer().endTypingRun();
     doc->UpdateAllViews(this, HintSourceClosed);
     // Detach from the shared text before the widget goes, so it stays with the document.
     SendScintilla(SCI_SETDOCPOINTER, 0UL, static_cast<void *>(nullptr));
@@ -199,7 +201,8 @@ void CTarnelView::InsertSnippet(const std::string &text, bool beforeBodyEnd)
 {
     CTarnelDoc *doc = GetDocument();
     // Snippets go in exactly as built: coloured, not rewritten.
-    CPageColourer::Edit edit(colourer(), beforeBodyEnd ? EditCommand::Load : EditCommand::Snippet);
+    CPageColourer::Edit edit(colourer(), beforeBodyEnd ? EditCommand::Load : EditCommand::Snippet,
+                             this);
     if (beforeBodyEnd) {
         const auto position = static_cast<long>(BeforeBodyEndPosition(doc->textView()));
         SendScintilla(SCI_SETSEL, position, position);
@@ -345,6 +348,22 @@ void CTarnelView::keyReleaseEvent(QKeyEvent *event)
         rescanOutline();
 }
 
+void CTarnelView::mousePressEvent(QMouseEvent *event)
+{
+    // A click moves the caret or starts a drag: the typing before it is one undo step.
+    colourer().endTypingRun();
+    QsciScintilla::mousePressEvent(event);
+}
+
+void CTarnelView::focusOutEvent(QFocusEvent *event)
+{
+    // Whatever takes the focus (a menu, a dialog) may change the text; the completion list
+    // only helps to type.
+    if (!m_offeringCompletion)
+        colourer().endTypingRun();
+    QsciScintilla::focusOutEvent(event);
+}
+
 void CTarnelView::contextMenuEvent(QContextMenuEvent *event)
 {
     ShowContextMenu(event->pos(), event->globalPos());
@@ -398,12 +417,17 @@ EditCommand CTarnelView::commandForKey(const QKeyEvent *event)
     const QString text = event->text();
     if (text.size() == 1 && text.at(0).isPrint())
         return EditCommand::TypedCharacter;
+    // A line break or a tab typed goes on the run of typing, as the editor itself merges them.
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                  event->key() == Qt::Key_Tab))
+        return EditCommand::TypedCharacter;
     return EditCommand::OtherKey;
 }
 
 template <class Command> void CTarnelView::runEdit(EditCommand command, Command &&edit)
 {
-    CPageColourer::Edit colouring(colourer(), command);
+    CPageColourer::Edit colouring(colourer(), command, this);
     edit();
     afterEdit(colouring.finish());
 }
@@ -424,6 +448,9 @@ void CTarnelView::offerCompletion()
     CListDlg list(this);
     list.setWords(CompletionEntries());
     list.setPosition(viewport()->mapToGlobal(point) + QPoint(0, 15));
-    if (list.exec() == QDialog::Accepted)
+    m_offeringCompletion = true;
+    const int answer = list.exec();
+    m_offeringCompletion = false;
+    if (answer == QDialog::Accepted)
         InsertSnippet(list.choice().toStdString(), false);
 }

@@ -75,6 +75,8 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
@@ -95,5 +97,6 @@ private:
     void offerCompletion();
 
     tarnel::OutlineState m_outlineShown; // what the outlines were last told
-    QTimer m_rescanTimer;                 // rescans once typing pauses
+    QTimer m_rescanTimer;                // rescans once typing pauses
+    bool m_offeringCompletion = false;   // the completion list is open
 };

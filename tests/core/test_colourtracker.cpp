@@ -73,6 +73,50 @@ TEST(ColourTracker, EditInTheSecondLineOfATwoLineTag)
     EXPECT_EQ(shown.Styles(), FullStyles(tracker.Engine(), text));
 }
 
+TEST(ColourTracker, RewritesOnlyTheWordsTheEditWrote)
+{
+    struct Case
+    {
+        const char *name;
+        std::string before;
+        TextChange change;
+        std::string inserted;
+        std::string rewritten; // the text after the edit and its rewrites
+    };
+    const std::string prose = "see the link for a map of the main area\nand a small menu.";
+    const Case cases[] = {
+        {"a < opening prose leaves the words after it", prose, {0, 0, 1}, "<", "<" + prose},
+        {"a letter joined to the first word", "<" + prose, {1, 0, 1}, "b", "<b" + prose},
+        {"the > after a name ends it", "<b" + prose, {2, 0, 1}, ">", "<B>" + prose},
+        {"a letter in the text of a lower-case line",
+         "<p><a href=x>link</a></p>",
+         {17, 0, 1},
+         "s",
+         "<p><a href=x>links</a></p>"},
+        {"a letter completes a name", "<im", {3, 0, 1}, "g", "<IMG"},
+        {"a letter typed before a name", "<mg src=x>", {1, 0, 1}, "i", "<IMG src=x>"},
+        {"the = after a name ends it", "<img src", {8, 0, 1}, "=", "<img SRC="},
+        {"an unquoted value typed after a name", "<img src=", {9, 0, 1}, "a", "<img src=a"},
+        {"a pasted tag", "", {0, 0, 11}, "<img src=x>", "<IMG SRC=x>"},
+        {"a paste leaves the names beside it",
+         "<img src=x>",
+         {10, 0, 6},
+         " alt=y",
+         "<img src=x ALT=y>"},
+        {"typed over a selection", "<b>x", {1, 1, 1}, "i", "<I>x"},
+        {"a deletion joins a name", "<im g>", {3, 1, 0}, "", "<IMG>"},
+        {"a deletion elsewhere in the tag", "<img src=xy>", {9, 1, 0}, "", "<img src=y>"},
+    };
+    for (const Case &c : cases) {
+        ColourTracker tracker;
+        std::string text = c.before;
+        tracker.ColourAll(text);
+        text.replace(c.change.position, c.change.removed, c.inserted);
+        const Recolouring r = tracker.Edited(text, c.change);
+        EXPECT_EQ(Applied(text, {r.rewrites.begin(), r.rewrites.end()}), c.rewritten) << c.name;
+    }
+}
+
 TEST(ColourTracker, RecolouringRunsOnWhileLineStatesChange)
 {
     ColourTracker tracker;
@@ -373,11 +417,16 @@ TEST(ColourTracker, IncrementalColoursEqualAFullPass)
                 ASSERT_EQ(tracker.StateOfLine(line), fresh.StateOfLine(line));
             }
 
-            // The reported rewrites are those of a full pass within the recoloured range.
+            // The reported rewrites are those of a full pass on the words the change wrote:
+            // overlapping its inserted bytes or ending where they start.
             std::vector<Rewrite> within;
-            for (const auto &rewrite : all.rewrites)
-                if (rewrite.position < r.End() && rewrite.position + rewrite.text.size() > r.start)
+            const std::size_t from = reported.position;
+            const std::size_t to = from + reported.inserted;
+            for (const auto &rewrite : all.rewrites) {
+                const std::size_t end = rewrite.position + rewrite.text.size();
+                if (end == from || (rewrite.position < to && end > from))
                     within.push_back(rewrite);
+            }
             ASSERT_EQ(std::vector<Rewrite>(r.rewrites.begin(), r.rewrites.end()), within);
 
             // Rewrites change letter case only, never the length, and a second pass over

@@ -1,6 +1,7 @@
 // Colouring, rewriting and the completion list through the running editor: what the user
 // types is coloured (and listed names rewritten) as a pass from the top would, undo puts text
-// back without rewriting it, and the completion list opens where the text says it should.
+// back without rewriting it, a run of typing is one undo step, and the completion list opens
+// where the text says it should.
 
 #include "UiTestSupport.h"
 
@@ -203,32 +204,95 @@ private slots:
         QCOMPARE(allStyleLetters(view), fullPassLetters(view));
     }
 
-    void undoPutsTextBackWithoutRewriting()
+    void typingOnALowerCasePageChangesOnlyWhatIsTyped()
     {
         const QString path = m_dir.filePath("lower.htm");
         const QByteArray content = "<img src=a>\r\n<p>x</p>\r\n";
+        const QByteArray typed = "<img src=ax>\r\n<p>x</p>\r\n";
         QVERIFY(writeFile(path, content));
         Editor editor;
         QVERIFY(editor.start({path}));
         CTarnelView *view = editor.view();
-        QCOMPARE(viewBytes(view), content);
         view->setFocus();
         view->selectBytes(10, 10); // before the ">" of the image tag
         ListAnswerer lists;
         QTest::keyClicks(view, "x");
-        // Typing on the line rewrites the names on it, in the same undo step.
-        QCOMPARE(viewBytes(view), QByteArray("<IMG SRC=ax>\r\n<p>x</p>\r\n"));
+        QCOMPARE(viewBytes(view), typed);
         QCOMPARE(int(view->CharIndexAtCaret()), 11);
         view->onCommand(ID_EDIT_UNDO);
         QCOMPARE(viewBytes(view), content);
-        QCOMPARE(allStyleLetters(view), fullPassLetters(view));
         QVERIFY(!editor.doc()->isModified());
         QTest::keyClick(view, Qt::Key_Y, Qt::ControlModifier); // redo
-        QCOMPARE(viewBytes(view), QByteArray("<IMG SRC=ax>\r\n<p>x</p>\r\n"));
+        QCOMPARE(viewBytes(view), typed);
+        QCOMPARE(allStyleLetters(view), fullPassLetters(view));
+    }
+
+    // Typing merges into one undo step with the rewrites it caused; redo brings back exactly
+    // what was there. `written` is what the keys leave at the caret.
+    void aRunOfTypingIsOneUndoStep_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QByteArray>("written");
+        const QByteArray prose = "see the link for a map of the main area\nand a small menu.";
+        QTest::newRow("words") << QByteArray() << 0 << "Hello world" << QByteArray("Hello world");
+        QTest::newRow("names rewritten as they are typed")
+            << QByteArray() << 0 << "<img src=a.gif>" << QByteArray("<IMG SRC=a.gif>");
+        QTest::newRow("a tag typed before prose leaves the prose")
+            << prose << 0 << "<b>" << QByteArray("<B>");
+        QTest::newRow("over lines") << QByteArray() << 0 << "<p>\nab" << QByteArray("<P>\r\nab");
+    }
+
+    void aRunOfTypingIsOneUndoStep()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(int, caret);
+        QFETCH(QString, keys);
+        QFETCH(QByteArray, written);
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = pageWith(editor, page, caret);
+        const QByteArray before = viewBytes(view);
+        const QByteArray after = before.left(caret) + written + before.mid(caret);
+        ListAnswerer lists; // dismisses each list with Escape
+        typeText(view, keys);
+        QCOMPARE(viewBytes(view), after);
+        QApplication::setActiveWindow(editor.frame()); // for the window's Ctrl+Z
+        QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(viewBytes(view), before);
+        QTest::keyClick(view, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(viewBytes(view), after);
         QCOMPARE(allStyleLetters(view), fullPassLetters(view));
         view->onCommand(ID_EDIT_UNDO);
-        QCOMPARE(viewBytes(view), content);
-        QCOMPARE(allStyleLetters(view), fullPassLetters(view));
+        QCOMPARE(viewBytes(view), before);
+    }
+
+    void aRunOfTypingEndsAtACaretMoveAndAtASave()
+    {
+        const QString path = m_dir.filePath("run.htm");
+        QVERIFY(writeFile(path, "x"));
+        Editor editor;
+        QVERIFY(editor.start({path}));
+        CTarnelView *view = editor.view();
+        view->setFocus();
+        view->selectBytes(1, 1);
+        QTest::keyClicks(view, "ab");
+        QTest::keyClick(view, Qt::Key_Left);
+        QTest::keyClick(view, Qt::Key_Right);
+        QTest::keyClicks(view, "cd");
+        view->onCommand(ID_EDIT_UNDO);
+        QCOMPARE(viewBytes(view), QByteArray("xab"));
+        QTest::keyClicks(view, "ef");
+        editor.frame()->action(tarnel::ID_FILE_SAVE)->trigger();
+        QCOMPARE(readFile(path), QByteArray("xabef"));
+        QTest::keyClicks(view, "gh");
+        view->onCommand(ID_EDIT_UNDO);
+        QCOMPARE(viewBytes(view), QByteArray("xabef"));
+        QVERIFY(!editor.doc()->isModified());
+        view->onCommand(ID_EDIT_UNDO);
+        QCOMPARE(viewBytes(view), QByteArray("xab"));
+        QVERIFY(editor.doc()->isModified());
     }
 
     void loadedPageIsColouredAndNotModified()
@@ -278,8 +342,10 @@ private slots:
     {
         Editor editor;
         QVERIFY(editor.start());
+        QSet<QByteArray> had{viewBytes(editor.view())}; // every text the page had
         CTarnelView *view =
             pageWith(editor, "<HTML>\n<BODY>\n<p class=x>text</p>\n</BODY>\n</HTML>");
+        had.insert(viewBytes(view));
         ListAnswerer lists;
         std::mt19937 rng(7);
         const QString pieces[] = {"<",        ">",         "img", " src", "=",       "\"",
@@ -313,12 +379,24 @@ private slots:
                 typeText(view, pieces[rng() % std::size(pieces)]);
             }
             const QByteArray text = viewBytes(view);
+            had.insert(text);
             QCOMPARE(allStyleLetters(view), fullPassLetters(view));
             if (QTest::currentTestFailed()) {
                 qWarning() << "after step" << step << text;
                 return;
             }
         }
+        // Undo and redo through the whole history only ever show texts the page had.
+        const QByteArray last = viewBytes(view);
+        while (view->SendScintilla(QsciScintillaBase::SCI_CANUNDO)) {
+            view->onCommand(ID_EDIT_UNDO);
+            QVERIFY2(had.contains(viewBytes(view)), viewBytes(view).constData());
+        }
+        while (view->SendScintilla(QsciScintillaBase::SCI_CANREDO)) {
+            QTest::keyClick(view, Qt::Key_Y, Qt::ControlModifier);
+            QVERIFY2(had.contains(viewBytes(view)), viewBytes(view).constData());
+        }
+        QCOMPARE(viewBytes(view), last);
     }
 
     void completionListOpensWhereTheTextSays_data()
