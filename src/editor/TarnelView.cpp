@@ -283,6 +283,27 @@ void CTarnelView::releaseKeys(const QList<QKeySequence> &keys)
 }
 
 namespace {
+
+bool isModifierOrLock(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+        return true;
+    default:
+        return false;
+    }
+}
 void setHalfInchMargins(QPrinter &printer)
 {
     printer.setPageMargins(QMarginsF(0.5, 0.5, 0.5, 0.5), QPageLayout::Inch);
@@ -335,6 +356,12 @@ void CTarnelView::openFindDialog(bool replace)
 
 void CTarnelView::keyPressEvent(QKeyEvent *event)
 {
+    if (isModifierOrLock(event->key())) {
+        // Shift held for "<" or ">" neither edits nor moves the caret: the run of typing
+        // goes on across it.
+        QsciScintilla::keyPressEvent(event);
+        return;
+    }
     runEdit(commandForKey(event), [this, event] { QsciScintilla::keyPressEvent(event); });
     const QString text = event->text();
     if (text.size() == 1 && text.at(0).isPrint())
