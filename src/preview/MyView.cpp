@@ -1,12 +1,13 @@
 #include "MyView.h"
 
-#include "PreviewInterceptor.h"
 #include "PreviewPage.h"
 #include "PreviewProfile.h"
+#include "PreviewSchemeHandler.h"
 #include "TarnelDoc.h"
 #include "commandids.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QUrl>
 
 using namespace tarnel;
@@ -16,7 +17,12 @@ CMyView::CMyView(CTarnelDoc *document, CPreviewProfile *profile, QWidget *parent
     , CView(document)
     , m_profile(profile)
 {
-    setPage(new CPreviewPage(profile, this));
+    static int previews = 0;
+    m_pageName = QStringLiteral("page%1").arg(++previews);
+    auto *page = new CPreviewPage(profile, this);
+    setPage(page);
+    connect(page, &CPreviewPage::refused, this,
+            [this](const QString &text) { emit statusMessage(text, 10000); });
     // The browser's own widget takes the focus, so this view hears of focus changes globally.
     connect(qApp, &QApplication::focusChanged, this, &CMyView::onFocusChanged);
     document->AddView(this);
@@ -24,8 +30,7 @@ CMyView::CMyView(CTarnelDoc *document, CPreviewProfile *profile, QWidget *parent
 
 CMyView::~CMyView()
 {
-    if (!m_allowedCopy.isEmpty())
-        m_profile->interceptor()->forgetCopy(m_allowedCopy);
+    m_profile->pages()->forgetPage(m_pageName);
     GetDocument()->RemoveView(this);
 }
 
@@ -64,7 +69,7 @@ void CMyView::onCommand(int id)
         forward();
         return;
     case ID_PREVIEW_REFRESH:
-        // Shows the copy as it is on disk; only a switch to this view rewrites it.
+        // Shows the text taken at the last switch to this view.
         reload();
         return;
     default:
@@ -80,18 +85,15 @@ void CMyView::OnActivateView()
 
 void CMyView::ReloadPreview()
 {
-    CTarnelDoc *doc = GetDocument();
-    // A copy that cannot be written still shows what it held before.
-    doc->SerializeToTempCopy();
-    const QString copy = doc->previewPath();
-    if (copy.isEmpty())
-        return;
-    CPreviewInterceptor *interceptor = m_profile->interceptor();
-    if (!m_allowedCopy.isEmpty() && m_allowedCopy != copy)
-        interceptor->forgetCopy(m_allowedCopy);
-    m_allowedCopy = copy;
-    interceptor->allowCopy(copy, doc->previewFolder());
-    load(QUrl::fromLocalFile(copy));
+    const CTarnelDoc *doc = GetDocument();
+    const std::string_view text = doc->textView();
+    const QFileInfo page(doc->path());
+    const QString fileName =
+        doc->path().isEmpty() ? QStringLiteral("untitled.htm") : page.fileName();
+    const QString folder = doc->path().isEmpty() ? QString() : page.absolutePath();
+    load(m_profile->pages()->showPage(m_pageName,
+                                      QByteArray(text.data(), static_cast<qsizetype>(text.size())),
+                                      fileName, folder));
 }
 
 bool CMyView::holdsFocus(QWidget *widget) const

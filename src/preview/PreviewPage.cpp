@@ -2,20 +2,64 @@
 
 CPreviewPage::CPreviewPage(QWebEngineProfile *profile, QObject *parent)
     : QWebEnginePage(profile, parent)
-{}
+{
+    // Each page shown starts afresh: its first dialog is reported again.
+    connect(this, &QWebEnginePage::loadStarted, this, [this] { m_dialogReported = false; });
+}
+
+tarnel::PreviewRequest CPreviewPage::request(const QUrl &url, const QUrl &firstParty)
+{
+    return {url.scheme().toLower().toStdString(), url.host().toStdString(),
+            firstParty.scheme().toLower().toStdString(), firstParty.host().toStdString()};
+}
+
+bool CPreviewPage::isSameDocument(const QUrl &url) const
+{
+    return !this->url().isEmpty() &&
+           url.adjusted(QUrl::RemoveFragment) == this->url().adjusted(QUrl::RemoveFragment);
+}
 
 bool CPreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame)
 {
-    // Frames inside the page load under the request rules of the profile.
+    if (type == NavigationTypeLinkClicked && !(isMainFrame && isSameDocument(url))) {
+        emit refused(tr("The preview opens no links: %1").arg(url.toString()));
+        return false;
+    }
     if (!isMainFrame)
-        return true;
+        return tarnel::MayShowInFrame(url.toString().toStdString(), request(url, this->url()));
     switch (type) {
     case NavigationTypeTyped: // only the editor itself loads pages
     case NavigationTypeBackForward:
     case NavigationTypeReload:
         return true;
     default:
-        return !this->url().isEmpty() &&
-               url.adjusted(QUrl::RemoveFragment) == this->url().adjusted(QUrl::RemoveFragment);
+        return isSameDocument(url);
     }
+}
+
+void CPreviewPage::reportDialog(const QString &text)
+{
+    if (m_dialogReported)
+        return;
+    m_dialogReported = true;
+    emit refused(tr("The page's message: %1").arg(text));
+}
+
+void CPreviewPage::javaScriptAlert(const QUrl &, const QString &msg)
+{
+    reportDialog(msg);
+}
+
+bool CPreviewPage::javaScriptConfirm(const QUrl &, const QString &msg)
+{
+    reportDialog(msg);
+    return false;
+}
+
+bool CPreviewPage::javaScriptPrompt(const QUrl &, const QString &msg, const QString &,
+                                    QString *result)
+{
+    reportDialog(msg);
+    result->clear();
+    return false;
 }
