@@ -1,10 +1,24 @@
 #include "PreviewPage.h"
 
+#include <QWebEngineLoadingInfo>
+
 CPreviewPage::CPreviewPage(QWebEngineProfile *profile, QObject *parent)
     : QWebEnginePage(profile, parent)
 {
     // Each page shown starts afresh: its first dialog is reported again.
     connect(this, &QWebEnginePage::loadStarted, this, [this] { m_dialogReported = false; });
+    // A link to a scheme the browser cannot show is refused by the profile before any
+    // navigation is asked about; only its failure tells.
+    connect(this, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo &info) {
+        if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus &&
+            info.errorString().contains(QLatin1String("external protocol")))
+            reportLink(info.url());
+    });
+}
+
+void CPreviewPage::reportLink(const QUrl &url)
+{
+    emit refused(tr("The preview opens no links: %1").arg(url.toString()));
 }
 
 tarnel::PreviewRequest CPreviewPage::request(const QUrl &url, const QUrl &firstParty)
@@ -22,7 +36,7 @@ bool CPreviewPage::isSameDocument(const QUrl &url) const
 bool CPreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame)
 {
     if (type == NavigationTypeLinkClicked && !(isMainFrame && isSameDocument(url))) {
-        emit refused(tr("The preview opens no links: %1").arg(url.toString()));
+        reportLink(url);
         return false;
     }
     if (!isMainFrame)

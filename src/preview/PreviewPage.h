@@ -31,6 +31,7 @@ protected:
 private:
     bool isSameDocument(const QUrl &url) const;
     void reportDialog(const QString &text);
+    void reportLink(const QUrl &url);
 
     bool m_dialogReported = false;
 };
