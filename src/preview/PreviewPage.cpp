@@ -1,19 +1,9 @@
 #include "PreviewPage.h"
-
-#include <QWebEngineLoadingInfo>
-
 CPreviewPage::CPreviewPage(QWebEngineProfile *profile, QObject *parent)
     : QWebEnginePage(profile, parent)
 {
     // Each page shown starts afresh: its first dialog is reported again.
     connect(this, &QWebEnginePage::loadStarted, this, [this] { m_dialogReported = false; });
-    // A link to a scheme the browser cannot show is refused by the profile before any
-    // navigation is asked about; only its failure tells.
-    connect(this, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo &info) {
-        if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus &&
-            info.errorString().contains(QLatin1String("external protocol")))
-            reportLink(info.url());
-    });
 }
 
 void CPreviewPage::reportLink(const QUrl &url)
