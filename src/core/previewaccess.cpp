@@ -1,6 +1,7 @@
 #include "previewaccess.h"
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <system_error>
 
@@ -47,6 +48,16 @@ bool MayLoad(const PreviewRequest &request)
 bool MayShowInFrame(const std::string &url, const PreviewRequest &request)
 {
     return url == "about:blank" || url == "about:srcdoc" || MayLoad(request);
+}
+
+bool IsExternalLinkScheme(const std::string &scheme)
+{
+    // javascript: links run in the page and open nothing.
+    static constexpr std::array kShownByBrowser = {"http", "https",  "file",        "data",
+                                                   "blob", "about",  "filesystem",  "javascript",
+                                                   "qrc",  "chrome", "view-source", kPreviewScheme};
+    return !scheme.empty() && std::find(kShownByBrowser.begin(), kShownByBrowser.end(), scheme) ==
+                                  kShownByBrowser.end();
 }
 
 std::string PageFile(const std::string &folder, const std::string &urlPath)

@@ -27,6 +27,11 @@ bool MayLoad(const PreviewRequest &request);
 // MayLoad, and a frame's own empty or inline document.
 bool MayShowInFrame(const std::string &url, const PreviewRequest &request);
 
+// Whether the embedded browser hands a link with `scheme` (lower case) to another program
+// instead of following it itself (mailto:, ftp:, any scheme it cannot show). The preview's
+// profile refuses those before the page is asked about them, so nothing else reports them.
+bool IsExternalLinkScheme(const std::string &scheme);
+
 // The file a previewed page reads for the path of a preview URL ("/pics/a.png", decoded):
 // a regular file in `folder` or below it, reached without a hidden name (one that starts
 // with ".") on the way, compared canonically so that links and ".." cannot lead out of the

@@ -7,7 +7,9 @@
 #include "commandids.h"
 
 #include <QApplication>
+#include <QChildEvent>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <QUrl>
 
 using namespace tarnel;
@@ -19,9 +21,11 @@ CMyView::CMyView(CTarnelDoc *document, CPreviewProfile *profile, QWidget *parent
 {
     static int previews = 0;
     m_pageName = QStringLiteral("page%1").arg(++previews);
-    auto *page = new CPreviewPage(profile, this);
-    setPage(page);
-    connect(page, &CPreviewPage::refused, this,
+    m_page = new CPreviewPage(profile, this);
+    setPage(m_page);
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        child->installEventFilter(this);
+    connect(m_page, &CPreviewPage::refused, this,
             [this](const QString &text) { emit statusMessage(text, 10000); });
     // The browser's own widget takes the focus, so this view hears of focus changes globally.
     connect(qApp, &QApplication::focusChanged, this, &CMyView::onFocusChanged);
@@ -94,6 +98,30 @@ void CMyView::ReloadPreview()
     load(m_profile->pages()->showPage(m_pageName,
                                       QByteArray(text.data(), static_cast<qsizetype>(text.size())),
                                       fileName, folder));
+}
+
+void CMyView::childEvent(QChildEvent *event)
+{
+    if (event->added() && event->child()->isWidgetType())
+        event->child()->installEventFilter(this);
+    QWebEngineView::childEvent(event);
+}
+
+bool CMyView::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    const bool release = event->type() == QEvent::MouseButtonRelease;
+    if (press || release) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            const QPoint at = mouse->position().toPoint();
+            if (press)
+                m_pressedAt = at;
+            else if ((at - m_pressedAt).manhattanLength() < QApplication::startDragDistance())
+                m_page->userClicked();
+        }
+    }
+    return QWebEngineView::eventFilter(watched, event);
 }
 
 bool CMyView::holdsFocus(QWidget *widget) const

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class CPreviewPage;
 class CPreviewProfile;
 
 // The HTML View: the page rendered by an embedded browser from the document's text as it was
@@ -37,10 +38,18 @@ signals:
     // What the page tried and the preview refused (a link, a dialog), for the status bar.
     void statusMessage(const QString &text, int timeoutMs);
 
+protected:
+    // The browser takes its input through a child widget (replaced when its renderer is):
+    // clicks are watched there.
+    void childEvent(QChildEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void onFocusChanged(QWidget *old, QWidget *now);
     bool holdsFocus(QWidget *widget) const;
 
     CPreviewProfile *m_profile;
+    CPreviewPage *m_page;
+    QPoint m_pressedAt; // where the left button went down, to tell a click from a drag
     QString m_pageName; // this preview's own name (and origin) under the preview scheme
 };

@@ -3,7 +3,24 @@ CPreviewPage::CPreviewPage(QWebEngineProfile *profile, QObject *parent)
     : QWebEnginePage(profile, parent)
 {
     // Each page shown starts afresh: its first dialog is reported again.
-    connect(this, &QWebEnginePage::loadStarted, this, [this] { m_dialogReported = false; });
+    connect(this, &QWebEnginePage::loadStarted, this, [this] {
+        m_dialogReported = false;
+        m_linkClickReported.clear();
+    });
+    connect(this, &QWebEnginePage::linkHovered, this, &CPreviewPage::onLinkHovered);
+}
+
+void CPreviewPage::onLinkHovered(const QUrl &url)
+{
+    m_hoveredLink = url;
+}
+
+void CPreviewPage::userClicked()
+{
+    if (!tarnel::IsExternalLinkScheme(m_hoveredLink.scheme().toLower().toStdString()))
+        return;
+    m_linkClickReported = m_hoveredLink;
+    reportLink(m_hoveredLink);
 }
 
 void CPreviewPage::reportLink(const QUrl &url)
@@ -26,7 +43,10 @@ bool CPreviewPage::isSameDocument(const QUrl &url) const
 bool CPreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame)
 {
     if (type == NavigationTypeLinkClicked && !(isMainFrame && isSameDocument(url))) {
-        reportLink(url);
+        if (url == m_linkClickReported)
+            m_linkClickReported.clear();
+        else
+            reportLink(url);
         return false;
     }
     if (!isMainFrame)

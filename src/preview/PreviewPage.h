@@ -17,6 +17,10 @@ public:
     // A request for `url` made for the top-level page `firstParty`, taken apart for the rules.
     static tarnel::PreviewRequest request(const QUrl &url, const QUrl &firstParty);
 
+    // The user clicked in the page. A link under the mouse that the browser hands to another
+    // program is refused by the profile without a word, so it is reported here.
+    void userClicked();
+
 signals:
     // Something the page tried that the preview refused, for the status bar.
     void refused(const QString &text);
@@ -32,6 +36,9 @@ private:
     bool isSameDocument(const QUrl &url) const;
     void reportDialog(const QString &text);
     void reportLink(const QUrl &url);
+    void onLinkHovered(const QUrl &url);
 
+    QUrl m_hoveredLink;       // the link under the mouse, in any frame
+    QUrl m_linkClickReported; // so that a navigation asked about later is not reported twice
     bool m_dialogReported = false;
 };

@@ -124,6 +124,14 @@ TEST(PreviewRequests, FramesShowWhatThePageMayLoadAndInlineDocuments)
     EXPECT_FALSE(MayShowInFrame("mailto:a@b", {"mailto", "", page, "p1"}));
 }
 
+TEST(PreviewRequests, LinksTheBrowserCannotShowAreHandedToOtherPrograms)
+{
+    for (const char *scheme : {"mailto", "ftp", "tel", "irc", "x-unknown"})
+        EXPECT_TRUE(IsExternalLinkScheme(scheme)) << scheme;
+    for (const char *scheme : {"http", "file", "data", "about", "javascript", kPreviewScheme, ""})
+        EXPECT_FALSE(IsExternalLinkScheme(scheme)) << scheme;
+}
+
 TEST(HiddenNames, AnyNameStartingWithADot)
 {
     EXPECT_TRUE(HasHiddenName("/.ssh/id_rsa"));
