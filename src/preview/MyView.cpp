@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QChildEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QUrl>
 
@@ -109,6 +110,11 @@ void CMyView::childEvent(QChildEvent *event)
 
 bool CMyView::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            m_page->userPressedEnter();
+    }
     const bool press = event->type() == QEvent::MouseButtonPress;
     const bool release = event->type() == QEvent::MouseButtonRelease;
     if (press || release) {

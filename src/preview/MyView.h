@@ -40,7 +40,7 @@ signals:
 
 protected:
     // The browser takes its input through a child widget (replaced when its renderer is):
-    // clicks are watched there.
+    // clicks and Enter are watched there.
     void childEvent(QChildEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

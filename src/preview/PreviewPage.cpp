@@ -1,4 +1,7 @@
 #include "PreviewPage.h"
+
+#include <QWebEngineScript>
+
 CPreviewPage::CPreviewPage(QWebEngineProfile *profile, QObject *parent)
     : QWebEnginePage(profile, parent)
 {
@@ -15,12 +18,34 @@ void CPreviewPage::onLinkHovered(const QUrl &url)
     m_hoveredLink = url;
 }
 
+void CPreviewPage::reportIfExternal(const QUrl &link)
+{
+    if (!tarnel::IsExternalLinkScheme(link.scheme().toLower().toStdString()))
+        return;
+    m_linkClickReported = link;
+    reportLink(link);
+}
+
 void CPreviewPage::userClicked()
 {
-    if (!tarnel::IsExternalLinkScheme(m_hoveredLink.scheme().toLower().toStdString()))
-        return;
-    m_linkClickReported = m_hoveredLink;
-    reportLink(m_hoveredLink);
+    reportIfExternal(m_hoveredLink);
+}
+
+void CPreviewPage::userPressedEnter()
+{
+    // The focused link, followed into the frames the page can reach, asked in a world of its
+    // own so that the page's scripts cannot change the answer. The mouse may rest on another
+    // link, so the hovered one does not tell. An answer that comes while the page is being
+    // destroyed is empty and reports nothing.
+    static const QString focusedLink =
+        QStringLiteral("(function focused(d) {"
+                       "  const e = d.activeElement;"
+                       "  if (e && e.contentDocument) return focused(e.contentDocument);"
+                       "  const link = e && e.closest('a[href], area[href]');"
+                       "  return link ? String(link.href) : '';"
+                       "})(document)");
+    runJavaScript(focusedLink, QWebEngineScript::ApplicationWorld,
+                  [this](const QVariant &link) { reportIfExternal(QUrl(link.toString())); });
 }
 
 void CPreviewPage::reportLink(const QUrl &url)

@@ -20,6 +20,8 @@ public:
     // The user clicked in the page. A link under the mouse that the browser hands to another
     // program is refused by the profile without a word, so it is reported here.
     void userClicked();
+    // The user pressed Enter in the page: the same for a focused link.
+    void userPressedEnter();
 
 signals:
     // Something the page tried that the preview refused, for the status bar.
@@ -37,8 +39,9 @@ private:
     void reportDialog(const QString &text);
     void reportLink(const QUrl &url);
     void onLinkHovered(const QUrl &url);
+    void reportIfExternal(const QUrl &link);
 
-    QUrl m_hoveredLink;       // the link under the mouse, in any frame
+    QUrl m_hoveredLink;       // the link under the mouse (or else the focused one), in any frame
     QUrl m_linkClickReported; // so that a navigation asked about later is not reported twice
     bool m_dialogReported = false;
 };

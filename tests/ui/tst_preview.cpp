@@ -92,6 +92,7 @@ private slots:
         m_editor.app->CloseAllDocuments();
         settle();
         m_browser.urls.clear();
+        m_editor.frame()->statusBar()->clearMessage();
     }
 
     void everySwitchShowsTheNewestText()
@@ -393,17 +394,21 @@ private slots:
     {
         QTest::addColumn<QByteArray>("link");
         QTest::addColumn<QString>("reported");
-        QTest::newRow("ftp link in a frame")
-            << QByteArray("ftp://127.0.0.1:9/x?d=SECRET") << "ftp://127.0.0.1:9/x?d=SECRET";
-        QTest::newRow("mail link in a frame")
-            << QByteArray("mailto:a@example.org?body=SECRET") << "mailto:a@example.org?body=SECRET";
-        QTest::newRow("page of the folder in a frame") << QByteArray("other.htm") << "/other.htm";
+        QTest::addColumn<bool>("byKeyboard");
+        const QByteArray ftp = "ftp://127.0.0.1:9/x?d=SECRET";
+        const QByteArray mail = "mailto:a@example.org?body=SECRET";
+        QTest::newRow("ftp link in a frame") << ftp << QString(ftp) << false;
+        QTest::newRow("mail link in a frame") << mail << QString(mail) << false;
+        QTest::newRow("mail link in a frame, by Enter") << mail << QString(mail) << true;
+        QTest::newRow("page of the folder in a frame")
+            << QByteArray("other.htm") << "/other.htm" << false;
     }
 
     void frameClickOpensNothingAndSaysWhatItWouldHaveOpened()
     {
         QFETCH(QByteArray, link);
         QFETCH(QString, reported);
+        QFETCH(bool, byKeyboard);
         // A transparent frame over the whole page turns any click into a click on its link.
         const QByteArray frame = "<A ID=&quot;l&quot; HREF=&quot;" + link +
                                  "&quot; STYLE=&quot;position:fixed;inset:0&quot;>x</A>";
@@ -418,13 +423,22 @@ private slots:
         const QUrl shown = preview->url();
         QTRY_VERIFY(evalJs(preview, "!!frames[0].document.getElementById('l')").toBool());
         QSignalSpy messages(preview, &CMyView::statusMessage);
-        // As by a hand: the pointer rests on the link before it clicks.
+        // As by a hand: the pointer rests on the link (or the focus is on it) first.
         QSignalSpy hovered(preview->page(), &QWebEnginePage::linkHovered);
-        // (Qt drops a move to where the pointer already is.)
-        QTest::mouseMove(preview->focusProxy(), QPoint(190, 190));
-        QTest::mouseMove(preview->focusProxy(), QPoint(200, 200));
+        QWidget *browser = preview->focusProxy();
+        if (byKeyboard) {
+            preview->setFocus();
+            QTest::keyClick(browser, Qt::Key_Tab);
+        } else {
+            // (Qt drops a move to where the pointer already is.)
+            QTest::mouseMove(browser, QPoint(190, 190));
+            QTest::mouseMove(browser, QPoint(200, 200));
+        }
         QTRY_VERIFY(!hovered.isEmpty() && !hovered.last().first().toUrl().isEmpty());
-        QTest::mouseClick(preview->focusProxy(), Qt::LeftButton, {}, QPoint(200, 200));
+        if (byKeyboard)
+            QTest::keyClick(browser, Qt::Key_Return);
+        else
+            QTest::mouseClick(browser, Qt::LeftButton, {}, QPoint(200, 200));
         QTRY_VERIFY2(m_editor.frame()->statusBar()->currentMessage().contains(reported),
                      qPrintable(m_editor.frame()->statusBar()->currentMessage()));
         QTest::qWait(300);
