@@ -5,6 +5,8 @@
 #include "ChildFrame.h"
 #include "Commands.h"
 #include "DocTemplate.h"
+#include "MyFrame.h"
+#include "MyView.h"
 #include "SiteTree.h"
 #include "TarnelApp.h"
 #include "TarnelDoc.h"
@@ -372,6 +374,9 @@ void CMainFrame::addDocFrame(CDocFrame *frame)
             keys += action->shortcuts();
         child->sourceView()->releaseKeys(keys);
     }
+    if (auto *preview = qobject_cast<CMyFrame *>(frame))
+        connect(preview->previewView(), &CMyView::statusMessage, statusBar(),
+                &QStatusBar::showMessage);
     connect(frame, &QObject::destroyed, this, [this] { updateCommandStates(); });
 }
 

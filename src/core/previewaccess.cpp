@@ -1,5 +1,7 @@
 #include "previewaccess.h"
 
+#include <algorithm>
+#include <array>
 #include <filesystem>
 #include <system_error>
 
@@ -23,37 +25,55 @@ bool IsInsideFolder(const std::string &folder, const std::string &path)
     return folder.back() == '/' || path[folder.size()] == '/';
 }
 
-void PreviewAccess::Allow(const std::string &copyPath, const std::string &folder)
+bool HasHiddenName(const std::string &path)
 {
-    const std::string copy = CanonicalPath(copyPath);
-    if (!copy.empty())
-        m_copies[copy] = CanonicalPath(folder);
+    for (std::size_t start = 0; start < path.size();) {
+        const std::size_t end = std::min(path.find('/', start), path.size());
+        if (end > start && path[start] == '.')
+            return true;
+        start = end + 1;
+    }
+    return false;
 }
 
-void PreviewAccess::Forget(const std::string &copyPath)
-{
-    m_copies.erase(CanonicalPath(copyPath));
-}
-
-bool PreviewAccess::MayReadFile(const std::string &copyPath, const std::string &path) const
-{
-    const auto known = m_copies.find(CanonicalPath(copyPath));
-    if (known == m_copies.end())
-        return false;
-    const std::string target = CanonicalPath(path);
-    if (target.empty())
-        return false;
-    return target == known->first || IsInsideFolder(known->second, target);
-}
-
-bool PreviewAccess::MayLoad(const PreviewRequest &request) const
+bool MayLoad(const PreviewRequest &request)
 {
     if (request.scheme == "data" || request.scheme == "blob")
         return true;
-    // A file on another machine (file://host/...) is the network in disguise.
-    if (request.scheme != "file" || !request.host.empty() || request.firstPartyScheme != "file")
-        return false;
-    return MayReadFile(request.firstPartyPath, request.path);
+    // Each preview reads only its own page's folder, never another preview's.
+    return request.scheme == kPreviewScheme && request.firstPartyScheme == kPreviewScheme &&
+           !request.host.empty() && request.host == request.firstPartyHost;
+}
+
+bool MayShowInFrame(const std::string &url, const PreviewRequest &request)
+{
+    return url == "about:blank" || url == "about:srcdoc" || MayLoad(request);
+}
+
+bool IsExternalLinkScheme(const std::string &scheme)
+{
+    // javascript: links run in the page and open nothing.
+    static constexpr std::array kShownByBrowser = {"http", "https",  "file",        "data",
+                                                   "blob", "about",  "filesystem",  "javascript",
+                                                   "qrc",  "chrome", "view-source", kPreviewScheme};
+    return !scheme.empty() && std::find(kShownByBrowser.begin(), kShownByBrowser.end(), scheme) ==
+                                  kShownByBrowser.end();
+}
+
+std::string PageFile(const std::string &folder, const std::string &urlPath)
+{
+    if (HasHiddenName(urlPath))
+        return {};
+    const std::string root = CanonicalPath(folder);
+    if (root.empty())
+        return {};
+    const std::string target = CanonicalPath(root + "/" + urlPath);
+    if (target.size() <= root.size() || !IsInsideFolder(root, target) ||
+        HasHiddenName(target.substr(root.size())))
+        return {};
+    // A pipe or a device would hold the preview's reader forever.
+    std::error_code error;
+    return std::filesystem::is_regular_file(target, error) ? target : std::string();
 }
 
 } // namespace tarnel

@@ -4,8 +4,13 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
+
+#include <utility>
 
 namespace tarnel {
 
@@ -20,6 +25,33 @@ void SetError(std::string *error, const std::string &what)
 std::string SystemReason()
 {
     return std::strerror(errno);
+}
+
+constexpr const char *kSessionPrefix = "session-";
+constexpr const char *kSessionLock = "/.lock";
+
+// Locks the session folder's lock file without waiting; -1 when another process holds it or
+// it is gone.
+int LockSession(const std::string &folder)
+{
+    const std::string lock = folder + kSessionLock;
+    const int fd = ::open(lock.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return -1;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    // A sweeping process may have removed the folder between the open and the lock.
+    struct stat held
+    {
+    }, named{};
+    if (::fstat(fd, &held) != 0 || ::lstat(lock.c_str(), &named) != 0 ||
+        held.st_ino != named.st_ino || held.st_dev != named.st_dev) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
 }
 
 } // namespace
@@ -46,7 +78,9 @@ std::optional<std::string> PrivateTempDir(const std::string &systemTempDir, std:
         SetError(error, dir + ": " + SystemReason());
         return std::nullopt;
     }
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::lstat(dir.c_str(), &st) != 0) {
         SetError(error, dir + ": " + SystemReason());
         return std::nullopt;
@@ -67,12 +101,12 @@ std::optional<std::string> PrivateTempDir(const std::string &systemTempDir, std:
 }
 
 std::optional<std::string> CreateTempCopy(const std::string &dir, const std::tm &localTime,
-                                          std::string *error, bool hidden)
+                                          std::string *error)
 {
     for (int suffix = 1; suffix < 10000; ++suffix) {
-        const std::string path = dir + (hidden ? "/." : "/") + MakeTempName(localTime, suffix);
-        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                              0600);
+        const std::string path = dir + "/" + MakeTempName(localTime, suffix);
+        const int fd =
+            ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd >= 0) {
             ::close(fd);
             return path;
@@ -86,11 +120,10 @@ std::optional<std::string> CreateTempCopy(const std::string &dir, const std::tm 
     return std::nullopt;
 }
 
-bool WriteTempCopy(const std::string &path, const char *data, std::size_t size,
-                   std::string *error)
+bool WriteTempCopy(const std::string &path, const char *data, std::size_t size, std::string *error)
 {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC,
-                          0600);
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) {
         SetError(error, path + ": " + SystemReason());
         return false;
@@ -112,6 +145,66 @@ bool WriteTempCopy(const std::string &path, const char *data, std::size_t size,
         return false;
     }
     return true;
+}
+
+TempSession::TempSession(std::string folder, int lockFd)
+    : m_folder(std::move(folder))
+    , m_lockFd(lockFd)
+{}
+
+TempSession::TempSession(TempSession &&other) noexcept
+    : m_folder(std::move(other.m_folder))
+    , m_lockFd(std::exchange(other.m_lockFd, -1))
+{
+    other.m_folder.clear();
+}
+
+TempSession::~TempSession()
+{
+    if (m_lockFd < 0)
+        return;
+    std::error_code ignored;
+    std::filesystem::remove_all(m_folder, ignored);
+    ::close(m_lockFd);
+}
+
+std::optional<TempSession> TempSession::Open(const std::string &privateDir, std::string *error)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string pattern = privateDir + "/" + kSessionPrefix + "XXXXXX";
+        if (!::mkdtemp(pattern.data())) {
+            SetError(error, privateDir + ": " + SystemReason());
+            return std::nullopt;
+        }
+        const int fd = LockSession(pattern);
+        if (fd >= 0)
+            return TempSession(pattern, fd);
+    }
+    SetError(error, privateDir + ": no session folder could be held");
+    return std::nullopt;
+}
+
+int RemoveStaleSessions(const std::string &privateDir)
+{
+    int removed = 0;
+    std::error_code error;
+    for (const auto &entry : std::filesystem::directory_iterator(privateDir, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind(kSessionPrefix, 0) != 0 || !entry.is_directory(error) ||
+            entry.is_symlink(error))
+            continue;
+        const std::string folder = entry.path().string();
+        // A folder whose lock was never made is one being made right now.
+        if (!std::filesystem::exists(folder + kSessionLock, error))
+            continue;
+        const int fd = LockSession(folder);
+        if (fd < 0)
+            continue;
+        std::filesystem::remove_all(folder, error);
+        ::close(fd);
+        ++removed;
+    }
+    return removed;
 }
 
 } // namespace tarnel

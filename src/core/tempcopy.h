@@ -16,12 +16,32 @@ std::optional<std::string> PrivateTempDir(const std::string &systemTempDir, std:
 
 // Creates a new, empty temporary copy in `dir`: exclusively, never following a link and
 // never truncating an existing file, taking the first free suffix. Returns its full path.
-// A hidden copy's name starts with "." (the copy the preview shows beside a saved page).
 std::optional<std::string> CreateTempCopy(const std::string &dir, const std::tm &localTime,
-                                          std::string *error, bool hidden = false);
+                                          std::string *error);
 
 // Replaces the copy's content. A link put in the copy's place is not followed.
-bool WriteTempCopy(const std::string &path, const char *data, std::size_t size,
-                   std::string *error);
+bool WriteTempCopy(const std::string &path, const char *data, std::size_t size, std::string *error);
+
+// This run's folder for temporary copies inside the private folder: locked while the process
+// lives (the lock goes with the process, however it ends) and removed when it is destroyed.
+class TempSession
+{
+public:
+    static std::optional<TempSession> Open(const std::string &privateDir, std::string *error);
+    TempSession(TempSession &&other) noexcept;
+    TempSession &operator=(TempSession &&other) = delete;
+    ~TempSession();
+
+    const std::string &folder() const { return m_folder; }
+
+private:
+    TempSession(std::string folder, int lockFd);
+    std::string m_folder;
+    int m_lockFd = -1;
+};
+
+// Removes the session folders in `privateDir` that no running process holds: what an editor
+// that crashed or was killed left. Returns how many were removed.
+int RemoveStaleSessions(const std::string &privateDir);
 
 } // namespace tarnel

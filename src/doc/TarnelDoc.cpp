@@ -1,6 +1,7 @@
 #include "TarnelDoc.h"
 
 #include "View.h"
+#include "basehref.h"
 #include "tempcopy.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -14,6 +15,27 @@
 
 #include <algorithm>
 #include <ctime>
+#include <optional>
+
+namespace {
+
+// This run's folder for temporary copies, made at the first need: copies that an editor
+// which crashed or was killed left are removed first. It goes when the editor exits.
+const tarnel::TempSession *tempSession(std::string *error)
+{
+    static std::optional<tarnel::TempSession> session;
+    if (session)
+        return &*session;
+    const auto dir = tarnel::PrivateTempDir(QDir::tempPath().toStdString(), error);
+    if (!dir)
+        return nullptr;
+    tarnel::RemoveStaleSessions(*dir);
+    if (auto opened = tarnel::TempSession::Open(*dir, error))
+        session.emplace(std::move(*opened));
+    return session ? &*session : nullptr;
+}
+
+} // namespace
 
 CTarnelDoc::CTarnelDoc(QObject *parent)
     : QObject(parent)
@@ -53,8 +75,8 @@ QString CTarnelDoc::title() const
 bool CTarnelDoc::prepareTempCopy()
 {
     std::string error;
-    const auto dir = tarnel::PrivateTempDir(QDir::tempPath().toStdString(), &error);
-    if (!dir) {
+    const tarnel::TempSession *session = tempSession(&error);
+    if (!session) {
         m_error = tr("Cannot make the folder for temporary copies: %1")
                       .arg(QString::fromStdString(error));
         return false;
@@ -62,7 +84,7 @@ bool CTarnelDoc::prepareTempCopy()
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    const auto copy = tarnel::CreateTempCopy(*dir, local, &error);
+    const auto copy = tarnel::CreateTempCopy(session->folder(), local, &error);
     if (!copy) {
         m_error = tr("Cannot make the temporary copy: %1").arg(QString::fromStdString(error));
         return false;
@@ -220,53 +242,28 @@ bool CTarnelDoc::OnSaveDocument(const QString &path)
 
 void CTarnelDoc::OnCloseDocument()
 {
-    for (QString *copy : {&m_strTempPath, &m_besideCopy}) {
-        if (!copy->isEmpty()) {
-            QFile::remove(*copy);
-            copy->clear();
-        }
-    }
-}
-
-void CTarnelDoc::placeCopyBesidePage()
-{
-    const QString folder = m_path.isEmpty() ? QString() : QFileInfo(m_path).absolutePath();
-    if (!m_besideCopy.isEmpty() && QFileInfo(m_besideCopy).absolutePath() == folder)
-        return;
-    // The page was saved elsewhere since: its old copy goes.
-    if (!m_besideCopy.isEmpty()) {
-        QFile::remove(m_besideCopy);
-        m_besideCopy.clear();
-    }
-    if (folder.isEmpty())
-        return;
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    std::string error;
-    // A folder that takes no file (read-only, full) leaves the private copy in use.
-    if (const auto copy = tarnel::CreateTempCopy(folder.toStdString(), local, &error, true))
-        m_besideCopy = QString::fromStdString(*copy);
-}
-
-QString CTarnelDoc::previewPath() const
-{
-    return m_besideCopy.isEmpty() ? m_strTempPath : m_besideCopy;
-}
-
-QString CTarnelDoc::previewFolder() const
-{
-    return m_besideCopy.isEmpty() ? QString() : QFileInfo(m_besideCopy).absolutePath();
+    // A copy handed to the user's browser stays until the editor exits: the browser may
+    // still be reading it, or read it again on a reload.
+    if (!m_strTempPath.isEmpty() && !m_handedToBrowser)
+        QFile::remove(m_strTempPath);
+    m_strTempPath.clear();
 }
 
 bool CTarnelDoc::SerializeToTempCopy()
 {
-    placeCopyBesidePage();
-    if (previewPath().isEmpty() && !prepareTempCopy())
+    if (m_strTempPath.isEmpty() && !prepareTempCopy())
         return false;
-    const std::string_view text = textView();
+    std::string_view text = textView();
+    std::string based;
+    if (!m_path.isEmpty()) {
+        // The copy lies elsewhere: the page's relative pictures and links must still resolve
+        // in its own folder.
+        const QUrl folder = QUrl::fromLocalFile(QFileInfo(m_path).absolutePath() + "/");
+        based = tarnel::WithBaseHref(text, folder.toString(QUrl::FullyEncoded).toStdString());
+        text = based;
+    }
     std::string error;
-    if (!tarnel::WriteTempCopy(previewPath().toStdString(), text.data(), text.size(), &error)) {
+    if (!tarnel::WriteTempCopy(m_strTempPath.toStdString(), text.data(), text.size(), &error)) {
         m_error = QString::fromStdString(error);
         return false;
     }
@@ -276,8 +273,10 @@ bool CTarnelDoc::SerializeToTempCopy()
 void CTarnelDoc::OpenInBrowser()
 {
     // The browser always gets the page as it stands, never a stale or empty copy.
-    if (SerializeToTempCopy())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(previewPath()));
+    if (!SerializeToTempCopy())
+        return;
+    m_handedToBrowser = true;
+    QDesktopServices::openUrl(QUrl::fromLocalFile(m_strTempPath));
 }
 
 bool CTarnelDoc::isModified() const

@@ -35,19 +35,14 @@ public:
     // Writes the text to `path` atomically; on success the document takes that path and is
     // no longer modified. On failure nothing on disk changed and the text is untouched.
     bool OnSaveDocument(const QString &path);
-    // Deletes the temporary copy. The frames close the views.
+    // Deletes the temporary copy unless it was handed to the user's browser (it then goes
+    // when the editor exits). The frames close the views.
     void OnCloseDocument();
 
-    // Writes the current text into the copy the preview and the browser show, previewPath().
+    // Writes the current text into the private temporary copy, tempPath(); a saved page's
+    // copy gets a BASE naming the page's folder, so its relative URLs resolve there.
     bool SerializeToTempCopy();
-    // The shown copy: for a saved page a hidden copy beside it, so that the page's relative
-    // pictures, style sheets, scripts and links resolve as they will where it is saved; the
-    // private temporary copy for an unsaved page, or when the page's folder takes no file.
-    QString previewPath() const;
-    // The folder whose files the shown copy may load: the saved page's folder while the copy
-    // stands beside it, else empty (nothing local but the copy).
-    QString previewFolder() const;
-    // Writes the current text into the shown copy and hands it to the user's browser.
+    // Writes the current text into the temporary copy and hands it to the user's browser.
     void OpenInBrowser();
 
     const QString &errorString() const { return m_error; }
@@ -128,7 +123,6 @@ private:
     bool prepareTempCopy();
     // The hidden surface and every view's get the document's encoding and line break.
     void configureAllSurfaces();
-    void placeCopyBesidePage();
     bool openForReading(const QString &path, QFile &file);
     bool readFile(const QString &path, QByteArray *bytes);
     bool loadFile(const QString &path);
@@ -137,10 +131,10 @@ private:
 
     QString m_path;
     QString m_strTempPath;
-    QString m_besideCopy;
     QString m_error;
     int m_untitledNumber = 1;
     bool m_bOpenedFromFile = false;
+    bool m_handedToBrowser = false;
     bool m_filled = false;
     bool m_utf8 = true;
     tarnel::LineBreak m_lineBreak = tarnel::LineBreak::CrLf;

@@ -1,12 +1,16 @@
 #include "MyView.h"
 
-#include "PreviewInterceptor.h"
 #include "PreviewPage.h"
 #include "PreviewProfile.h"
+#include "PreviewSchemeHandler.h"
 #include "TarnelDoc.h"
 #include "commandids.h"
 
 #include <QApplication>
+#include <QChildEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QUrl>
 
 using namespace tarnel;
@@ -16,7 +20,14 @@ CMyView::CMyView(CTarnelDoc *document, CPreviewProfile *profile, QWidget *parent
     , CView(document)
     , m_profile(profile)
 {
-    setPage(new CPreviewPage(profile, this));
+    static int previews = 0;
+    m_pageName = QStringLiteral("page%1").arg(++previews);
+    m_page = new CPreviewPage(profile, this);
+    setPage(m_page);
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        child->installEventFilter(this);
+    connect(m_page, &CPreviewPage::refused, this,
+            [this](const QString &text) { emit statusMessage(text, 10000); });
     // The browser's own widget takes the focus, so this view hears of focus changes globally.
     connect(qApp, &QApplication::focusChanged, this, &CMyView::onFocusChanged);
     document->AddView(this);
@@ -24,8 +35,7 @@ CMyView::CMyView(CTarnelDoc *document, CPreviewProfile *profile, QWidget *parent
 
 CMyView::~CMyView()
 {
-    if (!m_allowedCopy.isEmpty())
-        m_profile->interceptor()->forgetCopy(m_allowedCopy);
+    m_profile->pages()->forgetPage(m_pageName);
     GetDocument()->RemoveView(this);
 }
 
@@ -64,7 +74,7 @@ void CMyView::onCommand(int id)
         forward();
         return;
     case ID_PREVIEW_REFRESH:
-        // Shows the copy as it is on disk; only a switch to this view rewrites it.
+        // Shows the text taken at the last switch to this view.
         reload();
         return;
     default:
@@ -80,18 +90,44 @@ void CMyView::OnActivateView()
 
 void CMyView::ReloadPreview()
 {
-    CTarnelDoc *doc = GetDocument();
-    // A copy that cannot be written still shows what it held before.
-    doc->SerializeToTempCopy();
-    const QString copy = doc->previewPath();
-    if (copy.isEmpty())
-        return;
-    CPreviewInterceptor *interceptor = m_profile->interceptor();
-    if (!m_allowedCopy.isEmpty() && m_allowedCopy != copy)
-        interceptor->forgetCopy(m_allowedCopy);
-    m_allowedCopy = copy;
-    interceptor->allowCopy(copy, doc->previewFolder());
-    load(QUrl::fromLocalFile(copy));
+    const CTarnelDoc *doc = GetDocument();
+    const std::string_view text = doc->textView();
+    const QFileInfo page(doc->path());
+    const QString fileName =
+        doc->path().isEmpty() ? QStringLiteral("untitled.htm") : page.fileName();
+    const QString folder = doc->path().isEmpty() ? QString() : page.absolutePath();
+    load(m_profile->pages()->showPage(m_pageName,
+                                      QByteArray(text.data(), static_cast<qsizetype>(text.size())),
+                                      fileName, folder));
+}
+
+void CMyView::childEvent(QChildEvent *event)
+{
+    if (event->added() && event->child()->isWidgetType())
+        event->child()->installEventFilter(this);
+    QWebEngineView::childEvent(event);
+}
+
+bool CMyView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            m_page->userPressedEnter();
+    }
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    const bool release = event->type() == QEvent::MouseButtonRelease;
+    if (press || release) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            const QPoint at = mouse->position().toPoint();
+            if (press)
+                m_pressedAt = at;
+            else if ((at - m_pressedAt).manhattanLength() < QApplication::startDragDistance())
+                m_page->userClicked();
+        }
+    }
+    return QWebEngineView::eventFilter(watched, event);
 }
 
 bool CMyView::holdsFocus(QWidget *widget) const

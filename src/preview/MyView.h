@@ -6,10 +6,11 @@
 
 #include <functional>
 
+class CPreviewPage;
 class CPreviewProfile;
 
-// The HTML View: the page rendered by an embedded browser from the document's shown copy,
-// rewritten from the current text whenever the editor asks for a reload.
+// The HTML View: the page rendered by an embedded browser from the document's text as it was
+// taken at the last reload the editor asked for; nothing is written to disk for it.
 class CMyView : public QWebEngineView, public CView
 {
     Q_OBJECT
@@ -18,7 +19,8 @@ public:
     ~CMyView() override;
 
     QWidget *widget() override { return this; }
-    // The preview shows the copy, not the live text: notifications change nothing here.
+    // The preview shows the text taken at its last reload, not the live text: notifications change
+    // nothing here.
     void OnUpdate(CView *sender, int hint, const tarnel::ElementRecord *record) override;
     bool handlesCommand(int id) const override;
     void onCommand(int id) override;
@@ -29,13 +31,25 @@ public:
 
     // The window became active: reloads when a reload was requested.
     void OnActivateView();
-    // Writes the current text into the shown copy and loads it.
+    // Takes the current text and shows it.
     void ReloadPreview();
+
+signals:
+    // What the page tried and the preview refused (a link, a dialog), for the status bar.
+    void statusMessage(const QString &text, int timeoutMs);
+
+protected:
+    // The browser takes its input through a child widget (replaced when its renderer is):
+    // clicks and Enter are watched there.
+    void childEvent(QChildEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void onFocusChanged(QWidget *old, QWidget *now);
     bool holdsFocus(QWidget *widget) const;
 
     CPreviewProfile *m_profile;
-    QString m_allowedCopy;
+    CPreviewPage *m_page;
+    QPoint m_pressedAt; // where the left button went down, to tell a click from a drag
+    QString m_pageName; // this preview's own name (and origin) under the preview scheme
 };

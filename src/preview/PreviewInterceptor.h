@@ -1,12 +1,10 @@
 #pragma once
 
-#include "previewaccess.h"
-
 #include <QWebEngineUrlRequestInterceptor>
 
-// Watches every request of the preview's browser profile: a previewed page may load its own
-// copy, files inside its saved page's folder, data: and blob: URLs, and nothing else - no
-// file elsewhere on the machine and nothing from the network.
+// Watches every request of the preview's browser profile: a previewed page may load data:
+// and blob: URLs and its own files through the preview scheme, and nothing else - no file
+// elsewhere on the machine and nothing from the network.
 class CPreviewInterceptor : public QWebEngineUrlRequestInterceptor
 {
     Q_OBJECT
@@ -14,11 +12,4 @@ public:
     explicit CPreviewInterceptor(QObject *parent = nullptr);
 
     void interceptRequest(QWebEngineUrlRequestInfo &info) override;
-
-    // The copy a preview shows and the folder its page may read (empty: none).
-    void allowCopy(const QString &copyPath, const QString &folder);
-    void forgetCopy(const QString &copyPath);
-
-private:
-    tarnel::PreviewAccess m_access;
 };

@@ -11,9 +11,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A saved page's folder with a picture, a subfolder, a secret beside the folder, links
-// leading out of and within the folder, and an unsaved page's copy elsewhere.
-class PreviewAccessTest : public ::testing::Test
+// A saved page's folder with a picture, hidden files and folders, a secret beside the folder,
+// links leading out of, within and into hidden parts of the folder.
+class PageFileTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -21,73 +21,75 @@ protected:
         char pattern[] = "/tmp/tarnel-access-XXXXXX";
         ASSERT_NE(::mkdtemp(pattern), nullptr);
         root = pattern;
-        fs::create_directories(root + "/site/pics");
-        fs::create_directories(root + "/site2");
-        fs::create_directories(root + "/private");
+        site = root + "/site";
+        for (const char *folder : {"/site/pics", "/site/.ssh", "/site/.git/objects", "/site2"})
+            fs::create_directories(root + folder);
         for (const char *file :
-             {"/site/.QuilloTmp0102.htm", "/site/pics/a.png", "/site/page.htm", "/secret.txt",
-              "/site2/b.png", "/private/QuilloTmp0304.htm", "/private/QuilloTmp0506.htm"})
+             {"/site/pics/a.png", "/site/page.htm", "/site/.env", "/site/.ssh/id_rsa",
+              "/site/.git/objects/x", "/secret.txt", "/site2/b.png"})
             std::ofstream(root + file) << "x";
-        fs::create_symlink(root + "/secret.txt", root + "/site/secret-link.txt");
-        fs::create_symlink(root + "/site/pics/a.png", root + "/site/pics/a-link.png");
-        fs::create_directory_symlink(root, root + "/site/up");
-        savedCopy = root + "/site/.QuilloTmp0102.htm";
-        unsavedCopy = root + "/private/QuilloTmp0304.htm";
-        access.Allow(savedCopy, root + "/site");
-        access.Allow(unsavedCopy, "");
+        fs::create_symlink(root + "/secret.txt", site + "/secret-link.txt");
+        fs::create_symlink(site + "/pics/a.png", site + "/pics/a-link.png");
+        fs::create_symlink(site + "/.ssh/id_rsa", site + "/key.txt");
+        fs::create_directory_symlink(site + "/.git", site + "/git");
+        fs::create_directory_symlink(root, site + "/up");
+        ASSERT_EQ(::mkfifo((site + "/pipe.png").c_str(), 0600), 0);
     }
     void TearDown() override { fs::remove_all(root); }
 
-    PreviewRequest fileRequest(const std::string &copy, const std::string &path) const
-    {
-        return {"file", "", path, "file", copy};
-    }
-
-    std::string root, savedCopy, unsavedCopy;
-    PreviewAccess access;
+    std::string root, site;
 };
 
 } // namespace
 
-TEST_F(PreviewAccessTest, SavedPageReadsOnlyInsideItsFolder)
+TEST_F(PageFileTest, PageReadsOnlyVisibleFilesBelowItsFolder)
 {
     struct Case
     {
         const char *name;
-        std::string path;
+        std::string urlPath;
         bool allowed;
     };
     const Case cases[] = {
-        {"the copy itself", savedCopy, true},
-        {"a picture in a subfolder", root + "/site/pics/a.png", true},
-        {"the saved page", root + "/site/page.htm", true},
-        {"the folder itself (a listing)", root + "/site", true},
-        {"a link to a file inside", root + "/site/pics/a-link.png", true},
-        {"\"..\" back into the folder", root + "/site/pics/../page.htm", true},
-        {"a file beside the folder", root + "/secret.txt", false},
-        {"\"..\" out of the folder", root + "/site/../secret.txt", false},
-        {"a link to a file outside", root + "/site/secret-link.txt", false},
-        {"a folder link to the parent", root + "/site/up/secret.txt", false},
-        {"a sibling folder with the same prefix", root + "/site2/b.png", false},
-        {"another page's private copy", root + "/private/QuilloTmp0506.htm", false},
-        {"a file that does not exist", root + "/site/missing.png", false},
-        {"a system file", "/etc/passwd", false},
-        {"an empty path", "", false},
+        {"a picture in a subfolder", "/pics/a.png", true},
+        {"the saved page", "/page.htm", true},
+        {"a link to a file inside", "/pics/a-link.png", true},
+        {"doubled slashes", "//pics//a.png", true},
+        {"the folder itself", "/", false},
+        {"a subfolder", "/pics", false},
+        {"a hidden file", "/.env", false},
+        {"a file in a hidden folder", "/.ssh/id_rsa", false},
+        {"a file deep in a hidden folder", "/.git/objects/x", false},
+        {"a link to a hidden file", "/key.txt", false},
+        {"a folder link into a hidden folder", "/git/objects/x", false},
+        {"\"..\" out of the folder", "/../secret.txt", false},
+        {"\"..\" back into the folder", "/pics/../page.htm", false},
+        {"a link to a file outside", "/secret-link.txt", false},
+        {"a folder link to the parent", "/up/secret.txt", false},
+        {"a named pipe", "/pipe.png", false},
+        {"a file that does not exist", "/missing.png", false},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(access.MayLoad(fileRequest(savedCopy, c.path)), c.allowed) << c.name;
+        EXPECT_EQ(PageFile(site, c.urlPath).empty(), !c.allowed) << c.name;
+    EXPECT_EQ(PageFile(site, "/pics/a.png"), fs::canonical(site + "/pics/a.png").string());
 }
 
-TEST_F(PreviewAccessTest, UnsavedPageReadsNothingLocalButItsCopy)
+TEST_F(PageFileTest, UnsavedPageReadsNothingLocal)
 {
-    EXPECT_TRUE(access.MayLoad(fileRequest(unsavedCopy, unsavedCopy)));
-    for (const std::string &path : {root + "/private/QuilloTmp0506.htm", root + "/private",
-                                    root + "/site/pics/a.png", root + "/secret.txt"})
-        EXPECT_FALSE(access.MayLoad(fileRequest(unsavedCopy, path))) << path;
+    EXPECT_EQ(PageFile("", "/pics/a.png"), "");
+    EXPECT_EQ(PageFile("", root + "/secret.txt"), "");
 }
 
-TEST_F(PreviewAccessTest, SchemesAndUnknownPages)
+TEST_F(PageFileTest, FolderReachedThroughALinkIsTheSameFolder)
 {
+    fs::create_directory_symlink(site, root + "/site-link");
+    EXPECT_NE(PageFile(root + "/site-link", "/pics/a.png"), "");
+    EXPECT_EQ(PageFile(root + "/site-link", "/.env"), "");
+}
+
+TEST(PreviewRequests, OnlyTheOwnPagesFilesDataAndBlob)
+{
+    const std::string page = kPreviewScheme;
     struct Case
     {
         const char *name;
@@ -95,40 +97,50 @@ TEST_F(PreviewAccessTest, SchemesAndUnknownPages)
         bool allowed;
     };
     const Case cases[] = {
-        {"data: URL", {"data", "", "", "file", savedCopy}, true},
-        {"blob: URL", {"blob", "", "", "file", savedCopy}, true},
-        {"http to the machine itself", {"http", "127.0.0.1", "", "file", savedCopy}, false},
-        {"https", {"https", "example.org", "", "file", savedCopy}, false},
-        {"WebSocket", {"ws", "127.0.0.1", "", "file", savedCopy}, false},
-        {"secure WebSocket", {"wss", "127.0.0.1", "", "file", savedCopy}, false},
-        {"ftp", {"ftp", "example.org", "", "file", savedCopy}, false},
-        {"qrc resources", {"qrc", "", "/icons/tarnel.svg", "file", savedCopy}, false},
-        {"file on another host",
-         {"file", "server", root + "/site/page.htm", "file", savedCopy},
-         false},
-        {"a page that is no preview",
-         {"file", "", root + "/site/page.htm", "file", root + "/site/page.htm"},
-         false},
-        {"a top-level page that is not local",
-         {"file", "", root + "/site/page.htm", "http", savedCopy},
-         false},
+        {"data: URL", {"data", "", page, "p1"}, true},
+        {"blob: URL", {"blob", "", page, "p1"}, true},
+        {"its own page's file", {page, "p1", page, "p1"}, true},
+        {"another preview's file", {page, "p2", page, "p1"}, false},
+        {"a preview file for a page that is no preview", {page, "p1", "file", ""}, false},
+        {"a local file", {"file", "", page, "p1"}, false},
+        {"http to the machine itself", {"http", "127.0.0.1", page, "p1"}, false},
+        {"https", {"https", "example.org", page, "p1"}, false},
+        {"WebSocket", {"ws", "127.0.0.1", page, "p1"}, false},
+        {"ftp", {"ftp", "127.0.0.1", page, "p1"}, false},
+        {"qrc resources", {"qrc", "", page, "p1"}, false},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(access.MayLoad(c.request), c.allowed) << c.name;
+        EXPECT_EQ(MayLoad(c.request), c.allowed) << c.name;
 }
 
-TEST_F(PreviewAccessTest, ForgottenCopyReadsNothing)
+TEST(PreviewRequests, FramesShowWhatThePageMayLoadAndInlineDocuments)
 {
-    access.Forget(savedCopy);
-    EXPECT_FALSE(access.MayLoad(fileRequest(savedCopy, savedCopy)));
-    EXPECT_FALSE(access.MayLoad(fileRequest(savedCopy, root + "/site/pics/a.png")));
+    const std::string page = kPreviewScheme;
+    EXPECT_TRUE(MayShowInFrame("about:srcdoc", {"about", "", page, "p1"}));
+    EXPECT_TRUE(MayShowInFrame("about:blank", {"about", "", page, "p1"}));
+    EXPECT_TRUE(MayShowInFrame(page + "://p1/inner.htm", {page, "p1", page, "p1"}));
+    EXPECT_FALSE(MayShowInFrame("about:settings", {"about", "", page, "p1"}));
+    EXPECT_FALSE(MayShowInFrame("ftp://127.0.0.1:9/x?d=SECRET", {"ftp", "127.0.0.1", page, "p1"}));
+    EXPECT_FALSE(MayShowInFrame("mailto:a@b", {"mailto", "", page, "p1"}));
 }
 
-TEST_F(PreviewAccessTest, CopyReachedThroughALinkIsTheSameCopy)
+TEST(PreviewRequests, LinksTheBrowserCannotShowAreHandedToOtherPrograms)
 {
-    fs::create_directory_symlink(root + "/site", root + "/site-link");
-    EXPECT_TRUE(access.MayLoad(
-        fileRequest(root + "/site-link/.QuilloTmp0102.htm", root + "/site-link/pics/a.png")));
+    for (const char *scheme : {"mailto", "ftp", "tel", "irc", "x-unknown"})
+        EXPECT_TRUE(IsExternalLinkScheme(scheme)) << scheme;
+    for (const char *scheme : {"http", "file", "data", "about", "javascript", kPreviewScheme, ""})
+        EXPECT_FALSE(IsExternalLinkScheme(scheme)) << scheme;
+}
+
+TEST(HiddenNames, AnyNameStartingWithADot)
+{
+    EXPECT_TRUE(HasHiddenName("/.ssh/id_rsa"));
+    EXPECT_TRUE(HasHiddenName("a/../b"));
+    EXPECT_TRUE(HasHiddenName("./a"));
+    EXPECT_TRUE(HasHiddenName("/a/.b"));
+    EXPECT_FALSE(HasHiddenName("/a.b/c.d"));
+    EXPECT_FALSE(HasHiddenName("//a//b/"));
+    EXPECT_FALSE(HasHiddenName(""));
 }
 
 TEST(IsInsideFolder, ComparesWholePathComponents)

@@ -49,7 +49,9 @@ TEST_F(TempCopyTest, PrivateFolderIsMadeOwnerOnly)
     std::string error;
     const auto dir = PrivateTempDir(root + "/", &error);
     ASSERT_TRUE(dir) << error;
-    struct stat st {};
+    struct stat st
+    {
+    };
     ASSERT_EQ(::lstat(dir->c_str(), &st), 0);
     EXPECT_TRUE(S_ISDIR(st.st_mode));
     EXPECT_EQ(st.st_mode & 0777, 0700u);
@@ -76,7 +78,9 @@ TEST_F(TempCopyTest, PrivateFolderOpenToOthersIsTightened)
     ::chmod(dir.c_str(), 0777);
     std::string error;
     ASSERT_TRUE(PrivateTempDir(root, &error)) << error;
-    struct stat st {};
+    struct stat st
+    {
+    };
     ::lstat(dir.c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0700u);
 }
@@ -113,12 +117,28 @@ TEST_F(TempCopyTest, ALinkStandingAtTheNameIsNotFollowed)
     EXPECT_EQ(content, "secret");
 }
 
-TEST_F(TempCopyTest, HiddenCopyStartsWithADotAndTakesTheNextFreeName)
+TEST_F(TempCopyTest, SessionsOfRunningEditorsStayAndLeftOnesAreRemoved)
 {
     std::string error;
-    std::ofstream(root + "/.QuilloTmp0742.htm") << "someone else's";
-    const auto copy = CreateTempCopy(root, At(9, 7, 42), &error, true);
-    ASSERT_TRUE(copy) << error;
-    EXPECT_EQ(fs::path(*copy).filename(), ".QuilloTmp0742-2.htm");
-    EXPECT_EQ(fs::file_size(root + "/.QuilloTmp0742.htm"), 14u);
+    auto running = TempSession::Open(root, &error);
+    ASSERT_TRUE(running) << error;
+    ASSERT_TRUE(CreateTempCopy(running->folder(), At(1, 2, 3), &error)) << error;
+    // What a killed editor left: its lock is no longer held by anyone.
+    const std::string left = root + "/session-left";
+    fs::create_directory(left);
+    std::ofstream(left + "/.lock");
+    std::ofstream(left + "/QuilloTmp0102.htm") << "draft";
+    // A session being made has no lock yet; other files are not ours.
+    fs::create_directory(root + "/session-new");
+    std::ofstream(root + "/notes.txt") << "x";
+
+    EXPECT_EQ(RemoveStaleSessions(root), 1);
+    EXPECT_FALSE(fs::exists(left));
+    EXPECT_TRUE(fs::exists(running->folder() + "/QuilloTmp0203.htm"));
+    EXPECT_TRUE(fs::exists(root + "/session-new"));
+    EXPECT_TRUE(fs::exists(root + "/notes.txt"));
+
+    const std::string folder = running->folder();
+    running.reset();
+    EXPECT_FALSE(fs::exists(folder)) << "a session ending removes its folder";
 }

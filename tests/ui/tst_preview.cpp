@@ -17,19 +17,15 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkDatagram>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QUdpSocket>
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace uitest;
 using namespace tarnel;
@@ -81,16 +77,22 @@ private slots:
         m_editor.app->CloseAllDocuments();
         m_editor.frame()->resize(1000, 700);
         m_editor.app->askSaveChanges = [](CTarnelDoc *) { return int(QMessageBox::No); };
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_browser, "open");
+        for (const char *scheme : {"file", "ftp", "mailto"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &m_browser, "open");
     }
 
-    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    void cleanupTestCase()
+    {
+        for (const char *scheme : {"file", "ftp", "mailto"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
 
     void cleanup()
     {
         m_editor.app->CloseAllDocuments();
         settle();
         m_browser.urls.clear();
+        m_editor.frame()->statusBar()->clearMessage();
     }
 
     void everySwitchShowsTheNewestText()
@@ -107,8 +109,6 @@ private slots:
         QCOMPARE(frame->windowTitle().left(9), QString("HTML View"));
         QVERIFY(frame->isMaximized());
         QCOMPARE(bodyText(preview), QString("Alpha"));
-        QCOMPARE(readFile(frame->document()->previewPath()),
-                 QByteArray::fromStdString(frame->document()->text()));
 
         clickTab(0);
         QVERIFY(m_editor.view());
@@ -190,18 +190,20 @@ private slots:
         for (const Case &c : cases)
             QVERIFY2(evalJs(preview, c.script) == c.expected, c.name);
 
-        // The copy stands hidden beside the page, and the user's browser gets that copy too.
-        const QFileInfo copy(doc->previewPath());
-        QCOMPARE(copy.absolutePath(), QFileInfo(site).absoluteFilePath());
-        QVERIFY(copy.fileName().startsWith('.'));
+        // The user's browser gets a private copy whose BASE leads back to the page's folder.
         m_editor.frame()->action(ID_OPEN_IN_BROWSER)->trigger();
-        QCOMPARE(m_browser.urls.value(0), QUrl::fromLocalFile(doc->previewPath()));
+        const QString copy = m_browser.urls.value(0).toLocalFile();
+        QVERIFY(!copy.isEmpty());
+        QVERIFY(!copy.startsWith(site));
+        QVERIFY(readFile(copy).startsWith("<HTML><HEAD><BASE HREF=\"" +
+                                          QUrl::fromLocalFile(site + "/").toEncoded() + "\">"));
 
-        // Closing the page removes its copy from the folder.
+        // Nothing was ever written beside the page; the browser's copy outlives the page.
+        const QStringList files = {"inner.htm", "page.htm", "script.js", "style.css"};
+        QCOMPARE(QDir(site).entryList(QDir::Files | QDir::Hidden | QDir::System), files);
         m_editor.app->CloseAllDocuments();
         settle();
-        QVERIFY(!copy.exists());
-        QCOMPARE(QDir(site).entryList(QDir::Files | QDir::Hidden).size(), 4);
+        QVERIFY(QFileInfo::exists(copy));
     }
 
     void unsavedPageResolvesNothingLocal()
@@ -211,16 +213,10 @@ private slots:
         QImage picture(5, 5, QImage::Format_RGB32);
         picture.fill(Qt::blue);
         QVERIFY(picture.save(site + "/b.png"));
+        QVERIFY(QDir::setCurrent(site));
         CTarnelDoc *doc = m_editor.app->OnFileNew();
-        QVERIFY(doc->SerializeToTempCopy());
-        // Even a picture put beside the private copy stays out of reach.
-        // (named after the copy, whose name no other page has).
-        const QFileInfo copy(doc->previewPath());
-        const QString besideCopy = copy.absolutePath() + "/" + copy.completeBaseName() + ".png";
-        QVERIFY(QFile::copy(site + "/b.png", besideCopy));
-        const auto removePicture = qScopeGuard([besideCopy] { QFile::remove(besideCopy); });
         doc->firstViewOf<CTarnelView>()->InsertSnippet(
-            "<IMG SRC=\"" + QFileInfo(besideCopy).fileName().toStdString() + "\"><IMG SRC=\"" +
+            "<IMG SRC=\"b.png\"><IMG SRC=\"" +
                 QUrl::fromLocalFile(site + "/b.png").toString().toStdString() + "\"><P>shown</P>",
             true);
         CMyView *preview = switchToHtml();
@@ -236,6 +232,9 @@ private slots:
         QVERIFY(QDir().mkpath(site));
         QVERIFY(writeFile(m_dir.filePath("secret.txt"), "TOPSECRET"));
         QVERIFY(writeFile(site + "/inside.txt", "INSIDEOK"));
+        QVERIFY(QDir().mkpath(site + "/.ssh"));
+        QVERIFY(writeFile(site + "/.ssh/id_rsa", "TOPSECRET"));
+        QVERIFY(writeFile(site + "/.env", "TOPSECRET"));
         QVERIFY(QFile::link(m_dir.filePath("secret.txt"), site + "/link.txt"));
         const QString absolute = QUrl::fromLocalFile(m_dir.filePath("secret.txt")).toString();
         // Each way of reading is tried on each target; results land in window.results.
@@ -245,7 +244,10 @@ private slots:
             "const targets = {absolute: '" +
             absolute.toUtf8() +
             "', parent: '../secret.txt',"
-            " link: 'link.txt', inside: 'inside.txt'};\n"
+            " link: 'link.txt', hiddenFolder: '.ssh/id_rsa', hiddenFile: '.env',"
+            " absoluteHidden: '" +
+            QUrl::fromLocalFile(site + "/.env").toString().toUtf8() +
+            "', inside: 'inside.txt'};\n"
             "function wait(ms) { return new Promise(r => setTimeout(r, ms)); }\n"
             "async function viaFetch(u) { const r = await fetch(u); return await r.text(); }\n"
             "function viaXhr(u) { return new Promise((ok, fail) => { const x = new "
@@ -276,7 +278,7 @@ private slots:
             QJsonDocument::fromJson(
                 evalJs(preview, "JSON.stringify(window.results)").toString().toUtf8())
                 .object();
-        QCOMPARE(results.size(), 16);
+        QCOMPARE(results.size(), 28);
         for (auto it = results.begin(); it != results.end(); ++it)
             QVERIFY2(!it.value().toString().contains("TOPSECRET"), qPrintable(it.key()));
         // The same ways do read a file inside the folder, so the refusals above are real.
@@ -388,6 +390,102 @@ private slots:
         QVERIFY(bodyText(preview).startsWith("home"));
     }
 
+    void frameClickOpensNothingAndSaysWhatItWouldHaveOpened_data()
+    {
+        QTest::addColumn<QByteArray>("link");
+        QTest::addColumn<QString>("reported");
+        QTest::addColumn<bool>("byKeyboard");
+        const QByteArray ftp = "ftp://127.0.0.1:9/x?d=SECRET";
+        const QByteArray mail = "mailto:a@example.org?body=SECRET";
+        QTest::newRow("ftp link in a frame") << ftp << QString(ftp) << false;
+        QTest::newRow("mail link in a frame") << mail << QString(mail) << false;
+        QTest::newRow("mail link in a frame, by Enter") << mail << QString(mail) << true;
+        QTest::newRow("page of the folder in a frame")
+            << QByteArray("other.htm") << "/other.htm" << false;
+    }
+
+    void frameClickOpensNothingAndSaysWhatItWouldHaveOpened()
+    {
+        QFETCH(QByteArray, link);
+        QFETCH(QString, reported);
+        QFETCH(bool, byKeyboard);
+        // A transparent frame over the whole page turns any click into a click on its link.
+        const QByteArray frame = "<A ID=&quot;l&quot; HREF=&quot;" + link +
+                                 "&quot; STYLE=&quot;position:fixed;inset:0&quot;>x</A>";
+        CTarnelDoc *doc = m_editor.app->OnFileNew();
+        doc->firstViewOf<CTarnelView>()->InsertSnippet(
+            "<P>home</P><IFRAME SRCDOC=\"" + frame.toStdString() +
+                "\" STYLE=\"position:fixed;inset:0;width:100%;height:100%;border:0;"
+                "opacity:0\"></IFRAME>",
+            true);
+        CMyView *preview = switchToHtml();
+        QVERIFY(preview);
+        const QUrl shown = preview->url();
+        QTRY_VERIFY(evalJs(preview, "!!frames[0].document.getElementById('l')").toBool());
+        QSignalSpy messages(preview, &CMyView::statusMessage);
+        // As by a hand: the pointer rests on the link (or the focus is on it) first.
+        QSignalSpy hovered(preview->page(), &QWebEnginePage::linkHovered);
+        QWidget *browser = preview->focusProxy();
+        if (byKeyboard) {
+            preview->setFocus();
+            QTest::keyClick(browser, Qt::Key_Tab);
+        } else {
+            // (Qt drops a move to where the pointer already is.)
+            QTest::mouseMove(browser, QPoint(190, 190));
+            QTest::mouseMove(browser, QPoint(200, 200));
+        }
+        QTRY_VERIFY(!hovered.isEmpty() && !hovered.last().first().toUrl().isEmpty());
+        if (byKeyboard)
+            QTest::keyClick(browser, Qt::Key_Return);
+        else
+            QTest::mouseClick(browser, Qt::LeftButton, {}, QPoint(200, 200));
+        QTRY_VERIFY2(m_editor.frame()->statusBar()->currentMessage().contains(reported),
+                     qPrintable(m_editor.frame()->statusBar()->currentMessage()));
+        QTest::qWait(300);
+        QCOMPARE(messages.count(), 1);
+        // A frame sent elsewhere by a script is refused as well.
+        evalJs(preview, "frames[0].location.href = '" + QString::fromLatin1(link) + "'");
+        QTest::qWait(1000);
+        QVERIFY2(m_browser.urls.isEmpty(), qPrintable(m_browser.urls.value(0).toString()));
+        QCOMPARE(preview->url(), shown);
+    }
+
+    void scriptDialogsNeverHoldTheEditor()
+    {
+        CTarnelDoc *doc = m_editor.app->OnFileNew();
+        doc->firstViewOf<CTarnelView>()->InsertSnippet(
+            "<P>dialogs</P><SCRIPT>for (let i = 0; i < 300; ++i) alert('first ' + i);"
+            " window.answers = [confirm('sure?'), prompt('name?', 'default')];</SCRIPT>",
+            true);
+        CMyView *preview = switchToHtml();
+        QVERIFY(preview);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QCOMPARE(evalJs(preview, "JSON.stringify(window.answers)").toString(),
+                 QString("[false,null]"));
+        QVERIFY(m_editor.frame()->statusBar()->currentMessage().contains("first 0"));
+    }
+
+    void nothingIsWrittenBesideThePage()
+    {
+        const QString site = m_dir.filePath("beside");
+        QVERIFY(QDir().mkpath(site));
+        QImage picture(11, 7, QImage::Format_RGB32);
+        picture.fill(Qt::green);
+        QVERIFY(picture.save(site + "/a.png"));
+        QVERIFY(writeFile(site + "/page.htm", "<IMG SRC=\"a.png\">"));
+        CTarnelDoc *doc = m_editor.app->OpenDocumentFile(site + "/page.htm");
+        QVERIFY(doc);
+        doc->firstViewOf<CTarnelView>()->InsertSnippet("<P>unsaved draft</P>", true);
+        CMyView *preview = switchToHtml();
+        QVERIFY(preview);
+        QCOMPARE(evalJs(preview, "document.images[0].naturalWidth").toInt(), 11);
+        QVERIFY(bodyText(preview).contains("unsaved draft"));
+        QCOMPARE(preview->url().scheme(), QString("tarnel-page"));
+        QCOMPARE(QDir(site).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                      QDir::NoDotAndDotDot),
+                 QStringList({"a.png", "page.htm"}));
+    }
+
     void toolbarActsOnTheBrowserHistory()
     {
         CTarnelDoc *doc = m_editor.app->OnFileNew();
@@ -416,55 +514,17 @@ private slots:
         frame->action(ID_PREVIEW_FORWARD)->trigger();
         QTRY_COMPARE(preview->url().fragment(), QString("two"));
 
-        // Refresh shows the copy as it is on disk, without rewriting it from the text.
-        QVERIFY(writeFile(doc->previewPath(), "<P>changed on disk</P>"));
+        // Refresh shows the text taken at the last switch, not what was typed since.
+        doc->firstViewOf<CTarnelView>()->InsertSnippet("<P>typed since</P>", true);
+        QSignalSpy loaded(preview, &QWebEngineView::loadFinished);
         frame->action(ID_PREVIEW_REFRESH)->trigger();
-        QTRY_COMPARE(bodyText(preview), QString("changed on disk"));
-        QCOMPARE(readFile(doc->previewPath()), QByteArray("<P>changed on disk</P>"));
+        QVERIFY(loaded.wait(kLoadTimeout));
+        QVERIFY(!bodyText(preview).contains("typed since"));
 
         // The source view's buttons are off while the source window is active.
         clickTab(0);
         for (int id : {ID_PREVIEW_STOP, ID_PREVIEW_BACK, ID_PREVIEW_FORWARD, ID_PREVIEW_REFRESH})
             QVERIFY(!frame->action(id)->isEnabled());
-    }
-
-    void stopAndLeavingStopLoading_data()
-    {
-        QTest::addColumn<bool>("byFocus");
-        QTest::newRow("Stop button") << false;
-        QTest::newRow("clicking into the source window") << true;
-    }
-
-    void stopAndLeavingStopLoading()
-    {
-        QFETCH(bool, byFocus);
-        // A picture read from a named pipe never arrives while nobody writes it.
-        const QString site = m_dir.filePath(byFocus ? "slow-focus" : "slow-stop");
-        QVERIFY(QDir().mkpath(site));
-        const QByteArray pipe = QFile::encodeName(site + "/slow.png");
-        QCOMPARE(::mkfifo(pipe.constData(), 0600), 0);
-        const auto release = qScopeGuard([pipe] { releasePipe(pipe); });
-        QVERIFY(writeFile(site + "/page.htm", "<P>waiting</P><IMG SRC=\"slow.png\">"));
-        QVERIFY(m_editor.app->OpenDocumentFile(site + "/page.htm"));
-        CMyView *preview = switchToHtml(false);
-        QVERIFY(preview);
-        QSignalSpy finished(preview, &QWebEngineView::loadFinished);
-        QTRY_COMPARE(bodyText(preview), QString("waiting"));
-        QVERIFY(preview->page()->isLoading());
-        QCOMPARE(finished.count(), 0);
-        if (byFocus) {
-            m_editor.frame()->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(m_editor.frame()));
-            preview->setFocus();
-            QTRY_VERIFY(QApplication::focusWidget() &&
-                        (QApplication::focusWidget() == preview ||
-                         preview->isAncestorOf(QApplication::focusWidget())));
-            clickTab(0);
-            m_editor.view()->setFocus();
-        } else {
-            m_editor.frame()->action(ID_PREVIEW_STOP)->trigger();
-        }
-        QTRY_VERIFY(!preview->page()->isLoading());
     }
 
     void previewOutlivesItsSourceWindow()
@@ -495,12 +555,11 @@ private slots:
         QCOMPARE(readFile(saved), QByteArray::fromStdString(doc->text()));
         QVERIFY(readFile(saved).contains("after close"));
 
-        // Saved at last, the page is shown from beside its file.
+        // Saved at last, the page is shown under its file's name.
         m_editor.app->m_bReloadPreview = true;
         frame->onActivated();
         QVERIFY(loaded.wait(kLoadTimeout));
-        QCOMPARE(QFileInfo(doc->previewPath()).absolutePath(), QFileInfo(saved).absolutePath());
-        QCOMPARE(preview->url(), QUrl::fromLocalFile(doc->previewPath()));
+        QCOMPARE(preview->url().fileName(), QString("outlived.htm"));
         QVERIFY(bodyText(preview).contains("after close"));
     }
 
@@ -567,20 +626,6 @@ private:
         if (waitForLoad && !loaded.wait(kLoadTimeout))
             return nullptr;
         return frame->previewView();
-    }
-
-    // Lets the browser's reader of a named pipe finish.
-    static void releasePipe(const QByteArray &pipe)
-    {
-        for (int i = 0; i < 50; ++i) {
-            const int fd = ::open(pipe.constData(), O_WRONLY | O_NONBLOCK);
-            if (fd >= 0) {
-                ::close(fd);
-                break;
-            }
-            QTest::qWait(20);
-        }
-        ::unlink(pipe.constData());
     }
 
     QTemporaryDir m_dir;
