@@ -2,6 +2,7 @@
 
 #include "AppletDlg.h"
 #include "ImgDlg.h"
+#include "InsertCommands.h"
 #include "LinkDlg.h"
 #include "TarnelDoc.h"
 #include "TarnelView.h"
@@ -85,7 +86,7 @@ std::optional<std::string> runForm(CTarnelView &view, const ReeditTarget &target
     switch (target.kind) {
     case ElementKind::Image: {
         CImgDlg form(view.window());
-        form.setPagePath(view.pagePath());
+        insertcmd::attachPage(form, view);
         form.setFields(imagePrefill(target));
         if (form.exec() != QDialog::Accepted)
             return std::nullopt;
@@ -96,7 +97,7 @@ std::optional<std::string> runForm(CTarnelView &view, const ReeditTarget &target
     }
     case ElementKind::Applet: {
         CAppletDlg form(view.window());
-        form.setPagePath(view.pagePath());
+        insertcmd::attachPage(form, view);
         form.setFields(appletPrefill(target.tag));
         if (form.exec() != QDialog::Accepted || form.fields().fileName.empty())
             return std::nullopt;
@@ -104,7 +105,7 @@ std::optional<std::string> runForm(CTarnelView &view, const ReeditTarget &target
     }
     case ElementKind::Link: {
         CLinkDlg form(view.window());
-        form.setPagePath(view.pagePath());
+        insertcmd::attachPage(form, view);
         const auto [fields, initialKind] = linkPrefill(target);
         form.setFields(fields);
         form.setInitialKind(initialKind);

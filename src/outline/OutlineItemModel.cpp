@@ -167,5 +167,6 @@ QVariant COutlineItemModel::data(const QModelIndex &index, int role) const
     const Category category = categoryOfId(id, kEntryIds);
     if (index.row() >= m_shown[slot(category)])
         return {};
-    return QString::fromStdString(m_entries[slot(category)].Value(std::size_t(index.row())));
+    const std::string value = m_entries[slot(category)].Value(std::size_t(index.row()));
+    return m_codec ? m_codec->toText(value) : CPageCodec().toText(value);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PageCodec.h"
 #include "compactrecords.h"
 #include "elementrecord.h"
 
@@ -17,6 +18,9 @@ public:
     using Category = tarnel::OutlineCategory;
 
     explicit COutlineItemModel(QObject *parent = nullptr);
+
+    // The page's encoding, which the entries' labels are read in; it must outlive the model.
+    void setCodec(const CPageCodec *codec) { m_codec = codec; }
 
     // Added entries reach attached views together, once control returns to the event loop
     // or when publish() is called: one insertion of many rows costs a fraction of many
@@ -41,6 +45,7 @@ public:
 private:
     static std::size_t slot(Category category) { return static_cast<std::size_t>(category); }
 
+    const CPageCodec *m_codec = nullptr;
     std::array<tarnel::CompactRecords, 3> m_entries;
     std::array<int, 3> m_shown{}; // rows the views were told of
     bool m_publishQueued = false;
