@@ -40,6 +40,9 @@ public:
 
     void accept() override;
     void reject() override;
+    // Reads the inputs into the fields as OK does. Right after the fields were set this is
+    // how the form shows them, against which what the user changed can be told.
+    void readInputs() { readFields(); }
 
     // Fills a drop-down with fixed entries shown in sorted order (case-insensitive).
     static void fillList(QComboBox *list, QStringList entries, bool editable);
