@@ -25,6 +25,8 @@ std::optional<std::string> runForm(CTarnelView &view, const ReeditTarget &target
     Form form(view.window());
     insertcmd::attachPage(form, view);
     form.setFields(prefill);
+    // What the inputs show is the baseline, so a value an input shows differently (a link
+    // text's CR LF read back as LF) only counts as changed once the user edits it.
     form.readInputs();
     const Fields shown = form.fields();
     if (form.exec() != QDialog::Accepted)
@@ -33,7 +35,7 @@ std::optional<std::string> runForm(CTarnelView &view, const ReeditTarget &target
     return ReeditedElement(doc->textView(), target, shown, form.fields(), doc->lineBreak());
 }
 
-std::optional<std::string> runForm(CTarnelView &view, const ReeditTarget &target)
+std::optional<std::string> reeditedElement(CTarnelView &view, const ReeditTarget &target)
 {
     switch (target.kind) {
     case ElementKind::Image:
@@ -61,7 +63,7 @@ void edit(CTarnelView &view, ElementKind kind, const ElementRecord &record)
     if (!target->Editable())
         return;
     view.selectBytes(target->range.begin, target->range.end);
-    const std::optional<std::string> element = runForm(view, *target);
+    const std::optional<std::string> element = reeditedElement(view, *target);
     if (!element)
         return;
     // The text cannot change while the modal form is open, so the range still holds.
