@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 
 namespace tarnel {
 
@@ -135,6 +136,19 @@ bool IsValidUtf8(std::string_view text)
         i += len;
     }
     return true;
+}
+
+std::string OneBytePerCharacter(std::u32string_view text)
+{
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (const char32_t c : text) {
+        if (c <= 0xFF)
+            bytes.push_back(static_cast<char>(c));
+        else
+            bytes.append("&#").append(std::to_string(static_cast<std::uint32_t>(c))).append(";");
+    }
+    return bytes;
 }
 
 } // namespace tarnel

@@ -30,4 +30,8 @@ std::size_t BeforeBodyEndPosition(std::string_view text);
 // character so that every byte survives a load and save).
 bool IsValidUtf8(std::string_view text);
 
+// Text for a page read one byte a character: a code point up to U+00FF is that byte, any other
+// a numeric character reference ("&#8364;"), so no byte of another encoding enters the page.
+std::string OneBytePerCharacter(std::u32string_view text);
+
 } // namespace tarnel

@@ -1,30 +1,61 @@
 #include "reedit.h"
 
+#include "attributes.h"
+
 #include <algorithm>
-#include <array>
 #include <span>
+#include <vector>
 
 namespace tarnel {
 
 namespace {
 
-using Names = std::span<const std::string_view>;
-
-// The attributes each form has a field for.
-constexpr std::string_view ImageFormNames[] = {"src", "align", "border", "height", "width", "alt"};
-constexpr std::string_view VideoFormNames[] = {"src",    "dynsrc", "align", "border",
-                                               "height", "width",  "alt"};
-constexpr std::string_view AppletFormNames[] = {"code",   "align", "alt", "class",
-                                                "height", "width", "name"};
-constexpr std::string_view LinkFormNames[] = {"href"};
-constexpr std::string_view LinkImageNames[] = {"src", "alt", "width", "height", "border", "align"};
-constexpr std::string_view LinkAppletNames[] = {"code",   "align", "class",
-                                                "height", "width", "name"};
-
-bool Contains(Names names, std::string_view name)
+// One form field and the attribute it writes, in the form's spelling. Each table lists a
+// form's fields in the order its builder writes them, which is the order new attributes are
+// added in.
+template <class Fields> struct FieldAttribute
 {
-    return std::any_of(names.begin(), names.end(),
-                       [name](std::string_view known) { return EqualsNoCase(known, name); });
+    std::string Fields::*field;
+    std::string_view name;
+};
+
+constexpr FieldAttribute<ImageFields> ImageTable[] = {
+    {&ImageFields::imageSource, "SRC"}, {&ImageFields::videoSource, "DYNSRC"},
+    {&ImageFields::align, "ALIGN"},     {&ImageFields::border, "BORDER"},
+    {&ImageFields::height, "HEIGHT"},   {&ImageFields::width, "WIDTH"},
+    {&ImageFields::comment, "ALT"},
+};
+constexpr FieldAttribute<AppletFields> AppletTable[] = {
+    {&AppletFields::fileName, "CODE"}, {&AppletFields::align, "ALIGN"},
+    {&AppletFields::comment, "ALT"},   {&AppletFields::className, "CLASS"},
+    {&AppletFields::height, "HEIGHT"}, {&AppletFields::width, "WIDTH"},
+    {&AppletFields::name, "NAME"},
+};
+constexpr FieldAttribute<LinkFields> LinkTable[] = {{&LinkFields::url, "HREF"}};
+constexpr FieldAttribute<LinkFields> LinkImageTable[] = {
+    {&LinkFields::imageSource, "SRC"}, {&LinkFields::imageComment, "ALT"},
+    {&LinkFields::width, "WIDTH"},     {&LinkFields::height, "HEIGHT"},
+    {&LinkFields::border, "BORDER"},   {&LinkFields::align, "ALIGN"},
+};
+// The link form has no applet comment: an ALT of the applet is neither offered nor touched.
+constexpr FieldAttribute<LinkFields> LinkAppletTable[] = {
+    {&LinkFields::fileName, "CODE"},   {&LinkFields::align, "ALIGN"},
+    {&LinkFields::className, "CLASS"}, {&LinkFields::height, "HEIGHT"},
+    {&LinkFields::width, "WIDTH"},     {&LinkFields::appletName, "NAME"},
+};
+
+template <class Fields>
+void Fill(Fields &fields, std::span<const FieldAttribute<Fields>> table, const TagPrefill &tag)
+{
+    for (const auto &entry : table)
+        fields.*entry.field = tag.Value(std::string(entry.name));
+}
+
+// The image form writes one source: SRC, or DYNSRC for a video.
+ImageFields WithWrittenSource(ImageFields fields)
+{
+    (fields.video ? fields.imageSource : fields.videoSource).clear();
+    return fields;
 }
 
 std::string UpperAscii(std::string_view text)
@@ -37,52 +68,114 @@ std::string UpperAscii(std::string_view text)
     return upper;
 }
 
-TagPrefill ReadTag(std::string_view text, std::size_t tagStart, Names formNames)
+TagPrefill ReadTag(std::string_view text, std::size_t tagStart)
 {
     TagPrefill prefill;
-    for (const TagAttribute &a : TagAttributes(text, tagStart)) {
-        if (Contains(formNames, a.name))
-            prefill.values.try_emplace(UpperAscii(a.name), DecodeAttributeValue(a.value));
-        else
-            prefill.kept.push_back(KeptAttribute{
-                std::string(a.name), std::string(text.substr(a.begin, a.end - a.begin))});
-    }
+    for (const TagAttribute &a : TagAttributes(text, tagStart))
+        prefill.values.try_emplace(UpperAscii(a.name), DecodeAttributeValue(a.value));
     return prefill;
 }
 
-bool IsStartTagNamed(std::string_view text, std::size_t at, std::string_view name)
+// ---- Rewriting only what changed ----
+
+// Bytes of the page from `begin` to `end` to be replaced by `text`.
+struct Splice
 {
-    return text.substr(at, 2) != "</" && EqualsNoCase(TagName(text, at), name);
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    std::string text;
+};
+
+bool IsSpaceByte(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
 }
 
-// The tag at `tagStart` of `text` with the kept attributes written before its ">", leaving
-// out any the tag already carries.
-std::string WithKept(std::string_view tag, const std::vector<KeptAttribute> &kept)
+// A value a browser reads whole without quotes.
+bool FitsBare(std::string_view value)
 {
-    const std::size_t end = TagEnd(tag, 0);
-    if (end == NoTagEnd || kept.empty())
-        return std::string(tag);
-    const auto present = TagAttributes(tag, 0);
-    std::string result(tag.substr(0, end - 1));
-    for (const KeptAttribute &attribute : kept) {
-        const bool written =
-            std::any_of(present.begin(), present.end(), [&](const TagAttribute &a) {
-                return EqualsNoCase(a.name, attribute.name);
-            });
-        if (!written)
-            result.append(" ").append(attribute.text);
+    return !value.empty() && std::none_of(value.begin(), value.end(), [](char c) {
+        return IsSpaceByte(c) || c == '"' || c == '\'' || c == '=' || c == '<' || c == '>' ||
+               c == '`';
+    });
+}
+
+// The new value of an attribute in the attribute's own quoting when the value allows it,
+// else in double quotes; a double quote is escaped as the form's builders do.
+std::string ValueText(const TagAttribute &attribute, std::string_view value)
+{
+    if (!attribute.HasEqualsSign())
+        return "=" + QuotedValue(value);
+    if (attribute.quote == '\'' && value.find('\'') == std::string_view::npos) {
+        const std::string quoted = QuotedValue(value);
+        return "'" + quoted.substr(1, quoted.size() - 2) + "'";
     }
-    result.append(tag.substr(end - 1));
-    return result;
+    if (attribute.quote == 0 && FitsBare(value))
+        return std::string(value);
+    return QuotedValue(value);
 }
 
-LinkContent ContentOf(std::string_view text, std::size_t at)
+// The attribute from the blanks before it through its value.
+Splice Removal(std::string_view text, const TagAttribute &attribute)
 {
-    if (IsStartTagNamed(text, at, "img"))
-        return LinkContent::Image;
-    if (IsStartTagNamed(text, at, "applet"))
-        return LinkContent::Applet;
-    return LinkContent::Text;
+    std::size_t begin = attribute.begin;
+    while (begin > 0 && IsSpaceByte(text[begin - 1]))
+        --begin;
+    return {begin, attribute.end, {}};
+}
+
+// Writes `value` for the attribute `name` of a tag whose attributes are `attributes`.
+void SetAttribute(std::string_view text, const std::vector<TagAttribute> &attributes,
+                  std::size_t appendAt, std::string_view name, std::string_view value,
+                  std::vector<Splice> &splices)
+{
+    const auto named = [name](const TagAttribute &a) { return EqualsNoCase(a.name, name); };
+    if (value.empty()) {
+        // Every copy goes: a browser would read a later one once the first is gone.
+        for (const TagAttribute &a : attributes)
+            if (named(a))
+                splices.push_back(Removal(text, a));
+        return;
+    }
+    const auto found = std::find_if(attributes.begin(), attributes.end(), named);
+    if (found == attributes.end())
+        splices.push_back({appendAt, appendAt, " " + std::string(name) + "=" + QuotedValue(value)});
+    else
+        splices.push_back({found->valueBegin, found->end, ValueText(*found, value)});
+}
+
+template <class Fields>
+void EditTag(std::string_view text, std::size_t tagStart,
+             std::span<const FieldAttribute<Fields>> table, const Fields &shown,
+             const Fields &confirmed, std::vector<Splice> &splices)
+{
+    const std::vector<TagAttribute> attributes = TagAttributes(text, tagStart);
+    const std::size_t appendAt =
+        attributes.empty() ? tagStart + 1 + TagName(text, tagStart).size() : attributes.back().end;
+    for (const auto &entry : table) {
+        const std::string &value = confirmed.*entry.field;
+        if (shown.*entry.field != value)
+            SetAttribute(text, attributes, appendAt, entry.name, value, splices);
+    }
+}
+
+// The element with the splices made; nullopt when it comes out as it was.
+std::optional<std::string> Spliced(std::string_view text, TextRange range,
+                                   std::vector<Splice> splices)
+{
+    std::stable_sort(splices.begin(), splices.end(),
+                     [](const Splice &a, const Splice &b) { return a.begin < b.begin; });
+    std::string result;
+    std::size_t from = range.begin;
+    for (const Splice &splice : splices) {
+        result.append(text.substr(from, splice.begin - from));
+        result.append(splice.text);
+        from = splice.end;
+    }
+    result.append(text.substr(from, range.end - from));
+    if (result == text.substr(range.begin, range.end - range.begin))
+        return std::nullopt;
+    return result;
 }
 
 std::optional<ReeditTarget> LocateImage(std::string_view text, const ElementRecord &record)
@@ -97,8 +190,7 @@ std::optional<ReeditTarget> LocateImage(std::string_view text, const ElementReco
     target.kind = ElementKind::Image;
     target.range = *range;
     target.video = *source == ImageSourceAttribute::DynSrc;
-    target.tag =
-        ReadTag(text, record.index, target.video ? Names(VideoFormNames) : Names(ImageFormNames));
+    target.tag = ReadTag(text, record.index);
     return target;
 }
 
@@ -110,7 +202,7 @@ std::optional<ReeditTarget> LocateApplet(std::string_view text, const ElementRec
     ReeditTarget target;
     target.kind = ElementKind::Applet;
     target.range = *TagRange(text, record.index);
-    target.tag = ReadTag(text, record.index, AppletFormNames);
+    target.tag = ReadTag(text, record.index);
     return target;
 }
 
@@ -125,7 +217,7 @@ std::optional<ReeditTarget> LocateLink(std::string_view text, const ElementRecor
     ReeditTarget target;
     target.kind = ElementKind::Link;
     target.range = *range;
-    target.tag = ReadTag(text, record.index, LinkFormNames);
+    target.tag = ReadTag(text, record.index);
 
     const std::size_t openEnd = TagEnd(text, record.index);
     std::size_t closeBegin = openEnd;
@@ -146,15 +238,14 @@ std::optional<ReeditTarget> LocateLink(std::string_view text, const ElementRecor
     }
     // An image inside the link wins over an applet, wherever each stands.
     const std::optional<TagToken> &inner = image ? image : applet;
+    target.linkContent = {openEnd, closeBegin};
     if (!inner) {
         target.linkText = text.substr(openEnd, closeBegin - openEnd);
         return target;
     }
     target.content = image ? LinkContent::Image : LinkContent::Applet;
-    target.contentTag =
-        ReadTag(text, inner->begin, image ? Names(LinkImageNames) : Names(LinkAppletNames));
-    target.contentBefore = text.substr(openEnd, inner->begin - openEnd);
-    target.contentAfter = text.substr(inner->end, closeBegin - inner->end);
+    target.contentTag = ReadTag(text, inner->begin);
+    target.contentTagStart = inner->begin;
     return target;
 }
 
@@ -235,27 +326,80 @@ std::optional<ElementAtPosition> ElementAt(std::string_view text, std::size_t po
     return std::nullopt;
 }
 
-std::string ReplacementText(const ReeditTarget &target, std::string_view built)
+ImageFields ImagePrefill(const ReeditTarget &target)
 {
-    if (built.ends_with('\n'))
-        built.remove_suffix(1);
-    if (target.kind != ElementKind::Link)
-        return WithKept(built, target.tag.kept);
+    ImageFields fields;
+    Fill<ImageFields>(fields, ImageTable, target.tag);
+    fields.video = target.video;
+    return WithWrittenSource(fields);
+}
 
-    const std::size_t openEnd = TagEnd(built, 0);
-    if (openEnd == NoTagEnd)
-        return std::string(built);
-    std::string result = WithKept(built.substr(0, openEnd), target.tag.kept);
-    const std::string_view rest = built.substr(openEnd);
-    const LinkContent builtContent = ContentOf(rest, 0);
-    const std::size_t innerEnd = TagEnd(rest, 0);
-    if (builtContent == LinkContent::Text || builtContent != target.content || innerEnd == NoTagEnd)
-        return result.append(rest);
-    result.append(target.contentBefore);
-    result.append(WithKept(rest.substr(0, innerEnd), target.contentTag.kept));
-    result.append(target.contentAfter);
-    result.append(rest.substr(innerEnd));
-    return result;
+AppletFields AppletPrefill(const ReeditTarget &target)
+{
+    AppletFields fields;
+    Fill<AppletFields>(fields, AppletTable, target.tag);
+    return fields;
+}
+
+LinkFields LinkPrefill(const ReeditTarget &target)
+{
+    LinkFields fields;
+    Fill<LinkFields>(fields, LinkTable, target.tag);
+    switch (target.content) {
+    case LinkContent::Image:
+        Fill<LinkFields>(fields, LinkImageTable, target.contentTag);
+        fields.kind = LinkImage;
+        break;
+    case LinkContent::Applet:
+        Fill<LinkFields>(fields, LinkAppletTable, target.contentTag);
+        fields.kind = LinkApplet;
+        break;
+    case LinkContent::Text:
+        fields.linkText = target.linkText;
+        fields.kind = LinkText;
+        break;
+    }
+    return fields;
+}
+
+std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTarget &target,
+                                           const ImageFields &shown, const ImageFields &confirmed,
+                                           LineBreak)
+{
+    std::vector<Splice> splices;
+    EditTag<ImageFields>(text, target.range.begin, ImageTable, WithWrittenSource(shown),
+                         WithWrittenSource(confirmed), splices);
+    return Spliced(text, target.range, std::move(splices));
+}
+
+std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTarget &target,
+                                           const AppletFields &shown, const AppletFields &confirmed,
+                                           LineBreak)
+{
+    std::vector<Splice> splices;
+    EditTag<AppletFields>(text, target.range.begin, AppletTable, shown, confirmed, splices);
+    return Spliced(text, target.range, std::move(splices));
+}
+
+std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTarget &target,
+                                           const LinkFields &shown, const LinkFields &confirmed,
+                                           LineBreak lineBreak)
+{
+    std::vector<Splice> splices;
+    EditTag<LinkFields>(text, target.range.begin, LinkTable, shown, confirmed, splices);
+    const TextRange content = target.linkContent;
+    const bool kindSwitched = shown.kind != confirmed.kind;
+    if (kindSwitched || (confirmed.kind == LinkText && shown.linkText != confirmed.linkText)) {
+        splices.push_back(
+            {content.begin, content.end, WithLineBreaks(BuildLinkContent(confirmed), lineBreak)});
+    } else if (confirmed.kind == LinkImage) {
+        EditTag<LinkFields>(text, target.contentTagStart, LinkImageTable, shown, confirmed,
+                            splices);
+    } else if (confirmed.kind == LinkApplet) {
+        EditTag<LinkFields>(text, target.contentTagStart, LinkAppletTable, shown, confirmed,
+                            splices);
+    }
+    return Spliced(text, target.range, std::move(splices));
 }
 
 } // namespace tarnel

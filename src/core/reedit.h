@@ -1,12 +1,13 @@
 #pragma once
 #include "elementrecord.h"
+#include "pagetext.h"
 #include "scanner.h"
+#include "snippets_basic.h"
 
 #include <map>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace tarnel {
 
@@ -19,24 +20,12 @@ std::optional<ElementKind> ElementKindForHint(int hint);
 // What a link holds between its tags, deciding how the link form opens.
 enum class LinkContent { Text, Image, Applet };
 
-// An attribute the form has no field for, kept exactly as it stood (`HSPACE="4"`, `id=top`,
-// `nowrap`) so the rewrite can put it back.
-struct KeptAttribute
-{
-    std::string name;
-    std::string text;
-
-    bool operator==(const KeptAttribute &) const = default;
-};
-
 // One tag read back for a form.
 struct TagPrefill
 {
-    // The form's own attributes found in the tag: upper-case name -> value as the page means
-    // it ("&quot;" read as a double quote). The first one counts when a name is repeated.
+    // Upper-case attribute name -> value as the page means it ("&quot;" read as a double
+    // quote). The first one counts when a name is repeated, as in a browser.
     std::map<std::string, std::string> values;
-    // Every other attribute, in the order it stood.
-    std::vector<KeptAttribute> kept;
 
     // The value of an upper-case attribute name; empty when the tag has none.
     std::string Value(const std::string &name) const;
@@ -49,18 +38,19 @@ struct ReeditTarget
     // Selected while the form is open and replaced on confirmation: the IMG or APPLET tag
     // itself, or a link from "<A" through the ">" of its "</A>".
     TextRange range;
-    // The IMG or APPLET tag, or the link's opening tag (HREF is its only form field).
+    // The IMG or APPLET tag, or the link's opening tag (HREF is its only form field); the
+    // tag starts at `range.begin`.
     TagPrefill tag;
     // The image was listed by DYNSRC: the form opens with Video ticked.
     bool video = false;
 
-    // Links only. For an image or applet link, the IMG or APPLET inside it (the image when
-    // it holds both) and the text around that tag, which a rewrite of the same kind keeps.
+    // Links only: everything between the link's tags, and for an image or applet link the
+    // IMG or APPLET inside it (the image when it holds both) and where that tag starts.
+    TextRange linkContent;
     LinkContent content = LinkContent::Text;
     TagPrefill contentTag;
-    std::string contentBefore;
-    std::string contentAfter;
-    // For a text link: everything between the link's tags, markup included.
+    std::size_t contentTagStart = 0;
+    // For a text link: its content, markup included.
     std::string linkText;
 
     // False for a link whose IMG has no SRC or whose APPLET has no CODE: the link form
@@ -83,11 +73,27 @@ struct ElementAtPosition
 };
 std::optional<ElementAtPosition> ElementAt(std::string_view text, std::size_t position);
 
-// The text that replaces `target.range` once the form was confirmed. `built` is the form
-// builder's tag or link text; a final line feed of the builder is dropped, so the rewrite
-// adds no line break. Kept attributes go after the form's own attributes, unless the form
-// wrote one of the same name; a link keeps its opening tag's extra attributes, and, when the
-// form kept its kind, the text around its IMG or APPLET and that tag's extra attributes.
-std::string ReplacementText(const ReeditTarget &target, std::string_view built);
+// The fields a reopened element's form opens with. A link's fields carry the kind of its
+// content.
+ImageFields ImagePrefill(const ReeditTarget &target);
+AppletFields AppletPrefill(const ReeditTarget &target);
+LinkFields LinkPrefill(const ReeditTarget &target);
+
+// The text that replaces `target.range` of `text` once the form was confirmed; nullopt when
+// the element stays as it is. `shown` are the fields as the form showed them, `confirmed` as
+// it was confirmed: only what the user changed is written. A changed value is replaced where
+// it stands, keeping the attribute's spelling and quotes where the value allows; an emptied
+// field removes its attribute with the blank before it; a newly filled one is added after
+// the tag's last attribute, as the form writes it. A link's content is rebuilt only when its
+// text or its kind changed. New text gets the page's line breaks.
+std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTarget &target,
+                                           const ImageFields &shown, const ImageFields &confirmed,
+                                           LineBreak lineBreak);
+std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTarget &target,
+                                           const AppletFields &shown, const AppletFields &confirmed,
+                                           LineBreak lineBreak);
+std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTarget &target,
+                                           const LinkFields &shown, const LinkFields &confirmed,
+                                           LineBreak lineBreak);
 
 } // namespace tarnel

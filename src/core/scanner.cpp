@@ -58,7 +58,7 @@ std::size_t WalkAttributes(std::string_view text, std::size_t i, OnAttribute &&o
         while (j < n && IsSpace(text[j]))
             ++j;
         if (j >= n || text[j] != '=') {
-            onAttribute(TagAttribute{name, {}, nameBegin, i});
+            onAttribute(TagAttribute{name, {}, nameBegin, i, i});
             continue;
         }
         ++j;
@@ -70,17 +70,18 @@ std::size_t WalkAttributes(std::string_view text, std::size_t i, OnAttribute &&o
             const std::size_t close = Find(text, text[j], j + 1);
             if (close == npos)
                 return npos;
-            onAttribute(
-                TagAttribute{name, text.substr(j + 1, close - j - 1), nameBegin, close + 1});
+            onAttribute(TagAttribute{name, text.substr(j + 1, close - j - 1), nameBegin, close + 1,
+                                     j, text[j]});
             i = close + 1;
         } else if (text[j] == '>') {
-            onAttribute(TagAttribute{name, {}, nameBegin, j});
+            onAttribute(TagAttribute{name, {}, nameBegin, j, j});
             return j + 1;
         } else {
             const std::size_t valueBegin = j;
             while (j < n && !IsSpace(text[j]) && text[j] != '>')
                 ++j;
-            onAttribute(TagAttribute{name, text.substr(valueBegin, j - valueBegin), nameBegin, j});
+            onAttribute(TagAttribute{name, text.substr(valueBegin, j - valueBegin), nameBegin, j,
+                                     valueBegin});
             i = j;
         }
     }

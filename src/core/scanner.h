@@ -32,6 +32,12 @@ struct TagAttribute
     std::string_view value; // without its quotes, character references left as written
     std::size_t begin = 0;  // first character of the name
     std::size_t end = 0;    // one past the value (its closing quote included)
+    // Where the value is written, its opening quote included; `end` when there is none.
+    std::size_t valueBegin = 0;
+    char quote = 0; // the value's quote, '"' or '\''; 0 for a bare value or none
+
+    // False for an attribute written without "=" (`nowrap`).
+    bool HasEqualsSign() const { return end != begin + name.size(); }
 };
 
 // A start or end tag found by the cursor.

@@ -184,9 +184,8 @@ std::optional<std::string> Validate(const LinkFields &fields)
     return std::nullopt;
 }
 
-std::string BuildLink(const LinkFields &fields)
+std::string BuildLinkContent(const LinkFields &fields)
 {
-    std::string link = "<A HREF=" + QuotedValue(fields.url) + ">";
     if (fields.kind == LinkImage) {
         AttributeList attributes;
         attributes.Add("SRC", fields.imageSource)
@@ -195,8 +194,9 @@ std::string BuildLink(const LinkFields &fields)
             .Add("HEIGHT", fields.height)
             .Add("BORDER", fields.border)
             .Add("ALIGN", fields.align);
-        link += "<IMG" + attributes.Text() + ">";
-    } else if (fields.kind == LinkApplet) {
+        return "<IMG" + attributes.Text() + ">";
+    }
+    if (fields.kind == LinkApplet) {
         AttributeList attributes;
         attributes.Add("CODE", fields.fileName)
             .Add("ALIGN", fields.align)
@@ -204,11 +204,14 @@ std::string BuildLink(const LinkFields &fields)
             .Add("HEIGHT", fields.height)
             .Add("WIDTH", fields.width)
             .Add("NAME", fields.appletName);
-        link += "<APPLET " + attributes.Text() + ">";
-    } else {
-        link += fields.linkText;
+        return "<APPLET " + attributes.Text() + ">";
     }
-    return link + "</A>\n";
+    return fields.linkText;
+}
+
+std::string BuildLink(const LinkFields &fields)
+{
+    return "<A HREF=" + QuotedValue(fields.url) + ">" + BuildLinkContent(fields) + "</A>\n";
 }
 
 int LinkKindFromInitialKind(int initialKind)

@@ -33,6 +33,8 @@ struct ImageFields
     std::string align;
     bool video = false;
     std::string videoSource;
+
+    bool operator==(const ImageFields &) const = default;
 };
 
 std::optional<std::string> Validate(const ImageFields &fields);
@@ -107,6 +109,8 @@ struct AppletFields
     std::string name;
     std::string height;
     std::string width;
+
+    bool operator==(const AppletFields &) const = default;
 };
 
 std::optional<std::string> Validate(const AppletFields &fields);
@@ -132,11 +136,15 @@ struct LinkFields
     std::string appletName;
     std::string linkText;
     int kind = LinkImage;
+
+    bool operator==(const LinkFields &) const = default;
 };
 
 // Fields of the kinds not chosen are neither validated nor written.
 std::optional<std::string> Validate(const LinkFields &fields);
-// `<A HREF="url">` + the image tag, the applet opening tag or the text + "</A>\n".
+// What goes between the link's tags: the image tag, the applet opening tag or the text.
+std::string BuildLinkContent(const LinkFields &fields);
+// `<A HREF="url">` + its content + "</A>\n".
 std::string BuildLink(const LinkFields &fields);
 
 // A caller that prefills the link form names its kind as 1 image, 2 applet, 3 text; the form

@@ -99,7 +99,7 @@ bool CTarnelDoc::OnNewDocument()
         return false;
     m_path.clear();
     m_bOpenedFromFile = false;
-    m_utf8 = true;
+    m_codec = CPageCodec(true);
     m_lineBreak = tarnel::LineBreak::CrLf;
     setInitialText({});
     emit titleChanged();
@@ -180,7 +180,7 @@ bool CTarnelDoc::loadFile(const QString &path)
     if (held)
         s->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, 1UL, "\r");
     const std::string_view text = textView();
-    m_utf8 = tarnel::IsValidUtf8(text);
+    m_codec = CPageCodec(tarnel::IsValidUtf8(text));
     m_lineBreak = tarnel::PrevailingLineBreak(text, tarnel::LineBreak::CrLf);
     configureAllSurfaces();
     s->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1UL);
@@ -326,7 +326,7 @@ std::string_view CTarnelDoc::textSlice(std::size_t start, std::size_t length) co
 
 void CTarnelDoc::configureSurface(QsciScintilla *surface) const
 {
-    surface->setUtf8(m_utf8);
+    surface->setUtf8(m_codec.isUtf8());
     switch (m_lineBreak) {
     case tarnel::LineBreak::CrLf:
         surface->setEolMode(QsciScintilla::EolWindows);
@@ -415,7 +415,7 @@ bool CTarnelDoc::reloadFromDisk()
     if (!readFile(m_path, &bytes))
         return false;
     const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    m_utf8 = tarnel::IsValidUtf8(text);
+    m_codec = CPageCodec(tarnel::IsValidUtf8(text));
     m_lineBreak = tarnel::PrevailingLineBreak(text, tarnel::LineBreak::CrLf);
     setInitialText(text);
     rememberDiskState();
@@ -425,7 +425,7 @@ bool CTarnelDoc::reloadFromDisk()
 
 void CTarnelDoc::adoptEncodingOf(std::string_view bytes)
 {
-    m_utf8 = tarnel::IsValidUtf8(bytes);
+    m_codec = CPageCodec(tarnel::IsValidUtf8(bytes));
     m_lineBreak = tarnel::PrevailingLineBreak(bytes, m_lineBreak);
     configureAllSurfaces();
 }

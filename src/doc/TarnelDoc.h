@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PageCodec.h"
 #include "elementrecord.h"
 #include "pagetext.h"
 
@@ -71,7 +72,10 @@ public:
     std::string_view textSlice(std::size_t start, std::size_t length) const;
     // Replaces the whole text, outside the undo history, not modified.
     void setInitialText(std::string_view bytes);
-    bool isUtf8() const { return m_utf8; }
+    bool isUtf8() const { return m_codec.isUtf8(); }
+    // Converts between the text and what forms and the outline show; it follows the
+    // document's encoding for as long as the document lives.
+    const CPageCodec &codec() const { return m_codec; }
     tarnel::LineBreak lineBreak() const { return m_lineBreak; }
 
     // Whether the first fill has been done (only the first source view fills the page).
@@ -136,7 +140,7 @@ private:
     bool m_bOpenedFromFile = false;
     bool m_handedToBrowser = false;
     bool m_filled = false;
-    bool m_utf8 = true;
+    CPageCodec m_codec;
     tarnel::LineBreak m_lineBreak = tarnel::LineBreak::CrLf;
     QDateTime m_diskTime;
     qint64 m_diskSize = -1;

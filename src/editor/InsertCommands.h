@@ -1,5 +1,6 @@
 #pragma once
 
+class CFormDlg;
 class CTarnelView;
 
 // The Insert menu's handlers. Each runs its form modally over the view's window, builds the
@@ -11,6 +12,10 @@ using Handler = void (*)(CTarnelView &view);
 
 // The handler of an Insert command id, or nullptr when the id is not an Insert command.
 Handler find(int commandId);
+
+// Tells a form about the view's page before it opens: its path, for browsed files, and its
+// encoding, for what the fields show and write.
+void attachPage(CFormDlg &form, const CTarnelView &view);
 
 // InsertCommandsBasic.cpp: image, background, sound, link, applet.
 void image(CTarnelView &view);

@@ -18,7 +18,7 @@ namespace {
 
 template <typename Form> bool runForm(Form &form, CTarnelView &view)
 {
-    form.setPagePath(view.pagePath());
+    attachPage(form, view);
     return form.exec() == QDialog::Accepted;
 }
 

@@ -18,7 +18,7 @@ namespace {
 template <typename Form, typename Build> bool runForm(CTarnelView &view, Build build)
 {
     Form form(view.window());
-    form.setPagePath(view.pagePath());
+    attachPage(form, view);
     form.exec();
     if (form.cancelled)
         return false;

@@ -10,7 +10,7 @@ namespace insertcmd {
 void controls(CTarnelView &view)
 {
     CControlsDlg form(view.window());
-    form.setPagePath(view.pagePath());
+    attachPage(form, view);
     form.exec();
     if (!form.cancelled)
         view.InsertSnippet(tarnel::WrapForm(form.resultText()), false);
@@ -21,6 +21,7 @@ void controls(CTarnelView &view)
 void formattedText(CTarnelView &view)
 {
     CFontDlg form(view.window());
+    attachPage(form, view);
     if (form.exec() == QDialog::Accepted)
         view.InsertSnippet(form.result(), false);
 }

@@ -2,11 +2,11 @@
 
 #include "AppletDlg.h"
 #include "ImgDlg.h"
+#include "InsertCommands.h"
 #include "LinkDlg.h"
 #include "TarnelDoc.h"
 #include "TarnelView.h"
 #include "commandids.h"
-#include "snippets.h"
 
 #include <QMenu>
 
@@ -16,107 +16,36 @@ namespace reedit {
 
 namespace {
 
-ImageFields imagePrefill(const ReeditTarget &target)
+// Runs a form prefilled with `prefill`; on OK the element text the confirmed fields make of
+// the target, or nothing when the form was cancelled or nothing changed.
+template <class Form, class Fields>
+std::optional<std::string> runForm(CTarnelView &view, const ReeditTarget &target,
+                                   const Fields &prefill)
 {
-    const TagPrefill &tag = target.tag;
-    ImageFields fields;
-    if (target.video) {
-        fields.video = true;
-        fields.videoSource = tag.Value("DYNSRC");
-    } else {
-        fields.imageSource = tag.Value("SRC");
-    }
-    fields.width = tag.Value("WIDTH");
-    fields.height = tag.Value("HEIGHT");
-    fields.comment = tag.Value("ALT");
-    fields.border = tag.Value("BORDER");
-    fields.align = tag.Value("ALIGN");
-    return fields;
+    Form form(view.window());
+    insertcmd::attachPage(form, view);
+    form.setFields(prefill);
+    // What the inputs show is the baseline, so a value an input shows differently (a link
+    // text's CR LF read back as LF) only counts as changed once the user edits it.
+    form.readInputs();
+    const Fields shown = form.fields();
+    if (form.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const CTarnelDoc *doc = view.GetDocument();
+    return ReeditedElement(doc->textView(), target, shown, form.fields(), doc->lineBreak());
 }
 
-AppletFields appletPrefill(const TagPrefill &tag)
-{
-    AppletFields fields;
-    fields.fileName = tag.Value("CODE");
-    fields.width = tag.Value("WIDTH");
-    fields.height = tag.Value("HEIGHT");
-    fields.comment = tag.Value("ALT");
-    fields.className = tag.Value("CLASS");
-    fields.name = tag.Value("NAME");
-    fields.align = tag.Value("ALIGN");
-    return fields;
-}
-
-// The link form's fields and the kind it opens with (1 image, 2 applet, 3 text).
-std::pair<LinkFields, int> linkPrefill(const ReeditTarget &target)
-{
-    LinkFields fields;
-    fields.url = target.tag.Value("HREF");
-    const TagPrefill &inner = target.contentTag;
-    switch (target.content) {
-    case LinkContent::Image:
-        fields.imageSource = inner.Value("SRC");
-        fields.width = inner.Value("WIDTH");
-        fields.height = inner.Value("HEIGHT");
-        fields.imageComment = inner.Value("ALT");
-        fields.border = inner.Value("BORDER");
-        fields.align = inner.Value("ALIGN");
-        return {fields, 1};
-    case LinkContent::Applet:
-        // The link form has no applet comment: an ALT of the old applet is not offered.
-        fields.fileName = inner.Value("CODE");
-        fields.width = inner.Value("WIDTH");
-        fields.height = inner.Value("HEIGHT");
-        fields.className = inner.Value("CLASS");
-        fields.appletName = inner.Value("NAME");
-        fields.align = inner.Value("ALIGN");
-        return {fields, 2};
-    case LinkContent::Text:
-        break;
-    }
-    fields.linkText = target.linkText;
-    return {fields, 3};
-}
-
-// Runs the form for the target; the built element text, or nothing when the form was cancelled
-// or left what the element needs empty.
-std::optional<std::string> runForm(CTarnelView &view, const ReeditTarget &target)
+std::optional<std::string> reeditedElement(CTarnelView &view, const ReeditTarget &target)
 {
     switch (target.kind) {
-    case ElementKind::Image: {
-        CImgDlg form(view.window());
-        form.setPagePath(view.pagePath());
-        form.setFields(imagePrefill(target));
-        if (form.exec() != QDialog::Accepted)
-            return std::nullopt;
-        const ImageFields &f = form.fields();
-        if ((f.video ? f.videoSource : f.imageSource).empty())
-            return std::nullopt;
-        return BuildImageTag(f);
+    case ElementKind::Image:
+        return runForm<CImgDlg>(view, target, ImagePrefill(target));
+    case ElementKind::Applet:
+        return runForm<CAppletDlg>(view, target, AppletPrefill(target));
+    case ElementKind::Link:
+        break;
     }
-    case ElementKind::Applet: {
-        CAppletDlg form(view.window());
-        form.setPagePath(view.pagePath());
-        form.setFields(appletPrefill(target.tag));
-        if (form.exec() != QDialog::Accepted || form.fields().fileName.empty())
-            return std::nullopt;
-        return BuildAppletTag(form.fields());
-    }
-    case ElementKind::Link: {
-        CLinkDlg form(view.window());
-        form.setPagePath(view.pagePath());
-        const auto [fields, initialKind] = linkPrefill(target);
-        form.setFields(fields);
-        form.setInitialKind(initialKind);
-        if (form.exec() != QDialog::Accepted)
-            return std::nullopt;
-        const LinkFields &f = form.fields();
-        if (f.url.empty() || (f.kind == LinkImage && f.imageSource.empty()))
-            return std::nullopt;
-        return BuildLink(f);
-    }
-    }
-    return std::nullopt;
+    return runForm<CLinkDlg>(view, target, LinkPrefill(target));
 }
 
 } // namespace
@@ -134,12 +63,11 @@ void edit(CTarnelView &view, ElementKind kind, const ElementRecord &record)
     if (!target->Editable())
         return;
     view.selectBytes(target->range.begin, target->range.end);
-    const std::optional<std::string> built = runForm(view, *target);
-    if (!built)
+    const std::optional<std::string> element = reeditedElement(view, *target);
+    if (!element)
         return;
     // The text cannot change while the modal form is open, so the range still holds.
-    view.selectBytes(target->range.begin, target->range.end);
-    view.InsertSnippet(ReplacementText(*target, *built), false);
+    view.replaceBytes(target->range.begin, target->range.end, *element);
     view.rescanOutline();
 }
 

@@ -13,8 +13,8 @@ class QMenu;
 namespace reedit {
 
 // Finds the element the record points at, opens its form prefilled with the element selected,
-// and on OK rewrites it in place. When the element is no longer where the record says, nothing
-// changes and the status bar says so.
+// and on OK writes in place what the user changed (nothing when nothing changed). When the element
+// is no longer where the record says, nothing changes and the status bar says so.
 void edit(CTarnelView &view, tarnel::ElementKind kind, const tarnel::ElementRecord &record);
 
 // The menu shown on a right-button click at byte `position`: "Edit Tag..." first when the click

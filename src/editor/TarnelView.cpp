@@ -207,14 +207,23 @@ void CTarnelView::InsertSnippet(const std::string &text, bool beforeBodyEnd)
         const auto position = static_cast<long>(BeforeBodyEndPosition(doc->textView()));
         SendScintilla(SCI_SETSEL, position, position);
     }
-    const std::string snippet = WithLineBreaks(text, doc->lineBreak());
-    const long start = SendScintilla(SCI_GETSELECTIONSTART);
-    const long end = SendScintilla(SCI_GETSELECTIONEND);
+    replaceTarget(SendScintilla(SCI_GETSELECTIONSTART), SendScintilla(SCI_GETSELECTIONEND),
+                  WithLineBreaks(text, doc->lineBreak()));
+}
+
+void CTarnelView::replaceBytes(std::size_t start, std::size_t end, const std::string &bytes)
+{
+    CPageColourer::Edit edit(colourer(), EditCommand::Snippet, this);
+    replaceTarget(static_cast<long>(start), static_cast<long>(end), bytes);
+}
+
+void CTarnelView::replaceTarget(long start, long end, const std::string &bytes)
+{
     SendScintilla(SCI_BEGINUNDOACTION);
     SendScintilla(SCI_SETTARGETRANGE, start, end);
-    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(snippet.size()), snippet.data());
+    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(bytes.size()), bytes.data());
     SendScintilla(SCI_ENDUNDOACTION);
-    SendScintilla(SCI_GOTOPOS, start + static_cast<long>(snippet.size()));
+    SendScintilla(SCI_GOTOPOS, start + static_cast<long>(bytes.size()));
 }
 
 std::size_t CTarnelView::CharIndexAtCaret() const

@@ -38,6 +38,9 @@ public:
     // fill); otherwise the snippet replaces the selection and the document becomes modified.
     // The snippet's line feeds become the document's line break; one Undo removes it.
     void InsertSnippet(const std::string &text, bool beforeBodyEnd);
+    // Replaces the bytes [start, end) with exactly `bytes` (line breaks as they are), as one
+    // Undo step, and puts the caret after them.
+    void replaceBytes(std::size_t start, std::size_t end, const std::string &bytes);
 
     // Byte index of the caret.
     std::size_t CharIndexAtCaret() const;
@@ -84,6 +87,7 @@ private:
     void typedCharacter(const QString &text);
     void onTextAboutToChange(int position, int modificationType);
     bool senderInMyWindow(const CView *sender) const;
+    void replaceTarget(long start, long end, const std::string &bytes);
     void openFindDialog(bool replace);
     void printWithDialog();
     void printPreview();

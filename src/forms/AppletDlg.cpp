@@ -36,7 +36,7 @@ void CAppletDlg::setFields(const tarnel::AppletFields &fields)
     m_fileName->setText(qtext(fields.fileName));
     m_comment->setText(qtext(fields.comment));
     m_className->setText(qtext(fields.className));
-    selectByPrefix(m_align, qtext(fields.align));
+    selectValue(m_align, qtext(fields.align));
     m_name->setText(qtext(fields.name));
     m_height->setText(qtext(fields.height));
     m_width->setText(qtext(fields.width));

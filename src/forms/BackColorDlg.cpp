@@ -30,7 +30,7 @@ CBackColorDlg::CBackColorDlg(QWidget *parent)
 
     auto *imageGroup = new QGroupBox(QStringLiteral("Background Image"), outer);
     auto *imageRow = new QHBoxLayout(imageGroup);
-    m_image = new QLineEdit(imageGroup);
+    m_image = newTextField(imageGroup);
     imageRow->addWidget(m_image);
     imageRow->addWidget(addBrowseButton(m_image, tarnel::kPictureFileFilter));
     outerLayout->addWidget(imageGroup);

@@ -41,7 +41,7 @@ CControlsDlg::CControlsDlg(QWidget *parent)
     // MaxLength and LowSource share one row: no type shows both.
     m_maxLength = addTextRow(QStringLiteral("MaxLength"), fields);
     const int sharedRow = fields->rowCount() - 1;
-    m_lowSource = new QLineEdit(this);
+    m_lowSource = newTextField(this);
     auto *lowSourceCaption = new QLabel(QStringLiteral("LowSource:"), this);
     lowSourceCaption->setBuddy(m_lowSource);
     m_lowSourceBrowse = addBrowseButton(m_lowSource, tarnel::kAllFilesFilter);
@@ -57,8 +57,9 @@ CControlsDlg::CControlsDlg(QWidget *parent)
     auto *types = new QVBoxLayout;
     auto *typeGroup = new QButtonGroup(this);
     for (const ControlType type : tarnel::kControlTypes) {
+        const std::string_view caption = tarnel::ControlTypeCaption(type);
         auto *button =
-            new QRadioButton(qtext(std::string(tarnel::ControlTypeCaption(type))), frame);
+            new QRadioButton(QString::fromUtf8(caption.data(), qsizetype(caption.size())), frame);
         typeGroup->addButton(button);
         types->addWidget(button);
         button->setChecked(type == m_form.Fields().type);
@@ -127,9 +128,9 @@ void CControlsDlg::showFields(const tarnel::ControlFields &fields)
     m_accessKey->setText(qtext(fields.accessKey));
     m_name->setText(qtext(fields.name));
     m_label->setText(qtext(fields.label));
-    selectByPrefix(m_language, qtext(fields.language));
+    selectValue(m_language, qtext(fields.language));
     m_dynSrc->setText(qtext(fields.dynSrc));
-    selectByPrefix(m_position, qtext(fields.position));
+    selectValue(m_position, qtext(fields.position));
     m_alt->setText(qtext(fields.alt));
     m_tabIndex->setText(qtext(fields.tabIndex));
     m_source->setText(qtext(fields.source));

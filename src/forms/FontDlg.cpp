@@ -100,7 +100,7 @@ CFontDlg::CFontDlg(QWidget *parent)
     layout->setRowStretch(2, 1);
 
     connect(m_faces, &QComboBox::activated, this, [this](int index) {
-        m_fields.face = m_faces->itemText(index).toStdString();
+        m_fields.face = text(m_faces->itemText(index));
         refreshPreview();
     });
     connect(m_sizes, &QComboBox::activated, this,
@@ -142,7 +142,7 @@ void CFontDlg::refreshPreview()
 
 void CFontDlg::readFields()
 {
-    m_fields.text = m_text->toPlainText().toStdString();
+    m_fields.text = text(m_text);
     m_fields.underline = m_underline->isChecked();
     m_fields.alignment = m_right->isChecked()    ? tarnel::TextAlignment::Right
                          : m_center->isChecked() ? tarnel::TextAlignment::Center

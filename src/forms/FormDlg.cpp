@@ -10,10 +10,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <limits>
 
 CFormDlg::CFormDlg(const QString &caption, QWidget *parent)
     : QDialog(parent)
@@ -52,7 +54,7 @@ void CFormDlg::accept()
 
 void CFormDlg::showRefusal(const std::string &message)
 {
-    QMessageBox::warning(this, QStringLiteral("Editor"), qtext(message));
+    QMessageBox::warning(this, QStringLiteral("Editor"), QString::fromStdString(message));
 }
 
 void CFormDlg::reject()
@@ -73,6 +75,7 @@ void CFormDlg::fillList(QComboBox *list, QStringList entries, bool editable)
         // Enter must not add it to the fixed entries.
         list->setCompleter(nullptr);
         list->setInsertPolicy(QComboBox::NoInsert);
+        list->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     }
     list->addItems(entries);
     list->setCurrentIndex(-1);
@@ -89,38 +92,42 @@ QStringList CFormDlg::listEntries(std::span<const std::string_view> entries)
     return out;
 }
 
-void CFormDlg::selectByPrefix(QComboBox *list, const QString &text)
+void CFormDlg::selectValue(QComboBox *list, const QString &text)
 {
-    if (text.isEmpty()) {
-        list->setCurrentIndex(-1);
-        if (list->isEditable())
+    const int entry = text.isEmpty() ? -1 : list->findText(text, Qt::MatchExactly);
+    if (entry >= 0 || text.isEmpty()) {
+        list->setCurrentIndex(entry);
+        if (entry < 0 && list->isEditable())
             list->setEditText(QString());
         return;
     }
-    for (int i = 0; i < list->count(); ++i) {
-        if (list->itemText(i).startsWith(text, Qt::CaseInsensitive)) {
-            list->setCurrentIndex(i);
-            return;
-        }
-    }
-    list->setCurrentIndex(-1);
-    if (list->isEditable())
+    if (list->isEditable()) {
+        list->setCurrentIndex(-1);
         list->setEditText(text);
+        return;
+    }
+    list->insertItem(0, text);
+    list->setCurrentIndex(0);
 }
 
-std::string CFormDlg::text(const QLineEdit *edit)
+std::string CFormDlg::text(const QLineEdit *edit) const
 {
-    return edit->text().toStdString();
+    return text(edit->text());
 }
 
-std::string CFormDlg::text(const QComboBox *list)
+std::string CFormDlg::text(const QComboBox *list) const
 {
-    return list->currentText().toStdString();
+    return text(list->currentText());
+}
+
+std::string CFormDlg::text(const QPlainTextEdit *edit) const
+{
+    return text(edit->toPlainText());
 }
 
 std::optional<QString> CFormDlg::chooseFile(const char *filterPairs)
 {
-    const QString filter = qtext(tarnel::ConvertFileFilter(filterPairs));
+    const QString filter = QString::fromStdString(tarnel::ConvertFileFilter(filterPairs));
     const QString startDir = m_pagePath.isEmpty() ? QString() : QFileInfo(m_pagePath).path();
     const QString chosen = QFileDialog::getOpenFileName(this, tr("Open"), startDir, filter);
     if (chosen.isEmpty())
@@ -132,11 +139,18 @@ QLineEdit *CFormDlg::addTextRow(const QString &label, QGridLayout *into)
 {
     QGridLayout *layout = into ? into : m_grid;
     const int row = layout->rowCount();
-    auto *edit = new QLineEdit(this);
+    QLineEdit *edit = newTextField(this);
     auto *caption = new QLabel(label, this);
     caption->setBuddy(edit);
     layout->addWidget(caption, row, 0);
     layout->addWidget(edit, row, 1);
+    return edit;
+}
+
+QLineEdit *CFormDlg::newTextField(QWidget *parent)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setMaxLength(std::numeric_limits<int>::max());
     return edit;
 }
 
@@ -170,8 +184,9 @@ QPushButton *CFormDlg::addBrowseButton(QLineEdit *field, const char *filterPairs
     button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
     connect(button, &QPushButton::clicked, this, [this, field, filterPairs] {
         if (const auto chosen = chooseFile(filterPairs)) {
-            field->setText(
-                qtext(tarnel::BrowsedPath(m_pagePath.toStdString(), chosen->toStdString())));
+            // File names are UTF-8 whatever the page's encoding.
+            field->setText(QString::fromStdString(
+                tarnel::BrowsedPath(m_pagePath.toStdString(), chosen->toStdString())));
             emit fileBrowsed(field, *chosen);
         }
     });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PageCodec.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -11,6 +13,7 @@
 class QComboBox;
 class QGridLayout;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QVBoxLayout;
 class QWidget;
@@ -32,20 +35,30 @@ public:
     // are written relative to it.
     void setPagePath(const QString &pagePath) { m_pagePath = pagePath; }
     QString pagePath() const { return m_pagePath; }
+    // The page's encoding: fields show the page's bytes and write back what they hold in it.
+    void setPageCodec(const CPageCodec &codec) { m_codec = codec; }
 
     void accept() override;
     void reject() override;
+    // Reads the inputs into the fields as OK does. Right after the fields were set this is
+    // how the form shows them, against which what the user changed can be told.
+    void readInputs() { readFields(); }
 
     // Fills a drop-down with fixed entries shown in sorted order (case-insensitive).
     static void fillList(QComboBox *list, QStringList entries, bool editable);
     // A core entry list (align values, colour names) as list entries.
     static QStringList listEntries(std::span<const std::string_view> entries);
-    // Shows the first entry that begins with `text` (any case); an editable list that has
-    // none shows the text itself; an empty text shows nothing selected.
-    static void selectByPrefix(QComboBox *list, const QString &text);
-    static std::string text(const QLineEdit *edit);
-    static std::string text(const QComboBox *list);
-    static QString qtext(const std::string &s) { return QString::fromStdString(s); }
+    // Shows a prefilled value exactly as it stands, so that OK writes it back unchanged: the
+    // entry equal to it, else in an editable list the text itself and in a pick-only list an
+    // extra entry holding it. An empty text shows nothing selected.
+    static void selectValue(QComboBox *list, const QString &text);
+    // What an input holds, as page bytes.
+    std::string text(const QLineEdit *edit) const;
+    std::string text(const QComboBox *list) const;
+    std::string text(const QPlainTextEdit *edit) const;
+    std::string text(const QString &shown) const { return m_codec.toPage(shown); }
+    // Page bytes as an input shows them.
+    QString qtext(std::string_view pageBytes) const { return m_codec.toText(pageBytes); }
 
     // Runs the file chooser; a cancelled chooser returns nothing and leaves the field alone.
     std::optional<QString> chooseFile(const char *filterPairs);
@@ -66,6 +79,9 @@ protected:
     QGridLayout *grid() const { return m_grid; }
     QVBoxLayout *body() const { return m_body; }
     QLineEdit *addTextRow(const QString &label, QGridLayout *into = nullptr);
+    // A text input without the default length limit: a page's value (a data: address) may be
+    // longer than any limit, and a cut one would be written back cut.
+    static QLineEdit *newTextField(QWidget *parent);
     QComboBox *addListRow(const QString &label, const QStringList &entries, bool editable,
                           QGridLayout *into = nullptr);
     // A text row with a "..." button beside it that fills the field from the file chooser.
@@ -79,6 +95,7 @@ protected:
 
 private:
     QString m_pagePath;
+    CPageCodec m_codec;
     QVBoxLayout *m_body = nullptr;
     QGridLayout *m_grid = nullptr;
     QWidget *m_buttonRow = nullptr;

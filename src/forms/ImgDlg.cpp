@@ -29,7 +29,7 @@ CImgDlg::CImgDlg(QWidget *parent)
 
     const int videoRow = rows->rowCount();
     m_video = new QCheckBox(QStringLiteral("Video"), group);
-    m_videoSource = new QLineEdit(group);
+    m_videoSource = newTextField(group);
     m_videoBrowse = addBrowseButton(m_videoSource, tarnel::kVideoFileFilter);
     rows->addWidget(m_video, videoRow, 0);
     rows->addWidget(m_videoSource, videoRow, 1);
@@ -67,7 +67,7 @@ void CImgDlg::setFields(const tarnel::ImageFields &fields)
     m_height->setText(qtext(fields.height));
     m_border->setText(qtext(fields.border));
     m_comment->setText(qtext(fields.comment));
-    selectByPrefix(m_align, qtext(fields.align));
+    selectValue(m_align, qtext(fields.align));
     m_video->setChecked(fields.video);
     m_videoSource->setText(qtext(fields.videoSource));
     applySourceInputs(tarnel::ImageOpeningInputs());

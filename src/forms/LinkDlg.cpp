@@ -1,7 +1,7 @@
 #include "LinkDlg.h"
 
-#include "filepaths.h"
 #include "PictureSize.h"
+#include "filepaths.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -104,7 +104,7 @@ void CLinkDlg::setFields(const tarnel::LinkFields &fields)
     m_border->setText(qtext(fields.border));
     m_height->setText(qtext(fields.height));
     m_width->setText(qtext(fields.width));
-    selectByPrefix(m_align, qtext(fields.align));
+    selectValue(m_align, qtext(fields.align));
     m_fileName->setText(qtext(fields.fileName));
     m_className->setText(qtext(fields.className));
     m_appletName->setText(qtext(fields.appletName));
@@ -129,7 +129,7 @@ void CLinkDlg::readFields()
     m_fields.fileName = text(m_fileName);
     m_fields.className = text(m_className);
     m_fields.appletName = text(m_appletName);
-    m_fields.linkText = m_linkText->toPlainText().toStdString();
+    m_fields.linkText = text(m_linkText);
 }
 
 std::optional<std::string> CLinkDlg::validate() const

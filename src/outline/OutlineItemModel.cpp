@@ -254,5 +254,6 @@ QVariant COutlineItemModel::data(const QModelIndex &index, int role) const
     if (index.row() >= m_shown[slot(category)])
         return {};
     std::size_t at = 0;
-    return QString::fromStdString(storeOf(category, index.row(), &at).Value(at));
+    const std::string value = storeOf(category, index.row(), &at).Value(at);
+    return m_codec ? m_codec->toText(value) : CPageCodec().toText(value);
 }

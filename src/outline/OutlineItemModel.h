@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PageCodec.h"
 #include "compactrecords.h"
 #include "elementrecord.h"
 
@@ -18,6 +19,9 @@ public:
     using Category = tarnel::OutlineCategory;
 
     explicit COutlineItemModel(QObject *parent = nullptr);
+
+    // The page's encoding, which the entries' labels are read in; it must outlive the model.
+    void setCodec(const CPageCodec *codec) { m_codec = codec; }
 
     // Added entries reach attached views together, once control returns to the event loop
     // or when publish() is called: one insertion of many rows costs a fraction of many
@@ -62,6 +66,7 @@ private:
         std::size_t oldEnd = 0;
     };
 
+    const CPageCodec *m_codec = nullptr;
     std::array<tarnel::CompactRecords, 3> m_entries;
     // A refill under way: its first m_kept entries were the shown ones, taken in place;
     // the entries after those wait in m_refills until it is published.

@@ -15,6 +15,7 @@ CSiteTree::CSiteTree(CTarnelDoc *document, QWidget *parent)
     // Every row the same height: the view never measures millions of entries.
     setUniformRowHeights(true);
     setExpandsOnDoubleClick(true);
+    m_model.setCodec(&document->codec());
     setModel(&m_model);
     setExpanded(m_model.pageIndex(), true);
     connect(this, &QTreeView::doubleClicked, this, &CSiteTree::activate);

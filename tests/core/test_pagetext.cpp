@@ -64,3 +64,17 @@ TEST(PageText, Utf8Validity)
     for (const auto &[text, valid] : cases)
         EXPECT_EQ(IsValidUtf8(text), valid) << text;
 }
+
+TEST(PageText, OneBytePerCharacterWritesReferencesForTheRest)
+{
+    const struct
+    {
+        std::u32string text;
+        std::string bytes;
+    } cases[] = {
+        {U"plain", "plain"},   {U"caf\u00E9 \u00FF", "caf\xE9 \xFF"}, {U"\u20AC5", "&#8364;5"},
+        {U"\u0100", "&#256;"}, {U"\U0001F600!", "&#128512;!"},        {U"", ""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(OneBytePerCharacter(c.text), c.bytes) << c.bytes;
+}

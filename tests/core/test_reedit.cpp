@@ -3,158 +3,69 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace tarnel;
 
 namespace {
 
-using Values = std::map<std::string, std::string>;
-
-std::vector<std::string> KeptTexts(const TagPrefill &prefill)
+// A form confirmed after `change`; `expected` is the page afterwards, nullopt when nothing
+// is to be replaced at all.
+template <class Fields> struct ChangeCase
 {
-    std::vector<std::string> texts;
-    for (const auto &kept : prefill.kept)
-        texts.push_back(kept.text);
-    return texts;
+    const char *name;
+    std::string text;
+    std::function<void(Fields &)> change;
+    std::optional<std::string> expected;
+};
+
+// Reopens the element at the start of each case's page with its prefilled fields.
+template <class Fields>
+void ExpectConfirmed(Fields (*prefill)(const ReeditTarget &),
+                     const std::vector<ChangeCase<Fields>> &cases)
+{
+    for (const auto &c : cases) {
+        const auto at = ElementAt(c.text, 0);
+        ASSERT_TRUE(at) << c.name;
+        const auto target = LocateElement(c.text, at->kind, at->record);
+        ASSERT_TRUE(target) << c.name;
+        const Fields shown = prefill(*target);
+        Fields confirmed = shown;
+        c.change(confirmed);
+        const auto element = ReeditedElement(c.text, *target, shown, confirmed, LineBreak::CrLf);
+        ASSERT_EQ(element.has_value(), c.expected.has_value()) << c.name;
+        if (!element)
+            continue;
+        std::string page = c.text;
+        page.replace(target->range.begin, target->range.end - target->range.begin, *element);
+        EXPECT_EQ(page, *c.expected) << c.name;
+    }
 }
 
-// The page after the element was located, selected and replaced by `built`.
-std::string Rewritten(const std::string &text, ElementKind kind, const ElementRecord &record,
-                      std::string_view built)
-{
-    const auto target = LocateElement(text, kind, record);
-    if (!target)
-        return "(not found)";
-    std::string result = text;
-    result.replace(target->range.begin, target->range.end - target->range.begin,
-                   ReplacementText(*target, built));
-    return result;
-}
+template <class Fields> void Unchanged(Fields &) {}
 
 } // namespace
 
-TEST(Reedit, ImagePrefillKeepsWhatTheFormHasNoFieldFor)
+TEST(Reedit, FormsOpenWithTheElementsValues)
 {
-    const std::string text =
-        "<P>\n<IMG SRC=\"a.gif\" width=10 HSPACE=\"4\" alt='say &quot;hi&quot;' "
-        "id=logo ALIGN=\"left\">\n</P>";
-    const auto target = LocateElement(text, ElementKind::Image, {"a.gif", 4});
-    ASSERT_TRUE(target);
-    EXPECT_EQ(target->range, (TextRange{4, text.size() - 5}));
-    EXPECT_FALSE(target->video);
+    const std::string image =
+        R"(<IMG SRC="a.gif" width=10 HSPACE="4" alt='say &quot;hi&quot;' ALIGN="left">)";
+    const auto photo = LocateElement(image, ElementKind::Image, {"a.gif", 0});
+    ASSERT_TRUE(photo);
     EXPECT_EQ(
-        target->tag.values,
-        (Values{{"SRC", "a.gif"}, {"WIDTH", "10"}, {"ALT", "say \"hi\""}, {"ALIGN", "left"}}));
-    EXPECT_EQ(KeptTexts(target->tag), (std::vector<std::string>{"HSPACE=\"4\"", "id=logo"}));
-    EXPECT_EQ(target->tag.Value("BORDER"), "");
-}
-
-TEST(Reedit, ConfirmedUnchangedRewritesInPlace)
-{
-    struct Case
-    {
-        const char *name;
-        std::string text;
-        ElementKind kind;
-        ElementRecord record;
-        std::string built; // what the form's builder returns for the prefilled fields
-        std::string expected;
-    };
-    const Case cases[] = {
-        {"extra attribute written back after the form's own",
-         R"(<IMG SRC="a.gif" WIDTH="10" HSPACE="4">)",
-         ElementKind::Image,
-         {"a.gif", 0},
-         "<IMG  SRC=\"a.gif\" WIDTH=\"10\">\n",
-         R"(<IMG  SRC="a.gif" WIDTH="10" HSPACE="4">)"},
-        {"no line feed of its own, text around untouched",
-         "x\n<IMG SRC=\"a.gif\">\ny",
-         ElementKind::Image,
-         {"a.gif", 2},
-         "<IMG  SRC=\"a.gif\">\n",
-         "x\n<IMG  SRC=\"a.gif\">\ny"},
-        {"video clip keeps its loop count",
-         R"(<IMG  DYNSRC="v.avi" LOOP=2>)",
-         ElementKind::Image,
-         {"v.avi", 0},
-         "<IMG  DYNSRC=\"v.avi\">\n",
-         R"(<IMG  DYNSRC="v.avi" LOOP=2>)"},
-        {"applet: only the opening tag, parameters and end tag stay",
-         R"(<APPLET CODE="C.class" CLASS="k" ID="x"><PARAM NAME="a" VALUE="1"></APPLET>)",
-         ElementKind::Applet,
-         {"C.class", 0},
-         "<APPLET  CODE=\"C.class\" CLASS=\"k\">\n",
-         R"(<APPLET  CODE="C.class" CLASS="k" ID="x"><PARAM NAME="a" VALUE="1"></APPLET>)"},
-        {"text link does not grow the text",
-         "<A HREF=\"x.htm\" TARGET=\"_top\">Home</A>\n<P>",
-         ElementKind::Link,
-         {"x.htm", 0},
-         "<A HREF=\"x.htm\">Home</A>\n",
-         "<A HREF=\"x.htm\" TARGET=\"_top\">Home</A>\n<P>"},
-        {"image link keeps its caption and the image's extras",
-         R"(<a href="i.htm" class=nav><img src="logo.gif" alt="Home" hspace=2> Home</a>)",
-         ElementKind::Link,
-         {"i.htm", 0},
-         "<A HREF=\"i.htm\"><IMG SRC=\"logo.gif\" ALT=\"Home\"></A>\n",
-         R"(<A HREF="i.htm" class=nav><IMG SRC="logo.gif" ALT="Home" hspace=2> Home</A>)"},
-        {"applet link keeps the applet's comment and content",
-         R"(<A HREF="g.htm"><APPLET CODE="C.class" ALT="c"><PARAM NAME=a VALUE=1></APPLET></A>)",
-         ElementKind::Link,
-         {"g.htm", 0},
-         "<A HREF=\"g.htm\"><APPLET  CODE=\"C.class\"></A>\n",
-         R"(<A HREF="g.htm"><APPLET  CODE="C.class" ALT="c"><PARAM NAME=a VALUE=1></APPLET></A>)"},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(Rewritten(c.text, c.kind, c.record, c.built), c.expected) << c.name;
-}
-
-TEST(Reedit, EditedFormsReplaceTheElement)
-{
-    const std::string imageLink =
-        R"(<a href="i.htm" class=nav><img src="logo.gif" hspace=2> Home</a>)";
-    const std::string textLink = R"(<a href="x.htm" target=_top>Old <b>text</b></a>)";
-    struct Case
-    {
-        const char *name;
-        std::string text;
-        ElementKind kind;
-        ElementRecord record;
-        std::string built;
-        std::string expected;
-    };
-    const Case cases[] = {
-        {"a form value replaces a kept attribute of the same name",
-         R"(<IMG SRC="a.gif" DYNSRC="old.avi">)",
-         ElementKind::Image,
-         {"a.gif", 0},
-         "<IMG  DYNSRC=\"new.avi\">\n",
-         R"(<IMG  DYNSRC="new.avi">)"},
-        {"image link switched to text drops the image",
-         imageLink,
-         ElementKind::Link,
-         {"i.htm", 0},
-         "<A HREF=\"i.htm\">Start</A>\n",
-         R"(<A HREF="i.htm" class=nav>Start</A>)"},
-        {"image link switched to applet takes the applet alone",
-         imageLink,
-         ElementKind::Link,
-         {"i.htm", 0},
-         "<A HREF=\"i.htm\"><APPLET  CODE=\"C\"></A>\n",
-         R"(<A HREF="i.htm" class=nav><APPLET  CODE="C"></A>)"},
-        {"text link switched to image",
-         textLink,
-         ElementKind::Link,
-         {"x.htm", 0},
-         "<A HREF=\"y.htm\"><IMG SRC=\"b.gif\"></A>\n",
-         R"(<A HREF="y.htm" target=_top><IMG SRC="b.gif"></A>)"},
-        {"new link text replaces the old markup too",
-         textLink,
-         ElementKind::Link,
-         {"x.htm", 0},
-         "<A HREF=\"x.htm\">Start</A>\n",
-         R"(<A HREF="x.htm" target=_top>Start</A>)"},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(Rewritten(c.text, c.kind, c.record, c.built), c.expected) << c.name;
+        ImagePrefill(*photo),
+        (ImageFields{
+            .imageSource = "a.gif", .width = "10", .comment = "say \"hi\"", .align = "left"}));
+    const auto clip =
+        LocateElement(R"(<IMG SRC="" DYNSRC="v.avi" WIDTH=5>)", ElementKind::Image, {"v.avi", 0});
+    ASSERT_TRUE(clip);
+    EXPECT_EQ(ImagePrefill(*clip),
+              (ImageFields{.width = "5", .video = true, .videoSource = "v.avi"}));
+    const auto applet = LocateElement("<applet code=C.class alt=c class=k name=n>",
+                                      ElementKind::Applet, {"C.class", 0});
+    ASSERT_TRUE(applet);
+    EXPECT_EQ(AppletPrefill(*applet),
+              (AppletFields{.fileName = "C.class", .comment = "c", .className = "k", .name = "n"}));
 }
 
 TEST(Reedit, LinkContentDecidesHowTheFormOpens)
@@ -163,83 +74,140 @@ TEST(Reedit, LinkContentDecidesHowTheFormOpens)
     {
         const char *name;
         std::string text;
-        LinkContent content;
-        Values contentValues;
-        std::vector<std::string> contentKept;
-        std::string linkText;
+        LinkFields fields;
         bool editable;
     };
     const Case cases[] = {
         {"text link holds everything between its tags",
          "<a href=x>Hello <b>you</b></a>",
-         LinkContent::Text,
-         {},
-         {},
-         "Hello <b>you</b>",
+         {.url = "x", .linkText = "Hello <b>you</b>", .kind = LinkText},
          true},
-        {"empty text link", "<A HREF=x></A>", LinkContent::Text, {}, {}, "", true},
+        {"empty text link", "<A HREF=x></A>", {.url = "x", .kind = LinkText}, true},
         {"image link",
          R"(<A HREF=x><IMG SRC="b.gif" ALT="B" WIDTH=8 HEIGHT=9 BORDER=0 ALIGN=top></A>)",
-         LinkContent::Image,
-         {{"SRC", "b.gif"},
-          {"ALT", "B"},
-          {"WIDTH", "8"},
-          {"HEIGHT", "9"},
-          {"BORDER", "0"},
-          {"ALIGN", "top"}},
-         {},
-         "",
+         {.url = "x",
+          .imageSource = "b.gif",
+          .imageComment = "B",
+          .border = "0",
+          .height = "9",
+          .width = "8",
+          .align = "top",
+          .kind = LinkImage},
          true},
         {"applet link: the applet's ALT has no field",
          R"(<a href=x><applet code=C.class alt=c class=k name=n></a>)",
-         LinkContent::Applet,
-         {{"CODE", "C.class"}, {"CLASS", "k"}, {"NAME", "n"}},
-         {"alt=c"},
-         "",
+         {.url = "x",
+          .fileName = "C.class",
+          .className = "k",
+          .appletName = "n",
+          .kind = LinkApplet},
          true},
         {"the image wins over an applet before it",
          R"(<a href=x><applet code=C><img src=fallback.gif></applet></a>)",
-         LinkContent::Image,
-         {{"SRC", "fallback.gif"}},
-         {},
-         "",
+         {.url = "x", .imageSource = "fallback.gif", .kind = LinkImage},
          true},
         {"an image in a comment is not content",
          "<a href=x><!-- <img src=a> -->Hi</a>",
-         LinkContent::Text,
-         {},
-         {},
-         "<!-- <img src=a> -->Hi",
+         {.url = "x", .linkText = "<!-- <img src=a> -->Hi", .kind = LinkText},
          true},
         {"a clip in a link cannot be shown by the link form",
          "<a href=x><img dynsrc=v.avi></a>",
-         LinkContent::Image,
-         {},
-         {"dynsrc=v.avi"},
-         "",
+         {.url = "x", .kind = LinkImage},
          false},
     };
     for (const auto &c : cases) {
         const auto target = LocateElement(c.text, ElementKind::Link, {"x", 0});
         ASSERT_TRUE(target) << c.name;
         EXPECT_EQ(target->range, (TextRange{0, c.text.size()})) << c.name;
-        EXPECT_EQ(target->tag.Value("HREF"), "x") << c.name;
-        EXPECT_EQ(target->content, c.content) << c.name;
-        EXPECT_EQ(target->contentTag.values, c.contentValues) << c.name;
-        EXPECT_EQ(KeptTexts(target->contentTag), c.contentKept) << c.name;
-        EXPECT_EQ(target->linkText, c.linkText) << c.name;
+        EXPECT_EQ(LinkPrefill(*target), c.fields) << c.name;
         EXPECT_EQ(target->Editable(), c.editable) << c.name;
     }
 }
 
-TEST(Reedit, ClipOpensAsVideo)
+TEST(Reedit, ImageFormChangesOnlyItsChangedAttributes)
 {
-    const auto clip =
-        LocateElement(R"(<IMG SRC="" DYNSRC="v.avi" WIDTH=5>)", ElementKind::Image, {"v.avi", 0});
-    ASSERT_TRUE(clip);
-    EXPECT_TRUE(clip->video);
-    EXPECT_EQ(clip->tag.values, (Values{{"SRC", ""}, {"DYNSRC", "v.avi"}, {"WIDTH", "5"}}));
-    EXPECT_TRUE(clip->tag.kept.empty());
+    const std::string odd = "<img  alt='old' id=x src='a.gif'\r\n  width=10 >";
+    ExpectConfirmed<ImageFields>(
+        ImagePrefill,
+        {
+            {"nothing changed: no replacement", odd, Unchanged<ImageFields>, std::nullopt},
+            {"one value in a lower-case, single-quoted, odd-order tag", odd,
+             [](ImageFields &f) { f.comment = "new"; },
+             "<img  alt='new' id=x src='a.gif'\r\n  width=10 >"},
+            {"a bare value stays bare", odd, [](ImageFields &f) { f.width = "20"; },
+             "<img  alt='old' id=x src='a.gif'\r\n  width=20 >"},
+            {"a double quote is escaped in single quotes", odd,
+             [](ImageFields &f) { f.comment = "say \"hi\""; },
+             "<img  alt='say &quot;hi&quot;' id=x src='a.gif'\r\n  width=10 >"},
+            {"an apostrophe moves the value into double quotes", odd,
+             [](ImageFields &f) { f.comment = "it's"; },
+             "<img  alt=\"it's\" id=x src='a.gif'\r\n  width=10 >"},
+            {"a bare value that needs quotes gets double quotes", odd,
+             [](ImageFields &f) { f.width = "1 \"0\""; },
+             "<img  alt='old' id=x src='a.gif'\r\n  width=\"1 &quot;0&quot;\" >"},
+            {"an emptied field removes the attribute and the blanks before it", odd,
+             [](ImageFields &f) { f.width.clear(); }, "<img  alt='old' id=x src='a.gif' >"},
+            {"new fields go after the last attribute, as the form writes them", "<img src=a.gif />",
+             [](ImageFields &f) {
+                 f.border = "0";
+                 f.height = "5";
+             },
+             "<img src=a.gif BORDER=\"0\" HEIGHT=\"5\" />"},
+            {"an attribute without a value gets one", "<img src=a.gif alt>",
+             [](ImageFields &f) { f.comment = "x"; }, "<img src=a.gif alt=\"x\">"},
+            {"every copy of an emptied attribute goes", "<img src=a alt=1 alt=2>",
+             [](ImageFields &f) { f.comment.clear(); }, "<img src=a>"},
+            {"ticking Video swaps the source attribute", "<IMG SRC=\"a.gif\" WIDTH=5>",
+             [](ImageFields &f) {
+                 ImageVideoToggled(f, true);
+                 f.videoSource = "v.avi";
+             },
+             "<IMG WIDTH=5 DYNSRC=\"v.avi\">"},
+        });
+}
+
+TEST(Reedit, AppletFormChangesOnlyItsChangedAttributes)
+{
+    const std::string applet = "<applet code=C.class name=n><param name=a value=1></applet>";
+    ExpectConfirmed<AppletFields>(
+        AppletPrefill,
+        {
+            {"nothing changed: no replacement", applet, Unchanged<AppletFields>, std::nullopt},
+            {"the name", applet, [](AppletFields &f) { f.name = "m"; },
+             "<applet code=C.class name=m><param name=a value=1></applet>"},
+        });
+}
+
+TEST(Reedit, LinkFormChangesOnlyItsChangedParts)
+{
+    const std::string textLink = "<a href='x.htm' target=_top>Old <b>text</b>\r\n</a>";
+    const std::string imageLink = "<a href=i.htm class=nav><img src=logo.gif hspace=2> Home</a>";
+    ExpectConfirmed<LinkFields>(
+        LinkPrefill,
+        {
+            {"text link unchanged", textLink, Unchanged<LinkFields>, std::nullopt},
+            {"image link unchanged", imageLink, Unchanged<LinkFields>, std::nullopt},
+            {"a new address keeps the text", textLink, [](LinkFields &f) { f.url = "y.htm"; },
+             "<a href='y.htm' target=_top>Old <b>text</b>\r\n</a>"},
+            {"new text gets the page's line breaks", textLink,
+             [](LinkFields &f) { f.linkText = "New\nline"; },
+             "<a href='x.htm' target=_top>New\r\nline</a>"},
+            {"the image's border is added, its caption stays", imageLink,
+             [](LinkFields &f) { f.border = "0"; },
+             "<a href=i.htm class=nav><img src=logo.gif hspace=2 BORDER=\"0\"> Home</a>"},
+            {"image link switched to text", imageLink,
+             [](LinkFields &f) {
+                 f.kind = LinkText;
+                 f.linkText = "Start";
+             },
+             "<a href=i.htm class=nav>Start</a>"},
+            {"text link switched to applet", textLink,
+             [](LinkFields &f) {
+                 f.kind = LinkApplet;
+                 f.fileName = "C";
+             },
+             "<a href='x.htm' target=_top><APPLET  CODE=\"C\"></a>"},
+        });
 }
 
 TEST(Reedit, ElementNoLongerWhereTheRecordSays)

@@ -1,5 +1,5 @@
 // Re-editing over any page: an element found again lies where its outline entry says, and
-// its replacement text is built without reading outside the page or the built tag.
+// a confirmed form's rewrite reads nothing outside the page.
 
 #include "reedit.h"
 #include "snippets.h"
@@ -10,8 +10,23 @@ using namespace tarnel;
 
 namespace {
 
+// The element with `change` made to its prefilled fields: only the element's own bytes are
+// replaced, and an unchanged form replaces nothing.
+template <class Fields, class Change>
+void Confirm(std::string_view text, const ReeditTarget &target, const Fields &prefill,
+             Change &&change)
+{
+    FUZZ_CHECK(!ReeditedElement(text, target, prefill, prefill, LineBreak::CrLf));
+    Fields confirmed = prefill;
+    change(confirmed);
+    const auto element = ReeditedElement(text, target, prefill, confirmed, LineBreak::CrLf);
+    if (element)
+        FUZZ_CHECK(*element !=
+                   text.substr(target.range.begin, target.range.end - target.range.begin));
+}
+
 void Reedit(std::string_view text, ElementKind kind, const ElementRecord &record,
-            std::string_view built)
+            const std::string &value)
 {
     const auto target = LocateElement(text, kind, record);
     if (!target)
@@ -20,12 +35,27 @@ void Reedit(std::string_view text, ElementKind kind, const ElementRecord &record
     FUZZ_CHECK(target->range.begin == record.index);
     FUZZ_CHECK(target->range.begin < target->range.end && target->range.end <= text.size());
     FUZZ_CHECK(text[target->range.end - 1] == '>');
-    target->Editable();
-    const std::string replacement = ReplacementText(*target, built);
-    // The built text's final line feed is dropped: a rewrite adds no line break.
-    if (!built.empty() && built.back() == '\n')
-        FUZZ_CHECK(replacement.empty() || replacement.back() != '\n' ||
-                   built.size() >= 2 && built[built.size() - 2] == '\n');
+    if (!target->Editable())
+        return;
+    switch (kind) {
+    case ElementKind::Image:
+        Confirm(text, *target, ImagePrefill(*target), [&](ImageFields &f) {
+            f.comment = value;
+            f.width.clear();
+        });
+        break;
+    case ElementKind::Applet:
+        Confirm(text, *target, AppletPrefill(*target), [&](AppletFields &f) { f.name = value; });
+        break;
+    case ElementKind::Link:
+        Confirm(text, *target, LinkPrefill(*target), [&](LinkFields &f) {
+            f.url = value;
+            f.border.clear();
+            f.linkText = value;
+        });
+        Confirm(text, *target, LinkPrefill(*target), [&](LinkFields &f) { f.kind = LinkText; });
+        break;
+    }
 }
 
 } // namespace
@@ -33,34 +63,29 @@ void Reedit(std::string_view text, ElementKind kind, const ElementRecord &record
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t size)
 {
     FuzzedDataProvider data(bytes, size);
-    const std::string built = data.ConsumeRandomLengthString(128);
+    const std::string value = data.ConsumeRandomLengthString(128);
     const std::size_t position = data.ConsumeIntegral<std::uint16_t>();
     const std::string text = data.ConsumeRemainingBytesAsString();
 
-    // Every element the outline would list, reopened with an arbitrary or a form's tag.
+    // Every element the outline would list, reopened and confirmed with a field changed.
     const PageElements elements = ScanElements(text);
-    const std::string image = BuildImageTag({.imageSource = "x.gif", .comment = "a\"b"});
-    for (const ElementRecord &r : elements.images) {
-        Reedit(text, ElementKind::Image, r, built);
-        Reedit(text, ElementKind::Image, r, image);
-    }
+    for (const ElementRecord &r : elements.images)
+        Reedit(text, ElementKind::Image, r, value);
     for (const ElementRecord &r : elements.applets)
-        Reedit(text, ElementKind::Applet, r, built);
-    for (const ElementRecord &r : elements.links) {
-        Reedit(text, ElementKind::Link, r, built);
-        Reedit(text, ElementKind::Link, r, BuildLink({.url = "u", .linkText = "t"}));
-    }
+        Reedit(text, ElementKind::Applet, r, value);
+    for (const ElementRecord &r : elements.links)
+        Reedit(text, ElementKind::Link, r, value);
 
     // A stale or made-up entry is refused or found, never misread.
-    const ElementRecord stale{built, position};
+    const ElementRecord stale{value, position};
     for (ElementKind kind : {ElementKind::Image, ElementKind::Link, ElementKind::Applet})
-        Reedit(text, kind, stale, built);
+        Reedit(text, kind, stale, value);
 
     // The element a click falls in is the one its outline entry would name.
     if (const auto at = ElementAt(text, position)) {
         FUZZ_CHECK(at->record.index < text.size() && text[at->record.index] == '<');
         FUZZ_CHECK(at->record.index <= position);
-        Reedit(text, at->kind, at->record, built);
+        Reedit(text, at->kind, at->record, value);
     }
     for (int hint = 0; hint < 16; ++hint)
         ElementKindForHint(hint);

@@ -114,7 +114,8 @@ private slots:
     void imageFormVideoToggling();
     void imageFormRefusesMissingSource_data();
     void imageFormRefusesMissingSource();
-    void imageFormPrefillSelectsAlignByPrefix();
+    void prefilledAlignShowsTheValueAsItStands_data();
+    void prefilledAlignShowsTheValueAsItStands();
     void formsCloseAsCancelled_data();
     void formsCloseAsCancelled();
     void browsingAPictureFillsItsSize();
@@ -225,17 +226,30 @@ void TestInsertFormsBasic::imageFormRefusesMissingSource()
     QCOMPARE(child<QCheckBox>(&form, "video")->isChecked(), video);
 }
 
-void TestInsertFormsBasic::imageFormPrefillSelectsAlignByPrefix()
+void TestInsertFormsBasic::prefilledAlignShowsTheValueAsItStands_data()
 {
+    QTest::addColumn<QString>("align");
+    QTest::addColumn<QStringList>("listed");
+    QTest::newRow("an entry") << "LEFT" << kSortedAlign;
+    QTest::newRow("an entry in another case") << "left" << QStringList{"left"} + kSortedAlign;
+    QTest::newRow("no entry") << "justify" << QStringList{"justify"} + kSortedAlign;
+    QTest::newRow("a prefix of an entry") << "Righ" << QStringList{"Righ"} + kSortedAlign;
+}
+
+void TestInsertFormsBasic::prefilledAlignShowsTheValueAsItStands()
+{
+    QFETCH(QString, align);
+    QFETCH(QStringList, listed);
     CImgDlg form;
     tarnel::ImageFields fields;
     fields.imageSource = "a.gif";
-    fields.align = "left";
+    fields.align = align.toStdString();
     form.setFields(fields);
     form.show();
-    QCOMPARE(child<QComboBox>(&form, "align")->currentText(), QString("LEFT"));
+    QCOMPARE(child<QComboBox>(&form, "align")->currentText(), align);
+    QCOMPARE(entries(child<QComboBox>(&form, "align")), listed);
     QCOMPARE(clickOk(form), QString());
-    QCOMPARE(form.fields().align, std::string("LEFT"));
+    QCOMPARE(form.fields().align, align.toStdString());
 }
 
 void TestInsertFormsBasic::formsCloseAsCancelled_data()
@@ -440,13 +454,6 @@ void TestInsertFormsBasic::appletForm()
     QCOMPARE(tarnel::BuildAppletTag(form.fields()),
              std::string("<APPLET  CODE=\"Clock.class\" ALIGN=\"LEFT\" ALT=\"Clock\" "
                          "CLASS=\"clock\" HEIGHT=\"60\" WIDTH=\"150\" NAME=\"clk\">\n"));
-
-    CAppletDlg prefilled;
-    tarnel::AppletFields fields;
-    fields.fileName = "C.class";
-    fields.align = "Righ";
-    prefilled.setFields(fields);
-    QCOMPARE(child<QComboBox>(&prefilled, "align")->currentText(), QString("RIGHT"));
 }
 
 void TestInsertFormsBasic::linkLayouts_data()
