@@ -1,9 +1,13 @@
 #include "PreviewPage.h"
 
+#include "PreviewProfile.h"
+#include "PreviewSchemeHandler.h"
+
 #include <QWebEngineScript>
 
-CPreviewPage::CPreviewPage(QWebEngineProfile *profile, QObject *parent)
+CPreviewPage::CPreviewPage(CPreviewProfile *profile, QObject *parent)
     : QWebEnginePage(profile, parent)
+    , m_profile(profile)
 {
     // Each page shown starts afresh: its first dialog is reported again.
     connect(this, &QWebEnginePage::loadStarted, this, [this] {
@@ -50,7 +54,7 @@ void CPreviewPage::userPressedEnter()
 
 void CPreviewPage::reportLink(const QUrl &url)
 {
-    emit refused(tr("The preview opens no links: %1").arg(url.toString()));
+    emit refused(tr("The preview opens no links: %1").arg(m_profile->pages()->describe(url)));
 }
 
 tarnel::PreviewRequest CPreviewPage::request(const QUrl &url, const QUrl &firstParty)

@@ -4,6 +4,8 @@
 
 #include <QWebEnginePage>
 
+class CPreviewProfile;
+
 // The preview's page: it shows what the editor loads into it and moves within itself
 // (anchors), but a page cannot take the preview or its frames elsewhere on its own, nor hand
 // anything to another program: a click on a link opens nothing and is reported instead.
@@ -12,7 +14,7 @@ class CPreviewPage : public QWebEnginePage
 {
     Q_OBJECT
 public:
-    explicit CPreviewPage(QWebEngineProfile *profile, QObject *parent = nullptr);
+    explicit CPreviewPage(CPreviewProfile *profile, QObject *parent = nullptr);
 
     // A request for `url` made for the top-level page `firstParty`, taken apart for the rules.
     static tarnel::PreviewRequest request(const QUrl &url, const QUrl &firstParty);
@@ -41,6 +43,7 @@ private:
     void onLinkHovered(const QUrl &url);
     void reportIfExternal(const QUrl &link);
 
+    CPreviewProfile *m_profile;
     QUrl m_hoveredLink;       // the link under the mouse (or else the focused one), in any frame
     QUrl m_linkClickReported; // so that a navigation asked about later is not reported twice
     bool m_dialogReported = false;

@@ -3,6 +3,7 @@
 #include "previewaccess.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QMimeDatabase>
 #include <QWebEngineUrlRequestJob>
@@ -52,6 +53,20 @@ QUrl CPreviewSchemeHandler::showPage(const QString &name, const QByteArray &text
 void CPreviewSchemeHandler::forgetPage(const QString &name)
 {
     m_pages.remove(name);
+}
+
+QString CPreviewSchemeHandler::describe(const QUrl &url) const
+{
+    const auto page = m_pages.constFind(url.host());
+    if (url.scheme() != schemeName() || page == m_pages.constEnd())
+        return url.toString();
+    const QString file = url.path().mid(1);
+    QString where = page->folder.isEmpty() ? file : QDir(page->folder).filePath(file);
+    if (url.hasQuery())
+        where += QLatin1Char('?') + url.query();
+    if (url.hasFragment())
+        where += QLatin1Char('#') + url.fragment();
+    return where;
 }
 
 void CPreviewSchemeHandler::requestStarted(QWebEngineUrlRequestJob *job)

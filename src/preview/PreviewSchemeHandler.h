@@ -24,6 +24,9 @@ public:
     QUrl showPage(const QString &name, const QByteArray &text, const QString &fileName,
                   const QString &folder);
     void forgetPage(const QString &name);
+    // Where `url` leads in the user's terms: a file of a shown page's folder as its path,
+    // anything else as it stands.
+    QString describe(const QUrl &url) const;
 
     void requestStarted(QWebEngineUrlRequestJob *job) override;
 
