@@ -371,9 +371,10 @@ void CTarnelView::keyPressEvent(QKeyEvent *event)
         QsciScintilla::keyPressEvent(event);
         return;
     }
-    runEdit(commandForKey(event), [this, event] { QsciScintilla::keyPressEvent(event); });
+    const EditCommand command = commandForKey(event);
+    runEdit(command, [this, event] { QsciScintilla::keyPressEvent(event); });
     const QString text = event->text();
-    if (text.size() == 1 && text.at(0).isPrint())
+    if (command == EditCommand::TypedCharacter && text.size() == 1 && text.at(0).isPrint())
         typedCharacter(text);
 }
 
@@ -450,8 +451,11 @@ EditCommand CTarnelView::commandForKey(const QKeyEvent *event)
         return EditCommand::DeleteKey;
     if (event->key() == Qt::Key_Backspace)
         return EditCommand::BackspaceKey;
+    // A shortcut may carry its letter as text (Ctrl+A, Alt+F): it types nothing.
     const QString text = event->text();
-    if (text.size() == 1 && text.at(0).isPrint())
+    const bool shortcut =
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (!shortcut && text.size() == 1 && text.at(0).isPrint())
         return EditCommand::TypedCharacter;
     // A line break or a tab typed goes on the run of typing, as the editor itself merges them.
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;

@@ -12,8 +12,6 @@
 
 #include <QListWidget>
 
-#include <random>
-
 using namespace uitest;
 using tarnel::ID_EDIT_CUT;
 using tarnel::ID_EDIT_PASTE;
@@ -344,65 +342,25 @@ private slots:
         delete second;
     }
 
-    void randomEditsColourAsAFullPass()
+    // A shortcut carries its letter as text offscreen; it types nothing and opens no list,
+    // even with the caret after a "<".
+    void aShortcutOpensNoList_data()
     {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Ctrl+Y, nothing to redo") << int(Qt::Key_Y);
+        QTest::newRow("Ctrl+A") << int(Qt::Key_A);
+    }
+
+    void aShortcutOpensNoList()
+    {
+        QFETCH(int, key);
         Editor editor;
         QVERIFY(editor.start());
-        QSet<QByteArray> had{viewBytes(editor.view())}; // every text the page had
-        CTarnelView *view =
-            pageWith(editor, "<HTML>\n<BODY>\n<p class=x>text</p>\n</BODY>\n</HTML>");
-        had.insert(viewBytes(view));
+        CTarnelView *view = pageWith(editor, "<");
         ListAnswerer lists;
-        std::mt19937 rng(7);
-        const QString pieces[] = {"<",        ">",         "img", " src", "=",       "\"",
-                                  "'",        " ",         "\n",  "<!--", "-->",     "a<b",
-                                  "<script>", "</script>", "br",  "100",  "<style>", "</style",
-                                  "width",    "x",         "\n\n"};
-        for (int step = 0; step < 250; ++step) {
-            const int length = int(view->SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
-            const int at = int(rng() % unsigned(length + 1));
-            view->selectBytes(at, at);
-            switch (rng() % 8) {
-            case 0:
-                QTest::keyClick(view, Qt::Key_Delete);
-                break;
-            case 1:
-                QTest::keyClick(view, Qt::Key_Backspace);
-                break;
-            case 2:
-                view->onCommand(ID_EDIT_UNDO);
-                break;
-            case 3: {
-                const int to = qMin(length, at + int(rng() % 12));
-                view->selectBytes(at, to);
-                view->onCommand(ID_EDIT_CUT);
-                break;
-            }
-            case 4:
-                view->onCommand(ID_EDIT_PASTE);
-                break;
-            default:
-                typeText(view, pieces[rng() % std::size(pieces)]);
-            }
-            const QByteArray text = viewBytes(view);
-            had.insert(text);
-            QCOMPARE(allStyleLetters(view), fullPassLetters(view));
-            if (QTest::currentTestFailed()) {
-                qWarning() << "after step" << step << text;
-                return;
-            }
-        }
-        // Undo and redo through the whole history only ever show texts the page had.
-        const QByteArray last = viewBytes(view);
-        while (view->SendScintilla(QsciScintillaBase::SCI_CANUNDO)) {
-            view->onCommand(ID_EDIT_UNDO);
-            QVERIFY2(had.contains(viewBytes(view)), viewBytes(view).constData());
-        }
-        while (view->SendScintilla(QsciScintillaBase::SCI_CANREDO)) {
-            QTest::keyClick(view, Qt::Key_Y, Qt::ControlModifier);
-            QVERIFY2(had.contains(viewBytes(view)), viewBytes(view).constData());
-        }
-        QCOMPARE(viewBytes(view), last);
+        QTest::keyClick(view, Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(lists.opened, 0);
+        QCOMPARE(viewBytes(view), QByteArray("<"));
     }
 
     void completionListOpensWhereTheTextSays_data()
