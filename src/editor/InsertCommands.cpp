@@ -4,26 +4,19 @@
 
 namespace insertcmd {
 
-Handler find(int commandId)
+std::span<const Entry> all()
 {
     using namespace tarnel;
-    static constexpr struct
-    {
-        int id;
-        Handler handler;
-    } table[] = {
-        {ID_INSERT_IMAGE, image},          {ID_INSERT_BACKGROUND, background},
-        {ID_INSERT_SOUND, sound},          {ID_INSERT_LINK, link},
-        {ID_INSERT_APPLETS, applet},       {ID_INSERT_TABLES, tables},
-        {ID_INSERT_MARQUEE, marquee},      {ID_INSERT_META, meta},
-        {ID_INSERT_FRAMES, frames},        {ID_LIST_ORDERED, orderedList},
+    static constexpr Entry table[] = {
+        {ID_INSERT_IMAGE, image},           {ID_INSERT_BACKGROUND, background},
+        {ID_INSERT_SOUND, sound},           {ID_INSERT_LINK, link},
+        {ID_INSERT_APPLETS, applet},        {ID_INSERT_TABLES, tables},
+        {ID_INSERT_MARQUEE, marquee},       {ID_INSERT_META, meta},
+        {ID_INSERT_FRAMES, frames},         {ID_LIST_ORDERED, orderedList},
         {ID_LIST_UNORDERED, unorderedList}, {ID_LIST_DEFINING, definitionList},
-        {ID_INSERT_CONTROLS, controls},    {ID_INSERT_TEXT, formattedText},
+        {ID_INSERT_CONTROLS, controls},     {ID_INSERT_TEXT, formattedText},
     };
-    for (const auto &entry : table)
-        if (entry.id == commandId)
-            return entry.handler;
-    return nullptr;
+    return table;
 }
 
 } // namespace insertcmd

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+
 class CTarnelView;
 
 // The Insert menu's handlers. Each runs its form modally over the view's window, builds the
@@ -9,8 +11,13 @@ namespace insertcmd {
 
 using Handler = void (*)(CTarnelView &view);
 
-// The handler of an Insert command id, or nullptr when the id is not an Insert command.
-Handler find(int commandId);
+struct Entry
+{
+    int commandId;
+    Handler handler;
+};
+// Every Insert command with its handler.
+std::span<const Entry> all();
 
 // InsertCommandsBasic.cpp: image, background, sound, link, applet.
 void image(CTarnelView &view);

@@ -20,8 +20,6 @@ public:
     QWidget *widget() override { return this; }
     // The preview shows the copy, not the live text: notifications change nothing here.
     void OnUpdate(CView *sender, int hint, const tarnel::ElementRecord *record) override;
-    bool handlesCommand(int id) const override;
-    void onCommand(int id) override;
 
     // Reads and clears the editor's request to reload the preview (set on every switch to
     // the HTML View).
@@ -33,6 +31,7 @@ public:
     void ReloadPreview();
 
 private:
+    void addCommands();
     void onFocusChanged(QWidget *old, QWidget *now);
     bool holdsFocus(QWidget *widget) const;
 

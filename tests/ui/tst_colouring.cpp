@@ -219,7 +219,7 @@ private slots:
         QTest::keyClicks(view, "x");
         QCOMPARE(viewBytes(view), typed);
         QCOMPARE(int(view->CharIndexAtCaret()), 11);
-        view->onCommand(ID_EDIT_UNDO);
+        view->commands().run(ID_EDIT_UNDO);
         QCOMPARE(viewBytes(view), content);
         QVERIFY(!editor.doc()->isModified());
         QTest::keyClick(view, Qt::Key_Y, Qt::ControlModifier); // redo
@@ -264,7 +264,7 @@ private slots:
         QTest::keyClick(view, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(viewBytes(view), after);
         QCOMPARE(allStyleLetters(view), fullPassLetters(view));
-        view->onCommand(ID_EDIT_UNDO);
+        view->commands().run(ID_EDIT_UNDO);
         QCOMPARE(viewBytes(view), before);
     }
 
@@ -281,16 +281,16 @@ private slots:
         QTest::keyClick(view, Qt::Key_Left);
         QTest::keyClick(view, Qt::Key_Right);
         QTest::keyClicks(view, "cd");
-        view->onCommand(ID_EDIT_UNDO);
+        view->commands().run(ID_EDIT_UNDO);
         QCOMPARE(viewBytes(view), QByteArray("xab"));
         QTest::keyClicks(view, "ef");
         editor.frame()->action(tarnel::ID_FILE_SAVE)->trigger();
         QCOMPARE(readFile(path), QByteArray("xabef"));
         QTest::keyClicks(view, "gh");
-        view->onCommand(ID_EDIT_UNDO);
+        view->commands().run(ID_EDIT_UNDO);
         QCOMPARE(viewBytes(view), QByteArray("xabef"));
         QVERIFY(!editor.doc()->isModified());
-        view->onCommand(ID_EDIT_UNDO);
+        view->commands().run(ID_EDIT_UNDO);
         QCOMPARE(viewBytes(view), QByteArray("xab"));
         QVERIFY(editor.doc()->isModified());
     }
@@ -364,16 +364,16 @@ private slots:
                 QTest::keyClick(view, Qt::Key_Backspace);
                 break;
             case 2:
-                view->onCommand(ID_EDIT_UNDO);
+                view->commands().run(ID_EDIT_UNDO);
                 break;
             case 3: {
                 const int to = qMin(length, at + int(rng() % 12));
                 view->selectBytes(at, to);
-                view->onCommand(ID_EDIT_CUT);
+                view->commands().run(ID_EDIT_CUT);
                 break;
             }
             case 4:
-                view->onCommand(ID_EDIT_PASTE);
+                view->commands().run(ID_EDIT_PASTE);
                 break;
             default:
                 typeText(view, pieces[rng() % std::size(pieces)]);
@@ -389,7 +389,7 @@ private slots:
         // Undo and redo through the whole history only ever show texts the page had.
         const QByteArray last = viewBytes(view);
         while (view->SendScintilla(QsciScintillaBase::SCI_CANUNDO)) {
-            view->onCommand(ID_EDIT_UNDO);
+            view->commands().run(ID_EDIT_UNDO);
             QVERIFY2(had.contains(viewBytes(view)), viewBytes(view).constData());
         }
         while (view->SendScintilla(QsciScintillaBase::SCI_CANREDO)) {
@@ -501,7 +501,7 @@ private slots:
         QCOMPARE(allStyleLetters(view), fullPassLetters(view));
         if (line.size() > 1) {
             // The choice is one undo step of its own.
-            view->onCommand(ID_EDIT_UNDO);
+            view->commands().run(ID_EDIT_UNDO);
             QCOMPARE(lineBytes(view, 6), QByteArray("<"));
         }
     }

@@ -78,9 +78,11 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         QVERIFY(m_editor.start());
-        m_editor.app->CloseAllDocuments();
+        m_editor.app->docManager()->CloseAllDocuments();
         m_editor.frame()->resize(1000, 700);
-        m_editor.app->askSaveChanges = [](CTarnelDoc *) { return int(QMessageBox::No); };
+        m_editor.app->docManager()->askSaveChanges = [](CTarnelDoc *) {
+            return int(QMessageBox::No);
+        };
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_browser, "open");
     }
 
@@ -88,14 +90,14 @@ private slots:
 
     void cleanup()
     {
-        m_editor.app->CloseAllDocuments();
+        m_editor.app->docManager()->CloseAllDocuments();
         settle();
         m_browser.urls.clear();
     }
 
     void everySwitchShowsTheNewestText()
     {
-        m_editor.app->OnFileNew();
+        m_editor.app->docManager()->OnFileNew();
         CTarnelView *view = m_editor.view();
         QVERIFY(view);
         view->setFocus();
@@ -138,7 +140,7 @@ private slots:
     {
         QFETCH(bool, fromPreview);
         QFETCH(bool, editFirst);
-        CTarnelDoc *doc = m_editor.app->OnFileNew();
+        CTarnelDoc *doc = m_editor.app->docManager()->OnFileNew();
         if (fromPreview)
             QVERIFY(switchToHtml());
         if (editFirst) {
@@ -171,7 +173,7 @@ private slots:
                           "<SCRIPT SRC=\"script.js\"></SCRIPT></HEAD><BODY>"
                           "<IMG SRC=\"pics/a.png\"><P>text</P>"
                           "<IFRAME ID=\"f\" SRC=\"inner.htm\"></IFRAME></BODY></HTML>"));
-        CTarnelDoc *doc = m_editor.app->OpenDocumentFile(site + "/page.htm");
+        CTarnelDoc *doc = m_editor.app->docManager()->OpenDocumentFile(site + "/page.htm");
         QVERIFY(doc);
         CMyView *preview = switchToHtml();
         QVERIFY(preview);
@@ -198,7 +200,7 @@ private slots:
         QCOMPARE(m_browser.urls.value(0), QUrl::fromLocalFile(doc->previewPath()));
 
         // Closing the page removes its copy from the folder.
-        m_editor.app->CloseAllDocuments();
+        m_editor.app->docManager()->CloseAllDocuments();
         settle();
         QVERIFY(!copy.exists());
         QCOMPARE(QDir(site).entryList(QDir::Files | QDir::Hidden).size(), 4);
@@ -211,7 +213,7 @@ private slots:
         QImage picture(5, 5, QImage::Format_RGB32);
         picture.fill(Qt::blue);
         QVERIFY(picture.save(site + "/b.png"));
-        CTarnelDoc *doc = m_editor.app->OnFileNew();
+        CTarnelDoc *doc = m_editor.app->docManager()->OnFileNew();
         QVERIFY(doc->SerializeToTempCopy());
         // Even a picture put beside the private copy stays out of reach.
         // (named after the copy, whose name no other page has).
@@ -268,7 +270,7 @@ private slots:
             "  window.done = true; })();\n"
             "</SCRIPT></BODY></HTML>";
         QVERIFY(writeFile(site + "/page.htm", page));
-        QVERIFY(m_editor.app->OpenDocumentFile(site + "/page.htm"));
+        QVERIFY(m_editor.app->docManager()->OpenDocumentFile(site + "/page.htm"));
         CMyView *preview = switchToHtml();
         QVERIFY(preview);
         QTRY_VERIFY_WITH_TIMEOUT(evalJs(preview, "window.done === true").toBool(), kLoadTimeout);
@@ -344,7 +346,7 @@ private slots:
         const QString site = m_dir.filePath("sender");
         QVERIFY(QDir().mkpath(site));
         QVERIFY(writeFile(site + "/page.htm", page));
-        QVERIFY(m_editor.app->OpenDocumentFile(site + "/page.htm"));
+        QVERIFY(m_editor.app->docManager()->OpenDocumentFile(site + "/page.htm"));
         CMyView *preview = switchToHtml();
         QVERIFY(preview);
         const QUrl shown = preview->url();
@@ -378,7 +380,7 @@ private slots:
         QVERIFY(writeFile(site + "/other.htm", "<P>other</P>"));
         QVERIFY(writeFile(site + "/page.htm", "<P>home</P><A ID=\"l\" HREF=\"other.htm\">other</A>"
                                               "<FORM ID=\"f\" ACTION=\"other.htm\"></FORM>"));
-        QVERIFY(m_editor.app->OpenDocumentFile(site + "/page.htm"));
+        QVERIFY(m_editor.app->docManager()->OpenDocumentFile(site + "/page.htm"));
         CMyView *preview = switchToHtml();
         QVERIFY(preview);
         const QUrl shown = preview->url();
@@ -390,7 +392,7 @@ private slots:
 
     void toolbarActsOnTheBrowserHistory()
     {
-        CTarnelDoc *doc = m_editor.app->OnFileNew();
+        CTarnelDoc *doc = m_editor.app->docManager()->OnFileNew();
         doc->firstViewOf<CTarnelView>()->InsertSnippet(
             "<P><A ID=\"link\" HREF=\"#two\">to two</A></P><P ID=\"two\">two</P>", true);
         CMyView *preview = switchToHtml();
@@ -445,7 +447,7 @@ private slots:
         QCOMPARE(::mkfifo(pipe.constData(), 0600), 0);
         const auto release = qScopeGuard([pipe] { releasePipe(pipe); });
         QVERIFY(writeFile(site + "/page.htm", "<P>waiting</P><IMG SRC=\"slow.png\">"));
-        QVERIFY(m_editor.app->OpenDocumentFile(site + "/page.htm"));
+        QVERIFY(m_editor.app->docManager()->OpenDocumentFile(site + "/page.htm"));
         CMyView *preview = switchToHtml(false);
         QVERIFY(preview);
         QSignalSpy finished(preview, &QWebEngineView::loadFinished);
@@ -469,7 +471,7 @@ private slots:
 
     void previewOutlivesItsSourceWindow()
     {
-        CTarnelDoc *doc = m_editor.app->OnFileNew();
+        CTarnelDoc *doc = m_editor.app->docManager()->OnFileNew();
         CChildFrame *source = m_editor.activeSource();
         CMyView *preview = switchToHtml();
         QVERIFY(preview);
@@ -484,19 +486,19 @@ private slots:
 
         // A reload still writes the document's text; saving still saves it.
         QSignalSpy loaded(preview, &QWebEngineView::loadFinished);
-        m_editor.app->m_bReloadPreview = true;
+        m_editor.frame()->requestPreviewReload();
         frame->onActivated();
         QVERIFY(loaded.wait(kLoadTimeout));
         QVERIFY(bodyText(preview).contains("after close"));
         const QString saved = m_dir.filePath("outlived.htm");
-        m_editor.app->chooseSavePath = [saved](CTarnelDoc *) { return saved; };
+        m_editor.app->docManager()->chooseSavePath = [saved](CTarnelDoc *) { return saved; };
         m_editor.frame()->action(ID_FILE_SAVE)->trigger();
-        m_editor.app->chooseSavePath = nullptr;
+        m_editor.app->docManager()->chooseSavePath = nullptr;
         QCOMPARE(readFile(saved), QByteArray::fromStdString(doc->text()));
         QVERIFY(readFile(saved).contains("after close"));
 
         // Saved at last, the page is shown from beside its file.
-        m_editor.app->m_bReloadPreview = true;
+        m_editor.frame()->requestPreviewReload();
         frame->onActivated();
         QVERIFY(loaded.wait(kLoadTimeout));
         QCOMPARE(QFileInfo(doc->previewPath()).absolutePath(), QFileInfo(saved).absolutePath());
@@ -529,7 +531,7 @@ private slots:
             "</BODY></HTML>\r\n"));
         // Under a bare X server nothing maximises the window: it takes the whole screen.
         m_editor.frame()->setGeometry(m_editor.frame()->screen()->availableGeometry());
-        QVERIFY(m_editor.app->OpenDocumentFile(site + "/page.htm"));
+        QVERIFY(m_editor.app->docManager()->OpenDocumentFile(site + "/page.htm"));
         CMyView *preview = switchToHtml();
         QVERIFY(preview);
         QTRY_COMPARE(
