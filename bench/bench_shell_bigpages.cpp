@@ -55,7 +55,7 @@ void Measure(const char *label, const std::string &page, const QString &path,
     if (!WriteFile(path, page))
         return;
     CTarnelApp app;
-    app.askSaveChanges = [](CTarnelDoc *) {
+    app.docManager()->askSaveChanges = [](CTarnelDoc *) {
         return 0x00010000; /* QMessageBox::No */
     };
     QElapsedTimer clock;

@@ -40,7 +40,7 @@ int main(int argc, char **argv)
     std::printf("before opening: resident %.0f MB\n", before);
 
     CTarnelApp app;
-    app.askSaveChanges = [](CTarnelDoc *) {
+    app.docManager()->askSaveChanges = [](CTarnelDoc *) {
         return 0x00010000; /* QMessageBox::No */
     };
     if (!app.InitInstance({path}, false))

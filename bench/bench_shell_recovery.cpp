@@ -41,7 +41,7 @@ int main(int argc, char **argv)
     }
 
     CTarnelApp app;
-    app.askSaveChanges = [](CTarnelDoc *) {
+    app.docManager()->askSaveChanges = [](CTarnelDoc *) {
         return 0x00010000; /* QMessageBox::No */
     };
     if (!app.InitInstance({path}, false))
@@ -50,7 +50,7 @@ int main(int argc, char **argv)
     QApplication::processEvents();
     CTarnelView *view = ActiveView(app);
     CTarnelDoc *doc = view->GetDocument();
-    CRecoveryStore *store = app.recovery();
+    CRecoveryStore *store = app.docManager()->recovery();
     const QString copy = store->copyPathOf(doc);
     if (sliceKilobytes > 0)
         store->setSliceBytes(sliceKilobytes * 1024);

@@ -4,6 +4,7 @@
 // person's would, and the process's peak memory.
 
 #include "ChildFrame.h"
+#include "DocManager.h"
 #include "MainFrame.h"
 #include "TarnelApp.h"
 #include "TarnelDoc.h"

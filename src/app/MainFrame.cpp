@@ -2,13 +2,16 @@
 
 #include "LockKeys.h"
 
+#include "AboutDlg.h"
 #include "ChildFrame.h"
+#include "CommandHandlers.h"
 #include "Commands.h"
+#include "DocManager.h"
 #include "DocTemplate.h"
 #include "MyFrame.h"
 #include "MyView.h"
+#include "PreviewProfile.h"
 #include "SiteTree.h"
-#include "TarnelApp.h"
 #include "TarnelDoc.h"
 #include "TarnelView.h"
 #include "commandids.h"
@@ -21,98 +24,50 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
 #include <QToolBar>
 
+#include <utility>
+
 using namespace tarnel;
 
-namespace {
-
-// Commands the application or the main window answer whatever window is active.
-bool isFrameCommand(int id)
-{
-    switch (id) {
-    case ID_FILE_NEW:
-    case ID_FILE_OPEN:
-    case ID_FILE_PRINT_SETUP:
-    case ID_APP_EXIT:
-    case ID_APP_ABOUT:
-    case ID_VIEW_TOOLBAR:
-    case ID_VIEW_STATUS_BAR:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// Commands the active document window answers (through its document).
-bool isDocumentCommand(int id)
-{
-    switch (id) {
-    case ID_FILE_CLOSE:
-    case ID_FILE_SAVE:
-    case ID_FILE_SAVE_AS:
-    case ID_WINDOW_NEW:
-    case ID_WINDOW_CASCADE:
-    case ID_WINDOW_TILE:
-    case ID_WINDOW_ARRANGE:
-    case ID_NEXT_PANE:
-    case ID_PREV_PANE:
-        return true;
-    default:
-        return false;
-    }
-}
-
-QIcon commandIcon(const CommandInfo &info, const QStyle *style)
-{
-    if (info.icon) {
-        const QIcon icon(QString::fromLatin1(info.icon));
-        if (!icon.availableSizes().isEmpty() || !icon.pixmap(16, 16).isNull())
-            return icon;
-    }
-    switch (info.id) {
-    case ID_FILE_NEW:
-        return style->standardIcon(QStyle::SP_FileIcon);
-    case ID_FILE_OPEN:
-        return style->standardIcon(QStyle::SP_DialogOpenButton);
-    case ID_FILE_SAVE:
-        return style->standardIcon(QStyle::SP_DialogSaveButton);
-    case ID_PREVIEW_STOP:
-        return style->standardIcon(QStyle::SP_BrowserStop);
-    case ID_PREVIEW_BACK:
-        return style->standardIcon(QStyle::SP_ArrowBack);
-    case ID_PREVIEW_FORWARD:
-        return style->standardIcon(QStyle::SP_ArrowForward);
-    case ID_PREVIEW_REFRESH:
-        return style->standardIcon(QStyle::SP_BrowserReload);
-    case ID_APP_ABOUT:
-        return style->standardIcon(QStyle::SP_MessageBoxInformation);
-    default:
-        return {};
-    }
-}
-
-} // namespace
-
-CMainFrame::CMainFrame(CTarnelApp *app, QWidget *parent)
+CMainFrame::CMainFrame(CDocManager *documents, QWidget *parent)
     : QMainWindow(parent)
-    , m_app(app)
+    , m_documents(documents)
     , m_mdiArea(new QMdiArea(this))
+    , m_ownCommands(new CCommandHandlers(this))
 {
     setWindowTitle(QStringLiteral("Editor"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/tarnel.svg")));
+    m_pSourceTemplate = std::make_unique<CDocTemplate>(
+        [](CTarnelDoc *doc) -> CDocFrame * { return new CChildFrame(doc); });
+    m_pPreviewTemplate = std::make_unique<CDocTemplate>([this](CTarnelDoc *doc) -> CDocFrame * {
+        return new CMyFrame(doc, previewProfile(),
+                            [this] { return std::exchange(m_bReloadPreview, false); });
+    });
     m_mdiArea->setViewMode(QMdiArea::SubWindowView);
     m_mdiArea->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, false);
     setCentralWidget(m_mdiArea);
     createActions();
+    addOwnCommands();
     createMenus();
     createToolBar();
     createTabs();
     createStatusBar();
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::onSubWindowActivated);
+    connect(m_documents, &CDocManager::documentOpened, this,
+            [this](CTarnelDoc *doc) { openWindow(*m_pSourceTemplate, doc); });
+    connect(m_documents, &CDocManager::documentRaised, this, &CMainFrame::raiseDocument);
+    connect(m_documents, &CDocManager::documentClosing, this, &CMainFrame::deleteWindowsOf);
+    connect(m_documents, &CDocManager::documentClosed, this, &CMainFrame::updateCommandStates);
+    connect(m_documents, &CDocManager::recentFilesChanged, this,
+            &CMainFrame::rebuildRecentFilesMenu);
+    connect(m_documents, &CDocManager::statusMessage, this, &CMainFrame::showOpeningMessage);
     resize(900, 640);
     updateCommandStates();
 }
@@ -133,23 +88,9 @@ QString CMainFrame::idleText()
 void CMainFrame::createActions()
 {
     for (const CommandInfo &info : commandTable()) {
-        auto *action = new QAction(QString::fromLatin1(info.caption), this);
-        action->setData(info.id);
-        if (!info.keys.isEmpty()) {
-            action->setShortcuts(info.keys);
-            action->setShortcutContext(Qt::WindowShortcut);
-        }
-        action->setStatusTip(promptStatusText(info));
-        const QString tip = promptTooltip(info);
-        action->setToolTip(
-            tip.isEmpty()
-                ? QString(info.caption).section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'))
-                : tip);
-        const QIcon icon = commandIcon(info, style());
-        if (!icon.isNull())
-            action->setIcon(icon);
+        QAction *action = createCommandAction(info, this);
         const int id = info.id;
-        connect(action, &QAction::triggered, this, [this, id] { onCommand(id); });
+        connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
         addAction(action); // keeps the accelerators alive while no menu shows them
         m_actions.insert(id, action);
     }
@@ -157,6 +98,67 @@ void CMainFrame::createActions()
     m_actions[ID_VIEW_TOOLBAR]->setChecked(true);
     m_actions[ID_VIEW_STATUS_BAR]->setCheckable(true);
     m_actions[ID_VIEW_STATUS_BAR]->setChecked(true);
+}
+
+void CMainFrame::addOwnCommands()
+{
+    CCommandHandlers &own = *m_ownCommands;
+    own.add(ID_FILE_NEW, [this] { m_documents->OnFileNew(); });
+    own.add(ID_FILE_OPEN, [this] { m_documents->OnFileOpen(); });
+    own.add(ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
+    own.add(ID_APP_EXIT, [this] { close(); });
+    own.add(ID_APP_ABOUT, [this] { OnAppAbout(); });
+    // The checkable actions toggle their bars themselves.
+    own.add(ID_VIEW_TOOLBAR, {});
+    own.add(ID_VIEW_STATUS_BAR, {});
+
+    auto saving = [this](bool saveAs) {
+        return [this, saveAs] {
+            if (CTarnelDoc *doc = activeDocument())
+                m_documents->SaveDocument(doc, saveAs);
+        };
+    };
+    m_documentCommands = {
+        own.add(ID_FILE_CLOSE,
+                [this] {
+                    if (CTarnelDoc *doc = activeDocument())
+                        m_documents->CloseDocument(doc);
+                }),
+        own.add(ID_FILE_SAVE, saving(false)),
+        own.add(ID_FILE_SAVE_AS, saving(true)),
+        own.add(ID_WINDOW_NEW,
+                [this] {
+                    if (CTarnelDoc *doc = activeDocument())
+                        openWindow(*m_pSourceTemplate, doc);
+                }),
+        own.add(ID_WINDOW_CASCADE, [this] { m_mdiArea->cascadeSubWindows(); }),
+        own.add(ID_WINDOW_TILE, [this] { m_mdiArea->tileSubWindows(); }),
+        own.add(ID_WINDOW_ARRANGE,
+                [this] {
+                    for (QMdiSubWindow *w : m_mdiArea->subWindowList())
+                        if (w->isMinimized())
+                            w->showMinimized();
+                }),
+        // Two panes: either direction moves to the other one.
+        own.add(ID_NEXT_PANE, [this] { switchPane(); }),
+        own.add(ID_PREV_PANE, [this] { switchPane(); }),
+    };
+}
+
+QAction *CMainFrame::handlerOf(int id) const
+{
+    if (QAction *own = m_ownCommands->handler(id))
+        return own;
+    CView *view = activeView();
+    return view ? view->commands().handler(id) : nullptr;
+}
+
+void CMainFrame::runCommand(int id)
+{
+    if (m_ownCommands->run(id))
+        return;
+    if (CView *view = activeView())
+        view->commands().run(id);
 }
 
 QMenu *CMainFrame::makeMenu(const QString &title, const QList<int> &ids)
@@ -179,14 +181,13 @@ void CMainFrame::createMenus()
     const QList<int> insertHead = {ID_INSERT_IMAGE,   ID_INSERT_BACKGROUND, ID_INSERT_SOUND,
                                    ID_INSERT_LINK,    ID_INSERT_APPLETS,    ID_INSERT_TABLES,
                                    ID_INSERT_MARQUEE, ID_INSERT_META,       ID_INSERT_FRAMES};
-    auto makeFile = [this](bool withClose, QMenu **recentMenu) {
+    auto makeFile = [this](bool withClose) {
         QList<int> ids = {ID_FILE_NEW, ID_FILE_OPEN};
         if (withClose)
             ids << ID_FILE_CLOSE;
         ids << ID_FILE_SAVE << ID_FILE_SAVE_AS << 0 << ID_FILE_PRINT << ID_FILE_PRINT_PREVIEW
             << ID_FILE_PRINT_SETUP << 0;
         QMenu *file = makeMenu(tr("&File"), ids);
-        *recentMenu = file;
         file->addSeparator();
         file->addAction(m_actions.value(ID_APP_EXIT));
         return file;
@@ -202,68 +203,71 @@ void CMainFrame::createMenus()
             insert->addAction(m_actions.value(ID_INSERT_TEXT));
         return insert;
     };
-    // Menu 128: no document window open; Help stands before Insert.
-    m_menus128 = {makeFile(false, &m_recentMenu128), makeMenu(tr("&Edit"), edit),
-                  makeMenu(tr("&View"), view), makeMenu(tr("&Help"), {ID_APP_ABOUT}),
-                  makeInsert(false)};
-    // Menu 129: a source window is active; adds Close, Window and Insert > Text.
-    m_menus129 = {makeFile(true, &m_recentMenu129),
-                  makeMenu(tr("&Edit"), edit),
-                  makeMenu(tr("&View"), view),
-                  makeMenu(tr("&Window"),
-                           {ID_WINDOW_NEW, ID_WINDOW_CASCADE, ID_WINDOW_TILE, ID_WINDOW_ARRANGE}),
-                  makeInsert(true),
-                  makeMenu(tr("&Help"), {ID_APP_ABOUT})};
-    for (QMenu *menu : m_menus128 + m_menus129)
+    // Without a source window Help stands before Insert.
+    m_plainMenus.file = makeFile(false);
+    m_plainMenus.menus = {m_plainMenus.file, makeMenu(tr("&Edit"), edit),
+                          makeMenu(tr("&View"), view), makeMenu(tr("&Help"), {ID_APP_ABOUT}),
+                          makeInsert(false)};
+    m_sourceMenus.file = makeFile(true);
+    m_sourceMenus.menus = {m_sourceMenus.file,
+                           makeMenu(tr("&Edit"), edit),
+                           makeMenu(tr("&View"), view),
+                           makeMenu(tr("&Window"), {ID_WINDOW_NEW, ID_WINDOW_CASCADE,
+                                                    ID_WINDOW_TILE, ID_WINDOW_ARRANGE}),
+                           makeInsert(true),
+                           makeMenu(tr("&Help"), {ID_APP_ABOUT})};
+    for (QMenu *menu : m_plainMenus.menus + m_sourceMenus.menus)
         menu->installEventFilter(this);
     rebuildRecentFilesMenu();
-    m_showing129 = true; // forces the first showMenusFor to build the bar
+    m_showingSourceMenus = true; // forces the first showMenusFor to build the bar
     showMenusFor(false);
 }
 
 void CMainFrame::rebuildRecentFilesMenu()
 {
-    auto rebuild = [this](QMenu *file, QList<QAction *> &entries) {
-        for (QAction *a : entries) {
-            file->removeAction(a);
-            a->deleteLater();
-        }
-        entries.clear();
-        QAction *exit = m_actions.value(ID_APP_EXIT);
-        // The separator before Exit stays; entries go above it.
-        const QList<QAction *> all = file->actions();
-        QAction *before = all.size() >= 2 ? all.at(all.size() - 2) : exit;
-        const QStringList files = m_app ? m_app->recentFiles() : QStringList();
-        if (files.isEmpty()) {
-            auto *placeholder = new QAction(tr("Recent File"), file);
-            placeholder->setEnabled(false);
-            file->insertAction(before, placeholder);
-            entries.append(placeholder);
-            return;
-        }
-        for (int i = 0; i < files.size(); ++i) {
-            auto *entry = new QAction(
-                QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files.at(i)).fileName()), file);
-            entry->setStatusTip(tr("Open this document"));
-            entry->setToolTip(files.at(i));
-            const QString path = files.at(i);
-            connect(entry, &QAction::triggered, this, [this, path] { m_app->openRecent(path); });
-            file->insertAction(before, entry);
-            entries.append(entry);
-        }
-    };
-    rebuild(m_recentMenu128, m_recentActions128);
-    rebuild(m_recentMenu129, m_recentActions129);
+    rebuildRecentEntries(m_plainMenus);
+    rebuildRecentEntries(m_sourceMenus);
+}
+
+void CMainFrame::rebuildRecentEntries(MenuSet &set)
+{
+    QMenu *file = set.file;
+    for (QAction *a : std::as_const(set.recentEntries)) {
+        file->removeAction(a);
+        a->deleteLater();
+    }
+    set.recentEntries.clear();
+    // The separator before Exit stays; entries go above it.
+    const QList<QAction *> all = file->actions();
+    QAction *before = all.size() >= 2 ? all.at(all.size() - 2) : m_actions.value(ID_APP_EXIT);
+    const QStringList files = m_documents->recentFiles();
+    if (files.isEmpty()) {
+        auto *placeholder = new QAction(tr("Recent File"), file);
+        placeholder->setEnabled(false);
+        file->insertAction(before, placeholder);
+        set.recentEntries.append(placeholder);
+        return;
+    }
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files.at(i);
+        auto *entry =
+            new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()), file);
+        entry->setStatusTip(tr("Open this document"));
+        entry->setToolTip(path);
+        connect(entry, &QAction::triggered, this, [this, path] { m_documents->openRecent(path); });
+        file->insertAction(before, entry);
+        set.recentEntries.append(entry);
+    }
 }
 
 void CMainFrame::showMenusFor(bool sourceWindowActive)
 {
-    if (sourceWindowActive == m_showing129)
+    if (sourceWindowActive == m_showingSourceMenus)
         return;
-    m_showing129 = sourceWindowActive;
+    m_showingSourceMenus = sourceWindowActive;
     QMenuBar *bar = menuBar();
     bar->clear();
-    for (QMenu *menu : sourceWindowActive ? m_menus129 : m_menus128)
+    for (QMenu *menu : sourceWindowActive ? m_sourceMenus.menus : m_plainMenus.menus)
         bar->addMenu(menu);
 }
 
@@ -304,21 +308,21 @@ void CMainFrame::createToolBar()
 void CMainFrame::createTabs()
 {
     addToolBarBreak();
-    m_tabBand = addToolBar(tr("Views"));
-    m_tabBand->setObjectName(QStringLiteral("tabband"));
-    m_tabBand->setMovable(false);
-    m_wndTab = new QTabBar(m_tabBand);
+    QToolBar *tabBand = addToolBar(tr("Views"));
+    tabBand->setObjectName(QStringLiteral("tabband"));
+    tabBand->setMovable(false);
+    m_wndTab = new QTabBar(tabBand);
     m_wndTab->setObjectName(QStringLiteral("viewTabs"));
     m_wndTab->setIconSize(QSize(20, 20));
     m_wndTab->setDrawBase(false);
     m_wndTab->setExpanding(false);
     m_wndTab->addTab(QIcon(QStringLiteral(":/icons/source.svg")), tr("Source View"));
     m_wndTab->addTab(QIcon(QStringLiteral(":/icons/html.svg")), tr("HTML View"));
-    m_tabBand->addWidget(m_wndTab);
+    tabBand->addWidget(m_wndTab);
     // The empty dialog bar of the original layout: a thin strip at the top.
-    m_dialogBar = new QWidget(m_tabBand);
+    m_dialogBar = new QWidget(tabBand);
     m_dialogBar->setFixedHeight(5);
-    m_tabBand->addWidget(m_dialogBar);
+    tabBand->addWidget(m_dialogBar);
     connect(m_wndTab, &QTabBar::currentChanged, this, &CMainFrame::onTabChanged);
 }
 
@@ -364,20 +368,85 @@ CTarnelDoc *CMainFrame::activeDocument() const
     return frame ? frame->document() : nullptr;
 }
 
+void CMainFrame::openWindow(const CDocTemplate &pTemplate, CTarnelDoc *doc)
+{
+    CDocFrame *frame = pTemplate.CreateNewFrame(doc);
+    addDocFrame(frame);
+    CDocTemplate::InitialUpdateFrame(frame);
+    m_mdiArea->setActiveSubWindow(frame);
+    updateCommandStates();
+}
+
 void CMainFrame::addDocFrame(CDocFrame *frame)
 {
     m_mdiArea->addSubWindow(frame);
-    frame->canClose = [this](CDocFrame *f) { return m_app->CanCloseFrame(f); };
+    frame->canClose = [this](CDocFrame *f) { return canCloseWindow(f); };
     if (auto *child = qobject_cast<CChildFrame *>(frame)) {
         QList<QKeySequence> keys;
         for (QAction *action : std::as_const(m_actions))
             keys += action->shortcuts();
         child->sourceView()->releaseKeys(keys);
+        connect(child->sourceView(), &CTarnelView::statusMessage, statusBar(),
+                &QStatusBar::showMessage);
     }
     if (auto *preview = qobject_cast<CMyFrame *>(frame))
         connect(preview->previewView(), &CMyView::statusMessage, statusBar(),
                 &QStatusBar::showMessage);
     connect(frame, &QObject::destroyed, this, [this] { updateCommandStates(); });
+}
+
+QList<CDocFrame *> CMainFrame::windowsOf(const CTarnelDoc *doc) const
+{
+    QList<CDocFrame *> windows;
+    for (QMdiSubWindow *w : m_mdiArea->subWindowList())
+        if (auto *frame = qobject_cast<CDocFrame *>(w); frame && frame->document() == doc)
+            windows.append(frame);
+    return windows;
+}
+
+void CMainFrame::raiseDocument(CTarnelDoc *doc)
+{
+    const QList<CDocFrame *> windows = windowsOf(doc);
+    if (!windows.isEmpty())
+        m_mdiArea->setActiveSubWindow(windows.last());
+}
+
+void CMainFrame::deleteWindowsOf(const CTarnelDoc *doc)
+{
+    qDeleteAll(windowsOf(doc));
+}
+
+bool CMainFrame::canCloseWindow(CDocFrame *frame)
+{
+    // Only the document's last window asks about unsaved changes.
+    CTarnelDoc *doc = frame->document();
+    return windowsOf(doc).size() > 1 || m_documents->SaveModified(doc);
+}
+
+void CMainFrame::showOpeningMessage(const QString &text, int timeoutMs)
+{
+    statusBar()->showMessage(text, timeoutMs);
+    // The open that follows keeps the event loop busy for a while.
+    statusBar()->repaint();
+}
+
+CPreviewProfile *CMainFrame::previewProfile()
+{
+    if (!m_previewProfile)
+        m_previewProfile = new CPreviewProfile(this);
+    return m_previewProfile;
+}
+
+void CMainFrame::followViewCommands(CView *view)
+{
+    const CCommandHandlers *commands = view ? &view->commands() : nullptr;
+    if (commands == m_followedCommands)
+        return;
+    if (m_followedCommands)
+        disconnect(m_followedCommands, nullptr, this, nullptr);
+    m_followedCommands = commands;
+    if (commands)
+        connect(commands, &CCommandHandlers::statesChanged, this, &CMainFrame::updateCommandStates);
 }
 
 void CMainFrame::updateCommandStates()
@@ -386,16 +455,19 @@ void CMainFrame::updateCommandStates()
         return;
     CDocFrame *frame = activeDocFrame();
     CView *view = frame ? frame->activeView() : nullptr;
+    followViewCommands(view);
+    if (view) {
+        // The view's refresh may report a change: that is this very update.
+        const QSignalBlocker quiet(&view->commands());
+        view->commands().updateStates();
+    }
     const bool sourceActive = dynamic_cast<CTarnelView *>(view) != nullptr;
     showMenusFor(sourceActive);
+    for (QAction *handler : std::as_const(m_documentCommands))
+        handler->setEnabled(frame != nullptr);
     for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
-        const int id = it.key();
-        bool enabled = isFrameCommand(id);
-        if (!enabled && isDocumentCommand(id))
-            enabled = frame != nullptr;
-        if (!enabled && view)
-            enabled = view->handlesCommand(id);
-        it.value()->setEnabled(enabled);
+        const QAction *handler = handlerOf(it.key());
+        it.value()->setEnabled(handler && handler->isEnabled());
     }
     // The tabs are usable while any source window is open, and show the active window's kind.
     bool anySource = false;
@@ -414,7 +486,7 @@ void CMainFrame::onSubWindowActivated(QMdiSubWindow *window)
 {
     if (auto *frame = qobject_cast<CDocFrame *>(window)) {
         frame->showMaximized();
-        m_app->onFrameActivated(frame);
+        frame->onActivated();
     }
     updateCommandStates();
 }
@@ -431,11 +503,11 @@ void CMainFrame::onTabChanged(int index)
     }
     if (index == 1) {
         m_bHtmlActive = 1;
-        m_app->m_bReloadPreview = true;
-        CreateOrActivateFrame(m_app->m_pPreviewTemplate, true);
+        requestPreviewReload();
+        CreateOrActivateFrame(m_pPreviewTemplate.get(), true);
     } else {
         m_bHtmlActive = 0;
-        CreateOrActivateFrame(m_app->m_pSourceTemplate, false);
+        CreateOrActivateFrame(m_pSourceTemplate.get(), false);
     }
     updateCommandStates();
 }
@@ -445,10 +517,7 @@ void CMainFrame::CreateOrActivateFrame(CDocTemplate *pTemplate, bool previewKind
     CTarnelDoc *doc = activeDocument();
     if (!doc || !pTemplate)
         return;
-    for (QMdiSubWindow *w : m_mdiArea->subWindowList()) {
-        auto *frame = qobject_cast<CDocFrame *>(w);
-        if (!frame || frame->document() != doc)
-            continue;
+    for (CDocFrame *frame : windowsOf(doc)) {
         const bool isSource = qobject_cast<CChildFrame *>(frame) != nullptr;
         if (isSource != previewKind) {
             m_mdiArea->setActiveSubWindow(frame);
@@ -456,20 +525,14 @@ void CMainFrame::CreateOrActivateFrame(CDocTemplate *pTemplate, bool previewKind
             return;
         }
     }
-    if (CDocFrame *frame = pTemplate->CreateNewFrame(doc)) {
-        addDocFrame(frame);
-        CDocTemplate::InitialUpdateFrame(frame);
-        m_mdiArea->setActiveSubWindow(frame);
-    }
+    openWindow(*pTemplate, doc);
 }
 
-void CMainFrame::switchPane(bool forward)
+void CMainFrame::switchPane()
 {
     auto *frame = qobject_cast<CChildFrame *>(activeDocFrame());
     if (!frame)
         return;
-    // Two panes: either direction moves to the other one.
-    (void)forward;
     const bool inOutline = focusWidget() == static_cast<QWidget *>(frame->outline());
     if (inOutline)
         frame->sourceView()->setFocus();
@@ -477,77 +540,26 @@ void CMainFrame::switchPane(bool forward)
         frame->outline()->setFocus();
 }
 
-void CMainFrame::onCommand(int id)
+void CMainFrame::OnAppAbout()
 {
-    switch (id) {
-    case ID_FILE_NEW:
-        m_app->OnFileNew();
-        return;
-    case ID_FILE_OPEN:
-        m_app->OnFileOpen();
-        return;
-    case ID_FILE_PRINT_SETUP:
-        m_app->OnFilePrintSetup();
-        return;
-    case ID_APP_EXIT:
-        close();
-        return;
-    case ID_APP_ABOUT:
-        m_app->OnAppAbout();
-        return;
-    case ID_VIEW_TOOLBAR:
-    case ID_VIEW_STATUS_BAR:
-        return; // the checkable actions toggle their bars
-    case ID_FILE_CLOSE:
-        if (CTarnelDoc *doc = activeDocument())
-            m_app->CloseDocument(doc);
-        return;
-    case ID_FILE_SAVE:
-        if (CTarnelDoc *doc = activeDocument())
-            m_app->SaveDocument(doc, false);
-        return;
-    case ID_FILE_SAVE_AS:
-        if (CTarnelDoc *doc = activeDocument())
-            m_app->SaveDocument(doc, true);
-        return;
-    case ID_WINDOW_NEW:
-        if (CTarnelDoc *doc = activeDocument()) {
-            if (CDocFrame *frame = m_app->m_pSourceTemplate->CreateNewFrame(doc)) {
-                addDocFrame(frame);
-                CDocTemplate::InitialUpdateFrame(frame);
-                m_mdiArea->setActiveSubWindow(frame);
-            }
-        }
-        return;
-    case ID_WINDOW_CASCADE:
-        m_mdiArea->cascadeSubWindows();
-        return;
-    case ID_WINDOW_TILE:
-        m_mdiArea->tileSubWindows();
-        return;
-    case ID_WINDOW_ARRANGE:
-        for (QMdiSubWindow *w : m_mdiArea->subWindowList())
-            if (w->isMinimized())
-                w->showMinimized();
-        return;
-    case ID_NEXT_PANE:
-    case ID_PREV_PANE:
-        switchPane(id == ID_NEXT_PANE);
-        return;
-    default:
-        if (CView *view = activeView(); view && view->handlesCommand(id))
-            view->onCommand(id);
-        return;
-    }
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CMainFrame::OnFilePrintSetup()
+{
+    static QPrinter printer(QPrinter::HighResolution);
+    QPageSetupDialog dialog(&printer, this);
+    dialog.exec();
 }
 
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
-    if (!m_app->SaveAllModified()) {
+    if (!m_documents->SaveAllModified()) {
         event->ignore();
         return;
     }
-    m_app->CloseAllDocuments();
+    m_documents->CloseAllDocuments();
     event->accept();
 }
 

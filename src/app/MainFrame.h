@@ -2,10 +2,15 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
+#include <memory>
+
+class CCommandHandlers;
 class CDocFrame;
+class CDocManager;
 class CDocTemplate;
-class CTarnelApp;
+class CPreviewProfile;
 class CTarnelDoc;
 class CView;
 class QAction;
@@ -15,36 +20,37 @@ class QMdiSubWindow;
 class QMenu;
 class QTabBar;
 class QToolBar;
-enum class ViewKind;
 
-// The main window: menus (one set while no page is open, one while a source window is
-// active), the toolbar, the Source View / HTML View tabs, the status bar and the document
-// windows. Commands go to the application, the active document window or its view.
+// The main window: menus (one set while a source window is active, one otherwise), the
+// toolbar, the Source View / HTML View tabs, the status bar and the document windows. Each
+// command's action runs the handler the main window or the active view supplies for it.
 class CMainFrame : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit CMainFrame(CTarnelApp *app, QWidget *parent = nullptr);
+    explicit CMainFrame(CDocManager *documents, QWidget *parent = nullptr);
     ~CMainFrame() override;
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
     QAction *action(int id) const { return m_actions.value(id); }
     QTabBar *tabBar() const { return m_wndTab; }
     QToolBar *toolBar() const { return m_toolBar; }
-    QToolBar *tabBand() const { return m_tabBand; }
     int htmlActive() const { return m_bHtmlActive; }
 
     CDocFrame *activeDocFrame() const;
     CView *activeView() const;
     CTarnelDoc *activeDocument() const;
 
-    // Adds a new document window to the workspace.
-    void addDocFrame(CDocFrame *frame);
     // Shows the active document in a window of the given kind, making one the first time.
     void CreateOrActivateFrame(CDocTemplate *pTemplate, bool previewKind);
     // Brings the menu, the enabled commands and the tab in line with the active window.
     void updateCommandStates();
     void rebuildRecentFilesMenu();
+    // The next activation of a preview window rewrites the page's copy and reloads it.
+    void requestPreviewReload() { m_bReloadPreview = true; }
+
+    void OnAppAbout();
+    void OnFilePrintSetup();
 
     static QString idleText();
 
@@ -53,35 +59,61 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // One set of menus for the menu bar, with the File menu's recent-file entries.
+    struct MenuSet
+    {
+        QList<QMenu *> menus;
+        QMenu *file = nullptr;
+        QList<QAction *> recentEntries;
+    };
+
     void createActions();
+    void addOwnCommands();
     void createMenus();
     void createToolBar();
     void createTabs();
     void createStatusBar();
     void updateLockIndicators();
-    void onCommand(int id);
+    QAction *handlerOf(int id) const;
+    void runCommand(int id);
+    void followViewCommands(CView *view);
     void onSubWindowActivated(QMdiSubWindow *window);
     void onTabChanged(int index);
     void showMenusFor(bool sourceWindowActive);
-    void switchPane(bool forward);
+    void rebuildRecentEntries(MenuSet &set);
+    void switchPane();
     QMenu *makeMenu(const QString &title, const QList<int> &ids);
 
-    CTarnelApp *m_app;
+    // Window management: every document window is made, added and activated here.
+    void openWindow(const CDocTemplate &pTemplate, CTarnelDoc *doc);
+    void addDocFrame(CDocFrame *frame);
+    QList<CDocFrame *> windowsOf(const CTarnelDoc *doc) const;
+    void raiseDocument(CTarnelDoc *doc);
+    void deleteWindowsOf(const CTarnelDoc *doc);
+    bool canCloseWindow(CDocFrame *frame);
+    void showOpeningMessage(const QString &text, int timeoutMs);
+    CPreviewProfile *previewProfile();
+
+    CDocManager *m_documents;
+    std::unique_ptr<CDocTemplate> m_pSourceTemplate;
+    std::unique_ptr<CDocTemplate> m_pPreviewTemplate;
+    bool m_bReloadPreview = true;
+    // Made with the first preview window: starting the browser engine costs time.
+    CPreviewProfile *m_previewProfile = nullptr;
+
     QMdiArea *m_mdiArea;
     QHash<int, QAction *> m_actions;
+    CCommandHandlers *m_ownCommands;
+    QList<QAction *> m_documentCommands; // own handlers that need an active document window
+    QPointer<const CCommandHandlers> m_followedCommands;
     QToolBar *m_toolBar = nullptr;
-    QToolBar *m_tabBand = nullptr;
     QWidget *m_dialogBar = nullptr;
     QTabBar *m_wndTab = nullptr;
     int m_bHtmlActive = 0;
     bool m_switchingTabs = false;
     QLabel *m_indicators[3] = {};
-    QMenu *m_recentMenu128 = nullptr;
-    QMenu *m_recentMenu129 = nullptr;
-    QList<QAction *> m_recentActions128;
-    QList<QAction *> m_recentActions129;
-    QList<QMenu *> m_menus128;
-    QList<QMenu *> m_menus129;
-    bool m_showing129 = false;
+    MenuSet m_plainMenus;  // no source window active
+    MenuSet m_sourceMenus; // a source window active: adds Close, Window and Insert > Text
+    bool m_showingSourceMenus = false;
     bool m_destroying = false;
 };

@@ -65,7 +65,7 @@ bool appendText(tarnel::RecoveryCopyAttempt &attempt, const CTarnelDoc *doc, std
 CRecoveryStore::CRecoveryStore(const QString &folder, QObject *parent)
     : QObject(parent)
     , m_folder(folder)
-    , m_delay(delayFromEnvironment())
+    , m_delay(kDefaultDelayMs)
     , m_sliceBytes(kDefaultSliceBytes)
 {
     m_committer.setMaxThreadCount(1);
@@ -112,23 +112,6 @@ QString CRecoveryStore::defaultFolder()
 {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
         .filePath(QStringLiteral("recovery"));
-}
-
-std::optional<bool> CRecoveryStore::answerFromEnvironment()
-{
-    const QByteArray answer = qgetenv("TARNEL_RECOVERY_ANSWER");
-    if (answer == "restore")
-        return true;
-    if (answer == "discard")
-        return false;
-    return std::nullopt;
-}
-
-int CRecoveryStore::delayFromEnvironment()
-{
-    bool ok = false;
-    const int ms = qEnvironmentVariableIntValue("TARNEL_RECOVERY_DELAY_MS", &ok);
-    return ok && ms >= 0 ? ms : kDefaultDelayMs;
 }
 
 void CRecoveryStore::watch(CTarnelDoc *doc)

@@ -10,7 +10,6 @@
 #include <QThreadPool>
 
 #include <memory>
-#include <optional>
 #include <vector>
 
 class CTarnelDoc;
@@ -40,13 +39,7 @@ public:
 
     // The user's recovery folder under the application's data location.
     static QString defaultFolder();
-    // Milliseconds between the last change and the copy (TARNEL_RECOVERY_DELAY_MS overrides).
-    static int delayFromEnvironment();
-
-    // How the restore question is answered without asking: TARNEL_RECOVERY_ANSWER set to
-    // "restore" or "discard" (for runs without a display, such as tests).
-    static std::optional<bool> answerFromEnvironment();
-
+    // Milliseconds between the last change and the copy.
     void setDelay(int milliseconds) { m_delay = milliseconds; }
     // Text bytes written per event-loop turn by the timed copy; a smaller page goes in one turn.
     void setSliceBytes(qsizetype bytes) { m_sliceBytes = qMax<qsizetype>(1, bytes); }

@@ -1,5 +1,6 @@
 #include "StartUp.h"
 
+#include "DocManager.h"
 #include "TarnelApp.h"
 #include "TerminationSignals.h"
 #include "WebEngineSetup.h"
@@ -12,12 +13,11 @@
 
 namespace {
 
-const char kUsage[] =
-    "Usage: tarnel [page.htm]\n"
-    "Edit a single HTML page. Without a page, a new one is started.\n"
-    "\n"
-    "  -h, --help     show this text and exit\n"
-    "  -v, --version  show the version and exit\n";
+const char kUsage[] = "Usage: tarnel [page.htm]\n"
+                      "Edit a single HTML page. Without a page, a new one is started.\n"
+                      "\n"
+                      "  -h, --help     show this text and exit\n"
+                      "  -v, --version  show the version and exit\n";
 
 bool hasDisplay()
 {
@@ -34,7 +34,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
     for (const QString &arg : arguments) {
         if (!optionsEnded && arg == QLatin1String("--")) {
             optionsEnded = true;
-        } else if (!optionsEnded && (arg == QLatin1String("-h") || arg == QLatin1String("--help"))) {
+        } else if (!optionsEnded &&
+                   (arg == QLatin1String("-h") || arg == QLatin1String("--help"))) {
             line.action = CommandLine::Help;
             return line;
         } else if (!optionsEnded &&
@@ -87,11 +88,12 @@ int tarnelMain(int argc, char **argv)
             QMessageBox::critical(nullptr, QStringLiteral("Editor"), message);
         return 1;
     }
-    app.offerRecovery();
+    CDocManager *documents = app.docManager();
+    documents->offerRecovery();
     // Only now: a signal handled while the restore question is open would end the question
     // without a Yes, and that discards the copy it asked about.
     CTerminationSignals termination;
-    QObject::connect(&termination, &CTerminationSignals::received, &app,
-                     &CTarnelApp::endRunKeepingRecovery);
+    QObject::connect(&termination, &CTerminationSignals::received, documents,
+                     &CDocManager::endRunKeepingRecovery);
     return application.exec();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CommandHandlers.h"
 #include "elementrecord.h"
 
 class CTarnelDoc;
@@ -12,8 +13,7 @@ class CView
 public:
     explicit CView(CTarnelDoc *document)
         : m_document(document)
-    {
-    }
+    {}
     virtual ~CView() = default;
     CView(const CView &) = delete;
     CView &operator=(const CView &) = delete;
@@ -29,15 +29,11 @@ public:
         (void)sender, (void)hint, (void)record;
     }
 
-    // Command routing: the main frame asks the active view whether it handles a command
-    // (enabling the menu entry) and hands it the command when triggered.
-    virtual bool handlesCommand(int id) const
-    {
-        (void)id;
-        return false;
-    }
-    virtual void onCommand(int id) { (void)id; }
+    // The commands this view answers while its window is active.
+    CCommandHandlers &commands() { return m_commands; }
+    const CCommandHandlers &commands() const { return m_commands; }
 
 private:
     CTarnelDoc *m_document;
+    CCommandHandlers m_commands;
 };

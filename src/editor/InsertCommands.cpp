@@ -7,14 +7,10 @@
 
 namespace insertcmd {
 
-Handler find(int commandId)
+std::span<const Entry> all()
 {
     using namespace tarnel;
-    static constexpr struct
-    {
-        int id;
-        Handler handler;
-    } table[] = {
+    static constexpr Entry table[] = {
         {ID_INSERT_IMAGE, image},           {ID_INSERT_BACKGROUND, background},
         {ID_INSERT_SOUND, sound},           {ID_INSERT_LINK, link},
         {ID_INSERT_APPLETS, applet},        {ID_INSERT_TABLES, tables},
@@ -23,10 +19,7 @@ Handler find(int commandId)
         {ID_LIST_UNORDERED, unorderedList}, {ID_LIST_DEFINING, definitionList},
         {ID_INSERT_CONTROLS, controls},     {ID_INSERT_TEXT, formattedText},
     };
-    for (const auto &entry : table)
-        if (entry.id == commandId)
-            return entry.handler;
-    return nullptr;
+    return table;
 }
 
 void attachPage(CFormDlg &form, const CTarnelView &view)

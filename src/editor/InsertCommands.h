@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+
 class CFormDlg;
 class CTarnelView;
 
@@ -10,8 +12,13 @@ namespace insertcmd {
 
 using Handler = void (*)(CTarnelView &view);
 
-// The handler of an Insert command id, or nullptr when the id is not an Insert command.
-Handler find(int commandId);
+struct Entry
+{
+    int commandId;
+    Handler handler;
+};
+// Every Insert command with its handler.
+std::span<const Entry> all();
 
 // Tells a form about the view's page before it opens: its path, for browsed files, and its
 // encoding, for what the fields show and write.

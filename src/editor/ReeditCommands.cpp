@@ -115,7 +115,7 @@ QMenu *buildContextMenu(CTarnelView &view, std::size_t position)
         }
         const int id = entry.id;
         QAction *action = menu->addAction(QString::fromLatin1(entry.text), &view,
-                                          [target, id] { target->onCommand(id); });
+                                          [target, id] { target->commands().run(id); });
         action->setData(id);
     }
     return menu;

@@ -14,16 +14,17 @@
 #include <Qsci/qscicommandset.h>
 #include <Qsci/qsciprinter.h>
 
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QMenu>
+#include <QMimeData>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
-#include <QStatusBar>
 
 using namespace tarnel;
 
@@ -43,6 +44,7 @@ CTarnelView::CTarnelView(CTarnelDoc *document, QWidget *parent)
             [this](int position, int type, const char *, int, int, int, int, int, int, int) {
                 onTextAboutToChange(position, type);
             });
+    addCommands();
     document->AddView(this);
 }
 
@@ -97,6 +99,7 @@ void CTarnelView::OnInitialUpdate()
     doc->setSavePoint();
     // The window is still small here; keep the page's left edge in view once it grows.
     SendScintilla(SCI_SETXOFFSET, 0UL);
+    updateEditStates();
 }
 
 void CTarnelView::OnUpdate(CView *sender, int hint, const ElementRecord *record)
@@ -132,69 +135,53 @@ void CTarnelView::onTextAboutToChange(int position, int modificationType)
         m_rescanTimer.start();
 }
 
-bool CTarnelView::handlesCommand(int id) const
+void CTarnelView::addCommands()
 {
-    switch (id) {
-    case ID_EDIT_UNDO:
-    case ID_EDIT_CUT:
-    case ID_EDIT_COPY:
-    case ID_EDIT_PASTE:
-    case ID_EDIT_SELECT_ALL:
-    case ID_EDIT_FIND:
-    case ID_EDIT_REPEAT:
-    case ID_EDIT_REPLACE:
-    case ID_FILE_PRINT:
-    case ID_FILE_PRINT_PREVIEW:
-    case ID_OPEN_IN_BROWSER:
-        return true;
-    default:
-        return insertcmd::find(id) != nullptr;
-    }
-}
-
-void CTarnelView::onCommand(int id)
-{
-    switch (id) {
-    case ID_EDIT_UNDO:
-        runEdit(EditCommand::Undo, [this] { undo(); });
-        return;
-    case ID_EDIT_CUT:
-        runEdit(EditCommand::Cut, [this] { cut(); });
-        return;
-    case ID_EDIT_COPY:
-        copy();
-        return;
-    case ID_EDIT_PASTE:
-        runEdit(EditCommand::Paste, [this] { paste(); });
-        return;
-    case ID_EDIT_SELECT_ALL:
-        selectAll();
-        return;
-    case ID_EDIT_FIND:
-        openFindDialog(false);
-        return;
-    case ID_EDIT_REPLACE:
-        openFindDialog(true);
-        return;
-    case ID_EDIT_REPEAT:
+    CCommandHandlers &handlers = commands();
+    handlers.add(ID_EDIT_UNDO, [this] { runEdit(EditCommand::Undo, [this] { undo(); }); });
+    handlers.add(ID_EDIT_CUT, [this] { runEdit(EditCommand::Cut, [this] { cut(); }); });
+    handlers.add(ID_EDIT_COPY, [this] { copy(); });
+    handlers.add(ID_EDIT_PASTE, [this] { runEdit(EditCommand::Paste, [this] { paste(); }); });
+    handlers.add(ID_EDIT_SELECT_ALL, [this] { selectAll(); });
+    handlers.add(ID_EDIT_FIND, [this] { openFindDialog(false); });
+    handlers.add(ID_EDIT_REPLACE, [this] { openFindDialog(true); });
+    handlers.add(ID_EDIT_REPEAT, [this] {
         if (CFindReplaceDlg::lastOptions().what.isEmpty())
             openFindDialog(false);
         else
             CFindReplaceDlg::findNext(this, CFindReplaceDlg::lastOptions());
-        return;
-    case ID_FILE_PRINT:
-        printWithDialog();
-        return;
-    case ID_FILE_PRINT_PREVIEW:
-        printPreview();
-        return;
-    case ID_OPEN_IN_BROWSER:
-        GetDocument()->OpenInBrowser();
-        return;
-    default:
-        if (const auto handler = insertcmd::find(id))
-            handler(*this);
-    }
+    });
+    handlers.add(ID_FILE_PRINT, [this] { printWithDialog(); });
+    handlers.add(ID_FILE_PRINT_PREVIEW, [this] { printPreview(); });
+    handlers.add(ID_OPEN_IN_BROWSER, [this] { GetDocument()->OpenInBrowser(); });
+    for (const insertcmd::Entry &entry : insertcmd::all())
+        handlers.add(entry.commandId, [this, handler = entry.handler] { handler(*this); });
+
+    // The selection, the undo history and the clipboard change without a command of ours.
+    handlers.setStateUpdater([this] { updateEditStates(); });
+    connect(this, &QsciScintilla::selectionChanged, this, &CTarnelView::updateEditStates);
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) { updateEditStates(); });
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            &CTarnelView::clipboardChanged);
+    clipboardChanged();
+}
+
+void CTarnelView::clipboardChanged()
+{
+    // Asking another program's clipboard is a round trip: once per change, not per key.
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    m_clipboardHasText = data && data->hasText();
+    updateEditStates();
+}
+
+void CTarnelView::updateEditStates()
+{
+    const CCommandHandlers &handlers = commands();
+    const bool selection = hasSelectedText();
+    handlers.handler(ID_EDIT_UNDO)->setEnabled(isUndoAvailable());
+    handlers.handler(ID_EDIT_CUT)->setEnabled(selection && !isReadOnly());
+    handlers.handler(ID_EDIT_COPY)->setEnabled(selection);
+    handlers.handler(ID_EDIT_PASTE)->setEnabled(m_clipboardHasText && !isReadOnly());
 }
 
 void CTarnelView::InsertSnippet(const std::string &text, bool beforeBodyEnd)
@@ -271,8 +258,6 @@ void CTarnelView::clearSelection()
 void CTarnelView::showStatusMessage(const QString &text, int timeoutMs)
 {
     emit statusMessage(text, timeoutMs);
-    if (auto *mainWindow = qobject_cast<QMainWindow *>(window()))
-        mainWindow->statusBar()->showMessage(text, timeoutMs);
 }
 
 void CTarnelView::releaseKeys(const QList<QKeySequence> &keys)
@@ -474,6 +459,7 @@ template <class Command> void CTarnelView::runEdit(EditCommand command, Command 
 
 void CTarnelView::afterEdit(const CPageColourer::Outcome &outcome)
 {
+    updateEditStates();
     if (outcome.changed && RescansOutlineAfter(outcome.kind, !hasSelectedText()))
         rescanOutline();
 }

@@ -30,8 +30,6 @@ public:
     QWidget *widget() override { return this; }
     void OnInitialUpdate() override;
     void OnUpdate(CView *sender, int hint, const tarnel::ElementRecord *record) override;
-    bool handlesCommand(int id) const override;
-    void onCommand(int id) override;
 
     // Puts a snippet in the text. With beforeBodyEnd the caret first moves before the page's
     // first "</BODY" (any case) and the document's modified flag is left alone (the first
@@ -84,6 +82,10 @@ protected:
 
 private:
     void applySurfaceSettings();
+    void addCommands();
+    // Undo, Cut, Copy and Paste are enabled when they would do something.
+    void updateEditStates();
+    void clipboardChanged();
     void typedCharacter(const QString &text);
     void onTextAboutToChange(int position, int modificationType);
     bool senderInMyWindow(const CView *sender) const;
@@ -103,4 +105,5 @@ private:
     tarnel::OutlineState m_outlineShown; // what the outlines were last told
     QTimer m_rescanTimer;                // rescans once typing pauses
     bool m_offeringCompletion = false;   // the completion list is open
+    bool m_clipboardHasText = false;
 };

@@ -30,6 +30,7 @@ CMyView::CMyView(CTarnelDoc *document, CPreviewProfile *profile, QWidget *parent
             [this](const QString &text) { emit statusMessage(text, 10000); });
     // The browser's own widget takes the focus, so this view hears of focus changes globally.
     connect(qApp, &QApplication::focusChanged, this, &CMyView::onFocusChanged);
+    addCommands();
     document->AddView(this);
 }
 
@@ -44,42 +45,15 @@ void CMyView::OnUpdate(CView *sender, int hint, const ElementRecord *record)
     (void)sender, (void)hint, (void)record;
 }
 
-bool CMyView::handlesCommand(int id) const
+void CMyView::addCommands()
 {
-    switch (id) {
-    case ID_OPEN_IN_BROWSER:
-    case ID_PREVIEW_STOP:
-    case ID_PREVIEW_BACK:
-    case ID_PREVIEW_FORWARD:
-    case ID_PREVIEW_REFRESH:
-        return true;
-    default:
-        return false;
-    }
-}
-
-void CMyView::onCommand(int id)
-{
-    switch (id) {
-    case ID_OPEN_IN_BROWSER:
-        GetDocument()->OpenInBrowser();
-        return;
-    case ID_PREVIEW_STOP:
-        stop();
-        return;
-    case ID_PREVIEW_BACK:
-        back();
-        return;
-    case ID_PREVIEW_FORWARD:
-        forward();
-        return;
-    case ID_PREVIEW_REFRESH:
-        // Shows the text taken at the last switch to this view.
-        reload();
-        return;
-    default:
-        return;
-    }
+    CCommandHandlers &handlers = commands();
+    handlers.add(ID_OPEN_IN_BROWSER, [this] { GetDocument()->OpenInBrowser(); });
+    handlers.add(ID_PREVIEW_STOP, [this] { stop(); });
+    handlers.add(ID_PREVIEW_BACK, [this] { back(); });
+    handlers.add(ID_PREVIEW_FORWARD, [this] { forward(); });
+    // Shows the text taken at the last switch to this view.
+    handlers.add(ID_PREVIEW_REFRESH, [this] { reload(); });
 }
 
 void CMyView::OnActivateView()

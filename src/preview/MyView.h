@@ -22,8 +22,6 @@ public:
     // The preview shows the text taken at its last reload, not the live text: notifications change
     // nothing here.
     void OnUpdate(CView *sender, int hint, const tarnel::ElementRecord *record) override;
-    bool handlesCommand(int id) const override;
-    void onCommand(int id) override;
 
     // Reads and clears the editor's request to reload the preview (set on every switch to
     // the HTML View).
@@ -45,6 +43,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void addCommands();
     void onFocusChanged(QWidget *old, QWidget *now);
     bool holdsFocus(QWidget *widget) const;
 

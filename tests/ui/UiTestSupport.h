@@ -4,6 +4,7 @@
 // modal dialogs, and read the source view's bytes.
 
 #include "ChildFrame.h"
+#include "DocManager.h"
 #include "MainFrame.h"
 #include "TarnelApp.h"
 #include "TarnelDoc.h"
@@ -15,6 +16,7 @@
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -102,6 +104,15 @@ inline bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+// Writes `values` into the editor's profile under `configHome` (what XDG_CONFIG_HOME names).
+inline void writeProfile(const QString &configHome, const QVariantMap &values)
+{
+    QSettings profile(configHome + "/Local AppWizard-Generated Applications/Editor.conf",
+                      QSettings::IniFormat);
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        profile.setValue(it.key(), it.value());
 }
 
 // Lets closed windows and deferred deletions finish.

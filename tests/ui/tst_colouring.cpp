@@ -223,7 +223,7 @@ private slots:
         QTest::keyClicks(view, "x");
         QCOMPARE(viewBytes(view), typed);
         QCOMPARE(int(view->CharIndexAtCaret()), 11);
-        view->onCommand(ID_EDIT_UNDO);
+        view->commands().run(ID_EDIT_UNDO);
         QCOMPARE(viewBytes(view), content);
         QVERIFY(!editor.doc()->isModified());
         QTest::keyClick(view, Qt::Key_Y, Qt::ControlModifier); // redo
@@ -268,7 +268,7 @@ private slots:
         QTest::keyClick(view, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(viewBytes(view), after);
         QCOMPARE(allStyleLetters(view), fullPassLetters(view));
-        view->onCommand(ID_EDIT_UNDO);
+        view->commands().run(ID_EDIT_UNDO);
         QCOMPARE(viewBytes(view), before);
     }
 
@@ -285,16 +285,16 @@ private slots:
         QTest::keyClick(view, Qt::Key_Left);
         QTest::keyClick(view, Qt::Key_Right);
         QTest::keyClicks(view, "cd");
-        view->onCommand(ID_EDIT_UNDO);
+        view->commands().run(ID_EDIT_UNDO);
         QCOMPARE(viewBytes(view), QByteArray("xab"));
         QTest::keyClicks(view, "ef");
         editor.frame()->action(tarnel::ID_FILE_SAVE)->trigger();
         QCOMPARE(readFile(path), QByteArray("xabef"));
         QTest::keyClicks(view, "gh");
-        view->onCommand(ID_EDIT_UNDO);
+        view->commands().run(ID_EDIT_UNDO);
         QCOMPARE(viewBytes(view), QByteArray("xabef"));
         QVERIFY(!editor.doc()->isModified());
-        view->onCommand(ID_EDIT_UNDO);
+        view->commands().run(ID_EDIT_UNDO);
         QCOMPARE(viewBytes(view), QByteArray("xab"));
         QVERIFY(editor.doc()->isModified());
     }
@@ -465,7 +465,7 @@ private slots:
         QCOMPARE(allStyleLetters(view), fullPassLetters(view));
         if (line.size() > 1) {
             // The choice is one undo step of its own.
-            view->onCommand(ID_EDIT_UNDO);
+            view->commands().run(ID_EDIT_UNDO);
             QCOMPARE(lineBytes(view, 6), QByteArray("<"));
         }
     }

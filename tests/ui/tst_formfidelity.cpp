@@ -138,7 +138,7 @@ void TestFormFidelity::insertWritesThePageEncoding()
         form->findChild<QLineEdit *>("comment")->insert(QString::fromUtf8("café €"));
         clickOk(form);
     });
-    view->onCommand(tarnel::ID_INSERT_IMAGE);
+    view->commands().run(tarnel::ID_INSERT_IMAGE);
     QCOMPARE(viewBytes(view), written + "\r\n" + page);
 }
 

@@ -123,7 +123,7 @@ private slots:
         QVERIFY(writeFile(path, content));
         Editor editor;
         QVERIFY(editor.start({path}));
-        QCOMPARE(editor.app->documents().size(), 1);
+        QCOMPARE(editor.app->docManager()->documents().size(), 1);
         QCOMPARE(viewBytes(editor.view()), content);
         QCOMPARE(int(editor.view()->CharIndexAtCaret()), caret);
         QVERIFY(!editor.doc()->isModified());
@@ -152,8 +152,8 @@ private slots:
         QVERIFY(editor.start({path}));
         QCOMPARE(viewBytes(editor.view()), content);
         const QString copy = m_dir.filePath("copy.htm");
-        editor.app->chooseSavePath = [&](CTarnelDoc *) { return copy; };
-        QVERIFY(editor.app->SaveDocument(editor.doc(), true));
+        editor.app->docManager()->chooseSavePath = [&](CTarnelDoc *) { return copy; };
+        QVERIFY(editor.app->docManager()->SaveDocument(editor.doc(), true));
         QCOMPARE(readFile(copy), content);
         QCOMPARE(editor.doc()->path(), QFileInfo(copy).absoluteFilePath());
     }
@@ -168,7 +168,7 @@ private slots:
             QVERIFY(editor.start({path}));
             editor.view()->InsertSnippet("<P>new</P>\n", false);
             QVERIFY(editor.doc()->isModified());
-            QVERIFY(editor.app->SaveDocument(editor.doc(), false));
+            QVERIFY(editor.app->docManager()->SaveDocument(editor.doc(), false));
             QVERIFY(!editor.doc()->isModified());
         }
         QCOMPARE(readFile(path), QByteArray("<HTML>\n<BODY>\n<P>new</P>\n\n</BODY>\n</HTML>\n"));
@@ -198,10 +198,10 @@ private slots:
         editor.view()->InsertSnippet("<P>work</P>", false);
         const QByteArray text = viewBytes(editor.view());
         target = m_dir.filePath(target);
-        editor.app->chooseSavePath = [&](CTarnelDoc *) { return target; };
+        editor.app->docManager()->chooseSavePath = [&](CTarnelDoc *) { return target; };
         QString message;
         answerMessageBox(QMessageBox::Ok, &message);
-        QVERIFY(!editor.app->SaveDocument(editor.doc(), true));
+        QVERIFY(!editor.app->docManager()->SaveDocument(editor.doc(), true));
         QVERIFY2(message.contains("page.htm"), qPrintable(message));
         QVERIFY(editor.doc()->isModified());
         QCOMPARE(viewBytes(editor.view()), text);
@@ -213,7 +213,7 @@ private slots:
         Editor editor;
         QVERIFY(editor.start());
         CTarnelDoc *first = editor.doc();
-        CTarnelDoc *second = editor.app->OnFileNew();
+        CTarnelDoc *second = editor.app->docManager()->OnFileNew();
         QVERIFY(second);
         QVERIFY(first->tempPath() != second->tempPath());
         QVERIFY(QFileInfo::exists(first->tempPath()));
@@ -221,11 +221,11 @@ private slots:
         QVERIFY(QFileInfo(first->tempPath()).absolutePath() != QDir::tempPath());
         const QString firstCopy = first->tempPath();
         const QString secondCopy = second->tempPath();
-        editor.app->CloseDocument(second);
+        editor.app->docManager()->CloseDocument(second);
         settle();
         QVERIFY(!QFileInfo::exists(secondCopy));
         QVERIFY2(QFileInfo::exists(firstCopy), "closing one page leaves the other's copy");
-        QCOMPARE(editor.app->documents().size(), 1);
+        QCOMPARE(editor.app->docManager()->documents().size(), 1);
     }
 
     void closingAModifiedPageAsks_data()
@@ -247,17 +247,17 @@ private slots:
         QVERIFY(editor.start());
         editor.view()->InsertSnippet("x", false);
         int asked = 0;
-        editor.app->askSaveChanges = [&](CTarnelDoc *) {
+        editor.app->docManager()->askSaveChanges = [&](CTarnelDoc *) {
             ++asked;
             return answer;
         };
         const QString target = m_dir.filePath("asked.htm");
         QFile::remove(target);
-        editor.app->chooseSavePath = [&](CTarnelDoc *) { return target; };
+        editor.app->docManager()->chooseSavePath = [&](CTarnelDoc *) { return target; };
         editor.activeSource()->close();
         settle();
         QCOMPARE(asked, 1);
-        QCOMPARE(editor.app->documents().isEmpty(), closed);
+        QCOMPARE(editor.app->docManager()->documents().isEmpty(), closed);
         QCOMPARE(QFileInfo::exists(target), saved);
     }
 
@@ -266,10 +266,10 @@ private slots:
         Editor editor;
         QVERIFY(editor.start());
         editor.view()->InsertSnippet("x", false);
-        editor.app->askSaveChanges = [](CTarnelDoc *) { return int(QMessageBox::Cancel); };
+        editor.app->docManager()->askSaveChanges = [](CTarnelDoc *) { return int(QMessageBox::Cancel); };
         QVERIFY(!editor.frame()->close());
-        QCOMPARE(editor.app->documents().size(), 1);
-        editor.app->askSaveChanges = [](CTarnelDoc *) { return int(QMessageBox::No); };
+        QCOMPARE(editor.app->docManager()->documents().size(), 1);
+        editor.app->docManager()->askSaveChanges = [](CTarnelDoc *) { return int(QMessageBox::No); };
         QVERIFY(editor.frame()->close());
     }
 

@@ -80,7 +80,7 @@ void TestInsertText::severalControlsThenOkGiveOneFormBlockInOrder()
         describeControl(form, "Submit", "go", "Send");
         press(form, "OK");
     });
-    view->onCommand(tarnel::ID_INSERT_CONTROLS);
+    view->commands().run(tarnel::ID_INSERT_CONTROLS);
     QVERIFY(ran);
 
     QCOMPARE(viewBytes(view), withInsertion(before, caret,
@@ -119,7 +119,7 @@ void TestInsertText::cancelAfterAddsInsertsNothingButRescans()
         press(form, "Add New Control");
         press(form, "Cancel");
     });
-    view->onCommand(tarnel::ID_INSERT_CONTROLS);
+    view->commands().run(tarnel::ID_INSERT_CONTROLS);
 
     QCOMPARE(viewBytes(view), before);
     QCOMPARE(editor.doc()->isModified(), modified);
@@ -156,7 +156,7 @@ void TestInsertText::formattedTextLandsAtTheCaretExactly()
         QTest::keyClicks(text, "world");
         QTest::mouseClick(withText<QPushButton>(form, "OK"), Qt::LeftButton);
     });
-    view->onCommand(tarnel::ID_INSERT_TEXT);
+    view->commands().run(tarnel::ID_INSERT_TEXT);
     QVERIFY(!face.isEmpty());
 
     const QByteArray fragment =
@@ -179,7 +179,7 @@ void TestInsertText::cancelledFormattedTextInsertsNothing()
             QTest::keyClicks(text, "x");
         QTest::keyClick(w, Qt::Key_Escape);
     });
-    view->onCommand(tarnel::ID_INSERT_TEXT);
+    view->commands().run(tarnel::ID_INSERT_TEXT);
 
     QCOMPARE(viewBytes(view), before);
     QVERIFY(!editor.doc()->isModified());

@@ -11,6 +11,7 @@
 #include <Qsci/qsciprinter.h>
 
 #include <QAction>
+#include <QClipboard>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
@@ -46,20 +47,34 @@ private slots:
             QKeySequence keys;
             int id;
         } table[] = {
-            {Qt::CTRL | Qt::Key_B, ID_INSERT_BACKGROUND}, {Qt::CTRL | Qt::Key_C, ID_EDIT_COPY},
-            {Qt::CTRL | Qt::Key_Insert, ID_EDIT_COPY},    {Qt::CTRL | Qt::Key_D, ID_INSERT_SOUND},
-            {Qt::CTRL | Qt::Key_E, ID_INSERT_APPLETS},    {Qt::CTRL | Qt::Key_I, ID_INSERT_IMAGE},
-            {Qt::CTRL | Qt::Key_J, ID_INSERT_FRAMES},     {Qt::CTRL | Qt::Key_K, ID_INSERT_LINK},
-            {Qt::CTRL | Qt::Key_L, ID_INSERT_CONTROLS},   {Qt::CTRL | Qt::Key_M, ID_INSERT_META},
-            {Qt::CTRL | Qt::Key_N, ID_FILE_NEW},          {Qt::CTRL | Qt::Key_O, ID_FILE_OPEN},
-            {Qt::CTRL | Qt::Key_P, ID_FILE_PRINT},        {Qt::CTRL | Qt::Key_Q, ID_INSERT_MARQUEE},
-            {Qt::CTRL | Qt::Key_S, ID_FILE_SAVE},         {Qt::CTRL | Qt::Key_T, ID_INSERT_TABLES},
-            {Qt::CTRL | Qt::Key_V, ID_EDIT_PASTE},        {Qt::SHIFT | Qt::Key_Insert, ID_EDIT_PASTE},
-            {Qt::CTRL | Qt::Key_X, ID_EDIT_CUT},          {Qt::SHIFT | Qt::Key_Delete, ID_EDIT_CUT},
-            {Qt::CTRL | Qt::Key_Z, ID_EDIT_UNDO},         {Qt::ALT | Qt::Key_Backspace, ID_EDIT_UNDO},
-            {Qt::Key_F6, ID_NEXT_PANE},                   {Qt::SHIFT | Qt::Key_F6, ID_PREV_PANE},
-            {Qt::CTRL | Qt::Key_A, ID_EDIT_SELECT_ALL},   {Qt::CTRL | Qt::Key_F, ID_EDIT_FIND},
-            {Qt::CTRL | Qt::Key_H, ID_EDIT_REPLACE},      {Qt::Key_F3, ID_EDIT_REPEAT},
+            {Qt::CTRL | Qt::Key_B, ID_INSERT_BACKGROUND},
+            {Qt::CTRL | Qt::Key_C, ID_EDIT_COPY},
+            {Qt::CTRL | Qt::Key_Insert, ID_EDIT_COPY},
+            {Qt::CTRL | Qt::Key_D, ID_INSERT_SOUND},
+            {Qt::CTRL | Qt::Key_E, ID_INSERT_APPLETS},
+            {Qt::CTRL | Qt::Key_I, ID_INSERT_IMAGE},
+            {Qt::CTRL | Qt::Key_J, ID_INSERT_FRAMES},
+            {Qt::CTRL | Qt::Key_K, ID_INSERT_LINK},
+            {Qt::CTRL | Qt::Key_L, ID_INSERT_CONTROLS},
+            {Qt::CTRL | Qt::Key_M, ID_INSERT_META},
+            {Qt::CTRL | Qt::Key_N, ID_FILE_NEW},
+            {Qt::CTRL | Qt::Key_O, ID_FILE_OPEN},
+            {Qt::CTRL | Qt::Key_P, ID_FILE_PRINT},
+            {Qt::CTRL | Qt::Key_Q, ID_INSERT_MARQUEE},
+            {Qt::CTRL | Qt::Key_S, ID_FILE_SAVE},
+            {Qt::CTRL | Qt::Key_T, ID_INSERT_TABLES},
+            {Qt::CTRL | Qt::Key_V, ID_EDIT_PASTE},
+            {Qt::SHIFT | Qt::Key_Insert, ID_EDIT_PASTE},
+            {Qt::CTRL | Qt::Key_X, ID_EDIT_CUT},
+            {Qt::SHIFT | Qt::Key_Delete, ID_EDIT_CUT},
+            {Qt::CTRL | Qt::Key_Z, ID_EDIT_UNDO},
+            {Qt::ALT | Qt::Key_Backspace, ID_EDIT_UNDO},
+            {Qt::Key_F6, ID_NEXT_PANE},
+            {Qt::SHIFT | Qt::Key_F6, ID_PREV_PANE},
+            {Qt::CTRL | Qt::Key_A, ID_EDIT_SELECT_ALL},
+            {Qt::CTRL | Qt::Key_F, ID_EDIT_FIND},
+            {Qt::CTRL | Qt::Key_H, ID_EDIT_REPLACE},
+            {Qt::Key_F3, ID_EDIT_REPEAT},
         };
         for (const auto &row : table)
             QTest::newRow(qPrintable(row.keys.toString())) << row.keys << row.id;
@@ -71,9 +86,13 @@ private slots:
         QFETCH(int, command);
         Editor editor;
         QVERIFY(editor.start());
+        // Every Edit command has something to do: an edit to undo, a selection, a clipboard.
+        QTest::keyClicks(editor.view(), "x");
+        editor.view()->selectAll();
+        QGuiApplication::clipboard()->setText("clip");
         QAction *action = editor.frame()->action(command);
         QVERIFY(action);
-        QVERIFY(action->isEnabled());
+        QTRY_VERIFY(action->isEnabled());
         // Watch the command without running it (some open modal forms).
         QObject::disconnect(action, &QAction::triggered, editor.frame(), nullptr);
         QSignalSpy spy(action, &QAction::triggered);
@@ -81,6 +100,49 @@ private slots:
         QApplication::setActiveWindow(editor.frame());
         QTest::keySequence(editor.view(), keys);
         QCOMPARE(spy.count(), 1);
+    }
+
+    void editCommandsFollowTheText_data()
+    {
+        // Steps done on a fresh page, then Undo, Cut, Copy, Paste enabled or not.
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QList<bool>>("enabled");
+        QTest::newRow("fresh page, empty clipboard")
+            << QStringList() << QList{false, false, false, false};
+        QTest::newRow("text on the clipboard")
+            << QStringList{"clip"} << QList{false, false, false, true};
+        QTest::newRow("a selection") << QStringList{"select"} << QList{false, true, true, false};
+        QTest::newRow("selection given up")
+            << QStringList{"select", "unselect"} << QList{false, false, false, false};
+        QTest::newRow("after typing") << QStringList{"type"} << QList{true, false, false, false};
+        QTest::newRow("typing undone")
+            << QStringList{"type", "undo"} << QList{false, false, false, false};
+    }
+
+    void editCommandsFollowTheText()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QList<bool>, enabled);
+        QGuiApplication::clipboard()->clear();
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = editor.view();
+        view->setFocus();
+        for (const QString &step : steps) {
+            if (step == "clip")
+                QGuiApplication::clipboard()->setText("clip");
+            else if (step == "select")
+                QTest::keyClick(view, Qt::Key_Left, Qt::ShiftModifier);
+            else if (step == "unselect")
+                QTest::keyClick(view, Qt::Key_Right);
+            else if (step == "type")
+                QTest::keyClicks(view, "x");
+            else if (step == "undo")
+                editor.frame()->action(ID_EDIT_UNDO)->trigger();
+        }
+        const int ids[] = {ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE};
+        for (int i = 0; i < 4; ++i)
+            QTRY_COMPARE(editor.frame()->action(ids[i])->isEnabled(), enabled.at(i));
     }
 
     void menusSwapWithTheActiveWindow()
@@ -105,10 +167,10 @@ private slots:
     {
         Editor editor;
         QVERIFY(editor.start());
-        const int insertIds[] = {ID_INSERT_IMAGE,   ID_INSERT_BACKGROUND, ID_INSERT_SOUND,
-                                 ID_INSERT_LINK,    ID_INSERT_APPLETS,    ID_INSERT_TABLES,
-                                 ID_INSERT_MARQUEE, ID_INSERT_META,       ID_INSERT_FRAMES,
-                                 ID_LIST_ORDERED,   ID_LIST_UNORDERED,    ID_LIST_DEFINING,
+        const int insertIds[] = {ID_INSERT_IMAGE,    ID_INSERT_BACKGROUND, ID_INSERT_SOUND,
+                                 ID_INSERT_LINK,     ID_INSERT_APPLETS,    ID_INSERT_TABLES,
+                                 ID_INSERT_MARQUEE,  ID_INSERT_META,       ID_INSERT_FRAMES,
+                                 ID_LIST_ORDERED,    ID_LIST_UNORDERED,    ID_LIST_DEFINING,
                                  ID_INSERT_CONTROLS, ID_INSERT_TEXT};
         const int previewIds[] = {ID_PREVIEW_STOP, ID_PREVIEW_BACK, ID_PREVIEW_FORWARD,
                                   ID_PREVIEW_REFRESH};
@@ -130,18 +192,20 @@ private slots:
     {
         Editor editor;
         QVERIFY(editor.start());
-        QCOMPARE(editor.frame()->action(ID_FILE_NEW)->statusTip(), QString("Create a new document"));
+        QCOMPARE(editor.frame()->action(ID_FILE_NEW)->statusTip(),
+                 QString("Create a new document"));
         QCOMPARE(editor.frame()->action(ID_FILE_NEW)->toolTip(), QString("New"));
-        QCOMPARE(editor.frame()->action(ID_EDIT_REPEAT)->statusTip(), QString("Repeat the last action"));
+        QCOMPARE(editor.frame()->action(ID_EDIT_REPEAT)->statusTip(),
+                 QString("Repeat the last action"));
         QCOMPARE(editor.frame()->statusBar()->currentMessage(), CMainFrame::idleText());
         // Toolbar buttons in order, with their separators.
         QList<int> ids;
         for (QAction *a : editor.frame()->toolBar()->actions())
             ids << (a->isSeparator() ? 0 : a->data().toInt());
-        QCOMPARE(ids, QList<int>({ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_CUT, ID_EDIT_COPY,
-                                  ID_EDIT_PASTE, 0, ID_FILE_PRINT, 0, ID_APP_ABOUT, ID_OPEN_IN_BROWSER, 0,
-                                  ID_PREVIEW_STOP, ID_PREVIEW_BACK, ID_PREVIEW_FORWARD,
-                                  ID_PREVIEW_REFRESH}));
+        QCOMPARE(ids, QList<int>({ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_CUT,
+                                  ID_EDIT_COPY, ID_EDIT_PASTE, 0, ID_FILE_PRINT, 0, ID_APP_ABOUT,
+                                  ID_OPEN_IN_BROWSER, 0, ID_PREVIEW_STOP, ID_PREVIEW_BACK,
+                                  ID_PREVIEW_FORWARD, ID_PREVIEW_REFRESH}));
         for (QAction *a : editor.frame()->toolBar()->actions())
             QVERIFY2(a->isSeparator() || !a->icon().isNull(), qPrintable(a->text()));
         QCOMPARE(editor.frame()->tabBar()->tabText(0), QString("Source View"));
@@ -155,11 +219,13 @@ private slots:
         QCOMPARE(editor.activeSource()->windowTitle(), QString("Untitled"));
         editor.view()->InsertSnippet("x", false);
         QCOMPARE(editor.activeSource()->windowTitle(), QString("Untitled *"));
-        CTarnelDoc *second = editor.app->OnFileNew();
+        CTarnelDoc *second = editor.app->docManager()->OnFileNew();
         QVERIFY(second);
         QCOMPARE(editor.activeSource()->windowTitle(), QString("Untitled 2"));
-        QVERIFY2(editor.frame()->windowTitle().startsWith("Editor"), qPrintable(editor.frame()->windowTitle()));
-        QVERIFY2(editor.frame()->windowTitle().contains("Untitled 2"), qPrintable(editor.frame()->windowTitle()));
+        QVERIFY2(editor.frame()->windowTitle().startsWith("Editor"),
+                 qPrintable(editor.frame()->windowTitle()));
+        QVERIFY2(editor.frame()->windowTitle().contains("Untitled 2"),
+                 qPrintable(editor.frame()->windowTitle()));
     }
 
     void viewMenuTogglesTheBars()
@@ -189,11 +255,13 @@ private slots:
         QVERIFY(viewBytes(first).contains("<P>shared</P>"));
         // Closing one window of a modified page asks nothing: the other still shows it.
         int asked = 0;
-        editor.app->askSaveChanges = [&](CTarnelDoc *) { return ++asked, int(QMessageBox::No); };
+        editor.app->docManager()->askSaveChanges = [&](CTarnelDoc *) {
+            return ++asked, int(QMessageBox::No);
+        };
         editor.activeSource()->close();
         settle();
         QCOMPARE(asked, 0);
-        QCOMPARE(editor.app->documents().size(), 1);
+        QCOMPARE(editor.app->docManager()->documents().size(), 1);
         QVERIFY(viewBytes(editor.view()).contains("<P>shared</P>"));
     }
 
@@ -250,10 +318,10 @@ private slots:
     {
         Editor editor;
         QVERIFY(editor.app->InitInstance({}, true));
-        QVERIFY(editor.app->m_splash);
+        QVERIFY(editor.app->splash());
         QTest::qWait(600);
-        QVERIFY2(editor.app->m_splash, "still shown before a second has passed");
-        QTRY_VERIFY_WITH_TIMEOUT(!editor.app->m_splash, 3000);
+        QVERIFY2(editor.app->splash(), "still shown before a second has passed");
+        QTRY_VERIFY_WITH_TIMEOUT(!editor.app->splash(), 3000);
         QVERIFY(editor.frame()->isVisible());
     }
 

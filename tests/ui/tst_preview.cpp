@@ -74,9 +74,9 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         QVERIFY(m_editor.start());
-        m_editor.app->CloseAllDocuments();
+        m_editor.app->docManager()->CloseAllDocuments();
         m_editor.frame()->resize(1000, 700);
-        m_editor.app->askSaveChanges = [](CTarnelDoc *) { return int(QMessageBox::No); };
+        m_editor.app->docManager()->askSaveChanges = [](CTarnelDoc *) { return int(QMessageBox::No); };
         for (const char *scheme : {"file", "ftp", "mailto"})
             QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &m_browser, "open");
     }
@@ -89,7 +89,7 @@ private slots:
 
     void cleanup()
     {
-        m_editor.app->CloseAllDocuments();
+        m_editor.app->docManager()->CloseAllDocuments();
         settle();
         m_browser.urls.clear();
         m_editor.frame()->statusBar()->clearMessage();
@@ -97,7 +97,7 @@ private slots:
 
     void everySwitchShowsTheNewestText()
     {
-        m_editor.app->OnFileNew();
+        m_editor.app->docManager()->OnFileNew();
         CTarnelView *view = m_editor.view();
         QVERIFY(view);
         view->setFocus();
@@ -138,7 +138,7 @@ private slots:
     {
         QFETCH(bool, fromPreview);
         QFETCH(bool, editFirst);
-        CTarnelDoc *doc = m_editor.app->OnFileNew();
+        CTarnelDoc *doc = m_editor.app->docManager()->OnFileNew();
         if (fromPreview)
             QVERIFY(switchToHtml());
         if (editFirst) {
@@ -171,7 +171,7 @@ private slots:
                           "<SCRIPT SRC=\"script.js\"></SCRIPT></HEAD><BODY>"
                           "<IMG SRC=\"pics/a.png\"><P>text</P>"
                           "<IFRAME ID=\"f\" SRC=\"inner.htm\"></IFRAME></BODY></HTML>"));
-        CTarnelDoc *doc = m_editor.app->OpenDocumentFile(site + "/page.htm");
+        CTarnelDoc *doc = m_editor.app->docManager()->OpenDocumentFile(site + "/page.htm");
         QVERIFY(doc);
         CMyView *preview = switchToHtml();
         QVERIFY(preview);
@@ -201,7 +201,7 @@ private slots:
         // Nothing was ever written beside the page; the browser's copy outlives the page.
         const QStringList files = {"inner.htm", "page.htm", "script.js", "style.css"};
         QCOMPARE(QDir(site).entryList(QDir::Files | QDir::Hidden | QDir::System), files);
-        m_editor.app->CloseAllDocuments();
+        m_editor.app->docManager()->CloseAllDocuments();
         settle();
         QVERIFY(QFileInfo::exists(copy));
     }
@@ -214,7 +214,7 @@ private slots:
         picture.fill(Qt::blue);
         QVERIFY(picture.save(site + "/b.png"));
         QVERIFY(QDir::setCurrent(site));
-        CTarnelDoc *doc = m_editor.app->OnFileNew();
+        CTarnelDoc *doc = m_editor.app->docManager()->OnFileNew();
         doc->firstViewOf<CTarnelView>()->InsertSnippet(
             "<IMG SRC=\"b.png\"><IMG SRC=\"" +
                 QUrl::fromLocalFile(site + "/b.png").toString().toStdString() + "\"><P>shown</P>",
@@ -270,7 +270,7 @@ private slots:
             "  window.done = true; })();\n"
             "</SCRIPT></BODY></HTML>";
         QVERIFY(writeFile(site + "/page.htm", page));
-        QVERIFY(m_editor.app->OpenDocumentFile(site + "/page.htm"));
+        QVERIFY(m_editor.app->docManager()->OpenDocumentFile(site + "/page.htm"));
         CMyView *preview = switchToHtml();
         QVERIFY(preview);
         QTRY_VERIFY_WITH_TIMEOUT(evalJs(preview, "window.done === true").toBool(), kLoadTimeout);
@@ -346,7 +346,7 @@ private slots:
         const QString site = m_dir.filePath("sender");
         QVERIFY(QDir().mkpath(site));
         QVERIFY(writeFile(site + "/page.htm", page));
-        QVERIFY(m_editor.app->OpenDocumentFile(site + "/page.htm"));
+        QVERIFY(m_editor.app->docManager()->OpenDocumentFile(site + "/page.htm"));
         CMyView *preview = switchToHtml();
         QVERIFY(preview);
         const QUrl shown = preview->url();
@@ -380,7 +380,7 @@ private slots:
         QVERIFY(writeFile(site + "/other.htm", "<P>other</P>"));
         QVERIFY(writeFile(site + "/page.htm", "<P>home</P><A ID=\"l\" HREF=\"other.htm\">other</A>"
                                               "<FORM ID=\"f\" ACTION=\"other.htm\"></FORM>"));
-        QVERIFY(m_editor.app->OpenDocumentFile(site + "/page.htm"));
+        QVERIFY(m_editor.app->docManager()->OpenDocumentFile(site + "/page.htm"));
         CMyView *preview = switchToHtml();
         QVERIFY(preview);
         const QUrl shown = preview->url();
@@ -412,7 +412,7 @@ private slots:
         // A transparent frame over the whole page turns any click into a click on its link.
         const QByteArray frame = "<A ID=&quot;l&quot; HREF=&quot;" + link +
                                  "&quot; STYLE=&quot;position:fixed;inset:0&quot;>x</A>";
-        CTarnelDoc *doc = m_editor.app->OnFileNew();
+        CTarnelDoc *doc = m_editor.app->docManager()->OnFileNew();
         doc->firstViewOf<CTarnelView>()->InsertSnippet(
             "<P>home</P><IFRAME SRCDOC=\"" + frame.toStdString() +
                 "\" STYLE=\"position:fixed;inset:0;width:100%;height:100%;border:0;"
@@ -453,7 +453,7 @@ private slots:
 
     void scriptDialogsNeverHoldTheEditor()
     {
-        CTarnelDoc *doc = m_editor.app->OnFileNew();
+        CTarnelDoc *doc = m_editor.app->docManager()->OnFileNew();
         doc->firstViewOf<CTarnelView>()->InsertSnippet(
             "<P>dialogs</P><SCRIPT>for (let i = 0; i < 300; ++i) alert('first ' + i);"
             " window.answers = [confirm('sure?'), prompt('name?', 'default')];</SCRIPT>",
@@ -474,7 +474,7 @@ private slots:
         picture.fill(Qt::green);
         QVERIFY(picture.save(site + "/a.png"));
         QVERIFY(writeFile(site + "/page.htm", "<IMG SRC=\"a.png\">"));
-        CTarnelDoc *doc = m_editor.app->OpenDocumentFile(site + "/page.htm");
+        CTarnelDoc *doc = m_editor.app->docManager()->OpenDocumentFile(site + "/page.htm");
         QVERIFY(doc);
         doc->firstViewOf<CTarnelView>()->InsertSnippet("<P>unsaved draft</P>", true);
         CMyView *preview = switchToHtml();
@@ -489,7 +489,7 @@ private slots:
 
     void toolbarActsOnTheBrowserHistory()
     {
-        CTarnelDoc *doc = m_editor.app->OnFileNew();
+        CTarnelDoc *doc = m_editor.app->docManager()->OnFileNew();
         doc->firstViewOf<CTarnelView>()->InsertSnippet(
             "<P><A ID=\"link\" HREF=\"#two\">to two</A></P><P ID=\"two\">two</P>", true);
         CMyView *preview = switchToHtml();
@@ -530,7 +530,7 @@ private slots:
 
     void previewOutlivesItsSourceWindow()
     {
-        CTarnelDoc *doc = m_editor.app->OnFileNew();
+        CTarnelDoc *doc = m_editor.app->docManager()->OnFileNew();
         CChildFrame *source = m_editor.activeSource();
         CMyView *preview = switchToHtml();
         QVERIFY(preview);
@@ -545,19 +545,19 @@ private slots:
 
         // A reload still writes the document's text; saving still saves it.
         QSignalSpy loaded(preview, &QWebEngineView::loadFinished);
-        m_editor.app->m_bReloadPreview = true;
+        m_editor.frame()->requestPreviewReload();
         frame->onActivated();
         QVERIFY(loaded.wait(kLoadTimeout));
         QVERIFY(bodyText(preview).contains("after close"));
         const QString saved = m_dir.filePath("outlived.htm");
-        m_editor.app->chooseSavePath = [saved](CTarnelDoc *) { return saved; };
+        m_editor.app->docManager()->chooseSavePath = [saved](CTarnelDoc *) { return saved; };
         m_editor.frame()->action(ID_FILE_SAVE)->trigger();
-        m_editor.app->chooseSavePath = nullptr;
+        m_editor.app->docManager()->chooseSavePath = nullptr;
         QCOMPARE(readFile(saved), QByteArray::fromStdString(doc->text()));
         QVERIFY(readFile(saved).contains("after close"));
 
         // Saved at last, the page is shown under its file's name.
-        m_editor.app->m_bReloadPreview = true;
+        m_editor.frame()->requestPreviewReload();
         frame->onActivated();
         QVERIFY(loaded.wait(kLoadTimeout));
         QCOMPARE(preview->url().fileName(), QString("outlived.htm"));
@@ -589,7 +589,7 @@ private slots:
             "</BODY></HTML>\r\n"));
         // Under a bare X server nothing maximises the window: it takes the whole screen.
         m_editor.frame()->setGeometry(m_editor.frame()->screen()->availableGeometry());
-        QVERIFY(m_editor.app->OpenDocumentFile(site + "/page.htm"));
+        QVERIFY(m_editor.app->docManager()->OpenDocumentFile(site + "/page.htm"));
         CMyView *preview = switchToHtml();
         QVERIFY(preview);
         QTRY_COMPARE(

@@ -79,7 +79,9 @@ private slots:
     {
         QVERIFY(m_data.isValid());
         qputenv("XDG_DATA_HOME", QFile::encodeName(m_data.path()));
-        qputenv("TARNEL_RECOVERY_DELAY_MS", "20");
+        // A profile of its own, with copies written soon after a change.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_data.filePath("config")));
+        writeProfile(m_data.filePath("config"), {{"Recovery/DelayMs", 20}});
         QCoreApplication::setOrganizationName("Local AppWizard-Generated Applications");
         QCoreApplication::setApplicationName("Editor");
     }
@@ -135,13 +137,14 @@ private slots:
         const std::string typed = doc->text();
         const QString path = doc->path();
         m_editor = std::make_unique<Editor>();
-        m_editor->app->askSaveChanges = [](CTarnelDoc *) { return int(QMessageBox::No); };
+        m_editor->app->docManager()->askSaveChanges = [](CTarnelDoc *) {
+            return int(QMessageBox::No);
+        };
         QVERIFY(m_editor->start());
-        qputenv("TARNEL_RECOVERY_ANSWER", "restore");
-        m_editor->app->offerRecovery();
-        qunsetenv("TARNEL_RECOVERY_ANSWER");
+        m_editor->app->docManager()->askRestore = [](const QString &) { return true; };
+        m_editor->app->docManager()->offerRecovery();
         QVERIFY(!QFile::exists(left));
-        const QList<CTarnelDoc *> docs = m_editor->app->documents();
+        const QList<CTarnelDoc *> docs = m_editor->app->docManager()->documents();
         const auto restored = std::find_if(docs.begin(), docs.end(),
                                            [&](CTarnelDoc *d) { return d->path() == path; });
         QVERIFY(restored != docs.end());
@@ -253,10 +256,10 @@ private slots:
                     done = true;
                     switch (action) {
                     case Action::Save:
-                        QVERIFY(m_editor->app->SaveDocument(doc, false));
+                        QVERIFY(m_editor->app->docManager()->SaveDocument(doc, false));
                         break;
                     case Action::Close:
-                        m_editor->app->CloseDocument(doc);
+                        m_editor->app->docManager()->CloseDocument(doc);
                         break;
                     case Action::Quit:
                         // As the window's close does: from an event of its own.
@@ -301,8 +304,10 @@ private slots:
 
         QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("TARNEL_RECOVERY_ANSWER", "restore");
-        env.insert("TARNEL_RECOVERY_DELAY_MS", "600000");
+        // The child restores without asking and writes no copy of its own by the clock.
+        writeProfile(m_data.filePath("child"),
+                     {{"Recovery/DelayMs", 600000}, {"Recovery/RestoreWithoutAsking", true}});
+        env.insert("XDG_CONFIG_HOME", m_data.filePath("child"));
         child.setProcessEnvironment(env);
         child.setProcessChannelMode(QProcess::ForwardedChannels);
         child.start(TARNEL_BINARY, {});
@@ -321,13 +326,14 @@ private slots:
         QVERIFY(QFile::exists(copyPath));
 
         m_editor = std::make_unique<Editor>();
-        m_editor->app->askSaveChanges = [](CTarnelDoc *) { return int(QMessageBox::No); };
+        m_editor->app->docManager()->askSaveChanges = [](CTarnelDoc *) {
+            return int(QMessageBox::No);
+        };
         QVERIFY(m_editor->start());
-        qputenv("TARNEL_RECOVERY_ANSWER", "restore");
-        m_editor->app->offerRecovery();
-        qunsetenv("TARNEL_RECOVERY_ANSWER");
+        m_editor->app->docManager()->askRestore = [](const QString &) { return true; };
+        m_editor->app->docManager()->offerRecovery();
         QVERIFY(!QFile::exists(copyPath));
-        const QList<CTarnelDoc *> docs = m_editor->app->documents();
+        const QList<CTarnelDoc *> docs = m_editor->app->docManager()->documents();
         const auto restored = std::find_if(docs.begin(), docs.end(),
                                            [&](CTarnelDoc *d) { return d->path() == path; });
         QVERIFY(restored != docs.end());
@@ -357,7 +363,7 @@ private slots:
     }
 
 private:
-    CRecoveryStore *store() const { return m_editor->app->recovery(); }
+    CRecoveryStore *store() const { return m_editor->app->docManager()->recovery(); }
     QString copy() const { return store()->copyPathOf(m_editor->doc()); }
 
     // Opens `page` and types one character at its start: the page is modified and the copy's
@@ -368,7 +374,9 @@ private:
         if (!writeFile(path, page))
             return nullptr;
         m_editor = std::make_unique<Editor>();
-        m_editor->app->askSaveChanges = [](CTarnelDoc *) { return int(QMessageBox::No); };
+        m_editor->app->docManager()->askSaveChanges = [](CTarnelDoc *) {
+            return int(QMessageBox::No);
+        };
         if (!m_editor->start({path}))
             return nullptr;
         if (sliceBytes)

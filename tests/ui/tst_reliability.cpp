@@ -73,7 +73,9 @@ private slots:
         // Recovery copies of this run go to a folder of its own.
         QVERIFY(m_data.isValid());
         qputenv("XDG_DATA_HOME", QFile::encodeName(m_data.path()));
-        qputenv("TARNEL_RECOVERY_DELAY_MS", "100");
+        // A profile of its own, with copies written soon after a change.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_data.filePath("config")));
+        writeProfile(m_data.filePath("config"), {{"Recovery/DelayMs", 100}});
         QCoreApplication::setOrganizationName("Local AppWizard-Generated Applications");
         QCoreApplication::setApplicationName("Editor");
     }
@@ -108,7 +110,7 @@ private slots:
         QTest::keyClicks(view, "x");
         QTest::keyClick(view, Qt::Key_Backspace);
         QVERIFY(editor.doc()->isModified());
-        QVERIFY(editor.app->SaveDocument(editor.doc(), false));
+        QVERIFY(editor.app->docManager()->SaveDocument(editor.doc(), false));
         QCOMPARE(readFile(path), content);
     }
 
@@ -131,14 +133,15 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(m_dir.filePath("pipe")).constData(), 0600), 0);
         Editor editor;
         QVERIFY(editor.start());
-        const int open = editor.app->documents().size();
+        const int open = editor.app->docManager()->documents().size();
         QString message;
         answerMessageBox(QMessageBox::Ok, &message);
-        QCOMPARE(editor.app->OpenDocumentFile(path), nullptr);
+        QCOMPARE(editor.app->docManager()->OpenDocumentFile(path), nullptr);
         QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
         QVERIFY2(message.contains(reason, Qt::CaseInsensitive), qPrintable(message));
-        QCOMPARE(editor.app->documents().size(), open);
-        QVERIFY(!editor.app->recentFiles().contains(QFileInfo(path).absoluteFilePath()));
+        QCOMPARE(editor.app->docManager()->documents().size(), open);
+        QVERIFY(
+            !editor.app->docManager()->recentFiles().contains(QFileInfo(path).absoluteFilePath()));
     }
 
     void failedSaveKeepsTheOldFileAndTheText_data()
@@ -171,14 +174,14 @@ private slots:
             QVERIFY(QDir(m_dir.filePath("folder")).removeRecursively());
         else if (failure == "/sys")
             target = "/sys/tarnel-page.htm";
-        editor.app->chooseSavePath = [&](CTarnelDoc *) { return target; };
+        editor.app->docManager()->chooseSavePath = [&](CTarnelDoc *) { return target; };
         QString message;
         answerMessageBox(QMessageBox::Ok, &message);
         {
             std::optional<FileSizeLimit> full;
             if (failure == "full")
                 full.emplace(4096);
-            QVERIFY(!editor.app->SaveDocument(editor.doc(), target != path));
+            QVERIFY(!editor.app->docManager()->SaveDocument(editor.doc(), target != path));
         }
         QVERIFY2(message.contains(QDir::toNativeSeparators(target)), qPrintable(message));
         QVERIFY2(message.contains(reason, Qt::CaseInsensitive), qPrintable(message));
@@ -246,7 +249,7 @@ private slots:
             activate(editor.frame());
             QTest::qWait(50);
             QVERIFY(!QApplication::activeModalWidget());
-            QVERIFY(editor.app->SaveDocument(editor.doc(), false));
+            QVERIFY(editor.app->docManager()->SaveDocument(editor.doc(), false));
             QCOMPARE(readFile(path), mine);
         }
     }
@@ -262,7 +265,7 @@ private slots:
         QVERIFY(writeFile(path, theirs));
         QString question;
         answerMessageBox(QMessageBox::No, &question);
-        QVERIFY(!editor.app->SaveDocument(editor.doc(), false));
+        QVERIFY(!editor.app->docManager()->SaveDocument(editor.doc(), false));
         QVERIFY2(question.contains("changed by another program"), qPrintable(question));
         QCOMPARE(readFile(path), theirs);
         QVERIFY(editor.doc()->isModified());
@@ -292,7 +295,7 @@ private slots:
         QVERIFY(writeFile(path, content));
         Editor editor;
         QVERIFY(editor.start());
-        QVERIFY(editor.app->OpenDocumentFile(path));
+        QVERIFY(editor.app->docManager()->OpenDocumentFile(path));
         QVERIFY2(editor.frame()->statusBar()->currentMessage().startsWith("Opening large.htm"),
                  "a long open is announced");
         CTarnelView *view = editor.view();
@@ -305,7 +308,9 @@ private slots:
                  QByteArray("Zq"));
         QCOMPARE(editor.doc()->textView().size(), std::size_t(content.size()) + 2);
         QVERIFY(editor.doc()->isModified());
-        editor.app->askSaveChanges = [](CTarnelDoc *) { return int(QMessageBox::No); };
+        editor.app->docManager()->askSaveChanges = [](CTarnelDoc *) {
+            return int(QMessageBox::No);
+        };
     }
 
     void typedTextIsCopiedPrivatelyUntilSavedOrClosed()
@@ -315,7 +320,7 @@ private slots:
         Editor editor;
         QVERIFY(editor.start({path}));
         CTarnelDoc *doc = editor.doc();
-        const QString copy = editor.app->recovery()->copyPathOf(doc);
+        const QString copy = editor.app->docManager()->recovery()->copyPathOf(doc);
         QVERIFY(!copy.isEmpty());
         editor.view()->setFocus();
         QTest::keyClicks(editor.view(), "abc");
@@ -333,7 +338,7 @@ private slots:
         QCOMPARE(QByteArray::fromStdString(page->text), viewBytes(editor.view()));
         QCOMPARE(QString::fromStdString(page->path), QFileInfo(path).absoluteFilePath());
 
-        QVERIFY(editor.app->SaveDocument(doc, false));
+        QVERIFY(editor.app->docManager()->SaveDocument(doc, false));
         QVERIFY2(!QFile::exists(copy), "saving removes the copy");
 
         QTest::keyClicks(editor.view(), "d");
@@ -343,8 +348,10 @@ private slots:
 
         QTest::keyClicks(editor.view(), "e");
         QTRY_VERIFY(QFile::exists(copy));
-        editor.app->askSaveChanges = [](CTarnelDoc *) { return int(QMessageBox::No); };
-        editor.app->CloseDocument(doc);
+        editor.app->docManager()->askSaveChanges = [](CTarnelDoc *) {
+            return int(QMessageBox::No);
+        };
+        editor.app->docManager()->CloseDocument(doc);
         settle();
         QVERIFY2(!QFile::exists(copy), "closing without saving removes the copy");
     }
@@ -355,9 +362,12 @@ private slots:
             Editor editor;
             QVERIFY(editor.start());
             QTest::keyClicks(editor.view(), "unsaved");
-            QTRY_VERIFY(QFile::exists(editor.app->recovery()->copyPathOf(editor.doc())));
+            QTRY_VERIFY(
+                QFile::exists(editor.app->docManager()->recovery()->copyPathOf(editor.doc())));
             QVERIFY(!recoveryFiles().isEmpty());
-            editor.app->askSaveChanges = [](CTarnelDoc *) { return int(QMessageBox::No); };
+            editor.app->docManager()->askSaveChanges = [](CTarnelDoc *) {
+                return int(QMessageBox::No);
+            };
             editor.frame()->close();
         }
         settle();
@@ -382,7 +392,10 @@ private slots:
 
         QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("TARNEL_RECOVERY_ANSWER", "restore");
+        // Nobody is there to answer the child's question.
+        writeProfile(m_data.filePath("child"),
+                     {{"Recovery/DelayMs", 100}, {"Recovery/RestoreWithoutAsking", true}});
+        env.insert("XDG_CONFIG_HOME", m_data.filePath("child"));
         child.setProcessEnvironment(env);
         child.setProcessChannelMode(QProcess::ForwardedChannels);
         child.start(TARNEL_BINARY, {});
@@ -398,11 +411,10 @@ private slots:
 
         Editor next;
         QVERIFY(next.start());
-        qputenv("TARNEL_RECOVERY_ANSWER", "restore");
-        next.app->offerRecovery();
-        qunsetenv("TARNEL_RECOVERY_ANSWER");
+        next.app->docManager()->askRestore = [](const QString &) { return true; };
+        next.app->docManager()->offerRecovery();
         CTarnelDoc *restored = nullptr;
-        for (CTarnelDoc *doc : next.app->documents())
+        for (CTarnelDoc *doc : next.app->docManager()->documents())
             if (doc->path() == QFileInfo(path).absoluteFilePath())
                 restored = doc;
         QVERIFY(restored);
@@ -410,7 +422,7 @@ private slots:
         QVERIFY(restored->isModified());
         QCOMPARE(readFile(path), onDisk);
         QCOMPARE(recoveryFiles().filter(".recovery").size(), 1); // this run's own copy
-        next.app->askSaveChanges = [](CTarnelDoc *) { return int(QMessageBox::No); };
+        next.app->docManager()->askSaveChanges = [](CTarnelDoc *) { return int(QMessageBox::No); };
     }
 
     void declinedCopiesAreDiscarded()
@@ -424,11 +436,10 @@ private slots:
         QVERIFY(writeFile(notACopy, "cut off"));
         Editor editor;
         QVERIFY(editor.start());
-        const int open = editor.app->documents().size();
-        qputenv("TARNEL_RECOVERY_ANSWER", "discard");
-        editor.app->offerRecovery();
-        qunsetenv("TARNEL_RECOVERY_ANSWER");
-        QCOMPARE(editor.app->documents().size(), open);
+        const int open = editor.app->docManager()->documents().size();
+        editor.app->docManager()->askRestore = [](const QString &) { return false; };
+        editor.app->docManager()->offerRecovery();
+        QCOMPARE(editor.app->docManager()->documents().size(), open);
         QVERIFY(!QFile::exists(planted));
         QVERIFY2(QFile::exists(notACopy), "what cannot be read is never deleted");
         QVERIFY(QFile::remove(notACopy));

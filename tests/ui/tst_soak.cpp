@@ -163,7 +163,7 @@ public:
         redoEverything();
         const QByteArray last = viewBytes(m_view);
         for (int guard = 0; canUndo() && guard < 10000000; ++guard)
-            m_view->onCommand(ID_EDIT_UNDO);
+            m_view->commands().run(ID_EDIT_UNDO);
         if (viewBytes(m_view) != m_original)
             return "undoing everything does not give back the page as opened";
         if (!m_savedDuringRun && m_editor.doc()->isModified())
@@ -269,23 +269,23 @@ private:
     {
         selectSome(80);
         note("cut and paste");
-        m_view->onCommand(ID_EDIT_CUT);
+        m_view->commands().run(ID_EDIT_CUT);
         if (chance(70)) {
             caretAnywhere();
-            m_view->onCommand(ID_EDIT_PASTE);
+            m_view->commands().run(ID_EDIT_PASTE);
         }
     }
 
     void copyAndPaste()
     {
         selectSome(120);
-        m_view->onCommand(ID_EDIT_COPY);
+        m_view->commands().run(ID_EDIT_COPY);
         if (chance(70))
             caretAnywhere();
         else
             selectSome(10);
         note("copy and paste");
-        m_view->onCommand(ID_EDIT_PASTE);
+        m_view->commands().run(ID_EDIT_PASTE);
     }
 
     // Text from elsewhere, with line feeds or CR LF.
@@ -299,7 +299,7 @@ private:
         QApplication::clipboard()->setText(text);
         chance(20) ? selectSome(15) : caretAnywhere();
         note("paste", text);
-        m_view->onCommand(ID_EDIT_PASTE);
+        m_view->commands().run(ID_EDIT_PASTE);
     }
 
     std::string builtSnippet()
@@ -374,7 +374,7 @@ private:
         const int id = commands[pick(std::size(commands))];
         chance(15) ? selectSome(20) : caretAnywhere();
         note("insert form", QString::number(id));
-        m_view->onCommand(id);
+        m_view->commands().run(id);
     }
 
     void reedit()
@@ -395,7 +395,7 @@ private:
         const int count = int(pick(6)) + 1;
         note("undo", QString::number(count));
         for (int i = 0; i < count; ++i)
-            m_view->onCommand(ID_EDIT_UNDO);
+            m_view->commands().run(ID_EDIT_UNDO);
     }
 
     void redoRun()
@@ -447,7 +447,7 @@ private:
                     : reedit();
         note("undo back to the save");
         for (int i = 0; i < 40 && m_editor.doc()->isModified() && canUndo(); ++i)
-            m_view->onCommand(ID_EDIT_UNDO);
+            m_view->commands().run(ID_EDIT_UNDO);
         if (m_editor.doc()->isModified())
             m_problem = "undo does not lead back to the saved state";
         else if (viewBytes(m_view) != m_saved)

@@ -55,7 +55,7 @@ private slots:
         QCOMPARE(count(frame, true), 1);
 
         // Activating a window another way moves the tab with it.
-        frame->mdiArea()->setActiveSubWindow(editor.app->documents().isEmpty()
+        frame->mdiArea()->setActiveSubWindow(editor.app->docManager()->documents().isEmpty()
                                                  ? nullptr
                                                  : frame->mdiArea()->subWindowList().first());
         QVERIFY(qobject_cast<CChildFrame *>(frame->mdiArea()->activeSubWindow()));

@@ -1,9 +1,8 @@
-// The application's guards against losing work or seeming to hang: crash recovery copies,
-// files changed by another program while open, and a word before a long open.
+// The guards against losing work or seeming to hang: crash recovery copies, files changed by
+// another program while open, and a word before a long open.
 
-#include "TarnelApp.h"
+#include "DocManager.h"
 
-#include "MainFrame.h"
 #include "RecoveryStore.h"
 #include "TarnelDoc.h"
 #include "TarnelView.h"
@@ -11,12 +10,10 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <QEvent>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QScopedValueRollback>
-#include <QStatusBar>
-#include <QTimer>
+#include <QSettings>
 
 namespace {
 
@@ -30,33 +27,42 @@ void rescanOutlines(CTarnelDoc *doc)
 
 } // namespace
 
-void CTarnelApp::startRecovery()
+void CDocManager::startRecovery()
 {
     m_recovery = std::make_unique<CRecoveryStore>(CRecoveryStore::defaultFolder());
-    connect(this, &CTarnelApp::documentOpened, m_recovery.get(),
+    const QSettings settings;
+    bool ok = false;
+    const int delay = settings.value(QStringLiteral("Recovery/DelayMs")).toInt(&ok);
+    if (ok && delay >= 0)
+        m_recovery->setDelay(delay);
+    m_restoreWithoutAsking =
+        settings.value(QStringLiteral("Recovery/RestoreWithoutAsking")).toBool();
+    connect(this, &CDocManager::documentOpened, m_recovery.get(),
             [this](CTarnelDoc *doc) { m_recovery->watch(doc); });
-    m_mainFrame->installEventFilter(this);
 }
 
-void CTarnelApp::offerRecovery()
+bool CDocManager::wantsRestored(const QString &shownName)
+{
+    if (askRestore)
+        return askRestore(shownName);
+    if (m_restoreWithoutAsking)
+        return true;
+    return QMessageBox::question(m_dialogParent, QStringLiteral("Editor"),
+                                 tr("The editor stopped without saving the changes to %1.\n"
+                                    "Restore the unsaved text?")
+                                     .arg(shownName),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void CDocManager::offerRecovery()
 {
     if (!m_recovery)
         return;
     for (const CRecoveryStore::Orphan &orphan : m_recovery->orphans()) {
         const QString title = QString::fromStdString(orphan.page.title);
         const QString path = QString::fromStdString(orphan.page.path);
-        bool restore;
-        if (const auto answer = CRecoveryStore::answerFromEnvironment()) {
-            restore = *answer;
-        } else {
-            const QString shown = path.isEmpty() ? title : QDir::toNativeSeparators(path);
-            restore = QMessageBox::question(
-                          m_mainFrame.get(), QStringLiteral("Editor"),
-                          tr("The editor stopped without saving the changes to %1.\n"
-                             "Restore the unsaved text?")
-                              .arg(shown),
-                          QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
-        }
+        const bool restore = wantsRestored(path.isEmpty() ? title : QDir::toNativeSeparators(path));
         if (!restore) {
             CRecoveryStore::discard(orphan);
             continue;
@@ -77,7 +83,7 @@ void CTarnelApp::offerRecovery()
     }
 }
 
-void CTarnelApp::endRunKeepingRecovery()
+void CDocManager::endRunKeepingRecovery()
 {
     if (m_recovery)
         m_recovery->writeAllAndKeep();
@@ -85,14 +91,7 @@ void CTarnelApp::endRunKeepingRecovery()
     QCoreApplication::exit(0);
 }
 
-bool CTarnelApp::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_mainFrame.get() && event->type() == QEvent::WindowActivate)
-        QTimer::singleShot(0, this, [this] { checkFilesChangedOnDisk(); });
-    return QObject::eventFilter(watched, event);
-}
-
-void CTarnelApp::checkFilesChangedOnDisk()
+void CDocManager::checkFilesChangedOnDisk()
 {
     // The questions themselves activate the window again; and no question goes over an open
     // dialog (the next activation asks).
@@ -107,7 +106,7 @@ void CTarnelApp::checkFilesChangedOnDisk()
         if (doc->isModified())
             question += tr("\nYour unsaved changes in the editor would be lost.");
         const auto answer =
-            QMessageBox::question(m_mainFrame.get(), QStringLiteral("Editor"), question,
+            QMessageBox::question(m_dialogParent, QStringLiteral("Editor"), question,
                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes) {
             doc->acceptDiskVersion();
@@ -120,27 +119,26 @@ void CTarnelApp::checkFilesChangedOnDisk()
     m_checkingDisk = false;
 }
 
-bool CTarnelApp::confirmOverwriteChanged(CTarnelDoc *doc)
+bool CDocManager::confirmOverwriteChanged(CTarnelDoc *doc)
 {
     if (!doc->changedOnDisk())
         return true;
     const QScopedValueRollback asking(m_checkingDisk, true);
     const auto answer = QMessageBox::question(
-        m_mainFrame.get(), QStringLiteral("Editor"),
+        m_dialogParent, QStringLiteral("Editor"),
         tr("%1\n\nThis file was changed by another program since it was opened. Save over it?")
             .arg(QDir::toNativeSeparators(doc->path())),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes;
 }
 
-void CTarnelApp::announceLongOpen(const QString &path)
+void CDocManager::announceLongOpen(const QString &path)
 {
     // About half a second of reading and colouring on a typical machine.
     constexpr qint64 kLongOpenBytes = 4 * 1024 * 1024;
     const QFileInfo info(path);
-    if (!m_mainFrame || !info.isFile() || info.size() < kLongOpenBytes)
+    if (!info.isFile() || info.size() < kLongOpenBytes)
         return;
-    QStatusBar *bar = m_mainFrame->statusBar();
-    bar->showMessage(tr("Opening %1 (%2 MB)...").arg(info.fileName()).arg(info.size() >> 20), 5000);
-    bar->repaint();
+    emit statusMessage(tr("Opening %1 (%2 MB)...").arg(info.fileName()).arg(info.size() >> 20),
+                       5000);
 }

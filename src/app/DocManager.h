@@ -1,0 +1,103 @@
+#pragma once
+
+#include "RecentFileList.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class CRecoveryStore;
+class CTarnelDoc;
+class QWidget;
+
+// The open documents: New, Open, Save, Close, the recent-file list and the guards against
+// losing work (recovery copies, files changed by another program). It knows no window: it
+// says through signals which document wants a window, and the windows ask it to save.
+class CDocManager : public QObject
+{
+    Q_OBJECT
+public:
+    explicit CDocManager(QObject *parent = nullptr);
+    ~CDocManager() override;
+
+    // The window questions and error messages appear over.
+    void setDialogParent(QWidget *parent) { m_dialogParent = parent; }
+    // Reads the recent-file list from the profile.
+    void loadRecentFiles();
+    const QString &errorString() const { return m_error; }
+
+    CTarnelDoc *OnFileNew();
+    void OnFileOpen();
+    // Opens `path`; on failure reports it (when `report`) and returns nullptr. A file that is
+    // already open gets its window raised.
+    CTarnelDoc *OpenDocumentFile(const QString &path, bool report = true);
+    void openRecent(const QString &path);
+    bool SaveDocument(CTarnelDoc *doc, bool saveAs);
+    // Asks whether to save a modified document: false when the user cancelled.
+    bool SaveModified(CTarnelDoc *doc);
+    bool SaveAllModified();
+    // Asks about unsaved changes, then closes the document's windows.
+    void CloseDocument(CTarnelDoc *doc);
+    // Closes every document without asking.
+    void CloseAllDocuments();
+    const QList<CTarnelDoc *> &documents() const { return m_documents; }
+    QStringList recentFiles() const { return m_recentFiles.files(); }
+
+    // Crash recovery (DocManagerRecovery.cpp): copies of modified documents, and the offer to
+    // restore the copies an earlier run left behind. The profile's Recovery/DelayMs sets how
+    // long after the last change a copy is written, Recovery/RestoreWithoutAsking restores
+    // without the question.
+    void startRecovery();
+    CRecoveryStore *recovery() const { return m_recovery.get(); }
+    void offerRecovery();
+    // Ends the run at once for a shutdown or the session's end: nobody is there to answer a
+    // question, so unsaved text is kept in recovery copies for the next start to offer.
+    void endRunKeepingRecovery();
+    // Asks about every open file another program changed since it was read or saved:
+    // reload it, or keep the editor's text.
+    void checkFilesChangedOnDisk();
+    // Before saving over a file another program changed: true to go on and overwrite it.
+    bool confirmOverwriteChanged(CTarnelDoc *doc);
+
+    // Seams for tests without a display: the save dialog, the save question
+    // (QMessageBox::Yes / No / Cancel) and the restore question (true restores).
+    std::function<QString(CTarnelDoc *)> chooseSavePath;
+    std::function<int(CTarnelDoc *)> askSaveChanges;
+    std::function<bool(const QString &shownName)> askRestore;
+
+signals:
+    // A new document wants its first window.
+    void documentOpened(CTarnelDoc *doc);
+    // A document opened again: its window comes to the front.
+    void documentRaised(CTarnelDoc *doc);
+    // The document's windows go now, without asking.
+    void documentClosing(CTarnelDoc *doc);
+    void documentClosed();
+    void recentFilesChanged();
+    void statusMessage(const QString &text, int timeoutMs);
+
+private:
+    // A large file takes seconds to read and colour: says so in the status bar first.
+    void announceLongOpen(const QString &path);
+    bool wantsRestored(const QString &shownName);
+    QString askSavePath(CTarnelDoc *doc);
+    CTarnelDoc *newDocument();
+    void adoptDocument(CTarnelDoc *doc);
+    void addToRecentFiles(const QString &path);
+    void saveRecentFiles();
+    void reportError(const QString &message);
+    void closeDocumentNow(CTarnelDoc *doc);
+
+    QString m_error;
+    QPointer<QWidget> m_dialogParent;
+    QList<CTarnelDoc *> m_documents;
+    CRecentFileList m_recentFiles;
+    int m_untitledCount = 0;
+    std::unique_ptr<CRecoveryStore> m_recovery;
+    bool m_restoreWithoutAsking = false;
+    bool m_checkingDisk = false;
+};
