@@ -106,10 +106,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t siz
 
         ColourTracker fresh(engine);
         fresh.ColourAll(text);
-        FUZZ_CHECK(tracker.LineCount() == fresh.LineCount());
-        for (std::size_t line = 0; line < fresh.LineCount(); ++line) {
-            FUZZ_CHECK(tracker.LineStart(line) == fresh.LineStart(line));
-            FUZZ_CHECK(tracker.StateOfLine(line) == fresh.StateOfLine(line));
+        FUZZ_CHECK(tracker.PointCount() == fresh.PointCount());
+        for (std::size_t line = 0; line < fresh.PointCount(); ++line) {
+            FUZZ_CHECK(tracker.PointStart(line) == fresh.PointStart(line));
+            FUZZ_CHECK(tracker.PointState(line) == fresh.PointState(line));
         }
 
         // The rewrites are a full pass's within the recoloured range, and change case only.
