@@ -172,8 +172,9 @@ private:
         const auto &starts = m_tracker.m_starts;
         const std::size_t known =
             m_cursor < starts.size() ? starts[m_cursor] : static_cast<std::size_t>(-1);
-        nextResumePoint =
-            position < m_editEnd ? std::min(position + m_tracker.m_resumeSpacing, known) : known;
+        const std::size_t spaced =
+            position + std::min(m_tracker.m_resumeSpacing, static_cast<std::size_t>(-1) - position);
+        nextResumePoint = position < m_editEnd ? std::min(spaced, known) : known;
     }
 
     ColourTracker &m_tracker;
