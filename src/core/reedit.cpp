@@ -389,7 +389,8 @@ std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTa
     EditTag<LinkFields>(text, target.range.begin, LinkTable, shown, confirmed, splices);
     const TextRange content = target.linkContent;
     const bool kindSwitched = shown.kind != confirmed.kind;
-    if (kindSwitched || (confirmed.kind == LinkKind::Text && shown.linkText != confirmed.linkText)) {
+    if (kindSwitched ||
+        (confirmed.kind == LinkKind::Text && shown.linkText != confirmed.linkText)) {
         splices.push_back(
             {content.begin, content.end, WithLineBreaks(BuildLinkContent(confirmed), lineBreak)});
     } else if (confirmed.kind == LinkKind::Image) {

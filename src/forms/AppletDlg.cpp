@@ -2,5 +2,4 @@
 
 CAppletDlg::CAppletDlg(QWidget *parent)
     : CDescribedForm(tarnel::AppletForm(), parent)
-{
-}
+{}

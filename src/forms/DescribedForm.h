@@ -3,8 +3,8 @@
 #include "FormDlg.h"
 #include "formdescription.h"
 
-#include <QGridLayout>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>

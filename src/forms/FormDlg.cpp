@@ -2,8 +2,8 @@
 
 #include "filepaths.h"
 
-#include <QComboBox>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -168,17 +168,86 @@ bool CFormDlg::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
+namespace {
+
+// The letters a caption could be reached by, those that begin a word first.
+QString mnemonicCandidates(const QString &caption)
+{
+    QString initials, others;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (!caption[i].isLetter())
+            continue;
+        const QChar letter = caption[i].toLower();
+        QString &into = (i == 0 || !caption[i - 1].isLetterOrNumber()) ? initials : others;
+        if (!initials.contains(letter) && !others.contains(letter))
+            into += letter;
+    }
+    return initials + others;
+}
+
+// Gives caption `i` a letter, moving others to their next candidates where that frees one.
+bool matchMnemonic(int i, const QList<QString> &candidates, QList<QChar> &chosen, QString &visited)
+{
+    for (QChar letter : candidates[i]) {
+        if (visited.contains(letter))
+            continue;
+        visited += letter;
+        const auto holder = chosen.indexOf(letter);
+        if (holder < 0 || matchMnemonic(int(holder), candidates, chosen, visited)) {
+            chosen[i] = letter;
+            return true;
+        }
+    }
+    return false;
+}
+
+QString markedAt(const QString &caption, QChar letter)
+{
+    for (qsizetype i = 0; i < caption.size(); ++i)
+        if (caption[i].toLower() == letter && (i == 0 || !caption[i - 1].isLetterOrNumber()))
+            return QString(caption).insert(i, QLatin1Char('&'));
+    return QString(caption).insert(caption.indexOf(letter, 0, Qt::CaseInsensitive),
+                                   QLatin1Char('&'));
+}
+
+} // namespace
+
 void CFormDlg::giveMnemonics()
 {
-    QString taken;
+    // Every field's caption and check box gets a letter of its own; radio buttons, reached
+    // with the arrow keys as well, take what letters are left.
+    QList<QWidget *> captioned;
+    QList<QString> texts;
+    QList<QRadioButton *> radios;
     for (QWidget *w : findChildren<QWidget *>()) {
         if (auto *label = qobject_cast<QLabel *>(w); label && label->buddy())
-            label->setText(WithMnemonic(label->text(), taken));
+            captioned << w, texts << label->text();
         else if (auto *box = qobject_cast<QCheckBox *>(w))
-            box->setText(WithMnemonic(box->text(), taken));
+            captioned << w, texts << box->text();
         else if (auto *radio = qobject_cast<QRadioButton *>(w))
-            radio->setText(WithMnemonic(radio->text(), taken));
+            radios << radio;
     }
+    QList<QString> candidates;
+    for (const QString &text : texts)
+        candidates << mnemonicCandidates(text);
+    QList<QChar> chosen(texts.size());
+    for (int i = 0; i < texts.size(); ++i) {
+        QString visited;
+        matchMnemonic(i, candidates, chosen, visited);
+    }
+    QString taken;
+    for (int i = 0; i < texts.size(); ++i) {
+        if (chosen[i].isNull())
+            continue;
+        taken += chosen[i];
+        const QString marked = markedAt(texts[i], chosen[i]);
+        if (auto *label = qobject_cast<QLabel *>(captioned[i]))
+            label->setText(marked);
+        else
+            static_cast<QCheckBox *>(captioned[i])->setText(marked);
+    }
+    for (QRadioButton *radio : radios)
+        radio->setText(WithMnemonic(radio->text(), taken));
 }
 
 namespace {
@@ -222,9 +291,8 @@ void CFormDlg::putButtonsLastInTabOrder()
     for (QWidget *w : tabChain(this))
         (w->parentWidget() == m_buttonRow ? buttons : order) << w;
     auto *row = m_buttonRow->layout();
-    std::sort(buttons.begin(), buttons.end(), [row](QWidget *a, QWidget *b) {
-        return row->indexOf(a) < row->indexOf(b);
-    });
+    std::sort(buttons.begin(), buttons.end(),
+              [row](QWidget *a, QWidget *b) { return row->indexOf(a) < row->indexOf(b); });
     order << buttons;
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);

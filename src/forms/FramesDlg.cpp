@@ -2,5 +2,4 @@
 
 CFramesDlg::CFramesDlg(QWidget *parent)
     : CDescribedForm(tarnel::FramesForm(), parent)
-{
-}
+{}

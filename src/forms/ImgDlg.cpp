@@ -37,9 +37,8 @@ CImgDlg::CImgDlg(QWidget *parent)
     }
     connect(m_video, &QCheckBox::clicked, this, &CImgDlg::videoClicked);
     // The size is the last chosen picture's; a video's size is unknown, so it clears it.
-    connect(this, &CFormDlg::fileBrowsed, this, [this](QLineEdit *, const QString &path) {
-        fillPictureSize(path, m_width, m_height);
-    });
+    connect(this, &CFormDlg::fileBrowsed, this,
+            [this](QLineEdit *, const QString &path) { fillPictureSize(path, m_width, m_height); });
     applySourceInputs(tarnel::ImageOpeningInputs());
 }
 

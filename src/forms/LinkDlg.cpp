@@ -85,9 +85,11 @@ CLinkDlg::CLinkDlg(QWidget *parent)
     m_textGroup->setObjectName(QStringLiteral("textGroup"));
     m_linkText->setObjectName(QStringLiteral("linkText"));
 
-    connect(m_imageKind, &QRadioButton::clicked, this, [this] { showKind(tarnel::LinkKind::Image); });
+    connect(m_imageKind, &QRadioButton::clicked, this,
+            [this] { showKind(tarnel::LinkKind::Image); });
     connect(m_textKind, &QRadioButton::clicked, this, [this] { showKind(tarnel::LinkKind::Text); });
-    connect(m_appletKind, &QRadioButton::clicked, this, [this] { showKind(tarnel::LinkKind::Applet); });
+    connect(m_appletKind, &QRadioButton::clicked, this,
+            [this] { showKind(tarnel::LinkKind::Applet); });
     connect(this, &CFormDlg::fileBrowsed, this, [this](QLineEdit *field, const QString &path) {
         if (field == m_imageSource)
             fillPictureSize(path, m_width, m_height);

@@ -2,5 +2,4 @@
 
 CListDlg1::CListDlg1(QWidget *parent)
     : CDescribedForm(tarnel::OrderedListForm(), parent)
-{
-}
+{}

@@ -2,5 +2,4 @@
 
 CMarqueeDlg::CMarqueeDlg(QWidget *parent)
     : CDescribedForm(tarnel::MarqueeForm(), parent)
-{
-}
+{}

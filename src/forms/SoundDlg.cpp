@@ -2,5 +2,4 @@
 
 CSoundDlg::CSoundDlg(QWidget *parent)
     : CDescribedForm(tarnel::SoundForm(), parent)
-{
-}
+{}

@@ -2,5 +2,4 @@
 
 CTableDlg::CTableDlg(QWidget *parent)
     : CDescribedForm(tarnel::TableForm(), parent)
-{
-}
+{}

@@ -2,5 +2,4 @@
 
 CUListDlg::CUListDlg(QWidget *parent)
     : CDescribedForm(tarnel::UnorderedListForm(), parent)
-{
-}
+{}

@@ -181,8 +181,7 @@ void TestControlsDlg::listsOfferTheirEntriesWithoutTrailingBlanks()
     };
     QCOMPARE(entries(list(&form, "Language")),
              QStringList({"", "JAVASCRIPT", "JSCRIPT", "VBS", "VBSCRIPT"}));
-    QCOMPARE(entries(list(&form, "Position")),
-             QStringList({"", "LEFT", "NONE(CENTER)", "RIGHT"}));
+    QCOMPARE(entries(list(&form, "Position")), QStringList({"", "LEFT", "NONE(CENTER)", "RIGHT"}));
     QCOMPARE(list(&form, "Language")->currentText(), QString());
 
     chooseType(&form, "Check Box");
