@@ -243,7 +243,7 @@ std::optional<ReeditTarget> LocateLink(std::string_view text, const ElementRecor
         target.linkText = text.substr(openEnd, closeBegin - openEnd);
         return target;
     }
-    target.content = image ? LinkContent::Image : LinkContent::Applet;
+    target.content = image ? LinkKind::Image : LinkKind::Applet;
     target.contentTag = ReadTag(text, inner->begin);
     target.contentTagStart = inner->begin;
     return target;
@@ -276,11 +276,11 @@ bool ReeditTarget::Editable() const
     if (kind != ElementKind::Link)
         return true;
     switch (content) {
-    case LinkContent::Image:
+    case LinkKind::Image:
         return !contentTag.Value("SRC").empty();
-    case LinkContent::Applet:
+    case LinkKind::Applet:
         return !contentTag.Value("CODE").empty();
-    case LinkContent::Text:
+    case LinkKind::Text:
         break;
     }
     return true;
@@ -346,17 +346,17 @@ LinkFields LinkPrefill(const ReeditTarget &target)
     LinkFields fields;
     Fill<LinkFields>(fields, LinkTable, target.tag);
     switch (target.content) {
-    case LinkContent::Image:
+    case LinkKind::Image:
         Fill<LinkFields>(fields, LinkImageTable, target.contentTag);
-        fields.kind = LinkImage;
+        fields.kind = LinkKind::Image;
         break;
-    case LinkContent::Applet:
+    case LinkKind::Applet:
         Fill<LinkFields>(fields, LinkAppletTable, target.contentTag);
-        fields.kind = LinkApplet;
+        fields.kind = LinkKind::Applet;
         break;
-    case LinkContent::Text:
+    case LinkKind::Text:
         fields.linkText = target.linkText;
-        fields.kind = LinkText;
+        fields.kind = LinkKind::Text;
         break;
     }
     return fields;
@@ -389,13 +389,14 @@ std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTa
     EditTag<LinkFields>(text, target.range.begin, LinkTable, shown, confirmed, splices);
     const TextRange content = target.linkContent;
     const bool kindSwitched = shown.kind != confirmed.kind;
-    if (kindSwitched || (confirmed.kind == LinkText && shown.linkText != confirmed.linkText)) {
+    if (kindSwitched ||
+        (confirmed.kind == LinkKind::Text && shown.linkText != confirmed.linkText)) {
         splices.push_back(
             {content.begin, content.end, WithLineBreaks(BuildLinkContent(confirmed), lineBreak)});
-    } else if (confirmed.kind == LinkImage) {
+    } else if (confirmed.kind == LinkKind::Image) {
         EditTag<LinkFields>(text, target.contentTagStart, LinkImageTable, shown, confirmed,
                             splices);
-    } else if (confirmed.kind == LinkApplet) {
+    } else if (confirmed.kind == LinkKind::Applet) {
         EditTag<LinkFields>(text, target.contentTagStart, LinkAppletTable, shown, confirmed,
                             splices);
     }

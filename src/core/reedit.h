@@ -17,9 +17,6 @@ enum class ElementKind { Image, Link, Applet };
 // The element an edit hint (6, 7, 8) asks to reopen; nullopt for any other hint.
 std::optional<ElementKind> ElementKindForHint(int hint);
 
-// What a link holds between its tags, deciding how the link form opens.
-enum class LinkContent { Text, Image, Applet };
-
 // One tag read back for a form.
 struct TagPrefill
 {
@@ -47,7 +44,7 @@ struct ReeditTarget
     // Links only: everything between the link's tags, and for an image or applet link the
     // IMG or APPLET inside it (the image when it holds both) and where that tag starts.
     TextRange linkContent;
-    LinkContent content = LinkContent::Text;
+    LinkKind content = LinkKind::Text;
     TagPrefill contentTag;
     std::size_t contentTagStart = 0;
     // For a text link: its content, markup included.

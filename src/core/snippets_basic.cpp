@@ -177,16 +177,16 @@ std::optional<std::string> Validate(const LinkFields &fields)
 {
     if (fields.url.empty())
         return "You must enter a Link!!";
-    if (fields.kind == LinkImage && fields.imageSource.empty())
+    if (fields.kind == LinkKind::Image && fields.imageSource.empty())
         return "You must enter Image source!!";
-    if (fields.kind == LinkApplet && fields.fileName.empty())
+    if (fields.kind == LinkKind::Applet && fields.fileName.empty())
         return "You must enter Applet source!!";
     return std::nullopt;
 }
 
 std::string BuildLinkContent(const LinkFields &fields)
 {
-    if (fields.kind == LinkImage) {
+    if (fields.kind == LinkKind::Image) {
         AttributeList attributes;
         attributes.Add("SRC", fields.imageSource)
             .Add("ALT", fields.imageComment)
@@ -196,7 +196,7 @@ std::string BuildLinkContent(const LinkFields &fields)
             .Add("ALIGN", fields.align);
         return "<IMG" + attributes.Text() + ">";
     }
-    if (fields.kind == LinkApplet) {
+    if (fields.kind == LinkKind::Applet) {
         AttributeList attributes;
         attributes.Add("CODE", fields.fileName)
             .Add("ALIGN", fields.align)
@@ -214,24 +214,12 @@ std::string BuildLink(const LinkFields &fields)
     return "<A HREF=" + QuotedValue(fields.url) + ">" + BuildLinkContent(fields) + "</A>\n";
 }
 
-int LinkKindFromInitialKind(int initialKind)
-{
-    switch (initialKind) {
-    case 2:
-        return LinkApplet;
-    case 3:
-        return LinkText;
-    default:
-        return LinkImage;
-    }
-}
-
-LinkLayout LinkLayoutFor(int kind)
+LinkLayout LinkLayoutFor(LinkKind kind)
 {
     switch (kind) {
-    case LinkText:
+    case LinkKind::Text:
         return {.textInput = true};
-    case LinkApplet:
+    case LinkKind::Applet:
         return {.appletInputs = true, .sizeAndAlign = true};
     default:
         return {.imageInputs = true, .sizeAndAlign = true};

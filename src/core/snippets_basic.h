@@ -120,7 +120,7 @@ std::string BuildAppletTag(const AppletFields &fields);
 // ---- Link ----
 
 // What the link holds; also the form's layout.
-enum LinkKind : int { LinkImage = 1, LinkText = 2, LinkApplet = 3 };
+enum class LinkKind { Image, Text, Applet };
 
 struct LinkFields
 {
@@ -135,7 +135,7 @@ struct LinkFields
     std::string className;
     std::string appletName;
     std::string linkText;
-    int kind = LinkImage;
+    LinkKind kind = LinkKind::Image;
 
     bool operator==(const LinkFields &) const = default;
 };
@@ -146,10 +146,6 @@ std::optional<std::string> Validate(const LinkFields &fields);
 std::string BuildLinkContent(const LinkFields &fields);
 // `<A HREF="url">` + its content + "</A>\n".
 std::string BuildLink(const LinkFields &fields);
-
-// A caller that prefills the link form names its kind as 1 image, 2 applet, 3 text; the form
-// keeps the kind as 1 image, 2 text, 3 applet.
-int LinkKindFromInitialKind(int initialKind);
 
 // Which inputs each kind shows. URL, the kind buttons, OK and Cancel are always shown.
 struct LinkLayout
@@ -162,6 +158,6 @@ struct LinkLayout
     bool operator==(const LinkLayout &) const = default;
 };
 
-LinkLayout LinkLayoutFor(int kind);
+LinkLayout LinkLayoutFor(LinkKind kind);
 
 } // namespace tarnel

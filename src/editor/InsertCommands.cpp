@@ -22,10 +22,14 @@ std::span<const Entry> all()
     return table;
 }
 
-void attachPage(CFormDlg &form, const CTarnelView &view)
+bool runForm(CFormDlg &form, const CTarnelView &view, const std::function<void()> &prefill)
 {
     form.setPagePath(view.pagePath());
     form.setPageCodec(view.GetDocument()->codec());
+    if (prefill)
+        prefill();
+    form.exec();
+    return !form.cancelled;
 }
 
 } // namespace insertcmd

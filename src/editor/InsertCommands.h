@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <span>
 
 class CFormDlg;
@@ -20,9 +21,10 @@ struct Entry
 // Every Insert command with its handler.
 std::span<const Entry> all();
 
-// Tells a form about the view's page before it opens: its path, for browsed files, and its
-// encoding, for what the fields show and write.
-void attachPage(CFormDlg &form, const CTarnelView &view);
+// The one way a form is run, for Insert and re-edit alike: it is told about the view's page
+// (its path, for browsed files, and its encoding, for what the fields show and write), then
+// `prefill` fills it, then it opens modally. True when it was confirmed.
+bool runForm(CFormDlg &form, const CTarnelView &view, const std::function<void()> &prefill = {});
 
 // InsertCommandsBasic.cpp: image, background, sound, link, applet.
 void image(CTarnelView &view);

@@ -14,16 +14,6 @@
 // real index, and never twice.
 namespace insertcmd {
 
-namespace {
-
-template <typename Form> bool runForm(Form &form, CTarnelView &view)
-{
-    attachPage(form, view);
-    return form.exec() == QDialog::Accepted;
-}
-
-} // namespace
-
 void image(CTarnelView &view)
 {
     CImgDlg form(view.window());

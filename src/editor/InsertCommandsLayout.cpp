@@ -15,12 +15,10 @@ namespace {
 
 // Runs the form over the view's window and inserts what it builds. A cancelled form, or one
 // that builds nothing, leaves the text, the selection and the modified flag alone.
-template <typename Form, typename Build> bool runForm(CTarnelView &view, Build build)
+template <typename Form, typename Build> bool insertBuilt(CTarnelView &view, Build build)
 {
     Form form(view.window());
-    attachPage(form, view);
-    form.exec();
-    if (form.cancelled)
+    if (!runForm(form, view))
         return false;
     const std::string snippet = build(form.fields());
     if (snippet.empty())
@@ -33,36 +31,36 @@ template <typename Form, typename Build> bool runForm(CTarnelView &view, Build b
 
 void marquee(CTarnelView &view)
 {
-    if (runForm<CMarqueeDlg>(view, tarnel::BuildMarquee))
+    if (insertBuilt<CMarqueeDlg>(view, tarnel::BuildMarquee))
         view.rescanOutline();
 }
 
 void meta(CTarnelView &view)
 {
-    if (runForm<CMetaDlg>(view, tarnel::BuildMetaTag))
+    if (insertBuilt<CMetaDlg>(view, tarnel::BuildMetaTag))
         view.rescanOutline();
 }
 
 void frames(CTarnelView &view)
 {
-    if (runForm<CFramesDlg>(view, tarnel::BuildFrameTag))
+    if (insertBuilt<CFramesDlg>(view, tarnel::BuildFrameTag))
         view.rescanOutline();
 }
 
 void tables(CTarnelView &view)
 {
-    if (runForm<CTableDlg>(view, tarnel::BuildTable))
+    if (insertBuilt<CTableDlg>(view, tarnel::BuildTable))
         view.rescanOutline();
 }
 
 void orderedList(CTarnelView &view)
 {
-    runForm<CListDlg1>(view, tarnel::BuildOrderedList);
+    insertBuilt<CListDlg1>(view, tarnel::BuildOrderedList);
 }
 
 void unorderedList(CTarnelView &view)
 {
-    runForm<CUListDlg>(view, tarnel::BuildUnorderedList);
+    insertBuilt<CUListDlg>(view, tarnel::BuildUnorderedList);
 }
 
 void definitionList(CTarnelView &view)

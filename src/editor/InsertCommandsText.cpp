@@ -10,9 +10,7 @@ namespace insertcmd {
 void controls(CTarnelView &view)
 {
     CControlsDlg form(view.window());
-    attachPage(form, view);
-    form.exec();
-    if (!form.cancelled)
+    if (runForm(form, view))
         view.InsertSnippet(tarnel::WrapForm(form.resultText()), false);
     // Even a cancelled run rescans: the outline is rebuilt from the text either way.
     view.rescanOutline();
@@ -21,8 +19,7 @@ void controls(CTarnelView &view)
 void formattedText(CTarnelView &view)
 {
     CFontDlg form(view.window());
-    attachPage(form, view);
-    if (form.exec() == QDialog::Accepted)
+    if (runForm(form, view))
         view.InsertSnippet(form.result(), false);
 }
 

@@ -19,17 +19,19 @@ namespace {
 // Runs a form prefilled with `prefill`; on OK the element text the confirmed fields make of
 // the target, or nothing when the form was cancelled or nothing changed.
 template <class Form, class Fields>
-std::optional<std::string> runForm(CTarnelView &view, const ReeditTarget &target,
-                                   const Fields &prefill)
+std::optional<std::string> reeditWith(CTarnelView &view, const ReeditTarget &target,
+                                      const Fields &prefill)
 {
     Form form(view.window());
-    insertcmd::attachPage(form, view);
-    form.setFields(prefill);
-    // What the inputs show is the baseline, so a value an input shows differently (a link
-    // text's CR LF read back as LF) only counts as changed once the user edits it.
-    form.readInputs();
-    const Fields shown = form.fields();
-    if (form.exec() != QDialog::Accepted)
+    Fields shown;
+    const bool confirmed = insertcmd::runForm(form, view, [&] {
+        form.setFields(prefill);
+        // What the inputs show is the baseline, so a value an input shows differently (a
+        // link text's CR LF read back as LF) only counts as changed once the user edits it.
+        form.readInputs();
+        shown = form.fields();
+    });
+    if (!confirmed)
         return std::nullopt;
     const CTarnelDoc *doc = view.GetDocument();
     return ReeditedElement(doc->textView(), target, shown, form.fields(), doc->lineBreak());
@@ -39,13 +41,13 @@ std::optional<std::string> reeditedElement(CTarnelView &view, const ReeditTarget
 {
     switch (target.kind) {
     case ElementKind::Image:
-        return runForm<CImgDlg>(view, target, ImagePrefill(target));
+        return reeditWith<CImgDlg>(view, target, ImagePrefill(target));
     case ElementKind::Applet:
-        return runForm<CAppletDlg>(view, target, AppletPrefill(target));
+        return reeditWith<CAppletDlg>(view, target, AppletPrefill(target));
     case ElementKind::Link:
         break;
     }
-    return runForm<CLinkDlg>(view, target, LinkPrefill(target));
+    return reeditWith<CLinkDlg>(view, target, LinkPrefill(target));
 }
 
 } // namespace

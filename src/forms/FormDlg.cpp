@@ -2,7 +2,9 @@
 
 #include "filepaths.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -12,6 +14,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -63,8 +66,11 @@ void CFormDlg::reject()
     QDialog::reject();
 }
 
-void CFormDlg::fillList(QComboBox *list, QStringList entries, bool editable)
+void CFormDlg::fillList(QComboBox *list, QStringList entries, bool editable, bool optional)
 {
+    const bool offerEmpty = optional && !editable;
+    if (offerEmpty && !entries.contains(QString()))
+        entries.prepend(QString());
     std::stable_sort(entries.begin(), entries.end(), [](const QString &a, const QString &b) {
         return QString::compare(a, b, Qt::CaseInsensitive) < 0;
     });
@@ -78,7 +84,7 @@ void CFormDlg::fillList(QComboBox *list, QStringList entries, bool editable)
         list->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     }
     list->addItems(entries);
-    list->setCurrentIndex(-1);
+    list->setCurrentIndex(offerEmpty ? list->findText(QString()) : -1);
     if (editable)
         list->setEditText(QString());
 }
@@ -94,7 +100,7 @@ QStringList CFormDlg::listEntries(std::span<const std::string_view> entries)
 
 void CFormDlg::selectValue(QComboBox *list, const QString &text)
 {
-    const int entry = text.isEmpty() ? -1 : list->findText(text, Qt::MatchExactly);
+    const int entry = list->findText(text, Qt::MatchExactly);
     if (entry >= 0 || text.isEmpty()) {
         list->setCurrentIndex(entry);
         if (entry < 0 && list->isEditable())
@@ -106,8 +112,10 @@ void CFormDlg::selectValue(QComboBox *list, const QString &text)
         list->setEditText(text);
         return;
     }
-    list->insertItem(0, text);
-    list->setCurrentIndex(0);
+    // After the empty entry of an optional list, so that entry stays first.
+    const int extra = list->itemText(0).isEmpty() && list->count() > 0 ? 1 : 0;
+    list->insertItem(extra, text);
+    list->setCurrentIndex(extra);
 }
 
 std::string CFormDlg::text(const QLineEdit *edit) const
@@ -123,6 +131,228 @@ std::string CFormDlg::text(const QComboBox *list) const
 std::string CFormDlg::text(const QPlainTextEdit *edit) const
 {
     return text(edit->toPlainText());
+}
+
+std::string CFormDlg::inputText(const QWidget *input) const
+{
+    if (const auto *list = qobject_cast<const QComboBox *>(input))
+        return text(list);
+    return text(static_cast<const QLineEdit *>(input));
+}
+
+void CFormDlg::showInput(QWidget *input, std::string_view pageBytes)
+{
+    if (auto *list = qobject_cast<QComboBox *>(input))
+        selectValue(list, qtext(pageBytes));
+    else
+        static_cast<QLineEdit *>(input)->setText(qtext(pageBytes));
+}
+
+void CFormDlg::showEvent(QShowEvent *event)
+{
+    if (!m_shownBefore) {
+        m_shownBefore = true;
+        giveMnemonics();
+        putButtonsLastInTabOrder();
+        lookReadOnlyWhereSo();
+        focusFirstEditable();
+    }
+    QDialog::showEvent(event);
+}
+
+bool CFormDlg::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ReadOnlyChange)
+        if (auto *field = qobject_cast<QLineEdit *>(watched))
+            ShowReadOnlyLook(field);
+    return QDialog::eventFilter(watched, event);
+}
+
+namespace {
+
+// The letters a caption could be reached by, those that begin a word first.
+QString mnemonicCandidates(const QString &caption)
+{
+    QString initials, others;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (!caption[i].isLetter())
+            continue;
+        const QChar letter = caption[i].toLower();
+        QString &into = (i == 0 || !caption[i - 1].isLetterOrNumber()) ? initials : others;
+        if (!initials.contains(letter) && !others.contains(letter))
+            into += letter;
+    }
+    return initials + others;
+}
+
+// Gives caption `i` a letter, moving others to their next candidates where that frees one.
+bool matchMnemonic(int i, const QList<QString> &candidates, QList<QChar> &chosen, QString &visited)
+{
+    for (QChar letter : candidates[i]) {
+        if (visited.contains(letter))
+            continue;
+        visited += letter;
+        const auto holder = chosen.indexOf(letter);
+        if (holder < 0 || matchMnemonic(int(holder), candidates, chosen, visited)) {
+            chosen[i] = letter;
+            return true;
+        }
+    }
+    return false;
+}
+
+QString markedAt(const QString &caption, QChar letter)
+{
+    for (qsizetype i = 0; i < caption.size(); ++i)
+        if (caption[i].toLower() == letter && (i == 0 || !caption[i - 1].isLetterOrNumber()))
+            return QString(caption).insert(i, QLatin1Char('&'));
+    return QString(caption).insert(caption.indexOf(letter, 0, Qt::CaseInsensitive),
+                                   QLatin1Char('&'));
+}
+
+} // namespace
+
+void CFormDlg::giveMnemonics()
+{
+    // Every field's caption and check box gets a letter of its own; radio buttons, reached
+    // with the arrow keys as well, take what letters are left.
+    QList<QWidget *> captioned;
+    QList<QString> texts;
+    QList<QRadioButton *> radios;
+    for (QWidget *w : findChildren<QWidget *>()) {
+        if (auto *label = qobject_cast<QLabel *>(w); label && label->buddy())
+            captioned << w, texts << label->text();
+        else if (auto *box = qobject_cast<QCheckBox *>(w))
+            captioned << w, texts << box->text();
+        else if (auto *radio = qobject_cast<QRadioButton *>(w))
+            radios << radio;
+    }
+    QList<QString> candidates;
+    for (const QString &text : texts)
+        candidates << mnemonicCandidates(text);
+    QList<QChar> chosen(texts.size());
+    for (int i = 0; i < texts.size(); ++i) {
+        QString visited;
+        matchMnemonic(i, candidates, chosen, visited);
+    }
+    QString taken;
+    for (int i = 0; i < texts.size(); ++i) {
+        if (chosen[i].isNull())
+            continue;
+        taken += chosen[i];
+        const QString marked = markedAt(texts[i], chosen[i]);
+        if (auto *label = qobject_cast<QLabel *>(captioned[i]))
+            label->setText(marked);
+        else
+            static_cast<QCheckBox *>(captioned[i])->setText(marked);
+    }
+    for (QRadioButton *radio : radios)
+        radio->setText(WithMnemonic(radio->text(), taken));
+}
+
+namespace {
+
+// The widgets Tab reaches, in the focus chain's order.
+QList<QWidget *> tabChain(QWidget *form)
+{
+    QList<QWidget *> chain;
+    for (QWidget *w = form->nextInFocusChain(); w && w != form; w = w->nextInFocusChain())
+        if ((w->focusPolicy() & Qt::TabFocus) && form->isAncestorOf(w) && !w->focusProxy())
+            chain << w;
+    return chain;
+}
+
+bool isEditableInput(const QWidget *w)
+{
+    if (!w->isVisibleTo(w->window()) || !w->isEnabled())
+        return false;
+    if (const auto *field = qobject_cast<const QLineEdit *>(w))
+        return !field->isReadOnly();
+    if (const auto *text = qobject_cast<const QPlainTextEdit *>(w))
+        return !text->isReadOnly();
+    return qobject_cast<const QComboBox *>(w) != nullptr;
+}
+
+// The widget that takes the focus for `w`: an editable list's own line, say.
+QWidget *owner(QWidget *w)
+{
+    if (auto *list = qobject_cast<QComboBox *>(w->parentWidget()); list && list->lineEdit() == w)
+        return list;
+    return w;
+}
+
+} // namespace
+
+void CFormDlg::putButtonsLastInTabOrder()
+{
+    // The buttons were made before the rows; they come after them.
+    QList<QWidget *> order;
+    QList<QWidget *> buttons;
+    for (QWidget *w : tabChain(this))
+        (w->parentWidget() == m_buttonRow ? buttons : order) << w;
+    auto *row = m_buttonRow->layout();
+    std::sort(buttons.begin(), buttons.end(),
+              [row](QWidget *a, QWidget *b) { return row->indexOf(a) < row->indexOf(b); });
+    order << buttons;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void CFormDlg::lookReadOnlyWhereSo()
+{
+    for (QLineEdit *field : findChildren<QLineEdit *>()) {
+        if (qobject_cast<QComboBox *>(field->parentWidget()))
+            continue;
+        field->installEventFilter(this);
+        ShowReadOnlyLook(field);
+    }
+}
+
+void CFormDlg::focusFirstEditable()
+{
+    for (QWidget *w : tabChain(this)) {
+        QWidget *input = owner(w);
+        if (isEditableInput(input)) {
+            input->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+QString WithMnemonic(const QString &caption, QString &taken)
+{
+    const qsizetype marked = caption.indexOf(QLatin1Char('&'));
+    if (marked >= 0 && marked + 1 < caption.size() && caption[marked + 1] != QLatin1Char('&')) {
+        taken += caption[marked + 1].toLower();
+        return caption;
+    }
+    auto free = [&](qsizetype i) {
+        return caption[i].isLetter() && !taken.contains(caption[i].toLower());
+    };
+    qsizetype chosen = -1;
+    for (qsizetype i = 0; i < caption.size() && chosen < 0; ++i)
+        if ((i == 0 || !caption[i - 1].isLetterOrNumber()) && free(i))
+            chosen = i;
+    for (qsizetype i = 0; i < caption.size() && chosen < 0; ++i)
+        if (free(i))
+            chosen = i;
+    if (chosen < 0)
+        return caption;
+    taken += caption[chosen].toLower();
+    QString out = caption;
+    out.insert(chosen, QLatin1Char('&'));
+    return out;
+}
+
+void ShowReadOnlyLook(QLineEdit *field)
+{
+    if (!field->isReadOnly()) {
+        field->setPalette(QPalette());
+        return;
+    }
+    QPalette look = field->palette();
+    look.setColor(QPalette::Base, look.color(QPalette::Window));
+    field->setPalette(look);
 }
 
 std::optional<QString> CFormDlg::chooseFile(const char *filterPairs)
@@ -155,12 +385,12 @@ QLineEdit *CFormDlg::newTextField(QWidget *parent)
 }
 
 QComboBox *CFormDlg::addListRow(const QString &label, const QStringList &entries, bool editable,
-                                QGridLayout *into)
+                                QGridLayout *into, bool optional)
 {
     QGridLayout *layout = into ? into : m_grid;
     const int row = layout->rowCount();
     auto *list = new QComboBox(this);
-    fillList(list, entries, editable);
+    fillList(list, entries, editable, optional);
     auto *caption = new QLabel(label, this);
     caption->setBuddy(list);
     layout->addWidget(caption, row, 0);

@@ -44,8 +44,11 @@ public:
     // how the form shows them, against which what the user changed can be told.
     void readInputs() { readFields(); }
 
-    // Fills a drop-down with fixed entries shown in sorted order (case-insensitive).
-    static void fillList(QComboBox *list, QStringList entries, bool editable);
+    // Fills a drop-down with fixed entries shown in sorted order (case-insensitive). An
+    // optional pick-only list gets an empty entry, shown first and chosen, so that a choice
+    // can be taken back.
+    static void fillList(QComboBox *list, QStringList entries, bool editable,
+                         bool optional = false);
     // A core entry list (align values, colour names) as list entries.
     static QStringList listEntries(std::span<const std::string_view> entries);
     // Shows a prefilled value exactly as it stands, so that OK writes it back unchanged: the
@@ -60,6 +63,10 @@ public:
     // Page bytes as an input shows them.
     QString qtext(std::string_view pageBytes) const { return m_codec.toText(pageBytes); }
 
+    // The text a row's input (line or drop-down) holds, as page bytes, and the reverse.
+    std::string inputText(const QWidget *input) const;
+    void showInput(QWidget *input, std::string_view pageBytes);
+
     // Runs the file chooser; a cancelled chooser returns nothing and leaves the field alone.
     std::optional<QString> chooseFile(const char *filterPairs);
 
@@ -72,6 +79,10 @@ protected:
     virtual void readFields() = 0;
     // The message of the first missing required field, or nothing when the fields are fine.
     virtual std::optional<std::string> validate() const { return std::nullopt; }
+    // On first showing: mnemonics, Tab order, read-only look and the starting focus.
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
     // The "You must enter ...!!" message box over the form.
     void showRefusal(const std::string &message);
 
@@ -83,7 +94,7 @@ protected:
     // longer than any limit, and a cut one would be written back cut.
     static QLineEdit *newTextField(QWidget *parent);
     QComboBox *addListRow(const QString &label, const QStringList &entries, bool editable,
-                          QGridLayout *into = nullptr);
+                          QGridLayout *into = nullptr, bool optional = true);
     // A text row with a "..." button beside it that fills the field from the file chooser.
     QLineEdit *addBrowseRow(const QString &label, const char *filterPairs,
                             QGridLayout *into = nullptr);
@@ -94,6 +105,11 @@ protected:
     QPushButton *addButton(const QString &caption);
 
 private:
+    void giveMnemonics();
+    void putButtonsLastInTabOrder();
+    void lookReadOnlyWhereSo();
+    void focusFirstEditable();
+
     QString m_pagePath;
     CPageCodec m_codec;
     QVBoxLayout *m_body = nullptr;
@@ -101,4 +117,12 @@ private:
     QWidget *m_buttonRow = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
+    bool m_shownBefore = false;
 };
+
+// Marks the mnemonic of a caption: the first letter of a word not yet taken, else any
+// letter not yet taken; the caption stays as it is when all its letters are taken. `taken`
+// collects the chosen letters (lower case).
+QString WithMnemonic(const QString &caption, QString &taken);
+// A read-only text field shows the form's background instead of a text field's.
+void ShowReadOnlyLook(QLineEdit *field);

@@ -3,44 +3,28 @@
 #include "PictureSize.h"
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 CImgDlg::CImgDlg(QWidget *parent)
-    : CFormDlg(QStringLiteral("Image Dialog"), parent)
+    : CDescribedForm(tarnel::ImageForm(), parent)
 {
-    auto *group = new QGroupBox(QStringLiteral("Image Attributes"), this);
-    auto *rows = new QGridLayout(group);
-    grid()->addWidget(group, 0, 0);
+    m_imageSource = findChild<QLineEdit *>(QStringLiteral("imageSource"));
+    m_width = findChild<QLineEdit *>(QStringLiteral("width"));
+    m_height = findChild<QLineEdit *>(QStringLiteral("height"));
+    int sourceRow = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    rows()->getItemPosition(rows()->indexOf(m_imageSource), &sourceRow, &column, &rowSpan,
+                            &columnSpan);
+    m_imageBrowse = qobject_cast<QPushButton *>(rows()->itemAtPosition(sourceRow, 2)->widget());
 
-    m_imageSource = addTextRow(QStringLiteral("Image Source"), rows);
-    m_imageBrowse = addBrowseButton(m_imageSource, tarnel::kPictureFileFilter);
-    rows->addWidget(m_imageBrowse, rows->rowCount() - 1, 2);
-    m_width = addTextRow(QStringLiteral("Width"), rows);
-    m_height = addTextRow(QStringLiteral("Height"), rows);
-    m_border = addTextRow(QStringLiteral("Border"), rows);
-    m_comment = addTextRow(QStringLiteral("Image Comment"), rows);
-    m_align =
-        addListRow(QStringLiteral("Align"), listEntries(tarnel::ImageAlignList()), false, rows);
-
-    const int videoRow = rows->rowCount();
-    m_video = new QCheckBox(QStringLiteral("Video"), group);
-    m_videoSource = newTextField(group);
+    const int videoRow = rows()->rowCount();
+    m_video = new QCheckBox(QStringLiteral("Video"), group());
+    m_videoSource = newTextField(group());
     m_videoBrowse = addBrowseButton(m_videoSource, tarnel::kVideoFileFilter);
-    rows->addWidget(m_video, videoRow, 0);
-    rows->addWidget(m_videoSource, videoRow, 1);
-    rows->addWidget(m_videoBrowse, videoRow, 2);
+    rows()->addWidget(m_video, videoRow, 0);
+    rows()->addWidget(m_videoSource, videoRow, 1);
+    rows()->addWidget(m_videoBrowse, videoRow, 2);
 
-    m_imageSource->setObjectName(QStringLiteral("imageSource"));
-    m_width->setObjectName(QStringLiteral("width"));
-    m_height->setObjectName(QStringLiteral("height"));
-    m_border->setObjectName(QStringLiteral("border"));
-    m_comment->setObjectName(QStringLiteral("comment"));
-    m_align->setObjectName(QStringLiteral("align"));
     m_video->setObjectName(QStringLiteral("video"));
     m_videoSource->setObjectName(QStringLiteral("videoSource"));
     m_imageBrowse->setObjectName(QStringLiteral("imageBrowse"));
@@ -52,22 +36,15 @@ CImgDlg::CImgDlg(QWidget *parent)
         connect(button, &QPushButton::clicked, this, [this] { applySourceInputs(m_inputs); });
     }
     connect(m_video, &QCheckBox::clicked, this, &CImgDlg::videoClicked);
-    connect(this, &CFormDlg::fileBrowsed, this, [this](QLineEdit *field, const QString &path) {
-        if (field == m_imageSource)
-            fillPictureSize(path, m_width, m_height);
-    });
+    // The size is the last chosen picture's; a video's size is unknown, so it clears it.
+    connect(this, &CFormDlg::fileBrowsed, this,
+            [this](QLineEdit *, const QString &path) { fillPictureSize(path, m_width, m_height); });
     applySourceInputs(tarnel::ImageOpeningInputs());
 }
 
 void CImgDlg::setFields(const tarnel::ImageFields &fields)
 {
-    m_fields = fields;
-    m_imageSource->setText(qtext(fields.imageSource));
-    m_width->setText(qtext(fields.width));
-    m_height->setText(qtext(fields.height));
-    m_border->setText(qtext(fields.border));
-    m_comment->setText(qtext(fields.comment));
-    selectValue(m_align, qtext(fields.align));
+    CDescribedForm::setFields(fields);
     m_video->setChecked(fields.video);
     m_videoSource->setText(qtext(fields.videoSource));
     applySourceInputs(tarnel::ImageOpeningInputs());
@@ -75,19 +52,9 @@ void CImgDlg::setFields(const tarnel::ImageFields &fields)
 
 void CImgDlg::readFields()
 {
-    m_fields.imageSource = text(m_imageSource);
-    m_fields.width = text(m_width);
-    m_fields.height = text(m_height);
-    m_fields.border = text(m_border);
-    m_fields.comment = text(m_comment);
-    m_fields.align = text(m_align);
+    CDescribedForm::readFields();
     m_fields.video = m_video->isChecked();
     m_fields.videoSource = text(m_videoSource);
-}
-
-std::optional<std::string> CImgDlg::validate() const
-{
-    return tarnel::Validate(m_fields);
 }
 
 void CImgDlg::videoClicked(bool ticked)

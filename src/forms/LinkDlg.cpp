@@ -85,9 +85,11 @@ CLinkDlg::CLinkDlg(QWidget *parent)
     m_textGroup->setObjectName(QStringLiteral("textGroup"));
     m_linkText->setObjectName(QStringLiteral("linkText"));
 
-    connect(m_imageKind, &QRadioButton::clicked, this, [this] { showKind(tarnel::LinkImage); });
-    connect(m_textKind, &QRadioButton::clicked, this, [this] { showKind(tarnel::LinkText); });
-    connect(m_appletKind, &QRadioButton::clicked, this, [this] { showKind(tarnel::LinkApplet); });
+    connect(m_imageKind, &QRadioButton::clicked, this,
+            [this] { showKind(tarnel::LinkKind::Image); });
+    connect(m_textKind, &QRadioButton::clicked, this, [this] { showKind(tarnel::LinkKind::Text); });
+    connect(m_appletKind, &QRadioButton::clicked, this,
+            [this] { showKind(tarnel::LinkKind::Applet); });
     connect(this, &CFormDlg::fileBrowsed, this, [this](QLineEdit *field, const QString &path) {
         if (field == m_imageSource)
             fillPictureSize(path, m_width, m_height);
@@ -112,11 +114,6 @@ void CLinkDlg::setFields(const tarnel::LinkFields &fields)
     showKind(fields.kind);
 }
 
-void CLinkDlg::setInitialKind(int initialKind)
-{
-    showKind(tarnel::LinkKindFromInitialKind(initialKind));
-}
-
 void CLinkDlg::readFields()
 {
     m_fields.url = text(m_url);
@@ -137,13 +134,13 @@ std::optional<std::string> CLinkDlg::validate() const
     return tarnel::Validate(m_fields);
 }
 
-void CLinkDlg::showKind(int kind)
+void CLinkDlg::showKind(tarnel::LinkKind kind)
 {
     const tarnel::LinkLayout layout = tarnel::LinkLayoutFor(kind);
     m_fields.kind = kind;
-    m_imageKind->setChecked(m_fields.kind == tarnel::LinkImage);
-    m_textKind->setChecked(m_fields.kind == tarnel::LinkText);
-    m_appletKind->setChecked(m_fields.kind == tarnel::LinkApplet);
+    m_imageKind->setChecked(m_fields.kind == tarnel::LinkKind::Image);
+    m_textKind->setChecked(m_fields.kind == tarnel::LinkKind::Text);
+    m_appletKind->setChecked(m_fields.kind == tarnel::LinkKind::Applet);
     m_imageGroup->setVisible(layout.imageInputs);
     m_appletGroup->setVisible(layout.appletInputs);
     m_sizeAndAlign->setVisible(layout.sizeAndAlign);

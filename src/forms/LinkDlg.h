@@ -16,17 +16,15 @@ public:
     explicit CLinkDlg(QWidget *parent = nullptr);
 
     const tarnel::LinkFields &fields() const { return m_fields; }
-    // Prefills the inputs and shows the layout of fields.kind (1 image, 2 text, 3 applet).
+    // Prefills the inputs and shows the layout of fields.kind.
     void setFields(const tarnel::LinkFields &fields);
-    // Re-editing names the kind as 1 image, 2 applet, 3 text.
-    void setInitialKind(int initialKind);
 
 protected:
     void readFields() override;
     std::optional<std::string> validate() const override;
 
 private:
-    void showKind(int kind);
+    void showKind(tarnel::LinkKind kind);
 
     tarnel::LinkFields m_fields;
     QLineEdit *m_url = nullptr;

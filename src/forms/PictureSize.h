@@ -3,6 +3,6 @@
 class QLineEdit;
 class QString;
 
-// Writes a browsed picture's pixel size into Width and Height, but only when both are still
-// empty (a size the user typed wins) and Qt can read the picture's header.
+// Width and Height follow the last browsed file: a picture's pixel size, or nothing for a
+// file that is no picture Qt can read (a video), so an earlier picture's size never stays.
 void fillPictureSize(const QString &picturePath, QLineEdit *width, QLineEdit *height);

@@ -80,9 +80,9 @@ TEST(Reedit, LinkContentDecidesHowTheFormOpens)
     const Case cases[] = {
         {"text link holds everything between its tags",
          "<a href=x>Hello <b>you</b></a>",
-         {.url = "x", .linkText = "Hello <b>you</b>", .kind = LinkText},
+         {.url = "x", .linkText = "Hello <b>you</b>", .kind = LinkKind::Text},
          true},
-        {"empty text link", "<A HREF=x></A>", {.url = "x", .kind = LinkText}, true},
+        {"empty text link", "<A HREF=x></A>", {.url = "x", .kind = LinkKind::Text}, true},
         {"image link",
          R"(<A HREF=x><IMG SRC="b.gif" ALT="B" WIDTH=8 HEIGHT=9 BORDER=0 ALIGN=top></A>)",
          {.url = "x",
@@ -92,7 +92,7 @@ TEST(Reedit, LinkContentDecidesHowTheFormOpens)
           .height = "9",
           .width = "8",
           .align = "top",
-          .kind = LinkImage},
+          .kind = LinkKind::Image},
          true},
         {"applet link: the applet's ALT has no field",
          R"(<a href=x><applet code=C.class alt=c class=k name=n></a>)",
@@ -100,19 +100,19 @@ TEST(Reedit, LinkContentDecidesHowTheFormOpens)
           .fileName = "C.class",
           .className = "k",
           .appletName = "n",
-          .kind = LinkApplet},
+          .kind = LinkKind::Applet},
          true},
         {"the image wins over an applet before it",
          R"(<a href=x><applet code=C><img src=fallback.gif></applet></a>)",
-         {.url = "x", .imageSource = "fallback.gif", .kind = LinkImage},
+         {.url = "x", .imageSource = "fallback.gif", .kind = LinkKind::Image},
          true},
         {"an image in a comment is not content",
          "<a href=x><!-- <img src=a> -->Hi</a>",
-         {.url = "x", .linkText = "<!-- <img src=a> -->Hi", .kind = LinkText},
+         {.url = "x", .linkText = "<!-- <img src=a> -->Hi", .kind = LinkKind::Text},
          true},
         {"a clip in a link cannot be shown by the link form",
          "<a href=x><img dynsrc=v.avi></a>",
-         {.url = "x", .kind = LinkImage},
+         {.url = "x", .kind = LinkKind::Image},
          false},
     };
     for (const auto &c : cases) {
@@ -197,13 +197,13 @@ TEST(Reedit, LinkFormChangesOnlyItsChangedParts)
              "<a href=i.htm class=nav><img src=logo.gif hspace=2 BORDER=\"0\"> Home</a>"},
             {"image link switched to text", imageLink,
              [](LinkFields &f) {
-                 f.kind = LinkText;
+                 f.kind = LinkKind::Text;
                  f.linkText = "Start";
              },
              "<a href=i.htm class=nav>Start</a>"},
             {"text link switched to applet", textLink,
              [](LinkFields &f) {
-                 f.kind = LinkApplet;
+                 f.kind = LinkKind::Applet;
                  f.fileName = "C";
              },
              "<a href='x.htm' target=_top><APPLET  CODE=\"C\"></a>"},

@@ -258,7 +258,7 @@ TEST(AppletTag, BuildAndValidate)
 
 namespace {
 
-LinkFields Link(int kind, std::string url)
+LinkFields Link(LinkKind kind, std::string url)
 {
     LinkFields f;
     f.kind = kind;
@@ -270,7 +270,7 @@ LinkFields Link(int kind, std::string url)
 
 TEST(Link, Build)
 {
-    LinkFields image = Link(LinkImage, "index.htm");
+    LinkFields image = Link(LinkKind::Image, "index.htm");
     image.imageSource = "pics/logo.gif";
     image.imageComment = "Home";
     image.width = "88";
@@ -278,10 +278,10 @@ TEST(Link, Build)
     image.border = "0";
     image.align = "LEFT";
 
-    LinkFields text = Link(LinkText, "page2.htm");
+    LinkFields text = Link(LinkKind::Text, "page2.htm");
     text.linkText = "Next page";
 
-    LinkFields applet = Link(LinkApplet, "game.htm");
+    LinkFields applet = Link(LinkKind::Applet, "game.htm");
     applet.fileName = "Clock.class";
     applet.className = "clock";
     applet.appletName = "c1";
@@ -289,22 +289,22 @@ TEST(Link, Build)
     applet.width = "200";
     applet.align = "TOP";
 
-    LinkFields minimalImage = Link(LinkImage, "a.htm");
+    LinkFields minimalImage = Link(LinkKind::Image, "a.htm");
     minimalImage.imageSource = "b.gif";
 
-    LinkFields minimalApplet = Link(LinkApplet, "x.htm");
+    LinkFields minimalApplet = Link(LinkKind::Applet, "x.htm");
     minimalApplet.fileName = "A.class";
 
     // Switching kinds keeps what was typed for the others; only the chosen kind is written.
-    LinkFields switchedToImage = Link(LinkImage, "a.htm");
+    LinkFields switchedToImage = Link(LinkKind::Image, "a.htm");
     switchedToImage.linkText = "typed before";
     switchedToImage.imageSource = "b.gif";
     switchedToImage.fileName = "ignored.class";
 
-    LinkFields rawText = Link(LinkText, "x.htm");
+    LinkFields rawText = Link(LinkKind::Text, "x.htm");
     rawText.linkText = "line 1\n<B>\"two\"</B>";
 
-    LinkFields quotedUrl = Link(LinkText, "a\"b.htm");
+    LinkFields quotedUrl = Link(LinkKind::Text, "a\"b.htm");
     quotedUrl.linkText = "x";
 
     const struct
@@ -333,15 +333,15 @@ TEST(Link, Build)
 
 TEST(Link, Validate)
 {
-    LinkFields noUrl = Link(LinkText, "");
+    LinkFields noUrl = Link(LinkKind::Text, "");
     noUrl.linkText = "x";
-    LinkFields imageNoSource = Link(LinkImage, "a.htm");
-    LinkFields imageNoUrlNoSource = Link(LinkImage, "");
-    LinkFields appletNoFile = Link(LinkApplet, "a.htm");
+    LinkFields imageNoSource = Link(LinkKind::Image, "a.htm");
+    LinkFields imageNoUrlNoSource = Link(LinkKind::Image, "");
+    LinkFields appletNoFile = Link(LinkKind::Applet, "a.htm");
     appletNoFile.imageSource = "b.gif";
-    LinkFields appletWithFile = Link(LinkApplet, "a.htm");
+    LinkFields appletWithFile = Link(LinkKind::Applet, "a.htm");
     appletWithFile.fileName = "A.class";
-    LinkFields textNeedsNoSource = Link(LinkText, "a.htm");
+    LinkFields textNeedsNoSource = Link(LinkKind::Text, "a.htm");
 
     const struct
     {
@@ -360,27 +360,19 @@ TEST(Link, Validate)
         EXPECT_EQ(Validate(c.fields), c.expected) << c.name;
 }
 
-TEST(Link, InitialKindAndLayouts)
+TEST(Link, Layouts)
 {
     const struct
     {
-        int initialKind, kind;
-    } conversions[] = {
-        {1, LinkImage}, {2, LinkApplet}, {3, LinkText}, {0, LinkImage}, {7, LinkImage}};
-    for (const auto &c : conversions)
-        EXPECT_EQ(LinkKindFromInitialKind(c.initialKind), c.kind) << c.initialKind;
-
-    const struct
-    {
-        int kind;
+        LinkKind kind;
         LinkLayout layout;
     } layouts[] = {
-        {LinkImage, {.imageInputs = true, .sizeAndAlign = true}},
-        {LinkText, {.textInput = true}},
-        {LinkApplet, {.appletInputs = true, .sizeAndAlign = true}},
+        {LinkKind::Image, {.imageInputs = true, .sizeAndAlign = true}},
+        {LinkKind::Text, {.textInput = true}},
+        {LinkKind::Applet, {.appletInputs = true, .sizeAndAlign = true}},
     };
     for (const auto &c : layouts)
-        EXPECT_EQ(LinkLayoutFor(c.kind), c.layout) << c.kind;
+        EXPECT_EQ(LinkLayoutFor(c.kind), c.layout) << int(c.kind);
 }
 
 // ---- Colour lists and chooser filters ----

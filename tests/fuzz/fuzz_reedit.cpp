@@ -53,7 +53,8 @@ void Reedit(std::string_view text, ElementKind kind, const ElementRecord &record
             f.border.clear();
             f.linkText = value;
         });
-        Confirm(text, *target, LinkPrefill(*target), [&](LinkFields &f) { f.kind = LinkText; });
+        Confirm(text, *target, LinkPrefill(*target),
+                [&](LinkFields &f) { f.kind = LinkKind::Text; });
         break;
     }
 }

@@ -92,12 +92,12 @@ void Link(FuzzedDataProvider &data)
 {
     LinkFields f;
     FillAll(data, f.url, f.imageSource, f.imageComment, f.border, f.height, f.width, f.align,
-            f.fileName, f.className, f.appletName, f.linkText, f.kind);
+            f.fileName, f.className, f.appletName, f.linkText);
+    f.kind = static_cast<LinkKind>(data.ConsumeIntegralInRange(0, 2));
     Validate(f);
     const std::string link = BuildLink(f);
     ReadsBack(link, 0, {{"HREF", f.url}});
     LinkLayoutFor(f.kind);
-    LinkKindFromInitialKind(f.kind);
 }
 
 void Control(FuzzedDataProvider &data)

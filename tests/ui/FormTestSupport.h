@@ -15,11 +15,20 @@
 
 namespace formtest {
 
+// A caption as shown, without the marker of its mnemonic.
+inline QString shownCaption(QString text)
+{
+    const qsizetype marker = text.indexOf(QLatin1Char('&'));
+    if (marker >= 0 && marker + 1 < text.size() && text[marker + 1] != QLatin1Char('&'))
+        text.remove(marker, 1);
+    return text;
+}
+
 // The first child of type W showing `caption` (buttons, check boxes, labels).
 template <typename W> W *withText(QWidget *form, const QString &caption)
 {
     for (W *w : form->findChildren<W *>())
-        if (w->text() == caption)
+        if (shownCaption(w->text()) == caption)
             return w;
     return nullptr;
 }

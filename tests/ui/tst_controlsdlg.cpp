@@ -180,15 +180,15 @@ void TestControlsDlg::listsOfferTheirEntriesWithoutTrailingBlanks()
         return out;
     };
     QCOMPARE(entries(list(&form, "Language")),
-             QStringList({"JAVASCRIPT", "JSCRIPT", "VBS", "VBSCRIPT"}));
-    QCOMPARE(entries(list(&form, "Position")), QStringList({"LEFT", "NONE(CENTER)", "RIGHT"}));
-    QCOMPARE(list(&form, "Language")->currentIndex(), -1);
+             QStringList({"", "JAVASCRIPT", "JSCRIPT", "VBS", "VBSCRIPT"}));
+    QCOMPARE(entries(list(&form, "Position")), QStringList({"", "LEFT", "NONE(CENTER)", "RIGHT"}));
+    QCOMPARE(list(&form, "Language")->currentText(), QString());
 
     chooseType(&form, "Check Box");
     field(&form, "Name")->setText("c1");
     field(&form, "Tab Index")->setText("3");
-    list(&form, "Position")->setCurrentIndex(1);
-    list(&form, "Language")->setCurrentIndex(1);
+    list(&form, "Position")->setCurrentText("NONE(CENTER)");
+    list(&form, "Language")->setCurrentText("JSCRIPT");
     QTest::mouseClick(button<QPushButton>(&form, "OK"), Qt::LeftButton);
     QCOMPARE(form.resultText(), std::string("<INPUT  STYLE=\"Float:none\"  LANGUAGE=\"JSCRIPT\" "
                                             "TABINDEX=3 NAME=\"c1\"  TYPE= CHECKBOX  >\n"));
@@ -202,7 +202,7 @@ void TestControlsDlg::addNewControlCollectsAndClears()
     QTest::keyClicks(field(&form, "Name"), "user");
     QTest::keyClicks(field(&form, "Size"), "20");
     QTest::keyClicks(field(&form, "Title"), "t");
-    list(&form, "Position")->setCurrentIndex(0);
+    list(&form, "Position")->setCurrentText("LEFT");
     QTest::mouseClick(button<QCheckBox>(&form, "Disabled"), Qt::LeftButton);
     QTest::mouseClick(button<QPushButton>(&form, "Add New Control"), Qt::LeftButton);
 
@@ -211,7 +211,7 @@ void TestControlsDlg::addNewControlCollectsAndClears()
     for (const char *caption : {"Access Key", "Name", "Label", "DynSrc", "Alt", "Tab Index",
                                 "Source", "Title", "Size", "MaxLength", "LowSource:"})
         QVERIFY2(field(&form, caption)->text().isEmpty(), caption);
-    QCOMPARE(list(&form, "Position")->currentIndex(), -1);
+    QCOMPARE(list(&form, "Position")->currentText(), QString());
     QVERIFY(!button<QCheckBox>(&form, "Disabled")->isChecked());
     QVERIFY(!rowShown(&form, "Size"));
     QVERIFY(!rowShown(&form, "MaxLength"));

@@ -172,6 +172,7 @@ private slots:
     void confirmedFormInsertsAtTheCaret();
     void cancelLeavesThePageAlone_data() { addCommandRows(); }
     void cancelLeavesThePageAlone();
+    void typedStraightAway();
     void refusedFormStaysOpen_data() { addCommandRows(); }
     void refusedFormStaysOpen();
 };
@@ -229,6 +230,28 @@ void TestInsertBasicView::cancelLeavesThePageAlone()
     QVERIFY(!page.editor.doc()->isModified());
     // Only the image form lets go of the selection when cancelled.
     QCOMPARE(page.view->hasSelectedText(), name != "image");
+}
+
+// The form opens with the focus in its first field: what is typed goes there, Enter confirms,
+// and a choice of Align can be taken back.
+void TestInsertBasicView::typedStraightAway()
+{
+    Page page;
+    QVERIFY(page.open());
+    page.view->selectBytes(0, 0);
+    QVERIFY(runCommand(page.view, Qt::Key_I, [](QWidget *form) {
+        QWidget *first = QApplication::focusWidget();
+        QCOMPARE(first->objectName(), QString("imageSource"));
+        QTest::keyClicks(first, "a.gif");
+        auto *align = form->findChild<QComboBox *>("align");
+        QTest::keyClick(align, Qt::Key_Down);
+        QCOMPARE(align->currentText(), QString("ABSBOTTOM"));
+        QTest::keyClick(align, Qt::Key_Up);
+        QCOMPARE(align->currentText(), QString());
+        QTest::keyClick(first, Qt::Key_Return);
+        QVERIFY(!form->isVisible());
+    }));
+    QVERIFY(viewBytes(page.view).startsWith("<IMG  SRC=\"a.gif\">\r\n"));
 }
 
 void TestInsertBasicView::refusedFormStaysOpen()

@@ -350,7 +350,7 @@ private:
     LinkFields linkFields()
     {
         LinkFields fields;
-        fields.kind = int(pick(3)) + 1;
+        fields.kind = LinkKind(pick(3));
         fields.url = value() + "x.htm";
         fields.imageSource = value() + "p.gif";
         fields.fileName = value() + "t.class";

@@ -1,0 +1,250 @@
+#include "formdescription.h"
+
+#include "colourlists.h"
+
+#include <array>
+
+namespace tarnel {
+
+namespace {
+
+using K = FieldKind;
+
+template <class Fields, std::size_t N>
+FormDescription<Fields> Describe(std::string_view caption, std::string_view group,
+                                 const std::array<FieldSpec<Fields>, N> &rows)
+{
+    return {caption, group, rows};
+}
+
+} // namespace
+
+const FormDescription<ImageFields> &ImageForm()
+{
+    using F = ImageFields;
+    static const std::array<FieldSpec<F>, 6> rows = {{
+        {"Image Source",
+         "imageSource",
+         K::Browse,
+         &F::imageSource,
+         {},
+         kPictureFileFilter,
+         "You must enter Image source!!"},
+        {"Width", "width", K::Text, &F::width},
+        {"Height", "height", K::Text, &F::height},
+        {"Border", "border", K::Text, &F::border},
+        {"Image Comment", "comment", K::Text, &F::comment},
+        {"Align", "align", K::PickList, &F::align, ImageAlignList()},
+    }};
+    static const auto form = Describe("Image Dialog", "Image Attributes", rows);
+    return form;
+}
+
+const FormDescription<SoundFields> &SoundForm()
+{
+    using F = SoundFields;
+    static const std::array<FieldSpec<F>, 4> rows = {{
+        {"Source",
+         "source",
+         K::Browse,
+         &F::source,
+         {},
+         kSoundFileFilter,
+         "You must enter Sound source!!"},
+        {"Loop", "loop", K::Text, &F::loop},
+        {"Balance", "balance", K::Text, &F::balance},
+        {"Volume", "volume", K::Text, &F::volume},
+    }};
+    static const auto form = Describe("Background Sound", "Background Sound Attributes", rows);
+    return form;
+}
+
+const FormDescription<AppletFields> &AppletForm()
+{
+    using F = AppletFields;
+    static const std::array<FieldSpec<F>, 7> rows = {{
+        {"File Name",
+         "fileName",
+         K::Browse,
+         &F::fileName,
+         {},
+         kAppletFileFilter,
+         "You must enter an Applet File Name!!"},
+        {"Comment", "comment", K::Text, &F::comment},
+        {"Class Name", "className", K::Browse, &F::className, {}, kAppletClassFilter},
+        {"Align", "align", K::PickList, &F::align, ImageAlignList()},
+        {"Name", "name", K::Text, &F::name},
+        {"Height", "height", K::Text, &F::height},
+        {"Width", "width", K::Text, &F::width},
+    }};
+    static const auto form = Describe("Applet", "Applet Attributes", rows);
+    return form;
+}
+
+const FormDescription<MarqueeFields> &MarqueeForm()
+{
+    using F = MarqueeFields;
+    static constexpr std::string_view needed = "You must enter Behaviour & Direction !!";
+    static const std::array<FieldSpec<F>, 9> rows = {{
+        {"Behaviour", "behaviour", K::PickList, &F::behaviour, MarqueeBehaviours(), nullptr,
+         needed},
+        {"Data Format", "dataFormat", K::PickList, &F::dataFormat, MarqueeDataFormats()},
+        {"Direction", "direction", K::PickList, &F::direction, MarqueeDirections(), nullptr,
+         needed},
+        {"Height", "height", K::Text, &F::height},
+        {"Width", "width", K::Text, &F::width},
+        {"Loop", "loop", K::Text, &F::loop},
+        {"Scroll Delay", "scrollDelay", K::Text, &F::scrollDelay},
+        {"HSpace", "hspace", K::Text, &F::hspace},
+        {"VSpace", "vspace", K::Text, &F::vspace},
+    }};
+    static const auto form = Describe("MARQUEE", "Marquee Attributes", rows);
+    return form;
+}
+
+const FormDescription<MetaFields> &MetaForm()
+{
+    using F = MetaFields;
+    static const std::array<FieldSpec<F>, 5> rows = {{
+        {"Name", "name", K::Text, &F::name},
+        {"Title", "title", K::Text, &F::title},
+        {"Content", "content", K::Text, &F::content},
+        {"Url ", "url", K::Browse, &F::url, {}, kMetaUrlFilter, "You must enter URL!!"},
+        {"Http-Equiv", "httpEquiv", K::PickList, &F::httpEquiv, MetaHttpEquivs()},
+    }};
+    static const auto form = Describe("META", "Meta Attributes", rows);
+    return form;
+}
+
+const FormDescription<FrameFields> &FramesForm()
+{
+    using F = FrameFields;
+    static constexpr std::string_view needed = "You must enter Height & Width!!";
+    static const std::array<FieldSpec<F>, 11> rows = {{
+        {"Height", "height", K::Text, &F::height, {}, nullptr, needed},
+        {"Width", "width", K::Text, &F::width, {}, nullptr, needed},
+        {"Source", "source", K::Browse, &F::source, {}, kFrameSourceFilter},
+        {"Title", "title", K::Text, &F::title},
+        {"Margin Height", "marginHeight", K::Text, &F::marginHeight},
+        {"Margin Width", "marginWidth", K::Text, &F::marginWidth},
+        {"Border Color",
+         "borderColour",
+         K::PickList,
+         &F::borderColour,
+         FrameColourList(),
+         nullptr,
+         {},
+         1},
+        {"Frame Border",
+         "frameBorder",
+         K::PickList,
+         &F::frameBorder,
+         FrameBorders(),
+         nullptr,
+         {},
+         1},
+        {"Scrolling", "scrolling", K::PickList, &F::scrolling, FrameScrollings(), nullptr, {}, 1},
+        {"Resizing", "resizing", K::PickList, &F::resizing, FrameResizings(), nullptr, {}, 1},
+        {"WindowName",
+         "windowName",
+         K::EditableList,
+         &F::windowName,
+         FrameWindowNames(),
+         nullptr,
+         {},
+         1},
+    }};
+    static const auto form = Describe("Frames", "Frames Attributes", rows);
+    return form;
+}
+
+const FormDescription<TableFields> &TableForm()
+{
+    using F = TableFields;
+    static const auto colours = TableColourList();
+    static const std::array<FieldSpec<F>, 17> rows = {{
+        {"Back Ground", "background", K::Browse, &F::background, {}, kTableBackgroundFilter},
+        {"Style", "style", K::Text, &F::style},
+        {"Border", "border", K::Text, &F::border},
+        {"Height", "height", K::Text, &F::height},
+        {"Width", "width", K::Text, &F::width},
+        {"Title", "title", K::Text, &F::title},
+        {"Cell Padding", "cellPadding", K::Text, &F::cellPadding},
+        {"Cell Spacing", "cellSpacing", K::Text, &F::cellSpacing},
+        {"Columns",
+         "columns",
+         K::Text,
+         &F::columns,
+         {},
+         nullptr,
+         "You must enter Column number!!",
+         1},
+        {"Page Size", "pageSize", K::Text, &F::pageSize, {}, nullptr, {}, 1},
+        {"Border Color",
+         "borderColour",
+         K::EditableList,
+         &F::borderColour,
+         colours,
+         nullptr,
+         {},
+         1},
+        {"Border Color Dark",
+         "darkBorderColour",
+         K::EditableList,
+         &F::darkBorderColour,
+         colours,
+         nullptr,
+         {},
+         1},
+        {"Border Color Light",
+         "lightBorderColour",
+         K::EditableList,
+         &F::lightBorderColour,
+         colours,
+         nullptr,
+         {},
+         1},
+        {"BGColor",
+         "backgroundColour",
+         K::EditableList,
+         &F::backgroundColour,
+         colours,
+         nullptr,
+         {},
+         1},
+        {"Align", "align", K::PickList, &F::align, TableAligns(), nullptr, {}, 1},
+        {"Rules", "rules", K::PickList, &F::rules, TableRules(), nullptr, {}, 1},
+        {"Frames", "frame", K::PickList, &F::frame, TableFrames(), nullptr, {}, 1},
+    }};
+    static const auto form = Describe("Tables", "Table Properties:", rows);
+    return form;
+}
+
+const FormDescription<OrderedListFields> &OrderedListForm()
+{
+    using F = OrderedListFields;
+    static const std::array<FieldSpec<F>, 5> rows = {{
+        {"Dingbat", "dingbat", K::PickList, &F::dingbat, Dingbats()},
+        {"Type", "type", K::PickList, &F::type, OrderedListTypes(), nullptr,
+         "You must enter the Type!!"},
+        {"Value", "value", K::Text, &F::value},
+        {"Start Position", "start", K::Text, &F::start},
+        {"Skip", "skip", K::Text, &F::skip},
+    }};
+    static const auto form = Describe("Ordered List", "Ordered List Attributes", rows);
+    return form;
+}
+
+const FormDescription<UnorderedListFields> &UnorderedListForm()
+{
+    using F = UnorderedListFields;
+    static const std::array<FieldSpec<F>, 2> rows = {{
+        {"Type:", "type", K::PickList, &F::type, UnorderedListTypes(), nullptr,
+         "You must enter the Type!!"},
+        {"Dingbat:", "dingbat", K::PickList, &F::dingbat, Dingbats()},
+    }};
+    static const auto form = Describe("Unordered List", "Unordered List Attributes", rows);
+    return form;
+}
+
+} // namespace tarnel
