@@ -154,7 +154,7 @@ int main()
                     seconds * 1e3, anchor / seconds);
     };
     std::printf("page: %.1f MB, %zu lines, %zu names to rewrite; medians of %d runs\n", mb,
-                tracker.LineCount(), rewrites.size(), runs);
+                tracker.PointCount(), rewrites.size(), runs);
     row("anchor: byte-classifying loop", anchor);
     row("full pass into a style buffer", pass);
     row("full pass, rewrites collected", passRewrites);

@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <time.h>
 #include <vector>
 
 namespace shellbench {
@@ -57,18 +58,36 @@ inline CTarnelView *ActiveView(CTarnelApp &app)
 }
 
 // One key press and release, then the events it leaves queued (timers that fired
-// meanwhile), then the repaint: milliseconds of each.
+// meanwhile), then the repaint: milliseconds of the process's CPU time for each.
 struct KeyTimes
 {
     double key = 0, events = 0, repaint = 0;
     double total() const { return key + events + repaint; }
 };
 
+// The CPU time the whole process spent, threads included: unlike the wall clock, it does not
+// count the time other programs on a busy machine took.
+class CpuClock
+{
+public:
+    CpuClock() { restart(); }
+    void restart() { m_start = now(); }
+    qint64 nsecsElapsed() const { return now() - m_start; }
+
+private:
+    static qint64 now()
+    {
+        timespec t{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+        return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
+    }
+    qint64 m_start = 0;
+};
+
 inline KeyTimes TimedKey(QWidget *view, Qt::Key key, const QString &text)
 {
     KeyTimes times;
-    QElapsedTimer clock;
-    clock.start();
+    CpuClock clock;
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
     QApplication::sendEvent(view, &press);
     QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);

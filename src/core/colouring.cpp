@@ -484,12 +484,18 @@ private:
         return p + 1;
     }
 
-    // The ">" that ends a tag.
+    // The ">" that ends a tag: what follows reads as it would at a line start.
     std::size_t Greater(std::size_t p)
     {
         m_state = m_state.raw == RawElement::None ? LineState{}
                                                   : LineState{Context::RawText, m_state.raw};
-        return p + 1;
+        ++p;
+        if (m_out.lines && m_base + p >= m_out.lines->nextResumePoint) {
+            FillPlain(std::min(p, m_end));
+            if (!m_out.lines->AtResumePoint(m_base + p, m_state))
+                m_stopped = true;
+        }
+        return p;
     }
 
     // Only "<", line breaks and digits that start no word's tail matter outside tags; a

@@ -63,10 +63,20 @@ struct LineState
 };
 
 // Told the state at each line start a pass reaches; returning false ends the pass there.
+// A long line also has resume points: right after a ">" that ends a tag, where a pass can
+// start again in a line state as if a line began there. The pass tells the first one at or
+// after nextResumePoint, so a long line can be coloured a piece at a time.
 class LineObserver
 {
 public:
     virtual bool AtLineStart(std::size_t position, LineState state) = 0;
+    virtual bool AtResumePoint(std::size_t position, LineState state)
+    {
+        (void)position;
+        (void)state;
+        return true;
+    }
+    std::size_t nextResumePoint = static_cast<std::size_t>(-1);
 
 protected:
     ~LineObserver() = default;
@@ -161,7 +171,8 @@ public:
     // by reading the text from its start: a caller that keeps line states uses Pass instead.
     ScanResult Scan(std::string_view text, std::size_t start, std::size_t end) const;
 
-    // The hot path: one pass from `lineStart`, which must be a line start read in `state`, up
+    // The hot path: one pass from `lineStart`, which must be a line start (or a resume point)
+    // read in `state`, up
     // to `end` or to the line start where out.lines ends it. Tokens that begin before `end`
     // are read whole, but no style is written at or after `end`. A window must hold the
     // lines from `lineStart` up to `end` and one byte more (or up to the text's end): no

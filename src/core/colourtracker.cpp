@@ -14,8 +14,9 @@ TextChange Merge(const TextChange &first, const TextChange &second)
             end - second.removed + second.inserted - start};
 }
 
-ColourTracker::ColourTracker(ColourEngine engine)
+ColourTracker::ColourTracker(ColourEngine engine, std::size_t resumeSpacing)
     : m_engine(std::move(engine))
+    , m_resumeSpacing(std::max<std::size_t>(resumeSpacing, 1))
 {}
 
 std::size_t ColourTracker::LineOf(std::size_t position) const
@@ -67,36 +68,30 @@ bool WrittenBy(const TextChange &change, const Rewrite &rewrite)
 
 } // namespace
 
-// Records line states; during an edit it splices the edited lines in and ends the pass at
-// the first following line whose state did not change.
+// Records the states at line starts and at resume points (one every few kilobytes of a long
+// line); during an edit it splices the edited stretch's points in and ends the pass at the
+// first following point whose state did not change.
 class ColourTracker::Observer final : public LineObserver
 {
 public:
-    Observer(ColourTracker &tracker, std::size_t cursor, std::size_t editEnd)
+    Observer(ColourTracker &tracker, std::size_t cursor, std::size_t from, LineState state,
+             std::size_t editEnd)
         : m_tracker(tracker)
         , m_cursor(cursor)
         , m_editEnd(editEnd)
-    {}
+        , m_lastPosition(from)
+        , m_lastState(state)
+    {
+        Aim(from);
+    }
 
     bool AtLineStart(std::size_t position, LineState state) override
     {
-        if (position <= m_editEnd) {
-            m_newStarts.push_back(position);
-            m_newStates.push_back(state);
-            return true;
-        }
-        Commit();
-        auto &starts = m_tracker.m_starts;
-        if (m_cursor >= starts.size() || starts[m_cursor] != position) {
-            lostStep = stopped = true;
-            return false;
-        }
-        if (m_tracker.m_states[m_cursor] == state) {
-            stopped = true;
-            return false;
-        }
-        m_tracker.m_states[m_cursor++] = state;
-        return true;
+        return Reached(position, state, true);
+    }
+    bool AtResumePoint(std::size_t position, LineState state) override
+    {
+        return Reached(position, state, false);
     }
 
     void Commit()
@@ -111,16 +106,82 @@ public:
         m_newStates.clear();
     }
 
-    // The first line start after the edited lines not yet compared.
+    // After a pass to the end of the text: the known points it did not reach are resume
+    // points no longer.
+    void DropUnreached()
+    {
+        m_tracker.m_starts.resize(m_cursor);
+        m_tracker.m_states.resize(m_cursor);
+    }
+
+    // The first point after the edited stretch not yet compared.
     std::size_t Cursor() const { return m_cursor; }
+    // The last point reached, where a pass can go on exactly.
+    std::size_t LastPosition() const { return m_lastPosition; }
+    LineState LastState() const { return m_lastState; }
 
     bool lostStep = false;
     bool stopped = false;
 
 private:
+    bool Reached(std::size_t position, LineState state, bool lineStart)
+    {
+        m_lastPosition = position;
+        m_lastState = state;
+        if (position <= m_editEnd) {
+            m_newStarts.push_back(position);
+            m_newStates.push_back(state);
+            Aim(position);
+            return true;
+        }
+        Commit();
+        auto &starts = m_tracker.m_starts;
+        auto &states = m_tracker.m_states;
+        // Resume points the change did away with: their ">" now reads otherwise.
+        const auto stale = std::lower_bound(starts.begin() + static_cast<std::ptrdiff_t>(m_cursor),
+                                            starts.end(), position);
+        const auto staleCount = stale - (starts.begin() + static_cast<std::ptrdiff_t>(m_cursor));
+        if (staleCount > 0) {
+            const auto at = static_cast<std::ptrdiff_t>(m_cursor);
+            starts.erase(starts.begin() + at, starts.begin() + at + staleCount);
+            states.erase(states.begin() + at, states.begin() + at + staleCount);
+        }
+        if (m_cursor < starts.size() && starts[m_cursor] == position) {
+            if (states[m_cursor] == state) {
+                stopped = true;
+                return false;
+            }
+            states[m_cursor++] = state;
+        } else if (lineStart) {
+            // Every line start after the change was known before it.
+            lostStep = stopped = true;
+            return false;
+        } else {
+            const auto at = static_cast<std::ptrdiff_t>(m_cursor++);
+            starts.insert(starts.begin() + at, position);
+            states.insert(states.begin() + at, state);
+        }
+        Aim(position);
+        return true;
+    }
+
+    // Inside the edited stretch a resume point every few kilobytes; after it, only the known
+    // ones, to find where the states agree again.
+    void Aim(std::size_t position)
+    {
+        const auto &starts = m_tracker.m_starts;
+        const std::size_t known =
+            m_cursor < starts.size() ? starts[m_cursor] : static_cast<std::size_t>(-1);
+        const std::size_t spaced =
+            position + std::min(m_tracker.m_resumeSpacing, static_cast<std::size_t>(-1) - position);
+        nextResumePoint = position < m_editEnd ? std::min(spaced, known) : known;
+    }
+
     ColourTracker &m_tracker;
     std::size_t m_cursor;
     std::size_t m_editEnd;
+    std::size_t m_lastPosition;
+    LineState m_lastState;
     std::vector<std::size_t> m_newStarts;
     std::vector<LineState> m_newStates;
 };
@@ -131,7 +192,7 @@ Recolouring ColourTracker::ColourAll(std::string_view text)
     m_states.assign(1, LineState{});
     m_rewrites.clear();
     m_textSize = text.size();
-    Observer observer(*this, 1, text.size());
+    Observer observer(*this, 1, 0, {}, text.size());
     PassOutput out;
     out.styles = Styles(text.size());
     out.lines = &observer;
@@ -148,7 +209,7 @@ void ColourTracker::ColourAll(std::string_view text, std::size_t stretch,
     m_rewrites.clear();
     const std::size_t n = text.size();
     m_textSize = n;
-    Observer observer(*this, 1, n);
+    Observer observer(*this, 1, 0, {}, n);
     PassOutput out;
     out.lines = &observer;
     const TextWindow window(text, 0, n);
@@ -206,9 +267,9 @@ Recolouring ColourTracker::Edited(TextSource &text, TextChange change)
             *it += delta;
     }
 
-    // Read the edited lines up to the first line start after them, then, while line states
-    // keep changing, ever longer runs of following lines.
-    Observer observer(*this, first + 1, change.position + change.inserted);
+    // Read the edited stretch up to the first point after it, then, while states keep
+    // changing, ever longer runs of following points.
+    Observer observer(*this, first + 1, from, m_states[first], change.position + change.inserted);
     PassOutput out;
     out.rewrites = &m_rewrites;
     out.lines = &observer;
@@ -222,16 +283,21 @@ Recolouring ColourTracker::Edited(TextSource &text, TextChange change)
         out.stylesFrom = chunkFrom;
         const TextWindow window(text.Bytes(chunkFrom, std::min(n, chunkEnd + 1)), chunkFrom, n);
         const PassEnd end = m_engine.Pass(window, chunkFrom, state, chunkEnd, out);
-        if (observer.stopped || end.position >= n) {
+        if (observer.stopped || chunkEnd >= n) {
             observer.Commit();
+            if (!observer.stopped)
+                observer.DropUnreached();
             if (observer.lostStep)
                 return ColourAll(text.Bytes(0, n));
             std::erase_if(m_rewrites, [&](const Rewrite &r) { return !WrittenBy(change, r); });
             return {from, {m_styles.get(), std::min(end.position, n) - from}, m_rewrites};
         }
         observer.Commit();
-        chunkFrom = end.position;
-        state = end.state;
+        // A known resume point may now lie inside a token: go on from the last point the
+        // pass reached, whose state is exact.
+        chunkFrom = observer.LastPosition();
+        state = observer.LastState();
+        std::erase_if(m_rewrites, [&](const Rewrite &r) { return r.position >= chunkFrom; });
         more = std::max<std::size_t>(64, more * 2);
     }
 }

@@ -67,13 +67,15 @@ private:
     std::string_view m_text;
 };
 
-// Keeps the state at every line start, so that after an edit only the lines it touched are
-// scanned, plus the following lines whose starting state it changed; the result equals a
-// pass from the top.
+// Keeps the state at every line start, and at a resume point every few kilobytes of a long
+// line, so that after an edit only the stretch it touched is scanned, plus what follows
+// while the states there changed; the result equals a pass from the top. A minified page,
+// one line of megabytes, is then recoloured a few kilobytes a key.
 class ColourTracker
 {
 public:
-    explicit ColourTracker(ColourEngine engine = MakeHtmlColourEngine());
+    explicit ColourTracker(ColourEngine engine = MakeHtmlColourEngine(),
+                           std::size_t resumeSpacing = 2048);
 
     const ColourEngine &Engine() const { return m_engine; }
 
@@ -101,9 +103,10 @@ public:
     bool OpensCompletionList(std::string_view text, std::size_t caret) const;
     bool OpensCompletionList(TextSource &text, std::size_t caret) const;
 
-    std::size_t LineCount() const { return m_starts.size(); }
-    std::size_t LineStart(std::size_t line) const { return m_starts[line]; }
-    LineState StateOfLine(std::size_t line) const { return m_states[line]; }
+    // The points a pass can start from: every line start and the resume points kept.
+    std::size_t PointCount() const { return m_starts.size(); }
+    std::size_t PointStart(std::size_t point) const { return m_starts[point]; }
+    LineState PointState(std::size_t point) const { return m_states[point]; }
 
 private:
     class Observer;
@@ -112,6 +115,7 @@ private:
     std::uint8_t *Styles(std::size_t length, std::size_t keep = 0);
 
     ColourEngine m_engine;
+    std::size_t m_resumeSpacing;
     std::vector<std::size_t> m_starts{0};
     std::vector<LineState> m_states{LineState{}};
     std::size_t m_textSize = 0;

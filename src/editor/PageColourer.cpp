@@ -79,7 +79,7 @@ CPageColourer::CPageColourer(CTarnelDoc *document)
             });
     // A save point set inside the run's group would lie inside one undo step; closing the
     // group right after keeps it on the step's boundary.
-    connect(m_surface, &QsciScintillaBase::SCN_SAVEPOINTREACHED, this, [this] { endTypingRun(); });
+    connect(m_surface, &QsciScintillaBase::SCN_SAVEPOINTREACHED, this, [this] { endKeyRun(); });
     colourAll();
 }
 
@@ -116,8 +116,8 @@ void CPageColourer::onModified(int position, int type, int length)
             [this] {
                 m_flushQueued = false;
                 if (m_depth == 0) {
-                    // A change from elsewhere is not part of the typing before it.
-                    endTypingRun();
+                    // A change from elsewhere is not part of the keys before it.
+                    endKeyRun();
                     flush();
                 }
             },
@@ -131,23 +131,37 @@ void CPageColourer::flush()
         colourPending(false);
 }
 
-void CPageColourer::endTypingRun()
+void CPageColourer::endKeyRun()
 {
-    if (!m_typingRun)
+    if (m_keyRun == KeyRun::None)
         return;
-    m_typingRun = false;
+    m_keyRun = KeyRun::None;
     m_surface->SendScintilla(QsciScintillaBase::SCI_ENDUNDOACTION);
 }
 
-void CPageColourer::beginTypingRun()
+void CPageColourer::beginKeyRun(KeyRun run)
 {
-    m_typingRun = true;
+    m_keyRun = run;
     m_surface->SendScintilla(QsciScintillaBase::SCI_BEGINUNDOACTION);
 }
 
-bool CPageColourer::continuesTypingRun(const QsciScintilla *surface) const
+CPageColourer::KeyRun CPageColourer::keyRunOf(EditCommand command)
 {
-    if (!m_typingRun)
+    switch (command) {
+    case EditCommand::TypedCharacter:
+        return KeyRun::Typing;
+    case EditCommand::BackspaceKey:
+        return KeyRun::Backspaces;
+    case EditCommand::DeleteKey:
+        return KeyRun::Deletes;
+    default:
+        return KeyRun::None;
+    }
+}
+
+bool CPageColourer::continuesKeyRun(KeyRun run, const QsciScintilla *surface) const
+{
+    if (m_keyRun != run)
         return false;
     const long caret = surface->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
     return caret == surface->SendScintilla(QsciScintillaBase::SCI_GETANCHOR) &&
@@ -252,20 +266,21 @@ CPageColourer::Edit::Edit(CPageColourer &colourer, EditCommand command,
     , m_outer(colourer.m_depth == 0)
 {
     if (m_outer) {
-        // A change left over from outside any command is neither part of the typing before
-        // it nor this command's to rewrite.
+        // A change left over from outside any command is neither part of the keys before it
+        // nor this command's to rewrite.
         if (m_colourer.m_pending)
-            m_colourer.endTypingRun();
+            m_colourer.endKeyRun();
         m_colourer.flush();
         m_colourer.m_kind = ClassifyEdit(command, m_colourer.m_kind);
-        m_typing = command == EditCommand::TypedCharacter;
-        if (m_typing) {
-            if (!m_colourer.continuesTypingRun(surface)) {
-                m_colourer.endTypingRun();
-                m_colourer.beginTypingRun();
+        const KeyRun run = keyRunOf(command);
+        m_inRun = run != KeyRun::None;
+        if (m_inRun) {
+            if (!m_colourer.continuesKeyRun(run, surface)) {
+                m_colourer.endKeyRun();
+                m_colourer.beginKeyRun(run);
             }
         } else {
-            m_colourer.endTypingRun();
+            m_colourer.endKeyRun();
             // The rewrites join the command's own undo step.
             m_grouped = RewritesAfter(command);
             if (m_grouped)
@@ -289,7 +304,8 @@ CPageColourer::Outcome CPageColourer::Edit::finish()
     if (!m_outer)
         return {};
     Outcome outcome;
-    if (m_typing && m_colourer.m_pending)
+    // Typing leaves the caret after what it wrote, a deletion where the bytes were.
+    if (m_inRun && m_colourer.m_pending)
         m_colourer.m_runEnd = m_colourer.m_pending->position + m_colourer.m_pending->inserted;
     outcome.changed = m_colourer.colourPending(RewritesAfter(m_command));
     if (m_grouped)

@@ -24,8 +24,10 @@ class QsciScintilla;
 //
 // Scintilla merges consecutive typing into one undo step, but never with an undo group, and
 // a rewrite has to be in a group to be undone with the letters that caused it. So a run of
-// typing is one group, open from its first key while each key types where the last one
-// ended; any other command, a click, a save or a change from elsewhere closes it.
+// keys is one group, open from its first key while each key of the same kind acts where the
+// last one left the caret: typing on from where it ended, Backspace after Backspace,
+// Delete after Delete. Any other command, a click, a save or a change from elsewhere
+// closes it.
 class CPageColourer : public QObject
 {
     Q_OBJECT
@@ -59,7 +61,7 @@ public:
         tarnel::EditCommand m_command;
         bool m_outer;
         bool m_grouped = false;
-        bool m_typing = false;
+        bool m_inRun = false;
         bool m_finished = false;
     };
 
@@ -67,9 +69,9 @@ public:
     bool opensCompletionList(std::size_t caret);
     // Colours any change made outside an Edit now.
     void flush();
-    // Closes the undo step of the run of typing, if one is open: what comes next is a step
-    // of its own.
-    void endTypingRun();
+    // Closes the undo step of the run of keys, if one is open: what comes next is a step of
+    // its own.
+    void endKeyRun();
     const tarnel::ColourTracker &tracker() const { return m_tracker; }
 
 private:
@@ -80,9 +82,12 @@ private:
     void colourAll();
     void applyStyles(const tarnel::Recolouring &recolouring);
     void applyRewrites(const tarnel::Recolouring &recolouring);
-    // Typing into `surface` goes on from where the run's last key typed.
-    bool continuesTypingRun(const QsciScintilla *surface) const;
-    void beginTypingRun();
+    // The keys that make runs of one undo step.
+    enum class KeyRun { None, Typing, Backspaces, Deletes };
+    static KeyRun keyRunOf(tarnel::EditCommand command);
+    // A key of `run` in `surface` goes on from where the run's last key left the caret.
+    bool continuesKeyRun(KeyRun run, const QsciScintilla *surface) const;
+    void beginKeyRun(KeyRun run);
 
     CTarnelDoc *m_document;
     QsciScintilla *m_surface;
@@ -92,6 +97,6 @@ private:
     int m_depth = 0;          // open Edits
     bool m_colouring = false; // our own rewrites are being made: their changes are known
     bool m_flushQueued = false;
-    bool m_typingRun = false; // the undo group of a run of typing is open
-    std::size_t m_runEnd = 0; // where the run's last key typed up to
+    KeyRun m_keyRun = KeyRun::None; // the undo group of this run of keys is open
+    std::size_t m_runEnd = 0;       // where the run's last key left the caret
 };

@@ -48,8 +48,8 @@ CTarnelView::CTarnelView(CTarnelDoc *document, QWidget *parent)
 CTarnelView::~CTarnelView()
 {
     CTarnelDoc *doc = GetDocument();
-    // The page may live on in another window: the typing done here is one undo step there.
-    colourer().endTypingRun();
+    // The page may live on in another window: the keys typed here are one undo step there.
+    colourer().endKeyRun();
     doc->UpdateAllViews(this, HintSourceClosed);
     // Detach from the shared text before the widget goes, so it stays with the document.
     m_text.detachText();
@@ -352,8 +352,8 @@ void CTarnelView::keyReleaseEvent(QKeyEvent *event)
 
 void CTarnelView::mousePressEvent(QMouseEvent *event)
 {
-    // A click moves the caret or starts a drag: the typing before it is one undo step.
-    colourer().endTypingRun();
+    // A click moves the caret or starts a drag: the keys before it are one undo step.
+    colourer().endKeyRun();
     QsciScintilla::mousePressEvent(event);
 }
 
@@ -362,7 +362,7 @@ void CTarnelView::focusOutEvent(QFocusEvent *event)
     // Whatever takes the focus (a menu, a dialog) may change the text; the completion list
     // only helps to type.
     if (!m_offeringCompletion)
-        colourer().endTypingRun();
+        colourer().endKeyRun();
     QsciScintilla::focusOutEvent(event);
 }
 

@@ -45,6 +45,52 @@ void Replace(std::string &text, Shown &shown, TextChange change, std::string_vie
     shown.Change(change);
 }
 
+// Every point a pass from the top could start again from, with its state.
+std::vector<std::pair<std::size_t, LineState>> AllPoints(const ColourEngine &engine,
+                                                         std::string_view text)
+{
+    struct Recorder final : LineObserver
+    {
+        std::vector<std::pair<std::size_t, LineState>> points{{0, LineState{}}};
+        bool AtLineStart(std::size_t position, LineState state) override
+        {
+            points.emplace_back(position, state);
+            return true;
+        }
+        bool AtResumePoint(std::size_t position, LineState state) override
+        {
+            return AtLineStart(position, state);
+        }
+    } recorder;
+    recorder.nextResumePoint = 0;
+    PassOutput out;
+    out.lines = &recorder;
+    engine.Pass(text, 0, {}, text.size(), out);
+    return recorder.points;
+}
+
+// The tracker's points are true ones, in order, and include every line start.
+void ExpectPointsOf(const ColourTracker &tracker, std::string_view text)
+{
+    const auto all = AllPoints(tracker.Engine(), text);
+    std::vector<std::pair<std::size_t, LineState>> kept;
+    for (std::size_t point = 0; point < tracker.PointCount(); ++point)
+        kept.emplace_back(tracker.PointStart(point), tracker.PointState(point));
+    auto position = [](const auto &point) { return point.first; };
+    ASSERT_TRUE(std::ranges::is_sorted(kept, std::less<>(), position));
+    const auto has = [](const auto &points, const std::pair<std::size_t, LineState> &point) {
+        const auto at = std::ranges::lower_bound(points, point.first, std::less<>(),
+                                                 [](const auto &p) { return p.first; });
+        return at != points.end() && *at == point;
+    };
+    for (const auto &point : kept)
+        ASSERT_TRUE(has(all, point))
+            << "no such point " << point.first << " of " << text.size() << " bytes";
+    for (const auto &point : all)
+        if (LineStartOf(text, point.first) == point.first)
+            ASSERT_TRUE(has(kept, point)) << "line start " << point.first << " lost";
+}
+
 std::string Lower(std::string text)
 {
     for (char &c : text)
@@ -243,10 +289,10 @@ TEST(ColourTracker, ColouringAWholePageInStretchesEqualsOnePass)
         });
         EXPECT_EQ(next, text.size()) << stretch;
         EXPECT_EQ(shown.Styles(), expected) << stretch;
-        ASSERT_EQ(tracker.LineCount(), whole.LineCount()) << stretch;
-        for (std::size_t line = 0; line < whole.LineCount(); ++line) {
-            EXPECT_EQ(tracker.LineStart(line), whole.LineStart(line)) << stretch;
-            EXPECT_EQ(tracker.StateOfLine(line), whole.StateOfLine(line)) << stretch;
+        ASSERT_EQ(tracker.PointCount(), whole.PointCount()) << stretch;
+        for (std::size_t line = 0; line < whole.PointCount(); ++line) {
+            EXPECT_EQ(tracker.PointStart(line), whole.PointStart(line)) << stretch;
+            EXPECT_EQ(tracker.PointState(line), whole.PointState(line)) << stretch;
         }
     }
     // An empty page hands nothing over.
@@ -262,7 +308,7 @@ TEST(ColourTracker, ATrackerOutOfStepWithTheTextColoursAll)
     const Recolouring r = tracker.Edited(text, {1, 0, 1});
     EXPECT_EQ(r.start, 0u);
     EXPECT_EQ(r.styles.size(), text.size());
-    EXPECT_EQ(tracker.LineCount(), 2u);
+    EXPECT_EQ(tracker.PointCount(), 2u);
 }
 
 TEST(ColourTracker, MergedChanges)
@@ -366,8 +412,9 @@ TEST(ColourTracker, IncrementalColoursEqualAFullPass)
         return text;
     };
 
-    for (int round = 0; round < 150; ++round) {
-        ColourTracker tracker;
+    // Resume points far apart (none in these short texts) and every few bytes.
+    for (int round = 0; round < 300; ++round) {
+        ColourTracker tracker(MakeHtmlColourEngine(), round % 2 ? 5 : 4096);
         std::string text = randomText(static_cast<int>(rng() % 80));
         Shown shown;
         shown.Change({0, 0, text.size()});
@@ -411,11 +458,9 @@ TEST(ColourTracker, IncrementalColoursEqualAFullPass)
             ColourTracker fresh;
             fresh.ColourAll(text);
             const ScanResult all = tracker.Engine().Scan(text, 0, text.size());
-            ASSERT_EQ(tracker.LineCount(), fresh.LineCount());
-            for (std::size_t line = 0; line < fresh.LineCount(); ++line) {
-                ASSERT_EQ(tracker.LineStart(line), fresh.LineStart(line));
-                ASSERT_EQ(tracker.StateOfLine(line), fresh.StateOfLine(line));
-            }
+            ExpectPointsOf(tracker, text);
+            if (HasFatalFailure())
+                FAIL() << "round " << round << " step " << step << "\nafter: " << text;
 
             // The reported rewrites are those of a full pass on the words the change wrote:
             // overlapping its inserted bytes or ending where they start.
@@ -440,8 +485,8 @@ TEST(ColourTracker, IncrementalColoursEqualAFullPass)
             // So a view may apply rewrites without telling the tracker: line states hold.
             ColourTracker afterRewrites;
             afterRewrites.ColourAll(rewritten);
-            for (std::size_t line = 0; line < fresh.LineCount(); ++line)
-                ASSERT_EQ(afterRewrites.StateOfLine(line), fresh.StateOfLine(line));
+            for (std::size_t line = 0; line < fresh.PointCount(); ++line)
+                ASSERT_EQ(afterRewrites.PointState(line), fresh.PointState(line));
             pending.assign(all.rewrites.begin(), all.rewrites.end());
         }
     }
@@ -481,5 +526,53 @@ TEST(ColourTracker, RewritesOfOneLineGoInAsOne)
         for (const auto &r : JoinRewritesByLine(c.rewrites, text))
             other.replace(r.position, r.text.size(), r.text);
         EXPECT_EQ(one, other) << c.name;
+    }
+}
+
+TEST(ColourTracker, AnEditInALongLineRecoloursAroundItOnly)
+{
+    std::string piece = "<div class=\"c\"><img src=a.gif> text <b>bold</b></div>";
+    std::string line;
+    while (line.size() < 100000)
+        line += piece;
+    struct Case
+    {
+        const char *name;
+        std::string_view near; // the edit goes just after its first match past the middle
+        std::string inserted;
+        std::size_t removed;
+        bool local; // reads a few kilobytes, not the rest of the line
+    };
+    const Case cases[] = {
+        {"a letter in text", " tex", "x", 0, true},
+        {"a letter in a tag name", "<im", "x", 0, true},
+        {"right after the > of a tag", "</b>", "y", 0, true},
+        {"the > of a tag deleted", "a.gif", "", 1, true},
+        {"a quote opening a value", "src=", "\"", 0, true},
+        {"a comment that runs on", " text", "<!--", 0, false},
+        {"a script that runs on", " text", "<script>", 0, false},
+    };
+    for (const Case &c : cases) {
+        std::string text = line;
+        ColourTracker tracker;
+        Shown shown;
+        shown.Change({0, 0, text.size()});
+        shown.Apply(tracker.ColourAll(text));
+        const TextChange change{text.find(c.near, text.size() / 2) + c.near.size(), c.removed,
+                                c.inserted.size()};
+        Replace(text, shown, change, c.inserted);
+        CountingSource source(text);
+        const Recolouring r = tracker.Edited(source, change);
+        shown.Apply(r);
+        EXPECT_EQ(shown.Styles(), FullStyles(tracker.Engine(), text)) << c.name;
+        EXPECT_EQ(source.handedOut < 20000, c.local) << c.name << ": " << source.handedOut;
+        ExpectPointsOf(tracker, text);
+        // Undone: the points the edit changed are found again.
+        text.replace(change.position, change.inserted, line.substr(change.position, c.removed));
+        const TextChange undo{change.position, change.inserted, change.removed};
+        shown.Change(undo);
+        shown.Apply(tracker.Edited(text, undo));
+        EXPECT_EQ(shown.Styles(), FullStyles(tracker.Engine(), text)) << c.name << " undone";
+        ExpectPointsOf(tracker, text);
     }
 }

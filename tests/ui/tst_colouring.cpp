@@ -272,6 +272,32 @@ private slots:
         QCOMPARE(viewBytes(view), before);
     }
 
+    void aRunOfDeletionsIsOneUndoStep_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<QByteArray>("after");
+        // Each key joins a name again, and the rewrite joins the step.
+        QTest::newRow("backspaces") << int(Qt::Key_Backspace) << 5 << QByteArray("<IMG>");
+        QTest::newRow("deletes") << int(Qt::Key_Delete) << 3 << QByteArray("<IMG>");
+    }
+
+    void aRunOfDeletionsIsOneUndoStep()
+    {
+        QFETCH(int, key);
+        QFETCH(int, caret);
+        QFETCH(QByteArray, after);
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = pageWith(editor, "<imx g>", caret);
+        const QByteArray before = viewBytes(view);
+        for (int i = 0; i < 2; ++i)
+            QTest::keyClick(view, Qt::Key(key));
+        QCOMPARE(viewBytes(view), after);
+        view->commands().run(ID_EDIT_UNDO);
+        QCOMPARE(viewBytes(view), before);
+    }
+
     void aRunOfTypingEndsAtACaretMoveAndAtASave()
     {
         const QString path = m_dir.filePath("run.htm");

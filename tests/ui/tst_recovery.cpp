@@ -136,19 +136,10 @@ private slots:
         QVERIFY(QFile::copy(copy(), left));
         const std::string typed = doc->text();
         const QString path = doc->path();
-        m_editor = std::make_unique<Editor>();
-        m_editor->app->docManager()->askSaveChanges = [](CTarnelDoc *) {
-            return int(QMessageBox::No);
-        };
-        QVERIFY(m_editor->start());
-        m_editor->app->docManager()->askRestore = [](const QString &) { return true; };
-        m_editor->app->docManager()->offerRecovery();
+        CTarnelDoc *restored = restartRestoring(path);
+        QVERIFY(restored);
         QVERIFY(!QFile::exists(left));
-        const QList<CTarnelDoc *> docs = m_editor->app->docManager()->documents();
-        const auto restored = std::find_if(docs.begin(), docs.end(),
-                                           [&](CTarnelDoc *d) { return d->path() == path; });
-        QVERIFY(restored != docs.end());
-        QVERIFY((*restored)->text() == typed);
+        QVERIFY(restored->text() == typed);
     }
 
     void editDuringSlicedCopyStartsItOver_data()
@@ -325,20 +316,11 @@ private slots:
         QCOMPARE(child.exitCode(), 0);
         QVERIFY(QFile::exists(copyPath));
 
-        m_editor = std::make_unique<Editor>();
-        m_editor->app->docManager()->askSaveChanges = [](CTarnelDoc *) {
-            return int(QMessageBox::No);
-        };
-        QVERIFY(m_editor->start());
-        m_editor->app->docManager()->askRestore = [](const QString &) { return true; };
-        m_editor->app->docManager()->offerRecovery();
+        CTarnelDoc *restored = restartRestoring(path);
+        QVERIFY(restored);
         QVERIFY(!QFile::exists(copyPath));
-        const QList<CTarnelDoc *> docs = m_editor->app->docManager()->documents();
-        const auto restored = std::find_if(docs.begin(), docs.end(),
-                                           [&](CTarnelDoc *d) { return d->path() == path; });
-        QVERIFY(restored != docs.end());
-        QCOMPARE((*restored)->text(), unsaved);
-        QVERIFY((*restored)->isModified());
+        QCOMPARE(restored->text(), unsaved);
+        QVERIFY(restored->isModified());
     }
 
     // A run that ended in the middle of a copy leaves a temporary file: the next start
@@ -385,6 +367,23 @@ private:
         view->setFocus();
         QTest::keyClicks(view, "Q");
         return m_editor->doc()->isModified() ? m_editor->doc() : nullptr;
+    }
+
+    // A new editor that restores every copy it finds; the document of `path` it restored, or
+    // nullptr.
+    CTarnelDoc *restartRestoring(const QString &path)
+    {
+        m_editor = std::make_unique<Editor>();
+        CDocManager *docs = m_editor->app->docManager();
+        docs->askSaveChanges = [](CTarnelDoc *) { return int(QMessageBox::No); };
+        if (!m_editor->start())
+            return nullptr;
+        docs->askRestore = [](const QString &) { return true; };
+        docs->offerRecovery();
+        for (CTarnelDoc *doc : docs->documents())
+            if (doc->path() == path)
+                return doc;
+        return nullptr;
     }
 
     QTemporaryDir m_dir;
