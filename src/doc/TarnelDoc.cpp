@@ -275,10 +275,17 @@ void CTarnelDoc::setSavePoint()
     m_text.setSavePoint();
 }
 
-void CTarnelDoc::showOn(CTextSurface &surface) const
+void CTarnelDoc::showOn(CTextSurface &surface)
 {
     surface.showTextOf(m_text);
     surface.reportChangesBeforehand();
+    m_shownOn.push_back(&surface);
+}
+
+void CTarnelDoc::hideFrom(CTextSurface &surface)
+{
+    std::erase(m_shownOn, &surface);
+    surface.detachText();
 }
 
 std::string_view CTarnelDoc::textView() const

@@ -62,11 +62,14 @@ public:
     bool isModified() const;
     void setSavePoint();
 
-    // Makes a view's surface show the shared text and give the same reports of changes.
-    void showOn(CTextSurface &surface) const;
+    // Makes a view's surface show the shared text and give the same reports of changes,
+    // until hideFrom.
+    void showOn(CTextSurface &surface);
+    void hideFrom(CTextSurface &surface);
+    // The views' surfaces showing the text, in the order they came.
+    const std::vector<CTextSurface *> &surfacesShowing() const { return m_shownOn; }
     // The document's own hidden surface on the shared text: it hears every change, whichever
     // window makes it.
-    QsciScintilla *surface() const { return m_surface.get(); }
     CTextSurface &textSurface() { return m_text; }
     // The whole text as bytes, without copying (valid until the next change).
     std::string_view textView() const;
@@ -177,6 +180,7 @@ private:
     qint64 m_diskSize = -1;
     std::unique_ptr<QsciScintilla> m_surface;
     CTextSurface m_text;
+    std::vector<CTextSurface *> m_shownOn;
     std::vector<CView *> m_views;
     COutlineScan *m_outline;
 };

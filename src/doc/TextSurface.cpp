@@ -125,6 +125,21 @@ void CTextSurface::endUndoGroup()
     m_editor->SendScintilla(Sci::SCI_ENDUNDOACTION);
 }
 
+bool CTextSurface::canUndo() const
+{
+    return m_editor->SendScintilla(Sci::SCI_CANUNDO) != 0;
+}
+
+bool CTextSurface::canRedo() const
+{
+    return m_editor->SendScintilla(Sci::SCI_CANREDO) != 0;
+}
+
+void CTextSurface::undo()
+{
+    m_editor->SendScintilla(Sci::SCI_UNDO);
+}
+
 bool CTextSurface::isModified() const
 {
     return m_editor->SendScintilla(Sci::SCI_GETMODIFY) != 0;

@@ -58,6 +58,9 @@ public:
     void forgetUndoHistory();
     void beginUndoGroup();
     void endUndoGroup();
+    bool canUndo() const;
+    bool canRedo() const;
+    void undo();
     bool isModified() const;
     void setSavePoint();
 

@@ -36,7 +36,7 @@ CTarnelView::CTarnelView(CTarnelDoc *document, QWidget *parent)
     document->showOn(m_text);
     document->configureSurface(this);
     applySurfaceSettings();
-    colourer().defineStyles(this);
+    colourer().defineStyles(m_text);
     InstallEditorAccessibility();
     connect(document, &CTarnelDoc::encodingChanged, this,
             [this] { GetDocument()->configureSurface(this); });
@@ -52,7 +52,7 @@ CTarnelView::~CTarnelView()
     colourer().endKeyRun();
     doc->UpdateAllViews(this, HintSourceClosed);
     // Detach from the shared text before the widget goes, so it stays with the document.
-    m_text.detachText();
+    doc->hideFrom(m_text);
     doc->RemoveView(this);
 }
 
@@ -167,7 +167,7 @@ void CTarnelView::InsertSnippet(const std::string &text, bool beforeBodyEnd)
     CTarnelDoc *doc = GetDocument();
     // Snippets go in exactly as built: coloured, not rewritten.
     CPageColourer::Edit edit(colourer(), beforeBodyEnd ? EditCommand::Load : EditCommand::Snippet,
-                             this);
+                             m_text);
     if (beforeBodyEnd) {
         const std::size_t position = BeforeBodyEndPosition(doc->textView());
         m_text.select(position, position);
@@ -178,7 +178,7 @@ void CTarnelView::InsertSnippet(const std::string &text, bool beforeBodyEnd)
 
 void CTarnelView::replaceBytes(std::size_t start, std::size_t end, const std::string &bytes)
 {
-    CPageColourer::Edit edit(colourer(), EditCommand::Snippet, this);
+    CPageColourer::Edit edit(colourer(), EditCommand::Snippet, m_text);
     replaceTarget(start, end, bytes);
 }
 
@@ -429,7 +429,7 @@ EditCommand CTarnelView::commandForKey(const QKeyEvent *event)
 
 template <class Command> void CTarnelView::runEdit(EditCommand command, Command &&edit)
 {
-    CPageColourer::Edit colouring(colourer(), command, this);
+    CPageColourer::Edit colouring(colourer(), command, m_text);
     edit();
     afterEdit(colouring.finish());
 }

@@ -4,8 +4,6 @@
 #include "FindService.h"
 #include "TarnelDoc.h"
 
-#include <Qsci/qsciscintilla.h>
-
 #include <QTest>
 
 namespace {
@@ -130,7 +128,7 @@ private slots:
         options.wholeWord = wholeWord;
         QCOMPARE(page.service().replaceAll(options), replaced);
         QCOMPARE(page.bytes(), result);
-        page.doc.surface()->undo(); // one step
+        page.text().undo(); // one step
         QCOMPARE(page.bytes(), text);
     }
 
