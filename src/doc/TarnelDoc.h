@@ -134,6 +134,9 @@ public:
 signals:
     // The text is about to change, by any view or command, undo and redo included.
     void aboutToChange(const tarnel::TextChange &change);
+    // A change is over and coloured: [position, position + inserted) holds the new bytes
+    // where `removed` bytes went. One signal a command, its changes merged.
+    void changed(const tarnel::TextChange &change);
     // The text changed, by any view or command (for the crash recovery copy).
     void contentChanged();
     // The text was replaced as a whole (read again from disk, recovered): views recolour

@@ -161,6 +161,7 @@ bool CPageColourer::colourPending(bool rewrite)
     if (rewrite)
         applyRewrites(recolouring);
     applyStyles(recolouring);
+    emit m_document->changed(change);
     return true;
 }
 
