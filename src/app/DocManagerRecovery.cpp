@@ -5,7 +5,6 @@
 
 #include "RecoveryStore.h"
 #include "TarnelDoc.h"
-#include "TarnelView.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -14,18 +13,6 @@
 #include <QMessageBox>
 #include <QScopedValueRollback>
 #include <QSettings>
-
-namespace {
-
-// After the whole text was replaced: the outlines show the new text (the colourer sees the
-// change itself).
-void rescanOutlines(CTarnelDoc *doc)
-{
-    if (auto *view = doc->firstViewOf<CTarnelView>())
-        view->rescanOutline();
-}
-
-} // namespace
 
 void CDocManager::startRecovery()
 {
@@ -76,7 +63,6 @@ void CDocManager::offerRecovery()
         if (!doc)
             return;
         doc->restoreText(orphan.page.text);
-        rescanOutlines(doc);
         // The restored text is this run's to keep safe now, before the old copy goes.
         if (m_recovery->writeNow(doc))
             CRecoveryStore::discard(orphan);
@@ -108,13 +94,10 @@ void CDocManager::checkFilesChangedOnDisk()
         const auto answer =
             QMessageBox::question(m_dialogParent, QStringLiteral("Editor"), question,
                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-        if (answer != QMessageBox::Yes) {
+        if (answer != QMessageBox::Yes)
             doc->acceptDiskVersion();
-        } else if (doc->reloadFromDisk()) {
-            rescanOutlines(doc);
-        } else {
+        else if (!doc->reloadFromDisk())
             reportError(doc->errorString());
-        }
     }
     m_checkingDisk = false;
 }

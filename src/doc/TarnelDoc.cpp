@@ -1,5 +1,6 @@
 #include "TarnelDoc.h"
 
+#include "OutlineScan.h"
 #include "View.h"
 #include "basehref.h"
 #include "tempcopy.h"
@@ -40,24 +41,18 @@ const tarnel::TempSession *tempSession(std::string *error)
 CTarnelDoc::CTarnelDoc(QObject *parent)
     : QObject(parent)
     , m_surface(std::make_unique<QsciScintilla>())
+    , m_text(m_surface.get())
 {
     m_surface->setAttribute(Qt::WA_DontShowOnScreen);
     configureSurface(m_surface.get());
-    // Only the before-change notifications, from the start: the after-change ones make Qt's
-    // accessibility bridge count characters on every change, which triples the time to read
-    // a big page in.
-    m_surface->SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK,
-                             static_cast<unsigned long>(QsciScintillaBase::SC_MOD_BEFOREINSERT |
-                                                        QsciScintillaBase::SC_MOD_BEFOREDELETE));
+    m_text.reportChangesBeforehand();
     connect(m_surface.get(), &QsciScintilla::modificationChanged, this,
             &CTarnelDoc::modifiedChanged);
-    // The page's colourer narrows this surface to the before-change notifications.
-    connect(m_surface.get(), &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int, int type, const char *, int, int, int, int, int, int, int) {
-                if (type & (QsciScintillaBase::SC_MOD_BEFOREINSERT |
-                            QsciScintillaBase::SC_MOD_BEFOREDELETE))
-                    emit contentChanged();
-            });
+    m_text.onChangeAhead(this, [this](const CTextSurface::Change &change) {
+        emit aboutToChange({change.position, change.removed, change.inserted});
+        emit contentChanged();
+    });
+    m_outline = new COutlineScan(this);
 }
 
 CTarnelDoc::~CTarnelDoc()
@@ -149,12 +144,11 @@ bool CTarnelDoc::loadFile(const QString &path)
     // Straight into the editor a piece at a time: a whole copy of a big page in between
     // would add its size to the peak memory of opening it.
     setInitialText({});
-    QsciScintilla *s = m_surface.get();
-    s->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0UL);
+    m_text.setUndoCollection(false);
     // Room to type in from the start: the editor's first growth of a full buffer would
     // briefly hold the page twice over.
     const qint64 room = file.size() + file.size() / 8 + 4096;
-    s->SendScintilla(QsciScintillaBase::SCI_ALLOCATE, static_cast<unsigned long>(room));
+    m_text.reserve(static_cast<std::size_t>(room));
     constexpr qint64 pieceSize = 4 << 20;
     std::unique_ptr<char[]> piece(new char[pieceSize + 1]);
     qint64 held = 0; // a "\r" kept back so that a "\r\n" arrives whole
@@ -169,23 +163,18 @@ bool CTarnelDoc::loadFile(const QString &path)
         qint64 ready = held + read;
         held = read > 0 && piece[ready - 1] == '\r' ? 1 : 0;
         ready -= held;
-        if (ready > 0)
-            s->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, static_cast<unsigned long>(ready),
-                             piece.get());
+        m_text.append({piece.get(), static_cast<std::size_t>(ready)});
         if (held)
             piece[0] = '\r';
         if (read == 0)
             break;
     }
     if (held)
-        s->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, 1UL, "\r");
-    const std::string_view text = textView();
-    m_codec = CPageCodec(tarnel::IsValidUtf8(text));
-    m_lineBreak = tarnel::PrevailingLineBreak(text, tarnel::LineBreak::CrLf);
-    configureAllSurfaces();
-    s->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1UL);
-    s->SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
-    s->SendScintilla(QsciScintillaBase::SCI_SETSAVEPOINT);
+        m_text.append("\r");
+    adoptEncodingOf(textView(), tarnel::LineBreak::CrLf);
+    m_text.setUndoCollection(true);
+    m_text.forgetUndoHistory();
+    m_text.setSavePoint();
     return true;
 }
 
@@ -204,11 +193,8 @@ bool CTarnelDoc::OnSaveDocument(const QString &path)
 {
     const std::string_view text = textView();
     QSaveFile file(path);
-    const QString shownPath = QDir::toNativeSeparators(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        m_error = tr("Cannot save %1:\n%2").arg(shownPath, file.errorString());
-        return false;
-    }
+    if (!file.open(QIODevice::WriteOnly))
+        return failSaving(path, file.errorString());
     // A write cut short (a full disk, a size limit) returns what it wrote without a reason;
     // writing the rest brings the reason out.
     qint64 written = 0;
@@ -218,26 +204,26 @@ bool CTarnelDoc::OnSaveDocument(const QString &path)
             break;
         written += n;
     }
-    if (written != qint64(text.size())) {
-        m_error = tr("Cannot save %1:\n%2").arg(shownPath, file.errorString());
-        file.cancelWriting();
-        return false;
-    }
     // A full disk shows when the buffer is written; commit() would lose the reason.
-    if (!file.flush()) {
-        m_error = tr("Cannot save %1:\n%2").arg(shownPath, file.errorString());
+    if (written != qint64(text.size()) || !file.flush()) {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        return false;
+        return failSaving(path, reason);
     }
-    if (!file.commit()) {
-        m_error = tr("Cannot save %1:\n%2").arg(shownPath, file.errorString());
-        return false;
-    }
+    if (!file.commit())
+        return failSaving(path, file.errorString());
     m_path = QFileInfo(path).absoluteFilePath();
     rememberDiskState();
     setSavePoint();
     emit titleChanged();
+    emit saved();
     return true;
+}
+
+bool CTarnelDoc::failSaving(const QString &path, const QString &reason)
+{
+    m_error = tr("Cannot save %1:\n%2").arg(QDir::toNativeSeparators(path), reason);
+    return false;
 }
 
 void CTarnelDoc::OnCloseDocument()
@@ -281,33 +267,35 @@ void CTarnelDoc::OpenInBrowser()
 
 bool CTarnelDoc::isModified() const
 {
-    return m_surface->SendScintilla(QsciScintillaBase::SCI_GETMODIFY) != 0;
+    return m_text.isModified();
 }
 
 void CTarnelDoc::setSavePoint()
 {
-    m_surface->SendScintilla(QsciScintillaBase::SCI_SETSAVEPOINT);
+    m_text.setSavePoint();
 }
 
-void *CTarnelDoc::sciDocument() const
+void CTarnelDoc::showOn(CTextSurface &surface)
 {
-    return m_surface->SendScintillaPtrResult(QsciScintillaBase::SCI_GETDOCPOINTER);
+    surface.showTextOf(m_text);
+    surface.reportChangesBeforehand();
+    m_shownOn.push_back(&surface);
+}
+
+void CTarnelDoc::hideFrom(CTextSurface &surface)
+{
+    std::erase(m_shownOn, &surface);
+    surface.detachText();
 }
 
 std::string_view CTarnelDoc::textView() const
 {
-    const auto length =
-        static_cast<std::size_t>(m_surface->SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
-    if (length == 0)
-        return {};
-    const auto *data = static_cast<const char *>(
-        m_surface->SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
-    return {data, length};
+    return m_text.all();
 }
 
 std::size_t CTarnelDoc::textLength() const
 {
-    return static_cast<std::size_t>(m_surface->SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
+    return m_text.length();
 }
 
 std::string_view CTarnelDoc::textSlice(std::size_t start, std::size_t length) const
@@ -315,13 +303,7 @@ std::string_view CTarnelDoc::textSlice(std::size_t start, std::size_t length) co
     const std::size_t total = textLength();
     start = std::min(start, total);
     length = std::min(length, total - start);
-    if (length == 0)
-        return {};
-    static_assert(sizeof(long) >= sizeof(void *), "SendScintilla returns the pointer as a long");
-    const auto *data = reinterpret_cast<const char *>(
-        m_surface->SendScintilla(QsciScintillaBase::SCI_GETRANGEPOINTER,
-                                 static_cast<unsigned long>(start), static_cast<long>(length)));
-    return {data, length};
+    return m_text.bytes(start, length);
 }
 
 void CTarnelDoc::configureSurface(QsciScintilla *surface) const
@@ -343,23 +325,18 @@ void CTarnelDoc::configureSurface(QsciScintilla *surface) const
 void CTarnelDoc::configureAllSurfaces()
 {
     configureSurface(m_surface.get());
-    for (CView *view : m_views)
-        if (auto *surface = dynamic_cast<QsciScintilla *>(view->widget()))
-            configureSurface(surface);
+    emit encodingChanged();
 }
 
 void CTarnelDoc::setInitialText(std::string_view bytes)
 {
-    QsciScintilla *s = m_surface.get();
     configureAllSurfaces();
-    s->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0UL);
-    s->SendScintilla(QsciScintillaBase::SCI_CLEARALL);
-    if (!bytes.empty())
-        s->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT,
-                         static_cast<unsigned long>(bytes.size()), bytes.data());
-    s->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1UL);
-    s->SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
-    s->SendScintilla(QsciScintillaBase::SCI_SETSAVEPOINT);
+    m_text.setUndoCollection(false);
+    m_text.clear();
+    m_text.append(bytes);
+    m_text.setUndoCollection(true);
+    m_text.forgetUndoHistory();
+    m_text.setSavePoint();
 }
 
 void CTarnelDoc::AddView(CView *view)
@@ -378,8 +355,21 @@ void CTarnelDoc::RemoveView(CView *view)
         emit lastViewRemoved();
 }
 
+void CTarnelDoc::rescanOutline(bool resendAll)
+{
+    m_outline->rescan(resendAll);
+}
+
+void CTarnelDoc::requestShowElement(CView *requester, tarnel::ElementKind kind,
+                                    const tarnel::ElementRecord &record)
+{
+    emit showElementRequested(requester, kind, record);
+}
+
 void CTarnelDoc::UpdateAllViews(CView *sender, int hint, const tarnel::ElementRecord *record)
 {
+    if (const auto kind = tarnel::ElementKindForHint(hint); kind && record)
+        requestShowElement(sender, *kind, *record);
     // A view may close others while handling a hint; walk a copy.
     const std::vector<CView *> views = m_views;
     for (CView *view : views)
@@ -415,30 +405,27 @@ bool CTarnelDoc::reloadFromDisk()
     if (!readFile(m_path, &bytes))
         return false;
     const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    m_codec = CPageCodec(tarnel::IsValidUtf8(text));
-    m_lineBreak = tarnel::PrevailingLineBreak(text, tarnel::LineBreak::CrLf);
+    adoptEncodingOf(text, tarnel::LineBreak::CrLf);
     setInitialText(text);
     rememberDiskState();
     emit reloaded();
     return true;
 }
 
-void CTarnelDoc::adoptEncodingOf(std::string_view bytes)
+void CTarnelDoc::adoptEncodingOf(std::string_view bytes, tarnel::LineBreak lineBreak)
 {
     m_codec = CPageCodec(tarnel::IsValidUtf8(bytes));
-    m_lineBreak = tarnel::PrevailingLineBreak(bytes, m_lineBreak);
+    m_lineBreak = tarnel::PrevailingLineBreak(bytes, lineBreak);
     configureAllSurfaces();
 }
 
 void CTarnelDoc::restoreText(std::string_view bytes)
 {
-    adoptEncodingOf(bytes);
-    QsciScintilla *s = m_surface.get();
-    s->SendScintilla(QsciScintillaBase::SCI_BEGINUNDOACTION);
-    s->SendScintilla(QsciScintillaBase::SCI_CLEARALL);
-    if (!bytes.empty())
-        s->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT,
-                         static_cast<unsigned long>(bytes.size()), bytes.data());
-    s->SendScintilla(QsciScintillaBase::SCI_ENDUNDOACTION);
+    adoptEncodingOf(bytes, m_lineBreak);
+    {
+        CEditGroup group(m_text);
+        m_text.clear();
+        m_text.append(bytes);
+    }
     emit reloaded();
 }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "PageCodec.h"
+#include "TextSurface.h"
+#include "colourtracker.h"
 #include "elementrecord.h"
 #include "pagetext.h"
+#include "reedit.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -13,14 +16,16 @@
 #include <string_view>
 #include <vector>
 
+class COutlineScan;
 class CView;
 class QFile;
 class QsciScintilla;
 class QWidget;
 
-// The document of one page. The text is one shared Scintilla document: every source view
-// shows it, and the document keeps a hidden surface of its own on it so that saving,
-// previewing and new windows work from whichever views are open.
+// The document of one page. The text is one shared editor text: every source view shows it,
+// and the document keeps a hidden surface of its own on it so that saving, previewing and new
+// windows work from whichever views are open. Its observers hear what changed through typed
+// signals; the views also get the older hints through UpdateAllViews.
 class CTarnelDoc : public QObject
 {
     Q_OBJECT
@@ -57,11 +62,15 @@ public:
     bool isModified() const;
     void setSavePoint();
 
-    // The shared text.
-    void *sciDocument() const;
+    // Makes a view's surface show the shared text and give the same reports of changes,
+    // until hideFrom.
+    void showOn(CTextSurface &surface);
+    void hideFrom(CTextSurface &surface);
+    // The views' surfaces showing the text, in the order they came.
+    const std::vector<CTextSurface *> &surfacesShowing() const { return m_shownOn; }
     // The document's own hidden surface on the shared text: it hears every change, whichever
     // window makes it.
-    QsciScintilla *surface() const { return m_surface.get(); }
+    CTextSurface &textSurface() { return m_text; }
     // The whole text as bytes, without copying (valid until the next change).
     std::string_view textView() const;
     std::string text() const { return std::string(textView()); }
@@ -97,8 +106,17 @@ public:
         return nullptr;
     }
 
-    // Tells every view but the sender, in order, synchronously.
+    // Tells every view but the sender, in order, synchronously. An edit hint (an outline
+    // entry double-clicked) also goes out as showElementRequested.
     void UpdateAllViews(CView *sender, int hint = 0, const tarnel::ElementRecord *record = nullptr);
+
+    // Brings the outlines in line with the text: only the categories that changed are sent
+    // again (none when nothing changed), or all of them with `resendAll` (a new outline).
+    // A change to the text rescans by itself once typing pauses.
+    void rescanOutline(bool resendAll = false);
+    // Asks the source view beside `requester` to reopen an element in its form.
+    void requestShowElement(CView *requester, tarnel::ElementKind kind,
+                            const tarnel::ElementRecord &record);
 
     // The file as it was last read or written, to notice another program changing it.
     // True when the file now differs in time or size (a file that vanished is no change:
@@ -114,11 +132,27 @@ public:
     void restoreText(std::string_view bytes);
 
 signals:
+    // The text is about to change, by any view or command, undo and redo included.
+    void aboutToChange(const tarnel::TextChange &change);
+    // A change is over and coloured: [position, position + inserted) holds the new bytes
+    // where `removed` bytes went. One signal a command, its changes merged.
+    void changed(const tarnel::TextChange &change);
     // The text changed, by any view or command (for the crash recovery copy).
     void contentChanged();
-    // The text was read again from disk: views recolour and rescan it.
+    // The text was replaced as a whole (read again from disk, recovered): views recolour
+    // and rescan it.
     void reloaded();
     void modifiedChanged(bool modified);
+    // The encoding or the line break changed: views give their surfaces the new ones
+    // (configureSurface).
+    void encodingChanged();
+    // The text was written to its file.
+    void saved();
+    // A rescan told the outlines something new.
+    void elementsChanged();
+    // An outline asked the source view beside it to reopen an element.
+    void showElementRequested(CView *requester, tarnel::ElementKind kind,
+                              const tarnel::ElementRecord &record);
     void titleChanged();
     // The last view went away: the document should be closed.
     void lastViewRemoved();
@@ -131,7 +165,10 @@ private:
     bool readFile(const QString &path, QByteArray *bytes);
     bool loadFile(const QString &path);
     void rememberDiskState();
-    void adoptEncodingOf(std::string_view bytes);
+    // The encoding and the line break follow the bytes (a text without line breaks keeps
+    // `lineBreak`).
+    void adoptEncodingOf(std::string_view bytes, tarnel::LineBreak lineBreak);
+    bool failSaving(const QString &path, const QString &reason);
 
     QString m_path;
     QString m_strTempPath;
@@ -145,5 +182,8 @@ private:
     QDateTime m_diskTime;
     qint64 m_diskSize = -1;
     std::unique_ptr<QsciScintilla> m_surface;
+    CTextSurface m_text;
+    std::vector<CTextSurface *> m_shownOn;
     std::vector<CView *> m_views;
+    COutlineScan *m_outline;
 };

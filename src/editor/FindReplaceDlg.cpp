@@ -1,7 +1,5 @@
 #include "FindReplaceDlg.h"
 
-#include "TarnelView.h"
-
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,13 +10,15 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-CFindReplaceDlg::CFindReplaceDlg(CTarnelView *view, bool replace, QWidget *parent)
+CFindReplaceDlg::CFindReplaceDlg(CFindService service, StatusReport report, bool replace,
+                                 QWidget *parent)
     : QDialog(parent)
-    , m_view(view)
+    , m_service(service)
+    , m_report(std::move(report))
 {
     setWindowTitle(replace ? tr("Replace") : tr("Find"));
     setAttribute(Qt::WA_DeleteOnClose);
-    const FindOptions &last = lastOptions();
+    const FindOptions &last = CFindService::lastOptions();
 
     auto *fields = new QGridLayout;
     m_find = new QLineEdit(last.what, this);
@@ -60,18 +60,14 @@ CFindReplaceDlg::CFindReplaceDlg(CTarnelView *view, bool replace, QWidget *paren
     m_findNext = new QPushButton(tr("&Find Next"), this);
     m_findNext->setDefault(true);
     buttons->addWidget(m_findNext);
-    connect(m_findNext, &QPushButton::clicked, this, [this] { findNext(m_view, readOptions()); });
+    connect(m_findNext, &QPushButton::clicked, this, &CFindReplaceDlg::findNext);
     if (replace) {
         m_replaceButton = new QPushButton(tr("&Replace"), this);
         m_replaceAll = new QPushButton(tr("Replace &All"), this);
         buttons->addWidget(m_replaceButton);
         buttons->addWidget(m_replaceAll);
-        connect(m_replaceButton, &QPushButton::clicked, this,
-                [this] { replaceCurrent(m_view, readOptions()); });
-        connect(m_replaceAll, &QPushButton::clicked, this, [this] {
-            const int count = replaceAll(m_view, readOptions());
-            m_view->showStatusMessage(tr("Replaced %n occurrence(s)", nullptr, count));
-        });
+        connect(m_replaceButton, &QPushButton::clicked, this, &CFindReplaceDlg::replaceCurrent);
+        connect(m_replaceAll, &QPushButton::clicked, this, &CFindReplaceDlg::replaceAll);
     }
     auto *cancel = new QPushButton(tr("Cancel"), this);
     connect(cancel, &QPushButton::clicked, this, &QDialog::close);
@@ -82,14 +78,7 @@ CFindReplaceDlg::CFindReplaceDlg(CTarnelView *view, bool replace, QWidget *paren
     layout->addLayout(left, 1);
     layout->addLayout(buttons);
     connect(m_find, &QLineEdit::textChanged, this, &CFindReplaceDlg::updateButtons);
-    connect(view, &QObject::destroyed, this, &QDialog::close);
     updateButtons();
-}
-
-FindOptions &CFindReplaceDlg::lastOptions()
-{
-    static FindOptions options;
-    return options;
 }
 
 FindOptions CFindReplaceDlg::readOptions() const
@@ -100,7 +89,7 @@ FindOptions CFindReplaceDlg::readOptions() const
     options.matchCase = m_matchCase->isChecked();
     options.wholeWord = m_wholeWord->isChecked();
     options.down = !m_up || !m_up->isChecked();
-    lastOptions() = options;
+    CFindService::lastOptions() = options;
     return options;
 }
 
@@ -114,57 +103,23 @@ void CFindReplaceDlg::updateButtons()
     }
 }
 
-bool CFindReplaceDlg::findNext(CTarnelView *view, const FindOptions &options)
+void CFindReplaceDlg::findNext()
 {
-    if (options.what.isEmpty())
-        return false;
-    int line = 0, index = 0;
-    // Searching up starts before the current match, down after it.
-    if (options.down) {
-        int l1, i1, l2, i2;
-        view->getSelection(&l1, &i1, &l2, &i2);
-        if (l1 >= 0)
-            line = l2, index = i2;
-        else
-            view->getCursorPosition(&line, &index);
-    } else {
-        int l1, i1, l2, i2;
-        view->getSelection(&l1, &i1, &l2, &i2);
-        if (l1 >= 0)
-            line = l1, index = i1;
-        else
-            view->getCursorPosition(&line, &index);
-    }
-    const bool found = view->findFirst(options.what, false, options.matchCase, options.wholeWord,
-                                       false, options.down, line, index, true);
-    if (!found)
-        view->showStatusMessage(tr("Cannot find the string '%1'.").arg(options.what));
-    return found;
+    const FindOptions options = readOptions();
+    if (!m_service.findNext(options))
+        m_report(CFindService::notFoundMessage(options));
 }
 
-bool CFindReplaceDlg::replaceCurrent(CTarnelView *view, const FindOptions &options)
+void CFindReplaceDlg::replaceCurrent()
 {
-    const Qt::CaseSensitivity cs = options.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
-    if (view->hasSelectedText() && view->selectedText().compare(options.what, cs) == 0)
-        view->replaceSelectedText(options.replaceWith);
-    return findNext(view, options);
+    const FindOptions options = readOptions();
+    if (!m_service.replaceCurrent(options))
+        m_report(CFindService::notFoundMessage(options));
 }
 
-int CFindReplaceDlg::replaceAll(CTarnelView *view, const FindOptions &options)
+void CFindReplaceDlg::replaceAll()
 {
-    if (options.what.isEmpty())
-        return 0;
-    int count = 0;
-    view->beginUndoAction();
-    bool found = view->findFirst(options.what, false, options.matchCase, options.wholeWord, false,
-                                 true, 0, 0, false);
-    while (found) {
-        view->replace(options.replaceWith);
-        ++count;
-        found = view->findNext();
-    }
-    view->endUndoAction();
-    if (count == 0)
-        view->showStatusMessage(tr("Cannot find the string '%1'.").arg(options.what));
-    return count;
+    const FindOptions options = readOptions();
+    const int count = m_service.replaceAll(options);
+    m_report(tr("Replaced %n occurrence(s)", nullptr, count));
 }

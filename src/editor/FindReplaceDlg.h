@@ -1,37 +1,25 @@
 #pragma once
 
+#include "FindService.h"
+
 #include <QDialog>
 
-class CTarnelView;
+#include <functional>
+
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-// What the last Find or Replace looked for; Find Next (F3) repeats it.
-struct FindOptions
-{
-    QString what;
-    QString replaceWith;
-    bool matchCase = false;
-    bool wholeWord = false;
-    bool down = true;
-};
-
-// The Find and Replace dialog of the source view (modeless, one at a time).
+// The Find and Replace dialog of the source view (modeless, one at a time): it binds its
+// fields to a find service and says in the status bar what came of each button.
 class CFindReplaceDlg : public QDialog
 {
     Q_OBJECT
 public:
-    CFindReplaceDlg(CTarnelView *view, bool replace, QWidget *parent = nullptr);
-
-    static FindOptions &lastOptions();
-    // Finds the next match from the caret; false (with a status message) when there is none.
-    static bool findNext(CTarnelView *view, const FindOptions &options);
-    // Replaces the selection when it is a match, then finds the next one.
-    static bool replaceCurrent(CTarnelView *view, const FindOptions &options);
-    // Replaces every match in the page as one undo step; returns how many.
-    static int replaceAll(CTarnelView *view, const FindOptions &options);
+    using StatusReport = std::function<void(const QString &text)>;
+    CFindReplaceDlg(CFindService service, StatusReport report, bool replace,
+                    QWidget *parent = nullptr);
 
     QLineEdit *findField() const { return m_find; }
     QLineEdit *replaceField() const { return m_replace; }
@@ -39,8 +27,12 @@ public:
 private:
     FindOptions readOptions() const;
     void updateButtons();
+    void findNext();
+    void replaceCurrent();
+    void replaceAll();
 
-    CTarnelView *m_view;
+    CFindService m_service;
+    StatusReport m_report;
     QLineEdit *m_find;
     QLineEdit *m_replace = nullptr;
     QCheckBox *m_matchCase;

@@ -3,8 +3,6 @@
 #include "TarnelDoc.h"
 #include "View.h"
 
-#include <Qsci/qsciscintilla.h>
-
 #include <QColor>
 
 #include <vector>
@@ -18,38 +16,24 @@ namespace {
 class SurfaceText final : public TextSource
 {
 public:
-    explicit SurfaceText(const QsciScintilla *surface)
+    explicit SurfaceText(const CTextSurface &surface)
         : m_surface(surface)
-        , m_size(static_cast<std::size_t>(surface->SendScintilla(QsciScintillaBase::SCI_GETLENGTH)))
+        , m_size(surface.length())
     {}
     std::size_t Size() const override { return m_size; }
     std::string_view Bytes(std::size_t from, std::size_t to) override
     {
-        if (to <= from)
-            return {};
-        const auto *bytes = reinterpret_cast<const char *>(m_surface->SendScintilla(
-            QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(from),
-            static_cast<long>(to - from)));
-        return {bytes, to - from};
+        return to <= from ? std::string_view() : m_surface.bytes(from, to - from);
     }
 
 private:
-    const QsciScintilla *m_surface;
+    const CTextSurface &m_surface;
     std::size_t m_size;
 };
 
 QColor fromBgr(std::uint32_t colour)
 {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
-std::vector<QsciScintilla *> surfacesShowing(CTarnelDoc *document)
-{
-    std::vector<QsciScintilla *> surfaces;
-    for (CView *view : document->views())
-        if (auto *surface = dynamic_cast<QsciScintilla *>(view->widget()))
-            surfaces.push_back(surface);
-    return surfaces;
 }
 
 } // namespace
@@ -65,47 +49,29 @@ CPageColourer &CPageColourer::of(CTarnelDoc *document)
 CPageColourer::CPageColourer(CTarnelDoc *document)
     : QObject(document)
     , m_document(document)
-    , m_surface(document->surface())
+    , m_surface(document->textSurface())
 {
-    // Only the before-change notifications: they carry every change, undo and redo
-    // included, and the after-change ones make Qt's accessibility bridge count characters
-    // from the start of the page on every edit.
-    m_surface->SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK,
-                             static_cast<unsigned long>(QsciScintillaBase::SC_MOD_BEFOREINSERT |
-                                                        QsciScintillaBase::SC_MOD_BEFOREDELETE));
-    connect(m_surface, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int position, int type, const char *, int length, int, int, int, int, int, int) {
-                onModified(position, type, length);
-            });
+    connect(document, &CTarnelDoc::aboutToChange, this, &CPageColourer::onModified);
     // A save point set inside the run's group would lie inside one undo step; closing the
     // group right after keeps it on the step's boundary.
-    connect(m_surface, &QsciScintillaBase::SCN_SAVEPOINTREACHED, this, [this] { endKeyRun(); });
+    connect(document, &CTarnelDoc::modifiedChanged, this, [this](bool modified) {
+        if (!modified)
+            endKeyRun();
+    });
     colourAll();
 }
 
-void CPageColourer::defineStyles(QsciScintilla *surface) const
+void CPageColourer::defineStyles(CTextSurface &surface) const
 {
     for (int i = 0; i < StyleCount; ++i) {
         const StyleLook look = m_tracker.Engine().Look(static_cast<Style>(i));
-        surface->SendScintilla(QsciScintillaBase::SCI_STYLESETFORE, static_cast<unsigned long>(i),
-                               fromBgr(look.colour));
-        surface->SendScintilla(QsciScintillaBase::SCI_STYLESETBOLD, static_cast<unsigned long>(i),
-                               static_cast<long>(look.bold));
+        surface.defineStyle(i, fromBgr(look.colour), look.bold);
     }
 }
 
-void CPageColourer::onModified(int position, int type, int length)
+void CPageColourer::onModified(const TextChange &change)
 {
-    if (m_colouring || length <= 0)
-        return;
-    const auto at = static_cast<std::size_t>(position);
-    const auto count = static_cast<std::size_t>(length);
-    TextChange change;
-    if (type & QsciScintillaBase::SC_MOD_BEFOREINSERT)
-        change = {at, 0, count};
-    else if (type & QsciScintillaBase::SC_MOD_BEFOREDELETE)
-        change = {at, count, 0};
-    else
+    if (m_colouring)
         return;
     m_pending = m_pending ? Merge(*m_pending, change) : change;
     if (m_depth == 0 && !m_flushQueued) {
@@ -136,13 +102,13 @@ void CPageColourer::endKeyRun()
     if (m_keyRun == KeyRun::None)
         return;
     m_keyRun = KeyRun::None;
-    m_surface->SendScintilla(QsciScintillaBase::SCI_ENDUNDOACTION);
+    m_surface.endUndoGroup();
 }
 
 void CPageColourer::beginKeyRun(KeyRun run)
 {
     m_keyRun = run;
-    m_surface->SendScintilla(QsciScintillaBase::SCI_BEGINUNDOACTION);
+    m_surface.beginUndoGroup();
 }
 
 CPageColourer::KeyRun CPageColourer::keyRunOf(EditCommand command)
@@ -159,13 +125,12 @@ CPageColourer::KeyRun CPageColourer::keyRunOf(EditCommand command)
     }
 }
 
-bool CPageColourer::continuesKeyRun(KeyRun run, const QsciScintilla *surface) const
+bool CPageColourer::continuesKeyRun(KeyRun run, const CTextSurface &surface) const
 {
     if (m_keyRun != run)
         return false;
-    const long caret = surface->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
-    return caret == surface->SendScintilla(QsciScintillaBase::SCI_GETANCHOR) &&
-           static_cast<std::size_t>(caret) == m_runEnd;
+    const std::size_t caret = surface.caret();
+    return caret == surface.anchor() && caret == m_runEnd;
 }
 
 bool CPageColourer::opensCompletionList(std::size_t caret)
@@ -178,14 +143,9 @@ bool CPageColourer::opensCompletionList(std::size_t caret)
 void CPageColourer::colourAll()
 {
     const std::string_view text = m_document->textView();
-    QsciScintilla *s = m_surface;
     // A megabyte of lines at a time: a big page's styles never sit in a second buffer.
-    m_tracker.ColourAll(text, 1 << 20, [s](const Recolouring &stretch) {
-        s->SendScintilla(QsciScintillaBase::SCI_STARTSTYLING,
-                         static_cast<unsigned long>(stretch.start), 0L);
-        s->SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX,
-                         static_cast<unsigned long>(stretch.styles.size()),
-                         reinterpret_cast<const char *>(stretch.styles.data()));
+    m_tracker.ColourAll(text, 1 << 20, [this](const Recolouring &stretch) {
+        m_surface.setStyles(stretch.start, stretch.styles);
     });
     applyStyles({});
 }
@@ -201,24 +161,16 @@ bool CPageColourer::colourPending(bool rewrite)
     if (rewrite)
         applyRewrites(recolouring);
     applyStyles(recolouring);
+    emit m_document->changed(change);
     return true;
 }
 
 void CPageColourer::applyStyles(const Recolouring &recolouring)
 {
-    QsciScintilla *s = m_surface;
-    if (!recolouring.styles.empty()) {
-        s->SendScintilla(QsciScintillaBase::SCI_STARTSTYLING,
-                         static_cast<unsigned long>(recolouring.start), 0L);
-        s->SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX,
-                         static_cast<unsigned long>(recolouring.styles.size()),
-                         reinterpret_cast<const char *>(recolouring.styles.data()));
-    }
-    // The bytes after the recoloured lines kept their styles: tell Scintilla the whole page
+    m_surface.setStyles(recolouring.start, recolouring.styles);
+    // The bytes after the recoloured lines kept their styles: tell the editor the whole page
     // is styled, so painting does not ask for styles again.
-    s->SendScintilla(QsciScintillaBase::SCI_STARTSTYLING,
-                     static_cast<unsigned long>(s->SendScintilla(QsciScintillaBase::SCI_GETLENGTH)),
-                     0L);
+    m_surface.markStyledTo(m_surface.length());
 }
 
 void CPageColourer::applyRewrites(const Recolouring &recolouring)
@@ -229,38 +181,25 @@ void CPageColourer::applyRewrites(const Recolouring &recolouring)
     // (a rewrite never changes a length, so the positions stay right).
     struct Kept
     {
-        QsciScintilla *surface;
-        long anchor, caret;
+        CTextSurface *surface;
+        std::size_t anchor, caret;
     };
     std::vector<Kept> kept;
-    for (QsciScintilla *surface : surfacesShowing(m_document))
-        kept.push_back({surface, surface->SendScintilla(QsciScintillaBase::SCI_GETANCHOR),
-                        surface->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS)});
+    for (CTextSurface *surface : m_document->surfacesShowing())
+        kept.push_back({surface, surface->anchor(), surface->caret()});
     m_colouring = true;
     SurfaceText text(m_surface);
-    for (const Rewrite &rewrite : JoinRewritesByLine(recolouring.rewrites, text)) {
-        const auto start = static_cast<long>(rewrite.position);
-        m_surface->SendScintilla(QsciScintillaBase::SCI_SETTARGETRANGE, start,
-                                 start + static_cast<long>(rewrite.text.size()));
-        m_surface->SendScintilla(QsciScintillaBase::SCI_REPLACETARGET,
-                                 static_cast<unsigned long>(rewrite.text.size()),
-                                 rewrite.text.data());
-    }
+    for (const Rewrite &rewrite : JoinRewritesByLine(recolouring.rewrites, text))
+        m_surface.replace(rewrite.position, rewrite.position + rewrite.text.size(), rewrite.text);
     m_colouring = false;
     for (const Kept &k : kept)
-        if (k.surface->SendScintilla(QsciScintillaBase::SCI_GETANCHOR) != k.anchor ||
-            k.surface->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS) != k.caret) {
+        if (k.surface->anchor() != k.anchor || k.surface->caret() != k.caret)
             // Without scrolling: the caret is where it was, and bringing it into view would
             // lay its whole line out again.
-            k.surface->SendScintilla(QsciScintillaBase::SCI_SETCURRENTPOS,
-                                     static_cast<unsigned long>(k.caret));
-            k.surface->SendScintilla(QsciScintillaBase::SCI_SETANCHOR,
-                                     static_cast<unsigned long>(k.anchor));
-        }
+            k.surface->restoreSelection(k.anchor, k.caret);
 }
 
-CPageColourer::Edit::Edit(CPageColourer &colourer, EditCommand command,
-                          const QsciScintilla *surface)
+CPageColourer::Edit::Edit(CPageColourer &colourer, EditCommand command, const CTextSurface &surface)
     : m_colourer(colourer)
     , m_command(command)
     , m_outer(colourer.m_depth == 0)
@@ -284,7 +223,7 @@ CPageColourer::Edit::Edit(CPageColourer &colourer, EditCommand command,
             // The rewrites join the command's own undo step.
             m_grouped = RewritesAfter(command);
             if (m_grouped)
-                m_colourer.m_surface->SendScintilla(QsciScintillaBase::SCI_BEGINUNDOACTION);
+                m_colourer.m_surface.beginUndoGroup();
         }
     }
     ++m_colourer.m_depth;
@@ -309,7 +248,7 @@ CPageColourer::Outcome CPageColourer::Edit::finish()
         m_colourer.m_runEnd = m_colourer.m_pending->position + m_colourer.m_pending->inserted;
     outcome.changed = m_colourer.colourPending(RewritesAfter(m_command));
     if (m_grouped)
-        m_colourer.m_surface->SendScintilla(QsciScintillaBase::SCI_ENDUNDOACTION);
+        m_colourer.m_surface.endUndoGroup();
     if (outcome.changed) {
         // A command that changed nothing keeps its kind: a paste then follows "a cut".
         outcome.kind = m_colourer.m_kind;

@@ -9,7 +9,7 @@
 #include <optional>
 
 class CTarnelDoc;
-class QsciScintilla;
+class CTextSurface;
 
 // Colours one page while it changes. Styles are kept in the shared text, so a page has one
 // colourer however many windows show it: it hears every change through the document's own
@@ -36,7 +36,7 @@ public:
     static CPageColourer &of(CTarnelDoc *document);
 
     // Gives a surface showing the page the colours and weights of the styles.
-    void defineStyles(QsciScintilla *surface) const;
+    void defineStyles(CTextSurface &surface) const;
 
     struct Outcome
     {
@@ -49,7 +49,7 @@ public:
     public:
         // `surface` is the window the command runs in: typed text joins the run of typing
         // only where that window's caret is.
-        Edit(CPageColourer &colourer, tarnel::EditCommand command, const QsciScintilla *surface);
+        Edit(CPageColourer &colourer, tarnel::EditCommand command, const CTextSurface &surface);
         ~Edit();
         Edit(const Edit &) = delete;
         Edit &operator=(const Edit &) = delete;
@@ -76,7 +76,7 @@ public:
 
 private:
     explicit CPageColourer(CTarnelDoc *document);
-    void onModified(int position, int type, int length);
+    void onModified(const tarnel::TextChange &change);
     // Colours the pending change; rewrites too when `rewrite`. False when nothing changed.
     bool colourPending(bool rewrite);
     void colourAll();
@@ -86,11 +86,11 @@ private:
     enum class KeyRun { None, Typing, Backspaces, Deletes };
     static KeyRun keyRunOf(tarnel::EditCommand command);
     // A key of `run` in `surface` goes on from where the run's last key left the caret.
-    bool continuesKeyRun(KeyRun run, const QsciScintilla *surface) const;
+    bool continuesKeyRun(KeyRun run, const CTextSurface &surface) const;
     void beginKeyRun(KeyRun run);
 
     CTarnelDoc *m_document;
-    QsciScintilla *m_surface;
+    CTextSurface &m_surface;
     tarnel::ColourTracker m_tracker;
     std::optional<tarnel::TextChange> m_pending;
     tarnel::EditKind m_kind = tarnel::EditKind::None;

@@ -31,19 +31,16 @@ using namespace tarnel;
 CTarnelView::CTarnelView(CTarnelDoc *document, QWidget *parent)
     : QsciScintilla(parent)
     , CView(document)
+    , m_text(this)
 {
-    SendScintilla(SCI_SETDOCPOINTER, 0UL, document->sciDocument());
+    document->showOn(m_text);
     document->configureSurface(this);
     applySurfaceSettings();
-    colourer().defineStyles(this);
+    colourer().defineStyles(m_text);
     InstallEditorAccessibility();
-    m_rescanTimer.setSingleShot(true);
-    m_rescanTimer.setInterval(300);
-    connect(&m_rescanTimer, &QTimer::timeout, this, [this] { rescanOutline(); });
-    connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int position, int type, const char *, int, int, int, int, int, int, int) {
-                onTextAboutToChange(position, type);
-            });
+    connect(document, &CTarnelDoc::encodingChanged, this,
+            [this] { GetDocument()->configureSurface(this); });
+    connect(document, &CTarnelDoc::showElementRequested, this, &CTarnelView::showElement);
     addCommands();
     document->AddView(this);
 }
@@ -55,7 +52,7 @@ CTarnelView::~CTarnelView()
     colourer().endKeyRun();
     doc->UpdateAllViews(this, HintSourceClosed);
     // Detach from the shared text before the widget goes, so it stays with the document.
-    SendScintilla(SCI_SETDOCPOINTER, 0UL, static_cast<void *>(nullptr));
+    doc->hideFrom(m_text);
     doc->RemoveView(this);
 }
 
@@ -65,7 +62,7 @@ void CTarnelView::applySurfaceSettings()
     font.setPointSize(10);
     font.setBold(false);
     setFont(font);
-    SendScintilla(SCI_STYLECLEARALL);
+    m_text.resetStyles();
     // Tab stops every fifth of an inch, as near as whole characters allow.
     const QFontMetrics metrics(font);
     const double stop = logicalDpiX() / 5.0;
@@ -73,16 +70,11 @@ void CTarnelView::applySurfaceSettings()
     setMarginWidth(1, 0);
     setWrapMode(WrapNone);
     // The horizontal scroll bar follows the longest line shown instead of a fixed width.
-    SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
-    SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
+    m_text.trackScrollWidth();
     setBraceMatching(NoBraceMatch);
     // QScintilla answers every caret move by counting the caret's column from its line's
     // start, for a signal nobody here listens to; on a minified page that is megabytes a key.
     disconnect(this, SIGNAL(SCN_UPDATEUI(int)), this, SLOT(handleUpdateUI(int)));
-    // Only the before-change notifications: the after-change ones make Qt's accessibility
-    // bridge count characters from the start on every edit.
-    SendScintilla(SCI_SETMODEVENTMASK,
-                  static_cast<unsigned long>(SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE));
 }
 
 void CTarnelView::OnInitialUpdate()
@@ -91,34 +83,27 @@ void CTarnelView::OnInitialUpdate()
     if (doc->filled())
         return;
     doc->setFilled();
-    SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
+    m_text.setUndoCollection(false);
     InsertSnippet(doc->openedFromFile() ? std::string() : StartingPageText(), true);
     InsertSnippet(std::string(), true);
-    SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
-    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    m_text.setUndoCollection(true);
+    m_text.forgetUndoHistory();
     doc->setSavePoint();
     // The window is still small here; keep the page's left edge in view once it grows.
-    SendScintilla(SCI_SETXOFFSET, 0UL);
+    m_text.scrollToLeftEdge();
     updateEditStates();
 }
 
-void CTarnelView::OnUpdate(CView *sender, int hint, const ElementRecord *record)
+void CTarnelView::showElement(CView *requester, ElementKind kind, const ElementRecord &record)
 {
-    // Another source view told the outlines something: they now show what it said.
-    if (dynamic_cast<CTarnelView *>(sender)) {
-        m_outlineShown.Apply(hint, record);
-        return;
-    }
-    const auto kind = ElementKindForHint(hint);
     // Only the source view beside the outline that was double-clicked reopens the element.
-    if (!kind || !record || !senderInMyWindow(sender))
-        return;
-    reedit::edit(*this, *kind, *record);
+    if (requester && inMyWindow(requester))
+        reedit::edit(*this, kind, record);
 }
 
-bool CTarnelView::senderInMyWindow(const CView *sender) const
+bool CTarnelView::inMyWindow(CView *other) const
 {
-    const QWidget *senderWidget = const_cast<CView *>(sender)->widget();
+    const QWidget *senderWidget = other->widget();
     const QWidget *mine = parentWidget();
     while (mine && !mine->inherits("QMdiSubWindow"))
         mine = mine->parentWidget();
@@ -126,13 +111,6 @@ bool CTarnelView::senderInMyWindow(const CView *sender) const
         if (w == mine)
             return true;
     return mine == nullptr;
-}
-
-void CTarnelView::onTextAboutToChange(int position, int modificationType)
-{
-    (void)position;
-    if (modificationType & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))
-        m_rescanTimer.start();
 }
 
 void CTarnelView::addCommands()
@@ -146,10 +124,10 @@ void CTarnelView::addCommands()
     handlers.add(ID_EDIT_FIND, [this] { openFindDialog(false); });
     handlers.add(ID_EDIT_REPLACE, [this] { openFindDialog(true); });
     handlers.add(ID_EDIT_REPEAT, [this] {
-        if (CFindReplaceDlg::lastOptions().what.isEmpty())
+        if (CFindService::lastOptions().what.isEmpty())
             openFindDialog(false);
         else
-            CFindReplaceDlg::findNext(this, CFindReplaceDlg::lastOptions());
+            findNextMatch(CFindService::lastOptions());
     });
     handlers.add(ID_FILE_PRINT, [this] { printWithDialog(); });
     handlers.add(ID_FILE_PRINT_PREVIEW, [this] { printPreview(); });
@@ -189,33 +167,33 @@ void CTarnelView::InsertSnippet(const std::string &text, bool beforeBodyEnd)
     CTarnelDoc *doc = GetDocument();
     // Snippets go in exactly as built: coloured, not rewritten.
     CPageColourer::Edit edit(colourer(), beforeBodyEnd ? EditCommand::Load : EditCommand::Snippet,
-                             this);
+                             m_text);
     if (beforeBodyEnd) {
-        const auto position = static_cast<long>(BeforeBodyEndPosition(doc->textView()));
-        SendScintilla(SCI_SETSEL, position, position);
+        const std::size_t position = BeforeBodyEndPosition(doc->textView());
+        m_text.select(position, position);
     }
-    replaceTarget(SendScintilla(SCI_GETSELECTIONSTART), SendScintilla(SCI_GETSELECTIONEND),
+    replaceTarget(m_text.selectionStart(), m_text.selectionEnd(),
                   WithLineBreaks(text, doc->lineBreak()));
 }
 
 void CTarnelView::replaceBytes(std::size_t start, std::size_t end, const std::string &bytes)
 {
-    CPageColourer::Edit edit(colourer(), EditCommand::Snippet, this);
-    replaceTarget(static_cast<long>(start), static_cast<long>(end), bytes);
+    CPageColourer::Edit edit(colourer(), EditCommand::Snippet, m_text);
+    replaceTarget(start, end, bytes);
 }
 
-void CTarnelView::replaceTarget(long start, long end, const std::string &bytes)
+void CTarnelView::replaceTarget(std::size_t start, std::size_t end, const std::string &bytes)
 {
-    SendScintilla(SCI_BEGINUNDOACTION);
-    SendScintilla(SCI_SETTARGETRANGE, start, end);
-    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(bytes.size()), bytes.data());
-    SendScintilla(SCI_ENDUNDOACTION);
-    SendScintilla(SCI_GOTOPOS, start + static_cast<long>(bytes.size()));
+    {
+        CEditGroup group(m_text);
+        m_text.replace(start, end, bytes);
+    }
+    m_text.moveCaretTo(start + bytes.size());
 }
 
 std::size_t CTarnelView::CharIndexAtCaret() const
 {
-    return static_cast<std::size_t>(SendScintilla(SCI_GETCURRENTPOS));
+    return m_text.caret();
 }
 
 std::string CTarnelView::pageText() const
@@ -230,29 +208,17 @@ QString CTarnelView::pagePath() const
 
 void CTarnelView::rescanOutline(bool resendAll)
 {
-    m_rescanTimer.stop();
-    // The hints go out while the text is read: none of their receivers changes the text.
-    RescanOutline(GetDocument()->textView(), m_outlineShown, resendAll,
-                  [this](Hint hint, const ElementRecord *record) {
-                      m_outlineShown.Apply(hint, record);
-                      notifyViews(hint, record);
-                  });
-}
-
-void CTarnelView::notifyViews(int hint, const ElementRecord *record)
-{
-    GetDocument()->UpdateAllViews(this, hint, record);
+    GetDocument()->rescanOutline(resendAll);
 }
 
 void CTarnelView::selectBytes(std::size_t start, std::size_t end)
 {
-    SendScintilla(SCI_SETSEL, static_cast<unsigned long>(start), static_cast<long>(end));
+    m_text.select(start, end);
 }
 
 void CTarnelView::clearSelection()
 {
-    const long caret = SendScintilla(SCI_GETCURRENTPOS);
-    SendScintilla(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(caret));
+    m_text.clearSelection();
 }
 
 void CTarnelView::showStatusMessage(const QString &text, int timeoutMs)
@@ -339,13 +305,27 @@ void CTarnelView::openFindDialog(bool replace)
     static QPointer<CFindReplaceDlg> open;
     if (open)
         open->close();
-    auto *dialog = new CFindReplaceDlg(this, replace, this);
+    auto *dialog = new CFindReplaceDlg(
+        findService(), [this](const QString &text) { showStatusMessage(text); }, replace, this);
     if (hasSelectedText() && !selectedText().contains(QLatin1Char('\n')))
         dialog->findField()->setText(selectedText());
     open = dialog;
     dialog->show();
     dialog->findField()->selectAll();
     dialog->findField()->setFocus();
+}
+
+CFindService CTarnelView::findService()
+{
+    return CFindService(m_text, GetDocument()->codec());
+}
+
+bool CTarnelView::findNextMatch(const FindOptions &options)
+{
+    const bool found = findService().findNext(options);
+    if (!found)
+        showStatusMessage(CFindService::notFoundMessage(options));
+    return found;
 }
 
 void CTarnelView::keyPressEvent(QKeyEvent *event)
@@ -393,10 +373,7 @@ void CTarnelView::contextMenuEvent(QContextMenuEvent *event)
 
 void CTarnelView::ShowContextMenu(const QPoint &clickPoint, const QPoint &globalPoint)
 {
-    const long position =
-        SendScintilla(SCI_POSITIONFROMPOINT, static_cast<unsigned long>(clickPoint.x()),
-                      static_cast<long>(clickPoint.y()));
-    QMenu *menu = reedit::buildContextMenu(*this, static_cast<std::size_t>(qMax(0L, position)));
+    QMenu *menu = reedit::buildContextMenu(*this, m_text.positionAt(clickPoint));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(globalPoint);
     emit contextMenuShown(menu);
@@ -452,7 +429,7 @@ EditCommand CTarnelView::commandForKey(const QKeyEvent *event)
 
 template <class Command> void CTarnelView::runEdit(EditCommand command, Command &&edit)
 {
-    CPageColourer::Edit colouring(colourer(), command, this);
+    CPageColourer::Edit colouring(colourer(), command, m_text);
     edit();
     afterEdit(colouring.finish());
 }
@@ -468,9 +445,7 @@ void CTarnelView::offerCompletion()
 {
     if (!colourer().opensCompletionList(CharIndexAtCaret()))
         return;
-    const long caret = SendScintilla(SCI_GETCURRENTPOS);
-    const QPoint point(static_cast<int>(SendScintilla(SCI_POINTXFROMPOSITION, 0UL, caret)),
-                       static_cast<int>(SendScintilla(SCI_POINTYFROMPOSITION, 0UL, caret)));
+    const QPoint point = m_text.pointOf(m_text.caret());
     CListDlg list(this);
     list.setWords(CompletionEntries());
     list.setPosition(viewport()->mapToGlobal(point) + QPoint(0, 15));

@@ -1,16 +1,17 @@
 #pragma once
 
+#include "FindService.h"
 #include "PageColourer.h"
+#include "TextSurface.h"
 #include "View.h"
 #include "elementrecord.h"
-#include "outline.h"
+#include "reedit.h"
 #include "scanner.h"
 
 #include <Qsci/qsciscintilla.h>
 
 #include <QKeySequence>
 #include <QList>
-#include <QTimer>
 
 #include <cstddef>
 #include <string>
@@ -29,7 +30,6 @@ public:
 
     QWidget *widget() override { return this; }
     void OnInitialUpdate() override;
-    void OnUpdate(CView *sender, int hint, const tarnel::ElementRecord *record) override;
 
     // Puts a snippet in the text. With beforeBodyEnd the caret first moves before the page's
     // first "</BODY" (any case) and the document's modified flag is left alone (the first
@@ -49,17 +49,19 @@ public:
     // to it).
     QString pagePath() const;
 
-    // Brings the outline in line with the text: only the categories that changed are sent
-    // again (none when nothing changed), or all of them with `resendAll` (a new outline).
+    // Brings the outlines in line with the text now (CTarnelDoc::rescanOutline).
     void rescanOutline(bool resendAll = false);
-    // Tells the document's other views about an element (hints 3-14).
-    void notifyViews(int hint, const tarnel::ElementRecord *record = nullptr);
 
     // Selects [start, end) by byte index; clears the selection keeping the caret.
     void selectBytes(std::size_t start, std::size_t end);
     void clearSelection();
 
     void showStatusMessage(const QString &text, int timeoutMs = 4000);
+
+    // Finding and replacing in this view's text.
+    CFindService findService();
+    // Selects the next match; when there is none, says so in the status bar.
+    bool findNextMatch(const FindOptions &options);
 
     // Leaves these keys to the window's accelerators instead of the editor's own bindings.
     void releaseKeys(const QList<QKeySequence> &keys);
@@ -87,9 +89,10 @@ private:
     void updateEditStates();
     void clipboardChanged();
     void typedCharacter(const QString &text);
-    void onTextAboutToChange(int position, int modificationType);
-    bool senderInMyWindow(const CView *sender) const;
-    void replaceTarget(long start, long end, const std::string &bytes);
+    void showElement(CView *requester, tarnel::ElementKind kind,
+                     const tarnel::ElementRecord &record);
+    bool inMyWindow(CView *other) const;
+    void replaceTarget(std::size_t start, std::size_t end, const std::string &bytes);
     void openFindDialog(bool replace);
     void printWithDialog();
     void printPreview();
@@ -102,8 +105,7 @@ private:
     void afterEdit(const CPageColourer::Outcome &outcome);
     void offerCompletion();
 
-    tarnel::OutlineState m_outlineShown; // what the outlines were last told
-    QTimer m_rescanTimer;                // rescans once typing pauses
-    bool m_offeringCompletion = false;   // the completion list is open
+    CTextSurface m_text;
+    bool m_offeringCompletion = false; // the completion list is open
     bool m_clipboardHasText = false;
 };

@@ -1,8 +1,8 @@
 #include "SiteTree.h"
 
 #include "TarnelDoc.h"
-#include "TarnelView.h"
 #include "outline.h"
+#include "reedit.h"
 
 using namespace tarnel;
 
@@ -30,8 +30,7 @@ CSiteTree::~CSiteTree()
 void CSiteTree::OnInitialUpdate()
 {
     m_filled = true;
-    if (auto *source = GetDocument()->firstViewOf<CTarnelView>())
-        source->rescanOutline(true);
+    GetDocument()->rescanOutline(true);
 }
 
 void CSiteTree::OnUpdate(CView *, int hint, const ElementRecord *record)
@@ -102,5 +101,6 @@ void CSiteTree::activate(const QModelIndex &index)
     if (!m_model.entryAt(index, &category, &row))
         return;
     const ElementRecord record = m_model.entry(category, row);
-    GetDocument()->UpdateAllViews(this, EditHintFor(category), &record);
+    if (const auto kind = ElementKindForHint(EditHintFor(category)))
+        GetDocument()->requestShowElement(this, *kind, record);
 }

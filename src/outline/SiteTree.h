@@ -8,8 +8,8 @@
 #include <cstddef>
 
 // The outline beside the source: "Web Page" with its applets, hyperlinks and images. It never
-// reads the text; the source view fills it through hints, and a double click on an entry asks
-// the source view to reopen that element in its form.
+// reads the text; the document's outline scan fills it through hints, and a double click on an
+// entry asks the document to have the source view beside it reopen that element in its form.
 class CSiteTree : public QTreeView, public CView
 {
     Q_OBJECT

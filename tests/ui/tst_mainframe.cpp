@@ -1,10 +1,9 @@
 // The main window through the real widgets: accelerators, the two menu sets, which commands
-// are enabled, prompts, New Window, find and replace, printing.
+// are enabled, prompts, New Window, Find Next, printing.
 
 #include "UiTestSupport.h"
 
 #include "Commands.h"
-#include "FindReplaceDlg.h"
 #include "SplashWnd.h"
 #include "commandids.h"
 
@@ -265,38 +264,6 @@ private slots:
         QVERIFY(viewBytes(editor.view()).contains("<P>shared</P>"));
     }
 
-    void findAndReplace_data()
-    {
-        QTest::addColumn<bool>("matchCase");
-        QTest::addColumn<bool>("wholeWord");
-        QTest::addColumn<int>("replaced");
-        QTest::addColumn<QByteArray>("result");
-        QTest::newRow("any case") << false << false << 3 << QByteArray("x x xb");
-        QTest::newRow("match case") << true << false << 2 << QByteArray("x A xb");
-        QTest::newRow("whole word") << false << true << 2 << QByteArray("x x ab");
-    }
-
-    void findAndReplace()
-    {
-        QFETCH(bool, matchCase);
-        QFETCH(bool, wholeWord);
-        QFETCH(int, replaced);
-        QFETCH(QByteArray, result);
-        Editor editor;
-        QVERIFY(editor.start());
-        editor.view()->selectAll();
-        editor.view()->InsertSnippet("a A ab", false);
-        FindOptions options;
-        options.what = "a";
-        options.replaceWith = "x";
-        options.matchCase = matchCase;
-        options.wholeWord = wholeWord;
-        QCOMPARE(CFindReplaceDlg::replaceAll(editor.view(), options), replaced);
-        QCOMPARE(viewBytes(editor.view()), result);
-        editor.view()->undo();
-        QCOMPARE(viewBytes(editor.view()), QByteArray("a A ab"));
-    }
-
     void findNextWrapsNotAndReportsMisses()
     {
         Editor editor;
@@ -304,13 +271,13 @@ private slots:
         FindOptions options;
         options.what = "META";
         editor.view()->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 0UL);
-        QVERIFY(CFindReplaceDlg::findNext(editor.view(), options));
+        QVERIFY(editor.view()->findNextMatch(options));
         QCOMPARE(editor.view()->selectedText(), QString("META"));
         int line, index;
         editor.view()->getCursorPosition(&line, &index);
         QCOMPARE(line, 1);
         options.what = "no such text";
-        QVERIFY(!CFindReplaceDlg::findNext(editor.view(), options));
+        QVERIFY(!editor.view()->findNextMatch(options));
         QVERIFY(editor.frame()->statusBar()->currentMessage().contains("Cannot find"));
     }
 

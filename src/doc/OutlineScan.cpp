@@ -1,0 +1,32 @@
+#include "OutlineScan.h"
+
+#include "TarnelDoc.h"
+
+using namespace tarnel;
+
+COutlineScan::COutlineScan(CTarnelDoc *document)
+    : QObject(document)
+    , m_document(document)
+{
+    m_pause.setSingleShot(true);
+    m_pause.setInterval(300);
+    connect(&m_pause, &QTimer::timeout, this, [this] { rescan(false); });
+    connect(document, &CTarnelDoc::aboutToChange, &m_pause, qOverload<>(&QTimer::start));
+    // A whole new text is shown at once.
+    connect(document, &CTarnelDoc::reloaded, this, [this] { rescan(false); });
+}
+
+void COutlineScan::rescan(bool resendAll)
+{
+    m_pause.stop();
+    bool told = false;
+    // The hints go out while the text is read: none of their receivers changes the text.
+    RescanOutline(m_document->textView(), m_shown, resendAll,
+                  [this, &told](Hint hint, const ElementRecord *record) {
+                      m_shown.Apply(hint, record);
+                      m_document->UpdateAllViews(nullptr, hint, record);
+                      told = true;
+                  });
+    if (told)
+        emit m_document->elementsChanged();
+}

@@ -1,0 +1,264 @@
+#include "TextSurface.h"
+
+#include <Qsci/qsciscintillabase.h>
+
+#include <QColor>
+
+namespace {
+
+using Sci = QsciScintillaBase;
+
+unsigned long wparam(std::size_t value)
+{
+    return static_cast<unsigned long>(value);
+}
+
+long lparam(std::size_t value)
+{
+    return static_cast<long>(value);
+}
+
+std::size_t position(long value)
+{
+    return value < 0 ? 0 : static_cast<std::size_t>(value);
+}
+
+} // namespace
+
+void CTextSurface::showTextOf(const CTextSurface &owner)
+{
+    m_editor->SendScintilla(Sci::SCI_SETDOCPOINTER, 0UL,
+                            owner.m_editor->SendScintillaPtrResult(Sci::SCI_GETDOCPOINTER));
+}
+
+void CTextSurface::detachText()
+{
+    m_editor->SendScintilla(Sci::SCI_SETDOCPOINTER, 0UL, static_cast<void *>(nullptr));
+}
+
+void CTextSurface::reportChangesBeforehand()
+{
+    m_editor->SendScintilla(Sci::SCI_SETMODEVENTMASK,
+                            wparam(Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE));
+}
+
+void CTextSurface::onChangeAhead(QObject *context, std::function<void(const Change &)> heard) const
+{
+    QObject::connect(m_editor, &Sci::SCN_MODIFIED, context,
+                     [heard = std::move(heard)](int position, int type, const char *, int length,
+                                                int, int, int, int, int, int) {
+                         if (length <= 0)
+                             return;
+                         const auto at = static_cast<std::size_t>(position);
+                         const auto count = static_cast<std::size_t>(length);
+                         if (type & Sci::SC_MOD_BEFOREINSERT)
+                             heard({at, 0, count});
+                         else if (type & Sci::SC_MOD_BEFOREDELETE)
+                             heard({at, count, 0});
+                     });
+}
+
+std::size_t CTextSurface::length() const
+{
+    return position(m_editor->SendScintilla(Sci::SCI_GETLENGTH));
+}
+
+std::string_view CTextSurface::bytes(std::size_t start, std::size_t count) const
+{
+    if (count == 0)
+        return {};
+    static_assert(sizeof(long) >= sizeof(void *), "SendScintilla returns the pointer as a long");
+    const auto *data = reinterpret_cast<const char *>(
+        m_editor->SendScintilla(Sci::SCI_GETRANGEPOINTER, wparam(start), lparam(count)));
+    return {data, count};
+}
+
+std::string_view CTextSurface::all() const
+{
+    const std::size_t size = length();
+    if (size == 0)
+        return {};
+    const auto *data =
+        static_cast<const char *>(m_editor->SendScintillaPtrResult(Sci::SCI_GETCHARACTERPOINTER));
+    return {data, size};
+}
+
+void CTextSurface::replace(std::size_t start, std::size_t end, std::string_view bytes)
+{
+    m_editor->SendScintilla(Sci::SCI_SETTARGETRANGE, wparam(start), lparam(end));
+    m_editor->SendScintilla(Sci::SCI_REPLACETARGET, wparam(bytes.size()), bytes.data());
+}
+
+void CTextSurface::append(std::string_view bytes)
+{
+    if (!bytes.empty())
+        m_editor->SendScintilla(Sci::SCI_APPENDTEXT, wparam(bytes.size()), bytes.data());
+}
+
+void CTextSurface::clear()
+{
+    m_editor->SendScintilla(Sci::SCI_CLEARALL);
+}
+
+void CTextSurface::reserve(std::size_t bytes)
+{
+    m_editor->SendScintilla(Sci::SCI_ALLOCATE, wparam(bytes));
+}
+
+void CTextSurface::setUndoCollection(bool collect)
+{
+    m_editor->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, collect ? 1UL : 0UL);
+}
+
+void CTextSurface::forgetUndoHistory()
+{
+    m_editor->SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
+}
+
+void CTextSurface::beginUndoGroup()
+{
+    m_editor->SendScintilla(Sci::SCI_BEGINUNDOACTION);
+}
+
+void CTextSurface::endUndoGroup()
+{
+    m_editor->SendScintilla(Sci::SCI_ENDUNDOACTION);
+}
+
+bool CTextSurface::canUndo() const
+{
+    return m_editor->SendScintilla(Sci::SCI_CANUNDO) != 0;
+}
+
+bool CTextSurface::canRedo() const
+{
+    return m_editor->SendScintilla(Sci::SCI_CANREDO) != 0;
+}
+
+void CTextSurface::undo()
+{
+    m_editor->SendScintilla(Sci::SCI_UNDO);
+}
+
+bool CTextSurface::isModified() const
+{
+    return m_editor->SendScintilla(Sci::SCI_GETMODIFY) != 0;
+}
+
+void CTextSurface::setSavePoint()
+{
+    m_editor->SendScintilla(Sci::SCI_SETSAVEPOINT);
+}
+
+std::size_t CTextSurface::caret() const
+{
+    return position(m_editor->SendScintilla(Sci::SCI_GETCURRENTPOS));
+}
+
+std::size_t CTextSurface::anchor() const
+{
+    return position(m_editor->SendScintilla(Sci::SCI_GETANCHOR));
+}
+
+std::size_t CTextSurface::selectionStart() const
+{
+    return position(m_editor->SendScintilla(Sci::SCI_GETSELECTIONSTART));
+}
+
+std::size_t CTextSurface::selectionEnd() const
+{
+    return position(m_editor->SendScintilla(Sci::SCI_GETSELECTIONEND));
+}
+
+void CTextSurface::select(std::size_t anchor, std::size_t caret)
+{
+    m_editor->SendScintilla(Sci::SCI_SETSEL, wparam(anchor), lparam(caret));
+}
+
+void CTextSurface::restoreSelection(std::size_t anchor, std::size_t caret)
+{
+    m_editor->SendScintilla(Sci::SCI_SETCURRENTPOS, wparam(caret));
+    m_editor->SendScintilla(Sci::SCI_SETANCHOR, wparam(anchor));
+}
+
+void CTextSurface::clearSelection()
+{
+    m_editor->SendScintilla(Sci::SCI_SETEMPTYSELECTION, wparam(caret()));
+}
+
+void CTextSurface::moveCaretTo(std::size_t position)
+{
+    m_editor->SendScintilla(Sci::SCI_GOTOPOS, wparam(position));
+}
+
+std::size_t CTextSurface::positionAt(const QPoint &point) const
+{
+    return position(m_editor->SendScintilla(Sci::SCI_POSITIONFROMPOINT,
+                                            static_cast<unsigned long>(point.x()),
+                                            static_cast<long>(point.y())));
+}
+
+QPoint CTextSurface::pointOf(std::size_t position) const
+{
+    return {static_cast<int>(
+                m_editor->SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0UL, lparam(position))),
+            static_cast<int>(
+                m_editor->SendScintilla(Sci::SCI_POINTYFROMPOSITION, 0UL, lparam(position)))};
+}
+
+void CTextSurface::defineStyle(int style, const QColor &colour, bool bold)
+{
+    m_editor->SendScintilla(Sci::SCI_STYLESETFORE, static_cast<unsigned long>(style), colour);
+    m_editor->SendScintilla(Sci::SCI_STYLESETBOLD, static_cast<unsigned long>(style),
+                            static_cast<long>(bold));
+}
+
+void CTextSurface::resetStyles()
+{
+    m_editor->SendScintilla(Sci::SCI_STYLECLEARALL);
+}
+
+void CTextSurface::setStyles(std::size_t start, std::span<const std::uint8_t> styles)
+{
+    if (styles.empty())
+        return;
+    m_editor->SendScintilla(Sci::SCI_STARTSTYLING, wparam(start), 0L);
+    m_editor->SendScintilla(Sci::SCI_SETSTYLINGEX, wparam(styles.size()),
+                            reinterpret_cast<const char *>(styles.data()));
+}
+
+void CTextSurface::markStyledTo(std::size_t end)
+{
+    m_editor->SendScintilla(Sci::SCI_STARTSTYLING, wparam(end), 0L);
+}
+
+void CTextSurface::trackScrollWidth()
+{
+    m_editor->SendScintilla(Sci::SCI_SETSCROLLWIDTH, 1UL);
+    m_editor->SendScintilla(Sci::SCI_SETSCROLLWIDTHTRACKING, 1UL);
+}
+
+void CTextSurface::scrollToLeftEdge()
+{
+    m_editor->SendScintilla(Sci::SCI_SETXOFFSET, 0UL);
+}
+
+std::optional<std::pair<std::size_t, std::size_t>>
+CTextSurface::find(std::string_view needle, std::size_t from, std::size_t to, FindFlags flags)
+{
+    if (needle.empty())
+        return std::nullopt;
+    int searchFlags = 0;
+    if (flags.matchCase)
+        searchFlags |= Sci::SCFIND_MATCHCASE;
+    if (flags.wholeWord)
+        searchFlags |= Sci::SCFIND_WHOLEWORD;
+    m_editor->SendScintilla(Sci::SCI_SETSEARCHFLAGS, wparam(searchFlags));
+    m_editor->SendScintilla(Sci::SCI_SETTARGETRANGE, wparam(from), lparam(to));
+    const long found =
+        m_editor->SendScintilla(Sci::SCI_SEARCHINTARGET, wparam(needle.size()), needle.data());
+    if (found < 0)
+        return std::nullopt;
+    return std::pair{static_cast<std::size_t>(found),
+                     position(m_editor->SendScintilla(Sci::SCI_GETTARGETEND))};
+}

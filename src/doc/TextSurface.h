@@ -1,0 +1,123 @@
+#pragma once
+
+#include <QPoint>
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string_view>
+
+class QColor;
+class QObject;
+class QsciScintillaBase;
+
+// One editor surface on a page's text, in typed calls. It is the only place that speaks to
+// Scintilla in its own messages: the document's hidden surface and every source view go
+// through it. Positions are byte indexes into the text.
+class CTextSurface
+{
+public:
+    explicit CTextSurface(QsciScintillaBase *editor)
+        : m_editor(editor)
+    {}
+
+    // Sharing the text: this surface shows the text `owner` shows (or none).
+    void showTextOf(const CTextSurface &owner);
+    void detachText();
+
+    // Reports only the changes about to be made, undo and redo included: the after-change
+    // reports make Qt's accessibility bridge count characters from the start of the page
+    // on every edit, which triples the time to read a big page in.
+    void reportChangesBeforehand();
+    struct Change
+    {
+        std::size_t position = 0;
+        std::size_t removed = 0;
+        std::size_t inserted = 0;
+    };
+    // Calls `heard` for every change about to be made, while `context` lives.
+    void onChangeAhead(QObject *context, std::function<void(const Change &)> heard) const;
+
+    // The text.
+    std::size_t length() const;
+    // Bytes [start, start + count) without copying, valid until the next change; the
+    // editor's gap moves only when the range spans it.
+    std::string_view bytes(std::size_t start, std::size_t count) const;
+    // The whole text without copying (this moves the gap to the end).
+    std::string_view all() const;
+    void replace(std::size_t start, std::size_t end, std::string_view bytes);
+    void append(std::string_view bytes);
+    void clear();
+    // Room for `bytes` of text before the editor has to grow its buffer.
+    void reserve(std::size_t bytes);
+
+    // The undo history.
+    void setUndoCollection(bool collect);
+    void forgetUndoHistory();
+    void beginUndoGroup();
+    void endUndoGroup();
+    bool canUndo() const;
+    bool canRedo() const;
+    void undo();
+    bool isModified() const;
+    void setSavePoint();
+
+    // The caret and the selection.
+    std::size_t caret() const;
+    std::size_t anchor() const;
+    std::size_t selectionStart() const;
+    std::size_t selectionEnd() const;
+    void select(std::size_t anchor, std::size_t caret);
+    // Caret and anchor back where they were, without scrolling.
+    void restoreSelection(std::size_t anchor, std::size_t caret);
+    void clearSelection();
+    // Puts the caret at `position` and scrolls it into view.
+    void moveCaretTo(std::size_t position);
+    // The position nearest a point of the surface, and the point of a position.
+    std::size_t positionAt(const QPoint &point) const;
+    QPoint pointOf(std::size_t position) const;
+
+    // Styles.
+    void defineStyle(int style, const QColor &colour, bool bold);
+    void resetStyles();
+    // Gives the bytes from `start` the styles, one a byte.
+    void setStyles(std::size_t start, std::span<const std::uint8_t> styles);
+    // Tells the editor that everything before `end` is styled.
+    void markStyledTo(std::size_t end);
+
+    // Layout.
+    void trackScrollWidth();
+    void scrollToLeftEdge();
+
+    // The first match of `needle` in [from, to) (searching backwards when to < from), as
+    // its start and end.
+    struct FindFlags
+    {
+        bool matchCase = false;
+        bool wholeWord = false;
+    };
+    std::optional<std::pair<std::size_t, std::size_t>>
+    find(std::string_view needle, std::size_t from, std::size_t to, FindFlags flags);
+
+private:
+    QsciScintillaBase *m_editor;
+};
+
+// One undo step for everything done while it lives.
+class CEditGroup
+{
+public:
+    explicit CEditGroup(CTextSurface &surface)
+        : m_surface(surface)
+    {
+        m_surface.beginUndoGroup();
+    }
+    ~CEditGroup() { m_surface.endUndoGroup(); }
+    CEditGroup(const CEditGroup &) = delete;
+    CEditGroup &operator=(const CEditGroup &) = delete;
+
+private:
+    CTextSurface &m_surface;
+};
