@@ -26,6 +26,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QListWidget>
+#include <QSet>
 
 #include <deque>
 #include <map>
@@ -102,6 +103,11 @@ public:
     {
         m_original = viewBytes(m_view);
         m_saved = m_original;
+        // Every text the page holds after a command, so that undo and redo can be held to
+        // texts the page really had.
+        m_had.insert(qHash(m_original));
+        QObject::connect(m_editor.doc(), &CTarnelDoc::changed, &m_modalPoll,
+                         [this] { m_had.insert(qHash(viewBytes(m_view))); });
         QObject::connect(&m_modalPoll, &QTimer::timeout, &m_modalPoll, [this] { answerModal(); });
         m_modalPoll.start(0);
     }
@@ -162,15 +168,22 @@ public:
     {
         redoEverything();
         const QByteArray last = viewBytes(m_view);
-        for (int guard = 0; canUndo() && guard < 10000000; ++guard)
+        for (int guard = 0; canUndo() && guard < 10000000; ++guard) {
             m_view->commands().run(ID_EDIT_UNDO);
+            if (!m_had.contains(qHash(viewBytes(m_view))))
+                return "undo shows a text the page never had: " + viewBytes(m_view);
+        }
         if (viewBytes(m_view) != m_original)
             return "undoing everything does not give back the page as opened";
         if (!m_savedDuringRun && m_editor.doc()->isModified())
             return "the page as opened is modified after undoing everything";
         if (QString p = problem(); !p.isEmpty())
             return "after undoing everything: " + p;
-        redoEverything();
+        for (int guard = 0; canRedo() && guard < 10000000; ++guard) {
+            QTest::keyClick(m_view, Qt::Key_Y, Qt::ControlModifier);
+            if (!m_had.contains(qHash(viewBytes(m_view))))
+                return "redo shows a text the page never had: " + viewBytes(m_view);
+        }
         if (viewBytes(m_view) != last)
             return "redoing everything does not give back the last text";
         if (QString p = problem(); !p.isEmpty())
@@ -562,6 +575,7 @@ private:
     CSiteTree *m_tree;
     std::mt19937 m_rng;
     QByteArray m_original;
+    QSet<size_t> m_had; // hashes of every text the page had
     QByteArray m_saved;
     bool m_savedDuringRun = false;
     QString m_problem; // found by a step itself
