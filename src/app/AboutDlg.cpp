@@ -13,7 +13,7 @@ CAboutDlg::CAboutDlg(QWidget *parent)
     auto *icon = new QLabel(this);
     icon->setPixmap(QIcon(QStringLiteral(":/icons/tarnel.svg")).pixmap(32, 32));
     layout->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
-    layout->addWidget(new QLabel(QStringLiteral("Tarnel Version 1.0"), this), 0, 1);
+    layout->addWidget(new QLabel(tr("Tarnel Version 1.0"), this), 0, 1);
     layout->addWidget(new QLabel(tr("A small editor for single HTML pages."), this), 1, 1);
     auto *ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);

@@ -106,7 +106,7 @@ void CDocManager::reportError(const QString &message)
 {
     m_error = message;
     qWarning().noquote() << message;
-    QMessageBox::critical(m_dialogParent, QStringLiteral("Editor"), message);
+    QMessageBox::critical(m_dialogParent, tr("Editor"), message);
 }
 
 QString CDocManager::askSavePath(CTarnelDoc *doc)
@@ -149,7 +149,7 @@ bool CDocManager::SaveModified(CTarnelDoc *doc)
         answer = askSaveChanges(doc);
     } else {
         answer = QMessageBox::question(
-            m_dialogParent, QStringLiteral("Editor"), tr("Save changes to %1?").arg(doc->title()),
+            m_dialogParent, tr("Editor"), tr("Save changes to %1?").arg(doc->title()),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     }
     if (answer == QMessageBox::Cancel)

@@ -34,7 +34,7 @@ bool CDocManager::wantsRestored(const QString &shownName)
         return askRestore(shownName);
     if (m_restoreWithoutAsking)
         return true;
-    return QMessageBox::question(m_dialogParent, QStringLiteral("Editor"),
+    return QMessageBox::question(m_dialogParent, tr("Editor"),
                                  tr("The editor stopped without saving the changes to %1.\n"
                                     "Restore the unsaved text?")
                                      .arg(shownName),
@@ -92,7 +92,7 @@ void CDocManager::checkFilesChangedOnDisk()
         if (doc->isModified())
             question += tr("\nYour unsaved changes in the editor would be lost.");
         const auto answer =
-            QMessageBox::question(m_dialogParent, QStringLiteral("Editor"), question,
+            QMessageBox::question(m_dialogParent, tr("Editor"), question,
                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes)
             doc->acceptDiskVersion();
@@ -108,7 +108,7 @@ bool CDocManager::confirmOverwriteChanged(CTarnelDoc *doc)
         return true;
     const QScopedValueRollback asking(m_checkingDisk, true);
     const auto answer = QMessageBox::question(
-        m_dialogParent, QStringLiteral("Editor"),
+        m_dialogParent, tr("Editor"),
         tr("%1\n\nThis file was changed by another program since it was opened. Save over it?")
             .arg(QDir::toNativeSeparators(doc->path())),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);

@@ -42,7 +42,7 @@ CMainFrame::CMainFrame(CDocManager *documents, QWidget *parent)
     , m_mdiArea(new QMdiArea(this))
     , m_ownCommands(new CCommandHandlers(this))
 {
-    setWindowTitle(QStringLiteral("Editor"));
+    setWindowTitle(tr("Editor"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/tarnel.svg")));
     m_pSourceTemplate = std::make_unique<CDocTemplate>(
         [](CTarnelDoc *doc) -> CDocFrame * { return new CChildFrame(doc); });
@@ -82,7 +82,7 @@ CMainFrame::~CMainFrame()
 
 QString CMainFrame::idleText()
 {
-    return QStringLiteral("Welcome to QUILLO Editor..To insert an Object click the  Insert Menu");
+    return tr("Welcome to QUILLO Editor..To insert an Object click the  Insert Menu");
 }
 
 void CMainFrame::createActions()
@@ -329,12 +329,12 @@ void CMainFrame::createTabs()
 void CMainFrame::createStatusBar()
 {
     QStatusBar *bar = statusBar();
-    const char *texts[] = {"CAP", "NUM", "SCRL"};
+    const char *texts[] = {QT_TR_NOOP("CAP"), QT_TR_NOOP("NUM"), QT_TR_NOOP("SCRL")};
     for (int i = 0; i < 3; ++i) {
-        m_indicators[i] = new QLabel(QString::fromLatin1(texts[i]), bar);
+        m_indicators[i] = new QLabel(tr(texts[i]), bar);
         m_indicators[i]->setAlignment(Qt::AlignCenter);
         m_indicators[i]->setMinimumWidth(
-            m_indicators[i]->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 12);
+            m_indicators[i]->fontMetrics().horizontalAdvance(tr("SCRL")) + 12);
         m_indicators[i]->setFrameShape(QFrame::StyledPanel);
         m_indicators[i]->setFrameShadow(QFrame::Sunken);
         bar->addPermanentWidget(m_indicators[i]);

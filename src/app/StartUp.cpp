@@ -13,11 +13,18 @@
 
 namespace {
 
-const char kUsage[] = "Usage: tarnel [page.htm]\n"
-                      "Edit a single HTML page. Without a page, a new one is started.\n"
-                      "\n"
-                      "  -h, --help     show this text and exit\n"
-                      "  -v, --version  show the version and exit\n";
+const char kUsage[] =
+    QT_TRANSLATE_NOOP("StartUp", "Usage: tarnel [page.htm]\n"
+                                 "Edit a single HTML page. Without a page, a new one is started.\n"
+                                 "\n"
+                                 "  -h, --help     show this text and exit\n"
+                                 "  -v, --version  show the version and exit\n");
+
+// Console texts are translated too; without a translator they come out as written.
+QString startUpText(const char *text)
+{
+    return QCoreApplication::translate("StartUp", text);
+}
 
 bool hasDisplay()
 {
@@ -51,7 +58,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
     if (line.pages.size() > 1) {
         line.action = CommandLine::Error;
-        line.error = QStringLiteral("Only one page can be opened from the command line.");
+        line.error = startUpText("Only one page can be opened from the command line.");
     }
     return line;
 }
@@ -64,11 +71,11 @@ int tarnelMain(int argc, char **argv)
     // Help and version need no display, so they are answered before Qt starts.
     const CommandLine early = parseCommandLine(raw);
     if (early.action == CommandLine::Help) {
-        std::fputs(kUsage, stdout);
+        std::fputs(qPrintable(startUpText(kUsage)), stdout);
         return 0;
     }
     if (early.action == CommandLine::Version) {
-        std::puts("Tarnel Version 1.0");
+        std::puts(qPrintable(startUpText("Tarnel Version 1.0")));
         return 0;
     }
 
@@ -76,7 +83,8 @@ int tarnelMain(int argc, char **argv)
     QApplication application(argc, argv);
     const CommandLine line = parseCommandLine(application.arguments().mid(1));
     if (line.action == CommandLine::Error) {
-        std::fprintf(stderr, "tarnel: %s\n%s", qPrintable(line.error), kUsage);
+        std::fprintf(stderr, "tarnel: %s\n%s", qPrintable(line.error),
+                     qPrintable(startUpText(kUsage)));
         return 2;
     }
 
@@ -85,7 +93,7 @@ int tarnelMain(int argc, char **argv)
         const QString message = app.errorString();
         std::fprintf(stderr, "tarnel: %s\n", qPrintable(message));
         if (hasDisplay())
-            QMessageBox::critical(nullptr, QStringLiteral("Editor"), message);
+            QMessageBox::critical(nullptr, startUpText("Editor"), message);
         return 1;
     }
     CDocManager *documents = app.docManager();

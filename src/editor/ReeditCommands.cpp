@@ -59,7 +59,7 @@ void edit(CTarnelView &view, ElementKind kind, const ElementRecord &record)
     const std::optional<ReeditTarget> target =
         LocateElement(view.GetDocument()->textView(), kind, record);
     if (!target) {
-        view.showStatusMessage(QObject::tr("The element is no longer in the page"));
+        view.showStatusMessage(CTarnelView::tr("The element is no longer in the page"));
         return;
     }
     if (!target->Editable())
@@ -81,7 +81,7 @@ QMenu *buildContextMenu(CTarnelView &view, std::size_t position)
         const ElementKind kind = element->kind;
         const ElementRecord record = element->record;
         CTarnelView *target = &view;
-        menu->addAction(QObject::tr("Edit Tag..."), &view,
+        menu->addAction(CTarnelView::tr("Edit Tag..."), &view,
                         [target, kind, record] { edit(*target, kind, record); });
         menu->addSeparator();
     }
@@ -90,24 +90,24 @@ QMenu *buildContextMenu(CTarnelView &view, std::size_t position)
         const char *text;
         int id;
     } entries[] = {
-        {"Undo", ID_EDIT_UNDO},
-        {"Cut", ID_EDIT_CUT},
-        {"Copy", ID_EDIT_COPY},
-        {"Paste", ID_EDIT_PASTE},
+        {QT_TRANSLATE_NOOP("CTarnelView", "Undo"), ID_EDIT_UNDO},
+        {QT_TRANSLATE_NOOP("CTarnelView", "Cut"), ID_EDIT_CUT},
+        {QT_TRANSLATE_NOOP("CTarnelView", "Copy"), ID_EDIT_COPY},
+        {QT_TRANSLATE_NOOP("CTarnelView", "Paste"), ID_EDIT_PASTE},
         {nullptr, 0},
-        {"Insert an Image Or a Video", ID_INSERT_IMAGE},
-        {"Change the Background", ID_INSERT_BACKGROUND},
-        {"Insert Sound", ID_INSERT_SOUND},
-        {"Insert a Link", ID_INSERT_LINK},
-        {"Insert an Applet", ID_INSERT_APPLETS},
-        {"Insert a Table", ID_INSERT_TABLES},
-        {"Insert Marquee", ID_INSERT_MARQUEE},
-        {"Insert Meta", ID_INSERT_META},
-        {"Insert a Frame", ID_INSERT_FRAMES},
-        {"Insert an Ordered List", ID_LIST_ORDERED},
-        {"Insert an Unordered List", ID_LIST_UNORDERED},
-        {"Insert a Definition List", ID_LIST_DEFINING},
-        {"Insert Controls", ID_INSERT_CONTROLS},
+        {QT_TRANSLATE_NOOP("CTarnelView", "Insert an Image Or a Video"), ID_INSERT_IMAGE},
+        {QT_TRANSLATE_NOOP("CTarnelView", "Change the Background"), ID_INSERT_BACKGROUND},
+        {QT_TRANSLATE_NOOP("CTarnelView", "Insert Sound"), ID_INSERT_SOUND},
+        {QT_TRANSLATE_NOOP("CTarnelView", "Insert a Link"), ID_INSERT_LINK},
+        {QT_TRANSLATE_NOOP("CTarnelView", "Insert an Applet"), ID_INSERT_APPLETS},
+        {QT_TRANSLATE_NOOP("CTarnelView", "Insert a Table"), ID_INSERT_TABLES},
+        {QT_TRANSLATE_NOOP("CTarnelView", "Insert Marquee"), ID_INSERT_MARQUEE},
+        {QT_TRANSLATE_NOOP("CTarnelView", "Insert Meta"), ID_INSERT_META},
+        {QT_TRANSLATE_NOOP("CTarnelView", "Insert a Frame"), ID_INSERT_FRAMES},
+        {QT_TRANSLATE_NOOP("CTarnelView", "Insert an Ordered List"), ID_LIST_ORDERED},
+        {QT_TRANSLATE_NOOP("CTarnelView", "Insert an Unordered List"), ID_LIST_UNORDERED},
+        {QT_TRANSLATE_NOOP("CTarnelView", "Insert a Definition List"), ID_LIST_DEFINING},
+        {QT_TRANSLATE_NOOP("CTarnelView", "Insert Controls"), ID_INSERT_CONTROLS},
     };
     CTarnelView *target = &view;
     for (const auto &entry : entries) {
@@ -116,7 +116,7 @@ QMenu *buildContextMenu(CTarnelView &view, std::size_t position)
             continue;
         }
         const int id = entry.id;
-        QAction *action = menu->addAction(QString::fromLatin1(entry.text), &view,
+        QAction *action = menu->addAction(CTarnelView::tr(entry.text), &view,
                                           [target, id] { target->commands().run(id); });
         action->setData(id);
     }

@@ -12,30 +12,30 @@
 #include <QVBoxLayout>
 
 CBackColorDlg::CBackColorDlg(QWidget *parent)
-    : CFormDlg(QStringLiteral("Background"), parent)
+    : CFormDlg(tr("Background"), parent)
 {
-    auto *outer = new QGroupBox(QStringLiteral("Background Attributes"), this);
+    auto *outer = new QGroupBox(tr("Background Attributes"), this);
     auto *outerLayout = new QVBoxLayout(outer);
     grid()->addWidget(outer, 0, 0);
 
     auto *choices = new QHBoxLayout;
-    m_imageChoice = new QRadioButton(QStringLiteral("Image"), outer);
-    m_colourChoice = new QRadioButton(QStringLiteral("Color"), outer);
-    m_bothChoice = new QRadioButton(QStringLiteral("Image and Color"), outer);
+    m_imageChoice = new QRadioButton(tr("Image"), outer);
+    m_colourChoice = new QRadioButton(tr("Color"), outer);
+    m_bothChoice = new QRadioButton(tr("Image and Color"), outer);
     choices->addWidget(m_imageChoice);
     choices->addWidget(m_colourChoice);
     choices->addWidget(m_bothChoice);
     choices->addStretch();
     outerLayout->addLayout(choices);
 
-    auto *imageGroup = new QGroupBox(QStringLiteral("Background Image"), outer);
+    auto *imageGroup = new QGroupBox(tr("Background Image"), outer);
     auto *imageRow = new QHBoxLayout(imageGroup);
     m_image = newTextField(imageGroup);
     imageRow->addWidget(m_image);
     imageRow->addWidget(addBrowseButton(m_image, tarnel::kPictureFileFilter));
     outerLayout->addWidget(imageGroup);
 
-    auto *colourGroup = new QGroupBox(QStringLiteral("Background Color"), outer);
+    auto *colourGroup = new QGroupBox(tr("Background Color"), outer);
     auto *colourRow = new QHBoxLayout(colourGroup);
     m_colour = new QComboBox(colourGroup);
     fillList(m_colour, listEntries(tarnel::BackgroundColourList()), true);

@@ -16,50 +16,46 @@
 using tarnel::ControlType;
 
 CControlsDlg::CControlsDlg(QWidget *parent)
-    : CFormDlg(QStringLiteral("Controls"), parent)
+    : CFormDlg(tr("Controls"), parent)
 {
-    auto *frame = new QGroupBox(QStringLiteral("Control Attributes"), this);
+    auto *frame = new QGroupBox(tr("Control Attributes"), this);
     auto *columns = new QHBoxLayout(frame);
     auto *fields = new QGridLayout;
     columns->addLayout(fields, 1);
     grid()->addWidget(frame, 0, 0);
 
-    m_accessKey = addTextRow(QStringLiteral("Access Key"), fields);
-    m_name = addTextRow(QStringLiteral("Name"), fields);
-    m_label = addTextRow(QStringLiteral("Label"), fields);
-    m_language = addListRow(QStringLiteral("Language"), listEntries(tarnel::kControlLanguages),
-                            false, fields);
-    m_dynSrc = addBrowseRow(QStringLiteral("DynSrc"), tarnel::kMediaFilesFilter, fields);
-    m_position = addListRow(QStringLiteral("Position"), listEntries(tarnel::kControlPositions),
-                            false, fields);
-    m_alt = addTextRow(QStringLiteral("Alt"), fields);
-    m_tabIndex = addTextRow(QStringLiteral("Tab Index"), fields);
-    m_source = addBrowseRow(QStringLiteral("Source"), tarnel::kAllFilesFilter, fields);
-    m_title = addTextRow(QStringLiteral("Title"), fields);
-    m_size = addTextRow(QStringLiteral("Size"), fields);
+    m_accessKey = addTextRow(tr("Access Key"), fields);
+    m_name = addTextRow(tr("Name"), fields);
+    m_label = addTextRow(tr("Label"), fields);
+    m_language = addListRow(tr("Language"), listEntries(tarnel::kControlLanguages), false, fields);
+    m_dynSrc = addBrowseRow(tr("DynSrc"), tarnel::kMediaFilesFilter, fields);
+    m_position = addListRow(tr("Position"), listEntries(tarnel::kControlPositions), false, fields);
+    m_alt = addTextRow(tr("Alt"), fields);
+    m_tabIndex = addTextRow(tr("Tab Index"), fields);
+    m_source = addBrowseRow(tr("Source"), tarnel::kAllFilesFilter, fields);
+    m_title = addTextRow(tr("Title"), fields);
+    m_size = addTextRow(tr("Size"), fields);
 
     // MaxLength and LowSource share one row: no type shows both.
-    m_maxLength = addTextRow(QStringLiteral("MaxLength"), fields);
+    m_maxLength = addTextRow(tr("MaxLength"), fields);
     const int sharedRow = fields->rowCount() - 1;
     m_lowSource = newTextField(this);
-    auto *lowSourceCaption = new QLabel(QStringLiteral("LowSource:"), this);
+    auto *lowSourceCaption = new QLabel(tr("LowSource:"), this);
     lowSourceCaption->setBuddy(m_lowSource);
     m_lowSourceBrowse = addBrowseButton(m_lowSource, tarnel::kAllFilesFilter);
     fields->addWidget(lowSourceCaption, sharedRow, 0);
     fields->addWidget(m_lowSource, sharedRow, 1);
     fields->addWidget(m_lowSourceBrowse, sharedRow, 2);
 
-    m_readOnly = new QCheckBox(QStringLiteral("ReadOnly"), this);
-    m_disabled = new QCheckBox(QStringLiteral("Disabled"), this);
+    m_readOnly = new QCheckBox(tr("ReadOnly"), this);
+    m_disabled = new QCheckBox(tr("Disabled"), this);
     fields->addWidget(m_readOnly, fields->rowCount(), 1);
     fields->addWidget(m_disabled, fields->rowCount(), 1);
 
     auto *types = new QVBoxLayout;
     auto *typeGroup = new QButtonGroup(this);
     for (const ControlType type : tarnel::kControlTypes) {
-        const std::string_view caption = tarnel::ControlTypeCaption(type);
-        auto *button =
-            new QRadioButton(QString::fromUtf8(caption.data(), qsizetype(caption.size())), frame);
+        auto *button = new QRadioButton(coreText(tarnel::ControlTypeCaption(type)), frame);
         typeGroup->addButton(button);
         types->addWidget(button);
         button->setChecked(type == m_form.Fields().type);
@@ -72,7 +68,7 @@ CControlsDlg::CControlsDlg(QWidget *parent)
         m_form.ToggleReadOnly(ticked);
         showRows();
     });
-    connect(addButton(QStringLiteral("Add New Control")), &QPushButton::clicked, this,
+    connect(addButton(tr("Add New Control")), &QPushButton::clicked, this,
             &CControlsDlg::addNewControl);
 
     showRows();

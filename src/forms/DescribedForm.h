@@ -20,7 +20,7 @@ public:
     using Description = tarnel::FormDescription<Fields>;
 
     explicit CDescribedForm(const Description &description, QWidget *parent = nullptr)
-        : CFormDlg(fromView(description.caption), parent)
+        : CFormDlg(coreText(description.caption), parent)
         , m_description(description)
     {
         buildRows();
@@ -56,7 +56,7 @@ private:
 
     void buildRows()
     {
-        m_group = new QGroupBox(fromView(m_description.group), this);
+        m_group = new QGroupBox(coreText(m_description.group), this);
         grid()->addWidget(m_group, 0, 0);
         bool twoColumns = false;
         for (const auto &row : m_description.rows)
@@ -81,7 +81,7 @@ private:
     QWidget *addRow(const tarnel::FieldSpec<Fields> &row)
     {
         using tarnel::FieldKind;
-        const QString label = fromView(row.label);
+        const QString label = coreText(row.label);
         QGridLayout *into = m_columns[row.column];
         QWidget *input = nullptr;
         switch (row.kind) {

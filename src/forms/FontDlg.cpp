@@ -48,14 +48,14 @@ QPushButton *plainButton(const QString &caption, QWidget *parent)
 } // namespace
 
 CFontDlg::CFontDlg(QWidget *parent)
-    : CFormDlg(QStringLiteral("Dialog"), parent)
+    : CFormDlg(tr("Dialog"), parent)
 {
     QGridLayout *layout = grid();
 
     auto *top = new QHBoxLayout;
     m_faces = new CFontCombo(this);
     m_faces->setMinimumContentsLength(18);
-    auto *facesCaption = new QLabel(QStringLiteral("Font Names"), this);
+    auto *facesCaption = new QLabel(tr("Font Names"), this);
     facesCaption->setBuddy(m_faces);
     m_sizes = new QComboBox(this);
     m_sizes->addItems(listEntries(tarnel::kFontSizeEntries));
@@ -64,7 +64,7 @@ CFontDlg::CFontDlg(QWidget *parent)
     m_styles->setInsertPolicy(QComboBox::NoInsert);
     m_styles->setCompleter(nullptr);
     m_styles->addItems(listEntries(tarnel::kFontStyleEntries));
-    m_underline = new QCheckBox(QStringLiteral("Underline"), this);
+    m_underline = new QCheckBox(tr("Underline"), this);
     top->addWidget(facesCaption);
     top->addWidget(m_faces, 1);
     top->addWidget(m_sizes);
@@ -73,9 +73,9 @@ CFontDlg::CFontDlg(QWidget *parent)
     layout->addLayout(top, 0, 0, 1, 3);
 
     auto *alignments = new QVBoxLayout;
-    m_left = new QRadioButton(QStringLiteral("Left"), this);
-    m_right = new QRadioButton(QStringLiteral("Right"), this);
-    m_center = new QRadioButton(QStringLiteral("Center"), this);
+    m_left = new QRadioButton(tr("Left"), this);
+    m_right = new QRadioButton(tr("Right"), this);
+    m_center = new QRadioButton(tr("Center"), this);
     alignments->addWidget(m_left);
     alignments->addWidget(m_right);
     alignments->addWidget(m_center);
@@ -83,8 +83,8 @@ CFontDlg::CFontDlg(QWidget *parent)
     layout->addLayout(alignments, 1, 0, 2, 1);
 
     auto *colourButtons = new QVBoxLayout;
-    QPushButton *textColour = plainButton(QStringLiteral("FontColor"), this);
-    QPushButton *backgroundColour = plainButton(QStringLiteral("Background Color"), this);
+    QPushButton *textColour = plainButton(tr("FontColor"), this);
+    QPushButton *backgroundColour = plainButton(tr("Background Color"), this);
     colourButtons->addWidget(textColour);
     colourButtons->addWidget(backgroundColour);
     colourButtons->addStretch();

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -57,7 +58,7 @@ void CFormDlg::accept()
 
 void CFormDlg::showRefusal(const std::string &message)
 {
-    QMessageBox::warning(this, QStringLiteral("Editor"), QString::fromStdString(message));
+    QMessageBox::warning(this, tr("Editor"), coreText(message));
 }
 
 void CFormDlg::reject()
@@ -87,6 +88,11 @@ void CFormDlg::fillList(QComboBox *list, QStringList entries, bool editable, boo
     list->setCurrentIndex(offerEmpty ? list->findText(QString()) : -1);
     if (editable)
         list->setEditText(QString());
+}
+
+QString CFormDlg::coreText(std::string_view text)
+{
+    return QCoreApplication::translate("tarnel", std::string(text).c_str());
 }
 
 QStringList CFormDlg::listEntries(std::span<const std::string_view> entries)
@@ -357,7 +363,7 @@ void ShowReadOnlyLook(QLineEdit *field)
 
 std::optional<QString> CFormDlg::chooseFile(const char *filterPairs)
 {
-    const QString filter = QString::fromStdString(tarnel::ConvertFileFilter(filterPairs));
+    const QString filter = coreText(tarnel::ConvertFileFilter(filterPairs));
     const QString startDir = m_pagePath.isEmpty() ? QString() : QFileInfo(m_pagePath).path();
     const QString chosen = QFileDialog::getOpenFileName(this, tr("Open"), startDir, filter);
     if (chosen.isEmpty())

@@ -49,6 +49,9 @@ public:
     // can be taken back.
     static void fillList(QComboBox *list, QStringList entries, bool editable,
                          bool optional = false);
+    // A text the core holds for the user (a caption, a label, a refusal), translated here
+    // because the core knows nothing of Qt.
+    static QString coreText(std::string_view text);
     // A core entry list (align values, colour names) as list entries.
     static QStringList listEntries(std::span<const std::string_view> entries);
     // Shows a prefilled value exactly as it stands, so that OK writes it back unchanged: the

@@ -18,7 +18,7 @@ CImgDlg::CImgDlg(QWidget *parent)
     m_imageBrowse = qobject_cast<QPushButton *>(rows()->itemAtPosition(sourceRow, 2)->widget());
 
     const int videoRow = rows()->rowCount();
-    m_video = new QCheckBox(QStringLiteral("Video"), group());
+    m_video = new QCheckBox(tr("Video"), group());
     m_videoSource = newTextField(group());
     m_videoBrowse = addBrowseButton(m_videoSource, tarnel::kVideoFileFilter);
     rows()->addWidget(m_video, videoRow, 0);

@@ -13,21 +13,21 @@
 #include <QVBoxLayout>
 
 CLinkDlg::CLinkDlg(QWidget *parent)
-    : CFormDlg(QStringLiteral("Link"), parent)
+    : CFormDlg(tr("Link"), parent)
 {
-    auto *outer = new QGroupBox(QStringLiteral("Link Attributes"), this);
+    auto *outer = new QGroupBox(tr("Link Attributes"), this);
     auto *outerLayout = new QVBoxLayout(outer);
     grid()->addWidget(outer, 0, 0);
 
     auto *urlRow = new QGridLayout;
-    m_url = addBrowseRow(QStringLiteral("Url:"), tarnel::kAllFilesFilter, urlRow);
+    m_url = addBrowseRow(tr("Url:"), tarnel::kAllFilesFilter, urlRow);
     outerLayout->addLayout(urlRow);
 
-    auto *kinds = new QGroupBox(QStringLiteral("Links"), outer);
+    auto *kinds = new QGroupBox(tr("Links"), outer);
     auto *kindRow = new QHBoxLayout(kinds);
-    m_imageKind = new QRadioButton(QStringLiteral("Image"), kinds);
-    m_textKind = new QRadioButton(QStringLiteral("Text"), kinds);
-    m_appletKind = new QRadioButton(QStringLiteral("Applet"), kinds);
+    m_imageKind = new QRadioButton(tr("Image"), kinds);
+    m_textKind = new QRadioButton(tr("Text"), kinds);
+    m_appletKind = new QRadioButton(tr("Applet"), kinds);
     kindRow->addWidget(m_imageKind);
     kindRow->addWidget(m_textKind);
     kindRow->addWidget(m_appletKind);
@@ -35,31 +35,29 @@ CLinkDlg::CLinkDlg(QWidget *parent)
     outerLayout->addWidget(kinds);
 
     // The image and applet groups take the same place: only one of them is ever shown.
-    m_imageGroup = new QGroupBox(QStringLiteral("Image link"), outer);
+    m_imageGroup = new QGroupBox(tr("Image link"), outer);
     auto *imageRows = new QGridLayout(m_imageGroup);
-    m_imageSource = addBrowseRow(QStringLiteral("Source"), tarnel::kLinkSourceFilter, imageRows);
-    m_imageComment = addTextRow(QStringLiteral("Image Comment"), imageRows);
-    m_border = addTextRow(QStringLiteral("Border"), imageRows);
+    m_imageSource = addBrowseRow(tr("Source"), tarnel::kLinkSourceFilter, imageRows);
+    m_imageComment = addTextRow(tr("Image Comment"), imageRows);
+    m_border = addTextRow(tr("Border"), imageRows);
     outerLayout->addWidget(m_imageGroup);
 
-    m_appletGroup = new QGroupBox(QStringLiteral("Applet Link"), outer);
+    m_appletGroup = new QGroupBox(tr("Applet Link"), outer);
     auto *appletRows = new QGridLayout(m_appletGroup);
-    m_fileName = addBrowseRow(QStringLiteral("File Name"), tarnel::kLinkSourceFilter, appletRows);
-    m_className =
-        addBrowseRow(QStringLiteral("Class Name"), tarnel::kAppletClassFilter, appletRows);
-    m_appletName = addTextRow(QStringLiteral("Applet Name"), appletRows);
+    m_fileName = addBrowseRow(tr("File Name"), tarnel::kLinkSourceFilter, appletRows);
+    m_className = addBrowseRow(tr("Class Name"), tarnel::kAppletClassFilter, appletRows);
+    m_appletName = addTextRow(tr("Applet Name"), appletRows);
     outerLayout->addWidget(m_appletGroup);
 
     m_sizeAndAlign = new QWidget(outer);
     auto *sizeRows = new QGridLayout(m_sizeAndAlign);
     sizeRows->setContentsMargins(0, 0, 0, 0);
-    m_height = addTextRow(QStringLiteral("Height"), sizeRows);
-    m_width = addTextRow(QStringLiteral("Width"), sizeRows);
-    m_align =
-        addListRow(QStringLiteral("Align"), listEntries(tarnel::ImageAlignList()), false, sizeRows);
+    m_height = addTextRow(tr("Height"), sizeRows);
+    m_width = addTextRow(tr("Width"), sizeRows);
+    m_align = addListRow(tr("Align"), listEntries(tarnel::ImageAlignList()), false, sizeRows);
     outerLayout->addWidget(m_sizeAndAlign);
 
-    m_textGroup = new QGroupBox(QStringLiteral("Text Link"), outer);
+    m_textGroup = new QGroupBox(tr("Text Link"), outer);
     auto *textLayout = new QVBoxLayout(m_textGroup);
     m_linkText = new QPlainTextEdit(m_textGroup);
     m_linkText->setTabChangesFocus(true);

@@ -31,5 +31,5 @@ void CMyFrame::onActivated()
 
 QString CMyFrame::captionBase() const
 {
-    return QStringLiteral("HTML View");
+    return tr("HTML View");
 }
