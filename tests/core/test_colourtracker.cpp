@@ -86,9 +86,11 @@ void ExpectPointsOf(const ColourTracker &tracker, std::string_view text)
     for (const auto &point : kept)
         ASSERT_TRUE(has(all, point))
             << "no such point " << point.first << " of " << text.size() << " bytes";
-    for (const auto &point : all)
-        if (LineStartOf(text, point.first) == point.first)
+    for (const auto &point : all) {
+        if (LineStartOf(text, point.first) == point.first) {
             ASSERT_TRUE(has(kept, point)) << "line start " << point.first << " lost";
+        }
+    }
 }
 
 std::string Lower(std::string text)
