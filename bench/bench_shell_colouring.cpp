@@ -240,7 +240,7 @@ void accessibilityCures(const std::string &large)
     const auto measure = [&](bool plainInterface, bool beforeOnly) {
         Window window(large); // installs the plain interface
         if (!plainInterface) {
-            RemoveEditorAccessibility();
+            removeEditorAccessibility();
             if (QAccessibleInterface *plain =
                     QAccessible::queryAccessibleInterface(window.view.get()))
                 QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(plain));
@@ -262,7 +262,7 @@ void accessibilityCures(const std::string &large)
     const auto cured = measure(true, true);
     const auto noPlain = measure(false, true);
     const auto neither = measure(false, false);
-    InstallEditorAccessibility();
+    installEditorAccessibility();
     std::printf("accessibility, 10 MB, caret move / keystroke + repaint anywhere:\n"
                 "  both cures              %.3f / %.3f ms\n"
                 "  no plain interface      %.3f / %.3f ms\n"

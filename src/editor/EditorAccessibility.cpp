@@ -21,7 +21,7 @@ QAccessibleInterface *plainEditorInterface(const QString &, QObject *object)
 
 } // namespace
 
-void InstallEditorAccessibility()
+void installEditorAccessibility()
 {
     if (installed)
         return;
@@ -29,7 +29,7 @@ void InstallEditorAccessibility()
     QAccessible::installFactory(plainEditorInterface);
 }
 
-void RemoveEditorAccessibility()
+void removeEditorAccessibility()
 {
     if (!installed)
         return;

@@ -5,7 +5,7 @@
 // active (then it gets the full interface), editing surfaces get a plain widget interface.
 // Call once an editing surface exists, so that this answer comes before QScintilla's own;
 // further calls do nothing.
-void InstallEditorAccessibility();
+void installEditorAccessibility();
 
 // Takes the plain interface away again (for measuring what it saves).
-void RemoveEditorAccessibility();
+void removeEditorAccessibility();

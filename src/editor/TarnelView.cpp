@@ -37,7 +37,7 @@ CTarnelView::CTarnelView(CTarnelDoc *document, QWidget *parent)
     document->configureSurface(this);
     applySurfaceSettings();
     colourer().defineStyles(m_text);
-    InstallEditorAccessibility();
+    installEditorAccessibility();
     connect(document, &CTarnelDoc::encodingChanged, this,
             [this] { GetDocument()->configureSurface(this); });
     connect(document, &CTarnelDoc::showElementRequested, this, &CTarnelView::showElement);

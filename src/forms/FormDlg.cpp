@@ -170,7 +170,7 @@ bool CFormDlg::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ReadOnlyChange)
         if (auto *field = qobject_cast<QLineEdit *>(watched))
-            ShowReadOnlyLook(field);
+            showReadOnlyLook(field);
     return QDialog::eventFilter(watched, event);
 }
 
@@ -253,7 +253,7 @@ void CFormDlg::giveMnemonics()
             static_cast<QCheckBox *>(captioned[i])->setText(marked);
     }
     for (QRadioButton *radio : radios)
-        radio->setText(WithMnemonic(radio->text(), taken));
+        radio->setText(withMnemonic(radio->text(), taken));
 }
 
 namespace {
@@ -310,7 +310,7 @@ void CFormDlg::lookReadOnlyWhereSo()
         if (qobject_cast<QComboBox *>(field->parentWidget()))
             continue;
         field->installEventFilter(this);
-        ShowReadOnlyLook(field);
+        showReadOnlyLook(field);
     }
 }
 
@@ -325,7 +325,7 @@ void CFormDlg::focusFirstEditable()
     }
 }
 
-QString WithMnemonic(const QString &caption, QString &taken)
+QString withMnemonic(const QString &caption, QString &taken)
 {
     const qsizetype marked = caption.indexOf(QLatin1Char('&'));
     if (marked >= 0 && marked + 1 < caption.size() && caption[marked + 1] != QLatin1Char('&')) {
@@ -350,7 +350,7 @@ QString WithMnemonic(const QString &caption, QString &taken)
     return out;
 }
 
-void ShowReadOnlyLook(QLineEdit *field)
+void showReadOnlyLook(QLineEdit *field)
 {
     if (!field->isReadOnly()) {
         field->setPalette(QPalette());

@@ -126,6 +126,6 @@ private:
 // Marks the mnemonic of a caption: the first letter of a word not yet taken, else any
 // letter not yet taken; the caption stays as it is when all its letters are taken. `taken`
 // collects the chosen letters (lower case).
-QString WithMnemonic(const QString &caption, QString &taken);
+QString withMnemonic(const QString &caption, QString &taken);
 // A read-only text field shows the form's background instead of a text field's.
-void ShowReadOnlyLook(QLineEdit *field);
+void showReadOnlyLook(QLineEdit *field);

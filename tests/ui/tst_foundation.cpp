@@ -266,10 +266,14 @@ private slots:
         Editor editor;
         QVERIFY(editor.start());
         editor.view()->InsertSnippet("x", false);
-        editor.app->docManager()->askSaveChanges = [](CTarnelDoc *) { return int(QMessageBox::Cancel); };
+        editor.app->docManager()->askSaveChanges = [](CTarnelDoc *) {
+            return int(QMessageBox::Cancel);
+        };
         QVERIFY(!editor.frame()->close());
         QCOMPARE(editor.app->docManager()->documents().size(), 1);
-        editor.app->docManager()->askSaveChanges = [](CTarnelDoc *) { return int(QMessageBox::No); };
+        editor.app->docManager()->askSaveChanges = [](CTarnelDoc *) {
+            return int(QMessageBox::No);
+        };
         QVERIFY(editor.frame()->close());
     }
 

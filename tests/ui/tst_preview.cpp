@@ -76,7 +76,9 @@ private slots:
         QVERIFY(m_editor.start());
         m_editor.app->docManager()->CloseAllDocuments();
         m_editor.frame()->resize(1000, 700);
-        m_editor.app->docManager()->askSaveChanges = [](CTarnelDoc *) { return int(QMessageBox::No); };
+        m_editor.app->docManager()->askSaveChanges = [](CTarnelDoc *) {
+            return int(QMessageBox::No);
+        };
         for (const char *scheme : {"file", "ftp", "mailto"})
             QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &m_browser, "open");
     }

@@ -28,7 +28,8 @@ private slots:
     void editorWithHoveredButton()
     {
         Editor editor;
-        QVERIFY(editor.app->InitInstance({QStringLiteral(TARNEL_TEST_DATA "/../../docs/sample.htm")}, true));
+        QVERIFY(editor.app->InitInstance(
+            {QStringLiteral(TARNEL_TEST_DATA "/../../docs/sample.htm")}, true));
         editor.frame()->setGeometry(0, 0, 1024, 640);
         editor.frame()->show();
         QTest::qWait(1800); // the splash goes, the outline fills
