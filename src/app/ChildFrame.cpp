@@ -1,16 +1,21 @@
 #include "ChildFrame.h"
 
+#include "LivePreview.h"
 #include "SiteTree.h"
 #include "TarnelDoc.h"
 #include "TarnelView.h"
+#include "commandids.h"
+#include "reedit.h"
 
 #include <QSplitter>
 
-CChildFrame::CChildFrame(CTarnelDoc *document, QWidget *parent)
+CChildFrame::CChildFrame(CTarnelDoc *document, std::function<CPreviewProfile *()> previewProfile,
+                         QWidget *parent)
     : CDocFrame(document, parent)
     , m_wndSplitter(new QSplitter(Qt::Horizontal, this))
     , m_outline(new CSiteTree(document, m_wndSplitter))
     , m_view(new CTarnelView(document, m_wndSplitter))
+    , m_previewProfile(std::move(previewProfile))
 {
     m_wndSplitter->addWidget(m_outline);
     m_wndSplitter->addWidget(m_view);
@@ -20,6 +25,7 @@ CChildFrame::CChildFrame(CTarnelDoc *document, QWidget *parent)
     m_wndSplitter->setChildrenCollapsible(false);
     setWidget(m_wndSplitter);
     setFocusProxy(m_view);
+    m_view->commands().add(tarnel::ID_VIEW_LIVE_PREVIEW, [this] { toggleLivePreview(); });
     updateCaption();
 }
 
@@ -48,4 +54,52 @@ void CChildFrame::showEvent(QShowEvent *event)
 QString CChildFrame::captionBase() const
 {
     return document()->title();
+}
+
+void CChildFrame::toggleLivePreview()
+{
+    if (m_livePreview)
+        closeLivePreview();
+    else
+        openLivePreview();
+}
+
+void CChildFrame::openLivePreview()
+{
+    QList<int> sizes = m_wndSplitter->sizes();
+    m_livePreview = new CLivePreview(document(), m_previewProfile(), m_wndSplitter);
+    m_wndSplitter->addWidget(m_livePreview);
+    m_wndSplitter->setStretchFactor(2, 1);
+    // Half of the source's room the first time, the width it had since.
+    const int source = sizes.value(1);
+    const int width = m_livePreviewWidth > 0 ? qMin(m_livePreviewWidth, source - 100) : source / 2;
+    m_wndSplitter->setSizes({sizes.value(0), qMax(1, source - width), qMax(1, width)});
+    connect(m_view, &CTarnelView::caretMoved, m_livePreview, &CLivePreview::followCaret);
+    connect(m_livePreview, &CLivePreview::elementClicked, this, &CChildFrame::goToElement);
+    connect(m_livePreview, &CLivePreview::elementDoubleClicked, this, &CChildFrame::reeditElement);
+    connect(m_livePreview, &CLivePreview::statusMessage, m_view, &CTarnelView::showStatusMessage);
+    m_livePreview->followCaret(m_view->CharIndexAtCaret());
+}
+
+void CChildFrame::closeLivePreview()
+{
+    m_livePreviewWidth = m_wndSplitter->sizes().value(m_wndSplitter->indexOf(m_livePreview));
+    delete m_livePreview;
+    m_livePreview = nullptr;
+    m_view->setFocus();
+}
+
+void CChildFrame::goToElement(std::size_t tagStart)
+{
+    m_view->selectBytes(tagStart, tagStart);
+    m_view->ensureCursorVisible();
+    m_view->setFocus();
+}
+
+void CChildFrame::reeditElement(std::size_t tagStart)
+{
+    // The same path as a double click in the outline, so the form and its rewrite are one.
+    const auto element = tarnel::ElementAt(document()->textView(), tagStart + 1);
+    if (element)
+        document()->requestShowElement(m_view, element->kind, element->record);
 }

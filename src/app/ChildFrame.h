@@ -2,30 +2,48 @@
 
 #include "DocFrame.h"
 
+#include <functional>
+
+class CLivePreview;
+class CPreviewProfile;
 class CTarnelView;
 class CSiteTree;
 class QSplitter;
 
-// The source window: the outline (190 pixels) left of the source view, always maximised.
+// The source window: the outline (190 pixels) left of the source view, always maximised, and
+// on request the live preview right of the source.
 class CChildFrame : public CDocFrame
 {
     Q_OBJECT
 public:
-    explicit CChildFrame(CTarnelDoc *document, QWidget *parent = nullptr);
+    // `previewProfile` gives the browser profile when the live preview first opens.
+    CChildFrame(CTarnelDoc *document, std::function<CPreviewProfile *()> previewProfile,
+                QWidget *parent = nullptr);
 
     CView *activeView() const override;
     void initialUpdate() override;
     CTarnelView *sourceView() const { return m_view; }
     CSiteTree *outline() const { return m_outline; }
     QSplitter *splitter() const { return m_wndSplitter; }
+    // The live preview while it is shown, else nullptr.
+    CLivePreview *livePreview() const { return m_livePreview; }
+    void toggleLivePreview();
 
 protected:
     QString captionBase() const override;
     void showEvent(QShowEvent *event) override;
 
 private:
+    void openLivePreview();
+    void closeLivePreview();
+    void goToElement(std::size_t tagStart);
+    void reeditElement(std::size_t tagStart);
+
     bool m_sized = false;
     QSplitter *m_wndSplitter;
     CSiteTree *m_outline;
     CTarnelView *m_view;
+    std::function<CPreviewProfile *()> m_previewProfile;
+    CLivePreview *m_livePreview = nullptr;
+    int m_livePreviewWidth = 0; // the width it had when last closed in this window
 };

@@ -45,7 +45,9 @@ CMainFrame::CMainFrame(CDocManager *documents, QWidget *parent)
     setWindowTitle(tr("Editor"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/tarnel.svg")));
     m_pSourceTemplate = std::make_unique<CDocTemplate>(
-        [](CTarnelDoc *doc) -> CDocFrame * { return new CChildFrame(doc); });
+        [this](CTarnelDoc *doc) -> CDocFrame * {
+            return new CChildFrame(doc, [this] { return previewProfile(); });
+        });
     m_pPreviewTemplate = std::make_unique<CDocTemplate>([this](CTarnelDoc *doc) -> CDocFrame * {
         return new CMyFrame(doc, previewProfile(),
                             [this] { return std::exchange(m_bReloadPreview, false); });
@@ -177,7 +179,7 @@ void CMainFrame::createMenus()
 {
     const QList<int> edit = {ID_EDIT_UNDO,       0, ID_EDIT_CUT,  ID_EDIT_COPY,   ID_EDIT_PASTE,
                              ID_EDIT_SELECT_ALL, 0, ID_EDIT_FIND, ID_EDIT_REPEAT, ID_EDIT_REPLACE};
-    const QList<int> view = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR};
+    const QList<int> view = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, 0, ID_VIEW_LIVE_PREVIEW};
     const QList<int> insertHead = {ID_INSERT_IMAGE,   ID_INSERT_BACKGROUND, ID_INSERT_SOUND,
                                    ID_INSERT_LINK,    ID_INSERT_APPLETS,    ID_INSERT_TABLES,
                                    ID_INSERT_MARQUEE, ID_INSERT_META,       ID_INSERT_FRAMES};

@@ -18,13 +18,13 @@ bool IsOneOf(std::string_view name, std::span<const std::string_view> names)
 
 // What a browser keeps in the head before the first element that starts the body.
 constexpr std::array<std::string_view, 11> kHeadElements = {
-    "html", "head", "title", "meta", "link", "style", "script", "base", "noscript", "template",
-    "basefont"};
+    "html",   "head", "title",    "meta",     "link",    "style",
+    "script", "base", "noscript", "template", "basefont"};
 
 constexpr std::array<std::string_view, 22> kVoidElements = {
-    "area",   "base",  "basefont", "bgsound", "br",     "col",    "embed",  "frame",
-    "hr",     "image", "img",      "input",   "isindex", "keygen", "link",  "meta",
-    "param",  "source", "spacer",  "track",   "wbr",    "nextid"};
+    "area",  "base",   "basefont", "bgsound", "br",      "col",    "embed", "frame",
+    "hr",    "image",  "img",      "input",   "isindex", "keygen", "link",  "meta",
+    "param", "source", "spacer",   "track",   "wbr",     "nextid"};
 
 } // namespace
 

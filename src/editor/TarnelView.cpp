@@ -138,7 +138,14 @@ void CTarnelView::addCommands()
     // The selection, the undo history and the clipboard change without a command of ours.
     handlers.setStateUpdater([this] { updateEditStates(); });
     connect(this, &QsciScintilla::selectionChanged, this, &CTarnelView::updateEditStates);
-    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) { updateEditStates(); });
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) {
+        updateEditStates();
+        const std::size_t caret = m_text.caret();
+        if (caret != m_lastCaret) {
+            m_lastCaret = caret;
+            emit caretMoved(caret);
+        }
+    });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             &CTarnelView::clipboardChanged);
     clipboardChanged();

@@ -74,6 +74,8 @@ public:
 signals:
     void statusMessage(const QString &text, int timeoutMs);
     void contextMenuShown(QMenu *menu);
+    // The caret went to another byte index (told once the view has redrawn).
+    void caretMoved(std::size_t caret);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -108,4 +110,5 @@ private:
     CTextSurface m_text;
     bool m_offeringCompletion = false; // the completion list is open
     bool m_clipboardHasText = false;
+    std::size_t m_lastCaret = 0;
 };

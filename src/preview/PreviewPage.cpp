@@ -54,6 +54,8 @@ void CPreviewPage::userPressedEnter()
 
 void CPreviewPage::reportLink(const QUrl &url)
 {
+    if (!m_reportsLinks)
+        return;
     emit refused(tr("The preview opens no links: %1").arg(m_profile->pages()->describe(url)));
 }
 

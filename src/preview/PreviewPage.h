@@ -24,6 +24,9 @@ public:
     void userClicked();
     // The user pressed Enter in the page: the same for a focused link.
     void userPressedEnter();
+    // Whether refused link clicks are reported (the live preview's clicks lead to the source
+    // instead).
+    void setReportsLinks(bool report) { m_reportsLinks = report; }
 
 signals:
     // Something the page tried that the preview refused, for the status bar.
@@ -47,4 +50,5 @@ private:
     QUrl m_hoveredLink;       // the link under the mouse (or else the focused one), in any frame
     QUrl m_linkClickReported; // so that a navigation asked about later is not reported twice
     bool m_dialogReported = false;
+    bool m_reportsLinks = true;
 };

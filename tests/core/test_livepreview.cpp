@@ -14,17 +14,23 @@ TEST(LivePreview, MarksEveryStartTagAfterItsName)
         std::vector<std::size_t> starts;
     };
     const Case cases[] = {
-        {"start tags, not end tags", "<P>a</P><BR/>",
-         "<P data-tarnel-at=\"0\">a</P><BR data-tarnel-at=\"1\"/>", {0, 8}},
+        {"start tags, not end tags",
+         "<P>a</P><BR/>",
+         "<P data-tarnel-at=\"0\">a</P><BR data-tarnel-at=\"1\"/>",
+         {0, 8}},
         {"attributes and a bare value ending in a slash stay",
-         "<A HREF=x/>t</A>", "<A data-tarnel-at=\"0\" HREF=x/>t</A>", {0}},
+         "<A HREF=x/>t</A>",
+         "<A data-tarnel-at=\"0\" HREF=x/>t</A>",
+         {0}},
         {"nothing in comments, scripts or quoted values",
          "<!-- <B> --><SCRIPT>if (a<b) x='<i>'</SCRIPT><IMG ALT=\"<U>\">",
          "<!-- <B> --><SCRIPT data-tarnel-at=\"0\">if (a<b) x='<i>'</SCRIPT>"
          "<IMG data-tarnel-at=\"1\" ALT=\"<U>\">",
          {12, 45}},
-        {"a tag left open at the end is not a tag", "<P>x<IMG SRC=\"a",
-         "<P data-tarnel-at=\"0\">x<IMG SRC=\"a", {0}},
+        {"a tag left open at the end is not a tag",
+         "<P>x<IMG SRC=\"a",
+         "<P data-tarnel-at=\"0\">x<IMG SRC=\"a",
+         {0}},
         {"no tags", "plain text", "plain text", {}},
     };
     for (const Case &c : cases) {

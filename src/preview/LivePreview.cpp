@@ -1,0 +1,292 @@
+#include "LivePreview.h"
+
+#include "PreviewPage.h"
+#include "PreviewProfile.h"
+#include "PreviewSchemeHandler.h"
+#include "TarnelDoc.h"
+#include "livepreview.h"
+
+#include <QApplication>
+#include <QChildEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QMouseEvent>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+
+using namespace tarnel;
+
+static void initLivePreviewResources()
+{
+    Q_INIT_RESOURCE(livepreview);
+}
+
+namespace {
+
+constexpr int kLoadPatienceMs = 5000;
+
+QString resourceText(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(file.readAll());
+}
+
+// The helpers, put into every page the preview shows, in the editor's own script world.
+QWebEngineScript helperScript()
+{
+    initLivePreviewResources();
+    QWebEngineScript script;
+    script.setName(QStringLiteral("tarnel-live-preview"));
+    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setRunsOnSubFrames(false);
+    script.setSourceCode(resourceText(QStringLiteral(":/livepreview/morphdom.js")) +
+                         QLatin1Char('\n') +
+                         resourceText(QStringLiteral(":/livepreview/livepreview.js")));
+    return script;
+}
+
+QString jsString(const QString &text)
+{
+    // A JSON array of one string is a valid script literal; the brackets are cut off.
+    const QByteArray json = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(json.mid(1, json.size() - 2));
+}
+
+QByteArray bytesOf(const std::string &text)
+{
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+CLivePreview::CLivePreview(CTarnelDoc *document, CPreviewProfile *profile, QWidget *parent)
+    : QWebEngineView(parent)
+    , m_document(document)
+    , m_profile(profile)
+{
+    static int previews = 0;
+    m_pageName = QStringLiteral("live%1").arg(++previews);
+    m_page = new CPreviewPage(profile, this);
+    m_page->setReportsLinks(false);
+    m_page->scripts().insert(helperScript());
+    setPage(m_page);
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        child->installEventFilter(this);
+    connect(m_page, &CPreviewPage::refused, this,
+            [this](const QString &text) { emit statusMessage(text, 10000); });
+    connect(m_page, &QWebEnginePage::loadFinished, this, &CLivePreview::loadFinished);
+
+    m_pause.setSingleShot(true);
+    m_pause.setInterval(kPauseMs);
+    connect(&m_pause, &QTimer::timeout, this, &CLivePreview::bringInStep);
+    m_caretPause.setSingleShot(true);
+    m_caretPause.setInterval(30);
+    connect(&m_caretPause, &QTimer::timeout, this, &CLivePreview::showCaretElement);
+    m_watchdog.setSingleShot(true);
+    m_watchdog.setInterval(kLoadPatienceMs);
+    connect(&m_watchdog, &QTimer::timeout, this, &CLivePreview::gaveUpWaiting);
+
+    connect(document, &CTarnelDoc::changed, this, &CLivePreview::textChanged);
+    connect(document, &CTarnelDoc::reloaded, this, &CLivePreview::textChanged);
+    connect(document, &CTarnelDoc::saved, this, &CLivePreview::textChanged); // a new folder
+    bringInStep();
+}
+
+CLivePreview::~CLivePreview()
+{
+    // The page answers its pending scripts (empty) as it goes: they must find this preview
+    // still whole and closing.
+    m_closing = true;
+    delete m_page;
+    m_profile->pages()->forgetPage(m_pageName);
+}
+
+void CLivePreview::gaveUpWaiting()
+{
+    emit statusMessage(tr("The page keeps the live preview busy; it shows the text as it was."),
+                       10000);
+    if (m_loading) {
+        stop(); // what has come so far stays shown
+        m_loading = false;
+    }
+    // A page whose scripts never let it answer is loaded afresh at the next change.
+    m_patching = false;
+    m_shownHead.clear();
+}
+
+void CLivePreview::textChanged()
+{
+    m_inStep = false;
+    m_pause.start();
+}
+
+void CLivePreview::bringInStep()
+{
+    // One change at a time: a page still loading or patching is brought in step after.
+    if (m_loading || m_patching) {
+        m_pause.start();
+        return;
+    }
+    const std::string_view text = m_document->textView();
+    MarkedPage marked = MarkForPreview(text);
+    m_shownStarts = std::move(marked.starts);
+    const std::string_view head = HeadPart(text);
+    const QByteArray markedBytes = bytesOf(marked.text);
+    if (m_shownHead.empty() || head != m_shownHead || m_page->url().isEmpty()) {
+        m_shownHead.assign(head);
+        loadMarkedPage(markedBytes);
+    } else {
+        patchBody(markedBytes);
+    }
+}
+
+void CLivePreview::loadMarkedPage(const QByteArray &marked)
+{
+    const QString path = m_document->path();
+    const QFileInfo file(path);
+    const QString fileName = path.isEmpty() ? QStringLiteral("untitled.htm") : file.fileName();
+    const QString folder = path.isEmpty() ? QString() : file.absolutePath();
+    const QUrl url = m_profile->pages()->showPage(m_pageName, marked, fileName, folder);
+    m_loading = true;
+    m_watchdog.start();
+    // The place the user was reading is taken again once the new page is there.
+    m_page->runJavaScript(QStringLiteral("window.tarnelPreview ? tarnelPreview.scroll() : [0,0]"),
+                          QWebEngineScript::ApplicationWorld, [this, url](const QVariant &at) {
+                              if (m_closing)
+                                  return;
+                              const QVariantList xy = at.toList();
+                              if (xy.size() == 2)
+                                  m_scrollToRestore = QPoint(xy[0].toInt(), xy[1].toInt());
+                              load(url);
+                          });
+}
+
+void CLivePreview::patchBody(const QByteArray &marked)
+{
+    // The served copy follows too, so that a reload shows the same.
+    const QString path = m_document->path();
+    m_profile->pages()->showPage(m_pageName, marked,
+                                 path.isEmpty() ? QStringLiteral("untitled.htm")
+                                                : QFileInfo(path).fileName(),
+                                 path.isEmpty() ? QString() : QFileInfo(path).absolutePath());
+    const QString html = m_document->codec().toText(std::string_view(marked.data(), marked.size()));
+    m_patching = true;
+    m_watchdog.start();
+    m_page->runJavaScript(QStringLiteral("tarnelPreview.patch(%1)").arg(jsString(html)),
+                          QWebEngineScript::ApplicationWorld, [this](const QVariant &patched) {
+                              if (m_closing)
+                                  return;
+                              m_patching = false;
+                              m_watchdog.stop();
+                              if (patched.toBool()) {
+                                  nowInStep();
+                              } else {
+                                  m_shownHead.clear(); // no body to patch: load instead
+                                  bringInStep();
+                              }
+                          });
+}
+
+void CLivePreview::loadFinished(bool ok)
+{
+    if (!m_loading)
+        return; // the page's own moves within itself
+    m_loading = false;
+    m_watchdog.stop();
+    if (!ok)
+        emit statusMessage(tr("The live preview could not show the page."), 10000);
+    m_page->runJavaScript(QStringLiteral("window.scrollTo(%1, %2)")
+                              .arg(m_scrollToRestore.x())
+                              .arg(m_scrollToRestore.y()),
+                          QWebEngineScript::ApplicationWorld);
+    nowInStep();
+}
+
+void CLivePreview::nowInStep()
+{
+    if (m_pause.isActive())
+        return; // typed on meanwhile
+    m_inStep = true;
+    showCaretElement();
+    emit updated();
+}
+
+void CLivePreview::followCaret(std::size_t caret)
+{
+    m_caret = caret;
+    m_caretPause.start();
+}
+
+void CLivePreview::showCaretElement()
+{
+    if (!m_inStep)
+        return; // shown once the preview is in step
+    const auto holding = ElementHolding(m_document->textView(), m_caret);
+    const auto mark = holding ? MarkOf(m_shownStarts, *holding) : std::nullopt;
+    const long long index = mark ? static_cast<long long>(*mark) : -1;
+    m_page->runJavaScript(
+        QStringLiteral("window.tarnelPreview && tarnelPreview.show(%1)").arg(index),
+        QWebEngineScript::ApplicationWorld);
+}
+
+void CLivePreview::askForMarkAt(const QPoint &at, const QString &selector, bool doubleClick)
+{
+    if (!m_inStep)
+        return;
+    const QString ask = QStringLiteral("window.tarnelPreview ? tarnelPreview.at(%1, %2, %3) : -1")
+                            .arg(at.x())
+                            .arg(at.y())
+                            .arg(jsString(selector));
+    m_page->runJavaScript(ask, QWebEngineScript::ApplicationWorld,
+                          [this, doubleClick](const QVariant &answer) {
+                              if (m_closing)
+                                  return;
+                              bool ok = false;
+                              const long long mark = answer.toLongLong(&ok);
+                              // The page's own scripts may change marks: only a mark of the
+                              // text still shown counts.
+                              if (!ok || !m_inStep || mark < 0 ||
+                                  static_cast<std::size_t>(mark) >= m_shownStarts.size())
+                                  return;
+                              const std::size_t tagStart = m_shownStarts[mark];
+                              if (doubleClick)
+                                  emit elementDoubleClicked(tagStart);
+                              else
+                                  emit elementClicked(tagStart);
+                          });
+}
+
+void CLivePreview::childEvent(QChildEvent *event)
+{
+    if (event->added() && event->child()->isWidgetType())
+        event->child()->installEventFilter(this);
+    QWebEngineView::childEvent(event);
+}
+
+bool CLivePreview::eventFilter(QObject *watched, QEvent *event)
+{
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (mouse->button() == Qt::LeftButton)
+            m_pressedAt = mouse->position().toPoint();
+        break;
+    case QEvent::MouseButtonRelease:
+        if (mouse->button() == Qt::LeftButton &&
+            (mouse->position().toPoint() - m_pressedAt).manhattanLength() <
+                QApplication::startDragDistance())
+            askForMarkAt(mouse->position().toPoint(), QString(), false);
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (mouse->button() == Qt::LeftButton)
+            askForMarkAt(mouse->position().toPoint(), QStringLiteral("img, a, applet"), true);
+        break;
+    default:
+        break;
+    }
+    return QWebEngineView::eventFilter(watched, event);
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QPoint>
+#include <QTimer>
+#include <QWebEngineView>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+class CTarnelDoc;
+class CPreviewPage;
+class CPreviewProfile;
+
+// The page rendered beside its source and kept in step with the text: after a pause in
+// typing the new body is patched into the shown page (a change in the head loads it again),
+// the element holding the source's caret is outlined, and clicks in the page lead back to
+// the source. The page's own link-following stays off. Only the copy served to it carries
+// the marks that tie its elements to the source.
+class CLivePreview : public QWebEngineView
+{
+    Q_OBJECT
+public:
+    CLivePreview(CTarnelDoc *document, CPreviewProfile *profile, QWidget *parent = nullptr);
+    ~CLivePreview() override;
+
+    // The source's caret moved to byte `caret`: its element gets outlined once the preview
+    // is in step with the text.
+    void followCaret(std::size_t caret);
+    // True once the shown page is the current text (no change waiting or being applied).
+    bool inStep() const { return m_inStep; }
+
+    static constexpr int kPauseMs = 150;
+
+signals:
+    // A click in the page, on the element whose start tag stands at `tagStart` in the source.
+    void elementClicked(std::size_t tagStart);
+    // A double click: on the image, link or applet whose start tag stands at `tagStart`.
+    void elementDoubleClicked(std::size_t tagStart);
+    // The preview shows the current text (for tests and the status bar).
+    void updated();
+    void statusMessage(const QString &text, int timeoutMs);
+
+protected:
+    void childEvent(QChildEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void textChanged();
+    void bringInStep();
+    void loadMarkedPage(const QByteArray &marked);
+    void patchBody(const QByteArray &marked);
+    void loadFinished(bool ok);
+    void nowInStep();
+    void gaveUpWaiting();
+    void showCaretElement();
+    void askForMarkAt(const QPoint &at, const QString &selector, bool doubleClick);
+
+    CTarnelDoc *m_document;
+    CPreviewProfile *m_profile;
+    CPreviewPage *m_page;
+    QString m_pageName;
+    QTimer m_pause;                         // the pause in typing that brings the preview in step
+    QTimer m_caretPause;                    // coalesces caret moves
+    QTimer m_watchdog;                      // a page that takes too long to load or to answer
+    std::string m_shownHead;                // the head part of the text last loaded
+    std::vector<std::size_t> m_shownStarts; // source index of each marked start tag shown
+    QPoint m_scrollToRestore;
+    std::size_t m_caret = 0;
+    bool m_loading = false;
+    bool m_patching = false;
+    bool m_inStep = false;
+    bool m_closing = false;
+    QPoint m_pressedAt;
+};

@@ -1,0 +1,209 @@
+// The live preview beside the source, with the real embedded browser: typing is patched into
+// the shown page without a reload, a change in the head reloads it, the caret's element is
+// outlined, and clicks in the page lead back to the source and its forms.
+
+#include "UiTestSupport.h"
+
+#include "ChildFrame.h"
+#include "ImgDlg.h"
+#include "LivePreview.h"
+#include "WebEngineSetup.h"
+#include "commandids.h"
+
+#include <QAction>
+#include <QImage>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QTemporaryDir>
+#include <QWebEngineScript>
+
+using namespace uitest;
+using namespace tarnel;
+
+namespace {
+
+constexpr int kWait = 20000;
+
+QVariant evalJs(QWebEngineView *view, const QString &script)
+{
+    auto state = std::make_shared<std::pair<bool, QVariant>>(false, QVariant());
+    view->page()->runJavaScript(script, [state](const QVariant &v) {
+        state->first = true;
+        state->second = v;
+    });
+    QElapsedTimer clock;
+    clock.start();
+    while (!state->first && clock.elapsed() < kWait)
+        QTest::qWait(10);
+    return state->second;
+}
+
+// The centre of the first element matching `selector`, in the view's coordinates.
+QPoint centreOf(QWebEngineView *view, const QString &selector)
+{
+    const QVariantList xy =
+        evalJs(view, QStringLiteral("(() => { const r = document.querySelector('%1')"
+                                    ".getBoundingClientRect();"
+                                    " return [r.left + r.width / 2, r.top + r.height / 2]; })()")
+                         .arg(selector))
+            .toList();
+    return xy.size() == 2 ? QPoint(xy[0].toInt(), xy[1].toInt()) : QPoint();
+}
+
+} // namespace
+
+class TestLivePreview : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QImage picture(37, 23, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(m_dir.filePath("a.png")));
+        QVERIFY(picture.scaled(11, 7).save(m_dir.filePath("b.png")));
+        QVERIFY(m_editor.start({}, true));
+        m_editor.frame()->resize(1200, 800);
+        m_editor.app->docManager()->askSaveChanges = [](CTarnelDoc *) {
+            return int(QMessageBox::No);
+        };
+    }
+
+    void init()
+    {
+        m_editor.app->docManager()->CloseAllDocuments();
+        settle();
+        const QByteArray page = "<HTML><HEAD><TITLE>One</TITLE></HEAD><BODY>\r\n"
+                                "<P STYLE=\"height:900px\">first</P>\r\n"
+                                "<P>second <IMG SRC=\"a.png\" ALT=\"red\"></P>\r\n"
+                                "<INPUT ID=\"f\">\r\n"
+                                "</BODY></HTML>\r\n";
+        QVERIFY(writeFile(m_dir.filePath("page.htm"), page));
+        QVERIFY(m_editor.app->docManager()->OpenDocumentFile(m_dir.filePath("page.htm")));
+        m_editor.frame()->action(ID_VIEW_LIVE_PREVIEW)->trigger();
+        m_preview = m_editor.activeSource()->livePreview();
+        QVERIFY(m_preview);
+        QTRY_VERIFY_WITH_TIMEOUT(m_preview->inStep(), kWait);
+    }
+
+    void f12OpensAndClosesBesideTheSource()
+    {
+        QSplitter *splitter = m_editor.activeSource()->splitter();
+        QCOMPARE(splitter->count(), 3);
+        QCOMPARE(splitter->widget(2), m_preview);
+        splitter->setSizes({190, 500, 300});
+        const int width = splitter->sizes().value(2);
+        m_editor.frame()->action(ID_VIEW_LIVE_PREVIEW)->trigger();
+        QVERIFY(!m_editor.activeSource()->livePreview());
+        QCOMPARE(splitter->count(), 2);
+        // Opened again in the same window, it takes the width it had.
+        m_editor.frame()->action(ID_VIEW_LIVE_PREVIEW)->trigger();
+        // (The splitter rounds its shares to a pixel.)
+        QVERIFY(qAbs(splitter->sizes().value(2) - width) <= 2);
+    }
+
+    void typingIsPatchedInWithoutReloading()
+    {
+        evalJs(m_preview, "window.kept = 1; window.scrollTo(0, 300);"
+                          "document.getElementById('f').value = 'typed';");
+        QSignalSpy loads(m_preview, &QWebEngineView::loadStarted);
+        QSignalSpy updated(m_preview, &CLivePreview::updated);
+        CTarnelView *view = m_editor.view();
+        const std::size_t at = viewBytes(view).indexOf("second");
+        view->selectBytes(at, at);
+        view->setFocus();
+        QTest::keyClicks(view, "new ");
+        QVERIFY(updated.wait(kWait));
+        QCOMPARE(loads.count(), 0);
+        QVERIFY(evalJs(m_preview, "document.body.innerText").toString().contains("new second"));
+        QCOMPARE(evalJs(m_preview, "window.kept").toInt(), 1);
+        QCOMPARE(evalJs(m_preview, "window.scrollY").toInt(), 300);
+        QCOMPARE(evalJs(m_preview, "document.getElementById('f').value").toString(),
+                 QString("typed"));
+        // The user's page never carries the preview's marks.
+        QVERIFY(!viewBytes(view).contains("data-tarnel"));
+    }
+
+    void aChangeInTheHeadReloads()
+    {
+        QSignalSpy loads(m_preview, &QWebEngineView::loadFinished);
+        CTarnelView *view = m_editor.view();
+        const std::size_t at = viewBytes(view).indexOf("One");
+        view->selectBytes(at, at + 3);
+        view->setFocus();
+        QTest::keyClicks(view, "Two");
+        QTRY_VERIFY_WITH_TIMEOUT(loads.count() > 0 && m_preview->inStep(), kWait);
+        QCOMPARE(evalJs(m_preview, "document.title").toString(), QString("Two"));
+    }
+
+    void unsavedTextShowsItsRelativePictures()
+    {
+        CTarnelView *view = m_editor.view();
+        const std::size_t at = viewBytes(view).indexOf("<INPUT");
+        view->selectBytes(at, at);
+        QSignalSpy updated(m_preview, &CLivePreview::updated);
+        view->InsertSnippet("<IMG ID=\"late\" SRC=\"b.png\">", false);
+        QVERIFY(updated.wait(kWait));
+        QTRY_COMPARE_WITH_TIMEOUT(
+            evalJs(m_preview, "document.getElementById('late').naturalWidth").toInt(), 11, kWait);
+    }
+
+    void theCaretsElementIsOutlined()
+    {
+        CTarnelView *view = m_editor.view();
+        const std::size_t at = viewBytes(view).indexOf("second");
+        view->selectBytes(at + 2, at + 2);
+        // The outline box sits over the second paragraph, scrolled into view.
+        const QString boxOverSecond = QStringLiteral(
+            "(() => { const b = document.documentElement.lastElementChild;"
+            " const p = document.querySelectorAll('p')[1].getBoundingClientRect();"
+            " return b.tagName === 'DIV' && Math.abs(parseFloat(b.style.top) - scrollY - p.top) < 1"
+            " && p.top >= 0 && p.bottom <= innerHeight; })()");
+        QTRY_VERIFY_WITH_TIMEOUT(evalJs(m_preview, boxOverSecond).toBool(), kWait);
+    }
+
+    void aClickInThePageMovesTheCaret()
+    {
+        CTarnelView *view = m_editor.view();
+        view->selectBytes(0, 0);
+        evalJs(m_preview, "document.querySelectorAll('p')[1].scrollIntoView()");
+        const QPoint second = centreOf(m_preview, "p:nth-of-type(2)");
+        QTest::mouseClick(m_preview->focusProxy(), Qt::LeftButton, {}, second);
+        const std::size_t start = viewBytes(view).indexOf("<P>second");
+        QTRY_COMPARE_WITH_TIMEOUT(view->CharIndexAtCaret(), start, kWait);
+    }
+
+    void aDoubleClickOnAPictureOpensItsForm()
+    {
+        evalJs(m_preview, "document.images[0].scrollIntoView()");
+        const QPoint picture = centreOf(m_preview, "img");
+        bool opened = false;
+        whenModal([&](QWidget *w) {
+            opened = qobject_cast<CImgDlg *>(w) != nullptr;
+            auto *source = w->findChild<QLineEdit *>("imageSource");
+            if (opened && source && source->text() == "a.png")
+                source->setText("b.png");
+            static_cast<QDialog *>(w)->accept();
+        });
+        QTest::mouseDClick(m_preview->focusProxy(), Qt::LeftButton, {}, picture);
+        QTRY_VERIFY_WITH_TIMEOUT(opened, kWait);
+        QTRY_VERIFY(viewBytes(m_editor.view()).contains("<IMG SRC=\"b.png\" ALT=\"red\">"));
+    }
+
+private:
+    QTemporaryDir m_dir;
+    Editor m_editor;
+    CLivePreview *m_preview = nullptr;
+};
+
+int main(int argc, char **argv)
+{
+    prepareWebEngine(argc, argv);
+    QApplication application(argc, argv);
+    TestLivePreview test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_livepreview.moc"
