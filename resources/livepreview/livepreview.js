@@ -42,6 +42,8 @@
       if (!document.body || !next.body || document.body.tagName !== next.body.tagName)
         return false;
       morphdom(document.body, next.body, {
+        // Elements outside the edit keep their marks: matched by them, they stay untouched.
+        getNodeKey(node) { return node.getAttribute ? node.getAttribute(mark) : undefined; },
         onBeforeElUpdated(from, to) {
           // Unchanged elements are left alone, so what the user typed or chose in the
           // page's own fields stays.

@@ -33,34 +33,78 @@ bool IsVoidElement(std::string_view name)
     return IsOneOf(name, kVoidElements);
 }
 
-MarkedPage MarkForPreview(std::string_view page)
+namespace {
+
+std::vector<std::size_t> StartTags(std::string_view page)
 {
-    MarkedPage marked;
-    marked.text.reserve(page.size() + page.size() / 8);
-    std::size_t copied = 0;
+    std::vector<std::size_t> starts;
     TagCursor cursor(page);
-    while (const auto tag = cursor.Next()) {
-        if (tag->isEndTag)
-            continue;
-        // Right after the name is always a place for an attribute, whatever follows.
-        const std::size_t at = tag->begin + 1 + tag->name.size();
-        marked.text.append(page.substr(copied, at - copied));
-        marked.text.append(" ");
-        marked.text.append(kPreviewMarkAttribute);
-        marked.text.append("=\"" + std::to_string(marked.starts.size()) + "\"");
-        marked.starts.push_back(tag->begin);
-        copied = at;
-    }
-    marked.text.append(page.substr(copied));
-    return marked;
+    while (const auto tag = cursor.Next())
+        if (!tag->isEndTag)
+            starts.push_back(tag->begin);
+    return starts;
 }
 
-std::optional<std::size_t> MarkOf(const std::vector<std::size_t> &starts, std::size_t tagStart)
+std::string WithMarks(std::string_view page, const std::vector<std::size_t> &starts,
+                      const std::vector<std::size_t> &marks)
 {
-    const auto it = std::lower_bound(starts.begin(), starts.end(), tagStart);
-    if (it == starts.end() || *it != tagStart)
+    std::string text;
+    text.reserve(page.size() + starts.size() * (kPreviewMarkAttribute.size() + 10));
+    std::size_t copied = 0;
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        // Right after the name is always a place for an attribute, whatever follows.
+        const std::size_t at = starts[i] + 1 + TagName(page, starts[i]).size();
+        text.append(page.substr(copied, at - copied));
+        text.append(" ");
+        text.append(kPreviewMarkAttribute);
+        text.append("=\"" + std::to_string(marks[i]) + "\"");
+        copied = at;
+    }
+    text.append(page.substr(copied));
+    return text;
+}
+
+} // namespace
+
+MarkedPage MarkForPreview(std::string_view page)
+{
+    return PreviewMarks().Mark(page, nullptr);
+}
+
+MarkedPage PreviewMarks::Mark(std::string_view page, const TextChange *since)
+{
+    std::vector<std::size_t> starts = StartTags(page);
+    std::vector<std::size_t> marks(starts.size());
+    if (!since)
+        m_next = 0;
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        const std::size_t start = starts[i];
+        std::optional<std::size_t> kept;
+        if (since && start < since->position)
+            kept = MarkOf(start);
+        else if (since && start >= since->position + since->inserted)
+            kept = MarkOf(start - since->inserted + since->removed);
+        marks[i] = kept ? *kept : m_next++;
+    }
+    m_starts = starts;
+    m_marks = marks;
+    return {WithMarks(page, starts, marks), std::move(starts), std::move(marks)};
+}
+
+std::optional<std::size_t> PreviewMarks::MarkOf(std::size_t tagStart) const
+{
+    const auto it = std::lower_bound(m_starts.begin(), m_starts.end(), tagStart);
+    if (it == m_starts.end() || *it != tagStart)
         return std::nullopt;
-    return static_cast<std::size_t>(it - starts.begin());
+    return m_marks[static_cast<std::size_t>(it - m_starts.begin())];
+}
+
+std::optional<std::size_t> PreviewMarks::StartOf(std::size_t mark) const
+{
+    const auto it = std::find(m_marks.begin(), m_marks.end(), mark);
+    if (it == m_marks.end())
+        return std::nullopt;
+    return m_starts[static_cast<std::size_t>(it - m_marks.begin())];
 }
 
 std::string_view HeadPart(std::string_view page)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "colourtracker.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -13,16 +15,35 @@ namespace tarnel {
 inline constexpr std::string_view kPreviewMarkAttribute = "data-tarnel-at";
 
 // The page as the live preview is served it: every start tag a browser sees carries
-// data-tarnel-at="i", where starts[i] is the byte index of that tag's "<" in the source.
+// data-tarnel-at="m", where m = marks[i] for the tag whose "<" is at starts[i] in the source.
 struct MarkedPage
 {
     std::string text;
     std::vector<std::size_t> starts;
+    std::vector<std::size_t> marks;
 };
+// Marks numbered in document order from 0.
 MarkedPage MarkForPreview(std::string_view page);
 
-// The mark of the element whose start tag stands at `tagStart`; nullopt when none does.
-std::optional<std::size_t> MarkOf(const std::vector<std::size_t> &starts, std::size_t tagStart);
+// Marks that outlive edits: an element keeps its mark while its start tag lies outside the
+// bytes that changed, so that the shown page's elements can be matched to the new text one
+// by one and only what changed is touched.
+class PreviewMarks
+{
+public:
+    // Marks `page`. `since` is what changed since the last call (merged); without it every
+    // element gets a new mark (a page loaded afresh).
+    MarkedPage Mark(std::string_view page, const TextChange *since);
+    // The mark of the element whose start tag stands at `tagStart`.
+    std::optional<std::size_t> MarkOf(std::size_t tagStart) const;
+    // Where the element with `mark` starts.
+    std::optional<std::size_t> StartOf(std::size_t mark) const;
+
+private:
+    std::vector<std::size_t> m_starts;
+    std::vector<std::size_t> m_marks;
+    std::size_t m_next = 0;
+};
 
 // The part of the page a browser reads into the document's head (title, style sheets,
 // scripts, BASE) and the BODY start tag's position: a change there needs the page loaded

@@ -91,8 +91,9 @@ CLivePreview::CLivePreview(CTarnelDoc *document, CPreviewProfile *profile, QWidg
     connect(&m_watchdog, &QTimer::timeout, this, &CLivePreview::gaveUpWaiting);
 
     connect(document, &CTarnelDoc::changed, this, &CLivePreview::textChanged);
-    connect(document, &CTarnelDoc::reloaded, this, &CLivePreview::textChanged);
-    connect(document, &CTarnelDoc::saved, this, &CLivePreview::textChanged); // a new folder
+    // A text replaced as a whole, or saved into another folder, is loaded afresh.
+    connect(document, &CTarnelDoc::reloaded, this, &CLivePreview::reloadSoon);
+    connect(document, &CTarnelDoc::saved, this, &CLivePreview::reloadSoon);
     bringInStep();
 }
 
@@ -118,8 +119,16 @@ void CLivePreview::gaveUpWaiting()
     m_shownHead.clear();
 }
 
-void CLivePreview::textChanged()
+void CLivePreview::textChanged(const TextChange &change)
 {
+    m_changeSinceShown = m_changeSinceShown ? Merge(*m_changeSinceShown, change) : change;
+    m_inStep = false;
+    m_pause.start();
+}
+
+void CLivePreview::reloadSoon()
+{
+    m_shownHead.clear();
     m_inStep = false;
     m_pause.start();
 }
@@ -132,15 +141,15 @@ void CLivePreview::bringInStep()
         return;
     }
     const std::string_view text = m_document->textView();
-    MarkedPage marked = MarkForPreview(text);
-    m_shownStarts = std::move(marked.starts);
     const std::string_view head = HeadPart(text);
-    const QByteArray markedBytes = bytesOf(marked.text);
+    const TextChange change = m_changeSinceShown.value_or(TextChange{});
+    m_changeSinceShown.reset();
     if (m_shownHead.empty() || head != m_shownHead || m_page->url().isEmpty()) {
         m_shownHead.assign(head);
-        loadMarkedPage(markedBytes);
+        loadMarkedPage(bytesOf(m_marks.Mark(text, nullptr).text));
     } else {
-        patchBody(markedBytes);
+        // Elements outside the change keep their marks, so the patch touches only the rest.
+        patchBody(bytesOf(m_marks.Mark(text, &change).text));
     }
 }
 
@@ -226,11 +235,14 @@ void CLivePreview::showCaretElement()
     if (!m_inStep)
         return; // shown once the preview is in step
     const auto holding = ElementHolding(m_document->textView(), m_caret);
-    const auto mark = holding ? MarkOf(m_shownStarts, *holding) : std::nullopt;
+    const auto mark = holding ? m_marks.MarkOf(*holding) : std::nullopt;
     const long long index = mark ? static_cast<long long>(*mark) : -1;
     m_page->runJavaScript(
         QStringLiteral("window.tarnelPreview && tarnelPreview.show(%1)").arg(index),
-        QWebEngineScript::ApplicationWorld);
+        QWebEngineScript::ApplicationWorld, [this](const QVariant &shown) {
+            if (!m_closing)
+                emit caretShown(shown.toBool());
+        });
 }
 
 void CLivePreview::askForMarkAt(const QPoint &at, const QString &selector, bool doubleClick)
@@ -249,14 +261,13 @@ void CLivePreview::askForMarkAt(const QPoint &at, const QString &selector, bool 
                               const long long mark = answer.toLongLong(&ok);
                               // The page's own scripts may change marks: only a mark of the
                               // text still shown counts.
-                              if (!ok || !m_inStep || mark < 0 ||
-                                  static_cast<std::size_t>(mark) >= m_shownStarts.size())
+                              if (!ok || !m_inStep || mark < 0)
                                   return;
-                              const std::size_t tagStart = m_shownStarts[mark];
-                              if (doubleClick)
-                                  emit elementDoubleClicked(tagStart);
-                              else
-                                  emit elementClicked(tagStart);
+                              const auto tagStart = m_marks.StartOf(static_cast<std::size_t>(mark));
+                              if (tagStart && doubleClick)
+                                  emit elementDoubleClicked(*tagStart);
+                              else if (tagStart)
+                                  emit elementClicked(*tagStart);
                           });
 }
 

@@ -4,7 +4,10 @@
 #include <QTimer>
 #include <QWebEngineView>
 
+#include "livepreview.h"
+
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +42,8 @@ signals:
     void elementDoubleClicked(std::size_t tagStart);
     // The preview shows the current text (for tests and the status bar).
     void updated();
+    // The caret's element was outlined (false: it has no box in the page).
+    void caretShown(bool shown);
     void statusMessage(const QString &text, int timeoutMs);
 
 protected:
@@ -46,7 +51,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void textChanged();
+    void textChanged(const tarnel::TextChange &change);
+    void reloadSoon();
     void bringInStep();
     void loadMarkedPage(const QByteArray &marked);
     void patchBody(const QByteArray &marked);
@@ -60,11 +66,12 @@ private:
     CPreviewProfile *m_profile;
     CPreviewPage *m_page;
     QString m_pageName;
-    QTimer m_pause;                         // the pause in typing that brings the preview in step
-    QTimer m_caretPause;                    // coalesces caret moves
-    QTimer m_watchdog;                      // a page that takes too long to load or to answer
-    std::string m_shownHead;                // the head part of the text last loaded
-    std::vector<std::size_t> m_shownStarts; // source index of each marked start tag shown
+    QTimer m_pause;               // the pause in typing that brings the preview in step
+    QTimer m_caretPause;          // coalesces caret moves
+    QTimer m_watchdog;            // a page that takes too long to load or to answer
+    std::string m_shownHead;      // the head part of the text last loaded
+    tarnel::PreviewMarks m_marks; // of the text shown
+    std::optional<tarnel::TextChange> m_changeSinceShown;
     QPoint m_scrollToRestore;
     std::size_t m_caret = 0;
     bool m_loading = false;

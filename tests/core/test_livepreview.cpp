@@ -38,8 +38,42 @@ TEST(LivePreview, MarksEveryStartTagAfterItsName)
         EXPECT_EQ(marked.text, c.marked) << c.name;
         EXPECT_EQ(marked.starts, c.starts) << c.name;
         for (std::size_t i = 0; i < c.starts.size(); ++i)
-            EXPECT_EQ(MarkOf(marked.starts, c.starts[i]), i) << c.name;
-        EXPECT_EQ(MarkOf(marked.starts, c.page.size() + 1), std::nullopt) << c.name;
+            EXPECT_EQ(marked.marks[i], i) << c.name;
+    }
+}
+
+TEST(LivePreview, ElementsKeepTheirMarksOutsideAnEdit)
+{
+    // An edit replaces `removed` bytes at `at` of "before" with `inserted`; the marks of the
+    // start tags of "after", in order.
+    const struct
+    {
+        const char *name;
+        std::string before;
+        std::size_t at, removed;
+        std::string inserted;
+        std::vector<std::size_t> marks;
+    } cases[] = {
+        {"a paragraph inserted first", "<B><P>a</P><P>b</P></B>", 3, 0, "<P>n</P>", {0, 3, 1, 2}},
+        {"typing inside a paragraph", "<P>a</P><P>b</P>", 4, 0, "xyz", {0, 1}},
+        {"typing inside a start tag", "<P>a</P><P>b</P>", 2, 0, " ID=x", {0, 1}},
+        {"a tag renamed keeps its mark", "<P>a</P><I>b</I><P>c</P>", 9, 1, "B", {0, 1, 2}},
+        {"a tag removed", "<P>a</P><HR><P>c</P>", 8, 4, "", {0, 2}},
+        {"a tag inserted where another starts", "<P>a</P>", 0, 0, "<HR>", {1, 0}},
+    };
+    for (const auto &c : cases) {
+        PreviewMarks marks;
+        const MarkedPage first = marks.Mark(c.before, nullptr);
+        std::string after = c.before;
+        after.replace(c.at, c.removed, c.inserted);
+        const TextChange change{c.at, c.removed, c.inserted.size()};
+        const MarkedPage second = marks.Mark(after, &change);
+        EXPECT_EQ(second.marks, c.marks) << c.name;
+        for (std::size_t i = 0; i < second.starts.size(); ++i) {
+            EXPECT_EQ(marks.MarkOf(second.starts[i]), second.marks[i]) << c.name;
+            EXPECT_EQ(marks.StartOf(second.marks[i]), second.starts[i]) << c.name;
+        }
+        EXPECT_EQ(marks.MarkOf(after.size() + 1), std::nullopt) << c.name;
     }
 }
 
