@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QWebEngineScript>
 
@@ -190,6 +191,28 @@ private slots:
         QTest::mouseDClick(m_preview->focusProxy(), Qt::LeftButton, {}, picture);
         QTRY_VERIFY_WITH_TIMEOUT(opened, kWait);
         QTRY_VERIFY(viewBytes(m_editor.view()).contains("<IMG SRC=\"b.png\" ALT=\"red\">"));
+    }
+
+    void aPageThatNeverAnswersHoldsNothing()
+    {
+        QVERIFY(writeFile(m_dir.filePath("busy.htm"),
+                          "<HTML><BODY><P>x</P><SCRIPT>for (;;) {}</SCRIPT></BODY></HTML>"));
+        QVERIFY(m_editor.app->docManager()->OpenDocumentFile(m_dir.filePath("busy.htm")));
+        m_editor.frame()->action(ID_VIEW_LIVE_PREVIEW)->trigger();
+        CTarnelView *view = m_editor.view();
+        view->setFocus();
+        QElapsedTimer clock;
+        for (const char c : QByteArray("typing goes on")) {
+            clock.restart();
+            QTest::keyClick(view, c);
+            QVERIFY(clock.elapsed() < 100);
+            QTest::qWait(50);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_editor.frame()->statusBar()->currentMessage().contains("keeps the live preview busy"),
+            kWait);
+        m_editor.frame()->action(ID_VIEW_LIVE_PREVIEW)->trigger();
+        QVERIFY(!m_editor.activeSource()->livePreview());
     }
 
 private:
