@@ -162,6 +162,9 @@ Validation ValidatePage(std::string_view text, const CheckContext &context, File
     std::stable_sort(validation.findings.begin(), validation.findings.end(),
                      [](const Finding &a, const Finding &b) { return a.offset < b.offset; });
     validation.total = validation.findings.size() + (reported - reports.size());
+    validation.errors = static_cast<std::size_t>(
+        std::count_if(validation.findings.begin(), validation.findings.end(),
+                      [](const Finding &f) { return f.severity == Severity::Error; }));
     if (validation.findings.size() > limit)
         validation.findings.resize(limit);
     return validation;

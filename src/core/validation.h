@@ -41,6 +41,7 @@ struct Validation
 {
     std::vector<Finding> findings;
     std::size_t total = 0;
+    std::size_t errors = 0; // among those found, whether shown or not
 };
 inline constexpr std::size_t kShownFindings = 1000;
 Validation ValidatePage(std::string_view text, const CheckContext &context, FileLookup &files,
