@@ -1,5 +1,8 @@
 #include "ChildFrame.h"
 
+#include "CheckService.h"
+#include "FindingMarks.h"
+#include "OutlineMarks.h"
 #include "SiteTree.h"
 #include "TarnelDoc.h"
 #include "TarnelView.h"
@@ -20,6 +23,9 @@ CChildFrame::CChildFrame(CTarnelDoc *document, QWidget *parent)
     m_wndSplitter->setChildrenCollapsible(false);
     setWidget(m_wndSplitter);
     setFocusProxy(m_view);
+    CCheckService *checks = CCheckService::of(document);
+    new CFindingMarks(m_view, checks);
+    m_outline->setItemDelegate(new COutlineMarks(m_outline, checks));
     updateCaption();
 }
 

@@ -109,6 +109,12 @@ const QList<CommandInfo> &commandTable()
          {},
          QT_TRANSLATE_NOOP("Commands", "Show or hide the status bar\nToggle StatusBar"),
          nullptr},
+        {ID_VIEW_PROBLEMS,
+         QT_TRANSLATE_NOOP("Commands", "&Problems"),
+         {},
+         QT_TRANSLATE_NOOP("Commands", "Show or hide the list of problems found in the page\n"
+                                       "Problems"),
+         nullptr},
         {ID_WINDOW_NEW,
          QT_TRANSLATE_NOOP("Commands", "&New Window"),
          {},

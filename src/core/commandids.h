@@ -50,6 +50,7 @@ enum CommandId : int {
     ID_PREV_PANE = 57681,
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,
+    ID_VIEW_PROBLEMS = 33100,
 };
 
 } // namespace tarnel

@@ -371,6 +371,12 @@ private:
             upper + " without ALT: give a text alternative (ALT=\"\" for decoration)");
     }
 
+    // Messages are UTF-8 whatever the page's encoding.
+    std::string Shown(std::string_view value) const
+    {
+        return m_context.utf8 ? std::string(value) : Latin1ToUtf8(value);
+    }
+
     void NoteId(const TagAttribute &a)
     {
         std::string id = DecodeAttributeValue(a.value);
@@ -379,7 +385,7 @@ private:
         if (added)
             return;
         Add(Severity::Error, ValueSpan(a),
-            "ID " + Quoted(first->first) + " is already used on line " +
+            "ID " + Quoted(Shown(first->first)) + " is already used on line " +
                 std::to_string(m_lines.LineColumnOf(first->second).first));
     }
 
@@ -395,7 +401,8 @@ private:
             const std::string decoded = PercentDecoded(target);
             if (m_ids.contains(decoded) || m_names.contains(decoded))
                 continue;
-            Add(Severity::Error, ValueSpan(a), "no element has the ID or NAME " + Quoted(target));
+            Add(Severity::Error, ValueSpan(a),
+                "no element has the ID or NAME " + Quoted(Shown(target)));
         }
     }
 

@@ -19,7 +19,7 @@ struct Finding
     std::size_t line = 1;   // 1-based
     std::size_t column = 1; // 1-based, in bytes from the line's start (as compilers count)
     std::size_t length = 0; // bytes concerned, at least 1 where the text has any
-    std::string message;
+    std::string message;    // UTF-8
 
     bool operator==(const Finding &) const = default;
 };
