@@ -122,17 +122,23 @@ LineIndex::LineIndex(std::string_view text)
     m_starts.push_back(0);
     const char *begin = text.data();
     const char *end = begin + text.size();
-    for (const char *at = begin; at < end; ++at) {
-        // Line breaks are rare among the bytes: jump from one candidate to the next.
-        const void *lf = std::memchr(at, '\n', static_cast<std::size_t>(end - at));
-        const void *cr = std::memchr(at, '\r', static_cast<std::size_t>(end - at));
-        const char *next = static_cast<const char *>(lf ? (cr && cr < lf ? cr : lf) : cr);
-        if (!next)
-            break;
-        at = next;
+    // Line breaks are rare among the bytes: jump from one candidate to the next. Each kind
+    // is searched again only once passed, or a page without CR would be read once per line.
+    const auto next = [end](const char *from, char c) {
+        const void *hit = std::memchr(from, c, static_cast<std::size_t>(end - from));
+        return hit ? static_cast<const char *>(hit) : end;
+    };
+    const char *lf = next(begin, '\n');
+    const char *cr = next(begin, '\r');
+    while (lf < end || cr < end) {
+        const char *at = std::min(lf, cr);
         if (*at == '\r' && at + 1 < end && at[1] == '\n')
             ++at;
         m_starts.push_back(static_cast<std::size_t>(at + 1 - begin));
+        if (lf <= at)
+            lf = next(at + 1, '\n');
+        if (cr <= at)
+            cr = next(at + 1, '\r');
     }
 }
 
@@ -168,14 +174,15 @@ void PlaceFindings(std::vector<Finding> &findings, const LineIndex &lines)
         std::tie(finding.line, finding.column) = lines.LineColumnOf(finding.offset);
 }
 
-const FileLookup::Listing &FileLookup::ListingOf(const std::filesystem::path &folder)
+const FileLookup::Listing &FileLookup::ListingOf(const std::string &folder)
 {
-    const auto [slot, added] = m_listings.try_emplace(folder.native());
+    const auto [slot, added] = m_listings.try_emplace(folder);
     Listing &listing = slot->second;
     if (!added)
         return listing;
     std::error_code error;
-    std::filesystem::directory_iterator entries(folder, error);
+    std::filesystem::directory_iterator entries(
+        std::filesystem::path(folder.empty() ? "/" : folder), error);
     if (error)
         return listing;
     listing.readable = true;
@@ -193,10 +200,15 @@ const FileLookup::Listing &FileLookup::ListingOf(const std::filesystem::path &fo
 
 FileLookup::Answer FileLookup::Find(const std::filesystem::path &folder, std::string_view relative)
 {
-    std::error_code error;
-    std::filesystem::path current = std::filesystem::absolute(folder, error).lexically_normal();
-    if (!current.has_filename())
-        current = current.parent_path();
+    if (folder != m_folder) {
+        m_folder = folder;
+        std::error_code error;
+        // Without a trailing separator, so that ".." takes off the last name.
+        m_folderText = std::filesystem::absolute(folder, error).lexically_normal().string();
+        while (!m_folderText.empty() && m_folderText.back() == '/')
+            m_folderText.pop_back();
+    }
+    std::string current = m_folderText;
     std::string onDisk;
     bool wrongCase = false;
     std::size_t from = 0;
@@ -209,12 +221,12 @@ FileLookup::Answer FileLookup::Find(const std::filesystem::path &folder, std::st
         if (part.empty() || part == ".")
             continue;
         if (part == "..") {
-            current = current.parent_path();
+            current.erase(std::min(current.size(), current.rfind('/')));
             onDisk += "../";
             continue;
         }
         const Listing &listing = ListingOf(current);
-        auto found = listing.byName.find(std::string(part));
+        auto found = listing.byName.find(part);
         if (found == listing.byName.end())
             found = listing.byName.find(LowerAsciiCopy(part));
         if (found == listing.byName.end())
@@ -223,7 +235,8 @@ FileLookup::Answer FileLookup::Find(const std::filesystem::path &folder, std::st
         if (!onDisk.empty() && onDisk.back() != '/')
             onDisk += '/';
         onDisk += found->second;
-        current /= found->second;
+        current += '/';
+        current += found->second;
     }
     return {wrongCase ? Result::WrongCase : Result::Found, onDisk};
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -67,14 +68,26 @@ public:
     Answer Find(const std::filesystem::path &folder, std::string_view relative);
 
 private:
+    // Looks names up without making a string of each.
+    struct NameHash
+    {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const
+        {
+            return std::hash<std::string_view>{}(name);
+        }
+    };
+    using NameMap = std::unordered_map<std::string, std::string, NameHash, std::equal_to<>>;
     struct Listing
     {
-        std::unordered_map<std::string, std::string> byName; // as written -> as on disk
+        NameMap byName; // as written -> as on disk
         bool readable = false;
     };
-    const Listing &ListingOf(const std::filesystem::path &folder);
+    const Listing &ListingOf(const std::string &folder);
 
     std::unordered_map<std::string, Listing> m_listings;
+    std::filesystem::path m_folder;
+    std::string m_folderText;
 };
 
 // What the checks need to know about the page besides its text.
