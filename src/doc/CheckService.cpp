@@ -4,7 +4,9 @@
 #include "TarnelDoc.h"
 
 #include <QFutureWatcher>
+
 #include <QtConcurrent/QtConcurrentRun>
+#include <utility>
 
 CCheckService *CCheckService::of(CTarnelDoc *document)
 {
@@ -36,12 +38,24 @@ void CCheckService::textChanged()
 void CCheckService::checkNow()
 {
     m_pause.stop();
+    // One check at a time: on a very large page checks could otherwise pile up, each with
+    // its own copy of the text. The one under way is dropped on finishing when the text
+    // changed meanwhile, and the next starts then.
+    if (m_checking) {
+        m_checkAgain = true;
+        return;
+    }
+    m_checking = true;
     const quint64 generation = m_generation;
     auto *watcher = new QFutureWatcher<tarnel::Validation>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation] {
         watcher->deleteLater();
-        if (generation != m_generation)
+        m_checking = false;
+        if (std::exchange(m_checkAgain, false) || generation != m_generation) {
+            if (!m_pause.isActive())
+                checkNow();
             return;
+        }
         tarnel::Validation validation = watcher->result();
         m_findings = std::move(validation.findings);
         m_total = validation.total;

@@ -48,6 +48,8 @@ private:
     CTarnelDoc *m_doc;
     QTimer m_pause;
     quint64 m_generation = 0; // counts the changes; a check of an older text is dropped
+    bool m_checking = false;
+    bool m_checkAgain = false;
     std::vector<tarnel::Finding> m_findings;
     std::size_t m_total = 0;
 };
