@@ -1,6 +1,9 @@
 #include "ChildFrame.h"
 
 #include "LivePreview.h"
+#include "CheckService.h"
+#include "FindingMarks.h"
+#include "OutlineMarks.h"
 #include "SiteTree.h"
 #include "TarnelDoc.h"
 #include "TarnelView.h"
@@ -26,6 +29,9 @@ CChildFrame::CChildFrame(CTarnelDoc *document, std::function<CPreviewProfile *()
     setWidget(m_wndSplitter);
     setFocusProxy(m_view);
     m_view->commands().add(tarnel::ID_VIEW_LIVE_PREVIEW, [this] { toggleLivePreview(); });
+    CCheckService *checks = CCheckService::of(document);
+    new CFindingMarks(m_view, checks);
+    m_outline->setItemDelegate(new COutlineMarks(m_outline, checks));
     updateCaption();
 }
 

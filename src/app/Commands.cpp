@@ -115,6 +115,12 @@ const QList<CommandInfo> &commandTable()
          QT_TRANSLATE_NOOP("Commands",
                            "Show the page beside its source, following the typing\nLive Preview"),
          nullptr},
+        {ID_VIEW_PROBLEMS,
+         QT_TRANSLATE_NOOP("Commands", "&Problems"),
+         {},
+         QT_TRANSLATE_NOOP("Commands", "Show or hide the list of problems found in the page\n"
+                                       "Problems"),
+         nullptr},
         {ID_WINDOW_NEW,
          QT_TRANSLATE_NOOP("Commands", "&New Window"),
          {},

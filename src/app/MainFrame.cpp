@@ -11,6 +11,7 @@
 #include "MyFrame.h"
 #include "MyView.h"
 #include "PreviewProfile.h"
+#include "ProblemsDock.h"
 #include "SiteTree.h"
 #include "TarnelDoc.h"
 #include "TarnelView.h"
@@ -100,6 +101,7 @@ void CMainFrame::createActions()
     m_actions[ID_VIEW_TOOLBAR]->setChecked(true);
     m_actions[ID_VIEW_STATUS_BAR]->setCheckable(true);
     m_actions[ID_VIEW_STATUS_BAR]->setChecked(true);
+    m_actions[ID_VIEW_PROBLEMS]->setCheckable(true);
 }
 
 void CMainFrame::addOwnCommands()
@@ -113,6 +115,7 @@ void CMainFrame::addOwnCommands()
     // The checkable actions toggle their bars themselves.
     own.add(ID_VIEW_TOOLBAR, {});
     own.add(ID_VIEW_STATUS_BAR, {});
+    own.add(ID_VIEW_PROBLEMS, {});
 
     auto saving = [this](bool saveAs) {
         return [this, saveAs] {
@@ -179,7 +182,8 @@ void CMainFrame::createMenus()
 {
     const QList<int> edit = {ID_EDIT_UNDO,       0, ID_EDIT_CUT,  ID_EDIT_COPY,   ID_EDIT_PASTE,
                              ID_EDIT_SELECT_ALL, 0, ID_EDIT_FIND, ID_EDIT_REPEAT, ID_EDIT_REPLACE};
-    const QList<int> view = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, 0, ID_VIEW_LIVE_PREVIEW};
+    const QList<int> view = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_PROBLEMS, 0,
+                             ID_VIEW_LIVE_PREVIEW};
     const QList<int> insertHead = {ID_INSERT_IMAGE,   ID_INSERT_BACKGROUND, ID_INSERT_SOUND,
                                    ID_INSERT_LINK,    ID_INSERT_APPLETS,    ID_INSERT_TABLES,
                                    ID_INSERT_MARQUEE, ID_INSERT_META,       ID_INSERT_FRAMES};
@@ -351,6 +355,17 @@ void CMainFrame::createStatusBar()
             bar->showMessage(idleText());
     });
     connect(m_actions[ID_VIEW_STATUS_BAR], &QAction::toggled, bar, &QStatusBar::setVisible);
+    createProblemsDock();
+}
+
+void CMainFrame::createProblemsDock()
+{
+    m_problems = new CProblemsDock(m_mdiArea, statusBar(), this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_problems);
+    m_problems->hide();
+    connect(m_actions[ID_VIEW_PROBLEMS], &QAction::toggled, m_problems, &QWidget::setVisible);
+    connect(m_problems, &QDockWidget::visibilityChanged, m_actions[ID_VIEW_PROBLEMS],
+            &QAction::setChecked);
 }
 
 CDocFrame *CMainFrame::activeDocFrame() const

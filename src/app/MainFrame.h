@@ -11,6 +11,7 @@ class CDocFrame;
 class CDocManager;
 class CDocTemplate;
 class CPreviewProfile;
+class CProblemsDock;
 class CTarnelDoc;
 class CView;
 class QAction;
@@ -35,6 +36,7 @@ public:
     QAction *action(int id) const { return m_actions.value(id); }
     QTabBar *tabBar() const { return m_wndTab; }
     QToolBar *toolBar() const { return m_toolBar; }
+    CProblemsDock *problems() const { return m_problems; }
     int htmlActive() const { return m_bHtmlActive; }
 
     CDocFrame *activeDocFrame() const;
@@ -73,6 +75,7 @@ private:
     void createToolBar();
     void createTabs();
     void createStatusBar();
+    void createProblemsDock();
     void updateLockIndicators();
     QAction *handlerOf(int id) const;
     void runCommand(int id);
@@ -107,6 +110,7 @@ private:
     QList<QAction *> m_documentCommands; // own handlers that need an active document window
     QPointer<const CCommandHandlers> m_followedCommands;
     QToolBar *m_toolBar = nullptr;
+    CProblemsDock *m_problems = nullptr;
     QWidget *m_dialogBar = nullptr;
     QTabBar *m_wndTab = nullptr;
     int m_bHtmlActive = 0;

@@ -1,5 +1,6 @@
 #include "StartUp.h"
 
+#include "CheckCommand.h"
 #include "DocManager.h"
 #include "TarnelApp.h"
 #include "TerminationSignals.h"
@@ -13,12 +14,16 @@
 
 namespace {
 
-const char kUsage[] =
-    QT_TRANSLATE_NOOP("StartUp", "Usage: tarnel [page.htm]\n"
-                                 "Edit a single HTML page. Without a page, a new one is started.\n"
-                                 "\n"
-                                 "  -h, --help     show this text and exit\n"
-                                 "  -v, --version  show the version and exit\n");
+const char kUsage[] = QT_TRANSLATE_NOOP(
+    "StartUp", "Usage: tarnel [page.htm]\n"
+               "       tarnel --check page.htm [more.htm ...]\n"
+               "Edit a single HTML page. Without a page, a new one is started.\n"
+               "\n"
+               "  --check        check the pages and print what is wrong as\n"
+               "                 file:line:column: error|warning: message;\n"
+               "                 exit 1 on any error, 2 when a file cannot be read\n"
+               "  -h, --help     show this text and exit\n"
+               "  -v, --version  show the version and exit\n");
 
 // Console texts are translated too; without a translator they come out as written.
 QString startUpText(const char *text)
@@ -49,6 +54,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
                    (arg == QLatin1String("-v") || arg == QLatin1String("--version"))) {
             line.action = CommandLine::Version;
             return line;
+        } else if (!optionsEnded && arg == QLatin1String("--check")) {
+            line.action = CommandLine::Check;
         } else if (!optionsEnded && arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
             // Qt's own options (-platform, -style, ...) are taken by QApplication first.
             continue;
@@ -56,7 +63,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
             line.pages.append(arg);
         }
     }
-    if (line.pages.size() > 1) {
+    if (line.action == CommandLine::Check && line.pages.isEmpty()) {
+        line.action = CommandLine::Error;
+        line.error = startUpText("--check needs at least one page.");
+    } else if (line.action != CommandLine::Check && line.pages.size() > 1) {
         line.action = CommandLine::Error;
         line.error = startUpText("Only one page can be opened from the command line.");
     }
@@ -77,6 +87,13 @@ int tarnelMain(int argc, char **argv)
     if (early.action == CommandLine::Version) {
         std::puts(qPrintable(startUpText("Tarnel Version 1.0")));
         return 0;
+    }
+    if (early.action == CommandLine::Check)
+        return runCheckCommand(early.pages, stdout, stderr);
+    if (early.action == CommandLine::Error && raw.contains(QLatin1String("--check"))) {
+        std::fprintf(stderr, "tarnel: %s\n%s", qPrintable(early.error),
+                     qPrintable(startUpText(kUsage)));
+        return 2;
     }
 
     prepareWebEngine(argc, argv);

@@ -51,6 +51,7 @@ enum CommandId : int {
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,
     ID_VIEW_LIVE_PREVIEW = 33400,
+    ID_VIEW_PROBLEMS = 33100,
 };
 
 } // namespace tarnel

@@ -213,6 +213,73 @@ void CTextSurface::defineStyle(int style, const QColor &colour, bool bold)
                             static_cast<long>(bold));
 }
 
+void CTextSurface::defineSquiggle(int indicator, const QColor &colour)
+{
+    const auto id = static_cast<unsigned long>(indicator);
+    m_editor->SendScintilla(Sci::SCI_INDICSETSTYLE, id, static_cast<long>(Sci::INDIC_SQUIGGLE));
+    m_editor->SendScintilla(Sci::SCI_INDICSETFORE, id, colour);
+    m_editor->SendScintilla(Sci::SCI_INDICSETUNDER, id, 1L);
+}
+
+void CTextSurface::markRange(int indicator, std::size_t start, std::size_t length)
+{
+    m_editor->SendScintilla(Sci::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(indicator));
+    m_editor->SendScintilla(Sci::SCI_INDICATORFILLRANGE, wparam(start), lparam(length));
+}
+
+void CTextSurface::clearMarks(int indicator)
+{
+    m_editor->SendScintilla(Sci::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(indicator));
+    m_editor->SendScintilla(Sci::SCI_INDICATORCLEARRANGE, 0UL, lparam(length()));
+}
+
+bool CTextSurface::isMarked(int indicator, std::size_t position) const
+{
+    return m_editor->SendScintilla(Sci::SCI_INDICATORVALUEAT, static_cast<unsigned long>(indicator),
+                                   lparam(position)) != 0;
+}
+
+void CTextSurface::defineLineMarker(int marker, const QColor &colour)
+{
+    const auto id = static_cast<unsigned long>(marker);
+    m_editor->SendScintilla(Sci::SCI_MARKERDEFINE, id, static_cast<long>(Sci::SC_MARK_CIRCLE));
+    m_editor->SendScintilla(Sci::SCI_MARKERSETFORE, id, colour.darker(150));
+    m_editor->SendScintilla(Sci::SCI_MARKERSETBACK, id, colour);
+}
+
+void CTextSurface::showMarkersInMargin(int margin, int markerMask, int width)
+{
+    const auto id = static_cast<unsigned long>(margin);
+    m_editor->SendScintilla(Sci::SCI_SETMARGINTYPEN, id, static_cast<long>(Sci::SC_MARGIN_SYMBOL));
+    m_editor->SendScintilla(Sci::SCI_SETMARGINMASKN, id, static_cast<long>(markerMask));
+    m_editor->SendScintilla(Sci::SCI_SETMARGINWIDTHN, id, static_cast<long>(width));
+}
+
+void CTextSurface::markLine(std::size_t line, int marker)
+{
+    m_editor->SendScintilla(Sci::SCI_MARKERADD, wparam(line), static_cast<long>(marker));
+}
+
+void CTextSurface::clearLineMarkers(int marker)
+{
+    m_editor->SendScintilla(Sci::SCI_MARKERDELETEALL, static_cast<unsigned long>(marker));
+}
+
+int CTextSurface::lineMarkers(std::size_t line) const
+{
+    return static_cast<int>(m_editor->SendScintilla(Sci::SCI_MARKERGET, wparam(line)));
+}
+
+std::size_t CTextSurface::lineOf(std::size_t position) const
+{
+    return ::position(m_editor->SendScintilla(Sci::SCI_LINEFROMPOSITION, wparam(position)));
+}
+
+void CTextSurface::reportPointerRests(int ms)
+{
+    m_editor->SendScintilla(Sci::SCI_SETMOUSEDWELLTIME, static_cast<unsigned long>(ms));
+}
+
 void CTextSurface::resetStyles()
 {
     m_editor->SendScintilla(Sci::SCI_STYLECLEARALL);

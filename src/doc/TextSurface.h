@@ -87,6 +87,23 @@ public:
     // Tells the editor that everything before `end` is styled.
     void markStyledTo(std::size_t end);
 
+    // Marks over ranges of the text (indicators) and beside lines (markers). What is marked
+    // belongs to the text and shows in every surface on it; how it looks is each surface's.
+    void defineSquiggle(int indicator, const QColor &colour);
+    void markRange(int indicator, std::size_t start, std::size_t length);
+    void clearMarks(int indicator);
+    bool isMarked(int indicator, std::size_t position) const;
+    void defineLineMarker(int marker, const QColor &colour);
+    // Margin `margin` shows the markers in `markerMask`, `width` pixels wide (0 hides it).
+    void showMarkersInMargin(int margin, int markerMask, int width);
+    void markLine(std::size_t line, int marker); // line counted from 0
+    void clearLineMarkers(int marker);
+    // The markers on a line, one bit each.
+    int lineMarkers(std::size_t line) const;
+    std::size_t lineOf(std::size_t position) const;
+    // Pointer rests longer than `ms` are reported by the editor's dwell signals.
+    void reportPointerRests(int ms);
+
     // Layout.
     void trackScrollWidth();
     void scrollToLeftEdge();

@@ -1,0 +1,447 @@
+#include "pagecheck.h"
+
+#include "scanner.h"
+
+#include <algorithm>
+#include <cstring>
+#include <optional>
+#include <unordered_set>
+
+namespace tarnel {
+
+namespace {
+
+constexpr std::size_t npos = std::string_view::npos;
+
+bool IsUrlSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+
+std::string_view Trimmed(std::string_view s)
+{
+    while (!s.empty() && IsUrlSpace(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && IsUrlSpace(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+bool StartsWithScheme(std::string_view url)
+{
+    if (url.empty() || !((url[0] >= 'a' && url[0] <= 'z') || (url[0] >= 'A' && url[0] <= 'Z')))
+        return false;
+    for (const char c : url.substr(1)) {
+        if (c == ':')
+            return true;
+        const bool schemeChar = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                                (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
+        if (!schemeChar)
+            return false;
+    }
+    return false;
+}
+
+int HexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+std::string PercentDecoded(std::string_view s)
+{
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '%' && i + 2 < s.size() && HexValue(s[i + 1]) >= 0 && HexValue(s[i + 2]) >= 0) {
+            out.push_back(static_cast<char>(HexValue(s[i + 1]) * 16 + HexValue(s[i + 2])));
+            i += 2;
+        } else {
+            out.push_back(s[i] == '\\' ? '/' : s[i]);
+        }
+    }
+    return out;
+}
+
+std::string Latin1ToUtf8(std::string_view s)
+{
+    std::string out;
+    out.reserve(s.size());
+    for (const char c : s) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            out.push_back(c);
+        } else {
+            out.push_back(static_cast<char>(0xC0 | (byte >> 6)));
+            out.push_back(static_cast<char>(0x80 | (byte & 0x3F)));
+        }
+    }
+    return out;
+}
+
+std::string LowerAsciiCopy(std::string_view s)
+{
+    std::string lower(s);
+    for (char &c : lower)
+        c = LowerAscii(c);
+    return lower;
+}
+
+std::string Quoted(std::string_view s)
+{
+    return "\"" + std::string(s) + "\"";
+}
+
+} // namespace
+
+std::string_view SeverityName(Severity severity)
+{
+    return severity == Severity::Error ? "error" : "warning";
+}
+
+std::string FormatFinding(std::string_view file, const Finding &finding)
+{
+    std::string line(file);
+    if (!line.empty())
+        line += ':';
+    line += std::to_string(finding.line) + ':' + std::to_string(finding.column) + ": ";
+    line += SeverityName(finding.severity);
+    line += ": ";
+    line += finding.message;
+    return line;
+}
+
+LineIndex::LineIndex(std::string_view text)
+    : m_text(text)
+{
+    m_starts.push_back(0);
+    const char *begin = text.data();
+    const char *end = begin + text.size();
+    // Line breaks are rare among the bytes: jump from one candidate to the next. Each kind
+    // is searched again only once passed, or a page without CR would be read once per line.
+    const auto next = [end](const char *from, char c) {
+        const void *hit = std::memchr(from, c, static_cast<std::size_t>(end - from));
+        return hit ? static_cast<const char *>(hit) : end;
+    };
+    const char *lf = next(begin, '\n');
+    const char *cr = next(begin, '\r');
+    while (lf < end || cr < end) {
+        const char *at = std::min(lf, cr);
+        if (*at == '\r' && at + 1 < end && at[1] == '\n')
+            ++at;
+        m_starts.push_back(static_cast<std::size_t>(at + 1 - begin));
+        if (lf <= at)
+            lf = next(at + 1, '\n');
+        if (cr <= at)
+            cr = next(at + 1, '\r');
+    }
+}
+
+std::pair<std::size_t, std::size_t> LineIndex::LineColumnOf(std::size_t offset) const
+{
+    const auto after = std::upper_bound(m_starts.begin(), m_starts.end(), offset);
+    const auto line = static_cast<std::size_t>(after - m_starts.begin());
+    return {line, offset - m_starts[line - 1] + 1};
+}
+
+std::size_t LineIndex::LineStart(std::size_t line) const
+{
+    if (line == 0)
+        return 0;
+    return line <= m_starts.size() ? m_starts[line - 1] : m_text.size();
+}
+
+std::size_t LineIndex::LineEnd(std::size_t line) const
+{
+    std::size_t end = LineStart(line + 1);
+    if (line >= m_starts.size())
+        return m_text.size();
+    while (end > LineStart(line) && (m_text[end - 1] == '\n' || m_text[end - 1] == '\r'))
+        --end;
+    return end;
+}
+
+void PlaceFindings(std::vector<Finding> &findings, const LineIndex &lines)
+{
+    std::stable_sort(findings.begin(), findings.end(),
+                     [](const Finding &a, const Finding &b) { return a.offset < b.offset; });
+    for (Finding &finding : findings)
+        std::tie(finding.line, finding.column) = lines.LineColumnOf(finding.offset);
+}
+
+const FileLookup::Listing &FileLookup::ListingOf(const std::string &folder)
+{
+    const auto [slot, added] = m_listings.try_emplace(folder);
+    Listing &listing = slot->second;
+    if (!added)
+        return listing;
+    std::error_code error;
+    std::filesystem::directory_iterator entries(
+        std::filesystem::path(folder.empty() ? "/" : folder), error);
+    if (error)
+        return listing;
+    listing.readable = true;
+    for (; entries != std::filesystem::directory_iterator(); entries.increment(error)) {
+        if (error)
+            break;
+        const std::string name = entries->path().filename().string();
+        // Keyed by the exact name and by its lower case; an exact key wins over a lower-case
+        // one, so of two names differing only in case each is found as itself.
+        listing.byName.try_emplace(LowerAsciiCopy(name), name);
+        listing.byName[name] = name;
+    }
+    return listing;
+}
+
+FileLookup::Answer FileLookup::Find(const std::filesystem::path &folder, std::string_view relative)
+{
+    if (folder != m_folder) {
+        m_folder = folder;
+        std::error_code error;
+        // Without a trailing separator, so that ".." takes off the last name.
+        m_folderText = std::filesystem::absolute(folder, error).lexically_normal().string();
+        while (!m_folderText.empty() && m_folderText.back() == '/')
+            m_folderText.pop_back();
+    }
+    std::string current = m_folderText;
+    std::string onDisk;
+    bool wrongCase = false;
+    std::size_t from = 0;
+    while (from <= relative.size()) {
+        std::size_t slash = relative.find('/', from);
+        if (slash == npos)
+            slash = relative.size();
+        const std::string_view part = relative.substr(from, slash - from);
+        from = slash + 1;
+        if (part.empty() || part == ".")
+            continue;
+        if (part == "..") {
+            current.erase(std::min(current.size(), current.rfind('/')));
+            onDisk += "../";
+            continue;
+        }
+        const Listing &listing = ListingOf(current);
+        auto found = listing.byName.find(part);
+        if (found == listing.byName.end())
+            found = listing.byName.find(LowerAsciiCopy(part));
+        if (found == listing.byName.end())
+            return {Result::Missing, {}};
+        wrongCase = wrongCase || found->second != part;
+        if (!onDisk.empty() && onDisk.back() != '/')
+            onDisk += '/';
+        onDisk += found->second;
+        current += '/';
+        current += found->second;
+    }
+    return {wrongCase ? Result::WrongCase : Result::Found, onDisk};
+}
+
+std::string RelativeFilePart(std::string_view url)
+{
+    url = Trimmed(url);
+    if (url.empty() || url[0] == '#' || url[0] == '/' || url[0] == '\\' || StartsWithScheme(url))
+        return {};
+    const std::size_t cut = url.find_first_of("?#");
+    return PercentDecoded(url.substr(0, cut));
+}
+
+namespace {
+
+// One pass over the page's tags collecting what the checks compare.
+class PageChecker
+{
+public:
+    PageChecker(std::string_view text, const CheckContext &context, FileLookup &files)
+        : m_text(text)
+        , m_context(context)
+        , m_files(files)
+        , m_lines(text)
+    {}
+
+    std::vector<Finding> Run()
+    {
+        m_checkFiles = !m_context.pageFolder.empty() && !HasBaseHref();
+        TagCursor cursor(m_text);
+        while (const auto tag = cursor.Next()) {
+            if (!tag->isEndTag)
+                CheckTag(*tag);
+        }
+        CheckFragmentLinks();
+        PlaceFindings(m_findings, m_lines);
+        return std::move(m_findings);
+    }
+
+private:
+    struct Span
+    {
+        std::size_t offset;
+        std::size_t length;
+    };
+
+    // A BASE HREF makes relative URLs resolve elsewhere than the page's folder.
+    bool HasBaseHref() const
+    {
+        TagCursor cursor(m_text);
+        while (const auto tag = cursor.Next()) {
+            if (!tag->isEndTag && EqualsNoCase(tag->name, "base") &&
+                !TagValue(m_text, tag->begin, "href").empty())
+                return true;
+        }
+        return false;
+    }
+
+    static Span ValueSpan(const TagAttribute &a)
+    {
+        const std::size_t begin = a.valueBegin + (a.quote ? 1 : 0);
+        if (a.value.empty())
+            return {a.begin, a.name.size()};
+        return {begin, a.value.size()};
+    }
+
+    void Add(Severity severity, Span span, std::string message)
+    {
+        m_findings.push_back(Finding{severity, span.offset, 1, 1,
+                                     std::max<std::size_t>(span.length, 1), std::move(message)});
+    }
+
+    static const TagAttribute *Attribute(const std::vector<TagAttribute> &attributes,
+                                         std::string_view name)
+    {
+        for (const TagAttribute &a : attributes)
+            if (EqualsNoCase(a.name, name))
+                return &a;
+        return nullptr;
+    }
+
+    void CheckTag(const TagToken &tag)
+    {
+        const std::vector<TagAttribute> attributes = TagAttributes(m_text, tag.begin);
+        const std::string_view name = tag.name;
+        const bool link = EqualsNoCase(name, "a") || EqualsNoCase(name, "area");
+        const bool applet = EqualsNoCase(name, "applet");
+        const TagAttribute *codeBase = applet ? Attribute(attributes, "codebase") : nullptr;
+        for (const TagAttribute &a : attributes) {
+            if (EqualsNoCase(a.name, "id"))
+                NoteId(a);
+            else if (EqualsNoCase(a.name, "name") && EqualsNoCase(name, "a"))
+                m_names.insert(DecodeAttributeValue(a.value));
+            if (link && EqualsNoCase(a.name, "href") && Trimmed(a.value).starts_with('#'))
+                m_fragmentLinks.push_back(a);
+            if (!m_checkFiles)
+                continue;
+            if (EqualsNoCase(a.name, "src") || EqualsNoCase(a.name, "background") ||
+                EqualsNoCase(a.name, "dynsrc") || EqualsNoCase(a.name, "lowsrc") ||
+                (EqualsNoCase(a.name, "href") && !EqualsNoCase(name, "base")))
+                CheckFile(a, {});
+            else if (applet && EqualsNoCase(a.name, "code"))
+                CheckFile(a, codeBase ? std::string_view(codeBase->value) : std::string_view());
+        }
+        CheckAlt(tag, attributes);
+    }
+
+    void CheckFile(const TagAttribute &a, std::string_view base)
+    {
+        std::string value = DecodeAttributeValue(a.value);
+        if (!base.empty()) {
+            const std::string baseFolder = RelativeFilePart(DecodeAttributeValue(base));
+            if (baseFolder.empty())
+                return; // an applet from elsewhere
+            value = baseFolder + (baseFolder.ends_with('/') ? "" : "/") + value;
+        }
+        if (!m_context.utf8)
+            value = Latin1ToUtf8(value);
+        const std::string relative = RelativeFilePart(value);
+        if (relative.empty())
+            return;
+        const FileLookup::Answer answer = m_files.Find(m_context.pageFolder, relative);
+        if (answer.result == FileLookup::Result::Missing)
+            Add(Severity::Error, ValueSpan(a), "missing file " + Quoted(relative));
+        else if (answer.result == FileLookup::Result::WrongCase)
+            Add(Severity::Error, ValueSpan(a),
+                Quoted(relative) + " is written " + Quoted(answer.onDisk) +
+                    " on disk; a web server tells letter case apart");
+    }
+
+    void CheckAlt(const TagToken &tag, const std::vector<TagAttribute> &attributes)
+    {
+        const std::string_view name = tag.name;
+        bool needsAlt = EqualsNoCase(name, "img") || EqualsNoCase(name, "area");
+        if (EqualsNoCase(name, "input")) {
+            const TagAttribute *type = Attribute(attributes, "type");
+            needsAlt = type && EqualsNoCase(Trimmed(type->value), "image");
+        }
+        if (!needsAlt || Attribute(attributes, "alt"))
+            return;
+        std::string upper(name);
+        for (char &c : upper)
+            c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+        Add(Severity::Warning, {tag.begin + 1, name.size()},
+            upper + " without ALT: give a text alternative (ALT=\"\" for decoration)");
+    }
+
+    // Messages are UTF-8 whatever the page's encoding.
+    std::string Shown(std::string_view value) const
+    {
+        return m_context.utf8 ? std::string(value) : Latin1ToUtf8(value);
+    }
+
+    void NoteId(const TagAttribute &a)
+    {
+        std::string id = DecodeAttributeValue(a.value);
+        const std::size_t offset = ValueSpan(a).offset;
+        const auto [first, added] = m_ids.try_emplace(std::move(id), offset);
+        if (added)
+            return;
+        Add(Severity::Error, ValueSpan(a),
+            "ID " + Quoted(Shown(first->first)) + " is already used on line " +
+                std::to_string(m_lines.LineColumnOf(first->second).first));
+    }
+
+    void CheckFragmentLinks()
+    {
+        for (const TagAttribute &a : m_fragmentLinks) {
+            const std::string target = DecodeAttributeValue(Trimmed(a.value).substr(1));
+            // "#" and "#top" lead to the page's top without any element.
+            if (target.empty() || EqualsNoCase(target, "top"))
+                continue;
+            if (m_ids.contains(target) || m_names.contains(target))
+                continue;
+            const std::string decoded = PercentDecoded(target);
+            if (m_ids.contains(decoded) || m_names.contains(decoded))
+                continue;
+            Add(Severity::Error, ValueSpan(a),
+                "no element has the ID or NAME " + Quoted(Shown(target)));
+        }
+    }
+
+    std::string_view m_text;
+    const CheckContext &m_context;
+    FileLookup &m_files;
+    LineIndex m_lines;
+    bool m_checkFiles = false;
+    std::unordered_map<std::string, std::size_t> m_ids; // ID -> offset of its first use
+    std::unordered_set<std::string> m_names;
+    std::vector<TagAttribute> m_fragmentLinks;
+    std::vector<Finding> m_findings;
+};
+
+} // namespace
+
+std::vector<Finding> CheckPage(std::string_view text, const CheckContext &context,
+                               FileLookup &files)
+{
+    return PageChecker(text, context, files).Run();
+}
+
+std::vector<Finding> CheckPage(std::string_view text, const CheckContext &context)
+{
+    FileLookup files;
+    return CheckPage(text, context, files);
+}
+
+} // namespace tarnel

@@ -1,0 +1,173 @@
+#include "validation.h"
+
+#include "scanner.h"
+
+#include <tidy/tidy.h>
+#include <tidy/tidybuffio.h>
+
+#include <algorithm>
+#include <climits>
+#include <memory>
+
+namespace tarnel {
+
+namespace {
+
+TidyLevel LevelOf(TidyReportLevel level)
+{
+    switch (level) {
+    case TidyInfo:
+        return TidyLevel::Info;
+    case TidyWarning:
+    case TidyAccess:
+        return TidyLevel::Warning;
+    case TidyError:
+    case TidyBadDocument:
+    case TidyFatal:
+        return TidyLevel::Error;
+    default:
+        return TidyLevel::Other;
+    }
+}
+
+struct Collector
+{
+    std::vector<TidyReport> reports;
+    std::size_t keep = 0;
+    std::size_t reported = 0;
+};
+
+Bool TIDY_CALL Collect(TidyMessage message)
+{
+    auto *collector = static_cast<Collector *>(tidyGetAppData(tidyGetMessageDoc(message)));
+    const TidyLevel level = LevelOf(tidyGetMessageLevel(message));
+    if (level != TidyLevel::Warning && level != TidyLevel::Error)
+        return no;
+    ++collector->reported;
+    if (collector->reports.size() < collector->keep) {
+        const char *key = tidyGetMessageKey(message);
+        const char *text = tidyGetMessage(message);
+        collector->reports.push_back(TidyReport{level, tidyGetMessageLine(message),
+                                                tidyGetMessageColumn(message), key ? key : "",
+                                                text ? text : ""});
+    }
+    return no; // nothing goes to tidy's own error output
+}
+
+struct TidyDocDeleter
+{
+    void operator()(TidyDoc doc) const { tidyRelease(doc); }
+};
+using TidyDocHandle = std::unique_ptr<std::remove_pointer_t<TidyDoc>, TidyDocDeleter>;
+
+// What our own checks say better, with the element's position and our wording.
+bool CoveredByOurChecks(const TidyReport &report)
+{
+    if (report.key == "ANCHOR_NOT_UNIQUE")
+        return true;
+    return report.key == "MISSING_ATTRIBUTE" && report.message.ends_with("\"alt\" attribute");
+}
+
+std::size_t AdvanceCharacters(std::string_view text, std::size_t from, std::size_t end,
+                              std::size_t count, bool utf8)
+{
+    if (!utf8)
+        return std::min(from + count, end);
+    std::size_t at = from;
+    while (at < end && count > 0) {
+        ++at;
+        while (at < end && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80)
+            ++at;
+        --count;
+    }
+    return at;
+}
+
+} // namespace
+
+std::vector<TidyReport> RunTidy(std::string_view text, bool utf8, std::size_t keep,
+                                std::size_t *reported)
+{
+    Collector collector;
+    collector.keep = keep;
+    const TidyDocHandle doc(tidyCreate());
+    tidySetAppData(doc.get(), &collector);
+    tidyOptSetBool(doc.get(), TidyShowWarnings, yes);
+    tidyOptSetBool(doc.get(), TidyQuiet, yes);
+    tidyOptSetBool(doc.get(), TidyShowInfo, no);
+    // A tab is one character, so that columns count characters as the editor does.
+    tidyOptSetInt(doc.get(), TidyTabSize, 1);
+    tidyOptSetInt(doc.get(), TidyShowErrors, INT_MAX);
+    tidySetInCharEncoding(doc.get(), utf8 ? "utf8" : "latin1");
+    tidySetMessageCallback(doc.get(), Collect);
+    TidyBuffer input;
+    tidyBufInit(&input);
+    // Tidy reads the buffer and never writes it; attaching saves a copy of a large page.
+    tidyBufAttach(&input, reinterpret_cast<byte *>(const_cast<char *>(text.data())),
+                  static_cast<uint>(std::min<std::size_t>(text.size(), UINT_MAX)));
+    tidyParseBuffer(doc.get(), &input);
+    tidyBufDetach(&input);
+    if (reported)
+        *reported = collector.reported;
+    return std::move(collector.reports);
+}
+
+std::optional<Finding> FindingFromTidy(const TidyReport &report, std::string_view text,
+                                       const LineIndex &lines, bool utf8)
+{
+    if (report.level != TidyLevel::Warning && report.level != TidyLevel::Error)
+        return std::nullopt;
+    if (CoveredByOurChecks(report))
+        return std::nullopt;
+    std::size_t offset = 0;
+    std::size_t length = 1;
+    if (report.line > 0) {
+        const auto line = static_cast<std::size_t>(report.line);
+        const std::size_t start = lines.LineStart(line);
+        const std::size_t end = lines.LineEnd(line);
+        const std::size_t column = report.column > 0 ? static_cast<std::size_t>(report.column) : 1;
+        offset = AdvanceCharacters(text, start, end, column - 1, utf8);
+        if (offset < text.size() && text[offset] == '<') {
+            const std::size_t tagEnd = TagEnd(text, offset);
+            length = tagEnd == NoTagEnd ? 1 : std::min(tagEnd, std::max(end, offset + 1)) - offset;
+        }
+    }
+    if (offset >= text.size())
+        length = 0;
+    Finding finding{report.level == TidyLevel::Error ? Severity::Error : Severity::Warning,
+                    offset,
+                    1,
+                    1,
+                    length,
+                    report.message};
+    std::tie(finding.line, finding.column) = lines.LineColumnOf(offset);
+    return finding;
+}
+
+Validation ValidatePage(std::string_view text, const CheckContext &context, FileLookup &files,
+                        std::size_t limit)
+{
+    Validation validation;
+    validation.findings = CheckPage(text, context, files);
+    // A page tidy finds thousands of faults in keeps this many, enough to fill the list;
+    // the count covers them all.
+    const std::size_t keep = std::max<std::size_t>(limit * 4, 4000);
+    std::size_t reported = 0;
+    const std::vector<TidyReport> reports = RunTidy(text, context.utf8, keep, &reported);
+    const LineIndex lines(text);
+    for (const TidyReport &report : reports) {
+        if (auto finding = FindingFromTidy(report, text, lines, context.utf8))
+            validation.findings.push_back(std::move(*finding));
+    }
+    std::stable_sort(validation.findings.begin(), validation.findings.end(),
+                     [](const Finding &a, const Finding &b) { return a.offset < b.offset; });
+    validation.total = validation.findings.size() + (reported - reports.size());
+    validation.errors = static_cast<std::size_t>(
+        std::count_if(validation.findings.begin(), validation.findings.end(),
+                      [](const Finding &f) { return f.severity == Severity::Error; }));
+    if (validation.findings.size() > limit)
+        validation.findings.resize(limit);
+    return validation;
+}
+
+} // namespace tarnel

@@ -1,0 +1,160 @@
+#include "pagecheck.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+using namespace tarnel;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A real folder beside the page: site/ holds the page, its pictures and a sub folder.
+class SiteFolder
+{
+public:
+    SiteFolder()
+    {
+        m_root = fs::temp_directory_path() /
+                 ("tarnel_check_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+        fs::remove_all(m_root);
+        for (const char *file :
+             {"site/pic.gif", "site/Photo.JPG", "site/sub/inner.gif", "site/with space.gif",
+              "site/caf\xC3\xA9.gif", "site/applets/Clock.class", "shared.css"})
+            Touch(file);
+    }
+    ~SiteFolder() { fs::remove_all(m_root); }
+    fs::path Page() const { return m_root / "site"; }
+
+private:
+    void Touch(const fs::path &relative)
+    {
+        fs::create_directories((m_root / relative).parent_path());
+        std::ofstream(m_root / relative) << "x";
+    }
+    fs::path m_root;
+};
+
+std::vector<std::string> Lines(const std::vector<Finding> &findings)
+{
+    std::vector<std::string> lines;
+    for (const Finding &finding : findings)
+        lines.push_back(FormatFinding({}, finding));
+    return lines;
+}
+
+struct CheckCase
+{
+    const char *name;
+    std::string text;
+    std::vector<std::string> expected;
+};
+
+void ExpectChecks(const CheckContext &context, std::initializer_list<CheckCase> cases)
+{
+    for (const CheckCase &c : cases)
+        EXPECT_EQ(Lines(CheckPage(c.text, context)), c.expected) << c.name;
+}
+
+} // namespace
+
+TEST(PageCheck, RelativeFilesMustExistInTheirLetterCase)
+{
+    const SiteFolder site;
+    ExpectChecks(
+        {site.Page(), true},
+        {
+            {"present files in every checked attribute",
+             "<IMG SRC=pic.gif ALT=\"\" LOWSRC='sub/inner.gif' DYNSRC=\"./pic.gif\">\n"
+             "<BODY BACKGROUND=sub/inner.gif><A HREF=\"../shared.css\">x</A>\n"
+             "<FRAME SRC=\"with%20space.gif\"><LINK HREF=\"caf\xC3\xA9.gif\">",
+             {}},
+            {"a missing picture is an error at its value",
+             "<P>\n  <IMG ALT=a SRC=\"nope.gif\">",
+             {"2:19: error: missing file \"nope.gif\""}},
+            {"query and fragment are not part of the file",
+             "<A HREF=\"pic.gif?x=1#top\">a</A><A HREF=\"gone.htm#x\">b</A>",
+             {"1:41: error: missing file \"gone.htm\""}},
+            {"letter case as on disk, also in a folder name",
+             "<IMG ALT=a SRC=photo.jpg><IMG ALT=b SRC=SUB/inner.gif>",
+             {"1:16: error: \"photo.jpg\" is written \"Photo.JPG\" on disk; a web server tells "
+              "letter case apart",
+              "1:41: error: \"SUB/inner.gif\" is written \"sub/inner.gif\" on disk; a web server "
+              "tells letter case apart"}},
+            {"a missing folder on the way",
+             "<IMG ALT=a SRC=\"nofolder/pic.gif\">",
+             {"1:17: error: missing file \"nofolder/pic.gif\""}},
+            {"'..' that leaves the page's folder",
+             "<IMG ALT=a SRC=\"../site/pic.gif\"><IMG ALT=a SRC=\"../pic.gif\">",
+             {"1:50: error: missing file \"../pic.gif\""}},
+            {"URLs with a scheme, from the server root or another host are not files",
+             "<A HREF=\"http://x/n.gif\">a</A><A HREF=mailto:a@b>b</A><IMG ALT=a SRC=/n.gif>"
+             "<IMG ALT=a SRC=//host/n.gif><A HREF=\"javascript:void(0)\">c</A><A HREF=\"?q\">d</A>",
+             {}},
+            {"an applet's CODE is looked up in its CODEBASE",
+             "<APPLET CODEBASE=applets CODE=Clock.class></APPLET><APPLET CODE=Clock.class>"
+             "</APPLET>",
+             {"1:65: error: missing file \"Clock.class\""}},
+            {"a page with a BASE HREF resolves elsewhere",
+             "<BASE HREF=\"http://example.com/\"><IMG ALT=a SRC=nope.gif>",
+             {}},
+            {"a tag in a comment or script is no tag",
+             "<!-- <IMG SRC=nope.gif> --><SCRIPT>x='<IMG SRC=nope.gif>'</SCRIPT>",
+             {}},
+        });
+}
+
+TEST(PageCheck, AnUnsavedPageHasNoFolderToCheckFilesIn)
+{
+    EXPECT_TRUE(CheckPage("<IMG ALT=a SRC=nope.gif><A HREF=x.htm>x</A>", {}).empty());
+}
+
+TEST(PageCheck, OneByteAPageNamesFilesInItsOwnEncoding)
+{
+    const SiteFolder site;
+    // "café.gif" written in Latin-1: one byte 0xE9 for the e with acute.
+    EXPECT_TRUE(CheckPage("<IMG ALT=a SRC=\"caf\xE9.gif\">", {site.Page(), false}).empty());
+    EXPECT_EQ(CheckPage("<IMG ALT=a SRC=\"caf\xE9.gif\">", {site.Page(), true}).size(), 1u);
+}
+
+TEST(PageCheck, InPageLinksAltTextAndIds)
+{
+    ExpectChecks(
+        {},
+        {
+            {"a link to an ID or an A NAME, before or after it",
+             "<A HREF=#end>a</A><H1 ID=start>t</H1><A HREF=\"#start\">b</A><A NAME=end></A>",
+             {}},
+            {"a link to nowhere",
+             "<P>\r\n<A HREF=\"#nowhere\">x</A>",
+             {"2:10: error: no element has the ID or NAME \"nowhere\""}},
+            {"'#' and '#top' need no element; case counts in a name",
+             "<A HREF=#>a</A><A HREF=#top>b</A><A NAME=Here></A><AREA ALT=x HREF=#here>",
+             {"1:68: error: no element has the ID or NAME \"here\""}},
+            {"a NAME on something other than a link is no target",
+             "<INPUT NAME=q><A HREF=#q>a</A>",
+             {"1:23: error: no element has the ID or NAME \"q\""}},
+            {"pictures, image buttons and areas need ALT; an empty ALT is fine",
+             "<IMG SRC=a.gif>\r<img alt=\"\" src=b.gif><INPUT TYPE=image SRC=c.gif>"
+             "<INPUT TYPE=text><AREA HREF=x.htm>",
+             {"1:2: warning: IMG without ALT: give a text alternative (ALT=\"\" for decoration)",
+              "2:24: warning: INPUT without ALT: give a text alternative (ALT=\"\" for "
+              "decoration)",
+              "2:69: warning: AREA without ALT: give a text alternative (ALT=\"\" for "
+              "decoration)"}},
+            {"an ID given twice",
+             "<P ID=a>\n<DIV ID=\"b\"></DIV><SPAN ID='a'>",
+             {"2:29: error: ID \"a\" is already used on line 1"}},
+        });
+}
+
+TEST(PageCheck, LinesEndInCrLfLfOrCr)
+{
+    const LineIndex lines("a\r\nb\nc\rd");
+    EXPECT_EQ(lines.LineCount(), 4u);
+    EXPECT_EQ(lines.LineColumnOf(0), std::make_pair(std::size_t(1), std::size_t(1)));
+    EXPECT_EQ(lines.LineColumnOf(3), std::make_pair(std::size_t(2), std::size_t(1)));
+    EXPECT_EQ(lines.LineColumnOf(7), std::make_pair(std::size_t(4), std::size_t(1)));
+    EXPECT_EQ(lines.LineEnd(1), 1u);
+    EXPECT_EQ(lines.LineStart(9), 8u);
+}

@@ -1,0 +1,126 @@
+#include "validation.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace tarnel;
+
+namespace {
+
+struct TidyCase
+{
+    const char *name;
+    std::string text;
+    bool utf8;
+    TidyReport report;
+    std::optional<std::string> expected; // FormatFinding without a file, and "+length"
+};
+
+std::optional<std::string> Described(const std::optional<Finding> &finding)
+{
+    if (!finding)
+        return std::nullopt;
+    return FormatFinding({}, *finding) + " @" + std::to_string(finding->offset) + "+" +
+           std::to_string(finding->length);
+}
+
+} // namespace
+
+TEST(Validation, TidyReportsBecomeFindingsAtTheirBytes)
+{
+    const std::string page = "<P>\n\xC3\xA9\xC3\xA9<TABLE BORDER=1>\n\tx";
+    const TidyCase cases[] = {
+        {"characters of two bytes count as one column",
+         page,
+         true,
+         {TidyLevel::Warning, 2, 3, "MISSING_ENDTAG_FOR", "missing </table>"},
+         "2:5: warning: missing </table> @8+16"},
+        {"read one byte a character, the same column is elsewhere",
+         page,
+         false,
+         {TidyLevel::Warning, 2, 5, "X", "m"},
+         "2:5: warning: m @8+16"},
+        {"a tab is one column",
+         page,
+         true,
+         {TidyLevel::Error, 3, 2, "X", "e"},
+         "3:2: error: e @26+1"},
+        {"a column past the line's end stays on the line",
+         page,
+         true,
+         {TidyLevel::Warning, 1, 40, "X", "w"},
+         "1:4: warning: w @3+1"},
+        {"the document as a whole is its first byte",
+         page,
+         true,
+         {TidyLevel::Warning, 0, 0, "X", "w"},
+         "1:1: warning: w @0+1"},
+        {"information is no finding",
+         page,
+         true,
+         {TidyLevel::Info, 1, 1, "MISSING_QUOTEMARK_OPEN", "i"},
+         std::nullopt},
+        {"a missing ALT is ours to report",
+         page,
+         true,
+         {TidyLevel::Warning, 1, 1, "MISSING_ATTRIBUTE", "<img> lacks \"alt\" attribute"},
+         std::nullopt},
+        {"other missing attributes are tidy's",
+         page,
+         true,
+         {TidyLevel::Warning, 1, 1, "MISSING_ATTRIBUTE", "<table> lacks \"summary\" attribute"},
+         "1:1: warning: <table> lacks \"summary\" attribute @0+3"},
+        {"an ID given twice is ours to report",
+         page,
+         true,
+         {TidyLevel::Warning, 1, 1, "ANCHOR_NOT_UNIQUE", "<p> anchor \"a\" already defined"},
+         std::nullopt},
+    };
+    for (const TidyCase &c : cases) {
+        const LineIndex lines(c.text);
+        EXPECT_EQ(Described(FindingFromTidy(c.report, c.text, lines, c.utf8)), c.expected)
+            << c.name;
+    }
+}
+
+TEST(Validation, TidyAndOurChecksTogetherInTextOrder)
+{
+    const std::string page = "<!DOCTYPE html>\n<HTML><HEAD><TITLE>t</TITLE></HEAD><BODY>\n"
+                             "<IMG SRC=\"a.gif\">\n<TABLE><TR><TD>x\n</BODY></HTML>\n";
+    FileLookup files;
+    const Validation validation = ValidatePage(page, {}, files);
+    std::vector<std::string> lines;
+    for (const Finding &finding : validation.findings)
+        lines.push_back(FormatFinding("p.htm", finding));
+    const std::vector<std::string> expected = {
+        "p.htm:3:2: warning: IMG without ALT: give a text alternative (ALT=\"\" for decoration)",
+        "p.htm:4:1: warning: missing </table>"};
+    EXPECT_EQ(lines, expected);
+    EXPECT_EQ(validation.total, 2u);
+}
+
+TEST(Validation, ThousandsOfProblemsKeepTheFirstThousandAndTheirCount)
+{
+    std::string page = "<!DOCTYPE html><TITLE>t</TITLE>";
+    for (int i = 0; i < 3000; ++i)
+        page += "<IMG SRC=\"a.gif\"></B>\n";
+    FileLookup files;
+    const Validation validation = ValidatePage(page, {}, files);
+    EXPECT_EQ(validation.findings.size(), kShownFindings);
+    EXPECT_GE(validation.total, 6000u);
+    EXPECT_TRUE(
+        std::is_sorted(validation.findings.begin(), validation.findings.end(),
+                       [](const Finding &a, const Finding &b) { return a.offset < b.offset; }));
+}
+
+TEST(Validation, BinaryJunkGivesFindingsInsideTheText)
+{
+    std::string junk;
+    for (int i = 0; i < 20000; ++i)
+        junk.push_back(static_cast<char>((i * 7919) % 256));
+    FileLookup files;
+    const Validation validation = ValidatePage(junk, {}, files);
+    for (const Finding &finding : validation.findings)
+        EXPECT_LE(finding.offset + finding.length, junk.size());
+}
