@@ -1,8 +1,8 @@
 #include "ChildFrame.h"
 
-#include "LivePreview.h"
 #include "CheckService.h"
 #include "FindingMarks.h"
+#include "LivePreview.h"
 #include "OutlineMarks.h"
 #include "SiteTree.h"
 #include "TarnelDoc.h"
