@@ -1,6 +1,7 @@
 #include "TarnelDoc.h"
 
 #include "OutlineScan.h"
+#include "PageColourer.h"
 #include "View.h"
 #include "basehref.h"
 #include "tempcopy.h"
@@ -353,6 +354,13 @@ void CTarnelDoc::RemoveView(CView *view)
     m_views.erase(it);
     if (m_views.empty())
         emit lastViewRemoved();
+}
+
+CPageColourer &CTarnelDoc::colourer()
+{
+    if (!m_colourer)
+        m_colourer = new CPageColourer(this);
+    return *m_colourer;
 }
 
 void CTarnelDoc::rescanOutline(bool resendAll)

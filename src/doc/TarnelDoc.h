@@ -17,6 +17,7 @@
 #include <vector>
 
 class COutlineScan;
+class CPageColourer;
 class CView;
 class QFile;
 class QsciScintilla;
@@ -110,6 +111,10 @@ public:
     // entry double-clicked) also goes out as showElementRequested.
     void UpdateAllViews(CView *sender, int hint = 0, const tarnel::ElementRecord *record = nullptr);
 
+    // The page's colouring, made (and the text coloured) when a view first shows the page:
+    // one for the document, whichever windows show it.
+    CPageColourer &colourer();
+
     // Brings the outlines in line with the text: only the categories that changed are sent
     // again (none when nothing changed), or all of them with `resendAll` (a new outline).
     // A change to the text rescans by itself once typing pauses.
@@ -186,4 +191,5 @@ private:
     std::vector<CTextSurface *> m_shownOn;
     std::vector<CView *> m_views;
     COutlineScan *m_outline;
+    CPageColourer *m_colourer = nullptr;
 };

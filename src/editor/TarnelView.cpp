@@ -32,6 +32,7 @@ CTarnelView::CTarnelView(CTarnelDoc *document, QWidget *parent)
     : QsciScintilla(parent)
     , CView(document)
     , m_text(this)
+    , m_typing(document, m_text)
 {
     document->showOn(m_text);
     document->configureSurface(this);
@@ -49,7 +50,7 @@ CTarnelView::~CTarnelView()
 {
     CTarnelDoc *doc = GetDocument();
     // The page may live on in another window: the keys typed here are one undo step there.
-    colourer().endKeyRun();
+    m_typing.end();
     doc->UpdateAllViews(this, HintSourceClosed);
     // Detach from the shared text before the widget goes, so it stays with the document.
     doc->hideFrom(m_text);
@@ -353,7 +354,7 @@ void CTarnelView::keyReleaseEvent(QKeyEvent *event)
 void CTarnelView::mousePressEvent(QMouseEvent *event)
 {
     // A click moves the caret or starts a drag: the keys before it are one undo step.
-    colourer().endKeyRun();
+    m_typing.end();
     QsciScintilla::mousePressEvent(event);
 }
 
@@ -362,7 +363,7 @@ void CTarnelView::focusOutEvent(QFocusEvent *event)
     // Whatever takes the focus (a menu, a dialog) may change the text; the completion list
     // only helps to type.
     if (!m_offeringCompletion)
-        colourer().endKeyRun();
+        m_typing.end();
     QsciScintilla::focusOutEvent(event);
 }
 
@@ -388,7 +389,7 @@ void CTarnelView::typedCharacter(const QString &text)
 
 CPageColourer &CTarnelView::colourer() const
 {
-    return CPageColourer::of(GetDocument());
+    return GetDocument()->colourer();
 }
 
 EditCommand CTarnelView::commandForKey(const QKeyEvent *event)
@@ -431,7 +432,9 @@ template <class Command> void CTarnelView::runEdit(EditCommand command, Command 
 {
     CPageColourer::Edit colouring(colourer(), command, m_text);
     edit();
-    afterEdit(colouring.finish());
+    const CPageColourer::Outcome outcome = colouring.finish();
+    m_typing.commandFinished(command, outcome);
+    afterEdit(outcome);
 }
 
 void CTarnelView::afterEdit(const CPageColourer::Outcome &outcome)

@@ -3,6 +3,7 @@
 #include "FindService.h"
 #include "PageColourer.h"
 #include "TextSurface.h"
+#include "TypingRun.h"
 #include "View.h"
 #include "elementrecord.h"
 #include "reedit.h"
@@ -106,6 +107,7 @@ private:
     void offerCompletion();
 
     CTextSurface m_text;
+    CTypingRun m_typing;
     bool m_offeringCompletion = false; // the completion list is open
     bool m_clipboardHasText = false;
 };
