@@ -346,6 +346,13 @@ void CTarnelDoc::AddView(CView *view)
         m_views.push_back(view);
 }
 
+CView *CTarnelDoc::firstViewOf(CView::Kind kind) const
+{
+    const auto it = std::find_if(m_views.begin(), m_views.end(),
+                                 [kind](CView *v) { return v->kind() == kind; });
+    return it == m_views.end() ? nullptr : *it;
+}
+
 void CTarnelDoc::RemoveView(CView *view)
 {
     const auto it = std::find(m_views.begin(), m_views.end(), view);

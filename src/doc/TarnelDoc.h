@@ -2,6 +2,7 @@
 
 #include "PageCodec.h"
 #include "TextSurface.h"
+#include "View.h"
 #include "colourtracker.h"
 #include "elementrecord.h"
 #include "pagetext.h"
@@ -18,7 +19,6 @@
 
 class COutlineScan;
 class CPageColourer;
-class CView;
 class QFile;
 class QsciScintilla;
 class QWidget;
@@ -99,12 +99,11 @@ public:
     void AddView(CView *view);
     void RemoveView(CView *view);
     const std::vector<CView *> &views() const { return m_views; }
+    CView *firstViewOf(CView::Kind kind) const;
+    // The first view of a class that names its kind (T::kViewKind).
     template <class T> T *firstViewOf() const
     {
-        for (CView *v : m_views)
-            if (auto *t = dynamic_cast<T *>(v))
-                return t;
-        return nullptr;
+        return static_cast<T *>(firstViewOf(T::kViewKind));
     }
 
     // Tells every view but the sender, in order, synchronously. An edit hint (an outline

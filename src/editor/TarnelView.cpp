@@ -207,6 +207,21 @@ QString CTarnelView::pagePath() const
     return GetDocument()->path();
 }
 
+std::string_view CTarnelView::pageBytes() const
+{
+    return GetDocument()->textView();
+}
+
+tarnel::LineBreak CTarnelView::pageLineBreak() const
+{
+    return GetDocument()->lineBreak();
+}
+
+const CPageCodec &CTarnelView::pageCodec() const
+{
+    return GetDocument()->codec();
+}
+
 void CTarnelView::rescanOutline(bool resendAll)
 {
     GetDocument()->rescanOutline(resendAll);
@@ -374,7 +389,7 @@ void CTarnelView::contextMenuEvent(QContextMenuEvent *event)
 
 void CTarnelView::ShowContextMenu(const QPoint &clickPoint, const QPoint &globalPoint)
 {
-    QMenu *menu = reedit::buildContextMenu(*this, m_text.positionAt(clickPoint));
+    QMenu *menu = reedit::buildContextMenu(*this, commands(), m_text.positionAt(clickPoint));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(globalPoint);
     emit contextMenuShown(menu);
