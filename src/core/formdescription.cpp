@@ -1,6 +1,7 @@
 #include "formdescription.h"
 
 #include "colourlists.h"
+#include "filepaths.h"
 
 #include <array>
 
@@ -37,6 +38,93 @@ const FormDescription<ImageFields> &ImageForm()
         {"Align", "align", K::PickList, &F::align, ImageAlignList()},
     }};
     static const auto form = Describe("Image Dialog", "Image Attributes", rows);
+    return form;
+}
+
+const FormDescription<BackgroundFields> &BackgroundForm()
+{
+    using F = BackgroundFields;
+    static const std::array<FieldSpec<F>, 2> rows = {{
+        {.label = "Background Image",
+         .name = "image",
+         .kind = K::Browse,
+         .member = &F::image,
+         .filter = kPictureFileFilter},
+        {.label = "Background Color",
+         .name = "colour",
+         .kind = K::EditableList,
+         .member = &F::colour,
+         .entries = BackgroundColourList()},
+    }};
+    static const std::array<ChoiceOption, 3> choices = {{
+        {"Image", "imageChoice"},
+        {"Color", "colourChoice"},
+        {"Image and Color", "bothChoice"},
+    }};
+    static const FormDescription<F> form = {
+        "Background", "Background Attributes", rows, {}, {{}, choices, 0}};
+    return form;
+}
+
+const FormDescription<LinkFields> &LinkForm()
+{
+    using F = LinkFields;
+    enum Section { Image, Applet, SizeAndAlign, Text };
+    static const std::array<SectionSpec, 4> sections = {{
+        {"Image link", "imageGroup"},
+        {"Applet Link", "appletGroup"},
+        {"", "sizeAndAlign"},
+        {"Text Link", "textGroup"},
+    }};
+    static const std::array<FieldSpec<F>, 11> rows = {{
+        {.label = "Url:",
+         .name = "url",
+         .kind = K::Browse,
+         .member = &F::url,
+         .filter = kAllFilesFilter,
+         .required = "You must enter a Link!!"},
+        {.label = "Source",
+         .name = "imageSource",
+         .kind = K::Browse,
+         .member = &F::imageSource,
+         .filter = kLinkSourceFilter,
+         .required = "You must enter Image source!!",
+         .section = Image},
+        {.label = "Image Comment",
+         .name = "imageComment",
+         .member = &F::imageComment,
+         .section = Image},
+        {.label = "Border", .name = "border", .member = &F::border, .section = Image},
+        {.label = "File Name",
+         .name = "fileName",
+         .kind = K::Browse,
+         .member = &F::fileName,
+         .filter = kLinkSourceFilter,
+         .section = Applet},
+        {.label = "Class Name",
+         .name = "className",
+         .kind = K::Browse,
+         .member = &F::className,
+         .filter = kAppletClassFilter,
+         .section = Applet},
+        {.label = "Applet Name", .name = "appletName", .member = &F::appletName, .section = Applet},
+        {.label = "Height", .name = "height", .member = &F::height, .section = SizeAndAlign},
+        {.label = "Width", .name = "width", .member = &F::width, .section = SizeAndAlign},
+        {.label = "Align",
+         .name = "align",
+         .kind = K::PickList,
+         .member = &F::align,
+         .entries = ImageAlignList(),
+         .section = SizeAndAlign},
+        {.name = "linkText", .kind = K::MultiLine, .member = &F::linkText, .section = Text},
+    }};
+    static const std::array<ChoiceOption, 3> kinds = {{
+        {"Image", "imageKind"},
+        {"Text", "textKind"},
+        {"Applet", "appletKind"},
+    }};
+    static const FormDescription<F> form = {
+        "Link", "Link Attributes", rows, sections, {"Links", kinds, 1}};
     return form;
 }
 

@@ -15,6 +15,7 @@ enum class FieldKind {
     Browse,       // a line of text with a file-chooser button beside it
     PickList,     // a drop-down the user can only pick from
     EditableList, // a drop-down the user can also type into
+    MultiLine,    // a few lines of text, filling its box
 };
 
 template <class Fields> struct FieldSpec
@@ -27,11 +28,35 @@ template <class Fields> struct FieldSpec
     // List entries; for a browse row the chooser's filter ("label|patterns|...||").
     std::span<const std::string_view> entries = {};
     const char *filter = nullptr;
-    // What Validate says when this field alone is left empty; empty for an optional field.
+    // What Validate says when this field alone is left empty (with the form's first choice);
+    // empty for an optional field.
     // An optional pick-only list offers an empty entry, so a choice can be taken back.
     std::string_view required = {};
     // Two-column forms: 0 the left column, 1 the right one.
     int column = 0;
+    // The form's section the row belongs to (an index into its sections), -1 for none.
+    int section = -1;
+};
+
+// Rows shown and hidden together, in a titled box (or, untitled, without a frame).
+struct SectionSpec
+{
+    std::string_view title;
+    std::string_view name;
+};
+
+// A row of buttons choosing one of a few options, the first chosen as the form opens. What a
+// choice does (which rows it offers, what it stands for) is the form's own.
+struct ChoiceOption
+{
+    std::string_view caption;
+    std::string_view name;
+};
+struct ChoiceSpec
+{
+    std::string_view title; // the titled box around the buttons; empty for none
+    std::span<const ChoiceOption> options = {};
+    std::size_t beforeRow = 0; // where it stands among the rows
 };
 
 template <class Fields> struct FormDescription
@@ -39,10 +64,17 @@ template <class Fields> struct FormDescription
     std::string_view caption;
     std::string_view group; // the titled box around the rows
     std::span<const FieldSpec<Fields>> rows;
+    std::span<const SectionSpec> sections = {};
+    ChoiceSpec choice = {};
 };
 
 // The image form's rows above its Video row.
 const FormDescription<ImageFields> &ImageForm();
+// The background form's choice: image, colour, or both (BackgroundChoice's order).
+const FormDescription<BackgroundFields> &BackgroundForm();
+// The link form's choice is the link kind (LinkKind's order); each kind shows its sections
+// (LinkLayoutFor).
+const FormDescription<LinkFields> &LinkForm();
 const FormDescription<SoundFields> &SoundForm();
 const FormDescription<AppletFields> &AppletForm();
 const FormDescription<MarqueeFields> &MarqueeForm();

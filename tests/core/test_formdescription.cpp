@@ -56,6 +56,8 @@ template <class Fields> void ExpectWellFormed(const FormDescription<Fields> &for
 TEST(FormDescription, EveryFormAgreesWithItsValidation)
 {
     ExpectWellFormed(ImageForm());
+    ExpectWellFormed(BackgroundForm());
+    ExpectWellFormed(LinkForm());
     ExpectWellFormed(SoundForm());
     ExpectWellFormed(AppletForm());
     ExpectWellFormed(MarqueeForm());
