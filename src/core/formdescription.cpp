@@ -128,6 +128,60 @@ const FormDescription<LinkFields> &LinkForm()
     return form;
 }
 
+const FormDescription<ControlFields> &ControlForm()
+{
+    using F = ControlFields;
+    static const std::array<FieldSpec<F>, 15> rows = {{
+        {.label = "Access Key", .name = "accessKey", .member = &F::accessKey},
+        {.label = "Name",
+         .name = "name",
+         .member = &F::name,
+         .required = "You must enter the control name!!"},
+        {.label = "Label", .name = "label", .member = &F::label},
+        {.label = "Language",
+         .name = "language",
+         .kind = K::PickList,
+         .member = &F::language,
+         .entries = kControlLanguages},
+        {.label = "DynSrc",
+         .name = "dynSrc",
+         .kind = K::Browse,
+         .member = &F::dynSrc,
+         .filter = kMediaFilesFilter},
+        {.label = "Position",
+         .name = "position",
+         .kind = K::PickList,
+         .member = &F::position,
+         .entries = kControlPositions},
+        {.label = "Alt", .name = "alt", .member = &F::alt},
+        {.label = "Tab Index", .name = "tabIndex", .member = &F::tabIndex},
+        {.label = "Source",
+         .name = "source",
+         .kind = K::Browse,
+         .member = &F::source,
+         .filter = kAllFilesFilter},
+        {.label = "Title", .name = "title", .member = &F::title},
+        {.label = "Size", .name = "size", .member = &F::size},
+        {.label = "MaxLength", .name = "maxLength", .member = &F::maxLength},
+        {.label = "LowSource:",
+         .name = "lowSource",
+         .kind = K::Browse,
+         .member = &F::lowSource,
+         .filter = kAllFilesFilter},
+        {.label = "ReadOnly", .name = "readOnly", .kind = K::Check, .flag = &F::readOnly},
+        {.label = "Disabled", .name = "disabled", .kind = K::Check, .flag = &F::disabled},
+    }};
+    static const auto types = [] {
+        std::array<ChoiceOption, kControlTypes.size()> options{};
+        for (std::size_t i = 0; i < options.size(); ++i)
+            options[i].caption = ControlTypeCaption(kControlTypes[i]);
+        return options;
+    }();
+    static const FormDescription<F> form = {
+        "Controls", "Control Attributes", rows, {}, {{}, types, rows.size(), true}};
+    return form;
+}
+
 const FormDescription<SoundFields> &SoundForm()
 {
     using F = SoundFields;

@@ -16,6 +16,7 @@ enum class FieldKind {
     PickList,     // a drop-down the user can only pick from
     EditableList, // a drop-down the user can also type into
     MultiLine,    // a few lines of text, filling its box
+    Check,        // a box to tick, filling a flag
 };
 
 template <class Fields> struct FieldSpec
@@ -36,6 +37,8 @@ template <class Fields> struct FieldSpec
     int column = 0;
     // The form's section the row belongs to (an index into its sections), -1 for none.
     int section = -1;
+    // A Check row's flag, in place of a member.
+    bool Fields::*flag = nullptr;
 };
 
 // Rows shown and hidden together, in a titled box (or, untitled, without a frame).
@@ -57,6 +60,8 @@ struct ChoiceSpec
     std::string_view title; // the titled box around the buttons; empty for none
     std::span<const ChoiceOption> options = {};
     std::size_t beforeRow = 0; // where it stands among the rows
+    // In a column of its own right of the rows, one option under another.
+    bool beside = false;
 };
 
 template <class Fields> struct FormDescription
@@ -75,6 +80,9 @@ const FormDescription<BackgroundFields> &BackgroundForm();
 // The link form's choice is the link kind (LinkKind's order); each kind shows its sections
 // (LinkLayoutFor).
 const FormDescription<LinkFields> &LinkForm();
+// The controls form (one control at a time): its choice is the control type (kControlTypes' order);
+// which rows a type shows is ControlsForm's.
+const FormDescription<ControlFields> &ControlForm();
 const FormDescription<SoundFields> &SoundForm();
 const FormDescription<AppletFields> &AppletForm();
 const FormDescription<MarqueeFields> &MarqueeForm();

@@ -3,6 +3,7 @@
 #include "FormDlg.h"
 #include "formdescription.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -34,15 +35,27 @@ public:
     void setFields(const Fields &fields)
     {
         m_fields = fields;
-        for (std::size_t i = 0; i < m_inputs.size(); ++i)
-            showInput(m_inputs[i], fields.*(m_description.rows[i].member));
+        for (std::size_t i = 0; i < m_inputs.size(); ++i) {
+            const auto &row = m_description.rows[i];
+            if (row.flag)
+                static_cast<QCheckBox *>(m_inputs[i])->setChecked(fields.*row.flag);
+            else
+                showInput(m_inputs[i], fields.*row.member);
+        }
     }
 
 protected:
-    void readFields() override
+    void readFields() override { readInto(m_fields); }
+    // What the inputs hold, into the described members of `fields`.
+    void readInto(Fields &fields) const
     {
-        for (std::size_t i = 0; i < m_inputs.size(); ++i)
-            m_fields.*(m_description.rows[i].member) = inputText(m_inputs[i]);
+        for (std::size_t i = 0; i < m_inputs.size(); ++i) {
+            const auto &row = m_description.rows[i];
+            if (row.flag)
+                fields.*row.flag = static_cast<const QCheckBox *>(m_inputs[i])->isChecked();
+            else
+                fields.*row.member = inputText(m_inputs[i]);
+        }
     }
     std::optional<std::string> validate() const override { return tarnel::Validate(m_fields); }
 
@@ -75,6 +88,7 @@ private:
         bool twoColumns = false;
         for (const auto &row : m_description.rows)
             twoColumns = twoColumns || row.column == 1;
+        QHBoxLayout *besideColumns = nullptr;
         if (twoColumns) {
             auto *columns = new QHBoxLayout(m_group);
             m_columns[0] = new QGridLayout;
@@ -82,6 +96,10 @@ private:
             columns->addLayout(m_columns[0]);
             columns->addSpacing(12);
             columns->addLayout(m_columns[1]);
+        } else if (m_description.choice.beside) {
+            besideColumns = new QHBoxLayout(m_group);
+            m_columns[0] = m_columns[1] = new QGridLayout;
+            besideColumns->addLayout(m_columns[0], 1);
         } else if (m_description.sections.empty() && m_description.choice.options.empty()) {
             m_columns[0] = m_columns[1] = new QGridLayout(m_group);
         } else {
@@ -90,6 +108,9 @@ private:
         }
         for (const auto &row : m_description.rows)
             m_inputs.push_back(addRow(row, m_columns[row.column]));
+        // After the rows, so that Tab reaches it after them.
+        if (besideColumns)
+            besideColumns->addWidget(buildChoice());
         if (twoColumns)
             for (QGridLayout *column : m_columns)
                 column->setRowStretch(column->rowCount(), 1);
@@ -140,7 +161,8 @@ private:
     {
         const tarnel::ChoiceSpec &choice = m_description.choice;
         QWidget *box = newBox(choice.title, {});
-        auto *line = new QHBoxLayout(box);
+        QBoxLayout *line =
+            choice.beside ? static_cast<QBoxLayout *>(new QVBoxLayout(box)) : new QHBoxLayout(box);
         if (choice.title.empty())
             line->setContentsMargins(0, 0, 0, 0);
         for (int i = 0; i < int(choice.options.size()); ++i) {
@@ -174,6 +196,10 @@ private:
             break;
         case FieldKind::MultiLine:
             input = addTextBlock(into);
+            break;
+        case FieldKind::Check:
+            input = new QCheckBox(label, this);
+            into->addWidget(input, into->rowCount(), 1);
             break;
         }
         input->setObjectName(fromView(row.name));
