@@ -182,6 +182,27 @@ const FormDescription<ControlFields> &ControlForm()
     return form;
 }
 
+const FormDescription<FormattedTextFields> &FormattedTextForm()
+{
+    using F = FormattedTextFields;
+    static const std::array<FieldSpec<F>, 6> rows = {{
+        {.label = "Font Names", .name = "faces", .kind = K::Custom},
+        {.label = "Size", .name = "sizes", .kind = K::Custom},
+        {.label = "Style", .name = "styles", .kind = K::Custom},
+        {.label = "Underline", .name = "underline", .kind = K::Check, .flag = &F::underline},
+        {.name = "colours", .kind = K::Custom},
+        {.name = "text", .kind = K::MultiLine, .member = &F::text},
+    }};
+    static const std::array<ChoiceOption, 3> alignments = {{
+        {"Left", "left"},
+        {"Right", "right"},
+        {"Center", "center"},
+    }};
+    static const FormDescription<F> form = {
+        "Dialog", "Formatted Text", rows, {}, {{}, alignments, 4}};
+    return form;
+}
+
 const FormDescription<SoundFields> &SoundForm()
 {
     using F = SoundFields;

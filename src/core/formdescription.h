@@ -17,6 +17,7 @@ enum class FieldKind {
     EditableList, // a drop-down the user can also type into
     MultiLine,    // a few lines of text, filling its box
     Check,        // a box to tick, filling a flag
+    Custom,       // an input the form makes itself (by the row's name) and reads itself
 };
 
 template <class Fields> struct FieldSpec
@@ -83,6 +84,10 @@ const FormDescription<LinkFields> &LinkForm();
 // The controls form (one control at a time): its choice is the control type (kControlTypes' order);
 // which rows a type shows is ControlsForm's.
 const FormDescription<ControlFields> &ControlForm();
+// The formatted-text form: its choice is the alignment (TextAlignment's order); the face,
+// size and style lists count only once picked and, with the colour buttons and the sample,
+// are the form's own.
+const FormDescription<FormattedTextFields> &FormattedTextForm();
 const FormDescription<SoundFields> &SoundForm();
 const FormDescription<AppletFields> &AppletForm();
 const FormDescription<MarqueeFields> &MarqueeForm();

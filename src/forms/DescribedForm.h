@@ -8,11 +8,14 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <functional>
+#include <string_view>
 #include <vector>
 
 // A form built from its core description: one titled box of rows (in two columns when the
@@ -24,9 +27,16 @@ template <class Fields> class CDescribedForm : public CFormDlg
 public:
     using Description = tarnel::FormDescription<Fields>;
 
+    // Makes a Custom row's input, by the row's name.
+    using MakeInput = std::function<QWidget *(std::string_view name)>;
+
     explicit CDescribedForm(const Description &description, QWidget *parent = nullptr)
+        : CDescribedForm(description, {}, parent)
+    {}
+    CDescribedForm(const Description &description, const MakeInput &makeCustom, QWidget *parent)
         : CFormDlg(coreText(description.caption), parent)
         , m_description(description)
+        , m_makeCustom(makeCustom)
     {
         buildRows();
     }
@@ -39,7 +49,7 @@ public:
             const auto &row = m_description.rows[i];
             if (row.flag)
                 static_cast<QCheckBox *>(m_inputs[i])->setChecked(fields.*row.flag);
-            else
+            else if (row.member)
                 showInput(m_inputs[i], fields.*row.member);
         }
     }
@@ -53,7 +63,7 @@ protected:
             const auto &row = m_description.rows[i];
             if (row.flag)
                 fields.*row.flag = static_cast<const QCheckBox *>(m_inputs[i])->isChecked();
-            else
+            else if (row.member)
                 fields.*row.member = inputText(m_inputs[i]);
         }
     }
@@ -201,12 +211,30 @@ private:
             input = new QCheckBox(label, this);
             into->addWidget(input, into->rowCount(), 1);
             break;
+        case FieldKind::Custom:
+            input = addCustomRow(label, m_makeCustom(row.name), into);
+            break;
         }
         input->setObjectName(fromView(row.name));
         return input;
     }
 
+    QWidget *addCustomRow(const QString &label, QWidget *input, QGridLayout *into)
+    {
+        const int row = into->rowCount();
+        if (label.isEmpty()) {
+            into->addWidget(input, row, 0, 1, -1);
+            return input;
+        }
+        auto *caption = new QLabel(label, this);
+        caption->setBuddy(input);
+        into->addWidget(caption, row, 0);
+        into->addWidget(input, row, 1);
+        return input;
+    }
+
     const Description &m_description;
+    MakeInput m_makeCustom;
     QGroupBox *m_group = nullptr;
     QGridLayout *m_columns[2] = {nullptr, nullptr};
     std::vector<QWidget *> m_inputs;

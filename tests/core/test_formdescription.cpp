@@ -31,9 +31,10 @@ template <class Fields> void ExpectWellFormed(const FormDescription<Fields> &for
     Fields full{};
     for (const auto &row : form.rows) {
         EXPECT_TRUE(names.insert(row.name).second) << row.name;
-        EXPECT_TRUE(labels.insert(row.label).second) << row.label;
+        EXPECT_TRUE(row.label.empty() || labels.insert(row.label).second) << row.label;
         EXPECT_EQ(row.kind == FieldKind::Check, row.flag != nullptr) << row.label;
-        if (row.flag)
+        EXPECT_EQ(row.kind == FieldKind::Custom || row.flag, row.member == nullptr) << row.name;
+        if (!row.member)
             continue;
         EXPECT_EQ(std::count(members.begin(), members.end(), row.member), 0) << row.label;
         members.push_back(row.member);
@@ -44,7 +45,7 @@ template <class Fields> void ExpectWellFormed(const FormDescription<Fields> &for
     }
     EXPECT_EQ(Validate(full), std::nullopt);
     for (const auto &row : form.rows) {
-        if (row.flag)
+        if (!row.member)
             continue;
         Fields missing = full;
         missing.*row.member = "";
@@ -64,6 +65,7 @@ TEST(FormDescription, EveryFormAgreesWithItsValidation)
     ExpectWellFormed(BackgroundForm());
     ExpectWellFormed(LinkForm());
     ExpectWellFormed(ControlForm());
+    ExpectWellFormed(FormattedTextForm());
     ExpectWellFormed(SoundForm());
     ExpectWellFormed(AppletForm());
     ExpectWellFormed(MarqueeForm());
