@@ -1,7 +1,6 @@
 #include "PageColourer.h"
 
 #include "TarnelDoc.h"
-#include "View.h"
 
 #include <QColor>
 
