@@ -478,7 +478,7 @@ void CMainFrame::updateCommandStates()
         const QSignalBlocker quiet(&view->commands());
         view->commands().updateStates();
     }
-    const bool sourceActive = dynamic_cast<CTarnelView *>(view) != nullptr;
+    const bool sourceActive = view && view->kind() == CView::Kind::Source;
     showMenusFor(sourceActive);
     for (QAction *handler : std::as_const(m_documentCommands))
         handler->setEnabled(frame != nullptr);

@@ -1,6 +1,7 @@
 #include "formdescription.h"
 
 #include "colourlists.h"
+#include "filepaths.h"
 
 #include <array>
 
@@ -37,6 +38,168 @@ const FormDescription<ImageFields> &ImageForm()
         {"Align", "align", K::PickList, &F::align, ImageAlignList()},
     }};
     static const auto form = Describe("Image Dialog", "Image Attributes", rows);
+    return form;
+}
+
+const FormDescription<BackgroundFields> &BackgroundForm()
+{
+    using F = BackgroundFields;
+    static const std::array<FieldSpec<F>, 2> rows = {{
+        {.label = "Background Image",
+         .name = "image",
+         .kind = K::Browse,
+         .member = &F::image,
+         .filter = kPictureFileFilter},
+        {.label = "Background Color",
+         .name = "colour",
+         .kind = K::EditableList,
+         .member = &F::colour,
+         .entries = BackgroundColourList()},
+    }};
+    static const std::array<ChoiceOption, 3> choices = {{
+        {"Image", "imageChoice"},
+        {"Color", "colourChoice"},
+        {"Image and Color", "bothChoice"},
+    }};
+    static const FormDescription<F> form = {
+        "Background", "Background Attributes", rows, {}, {{}, choices, 0}};
+    return form;
+}
+
+const FormDescription<LinkFields> &LinkForm()
+{
+    using F = LinkFields;
+    enum Section { Image, Applet, SizeAndAlign, Text };
+    static const std::array<SectionSpec, 4> sections = {{
+        {"Image link", "imageGroup"},
+        {"Applet Link", "appletGroup"},
+        {"", "sizeAndAlign"},
+        {"Text Link", "textGroup"},
+    }};
+    static const std::array<FieldSpec<F>, 11> rows = {{
+        {.label = "Url:",
+         .name = "url",
+         .kind = K::Browse,
+         .member = &F::url,
+         .filter = kAllFilesFilter,
+         .required = "You must enter a Link!!"},
+        {.label = "Source",
+         .name = "imageSource",
+         .kind = K::Browse,
+         .member = &F::imageSource,
+         .filter = kLinkSourceFilter,
+         .required = "You must enter Image source!!",
+         .section = Image},
+        {.label = "Image Comment",
+         .name = "imageComment",
+         .member = &F::imageComment,
+         .section = Image},
+        {.label = "Border", .name = "border", .member = &F::border, .section = Image},
+        {.label = "File Name",
+         .name = "fileName",
+         .kind = K::Browse,
+         .member = &F::fileName,
+         .filter = kLinkSourceFilter,
+         .section = Applet},
+        {.label = "Class Name",
+         .name = "className",
+         .kind = K::Browse,
+         .member = &F::className,
+         .filter = kAppletClassFilter,
+         .section = Applet},
+        {.label = "Applet Name", .name = "appletName", .member = &F::appletName, .section = Applet},
+        {.label = "Height", .name = "height", .member = &F::height, .section = SizeAndAlign},
+        {.label = "Width", .name = "width", .member = &F::width, .section = SizeAndAlign},
+        {.label = "Align",
+         .name = "align",
+         .kind = K::PickList,
+         .member = &F::align,
+         .entries = ImageAlignList(),
+         .section = SizeAndAlign},
+        {.name = "linkText", .kind = K::MultiLine, .member = &F::linkText, .section = Text},
+    }};
+    static const std::array<ChoiceOption, 3> kinds = {{
+        {"Image", "imageKind"},
+        {"Text", "textKind"},
+        {"Applet", "appletKind"},
+    }};
+    static const FormDescription<F> form = {
+        "Link", "Link Attributes", rows, sections, {"Links", kinds, 1}};
+    return form;
+}
+
+const FormDescription<ControlFields> &ControlForm()
+{
+    using F = ControlFields;
+    static const std::array<FieldSpec<F>, 15> rows = {{
+        {.label = "Access Key", .name = "accessKey", .member = &F::accessKey},
+        {.label = "Name",
+         .name = "name",
+         .member = &F::name,
+         .required = "You must enter the control name!!"},
+        {.label = "Label", .name = "label", .member = &F::label},
+        {.label = "Language",
+         .name = "language",
+         .kind = K::PickList,
+         .member = &F::language,
+         .entries = kControlLanguages},
+        {.label = "DynSrc",
+         .name = "dynSrc",
+         .kind = K::Browse,
+         .member = &F::dynSrc,
+         .filter = kMediaFilesFilter},
+        {.label = "Position",
+         .name = "position",
+         .kind = K::PickList,
+         .member = &F::position,
+         .entries = kControlPositions},
+        {.label = "Alt", .name = "alt", .member = &F::alt},
+        {.label = "Tab Index", .name = "tabIndex", .member = &F::tabIndex},
+        {.label = "Source",
+         .name = "source",
+         .kind = K::Browse,
+         .member = &F::source,
+         .filter = kAllFilesFilter},
+        {.label = "Title", .name = "title", .member = &F::title},
+        {.label = "Size", .name = "size", .member = &F::size},
+        {.label = "MaxLength", .name = "maxLength", .member = &F::maxLength},
+        {.label = "LowSource:",
+         .name = "lowSource",
+         .kind = K::Browse,
+         .member = &F::lowSource,
+         .filter = kAllFilesFilter},
+        {.label = "ReadOnly", .name = "readOnly", .kind = K::Check, .flag = &F::readOnly},
+        {.label = "Disabled", .name = "disabled", .kind = K::Check, .flag = &F::disabled},
+    }};
+    static const auto types = [] {
+        std::array<ChoiceOption, kControlTypes.size()> options{};
+        for (std::size_t i = 0; i < options.size(); ++i)
+            options[i].caption = ControlTypeCaption(kControlTypes[i]);
+        return options;
+    }();
+    static const FormDescription<F> form = {
+        "Controls", "Control Attributes", rows, {}, {{}, types, rows.size(), true}};
+    return form;
+}
+
+const FormDescription<FormattedTextFields> &FormattedTextForm()
+{
+    using F = FormattedTextFields;
+    static const std::array<FieldSpec<F>, 6> rows = {{
+        {.label = "Font Names", .name = "faces", .kind = K::Custom},
+        {.label = "Size", .name = "sizes", .kind = K::Custom},
+        {.label = "Style", .name = "styles", .kind = K::Custom},
+        {.label = "Underline", .name = "underline", .kind = K::Check, .flag = &F::underline},
+        {.name = "colours", .kind = K::Custom},
+        {.name = "text", .kind = K::MultiLine, .member = &F::text},
+    }};
+    static const std::array<ChoiceOption, 3> alignments = {{
+        {"Left", "left"},
+        {"Right", "right"},
+        {"Center", "center"},
+    }};
+    static const FormDescription<F> form = {
+        "Dialog", "Formatted Text", rows, {}, {{}, alignments, 4}};
     return form;
 }
 

@@ -129,5 +129,10 @@ struct FormattedTextFields
 
 // The FONT element around the text, wrapped by style, underline, alignment and background.
 std::string BuildFormattedText(const FormattedTextFields &fields);
+// Every formatted text can be built, even an empty one.
+inline std::optional<std::string> Validate(const FormattedTextFields &)
+{
+    return std::nullopt;
+}
 
 } // namespace tarnel

@@ -1,6 +1,7 @@
 #include "TarnelDoc.h"
 
 #include "OutlineScan.h"
+#include "PageColourer.h"
 #include "View.h"
 #include "basehref.h"
 #include "tempcopy.h"
@@ -345,6 +346,13 @@ void CTarnelDoc::AddView(CView *view)
         m_views.push_back(view);
 }
 
+CView *CTarnelDoc::firstViewOf(CView::Kind kind) const
+{
+    const auto it = std::find_if(m_views.begin(), m_views.end(),
+                                 [kind](CView *v) { return v->kind() == kind; });
+    return it == m_views.end() ? nullptr : *it;
+}
+
 void CTarnelDoc::RemoveView(CView *view)
 {
     const auto it = std::find(m_views.begin(), m_views.end(), view);
@@ -353,6 +361,13 @@ void CTarnelDoc::RemoveView(CView *view)
     m_views.erase(it);
     if (m_views.empty())
         emit lastViewRemoved();
+}
+
+CPageColourer &CTarnelDoc::colourer()
+{
+    if (!m_colourer)
+        m_colourer = new CPageColourer(this);
+    return *m_colourer;
 }
 
 void CTarnelDoc::rescanOutline(bool resendAll)

@@ -2,6 +2,7 @@
 
 #include "PageCodec.h"
 #include "TextSurface.h"
+#include "View.h"
 #include "colourtracker.h"
 #include "elementrecord.h"
 #include "pagetext.h"
@@ -17,7 +18,7 @@
 #include <vector>
 
 class COutlineScan;
-class CView;
+class CPageColourer;
 class QFile;
 class QsciScintilla;
 class QWidget;
@@ -98,17 +99,20 @@ public:
     void AddView(CView *view);
     void RemoveView(CView *view);
     const std::vector<CView *> &views() const { return m_views; }
+    CView *firstViewOf(CView::Kind kind) const;
+    // The first view of a class that names its kind (T::kViewKind).
     template <class T> T *firstViewOf() const
     {
-        for (CView *v : m_views)
-            if (auto *t = dynamic_cast<T *>(v))
-                return t;
-        return nullptr;
+        return static_cast<T *>(firstViewOf(T::kViewKind));
     }
 
     // Tells every view but the sender, in order, synchronously. An edit hint (an outline
     // entry double-clicked) also goes out as showElementRequested.
     void UpdateAllViews(CView *sender, int hint = 0, const tarnel::ElementRecord *record = nullptr);
+
+    // The page's colouring, made (and the text coloured) when a view first shows the page:
+    // one for the document, whichever windows show it.
+    CPageColourer &colourer();
 
     // Brings the outlines in line with the text: only the categories that changed are sent
     // again (none when nothing changed), or all of them with `resendAll` (a new outline).
@@ -186,4 +190,5 @@ private:
     std::vector<CTextSurface *> m_shownOn;
     std::vector<CView *> m_views;
     COutlineScan *m_outline;
+    CPageColourer *m_colourer = nullptr;
 };

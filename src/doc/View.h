@@ -18,8 +18,12 @@ public:
     CView(const CView &) = delete;
     CView &operator=(const CView &) = delete;
 
+    // What a view shows of its document: windows, menus and tabs follow it.
+    enum class Kind { Source, Outline, Preview };
+
     CTarnelDoc *GetDocument() const { return m_document; }
     virtual QWidget *widget() = 0;
+    virtual Kind kind() const = 0;
 
     // Called once after the frame holding the view was made.
     virtual void OnInitialUpdate() {}

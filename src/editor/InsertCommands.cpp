@@ -1,8 +1,7 @@
 #include "InsertCommands.h"
 
 #include "FormDlg.h"
-#include "TarnelDoc.h"
-#include "TarnelView.h"
+#include "PageEditor.h"
 #include "commandids.h"
 
 namespace insertcmd {
@@ -22,10 +21,10 @@ std::span<const Entry> all()
     return table;
 }
 
-bool runForm(CFormDlg &form, const CTarnelView &view, const std::function<void()> &prefill)
+bool runForm(CFormDlg &form, const IPageEditor &editor, const std::function<void()> &prefill)
 {
-    form.setPagePath(view.pagePath());
-    form.setPageCodec(view.GetDocument()->codec());
+    form.setPagePath(editor.pagePath());
+    form.setPageCodec(editor.pageCodec());
     if (prefill)
         prefill();
     form.exec();

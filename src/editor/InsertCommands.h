@@ -4,14 +4,14 @@
 #include <span>
 
 class CFormDlg;
-class CTarnelView;
+class IPageEditor;
 
-// The Insert menu's handlers. Each runs its form modally over the view's window, builds the
-// element from the form's fields in the core and hands the text to CTarnelView::InsertSnippet.
+// The Insert menu's handlers. Each runs its form modally over the editor's window, builds the
+// element from the form's fields in the core and hands the text to the editor's InsertSnippet.
 // They are free functions grouped by form family so each family lives in its own file.
 namespace insertcmd {
 
-using Handler = void (*)(CTarnelView &view);
+using Handler = void (*)(IPageEditor &editor);
 
 struct Entry
 {
@@ -21,29 +21,29 @@ struct Entry
 // Every Insert command with its handler.
 std::span<const Entry> all();
 
-// The one way a form is run, for Insert and re-edit alike: it is told about the view's page
+// The one way a form is run, for Insert and re-edit alike: it is told about the editor's page
 // (its path, for browsed files, and its encoding, for what the fields show and write), then
 // `prefill` fills it, then it opens modally. True when it was confirmed.
-bool runForm(CFormDlg &form, const CTarnelView &view, const std::function<void()> &prefill = {});
+bool runForm(CFormDlg &form, const IPageEditor &editor, const std::function<void()> &prefill = {});
 
 // InsertCommandsBasic.cpp: image, background, sound, link, applet.
-void image(CTarnelView &view);
-void background(CTarnelView &view);
-void sound(CTarnelView &view);
-void link(CTarnelView &view);
-void applet(CTarnelView &view);
+void image(IPageEditor &editor);
+void background(IPageEditor &editor);
+void sound(IPageEditor &editor);
+void link(IPageEditor &editor);
+void applet(IPageEditor &editor);
 
 // InsertCommandsLayout.cpp: marquee, meta, frames, tables, lists.
-void marquee(CTarnelView &view);
-void meta(CTarnelView &view);
-void frames(CTarnelView &view);
-void tables(CTarnelView &view);
-void orderedList(CTarnelView &view);
-void unorderedList(CTarnelView &view);
-void definitionList(CTarnelView &view);
+void marquee(IPageEditor &editor);
+void meta(IPageEditor &editor);
+void frames(IPageEditor &editor);
+void tables(IPageEditor &editor);
+void orderedList(IPageEditor &editor);
+void unorderedList(IPageEditor &editor);
+void definitionList(IPageEditor &editor);
 
 // InsertCommandsText.cpp: form controls and formatted text.
-void controls(CTarnelView &view);
-void formattedText(CTarnelView &view);
+void controls(IPageEditor &editor);
+void formattedText(IPageEditor &editor);
 
 } // namespace insertcmd

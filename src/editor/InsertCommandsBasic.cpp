@@ -4,61 +4,61 @@
 #include "BackColorDlg.h"
 #include "ImgDlg.h"
 #include "LinkDlg.h"
+#include "PageEditor.h"
 #include "SoundDlg.h"
-#include "TarnelView.h"
 #include "snippets.h"
 
-// Each handler runs its form over the view's window; a confirmed form replaces the selection
+// Each handler runs its form over the editor's window; a confirmed form replaces the selection
 // with the built element. Images, applets and links are listed in the outline, so after
 // inserting one the outline is rebuilt from the text: it then shows the new element at its
 // real index, and never twice.
 namespace insertcmd {
 
-void image(CTarnelView &view)
+void image(IPageEditor &editor)
 {
-    CImgDlg form(view.window());
-    if (!runForm(form, view)) {
-        view.clearSelection();
+    CImgDlg form(editor.widget()->window());
+    if (!runForm(form, editor)) {
+        editor.clearSelection();
         return;
     }
-    view.InsertSnippet(tarnel::BuildImageTag(form.fields()), false);
-    view.rescanOutline();
+    editor.InsertSnippet(tarnel::BuildImageTag(form.fields()), false);
+    editor.rescanOutline();
 }
 
-void background(CTarnelView &view)
+void background(IPageEditor &editor)
 {
-    CBackColorDlg form(view.window());
-    if (!runForm(form, view))
+    CBackColorDlg form(editor.widget()->window());
+    if (!runForm(form, editor))
         return;
-    view.InsertSnippet(tarnel::BuildBackgroundTag(form.fields()), false);
-    view.rescanOutline();
+    editor.InsertSnippet(tarnel::BuildBackgroundTag(form.fields()), false);
+    editor.rescanOutline();
 }
 
-void sound(CTarnelView &view)
+void sound(IPageEditor &editor)
 {
-    CSoundDlg form(view.window());
-    if (!runForm(form, view))
+    CSoundDlg form(editor.widget()->window());
+    if (!runForm(form, editor))
         return;
-    view.InsertSnippet(tarnel::BuildSoundTag(form.fields()), false);
-    view.rescanOutline();
+    editor.InsertSnippet(tarnel::BuildSoundTag(form.fields()), false);
+    editor.rescanOutline();
 }
 
-void link(CTarnelView &view)
+void link(IPageEditor &editor)
 {
-    CLinkDlg form(view.window());
-    if (!runForm(form, view))
+    CLinkDlg form(editor.widget()->window());
+    if (!runForm(form, editor))
         return;
-    view.InsertSnippet(tarnel::BuildLink(form.fields()), false);
-    view.rescanOutline();
+    editor.InsertSnippet(tarnel::BuildLink(form.fields()), false);
+    editor.rescanOutline();
 }
 
-void applet(CTarnelView &view)
+void applet(IPageEditor &editor)
 {
-    CAppletDlg form(view.window());
-    if (!runForm(form, view))
+    CAppletDlg form(editor.widget()->window());
+    if (!runForm(form, editor))
         return;
-    view.InsertSnippet(tarnel::BuildAppletTag(form.fields()), false);
-    view.rescanOutline();
+    editor.InsertSnippet(tarnel::BuildAppletTag(form.fields()), false);
+    editor.rescanOutline();
 }
 
 } // namespace insertcmd

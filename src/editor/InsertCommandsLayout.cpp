@@ -4,8 +4,8 @@
 #include "ListDlg1.h"
 #include "MarqueeDlg.h"
 #include "MetaDlg.h"
+#include "PageEditor.h"
 #include "TableDlg.h"
-#include "TarnelView.h"
 #include "UListDlg.h"
 #include "snippets.h"
 
@@ -13,59 +13,59 @@ namespace insertcmd {
 
 namespace {
 
-// Runs the form over the view's window and inserts what it builds. A cancelled form, or one
+// Runs the form over the editor's window and inserts what it builds. A cancelled form, or one
 // that builds nothing, leaves the text, the selection and the modified flag alone.
-template <typename Form, typename Build> bool insertBuilt(CTarnelView &view, Build build)
+template <typename Form, typename Build> bool insertBuilt(IPageEditor &editor, Build build)
 {
-    Form form(view.window());
-    if (!runForm(form, view))
+    Form form(editor.widget()->window());
+    if (!runForm(form, editor))
         return false;
     const std::string snippet = build(form.fields());
     if (snippet.empty())
         return false;
-    view.InsertSnippet(snippet, false);
+    editor.InsertSnippet(snippet, false);
     return true;
 }
 
 } // namespace
 
-void marquee(CTarnelView &view)
+void marquee(IPageEditor &editor)
 {
-    if (insertBuilt<CMarqueeDlg>(view, tarnel::BuildMarquee))
-        view.rescanOutline();
+    if (insertBuilt<CMarqueeDlg>(editor, tarnel::BuildMarquee))
+        editor.rescanOutline();
 }
 
-void meta(CTarnelView &view)
+void meta(IPageEditor &editor)
 {
-    if (insertBuilt<CMetaDlg>(view, tarnel::BuildMetaTag))
-        view.rescanOutline();
+    if (insertBuilt<CMetaDlg>(editor, tarnel::BuildMetaTag))
+        editor.rescanOutline();
 }
 
-void frames(CTarnelView &view)
+void frames(IPageEditor &editor)
 {
-    if (insertBuilt<CFramesDlg>(view, tarnel::BuildFrameTag))
-        view.rescanOutline();
+    if (insertBuilt<CFramesDlg>(editor, tarnel::BuildFrameTag))
+        editor.rescanOutline();
 }
 
-void tables(CTarnelView &view)
+void tables(IPageEditor &editor)
 {
-    if (insertBuilt<CTableDlg>(view, tarnel::BuildTable))
-        view.rescanOutline();
+    if (insertBuilt<CTableDlg>(editor, tarnel::BuildTable))
+        editor.rescanOutline();
 }
 
-void orderedList(CTarnelView &view)
+void orderedList(IPageEditor &editor)
 {
-    insertBuilt<CListDlg1>(view, tarnel::BuildOrderedList);
+    insertBuilt<CListDlg1>(editor, tarnel::BuildOrderedList);
 }
 
-void unorderedList(CTarnelView &view)
+void unorderedList(IPageEditor &editor)
 {
-    insertBuilt<CUListDlg>(view, tarnel::BuildUnorderedList);
+    insertBuilt<CUListDlg>(editor, tarnel::BuildUnorderedList);
 }
 
-void definitionList(CTarnelView &view)
+void definitionList(IPageEditor &editor)
 {
-    view.InsertSnippet(tarnel::DefinitionList(), false);
+    editor.InsertSnippet(tarnel::DefinitionList(), false);
 }
 
 } // namespace insertcmd

@@ -2,25 +2,25 @@
 
 #include "ControlsDlg.h"
 #include "FontDlg.h"
-#include "TarnelView.h"
+#include "PageEditor.h"
 #include "snippets.h"
 
 namespace insertcmd {
 
-void controls(CTarnelView &view)
+void controls(IPageEditor &editor)
 {
-    CControlsDlg form(view.window());
-    if (runForm(form, view))
-        view.InsertSnippet(tarnel::WrapForm(form.resultText()), false);
+    CControlsDlg form(editor.widget()->window());
+    if (runForm(form, editor))
+        editor.InsertSnippet(tarnel::WrapForm(form.resultText()), false);
     // Even a cancelled run rescans: the outline is rebuilt from the text either way.
-    view.rescanOutline();
+    editor.rescanOutline();
 }
 
-void formattedText(CTarnelView &view)
+void formattedText(IPageEditor &editor)
 {
-    CFontDlg form(view.window());
-    if (runForm(form, view))
-        view.InsertSnippet(form.result(), false);
+    CFontDlg form(editor.widget()->window());
+    if (runForm(form, editor))
+        editor.InsertSnippet(form.result(), false);
 }
 
 } // namespace insertcmd

@@ -1,13 +1,14 @@
 #include "ReeditCommands.h"
 
 #include "AppletDlg.h"
+#include "CommandHandlers.h"
 #include "ImgDlg.h"
 #include "InsertCommands.h"
 #include "LinkDlg.h"
-#include "TarnelDoc.h"
-#include "TarnelView.h"
+#include "PageEditor.h"
 #include "commandids.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 
 using namespace tarnel;
@@ -19,12 +20,12 @@ namespace {
 // Runs a form prefilled with `prefill`; on OK the element text the confirmed fields make of
 // the target, or nothing when the form was cancelled or nothing changed.
 template <class Form, class Fields>
-std::optional<std::string> reeditWith(CTarnelView &view, const ReeditTarget &target,
+std::optional<std::string> reeditWith(IPageEditor &editor, const ReeditTarget &target,
                                       const Fields &prefill)
 {
-    Form form(view.window());
+    Form form(editor.widget()->window());
     Fields shown;
-    const bool confirmed = insertcmd::runForm(form, view, [&] {
+    const bool confirmed = insertcmd::runForm(form, editor, [&] {
         form.setFields(prefill);
         // What the inputs show is the baseline, so a value an input shows differently (a
         // link text's CR LF read back as LF) only counts as changed once the user edits it.
@@ -33,55 +34,55 @@ std::optional<std::string> reeditWith(CTarnelView &view, const ReeditTarget &tar
     });
     if (!confirmed)
         return std::nullopt;
-    const CTarnelDoc *doc = view.GetDocument();
-    return ReeditedElement(doc->textView(), target, shown, form.fields(), doc->lineBreak());
+    return ReeditedElement(editor.pageBytes(), target, shown, form.fields(),
+                           editor.pageLineBreak());
 }
 
-std::optional<std::string> reeditedElement(CTarnelView &view, const ReeditTarget &target)
+std::optional<std::string> reeditedElement(IPageEditor &editor, const ReeditTarget &target)
 {
     switch (target.kind) {
     case ElementKind::Image:
-        return reeditWith<CImgDlg>(view, target, ImagePrefill(target));
+        return reeditWith<CImgDlg>(editor, target, ImagePrefill(target));
     case ElementKind::Applet:
-        return reeditWith<CAppletDlg>(view, target, AppletPrefill(target));
+        return reeditWith<CAppletDlg>(editor, target, AppletPrefill(target));
     case ElementKind::Link:
         break;
     }
-    return reeditWith<CLinkDlg>(view, target, LinkPrefill(target));
+    return reeditWith<CLinkDlg>(editor, target, LinkPrefill(target));
 }
 
 } // namespace
 
-void edit(CTarnelView &view, ElementKind kind, const ElementRecord &record)
+void edit(IPageEditor &editor, ElementKind kind, const ElementRecord &record)
 {
     if (record.value.empty())
         return;
-    const std::optional<ReeditTarget> target =
-        LocateElement(view.GetDocument()->textView(), kind, record);
+    const std::optional<ReeditTarget> target = LocateElement(editor.pageBytes(), kind, record);
     if (!target) {
-        view.showStatusMessage(CTarnelView::tr("The element is no longer in the page"));
+        editor.showStatusMessage(
+            QCoreApplication::translate("CTarnelView", "The element is no longer in the page"));
         return;
     }
     if (!target->Editable())
         return;
-    view.selectBytes(target->range.begin, target->range.end);
-    const std::optional<std::string> element = reeditedElement(view, *target);
+    editor.selectBytes(target->range.begin, target->range.end);
+    const std::optional<std::string> element = reeditedElement(editor, *target);
     if (!element)
         return;
     // The text cannot change while the modal form is open, so the range still holds.
-    view.replaceBytes(target->range.begin, target->range.end, *element);
-    view.rescanOutline();
+    editor.replaceBytes(target->range.begin, target->range.end, *element);
+    editor.rescanOutline();
 }
 
-QMenu *buildContextMenu(CTarnelView &view, std::size_t position)
+QMenu *buildContextMenu(IPageEditor &editor, CCommandHandlers &commands, std::size_t position)
 {
-    auto *menu = new QMenu(&view);
-    const auto element = ElementAt(view.GetDocument()->textView(), position);
+    auto *menu = new QMenu(editor.widget());
+    const auto element = ElementAt(editor.pageBytes(), position);
     if (element) {
         const ElementKind kind = element->kind;
         const ElementRecord record = element->record;
-        CTarnelView *target = &view;
-        menu->addAction(CTarnelView::tr("Edit Tag..."), &view,
+        IPageEditor *target = &editor;
+        menu->addAction(QCoreApplication::translate("CTarnelView", "Edit Tag..."), editor.widget(),
                         [target, kind, record] { edit(*target, kind, record); });
         menu->addSeparator();
     }
@@ -109,15 +110,14 @@ QMenu *buildContextMenu(CTarnelView &view, std::size_t position)
         {QT_TRANSLATE_NOOP("CTarnelView", "Insert a Definition List"), ID_LIST_DEFINING},
         {QT_TRANSLATE_NOOP("CTarnelView", "Insert Controls"), ID_INSERT_CONTROLS},
     };
-    CTarnelView *target = &view;
     for (const auto &entry : entries) {
         if (!entry.text) {
             menu->addSeparator();
             continue;
         }
         const int id = entry.id;
-        QAction *action = menu->addAction(CTarnelView::tr(entry.text), &view,
-                                          [target, id] { target->commands().run(id); });
+        QAction *action = menu->addAction(QCoreApplication::translate("CTarnelView", entry.text),
+                                          editor.widget(), [&commands, id] { commands.run(id); });
         action->setData(id);
     }
     return menu;

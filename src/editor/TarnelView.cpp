@@ -32,6 +32,7 @@ CTarnelView::CTarnelView(CTarnelDoc *document, QWidget *parent)
     : QsciScintilla(parent)
     , CView(document)
     , m_text(this)
+    , m_typing(document, m_text)
 {
     document->showOn(m_text);
     document->configureSurface(this);
@@ -49,7 +50,7 @@ CTarnelView::~CTarnelView()
 {
     CTarnelDoc *doc = GetDocument();
     // The page may live on in another window: the keys typed here are one undo step there.
-    colourer().endKeyRun();
+    m_typing.end();
     doc->UpdateAllViews(this, HintSourceClosed);
     // Detach from the shared text before the widget goes, so it stays with the document.
     doc->hideFrom(m_text);
@@ -213,6 +214,21 @@ QString CTarnelView::pagePath() const
     return GetDocument()->path();
 }
 
+std::string_view CTarnelView::pageBytes() const
+{
+    return GetDocument()->textView();
+}
+
+tarnel::LineBreak CTarnelView::pageLineBreak() const
+{
+    return GetDocument()->lineBreak();
+}
+
+const CPageCodec &CTarnelView::pageCodec() const
+{
+    return GetDocument()->codec();
+}
+
 void CTarnelView::rescanOutline(bool resendAll)
 {
     GetDocument()->rescanOutline(resendAll);
@@ -360,7 +376,7 @@ void CTarnelView::keyReleaseEvent(QKeyEvent *event)
 void CTarnelView::mousePressEvent(QMouseEvent *event)
 {
     // A click moves the caret or starts a drag: the keys before it are one undo step.
-    colourer().endKeyRun();
+    m_typing.end();
     QsciScintilla::mousePressEvent(event);
 }
 
@@ -369,7 +385,7 @@ void CTarnelView::focusOutEvent(QFocusEvent *event)
     // Whatever takes the focus (a menu, a dialog) may change the text; the completion list
     // only helps to type.
     if (!m_offeringCompletion)
-        colourer().endKeyRun();
+        m_typing.end();
     QsciScintilla::focusOutEvent(event);
 }
 
@@ -380,7 +396,7 @@ void CTarnelView::contextMenuEvent(QContextMenuEvent *event)
 
 void CTarnelView::ShowContextMenu(const QPoint &clickPoint, const QPoint &globalPoint)
 {
-    QMenu *menu = reedit::buildContextMenu(*this, m_text.positionAt(clickPoint));
+    QMenu *menu = reedit::buildContextMenu(*this, commands(), m_text.positionAt(clickPoint));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(globalPoint);
     emit contextMenuShown(menu);
@@ -395,7 +411,7 @@ void CTarnelView::typedCharacter(const QString &text)
 
 CPageColourer &CTarnelView::colourer() const
 {
-    return CPageColourer::of(GetDocument());
+    return GetDocument()->colourer();
 }
 
 EditCommand CTarnelView::commandForKey(const QKeyEvent *event)
@@ -438,7 +454,9 @@ template <class Command> void CTarnelView::runEdit(EditCommand command, Command 
 {
     CPageColourer::Edit colouring(colourer(), command, m_text);
     edit();
-    afterEdit(colouring.finish());
+    const CPageColourer::Outcome outcome = colouring.finish();
+    m_typing.commandFinished(command, outcome);
+    afterEdit(outcome);
 }
 
 void CTarnelView::afterEdit(const CPageColourer::Outcome &outcome)

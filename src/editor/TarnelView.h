@@ -2,7 +2,9 @@
 
 #include "FindService.h"
 #include "PageColourer.h"
+#include "PageEditor.h"
 #include "TextSurface.h"
+#include "TypingRun.h"
 #include "View.h"
 #include "elementrecord.h"
 #include "reedit.h"
@@ -21,42 +23,47 @@ class QMenu;
 class QPrinter;
 
 // The source view of one page: a QScintilla surface on the document's shared text.
-class CTarnelView : public QsciScintilla, public CView
+class CTarnelView : public QsciScintilla, public CView, public IPageEditor
 {
     Q_OBJECT
 public:
     explicit CTarnelView(CTarnelDoc *document, QWidget *parent = nullptr);
     ~CTarnelView() override;
 
+    static constexpr Kind kViewKind = Kind::Source;
     QWidget *widget() override { return this; }
+    Kind kind() const override { return kViewKind; }
     void OnInitialUpdate() override;
 
     // Puts a snippet in the text. With beforeBodyEnd the caret first moves before the page's
     // first "</BODY" (any case) and the document's modified flag is left alone (the first
     // fill); otherwise the snippet replaces the selection and the document becomes modified.
     // The snippet's line feeds become the document's line break; one Undo removes it.
-    void InsertSnippet(const std::string &text, bool beforeBodyEnd);
+    void InsertSnippet(const std::string &text, bool beforeBodyEnd) override;
     // Replaces the bytes [start, end) with exactly `bytes` (line breaks as they are), as one
     // Undo step, and puts the caret after them.
-    void replaceBytes(std::size_t start, std::size_t end, const std::string &bytes);
+    void replaceBytes(std::size_t start, std::size_t end, const std::string &bytes) override;
 
     // Byte index of the caret.
-    std::size_t CharIndexAtCaret() const;
+    std::size_t CharIndexAtCaret() const override;
 
     // The page's whole text, as bytes.
     std::string pageText() const;
     // The saved page's path, empty for a page never saved (browsed files are made relative
     // to it).
-    QString pagePath() const;
+    QString pagePath() const override;
+    std::string_view pageBytes() const override;
+    tarnel::LineBreak pageLineBreak() const override;
+    const CPageCodec &pageCodec() const override;
 
     // Brings the outlines in line with the text now (CTarnelDoc::rescanOutline).
-    void rescanOutline(bool resendAll = false);
+    void rescanOutline(bool resendAll = false) override;
 
     // Selects [start, end) by byte index; clears the selection keeping the caret.
-    void selectBytes(std::size_t start, std::size_t end);
-    void clearSelection();
+    void selectBytes(std::size_t start, std::size_t end) override;
+    void clearSelection() override;
 
-    void showStatusMessage(const QString &text, int timeoutMs = 4000);
+    void showStatusMessage(const QString &text, int timeoutMs = 4000) override;
 
     // Finding and replacing in this view's text.
     CFindService findService();
@@ -108,6 +115,7 @@ private:
     void offerCompletion();
 
     CTextSurface m_text;
+    CTypingRun m_typing;
     bool m_offeringCompletion = false; // the completion list is open
     bool m_clipboardHasText = false;
     std::size_t m_lastCaret = 0;

@@ -3,15 +3,11 @@
 #include "FontCombo.h"
 #include "FontPreview.h"
 
-#include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include <optional>
@@ -45,76 +41,67 @@ QPushButton *plainButton(const QString &caption, QWidget *parent)
     return button;
 }
 
+// The form's own inputs, by their rows' names; the form connects them once it is made.
+QWidget *makeFontInput(std::string_view name)
+{
+    if (name == "faces") {
+        auto *faces = new CFontCombo;
+        faces->setMinimumContentsLength(18);
+        return faces;
+    }
+    if (name == "sizes") {
+        auto *sizes = new QComboBox;
+        sizes->addItems(CFormDlg::listEntries(tarnel::kFontSizeEntries));
+        return sizes;
+    }
+    if (name == "styles") {
+        auto *styles = new QComboBox;
+        styles->setEditable(true);
+        styles->setInsertPolicy(QComboBox::NoInsert);
+        styles->setCompleter(nullptr);
+        styles->addItems(CFormDlg::listEntries(tarnel::kFontStyleEntries));
+        return styles;
+    }
+    // The colour buttons beside the sample.
+    auto *colours = new QWidget;
+    auto *layout = new QHBoxLayout(colours);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(plainButton(CFontDlg::tr("FontColor"), colours));
+    buttons->addWidget(plainButton(CFontDlg::tr("Background Color"), colours));
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    layout->addWidget(new CFontPreview(colours), 1);
+    return colours;
+}
+
 } // namespace
 
 CFontDlg::CFontDlg(QWidget *parent)
-    : CFormDlg(tr("Dialog"), parent)
+    : CDescribedForm(tarnel::FormattedTextForm(), makeFontInput, parent)
 {
-    QGridLayout *layout = grid();
-
-    auto *top = new QHBoxLayout;
-    m_faces = new CFontCombo(this);
-    m_faces->setMinimumContentsLength(18);
-    auto *facesCaption = new QLabel(tr("Font Names"), this);
-    facesCaption->setBuddy(m_faces);
-    m_sizes = new QComboBox(this);
-    m_sizes->addItems(listEntries(tarnel::kFontSizeEntries));
-    m_styles = new QComboBox(this);
-    m_styles->setEditable(true);
-    m_styles->setInsertPolicy(QComboBox::NoInsert);
-    m_styles->setCompleter(nullptr);
-    m_styles->addItems(listEntries(tarnel::kFontStyleEntries));
-    m_underline = new QCheckBox(tr("Underline"), this);
-    top->addWidget(facesCaption);
-    top->addWidget(m_faces, 1);
-    top->addWidget(m_sizes);
-    top->addWidget(m_styles);
-    top->addWidget(m_underline);
-    layout->addLayout(top, 0, 0, 1, 3);
-
-    auto *alignments = new QVBoxLayout;
-    m_left = new QRadioButton(tr("Left"), this);
-    m_right = new QRadioButton(tr("Right"), this);
-    m_center = new QRadioButton(tr("Center"), this);
-    alignments->addWidget(m_left);
-    alignments->addWidget(m_right);
-    alignments->addWidget(m_center);
-    alignments->addStretch();
-    layout->addLayout(alignments, 1, 0, 2, 1);
-
-    auto *colourButtons = new QVBoxLayout;
-    QPushButton *textColour = plainButton(tr("FontColor"), this);
-    QPushButton *backgroundColour = plainButton(tr("Background Color"), this);
-    colourButtons->addWidget(textColour);
-    colourButtons->addWidget(backgroundColour);
-    colourButtons->addStretch();
-    layout->addLayout(colourButtons, 1, 1);
-    m_preview = new CFontPreview(this);
-    layout->addWidget(m_preview, 1, 2);
-
-    m_text = new QPlainTextEdit(this);
-    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_text->setTabChangesFocus(true);
-    layout->addWidget(m_text, 2, 1, 1, 2);
-    layout->setColumnStretch(2, 1);
-    layout->setRowStretch(2, 1);
-
-    connect(m_faces, &QComboBox::activated, this, [this](int index) {
-        m_fields.face = text(m_faces->itemText(index));
+    auto *faces = findChild<CFontCombo *>(QStringLiteral("faces"));
+    connect(faces, &QComboBox::activated, this, [this, faces](int index) {
+        m_fields.face = text(faces->itemText(index));
         refreshPreview();
     });
-    connect(m_sizes, &QComboBox::activated, this,
+    // "Normal" shows in the size and style lists, but neither counts until picked.
+    connect(findChild<QComboBox *>(QStringLiteral("sizes")), &QComboBox::activated, this,
             [this](int index) { m_fields.size = tarnel::FontSizeValue(index); });
-    connect(m_styles, &QComboBox::activated, this, [this](int index) { m_fields.style = index; });
-    connect(textColour, &QPushButton::clicked, this, &CFontDlg::chooseTextColour);
-    connect(backgroundColour, &QPushButton::clicked, this, &CFontDlg::chooseBackgroundColour);
-
-    // "Normal" shows in both lists, but neither counts until picked.
-    m_sizes->setCurrentIndex(0);
-    m_styles->setCurrentIndex(0);
-    m_left->setChecked(true);
+    connect(findChild<QComboBox *>(QStringLiteral("styles")), &QComboBox::activated, this,
+            [this](int index) { m_fields.style = index; });
+    const QList<QPushButton *> colourButtons =
+        findChild<QWidget *>(QStringLiteral("colours"))->findChildren<QPushButton *>();
+    connect(colourButtons[0], &QPushButton::clicked, this, &CFontDlg::chooseTextColour);
+    connect(colourButtons[1], &QPushButton::clicked, this, &CFontDlg::chooseBackgroundColour);
+    m_preview = findChild<CFontPreview *>();
     refreshPreview();
-    m_faces->setFocus();
+    faces->setFocus();
+}
+
+void CFontDlg::choose(int option)
+{
+    m_fields.alignment = tarnel::TextAlignment(option);
 }
 
 void CFontDlg::chooseTextColour()
@@ -142,10 +129,6 @@ void CFontDlg::refreshPreview()
 
 void CFontDlg::readFields()
 {
-    m_fields.text = text(m_text);
-    m_fields.underline = m_underline->isChecked();
-    m_fields.alignment = m_right->isChecked()    ? tarnel::TextAlignment::Right
-                         : m_center->isChecked() ? tarnel::TextAlignment::Center
-                                                 : tarnel::TextAlignment::Left;
+    CDescribedForm::readFields();
     m_result = tarnel::BuildFormattedText(m_fields);
 }

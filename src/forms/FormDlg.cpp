@@ -143,6 +143,8 @@ std::string CFormDlg::inputText(const QWidget *input) const
 {
     if (const auto *list = qobject_cast<const QComboBox *>(input))
         return text(list);
+    if (const auto *block = qobject_cast<const QPlainTextEdit *>(input))
+        return text(block);
     return text(static_cast<const QLineEdit *>(input));
 }
 
@@ -150,6 +152,8 @@ void CFormDlg::showInput(QWidget *input, std::string_view pageBytes)
 {
     if (auto *list = qobject_cast<QComboBox *>(input))
         selectValue(list, qtext(pageBytes));
+    else if (auto *block = qobject_cast<QPlainTextEdit *>(input))
+        block->setPlainText(qtext(pageBytes));
     else
         static_cast<QLineEdit *>(input)->setText(qtext(pageBytes));
 }
@@ -369,6 +373,14 @@ std::optional<QString> CFormDlg::chooseFile(const char *filterPairs)
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen;
+}
+
+QPlainTextEdit *CFormDlg::addTextBlock(QGridLayout *into)
+{
+    auto *block = new QPlainTextEdit(this);
+    block->setTabChangesFocus(true);
+    into->addWidget(block, into->rowCount(), 0, 1, -1);
+    return block;
 }
 
 QLineEdit *CFormDlg::addTextRow(const QString &label, QGridLayout *into)

@@ -66,7 +66,7 @@ public:
     // Page bytes as an input shows them.
     QString qtext(std::string_view pageBytes) const { return m_codec.toText(pageBytes); }
 
-    // The text a row's input (line or drop-down) holds, as page bytes, and the reverse.
+    // The text a row's input (line, drop-down or text block) holds, as page bytes, and the reverse.
     std::string inputText(const QWidget *input) const;
     void showInput(QWidget *input, std::string_view pageBytes);
 
@@ -93,6 +93,8 @@ protected:
     QGridLayout *grid() const { return m_grid; }
     QVBoxLayout *body() const { return m_body; }
     QLineEdit *addTextRow(const QString &label, QGridLayout *into = nullptr);
+    // A few lines of text across the whole row; Tab leaves it.
+    QPlainTextEdit *addTextBlock(QGridLayout *into);
     // A text input without the default length limit: a page's value (a data: address) may be
     // longer than any limit, and a cut one would be written back cut.
     static QLineEdit *newTextField(QWidget *parent);

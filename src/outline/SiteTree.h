@@ -19,7 +19,9 @@ public:
     explicit CSiteTree(CTarnelDoc *document, QWidget *parent = nullptr);
     ~CSiteTree() override;
 
+    static constexpr Kind kViewKind = Kind::Outline;
     QWidget *widget() override { return this; }
+    Kind kind() const override { return kViewKind; }
     void OnInitialUpdate() override;
     void OnUpdate(CView *sender, int hint, const tarnel::ElementRecord *record) override;
 

@@ -18,7 +18,9 @@ public:
     CMyView(CTarnelDoc *document, CPreviewProfile *profile, QWidget *parent = nullptr);
     ~CMyView() override;
 
+    static constexpr Kind kViewKind = Kind::Preview;
     QWidget *widget() override { return this; }
+    Kind kind() const override { return kViewKind; }
     // The preview shows the text taken at its last reload, not the live text: notifications change
     // nothing here.
     void OnUpdate(CView *sender, int hint, const tarnel::ElementRecord *record) override;

@@ -30,10 +30,14 @@ template <class Fields> void ExpectWellFormed(const FormDescription<Fields> &for
     std::set<std::string_view> names, labels;
     Fields full{};
     for (const auto &row : form.rows) {
+        EXPECT_TRUE(names.insert(row.name).second) << row.name;
+        EXPECT_TRUE(row.label.empty() || labels.insert(row.label).second) << row.label;
+        EXPECT_EQ(row.kind == FieldKind::Check, row.flag != nullptr) << row.label;
+        EXPECT_EQ(row.kind == FieldKind::Custom || row.flag, row.member == nullptr) << row.name;
+        if (!row.member)
+            continue;
         EXPECT_EQ(std::count(members.begin(), members.end(), row.member), 0) << row.label;
         members.push_back(row.member);
-        EXPECT_TRUE(names.insert(row.name).second) << row.name;
-        EXPECT_TRUE(labels.insert(row.label).second) << row.label;
         EXPECT_EQ(row.kind == FieldKind::Browse, row.filter != nullptr) << row.label;
         const bool list = row.kind == FieldKind::PickList || row.kind == FieldKind::EditableList;
         EXPECT_EQ(list, !row.entries.empty()) << row.label;
@@ -41,6 +45,8 @@ template <class Fields> void ExpectWellFormed(const FormDescription<Fields> &for
     }
     EXPECT_EQ(Validate(full), std::nullopt);
     for (const auto &row : form.rows) {
+        if (!row.member)
+            continue;
         Fields missing = full;
         missing.*row.member = "";
         const auto refusal = Validate(missing);
@@ -56,6 +62,10 @@ template <class Fields> void ExpectWellFormed(const FormDescription<Fields> &for
 TEST(FormDescription, EveryFormAgreesWithItsValidation)
 {
     ExpectWellFormed(ImageForm());
+    ExpectWellFormed(BackgroundForm());
+    ExpectWellFormed(LinkForm());
+    ExpectWellFormed(ControlForm());
+    ExpectWellFormed(FormattedTextForm());
     ExpectWellFormed(SoundForm());
     ExpectWellFormed(AppletForm());
     ExpectWellFormed(MarqueeForm());

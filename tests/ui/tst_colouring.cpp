@@ -325,6 +325,22 @@ private slots:
         QVERIFY(editor.doc()->isModified());
     }
 
+    // Each window keeps its own run: keys in a New Window of the page, even where the other
+    // window's run ended, are an undo step of their own.
+    void aRunOfTypingEndsInAnotherWindow()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *first = pageWith(editor, "x");
+        CTarnelView second(editor.doc());
+        QTest::keyClicks(first, "ab");
+        second.selectBytes(3, 3);
+        QTest::keyClicks(&second, "cd");
+        QCOMPARE(viewBytes(first), QByteArray("xabcd"));
+        second.commands().run(ID_EDIT_UNDO);
+        QCOMPARE(viewBytes(first), QByteArray("xab"));
+    }
+
     void loadedPageIsColouredAndNotModified()
     {
         const QString path = m_dir.filePath("page.htm");

@@ -1,7 +1,6 @@
 #include "PageColourer.h"
 
 #include "TarnelDoc.h"
-#include "View.h"
 
 #include <QColor>
 
@@ -38,26 +37,12 @@ QColor fromBgr(std::uint32_t colour)
 
 } // namespace
 
-CPageColourer &CPageColourer::of(CTarnelDoc *document)
-{
-    if (auto *colourer =
-            document->findChild<CPageColourer *>(QString(), Qt::FindDirectChildrenOnly))
-        return *colourer;
-    return *new CPageColourer(document);
-}
-
 CPageColourer::CPageColourer(CTarnelDoc *document)
     : QObject(document)
     , m_document(document)
     , m_surface(document->textSurface())
 {
     connect(document, &CTarnelDoc::aboutToChange, this, &CPageColourer::onModified);
-    // A save point set inside the run's group would lie inside one undo step; closing the
-    // group right after keeps it on the step's boundary.
-    connect(document, &CTarnelDoc::modifiedChanged, this, [this](bool modified) {
-        if (!modified)
-            endKeyRun();
-    });
     colourAll();
 }
 
@@ -82,8 +67,7 @@ void CPageColourer::onModified(const TextChange &change)
             [this] {
                 m_flushQueued = false;
                 if (m_depth == 0) {
-                    // A change from elsewhere is not part of the keys before it.
-                    endKeyRun();
+                    emit changedOutsideCommand();
                     flush();
                 }
             },
@@ -95,42 +79,6 @@ void CPageColourer::flush()
 {
     if (m_pending)
         colourPending(false);
-}
-
-void CPageColourer::endKeyRun()
-{
-    if (m_keyRun == KeyRun::None)
-        return;
-    m_keyRun = KeyRun::None;
-    m_surface.endUndoGroup();
-}
-
-void CPageColourer::beginKeyRun(KeyRun run)
-{
-    m_keyRun = run;
-    m_surface.beginUndoGroup();
-}
-
-CPageColourer::KeyRun CPageColourer::keyRunOf(EditCommand command)
-{
-    switch (command) {
-    case EditCommand::TypedCharacter:
-        return KeyRun::Typing;
-    case EditCommand::BackspaceKey:
-        return KeyRun::Backspaces;
-    case EditCommand::DeleteKey:
-        return KeyRun::Deletes;
-    default:
-        return KeyRun::None;
-    }
-}
-
-bool CPageColourer::continuesKeyRun(KeyRun run, const CTextSurface &surface) const
-{
-    if (m_keyRun != run)
-        return false;
-    const std::size_t caret = surface.caret();
-    return caret == surface.anchor() && caret == m_runEnd;
 }
 
 bool CPageColourer::opensCompletionList(std::size_t caret)
@@ -150,11 +98,13 @@ void CPageColourer::colourAll()
     applyStyles({});
 }
 
-bool CPageColourer::colourPending(bool rewrite)
+bool CPageColourer::colourPending(bool rewrite, TextChange *coloured)
 {
     if (!m_pending)
         return false;
     const TextChange change = *m_pending;
+    if (coloured)
+        *coloured = change;
     m_pending.reset();
     SurfaceText text(m_surface);
     const Recolouring recolouring = m_tracker.Edited(text, change);
@@ -208,23 +158,15 @@ CPageColourer::Edit::Edit(CPageColourer &colourer, EditCommand command, const CT
         // A change left over from outside any command is neither part of the keys before it
         // nor this command's to rewrite.
         if (m_colourer.m_pending)
-            m_colourer.endKeyRun();
+            emit m_colourer.changedOutsideCommand();
         m_colourer.flush();
         m_colourer.m_kind = ClassifyEdit(command, m_colourer.m_kind);
-        const KeyRun run = keyRunOf(command);
-        m_inRun = run != KeyRun::None;
-        if (m_inRun) {
-            if (!m_colourer.continuesKeyRun(run, surface)) {
-                m_colourer.endKeyRun();
-                m_colourer.beginKeyRun(run);
-            }
-        } else {
-            m_colourer.endKeyRun();
-            // The rewrites join the command's own undo step.
-            m_grouped = RewritesAfter(command);
-            if (m_grouped)
-                m_colourer.m_surface.beginUndoGroup();
-        }
+        emit m_colourer.commandStarting(&surface, command);
+        // The rewrites join the command's own undo step (inside a run of keys' step, if a
+        // window keeps one open).
+        m_grouped = RewritesAfter(command);
+        if (m_grouped)
+            m_colourer.m_surface.beginUndoGroup();
     }
     ++m_colourer.m_depth;
 }
@@ -243,10 +185,7 @@ CPageColourer::Outcome CPageColourer::Edit::finish()
     if (!m_outer)
         return {};
     Outcome outcome;
-    // Typing leaves the caret after what it wrote, a deletion where the bytes were.
-    if (m_inRun && m_colourer.m_pending)
-        m_colourer.m_runEnd = m_colourer.m_pending->position + m_colourer.m_pending->inserted;
-    outcome.changed = m_colourer.colourPending(RewritesAfter(m_command));
+    outcome.changed = m_colourer.colourPending(RewritesAfter(m_command), &outcome.change);
     if (m_grouped)
         m_colourer.m_surface.endUndoGroup();
     if (outcome.changed) {

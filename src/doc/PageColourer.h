@@ -11,29 +11,22 @@
 class CTarnelDoc;
 class CTextSurface;
 
-// Colours one page while it changes. Styles are kept in the shared text, so a page has one
-// colourer however many windows show it: it hears every change through the document's own
-// surface and hands the styles over once, in one block per edit.
+// Colours one page while it changes: a part of its document. Styles are kept in the shared
+// text, so a page has one colourer however many windows show it: it hears every change through
+// the document's own surface and hands the styles over once, in one block per edit.
 //
-// The view runs each editing command inside an Edit. The changes the command makes are
+// A window runs each editing command inside an Edit. The changes the command makes are
 // coloured when it ends (Scintilla ignores changes made from inside its notifications, so
 // rewrites cannot happen earlier), and, when the command allows it, names typed in another
 // letter case are rewritten in the same undo step. Changes made outside any Edit (dropped
 // text, an input method, a whole new text) are coloured as soon as control returns to the
 // event loop, without rewrites.
-//
-// Scintilla merges consecutive typing into one undo step, but never with an undo group, and
-// a rewrite has to be in a group to be undone with the letters that caused it. So a run of
-// keys is one group, open from its first key while each key of the same kind acts where the
-// last one left the caret: typing on from where it ended, Backspace after Backspace,
-// Delete after Delete. Any other command, a click, a save or a change from elsewhere
-// closes it.
 class CPageColourer : public QObject
 {
     Q_OBJECT
 public:
-    // The document's colourer, made (and the text coloured) on first use.
-    static CPageColourer &of(CTarnelDoc *document);
+    // Colours the document's text as it stands, then follows its changes.
+    explicit CPageColourer(CTarnelDoc *document);
 
     // Gives a surface showing the page the colours and weights of the styles.
     void defineStyles(CTextSurface &surface) const;
@@ -42,13 +35,13 @@ public:
     {
         bool changed = false; // the command changed the text
         tarnel::EditKind kind = tarnel::EditKind::None;
+        tarnel::TextChange change; // the command's changes, merged, when it changed the text
     };
 
     class Edit
     {
     public:
-        // `surface` is the window the command runs in: typed text joins the run of typing
-        // only where that window's caret is.
+        // `surface` is the window the command runs in (see commandStarting).
         Edit(CPageColourer &colourer, tarnel::EditCommand command, const CTextSurface &surface);
         ~Edit();
         Edit(const Edit &) = delete;
@@ -61,7 +54,6 @@ public:
         tarnel::EditCommand m_command;
         bool m_outer;
         bool m_grouped = false;
-        bool m_inRun = false;
         bool m_finished = false;
     };
 
@@ -69,25 +61,23 @@ public:
     bool opensCompletionList(std::size_t caret);
     // Colours any change made outside an Edit now.
     void flush();
-    // Closes the undo step of the run of keys, if one is open: what comes next is a step of
-    // its own.
-    void endKeyRun();
     const tarnel::ColourTracker &tracker() const { return m_tracker; }
 
+signals:
+    // A command in `surface` is about to change the text. An undo step a window keeps open
+    // across its keys must close now unless this command goes on with it: the command's own
+    // undo step opens right after.
+    void commandStarting(const CTextSurface *surface, tarnel::EditCommand command);
+    // The text changed outside any command: what comes next is not part of the keys before.
+    void changedOutsideCommand();
+
 private:
-    explicit CPageColourer(CTarnelDoc *document);
     void onModified(const tarnel::TextChange &change);
     // Colours the pending change; rewrites too when `rewrite`. False when nothing changed.
-    bool colourPending(bool rewrite);
+    bool colourPending(bool rewrite, tarnel::TextChange *coloured = nullptr);
     void colourAll();
     void applyStyles(const tarnel::Recolouring &recolouring);
     void applyRewrites(const tarnel::Recolouring &recolouring);
-    // The keys that make runs of one undo step.
-    enum class KeyRun { None, Typing, Backspaces, Deletes };
-    static KeyRun keyRunOf(tarnel::EditCommand command);
-    // A key of `run` in `surface` goes on from where the run's last key left the caret.
-    bool continuesKeyRun(KeyRun run, const CTextSurface &surface) const;
-    void beginKeyRun(KeyRun run);
 
     CTarnelDoc *m_document;
     CTextSurface &m_surface;
@@ -97,6 +87,4 @@ private:
     int m_depth = 0;          // open Edits
     bool m_colouring = false; // our own rewrites are being made: their changes are known
     bool m_flushQueued = false;
-    KeyRun m_keyRun = KeyRun::None; // the undo group of this run of keys is open
-    std::size_t m_runEnd = 0;       // where the run's last key left the caret
 };
