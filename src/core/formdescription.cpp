@@ -109,7 +109,7 @@ const FormDescription<MetaFields> &MetaForm()
         {"Name", "name", K::Text, &F::name},
         {"Title", "title", K::Text, &F::title},
         {"Content", "content", K::Text, &F::content},
-        {"Url ", "url", K::Browse, &F::url, {}, kMetaUrlFilter, "You must enter URL!!"},
+        {"Url ", "url", K::Browse, &F::url, {}, kMetaUrlFilter},
         {"Http-Equiv", "httpEquiv", K::PickList, &F::httpEquiv, MetaHttpEquivs()},
     }};
     static const auto form = Describe("META", "Meta Attributes", rows);
