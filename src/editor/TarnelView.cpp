@@ -84,7 +84,7 @@ void CTarnelView::OnInitialUpdate()
         return;
     doc->setFilled();
     m_text.setUndoCollection(false);
-    InsertSnippet(doc->openedFromFile() ? std::string() : StartingPageText(), true);
+    InsertSnippet(doc->startingText(), true);
     InsertSnippet(std::string(), true);
     m_text.setUndoCollection(true);
     m_text.forgetUndoHistory();
