@@ -202,6 +202,7 @@ void CMainFrame::createMenus()
         insert->addAction(m_actions.value(ID_INSERT_CONTROLS));
         if (withText)
             insert->addAction(m_actions.value(ID_INSERT_TEXT));
+        addTodaysInsertEntries(insert);
         return insert;
     };
     // Without a source window Help stands before Insert.

@@ -15,6 +15,7 @@ enum class FieldKind {
     Browse,       // a line of text with a file-chooser button beside it
     PickList,     // a drop-down the user can only pick from
     EditableList, // a drop-down the user can also type into
+    Check,        // a check box: its field holds "1" when ticked, nothing when not
 };
 
 template <class Fields> struct FieldSpec
@@ -51,5 +52,7 @@ const FormDescription<FrameFields> &FramesForm();
 const FormDescription<TableFields> &TableForm();
 const FormDescription<OrderedListFields> &OrderedListForm();
 const FormDescription<UnorderedListFields> &UnorderedListForm();
+const FormDescription<MediaFields> &MediaForm();
+const FormDescription<PictureFields> &PictureForm();
 
 } // namespace tarnel

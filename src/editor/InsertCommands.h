@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <span>
 
@@ -45,5 +46,10 @@ void definitionList(CTarnelView &view);
 // InsertCommandsText.cpp: form controls and formatted text.
 void controls(CTarnelView &view);
 void formattedText(CTarnelView &view);
+
+// InsertCommandsMedia.cpp: media, pictures and sections (`index` into SectionElements()).
+void media(CTarnelView &view);
+void picture(CTarnelView &view);
+template <std::size_t index> void section(CTarnelView &view);
 
 } // namespace insertcmd

@@ -3,6 +3,7 @@
 #include "FormDlg.h"
 #include "formdescription.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -31,14 +32,14 @@ public:
     {
         m_fields = fields;
         for (std::size_t i = 0; i < m_inputs.size(); ++i)
-            showInput(m_inputs[i], fields.*(m_description.rows[i].member));
+            showValue(m_inputs[i], fields.*(m_description.rows[i].member));
     }
 
 protected:
     void readFields() override
     {
         for (std::size_t i = 0; i < m_inputs.size(); ++i)
-            m_fields.*(m_description.rows[i].member) = inputText(m_inputs[i]);
+            m_fields.*(m_description.rows[i].member) = valueOf(m_inputs[i]);
     }
     std::optional<std::string> validate() const override { return tarnel::Validate(m_fields); }
 
@@ -49,6 +50,21 @@ protected:
     Fields m_fields;
 
 private:
+    // A check box's field holds "1" when ticked; any other input holds its text.
+    std::string valueOf(const QWidget *input) const
+    {
+        if (const auto *box = qobject_cast<const QCheckBox *>(input))
+            return box->isChecked() ? "1" : "";
+        return inputText(input);
+    }
+    void showValue(QWidget *input, std::string_view value)
+    {
+        if (auto *box = qobject_cast<QCheckBox *>(input))
+            box->setChecked(!value.empty());
+        else
+            showInput(input, value);
+    }
+
     static QString fromView(std::string_view text)
     {
         return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -95,6 +111,10 @@ private:
         case FieldKind::EditableList:
             input = addListRow(label, listEntries(row.entries), row.kind == FieldKind::EditableList,
                                into, row.required.empty());
+            break;
+        case FieldKind::Check:
+            input = new QCheckBox(label, this);
+            into->addWidget(input, into->rowCount(), 1);
             break;
         }
         input->setObjectName(fromView(row.name));

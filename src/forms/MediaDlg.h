@@ -1,0 +1,15 @@
+#pragma once
+
+#include "DescribedForm.h"
+
+// The media form: a VIDEO or an AUDIO with its sources. It opens with Controls ticked, and
+// the poster's pixel size fills Width and Height.
+class CMediaDlg : public CDescribedForm<tarnel::MediaFields>
+{
+    Q_OBJECT
+public:
+    explicit CMediaDlg(QWidget *parent = nullptr);
+
+private:
+    void showVideoRows(const QString &element);
+};
