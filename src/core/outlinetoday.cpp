@@ -1,7 +1,5 @@
 #include "outlinetoday.h"
 
-#include "scanner.h"
-
 #include <string>
 
 namespace tarnel {
@@ -67,46 +65,53 @@ std::string HeadingText(std::string_view text, std::size_t contentStart)
 
 } // namespace
 
+void VisitTodaysTag(std::string_view text, const TagToken &tag, bool &inMedia,
+                    const TodayVisitor &visit)
+{
+    const std::string_view name = tag.name;
+    if (!MayBeTodaysTag(name))
+        return;
+    const bool media = EqualsNoCase(name, "video") || EqualsNoCase(name, "audio");
+    if (tag.isEndTag) {
+        inMedia = inMedia && !media;
+        return;
+    }
+    ElementRecord record;
+    record.index = tag.begin;
+    if (media) {
+        inMedia = true;
+        record.value = TagValue(text, tag.begin, "src");
+        if (record.value.empty())
+            record.value = std::string(name);
+        visit(TodayCategory::Media, record, 0);
+    } else if (EqualsNoCase(name, "source") && inMedia) {
+        record.value = TagValue(text, tag.begin, "src");
+        visit(TodayCategory::Media, record, 1);
+    } else if (EqualsNoCase(name, "embed") || EqualsNoCase(name, "object")) {
+        record.value = TagValue(text, tag.begin, EqualsNoCase(name, "embed") ? "src" : "data");
+        if (!record.value.empty())
+            visit(TodayCategory::Media, record, 0);
+    } else if (const int level = HeadingLevel(name)) {
+        record.value = HeadingText(text, tag.end);
+        visit(TodayCategory::Headings, record, level);
+    } else if (EqualsNoCase(name, "script")) {
+        record.value = TagValue(text, tag.begin, "src");
+        if (!record.value.empty())
+            visit(TodayCategory::ScriptsAndStyles, record, 0);
+    } else if (EqualsNoCase(name, "link") &&
+               HasToken(TagValue(text, tag.begin, "rel"), "stylesheet")) {
+        record.value = TagValue(text, tag.begin, "href");
+        if (!record.value.empty())
+            visit(TodayCategory::ScriptsAndStyles, record, 0);
+    }
+}
+
 void ScanTodaysElements(std::string_view text, const TodayVisitor &visit)
 {
-    ElementRecord record;
     bool inMedia = false;
     TagCursor cursor(text);
-    while (const auto tag = cursor.Next()) {
-        const std::string_view name = tag->name;
-        const bool media = EqualsNoCase(name, "video") || EqualsNoCase(name, "audio");
-        if (tag->isEndTag) {
-            inMedia = inMedia && !media;
-            continue;
-        }
-        record.index = tag->begin;
-        if (media) {
-            inMedia = true;
-            record.value = TagValue(text, tag->begin, "src");
-            if (record.value.empty())
-                record.value = std::string(name);
-            visit(TodayCategory::Media, record, 0);
-        } else if (EqualsNoCase(name, "source") && inMedia) {
-            record.value = TagValue(text, tag->begin, "src");
-            visit(TodayCategory::Media, record, 1);
-        } else if (EqualsNoCase(name, "embed") || EqualsNoCase(name, "object")) {
-            record.value = TagValue(text, tag->begin, EqualsNoCase(name, "embed") ? "src" : "data");
-            if (!record.value.empty())
-                visit(TodayCategory::Media, record, 0);
-        } else if (const int level = HeadingLevel(name)) {
-            record.value = HeadingText(text, tag->end);
-            visit(TodayCategory::Headings, record, level);
-        } else if (EqualsNoCase(name, "script")) {
-            record.value = TagValue(text, tag->begin, "src");
-            if (!record.value.empty())
-                visit(TodayCategory::ScriptsAndStyles, record, 0);
-        } else if (EqualsNoCase(name, "link") &&
-                   HasToken(TagValue(text, tag->begin, "rel"), "stylesheet")) {
-            record.value = TagValue(text, tag->begin, "href");
-            if (!record.value.empty())
-                visit(TodayCategory::ScriptsAndStyles, record, 0);
-        }
-    }
+    while (const auto tag = cursor.Next())
+        VisitTodaysTag(text, *tag, inMedia, visit);
 }
 
 std::vector<int> HeadingParents(std::span<const int> levels)

@@ -1,5 +1,6 @@
 #pragma once
 #include "elementrecord.h"
+#include "scanner.h"
 
 #include <functional>
 #include <span>
@@ -21,6 +22,32 @@ using TodayVisitor =
     std::function<void(TodayCategory category, const ElementRecord &record, int level)>;
 
 void ScanTodaysElements(std::string_view text, const TodayVisitor &visit);
+
+// The same for one tag, so that the outline's scan lists these beside its other categories in
+// one pass. `inMedia` says whether a VIDEO or AUDIO is open; start with false. A tag of no
+// interest costs a look at its name.
+void VisitTodaysTag(std::string_view text, const TagToken &tag, bool &inMedia,
+                    const TodayVisitor &visit);
+
+// False for a tag name VisitTodaysTag has nothing to do with, told from its first letter and
+// length, so the outline's scan passes over most tags without a call.
+inline bool MayBeTodaysTag(std::string_view name)
+{
+    if (name.size() < 2 || name.size() > 6 || name.size() == 3)
+        return false;
+    switch (LowerAscii(name[0])) {
+    case 'a':
+    case 'e':
+    case 'h':
+    case 'l':
+    case 'o':
+    case 's':
+    case 'v':
+        return true;
+    default:
+        return false;
+    }
+}
 
 // The headings as a tree: for each level, the row of the nearest heading above it with a
 // smaller level, -1 for one at the top. An H3 after an H1 hangs under the H1.

@@ -286,6 +286,23 @@ bool ReeditTarget::Editable() const
     return true;
 }
 
+namespace {
+
+// A listed tag is still there when a tag starts at its index; its value is not compared, as a
+// heading's is the text after it.
+std::optional<ReeditTarget> LocatePlace(std::string_view text, const ElementRecord &record)
+{
+    const std::optional<TextRange> range = TagRange(text, record.index);
+    if (!range)
+        return std::nullopt;
+    ReeditTarget target;
+    target.kind = ElementKind::Place;
+    target.range = *range;
+    return target;
+}
+
+} // namespace
+
 std::optional<ReeditTarget> LocateElement(std::string_view text, ElementKind kind,
                                           const ElementRecord &record)
 {
@@ -294,6 +311,8 @@ std::optional<ReeditTarget> LocateElement(std::string_view text, ElementKind kin
         return LocateImage(text, record);
     case ElementKind::Applet:
         return LocateApplet(text, record);
+    case ElementKind::Place:
+        return LocatePlace(text, record);
     case ElementKind::Link:
         break;
     }

@@ -12,7 +12,8 @@
 namespace tarnel {
 
 // Which outline category an element was reopened from.
-enum class ElementKind { Image, Link, Applet };
+// Place: an entry without a form (media, a heading, a script); its tag is only gone to.
+enum class ElementKind { Image, Link, Applet, Place };
 
 // The element an edit hint (6, 7, 8) asks to reopen; nullopt for any other hint.
 std::optional<ElementKind> ElementKindForHint(int hint);

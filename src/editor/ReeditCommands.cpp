@@ -44,6 +44,8 @@ std::optional<std::string> reeditedElement(CTarnelView &view, const ReeditTarget
         return reeditWith<CImgDlg>(view, target, ImagePrefill(target));
     case ElementKind::Applet:
         return reeditWith<CAppletDlg>(view, target, AppletPrefill(target));
+    case ElementKind::Place:
+        return std::nullopt;
     case ElementKind::Link:
         break;
     }
@@ -65,6 +67,8 @@ void edit(CTarnelView &view, ElementKind kind, const ElementRecord &record)
     if (!target->Editable())
         return;
     view.selectBytes(target->range.begin, target->range.end);
+    if (kind == ElementKind::Place)
+        return;
     const std::optional<std::string> element = reeditedElement(view, *target);
     if (!element)
         return;

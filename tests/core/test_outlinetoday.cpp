@@ -50,6 +50,28 @@ TEST(OutlineToday, APageOfToday)
         {TodayCategory::Media, "route.pdf", 0},
     };
     EXPECT_EQ(Scan(page), expected);
+
+    // The outline's own scan lists them in the same pass, a heading's level before its text.
+    std::vector<std::pair<OutlineCategory, std::string>> outlined;
+    ScanElements(page, [&](OutlineCategory category, const ElementRecord &record) {
+        if (category != OutlineCategory::Images)
+            outlined.emplace_back(category, record.value);
+    });
+    const std::vector<std::pair<OutlineCategory, std::string>> inOutline = {
+        {OutlineCategory::ScriptsAndStyles, "print.css"},
+        {OutlineCategory::ScriptsAndStyles, "app.js"},
+        {OutlineCategory::Headings, "1Our summer trip"},
+        {OutlineCategory::Headings, "2By the sea"},
+        {OutlineCategory::Media, "video"},
+        {OutlineCategory::Media, "sea.webm"},
+        {OutlineCategory::Media, "sea.mp4"},
+        {OutlineCategory::Headings, "3Sounds"},
+        {OutlineCategory::Media, "waves \"live\".mp3"},
+        {OutlineCategory::Headings, "2Maps"},
+        {OutlineCategory::Media, "map.svg"},
+        {OutlineCategory::Media, "route.pdf"},
+    };
+    EXPECT_EQ(outlined, inOutline);
 }
 
 TEST(OutlineToday, HeadingsAsATree)

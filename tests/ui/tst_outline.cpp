@@ -97,6 +97,23 @@ private slots:
                 QCOMPARE(text.at(qsizetype(tree->entryPosition(c, row))), '<');
     }
 
+    void todaysCategoriesAndADoubleClickGoingToAHeading()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = editor.view();
+        setPage(view, "<script src=\"app.js\"></script>\n<h1>Trip</h1>\n<h2>By <b>sea</b></h2>\n"
+                      "<video controls><source src=\"a.webm\"></video>\n");
+        view->rescanOutline();
+        CSiteTree *tree = editor.activeSource()->outline();
+        QCOMPARE(entries(tree, CSiteTree::ScriptsAndStyles), QStringList({"app.js"}));
+        QCOMPARE(entries(tree, CSiteTree::Headings), QStringList({"H1 Trip", "  H2 By sea"}));
+        QCOMPARE(entries(tree, CSiteTree::Media), QStringList({"video", "a.webm"}));
+        emit tree->doubleClicked(tree->entryIndex(CSiteTree::Headings, 1));
+        QCOMPARE(view->selectedText(), QString("<h2>"));
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
     void anUnchangedRescanLeavesTheTreeAlone()
     {
         Editor editor;
