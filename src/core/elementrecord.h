@@ -49,6 +49,7 @@ enum Hint : int {
     HintClearMedia = 34,
     HintClearHeadings = 35,
     HintClearScriptsAndStyles = 36,
+    HintEditMedia = 37,
 };
 
 } // namespace tarnel

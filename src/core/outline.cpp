@@ -17,13 +17,13 @@ struct CategoryHints
     Hint add, clear, edit;
 };
 
-// Indexed by category. Media, headings, scripts and styles have no form: a double click goes to
-// the element.
+// Indexed by category. Headings, scripts and styles have no form: a double click goes to the
+// element.
 constexpr std::array<CategoryHints, OutlineCategories.size()> kCategories = {{
     {"Applets", HintAddApplet, HintClearApplets, HintEditApplet},
     {"Hyperlinks", HintAddLink, HintClearLinks, HintEditLink},
     {"Images", HintAddImage, HintClearImages, HintEditImage},
-    {"Media", HintAddMedia, HintClearMedia, HintNone},
+    {"Media", HintAddMedia, HintClearMedia, HintEditMedia},
     {"Headings", HintAddHeading, HintClearHeadings, HintNone},
     {"Scripts & Styles", HintAddScriptOrStyle, HintClearScriptsAndStyles, HintNone},
 }};

@@ -4,6 +4,7 @@
 #include "ImgDlg.h"
 #include "InsertCommands.h"
 #include "LinkDlg.h"
+#include "MediaDlg.h"
 #include "TarnelDoc.h"
 #include "TarnelView.h"
 #include "commandids.h"
@@ -44,6 +45,8 @@ std::optional<std::string> reeditedElement(CTarnelView &view, const ReeditTarget
         return reeditWith<CImgDlg>(view, target, ImagePrefill(target));
     case ElementKind::Applet:
         return reeditWith<CAppletDlg>(view, target, AppletPrefill(target));
+    case ElementKind::Media:
+        return reeditWith<CMediaDlg>(view, target, MediaPrefill(target));
     case ElementKind::Place:
         return std::nullopt;
     case ElementKind::Link:
@@ -67,7 +70,7 @@ void edit(CTarnelView &view, ElementKind kind, const ElementRecord &record)
     if (!target->Editable())
         return;
     view.selectBytes(target->range.begin, target->range.end);
-    if (kind == ElementKind::Place)
+    if (target->kind == ElementKind::Place)
         return;
     const std::optional<std::string> element = reeditedElement(view, *target);
     if (!element)

@@ -8,7 +8,7 @@
 CMediaDlg::CMediaDlg(QWidget *parent)
     : CDescribedForm(tarnel::MediaForm(), parent)
 {
-    setFields(tarnel::MediaFields{});
+    CDescribedForm::setFields(tarnel::MediaFields{});
     auto *poster = findChild<QLineEdit *>(QStringLiteral("poster"));
     auto *width = findChild<QLineEdit *>(QStringLiteral("width"));
     auto *height = findChild<QLineEdit *>(QStringLiteral("height"));
@@ -20,6 +20,13 @@ CMediaDlg::CMediaDlg(QWidget *parent)
     auto *element = findChild<QComboBox *>(QStringLiteral("element"));
     connect(element, &QComboBox::currentTextChanged, this, &CMediaDlg::showVideoRows);
     showVideoRows(element->currentText());
+}
+
+void CMediaDlg::setFields(const tarnel::MediaFields &fields)
+{
+    CDescribedForm::setFields(fields);
+    for (const char *name : {"element", "source2", "source3", "fallback"})
+        findChild<QWidget *>(QLatin1String(name))->setEnabled(false);
 }
 
 void CMediaDlg::showVideoRows(const QString &element)

@@ -10,6 +10,10 @@ class CMediaDlg : public CDescribedForm<tarnel::MediaFields>
 public:
     explicit CMediaDlg(QWidget *parent = nullptr);
 
+    // Prefills the inputs (re-editing a VIDEO or AUDIO): what re-editing does not write back,
+    // the element, the further sources and the fallback text, cannot be changed.
+    void setFields(const tarnel::MediaFields &fields);
+
 private:
     void showVideoRows(const QString &element);
 };

@@ -34,7 +34,7 @@ TEST(Outline, CategoriesInTreeOrderWithTheirEditHints)
 {
     const std::pair<std::string_view, Hint> expected[] = {
         {"Applets", HintEditApplet}, {"Hyperlinks", HintEditLink}, {"Images", HintEditImage},
-        {"Media", HintNone},         {"Headings", HintNone},       {"Scripts & Styles", HintNone}};
+        {"Media", HintEditMedia},    {"Headings", HintNone},       {"Scripts & Styles", HintNone}};
     ASSERT_EQ(OutlineCategories.size(), 6u);
     for (std::size_t i = 0; i < OutlineCategories.size(); ++i) {
         EXPECT_EQ(OutlineCategoryLabel(OutlineCategories[i]), expected[i].first);

@@ -114,6 +114,30 @@ private slots:
         QVERIFY(!QApplication::activeModalWidget());
     }
 
+    void doubleClickReeditsAVideoKeepingWhatTheFormDoesNotKnow()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = editor.view();
+        setPage(view, "<video src=\"a.mp4\" playsinline data-x='1' controls></video>");
+        view->rescanOutline();
+        CSiteTree *tree = editor.activeSource()->outline();
+        QString seen;
+        whenModal([&](QWidget *w) {
+            seen = QString::fromLatin1(w->metaObject()->className());
+            QTest::keyClicks(w->findChild<QLineEdit *>("width"), "320");
+            static_cast<QDialog *>(w)->accept();
+        });
+        emit tree->doubleClicked(tree->entryIndex(CSiteTree::Media, 0));
+        QCOMPARE(seen, QString("CMediaDlg"));
+        QCOMPARE(viewBytes(view),
+                 QByteArray("<video src=\"a.mp4\" playsinline data-x='1' controls WIDTH=\"320\">"
+                            "</video>"));
+        view->undo();
+        QCOMPARE(viewBytes(view),
+                 QByteArray("<video src=\"a.mp4\" playsinline data-x='1' controls></video>"));
+    }
+
     void anUnchangedRescanLeavesTheTreeAlone()
     {
         Editor editor;
