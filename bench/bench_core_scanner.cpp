@@ -1,7 +1,9 @@
-// Outline rescan cost on a 10 MB page: the scan of all three lists, the comparison with what
-// the outline shows (unchanged, and every entry changed), and locating an element to re-edit.
+// Outline rescan cost on a 10 MB page: the scan of all three lists (and, apart, of the media,
+// headings and scripts categories), the comparison with what the outline shows (unchanged, and
+// every entry changed), and locating an element to re-edit.
 #include "benchpage.h"
 #include "outline.h"
+#include "outlinetoday.h"
 #include "reedit.h"
 #include "scanner.h"
 
@@ -75,6 +77,17 @@ int main()
         runs, [] {}, [&] { ScanElements(page, kept); });
     std::printf("scan, reusing the last scan's lists: %7.2f ms (fastest %.2f, %.1fx anchor)\n",
                 scanReusing, g_fastest, scanReusing / anchor);
+
+    // What the media, headings and scripts categories would add as a pass of their own.
+    std::size_t today = 0;
+    const double todayScan = MedianMs(
+        runs, [] {},
+        [&] {
+            today = 0;
+            ScanTodaysElements(page, [&](TodayCategory, const ElementRecord &, int) { ++today; });
+        });
+    std::printf("today's categories, a pass of their own: %5.2f ms (fastest %.2f, %zu found)\n",
+                todayScan, g_fastest, today);
 
     // As the source view rescans: digests against what it last sent, then the changed lists.
     std::size_t sent = 0;

@@ -6,6 +6,7 @@
 #include <QDebug>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QSettings>
 
@@ -40,9 +41,20 @@ void CDocManager::adoptDocument(CTarnelDoc *doc)
 
 CTarnelDoc *CDocManager::OnFileNew()
 {
+    return newUntitled(tarnel::StartingPageText(), tarnel::LineBreak::CrLf);
+}
+
+CTarnelDoc *CDocManager::OnFileNewHtml5()
+{
+    const QString language = QLocale::system().uiLanguages().value(0);
+    return newUntitled(tarnel::Html5PageText(language.toStdString()), tarnel::NativeLineBreak());
+}
+
+CTarnelDoc *CDocManager::newUntitled(std::string startingText, tarnel::LineBreak lineBreak)
+{
     CTarnelDoc *doc = newDocument();
     doc->setUntitledNumber(++m_untitledCount);
-    if (!doc->OnNewDocument()) {
+    if (!doc->OnNewDocument(std::move(startingText), lineBreak)) {
         reportError(doc->errorString());
         delete doc;
         return nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RecentFileList.h"
+#include "pagetext.h"
 
 #include <QList>
 #include <QObject>
@@ -31,6 +32,9 @@ public:
     const QString &errorString() const { return m_error; }
 
     CTarnelDoc *OnFileNew();
+    // A new page of today: HTML5 in the desktop's language, UTF-8 with the platform's line
+    // breaks.
+    CTarnelDoc *OnFileNewHtml5();
     void OnFileOpen();
     // Opens `path`; on failure reports it (when `report`) and returns nullptr. A file that is
     // already open gets its window raised.
@@ -86,6 +90,7 @@ private:
     bool wantsRestored(const QString &shownName);
     QString askSavePath(CTarnelDoc *doc);
     CTarnelDoc *newDocument();
+    CTarnelDoc *newUntitled(std::string startingText, tarnel::LineBreak lineBreak);
     void adoptDocument(CTarnelDoc *doc);
     void addToRecentFiles(const QString &path);
     void saveRecentFiles();

@@ -108,6 +108,7 @@ void CMainFrame::addOwnCommands()
 {
     CCommandHandlers &own = *m_ownCommands;
     own.add(ID_FILE_NEW, [this] { m_documents->OnFileNew(); });
+    own.add(ID_FILE_NEW_HTML5, [this] { m_documents->OnFileNewHtml5(); });
     own.add(ID_FILE_OPEN, [this] { m_documents->OnFileOpen(); });
     own.add(ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
     own.add(ID_APP_EXIT, [this] { close(); });
@@ -188,7 +189,7 @@ void CMainFrame::createMenus()
                                    ID_INSERT_LINK,    ID_INSERT_APPLETS,    ID_INSERT_TABLES,
                                    ID_INSERT_MARQUEE, ID_INSERT_META,       ID_INSERT_FRAMES};
     auto makeFile = [this](bool withClose) {
-        QList<int> ids = {ID_FILE_NEW, ID_FILE_OPEN};
+        QList<int> ids = {ID_FILE_NEW, ID_FILE_NEW_HTML5, ID_FILE_OPEN};
         if (withClose)
             ids << ID_FILE_CLOSE;
         ids << ID_FILE_SAVE << ID_FILE_SAVE_AS << 0 << ID_FILE_PRINT << ID_FILE_PRINT_PREVIEW
@@ -207,6 +208,7 @@ void CMainFrame::createMenus()
         insert->addAction(m_actions.value(ID_INSERT_CONTROLS));
         if (withText)
             insert->addAction(m_actions.value(ID_INSERT_TEXT));
+        addTodaysInsertEntries(insert);
         return insert;
     };
     // Without a source window Help stands before Insert.

@@ -86,6 +86,8 @@ private:
     void rebuildRecentEntries(MenuSet &set);
     void switchPane();
     QMenu *makeMenu(const QString &title, const QList<int> &ids);
+    // MainFrameToday.cpp: Media, Picture and the Section submenu.
+    void addTodaysInsertEntries(QMenu *insert);
 
     // Window management: every document window is made, added and activated here.
     void openWindow(const CDocTemplate &pTemplate, CTarnelDoc *doc);

@@ -272,7 +272,7 @@ const FormDescription<MetaFields> &MetaForm()
         {"Name", "name", K::Text, &F::name},
         {"Title", "title", K::Text, &F::title},
         {"Content", "content", K::Text, &F::content},
-        {"Url ", "url", K::Browse, &F::url, {}, kMetaUrlFilter, "You must enter URL!!"},
+        {"Url ", "url", K::Browse, &F::url, {}, kMetaUrlFilter},
         {"Http-Equiv", "httpEquiv", K::PickList, &F::httpEquiv, MetaHttpEquivs()},
     }};
     static const auto form = Describe("META", "Meta Attributes", rows);
@@ -407,6 +407,62 @@ const FormDescription<UnorderedListFields> &UnorderedListForm()
         {"Dingbat:", "dingbat", K::PickList, &F::dingbat, Dingbats()},
     }};
     static const auto form = Describe("Unordered List", "Unordered List Attributes", rows);
+    return form;
+}
+
+const FormDescription<MediaFields> &MediaForm()
+{
+    using F = MediaFields;
+    static const std::array<FieldSpec<F>, 13> rows = {{
+        {"Element", "element", K::PickList, &F::element, MediaElements(), nullptr,
+         "You must choose Video or Audio!!"},
+        {"Source",
+         "source",
+         K::Browse,
+         &F::source,
+         {},
+         kMediaFileFilter,
+         "You must enter Media source!!"},
+        {"Second Source", "source2", K::Browse, &F::source2, {}, kMediaFileFilter},
+        {"Third Source", "source3", K::Browse, &F::source3, {}, kMediaFileFilter},
+        {"Poster", "poster", K::Browse, &F::poster, {}, kWebPictureFileFilter},
+        {"Width", "width", K::Text, &F::width},
+        {"Height", "height", K::Text, &F::height},
+        {"Fallback Text", "fallback", K::Text, &F::fallback},
+        {"Controls", "controls", K::Check, &F::controls, {}, nullptr, {}, 1},
+        {"Autoplay", "autoplay", K::Check, &F::autoplay, {}, nullptr, {}, 1},
+        {"Muted", "muted", K::Check, &F::muted, {}, nullptr, {}, 1},
+        {"Loop", "loop", K::Check, &F::loop, {}, nullptr, {}, 1},
+        {"Preload", "preload", K::PickList, &F::preload, MediaPreloads(), nullptr, {}, 1},
+    }};
+    static const auto form = Describe("Media", "Media Attributes", rows);
+    return form;
+}
+
+const FormDescription<PictureFields> &PictureForm()
+{
+    using F = PictureFields;
+    static const std::array<FieldSpec<F>, 12> rows = {{
+        {"Picture",
+         "source",
+         K::Browse,
+         &F::source,
+         {},
+         kWebPictureFileFilter,
+         "You must enter Picture source!!"},
+        {"Width", "width", K::Text, &F::width},
+        {"Height", "height", K::Text, &F::height},
+        {"Alternate Text", "alt", K::Text, &F::alt},
+        {"Sizes", "sizes", K::Text, &F::sizes},
+        {"Lazy Loading", "lazy", K::Check, &F::lazy},
+        {"Second Picture", "source2", K::Browse, &F::source2, {}, kWebPictureFileFilter, {}, 1},
+        {"Second Width", "width2", K::Text, &F::width2, {}, nullptr, {}, 1},
+        {"Second Media", "media2", K::Text, &F::media2, {}, nullptr, {}, 1},
+        {"Third Picture", "source3", K::Browse, &F::source3, {}, kWebPictureFileFilter, {}, 1},
+        {"Third Width", "width3", K::Text, &F::width3, {}, nullptr, {}, 1},
+        {"Third Media", "media3", K::Text, &F::media3, {}, nullptr, {}, 1},
+    }};
+    static const auto form = Describe("Picture", "Picture Attributes", rows);
     return form;
 }
 

@@ -16,7 +16,7 @@ enum class FieldKind {
     PickList,     // a drop-down the user can only pick from
     EditableList, // a drop-down the user can also type into
     MultiLine,    // a few lines of text, filling its box
-    Check,        // a box to tick, filling a flag
+    Check,        // a box to tick: a flag, or a text member holding "1" when ticked
     Custom,       // an input the form makes itself (by the row's name) and reads itself
 };
 
@@ -96,5 +96,7 @@ const FormDescription<FrameFields> &FramesForm();
 const FormDescription<TableFields> &TableForm();
 const FormDescription<OrderedListFields> &OrderedListForm();
 const FormDescription<UnorderedListFields> &UnorderedListForm();
+const FormDescription<MediaFields> &MediaForm();
+const FormDescription<PictureFields> &PictureForm();
 
 } // namespace tarnel

@@ -11,58 +11,43 @@ std::size_t Slot(OutlineCategory category)
     return static_cast<std::size_t>(category);
 }
 
-Hint ClearHintFor(OutlineCategory category)
+struct CategoryHints
 {
-    switch (category) {
-    case OutlineCategory::Applets:
-        return HintClearApplets;
-    case OutlineCategory::Hyperlinks:
-        return HintClearLinks;
-    case OutlineCategory::Images:
-        break;
-    }
-    return HintClearImages;
-}
+    std::string_view label;
+    Hint add, clear, edit;
+};
 
-Hint AddHintFor(OutlineCategory category)
-{
-    switch (category) {
-    case OutlineCategory::Applets:
-        return HintAddApplet;
-    case OutlineCategory::Hyperlinks:
-        return HintAddLink;
-    case OutlineCategory::Images:
-        break;
-    }
-    return HintAddImage;
-}
+// Indexed by category. Headings, scripts and styles have no form: a double click goes to the
+// element.
+constexpr std::array<CategoryHints, OutlineCategories.size()> kCategories = {{
+    {"Applets", HintAddApplet, HintClearApplets, HintEditApplet},
+    {"Hyperlinks", HintAddLink, HintClearLinks, HintEditLink},
+    {"Images", HintAddImage, HintClearImages, HintEditImage},
+    {"Media", HintAddMedia, HintClearMedia, HintEditMedia},
+    {"Headings", HintAddHeading, HintClearHeadings, HintNone},
+    {"Scripts & Styles", HintAddScriptOrStyle, HintClearScriptsAndStyles, HintNone},
+}};
 
 } // namespace
 
 std::string_view OutlineCategoryLabel(OutlineCategory category)
 {
-    switch (category) {
-    case OutlineCategory::Applets:
-        return "Applets";
-    case OutlineCategory::Hyperlinks:
-        return "Hyperlinks";
-    case OutlineCategory::Images:
-        break;
-    }
-    return "Images";
+    return kCategories[Slot(category)].label;
 }
 
 Hint EditHintFor(OutlineCategory category)
 {
-    switch (category) {
-    case OutlineCategory::Applets:
-        return HintEditApplet;
-    case OutlineCategory::Hyperlinks:
-        return HintEditLink;
-    case OutlineCategory::Images:
-        break;
-    }
-    return HintEditImage;
+    return kCategories[Slot(category)].edit;
+}
+
+Hint AddHintFor(OutlineCategory category)
+{
+    return kCategories[Slot(category)].add;
+}
+
+Hint ClearHintFor(OutlineCategory category)
+{
+    return kCategories[Slot(category)].clear;
 }
 
 namespace {
@@ -124,12 +109,13 @@ const OutlineDigest &OutlineState::Digest(OutlineCategory category) const
 void RescanOutline(std::string_view text, const OutlineState &shown, bool resendAll,
                    const OutlineSink &sink)
 {
-    std::array<OutlineDigest, 3> found;
+    std::array<OutlineDigest, OutlineCategories.size()> found;
     ScanElements(text, [&found](OutlineCategory category, const ElementRecord &record) {
         found[Slot(category)].Add(record);
     });
     for (const OutlineCategory category :
-         {OutlineCategory::Images, OutlineCategory::Applets, OutlineCategory::Hyperlinks}) {
+         {OutlineCategory::Images, OutlineCategory::Applets, OutlineCategory::Hyperlinks,
+          OutlineCategory::Media, OutlineCategory::Headings, OutlineCategory::ScriptsAndStyles}) {
         const OutlineDigest &digest = found[Slot(category)];
         if (!resendAll && digest == shown.Digest(category))
             continue;

@@ -14,8 +14,12 @@ namespace tarnel {
 inline constexpr std::string_view OutlineRootLabel = "Web Page";
 std::string_view OutlineCategoryLabel(OutlineCategory category);
 
-// The hint a double click on an entry of `category` sends: 8, 7 or 6.
+// The hint a double click on an entry of `category` sends: 8, 7 or 6; HintNone for a
+// category whose entries have no form (the click goes to the element).
 Hint EditHintFor(OutlineCategory category);
+// The hints that add an entry to a category and that empty it.
+Hint AddHintFor(OutlineCategory category);
+Hint ClearHintFor(OutlineCategory category);
 
 // What the outline was last told about one category, in a few bytes however many entries it
 // has: their number and two independent 64-bit digests of them in order. A rescan compares
@@ -38,13 +42,13 @@ private:
 class OutlineState
 {
 public:
-    // Adds (hints 3, 4, 5) or empties (11, 12, 13) a category. Returns false, changing
-    // nothing, for any other hint or an add hint without a record.
+    // Adds (hints 3, 4, 5, 31, 32, 33) or empties (11, 12, 13, 34, 35, 36) a category. Returns
+    // false, changing nothing, for any other hint or an add hint without a record.
     bool Apply(int hint, const ElementRecord *record);
     const OutlineDigest &Digest(OutlineCategory category) const;
 
 private:
-    std::array<OutlineDigest, 3> m_digests;
+    std::array<OutlineDigest, OutlineCategories.size()> m_digests;
 };
 
 // One notification to send through the document: a clear hint (no record) or an add hint.
@@ -60,10 +64,10 @@ using OutlineSink = std::function<void(Hint hint, const ElementRecord *record)>;
 
 // Tells `sink` what brings outlines showing `shown` to what `text` lists: for each category
 // whose entries differ (with `resendAll`, for every category) its clear hint, then one add
-// hint per entry, categories in the order images, applets, links. Nothing at all when the
-// page lists exactly what the outline shows, so the tree stays untouched (expansion,
-// selection and scroll position kept). The text is read once, and once more per category to
-// resend; no list of the page's entries is kept.
+// hint per entry, categories in the order images, applets, links, media, headings, scripts
+// and styles. Nothing at all when the page lists exactly what the outline shows, so the tree
+// stays untouched (expansion, selection and scroll position kept). The text is read once, and
+// once more per category to resend; no list of the page's entries is kept.
 void RescanOutline(std::string_view text, const OutlineState &shown, bool resendAll,
                    const OutlineSink &sink);
 

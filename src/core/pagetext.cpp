@@ -19,6 +19,47 @@ std::string StartingPageText()
            "</HTML>";
 }
 
+namespace {
+
+// A language tag as the desktop gives it ("en-US", "sr-Latn-RS"): letters, digits and
+// hyphens only. "C" and "POSIX" name no language.
+bool IsLanguageTag(std::string_view tag)
+{
+    if (tag.empty() || tag == "C" || tag == "POSIX" || tag.front() == '-' || tag.back() == '-')
+        return false;
+    return std::all_of(tag.begin(), tag.end(),
+                       [](unsigned char c) { return (c < 0x80 && std::isalnum(c)) || c == '-'; });
+}
+
+} // namespace
+
+std::string Html5PageText(std::string_view language)
+{
+    const std::string lang = IsLanguageTag(language) ? std::string(language) : "en";
+    return "<!DOCTYPE html>\n"
+           "<html lang=\"" +
+           lang +
+           "\">\n"
+           "<head>\n"
+           "<meta charset=\"utf-8\">\n"
+           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+           "<title></title>\n"
+           "</head>\n"
+           "<body>\n"
+           "\n"
+           "</body>\n"
+           "</html>\n";
+}
+
+LineBreak NativeLineBreak()
+{
+#ifdef _WIN32
+    return LineBreak::CrLf;
+#else
+    return LineBreak::Lf;
+#endif
+}
+
 LineBreak PrevailingLineBreak(std::string_view text, LineBreak fallback)
 {
     std::size_t crlf = 0, lf = 0, cr = 0;

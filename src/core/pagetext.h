@@ -11,6 +11,14 @@ std::string StartingPageText();
 
 enum class LineBreak { CrLf, Lf, Cr };
 
+// The text a new HTML5 page starts with, in lower case, its HTML element in `language` (a
+// language tag such as "de-CH"; "en" when that is empty or no tag). Line feeds throughout,
+// one after the last line; the body holds an empty line for the caret.
+std::string Html5PageText(std::string_view language);
+
+// The line break of text files on the platform the program was built for.
+LineBreak NativeLineBreak();
+
 // The line break a page mostly uses; `fallback` when it has none.
 LineBreak PrevailingLineBreak(std::string_view text, LineBreak fallback = LineBreak::CrLf);
 

@@ -44,6 +44,19 @@ constexpr FieldAttribute<LinkFields> LinkAppletTable[] = {
     {&LinkFields::width, "WIDTH"},     {&LinkFields::appletName, "NAME"},
 };
 
+constexpr FieldAttribute<MediaFields> MediaTable[] = {
+    {&MediaFields::source, "SRC"},      {&MediaFields::poster, "POSTER"},
+    {&MediaFields::width, "WIDTH"},     {&MediaFields::height, "HEIGHT"},
+    {&MediaFields::preload, "PRELOAD"},
+};
+constexpr FieldAttribute<MediaFields> MediaFlags[] = {
+    {&MediaFields::controls, "CONTROLS"},
+    {&MediaFields::autoplay, "AUTOPLAY"},
+    {&MediaFields::muted, "MUTED"},
+    {&MediaFields::loop, "LOOP"},
+};
+constexpr FieldAttribute<MediaFields> MediaSourceTable[] = {{&MediaFields::source, "SRC"}};
+
 template <class Fields>
 void Fill(Fields &fields, std::span<const FieldAttribute<Fields>> table, const TagPrefill &tag)
 {
@@ -144,6 +157,20 @@ void SetAttribute(std::string_view text, const std::vector<TagAttribute> &attrib
         splices.push_back({found->valueBegin, found->end, ValueText(*found, value)});
 }
 
+// A boolean attribute: written bare when ticked, every copy removed when not.
+void SetFlag(std::string_view text, const std::vector<TagAttribute> &attributes,
+             std::size_t appendAt, std::string_view name, bool on, std::vector<Splice> &splices)
+{
+    const auto named = [name](const TagAttribute &a) { return EqualsNoCase(a.name, name); };
+    const bool present = std::any_of(attributes.begin(), attributes.end(), named);
+    if (on && !present)
+        splices.push_back({appendAt, appendAt, " " + std::string(name)});
+    if (!on)
+        for (const TagAttribute &a : attributes)
+            if (named(a))
+                splices.push_back(Removal(text, a));
+}
+
 template <class Fields>
 void EditTag(std::string_view text, std::size_t tagStart,
              std::span<const FieldAttribute<Fields>> table, const Fields &shown,
@@ -191,6 +218,35 @@ std::optional<ReeditTarget> LocateImage(std::string_view text, const ElementReco
     target.range = *range;
     target.video = *source == ImageSourceAttribute::DynSrc;
     target.tag = ReadTag(text, record.index);
+    return target;
+}
+
+std::optional<ReeditTarget> LocatePlace(std::string_view text, const ElementRecord &record);
+
+// A VIDEO or AUDIO start tag; any other media entry (a SOURCE, an EMBED) is only gone to.
+std::optional<ReeditTarget> LocateMedia(std::string_view text, const ElementRecord &record)
+{
+    const bool video = StartTagAt(text, record.index, "video");
+    if (!video && !StartTagAt(text, record.index, "audio"))
+        return LocatePlace(text, record);
+    ReeditTarget target;
+    target.kind = ElementKind::Media;
+    target.range = *TagRange(text, record.index);
+    target.video = video;
+    target.tag = ReadTag(text, record.index);
+    if (target.tag.values.contains("SRC"))
+        return target;
+    TagCursor cursor(text, target.range.end);
+    while (const auto tag = cursor.Next()) {
+        if (EqualsNoCase(tag->name, "source") && !tag->isEndTag) {
+            target.contentTag = ReadTag(text, tag->begin);
+            target.contentTagStart = tag->begin;
+            target.range.end = tag->end; // what the form changes reaches through it
+            break;
+        }
+        if (EqualsNoCase(tag->name, video ? "video" : "audio"))
+            break;
+    }
     return target;
 }
 
@@ -260,6 +316,8 @@ std::optional<ElementKind> ElementKindForHint(int hint)
         return ElementKind::Link;
     case HintEditApplet:
         return ElementKind::Applet;
+    case HintEditMedia:
+        return ElementKind::Media;
     default:
         return std::nullopt;
     }
@@ -286,6 +344,23 @@ bool ReeditTarget::Editable() const
     return true;
 }
 
+namespace {
+
+// A listed tag is still there when a tag starts at its index; its value is not compared, as a
+// heading's is the text after it.
+std::optional<ReeditTarget> LocatePlace(std::string_view text, const ElementRecord &record)
+{
+    const std::optional<TextRange> range = TagRange(text, record.index);
+    if (!range)
+        return std::nullopt;
+    ReeditTarget target;
+    target.kind = ElementKind::Place;
+    target.range = *range;
+    return target;
+}
+
+} // namespace
+
 std::optional<ReeditTarget> LocateElement(std::string_view text, ElementKind kind,
                                           const ElementRecord &record)
 {
@@ -294,6 +369,10 @@ std::optional<ReeditTarget> LocateElement(std::string_view text, ElementKind kin
         return LocateImage(text, record);
     case ElementKind::Applet:
         return LocateApplet(text, record);
+    case ElementKind::Media:
+        return LocateMedia(text, record);
+    case ElementKind::Place:
+        return LocatePlace(text, record);
     case ElementKind::Link:
         break;
     }
@@ -360,6 +439,42 @@ LinkFields LinkPrefill(const ReeditTarget &target)
         break;
     }
     return fields;
+}
+
+MediaFields MediaPrefill(const ReeditTarget &target)
+{
+    MediaFields fields;
+    Fill<MediaFields>(fields, MediaTable, target.tag);
+    for (const auto &flag : MediaFlags)
+        fields.*flag.field = target.tag.values.contains(std::string(flag.name)) ? "1" : "";
+    fields.element = target.video ? "VIDEO" : "AUDIO";
+    if (target.contentTagStart != 0)
+        fields.source = target.contentTag.Value("SRC");
+    return fields;
+}
+
+std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTarget &target,
+                                           const MediaFields &shown, const MediaFields &confirmed,
+                                           LineBreak)
+{
+    std::vector<Splice> splices;
+    const std::size_t tagStart = target.range.begin;
+    const bool sourceInside = target.contentTagStart != 0;
+    MediaFields tagShown = shown, tagConfirmed = confirmed;
+    if (sourceInside)
+        tagConfirmed.source = tagShown.source;
+    EditTag<MediaFields>(text, tagStart, MediaTable, tagShown, tagConfirmed, splices);
+    const std::vector<TagAttribute> attributes = TagAttributes(text, tagStart);
+    const std::size_t appendAt =
+        attributes.empty() ? tagStart + 1 + TagName(text, tagStart).size() : attributes.back().end;
+    for (const auto &flag : MediaFlags)
+        if ((shown.*flag.field).empty() != (confirmed.*flag.field).empty())
+            SetFlag(text, attributes, appendAt, flag.name, !(confirmed.*flag.field).empty(),
+                    splices);
+    if (sourceInside)
+        EditTag<MediaFields>(text, target.contentTagStart, MediaSourceTable, shown, confirmed,
+                             splices);
+    return Spliced(text, target.range, std::move(splices));
 }
 
 std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTarget &target,

@@ -3,6 +3,7 @@
 #include "pagetext.h"
 #include "scanner.h"
 #include "snippets_basic.h"
+#include "snippets_media.h"
 
 #include <map>
 #include <optional>
@@ -12,7 +13,9 @@
 namespace tarnel {
 
 // Which outline category an element was reopened from.
-enum class ElementKind { Image, Link, Applet };
+// Media: a VIDEO or AUDIO, reopened in the media form. Place: an entry without a form (a
+// SOURCE, a heading, a script); its tag is only gone to.
+enum class ElementKind { Image, Link, Applet, Media, Place };
 
 // The element an edit hint (6, 7, 8) asks to reopen; nullopt for any other hint.
 std::optional<ElementKind> ElementKindForHint(int hint);
@@ -33,16 +36,18 @@ struct ReeditTarget
 {
     ElementKind kind = ElementKind::Image;
     // Selected while the form is open and replaced on confirmation: the IMG or APPLET tag
-    // itself, or a link from "<A" through the ">" of its "</A>".
+    // itself, a link from "<A" through the ">" of its "</A>", a VIDEO or AUDIO tag (through
+    // its first SOURCE when it has no SRC).
     TextRange range;
     // The IMG or APPLET tag, or the link's opening tag (HREF is its only form field); the
     // tag starts at `range.begin`.
     TagPrefill tag;
-    // The image was listed by DYNSRC: the form opens with Video ticked.
+    // The image was listed by DYNSRC: the form opens with Video ticked. Media: a VIDEO.
     bool video = false;
 
     // Links only: everything between the link's tags, and for an image or applet link the
-    // IMG or APPLET inside it (the image when it holds both) and where that tag starts.
+    // IMG or APPLET inside it (the image when it holds both) and where that tag starts. For
+    // media without SRC: its first SOURCE, whose SRC the form's Source shows and changes.
     TextRange linkContent;
     LinkKind content = LinkKind::Text;
     TagPrefill contentTag;
@@ -75,6 +80,8 @@ std::optional<ElementAtPosition> ElementAt(std::string_view text, std::size_t po
 ImageFields ImagePrefill(const ReeditTarget &target);
 AppletFields AppletPrefill(const ReeditTarget &target);
 LinkFields LinkPrefill(const ReeditTarget &target);
+// The start tag's attributes; the further sources and the fallback text are not reopened.
+MediaFields MediaPrefill(const ReeditTarget &target);
 
 // The text that replaces `target.range` of `text` once the form was confirmed; nullopt when
 // the element stays as it is. `shown` are the fields as the form showed them, `confirmed` as
@@ -88,6 +95,9 @@ std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTa
                                            LineBreak lineBreak);
 std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTarget &target,
                                            const AppletFields &shown, const AppletFields &confirmed,
+                                           LineBreak lineBreak);
+std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTarget &target,
+                                           const MediaFields &shown, const MediaFields &confirmed,
                                            LineBreak lineBreak);
 std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTarget &target,
                                            const LinkFields &shown, const LinkFields &confirmed,

@@ -1,5 +1,7 @@
 #include "scanner.h"
 
+#include "outlinetoday.h"
+
 #include <array>
 #include <cstring>
 
@@ -335,26 +337,47 @@ void ScanElements(std::string_view text, PageElements &elements)
     elements.applets.clear();
     elements.links.clear();
     ScanElements(text, [&elements](OutlineCategory category, const ElementRecord &record) {
-        auto &list = category == OutlineCategory::Images    ? elements.images
-                     : category == OutlineCategory::Applets ? elements.applets
-                                                            : elements.links;
-        list.push_back(record);
+        if (category == OutlineCategory::Images)
+            elements.images.push_back(record);
+        else if (category == OutlineCategory::Applets)
+            elements.applets.push_back(record);
+        else if (category == OutlineCategory::Hyperlinks)
+            elements.links.push_back(record);
     });
 }
 
 void ScanElements(std::string_view text, const ElementVisitor &visit)
 {
+    // Today's categories come from the same pass; a heading's level goes before its text.
+    const TodayVisitor visitToday = [&visit](TodayCategory category, const ElementRecord &found,
+                                             int level) {
+        if (category != TodayCategory::Headings) {
+            visit(category == TodayCategory::Media ? OutlineCategory::Media
+                                                   : OutlineCategory::ScriptsAndStyles,
+                  found);
+            return;
+        }
+        visit(OutlineCategory::Headings,
+              {std::string(1, char('0' + level)) + found.value, found.index});
+    };
+    bool inMedia = false;
     ElementRecord record;
     TagCursor cursor(text);
     while (const auto tag = cursor.Next()) {
-        if (tag->isEndTag)
+        if (tag->isEndTag) {
+            if (inMedia)
+                VisitTodaysTag(text, *tag, inMedia, visitToday);
             continue;
+        }
         const std::string_view name = tag->name;
         const bool image = name.size() == 3 && EqualsNoCase(name, "img");
         const bool applet = name.size() == 6 && EqualsNoCase(name, "applet");
         const bool link = name.size() == 1 && LowerAscii(name[0]) == 'a';
-        if (!image && !applet && !link)
+        if (!image && !applet && !link) {
+            if (MayBeTodaysTag(name))
+                VisitTodaysTag(text, *tag, inMedia, visitToday);
             continue;
+        }
         const std::string_view wanted = image ? "src" : applet ? "code" : "href";
         std::optional<std::string_view> value;
         std::optional<std::string_view> videoSource;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 
 namespace tarnel {
 
@@ -86,21 +87,37 @@ Entries MetaHttpEquivs()
     return entries;
 }
 
-std::optional<std::string> Validate(const MetaFields &fields)
+std::optional<std::string> Validate(const MetaFields &)
 {
-    if (fields.url.empty())
-        return "You must enter URL!!";
+    // Description and keywords metas have no address, so none is required.
     return std::nullopt;
 }
 
+namespace {
+
+bool IsRefresh(std::string_view httpEquiv)
+{
+    constexpr std::string_view refresh = "refresh";
+    return std::equal(httpEquiv.begin(), httpEquiv.end(), refresh.begin(), refresh.end(),
+                      [](char a, char b) { return std::tolower((unsigned char)a) == b; });
+}
+
+} // namespace
+
 std::string BuildMetaTag(const MetaFields &fields)
 {
+    // Browsers read a refresh's target only from its content ("5; URL=next.htm"), never
+    // from an attribute of its own.
+    const bool refreshTo = IsRefresh(fields.httpEquiv) && !fields.url.empty();
+    const std::string content =
+        refreshTo ? (fields.content.empty() ? "0" : fields.content) + "; URL=" + fields.url
+                  : fields.content;
     AttributeList attributes;
-    attributes.Add("CONTENT", fields.content)
+    attributes.Add("CONTENT", content)
         .Add("HTTP-EQUIV", fields.httpEquiv)
         .Add("TITLE", fields.title)
         .Add("NAME", fields.name)
-        .Add("URL", fields.url);
+        .Add("URL", refreshTo ? std::string() : fields.url);
     if (attributes.Empty())
         return {};
     return "<META" + attributes.Text() + " >\n";

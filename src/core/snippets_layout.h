@@ -43,6 +43,7 @@ struct MetaFields
 
 std::span<const std::string_view> MetaHttpEquivs();
 std::optional<std::string> Validate(const MetaFields &fields);
+// A refresh with a url writes it into its content ("5; URL=next.htm"), as browsers read it.
 std::string BuildMetaTag(const MetaFields &fields);
 
 struct FrameFields

@@ -89,14 +89,15 @@ bool CTarnelDoc::prepareTempCopy()
     return true;
 }
 
-bool CTarnelDoc::OnNewDocument()
+bool CTarnelDoc::OnNewDocument(std::string startingText, tarnel::LineBreak lineBreak)
 {
     if (!prepareTempCopy())
         return false;
     m_path.clear();
     m_bOpenedFromFile = false;
+    m_startingText = std::move(startingText);
     m_codec = CPageCodec(true);
-    m_lineBreak = tarnel::LineBreak::CrLf;
+    m_lineBreak = lineBreak;
     setInitialText({});
     emit titleChanged();
     return true;
@@ -185,6 +186,7 @@ bool CTarnelDoc::OnOpenDocument(const QString &path)
         return false;
     m_path = QFileInfo(path).absoluteFilePath();
     m_bOpenedFromFile = true;
+    m_startingText.clear();
     rememberDiskState();
     emit titleChanged();
     return true;

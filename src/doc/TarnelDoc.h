@@ -34,9 +34,11 @@ public:
     explicit CTarnelDoc(QObject *parent = nullptr);
     ~CTarnelDoc() override;
 
-    // A new, untitled page with its temporary copy. False (with errorString()) when the
-    // temporary copy cannot be made.
-    bool OnNewDocument();
+    // A new, untitled page with its temporary copy, which the first source view fills with
+    // `startingText` in `lineBreak`. False (with errorString()) when the temporary copy cannot
+    // be made.
+    bool OnNewDocument(std::string startingText = tarnel::StartingPageText(),
+                       tarnel::LineBreak lineBreak = tarnel::LineBreak::CrLf);
     // Reads the file into the text. False (with errorString()) when it cannot be read.
     bool OnOpenDocument(const QString &path);
     // Writes the text to `path` atomically; on success the document takes that path and is
@@ -59,6 +61,8 @@ public:
     QString tempPath() const { return m_strTempPath; }
     // True while the document came from a file (the view's first fill leaves it as read).
     bool openedFromFile() const { return m_bOpenedFromFile; }
+    // What the first source view fills a new page with (nothing for a page read from a file).
+    const std::string &startingText() const { return m_startingText; }
 
     bool isModified() const;
     void setSavePoint();
@@ -179,6 +183,7 @@ private:
     QString m_error;
     int m_untitledNumber = 1;
     bool m_bOpenedFromFile = false;
+    std::string m_startingText;
     bool m_handedToBrowser = false;
     bool m_filled = false;
     CPageCodec m_codec;

@@ -17,6 +17,11 @@ std::span<const Entry> all()
         {ID_INSERT_FRAMES, frames},         {ID_LIST_ORDERED, orderedList},
         {ID_LIST_UNORDERED, unorderedList}, {ID_LIST_DEFINING, definitionList},
         {ID_INSERT_CONTROLS, controls},     {ID_INSERT_TEXT, formattedText},
+        {ID_INSERT_MEDIA, media},           {ID_INSERT_PICTURE, picture},
+        {ID_SECTION_HEADER, section<0>},    {ID_SECTION_NAV, section<1>},
+        {ID_SECTION_MAIN, section<2>},      {ID_SECTION_ARTICLE, section<3>},
+        {ID_SECTION_SECTION, section<4>},   {ID_SECTION_ASIDE, section<5>},
+        {ID_SECTION_FOOTER, section<6>},    {ID_SECTION_FIGURE, section<7>},
     };
     return table;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <span>
 
@@ -45,5 +46,10 @@ void definitionList(IPageEditor &editor);
 // InsertCommandsText.cpp: form controls and formatted text.
 void controls(IPageEditor &editor);
 void formattedText(IPageEditor &editor);
+
+// InsertCommandsMedia.cpp: media, pictures and sections (`index` into SectionElements()).
+void media(IPageEditor &editor);
+void picture(IPageEditor &editor);
+template <std::size_t index> void section(IPageEditor &editor);
 
 } // namespace insertcmd

@@ -2,6 +2,7 @@
 
 #include "PageCodec.h"
 #include "pagetext.h"
+#include "scanner.h"
 
 #include <QString>
 
@@ -32,6 +33,8 @@ public:
     // Byte index of the caret.
     virtual std::size_t CharIndexAtCaret() const = 0;
     virtual void selectBytes(std::size_t start, std::size_t end) = 0;
+    // The selection as [start, end) byte indexes; empty at the caret when nothing is selected.
+    virtual tarnel::TextRange selectedBytes() const = 0;
     virtual void clearSelection() = 0;
 
     // Puts a snippet in the text as one undo step (see CTarnelView::InsertSnippet).

@@ -5,6 +5,7 @@
 #include "ImgDlg.h"
 #include "InsertCommands.h"
 #include "LinkDlg.h"
+#include "MediaDlg.h"
 #include "PageEditor.h"
 #include "commandids.h"
 
@@ -45,6 +46,10 @@ std::optional<std::string> reeditedElement(IPageEditor &editor, const ReeditTarg
         return reeditWith<CImgDlg>(editor, target, ImagePrefill(target));
     case ElementKind::Applet:
         return reeditWith<CAppletDlg>(editor, target, AppletPrefill(target));
+    case ElementKind::Media:
+        return reeditWith<CMediaDlg>(editor, target, MediaPrefill(target));
+    case ElementKind::Place:
+        return std::nullopt;
     case ElementKind::Link:
         break;
     }
@@ -66,6 +71,8 @@ void edit(IPageEditor &editor, ElementKind kind, const ElementRecord &record)
     if (!target->Editable())
         return;
     editor.selectBytes(target->range.begin, target->range.end);
+    if (target->kind == ElementKind::Place)
+        return;
     const std::optional<std::string> element = reeditedElement(editor, *target);
     if (!element)
         return;

@@ -85,7 +85,7 @@ void CTarnelView::OnInitialUpdate()
         return;
     doc->setFilled();
     m_text.setUndoCollection(false);
-    InsertSnippet(doc->openedFromFile() ? std::string() : StartingPageText(), true);
+    InsertSnippet(doc->startingText(), true);
     InsertSnippet(std::string(), true);
     m_text.setUndoCollection(true);
     m_text.forgetUndoHistory();
@@ -237,6 +237,11 @@ void CTarnelView::rescanOutline(bool resendAll)
 void CTarnelView::selectBytes(std::size_t start, std::size_t end)
 {
     m_text.select(start, end);
+}
+
+tarnel::TextRange CTarnelView::selectedBytes() const
+{
+    return {m_text.selectionStart(), m_text.selectionEnd()};
 }
 
 void CTarnelView::clearSelection()

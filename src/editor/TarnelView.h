@@ -61,6 +61,7 @@ public:
 
     // Selects [start, end) by byte index; clears the selection keeping the caret.
     void selectBytes(std::size_t start, std::size_t end) override;
+    tarnel::TextRange selectedBytes() const override;
     void clearSelection() override;
 
     void showStatusMessage(const QString &text, int timeoutMs = 4000) override;

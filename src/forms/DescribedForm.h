@@ -50,7 +50,7 @@ public:
             if (row.flag)
                 static_cast<QCheckBox *>(m_inputs[i])->setChecked(fields.*row.flag);
             else if (row.member)
-                showInput(m_inputs[i], fields.*row.member);
+                showValue(m_inputs[i], fields.*row.member);
         }
     }
 
@@ -64,7 +64,7 @@ protected:
             if (row.flag)
                 fields.*row.flag = static_cast<const QCheckBox *>(m_inputs[i])->isChecked();
             else if (row.member)
-                fields.*row.member = inputText(m_inputs[i]);
+                fields.*row.member = valueOf(m_inputs[i]);
         }
     }
     std::optional<std::string> validate() const override { return tarnel::Validate(m_fields); }
@@ -86,6 +86,21 @@ protected:
     Fields m_fields;
 
 private:
+    // A check box's field holds "1" when ticked; any other input holds its text.
+    std::string valueOf(const QWidget *input) const
+    {
+        if (const auto *box = qobject_cast<const QCheckBox *>(input))
+            return box->isChecked() ? "1" : "";
+        return inputText(input);
+    }
+    void showValue(QWidget *input, std::string_view value)
+    {
+        if (auto *box = qobject_cast<QCheckBox *>(input))
+            box->setChecked(!value.empty());
+        else
+            showInput(input, value);
+    }
+
     static QString fromView(std::string_view text)
     {
         return QString::fromUtf8(text.data(), qsizetype(text.size()));

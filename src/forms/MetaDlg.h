@@ -2,7 +2,7 @@
 
 #include "DescribedForm.h"
 
-// The meta form: one meta tag; the url is required.
+// The meta form: one meta tag; a refresh's url goes into its content.
 class CMetaDlg : public CDescribedForm<tarnel::MetaFields>
 {
     Q_OBJECT

@@ -10,3 +10,9 @@ void fillPictureSize(const QString &picturePath, QLineEdit *width, QLineEdit *he
     width->setText(size.isValid() ? QString::number(size.width()) : QString());
     height->setText(size.isValid() ? QString::number(size.height()) : QString());
 }
+
+void fillPictureWidth(const QString &picturePath, QLineEdit *width)
+{
+    const QSize size = QImageReader(picturePath).size();
+    width->setText(size.isValid() ? QString::number(size.width()) : QString());
+}

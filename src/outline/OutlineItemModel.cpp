@@ -14,8 +14,8 @@ namespace {
 // An index's internal id says which row it is: the page row, a category row, or an entry
 // of a category.
 constexpr quintptr kPageId = 0;
-constexpr quintptr kCategoryIds = 1; // + category
-constexpr quintptr kEntryIds = 4;    // + category of the entry
+constexpr quintptr kCategoryIds = 1;                         // + category
+constexpr quintptr kEntryIds = 1 + OutlineCategories.size(); // + category of the entry
 
 Category categoryOfId(quintptr id, quintptr base)
 {
@@ -29,10 +29,24 @@ QString categoryLabel(Category category)
         return COutlineItemModel::tr("Applets");
     case Category::Hyperlinks:
         return COutlineItemModel::tr("Hyperlinks");
+    case Category::Media:
+        return COutlineItemModel::tr("Media");
+    case Category::Headings:
+        return COutlineItemModel::tr("Headings");
+    case Category::ScriptsAndStyles:
+        return COutlineItemModel::tr("Scripts & Styles");
     case Category::Images:
         break;
     }
     return COutlineItemModel::tr("Images");
+}
+
+// A heading shows its text indented by its level, so the page's structure shows at a glance.
+QString headingLabel(const QString &value)
+{
+    const int level = value.isEmpty() ? 1 : qBound(1, value.at(0).digitValue(), 6);
+    return QString(2 * (level - 1), QLatin1Char(' ')) + QLatin1Char('H') + QString::number(level) +
+           QLatin1Char(' ') + value.mid(1);
 }
 
 } // namespace
@@ -255,5 +269,6 @@ QVariant COutlineItemModel::data(const QModelIndex &index, int role) const
         return {};
     std::size_t at = 0;
     const std::string value = storeOf(category, index.row(), &at).Value(at);
-    return m_codec ? m_codec->toText(value) : CPageCodec().toText(value);
+    const QString text = m_codec ? m_codec->toText(value) : CPageCodec().toText(value);
+    return category == Category::Headings ? headingLabel(text) : text;
 }

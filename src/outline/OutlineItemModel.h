@@ -9,7 +9,7 @@
 #include <array>
 #include <optional>
 
-// The outline's rows: "Web Page", its three categories and their entries. Entries are kept
+// The outline's rows: "Web Page", its categories and their entries. Entries are kept
 // compactly and shown lazily, so a page with millions of links costs tens of bytes per link
 // rather than a widget item each.
 class COutlineItemModel : public QAbstractItemModel
@@ -48,6 +48,7 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
 private:
+    static constexpr std::size_t kCategories = tarnel::OutlineCategories.size();
     static std::size_t slot(Category category) { return static_cast<std::size_t>(category); }
     // While a refill brings the shown entries in their order, they are the same entries:
     // each takes its new position in place and nothing is stored twice.
@@ -67,14 +68,14 @@ private:
     };
 
     const CPageCodec *m_codec = nullptr;
-    std::array<tarnel::CompactRecords, 3> m_entries;
+    std::array<tarnel::CompactRecords, kCategories> m_entries;
     // A refill under way: its first m_kept entries were the shown ones, taken in place;
     // the entries after those wait in m_refills until it is published.
-    std::array<bool, 3> m_refilling{};
-    std::array<std::size_t, 3> m_kept{};
-    std::array<tarnel::CompactRecords, 3> m_refills;
-    std::array<std::optional<Splice>, 3> m_splices;
-    std::array<int, 3> m_shown{}; // rows the views were told of
+    std::array<bool, kCategories> m_refilling{};
+    std::array<std::size_t, kCategories> m_kept{};
+    std::array<tarnel::CompactRecords, kCategories> m_refills;
+    std::array<std::optional<Splice>, kCategories> m_splices;
+    std::array<int, kCategories> m_shown{}; // rows the views were told of
     bool m_publishQueued = false;
     bool m_publishing = false;
 };

@@ -37,30 +37,11 @@ void CSiteTree::OnUpdate(CView *, int hint, const ElementRecord *record)
 {
     if (!m_filled)
         return;
-    switch (hint) {
-    case HintAddImage:
-        if (record)
-            m_model.addEntry(OutlineCategory::Images, *record);
-        break;
-    case HintAddLink:
-        if (record)
-            m_model.addEntry(OutlineCategory::Hyperlinks, *record);
-        break;
-    case HintAddApplet:
-        if (record)
-            m_model.addEntry(OutlineCategory::Applets, *record);
-        break;
-    case HintClearImages:
-        m_model.clearCategory(OutlineCategory::Images);
-        break;
-    case HintClearLinks:
-        m_model.clearCategory(OutlineCategory::Hyperlinks);
-        break;
-    case HintClearApplets:
-        m_model.clearCategory(OutlineCategory::Applets);
-        break;
-    default:
-        break;
+    for (const OutlineCategory category : OutlineCategories) {
+        if (hint == AddHintFor(category) && record)
+            m_model.addEntry(category, *record);
+        else if (hint == ClearHintFor(category))
+            m_model.clearCategory(category);
     }
 }
 
@@ -101,6 +82,6 @@ void CSiteTree::activate(const QModelIndex &index)
     if (!m_model.entryAt(index, &category, &row))
         return;
     const ElementRecord record = m_model.entry(category, row);
-    if (const auto kind = ElementKindForHint(EditHintFor(category)))
-        GetDocument()->requestShowElement(this, *kind, record);
+    const auto kind = ElementKindForHint(EditHintFor(category));
+    GetDocument()->requestShowElement(this, kind.value_or(ElementKind::Place), record);
 }

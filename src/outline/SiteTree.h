@@ -7,14 +7,15 @@
 
 #include <cstddef>
 
-// The outline beside the source: "Web Page" with its applets, hyperlinks and images. It never
+// The outline beside the source: "Web Page" with its applets, hyperlinks, images, media,
+// headings, scripts and styles. It never
 // reads the text; the document's outline scan fills it through hints, and a double click on an
 // entry asks the document to have the source view beside it reopen that element in its form.
 class CSiteTree : public QTreeView, public CView
 {
     Q_OBJECT
 public:
-    enum Category { Applets, Hyperlinks, Images, CategoryCount };
+    enum Category { Applets, Hyperlinks, Images, Media, Headings, ScriptsAndStyles, CategoryCount };
 
     explicit CSiteTree(CTarnelDoc *document, QWidget *parent = nullptr);
     ~CSiteTree() override;

@@ -74,4 +74,6 @@ TEST(FormDescription, EveryFormAgreesWithItsValidation)
     ExpectWellFormed(TableForm());
     ExpectWellFormed(OrderedListForm());
     ExpectWellFormed(UnorderedListForm());
+    ExpectWellFormed(MediaForm());
+    ExpectWellFormed(PictureForm());
 }

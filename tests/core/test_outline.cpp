@@ -33,8 +33,9 @@ OutlineDigest DigestOf(std::initializer_list<ElementRecord> records)
 TEST(Outline, CategoriesInTreeOrderWithTheirEditHints)
 {
     const std::pair<std::string_view, Hint> expected[] = {
-        {"Applets", HintEditApplet}, {"Hyperlinks", HintEditLink}, {"Images", HintEditImage}};
-    ASSERT_EQ(OutlineCategories.size(), 3u);
+        {"Applets", HintEditApplet}, {"Hyperlinks", HintEditLink}, {"Images", HintEditImage},
+        {"Media", HintEditMedia},    {"Headings", HintNone},       {"Scripts & Styles", HintNone}};
+    ASSERT_EQ(OutlineCategories.size(), 6u);
     for (std::size_t i = 0; i < OutlineCategories.size(); ++i) {
         EXPECT_EQ(OutlineCategoryLabel(OutlineCategories[i]), expected[i].first);
         EXPECT_EQ(EditHintFor(OutlineCategories[i]), expected[i].second);
@@ -102,12 +103,17 @@ TEST(Outline, ResendAllTellsEveryCategoryInOrder)
     OutlineState state;
     const std::vector<OutlineNotification> expected = {{HintClearImages, {}},
                                                        {HintAddImage, ElementRecord{"a.gif", 0}},
-                                                       {HintAddImage, ElementRecord{"b.gif", 38}},
+                                                       {HintAddImage, ElementRecord{"b.gif", 48}},
                                                        {HintClearApplets, {}},
                                                        {HintClearLinks, {}},
-                                                       {HintAddLink, ElementRecord{"x.htm", 17}}};
-    EXPECT_EQ(Rescan(R"(<IMG SRC="a.gif"><A HREF="x.htm">x</A><IMG SRC="b.gif">)", state, true),
-              expected);
+                                                       {HintAddLink, ElementRecord{"x.htm", 17}},
+                                                       {HintClearMedia, {}},
+                                                       {HintClearHeadings, {}},
+                                                       {HintAddHeading, ElementRecord{"2x", 38}},
+                                                       {HintClearScriptsAndStyles, {}}};
+    EXPECT_EQ(
+        Rescan(R"(<IMG SRC="a.gif"><A HREF="x.htm">x</A><H2>x</H2><IMG SRC="b.gif">)", state, true),
+        expected);
     // A new page: the tree's empty categories already show what the scan finds.
     OutlineState fresh;
     EXPECT_TRUE(Rescan("<HTML><BODY></BODY></HTML>", fresh).empty());

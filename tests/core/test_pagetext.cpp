@@ -14,6 +14,36 @@ TEST(PageText, StartingPageHasNineLinesAndNoFinalBreak)
               std::string::npos);
 }
 
+TEST(PageText, Html5Page)
+{
+    EXPECT_EQ(Html5PageText("de-CH"), "<!DOCTYPE html>\n"
+                                      "<html lang=\"de-CH\">\n"
+                                      "<head>\n"
+                                      "<meta charset=\"utf-8\">\n"
+                                      "<meta name=\"viewport\" content=\"width=device-width, "
+                                      "initial-scale=1\">\n"
+                                      "<title></title>\n"
+                                      "</head>\n"
+                                      "<body>\n"
+                                      "\n"
+                                      "</body>\n"
+                                      "</html>\n");
+    // The caret goes on the body's empty line.
+    const std::string page = Html5PageText("en");
+    EXPECT_EQ(BeforeBodyEndPosition(page), page.find("<body>\n") + 7);
+}
+
+TEST(PageText, Html5PageLanguage)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"en-US", "<html lang=\"en-US\">"}, {"sr-Latn-RS", "<html lang=\"sr-Latn-RS\">"},
+        {"", "<html lang=\"en\">"},         {"C", "<html lang=\"en\">"},
+        {"a\"b", "<html lang=\"en\">"},     {"-", "<html lang=\"en\">"},
+    };
+    for (const auto &[language, expected] : cases)
+        EXPECT_NE(Html5PageText(language).find(expected), std::string::npos) << language;
+}
+
 struct BodyEndCase
 {
     const char *name;

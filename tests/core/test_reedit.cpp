@@ -287,3 +287,55 @@ TEST(Reedit, ElementUnderAClick)
     // A link left open is no element to reopen.
     EXPECT_FALSE(ElementAt("<a href=x>open", 12).has_value());
 }
+
+TEST(Reedit, MediaFormChangesOnlyItsChangedAttributes)
+{
+    const struct
+    {
+        const char *name;
+        std::string text;
+        std::function<void(MediaFields &)> change;
+        std::optional<std::string> expected;
+    } cases[] = {
+        {"a new size, unknown attributes kept",
+         R"(<video src="a.mp4" playsinline data-x='1' controls>)",
+         [](MediaFields &f) { f.width = "320"; },
+         R"(<video src="a.mp4" playsinline data-x='1' controls WIDTH="320">)"},
+        {"controls off, loop on", "<VIDEO SRC=a.mp4 CONTROLS MUTED>",
+         [](MediaFields &f) { f.controls.clear(), f.loop = "1"; }, "<VIDEO SRC=a.mp4 MUTED LOOP>"},
+        {"the source of a video without SRC is its first SOURCE's",
+         "<video controls>\n<source src=\"a.webm\" type=\"video/webm\">\n<source src=\"a.mp4\">",
+         [](MediaFields &f) { f.source = "b.webm"; },
+         "<video controls>\n<source src=\"b.webm\" type=\"video/webm\">\n<source src=\"a.mp4\">"},
+        {"nothing changed", "<audio src=\"s.mp3\" controls>", [](MediaFields &) {}, std::nullopt},
+    };
+    for (const auto &c : cases) {
+        const auto target = LocateElement(c.text, ElementKind::Media, {"x", 0});
+        ASSERT_TRUE(target) << c.name;
+        const MediaFields shown = MediaPrefill(*target);
+        MediaFields confirmed = shown;
+        c.change(confirmed);
+        const auto element = ReeditedElement(c.text, *target, shown, confirmed, LineBreak::CrLf);
+        ASSERT_EQ(element.has_value(), c.expected.has_value()) << c.name;
+        if (!element)
+            continue;
+        std::string page = c.text;
+        page.replace(target->range.begin, target->range.end - target->range.begin, *element);
+        EXPECT_EQ(page, *c.expected) << c.name;
+    }
+}
+
+TEST(Reedit, MediaFormOpensWithTheTagsValues)
+{
+    const std::string text = "<AUDIO SRC=\"s.mp3\" LOOP PRELOAD=none>";
+    const auto target = LocateElement(text, ElementKind::Media, {"s.mp3", 0});
+    ASSERT_TRUE(target);
+    EXPECT_EQ(MediaPrefill(*target), (MediaFields{.element = "AUDIO",
+                                                  .source = "s.mp3",
+                                                  .controls = "",
+                                                  .loop = "1",
+                                                  .preload = "none"}));
+    // A SOURCE in the media category is gone to, not reopened.
+    const std::string page = "<video><source src=\"a.webm\"></video>";
+    EXPECT_EQ(LocateElement(page, ElementKind::Media, {"a.webm", 7})->kind, ElementKind::Place);
+}

@@ -101,16 +101,28 @@ TEST(Meta, Builds)
 {
     ExpectBuilds<MetaFields>(
         {
-            {"worked example",
+            {"refresh with url: the url goes into the content",
              {.content = "5", .url = "next.htm", .httpEquiv = "REFRESH"},
-             "<META CONTENT=\"5\" HTTP-EQUIV=\"REFRESH\" URL=\"next.htm\" >\n"},
+             "<META CONTENT=\"5; URL=next.htm\" HTTP-EQUIV=\"REFRESH\" >\n"},
+            {"refresh with url, no delay: at once",
+             {.url = "next.htm", .httpEquiv = "Refresh"},
+             "<META CONTENT=\"0; URL=next.htm\" HTTP-EQUIV=\"Refresh\" >\n"},
+            {"refresh without url: the fields as they are",
+             {.content = "30", .httpEquiv = "REFRESH"},
+             "<META CONTENT=\"30\" HTTP-EQUIV=\"REFRESH\" >\n"},
+            {"description without url",
+             {.name = "description", .content = "A page"},
+             "<META CONTENT=\"A page\" NAME=\"description\" >\n"},
             {"url alone", {.url = "x.htm"}, "<META URL=\"x.htm\" >\n"},
-            {"Content-Type",
+            {"Content-Type keeps its url attribute",
              {.url = "x.htm", .httpEquiv = "Content-Type"},
              "<META HTTP-EQUIV=\"Content-Type\" URL=\"x.htm\" >\n"},
             {"every field, in the written order",
              {.name = "n", .title = "t", .content = "c", .url = "u", .httpEquiv = "REFRESH"},
-             "<META CONTENT=\"c\" HTTP-EQUIV=\"REFRESH\" TITLE=\"t\" NAME=\"n\" URL=\"u\" >\n"},
+             "<META CONTENT=\"c; URL=u\" HTTP-EQUIV=\"REFRESH\" TITLE=\"t\" NAME=\"n\" >\n"},
+            {"a quote in a refresh's url",
+             {.url = "a\"b.htm", .httpEquiv = "REFRESH"},
+             "<META CONTENT=\"0; URL=a&quot;b.htm\" HTTP-EQUIV=\"REFRESH\" >\n"},
             {"a quote in the content",
              {.content = "a\"b", .url = "u"},
              "<META CONTENT=\"a&quot;b\" URL=\"u\" >\n"},
@@ -119,14 +131,10 @@ TEST(Meta, Builds)
         BuildMetaTag);
 }
 
-TEST(Meta, Validates)
+TEST(Meta, NothingIsRequired)
 {
-    ExpectValidates<MetaFields>({
-        {"url", {.url = "x.htm"}, std::nullopt},
-        {"everything but url",
-         {.name = "n", .title = "t", .content = "c", .httpEquiv = "REFRESH"},
-         "You must enter URL!!"},
-    });
+    EXPECT_EQ(Validate(MetaFields{}), std::nullopt);
+    EXPECT_EQ(Validate(MetaFields{.name = "keywords", .content = "a, b"}), std::nullopt);
 }
 
 TEST(Frame, Builds)

@@ -11,7 +11,9 @@
 #include "LinkDlg.h"
 #include "ListDlg1.h"
 #include "MarqueeDlg.h"
+#include "MediaDlg.h"
 #include "MetaDlg.h"
+#include "PictureDlg.h"
 #include "SoundDlg.h"
 #include "TableDlg.h"
 #include "UListDlg.h"
@@ -120,6 +122,8 @@ void TestFormConduct::conduct_data()
     QTest::newRow("ordered") << make<CListDlg1>() << QStringList{"type"};
     QTest::newRow("unordered") << make<CUListDlg>() << QStringList{"type"};
     QTest::newRow("controls") << make<CControlsDlg>() << QStringList();
+    QTest::newRow("media") << make<CMediaDlg>() << QStringList{"element"};
+    QTest::newRow("picture") << make<CPictureDlg>() << QStringList();
     // The size list's "Normal" entry is its way back.
     QTest::newRow("formatted text") << make<CFontDlg>() << QStringList{"*"};
 }

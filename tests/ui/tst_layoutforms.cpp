@@ -185,7 +185,7 @@ void TestLayoutForms::confirm_data()
            "HSPACE=\"3\" VSPACE=\"4\"></MARQUEE>\n";
     QTest::newRow("meta worked example")
         << "meta" << Inputs{{"url", "next.htm"}, {"httpEquiv", "REFRESH"}, {"content", "5"}}
-        << "<META CONTENT=\"5\" HTTP-EQUIV=\"REFRESH\" URL=\"next.htm\" >\n";
+        << "<META CONTENT=\"5; URL=next.htm\" HTTP-EQUIV=\"REFRESH\" >\n";
     QTest::newRow("meta, name and title")
         << "meta" << Inputs{{"name", "n"}, {"title", "say \"hi\""}, {"url", "x.htm"}}
         << "<META TITLE=\"say &quot;hi&quot;\" NAME=\"n\" URL=\"x.htm\" >\n";
@@ -268,8 +268,6 @@ void TestLayoutForms::refuse_data()
         << "marquee" << Inputs{{"behaviour", "SCROLL"}, {"loop", "3"}} << marquee;
     QTest::newRow("marquee without behaviour")
         << "marquee" << Inputs{{"direction", "UP"}} << marquee;
-    QTest::newRow("meta without url")
-        << "meta" << Inputs{{"content", "5"}, {"httpEquiv", "REFRESH"}} << "You must enter URL!!";
     QTest::newRow("frame without width")
         << "frames" << Inputs{{"height", "100"}, {"source", "a.htm"}}
         << "You must enter Height & Width!!";

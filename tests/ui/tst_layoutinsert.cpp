@@ -1,4 +1,5 @@
-// The marquee, meta, frame, table and list commands through the real editor: the command
+// The marquee, meta, frame, table, list, media, picture and section commands through the real
+// editor: the command
 // opens its form over the page, and a confirmed form's element replaces the selection in one
 // undoable step; a cancelled or refused form leaves the page alone.
 #include "UiTestSupport.h"
@@ -45,6 +46,7 @@ private slots:
     void cancel_data();
     void cancel();
     void definitionList();
+    void sections();
 };
 
 void TestLayoutInsert::confirm_data()
@@ -70,7 +72,7 @@ void TestLayoutInsert::confirm_data()
     QTest::newRow("Ctrl+M meta over a selection")
         << int(tarnel::ID_INSERT_META) << QKeySequence(Qt::CTRL | Qt::Key_M) << "META"
         << Inputs{{"url", "next.htm"}, {"httpEquiv", "REFRESH"}, {"content", "5"}} << true
-        << QByteArray("<META CONTENT=\"5\" HTTP-EQUIV=\"REFRESH\" URL=\"next.htm\" >\n");
+        << QByteArray("<META CONTENT=\"5; URL=next.htm\" HTTP-EQUIV=\"REFRESH\" >\n");
     QTest::newRow("Ctrl+J frame")
         << int(tarnel::ID_INSERT_FRAMES) << QKeySequence(Qt::CTRL | Qt::Key_J) << "Frames"
         << Inputs{{"height", "100"},   {"width", "200"},         {"source", "top.htm"},
@@ -89,6 +91,22 @@ void TestLayoutInsert::confirm_data()
         << Inputs{{"type", "A"}, {"start", "3"}, {"dingbat", "\"Home\""}, {"value", "5"}} << false
         << QByteArray("<OL TYPE=\"A\" START=\"3\"><LH><!Enter the list heading here>\n"
                       "<LI DINGBAT=\"Home\" VALUE=\"5\">\n</OL>\n");
+    QTest::newRow("Insert > Media, a video with a poster")
+        << int(tarnel::ID_INSERT_MEDIA) << none << "Media"
+        << Inputs{{"source", "clip.webm"}, {"source2", "clip.mp4"}, {"poster", "clip.jpg"}} << false
+        << QByteArray("<VIDEO POSTER=\"clip.jpg\" CONTROLS>\n"
+                      "<SOURCE SRC=\"clip.webm\" TYPE=\"video/webm\">\n"
+                      "<SOURCE SRC=\"clip.mp4\" TYPE=\"video/mp4\">\n</VIDEO>\n");
+    QTest::newRow("Insert > Picture over a selection")
+        << int(tarnel::ID_INSERT_PICTURE) << none << "Picture"
+        << Inputs{{"source", "s.jpg"},
+                  {"width", "480"},
+                  {"source2", "l.jpg"},
+                  {"width2", "960"},
+                  {"alt", "A cat"}}
+        << true
+        << QByteArray("<IMG SRC=\"s.jpg\" SRCSET=\"s.jpg 480w, l.jpg 960w\" ALT=\"A cat\" "
+                      "WIDTH=\"480\">\n");
     QTest::newRow("List > Unordered over a selection")
         << int(tarnel::ID_LIST_UNORDERED) << none << "Unordered List"
         << Inputs{{"type", "SQUARE"}, {"dingbat", "\"Next\""}} << true
@@ -150,9 +168,8 @@ void TestLayoutInsert::cancel_data()
     const QKeySequence none;
     QTest::newRow("marquee") << int(tarnel::ID_INSERT_MARQUEE) << QKeySequence(Qt::CTRL | Qt::Key_Q)
                              << Inputs{{"behaviour", "SCROLL"}, {"direction", "UP"}} << QString();
-    QTest::newRow("meta refused, then cancelled")
-        << int(tarnel::ID_INSERT_META) << QKeySequence(Qt::CTRL | Qt::Key_M)
-        << Inputs{{"content", "5"}} << "You must enter URL!!";
+    QTest::newRow("meta") << int(tarnel::ID_INSERT_META) << QKeySequence(Qt::CTRL | Qt::Key_M)
+                          << Inputs{{"content", "5"}} << QString();
     QTest::newRow("frames") << int(tarnel::ID_INSERT_FRAMES) << QKeySequence(Qt::CTRL | Qt::Key_J)
                             << Inputs{{"height", "1"}, {"width", "2"}} << QString();
     QTest::newRow("tables refused, then cancelled")
@@ -220,6 +237,30 @@ void TestLayoutInsert::definitionList()
     view->undo();
     QCOMPARE(viewBytes(view), before);
     QVERIFY(!editor.doc()->isModified());
+}
+
+// A section wraps the selection in one undo step; without one the caret waits inside.
+void TestLayoutInsert::sections()
+{
+    Editor editor;
+    QVERIFY(editor.start());
+    CTarnelView *view = editor.view();
+    const QByteArray before = viewBytes(view);
+    const int caret = int(view->CharIndexAtCaret());
+    editor.frame()->action(tarnel::ID_SECTION_NAV)->trigger();
+    QByteArray expected = before;
+    expected.insert(caret, "<NAV>\r\n\r\n</NAV>\r\n");
+    QCOMPARE(viewBytes(view), expected);
+    QCOMPARE(int(view->CharIndexAtCaret()), caret + 7);
+
+    view->selectBytes(caret, caret + 5);
+    editor.frame()->action(tarnel::ID_SECTION_FIGURE)->trigger();
+    expected.replace(caret, 5, "<FIGURE>\r\n<NAV>\r\n<FIGCAPTION></FIGCAPTION>\r\n</FIGURE>\r\n");
+    QCOMPARE(viewBytes(view), expected);
+    QCOMPARE(int(view->CharIndexAtCaret()), caret + 29);
+    view->undo();
+    view->undo();
+    QCOMPARE(viewBytes(view), before);
 }
 
 QTEST_MAIN(TestLayoutInsert)

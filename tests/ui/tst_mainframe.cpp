@@ -6,18 +6,21 @@
 #include "Commands.h"
 #include "SplashWnd.h"
 #include "commandids.h"
+#include "pagetext.h"
 
 #include <Qsci/qsciprinter.h>
 
 #include <QAction>
 #include <QClipboard>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QToolBar>
 
 using namespace uitest;
@@ -57,6 +60,7 @@ private slots:
             {Qt::CTRL | Qt::Key_L, ID_INSERT_CONTROLS},
             {Qt::CTRL | Qt::Key_M, ID_INSERT_META},
             {Qt::CTRL | Qt::Key_N, ID_FILE_NEW},
+            {Qt::CTRL | Qt::SHIFT | Qt::Key_N, ID_FILE_NEW_HTML5},
             {Qt::CTRL | Qt::Key_O, ID_FILE_OPEN},
             {Qt::CTRL | Qt::Key_P, ID_FILE_PRINT},
             {Qt::CTRL | Qt::Key_Q, ID_INSERT_MARQUEE},
@@ -262,6 +266,26 @@ private slots:
         QCOMPARE(asked, 0);
         QCOMPARE(editor.app->docManager()->documents().size(), 1);
         QVERIFY(viewBytes(editor.view()).contains("<P>shared</P>"));
+    }
+
+    void newHtml5PageIsSavedAsShown()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        editor.frame()->action(ID_FILE_NEW_HTML5)->trigger();
+        QCOMPARE(editor.app->docManager()->documents().size(), 2);
+        const std::string page =
+            tarnel::Html5PageText(QLocale::system().uiLanguages().value(0).toStdString());
+        const QByteArray expected = QByteArray::fromStdString(page);
+        QCOMPARE(viewBytes(editor.view()), expected);
+        QCOMPARE(int(editor.view()->CharIndexAtCaret()), expected.indexOf("<body>\n") + 7);
+        QVERIFY(!editor.doc()->isModified());
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath("today.html");
+        editor.app->docManager()->chooseSavePath = [&](CTarnelDoc *) { return path; };
+        QVERIFY(editor.app->docManager()->SaveDocument(editor.doc(), false));
+        QCOMPARE(readFile(path), expected);
     }
 
     void findNextWrapsNotAndReportsMisses()

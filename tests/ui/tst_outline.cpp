@@ -97,6 +97,47 @@ private slots:
                 QCOMPARE(text.at(qsizetype(tree->entryPosition(c, row))), '<');
     }
 
+    void todaysCategoriesAndADoubleClickGoingToAHeading()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = editor.view();
+        setPage(view, "<script src=\"app.js\"></script>\n<h1>Trip</h1>\n<h2>By <b>sea</b></h2>\n"
+                      "<video controls><source src=\"a.webm\"></video>\n");
+        view->rescanOutline();
+        CSiteTree *tree = editor.activeSource()->outline();
+        QCOMPARE(entries(tree, CSiteTree::ScriptsAndStyles), QStringList({"app.js"}));
+        QCOMPARE(entries(tree, CSiteTree::Headings), QStringList({"H1 Trip", "  H2 By sea"}));
+        QCOMPARE(entries(tree, CSiteTree::Media), QStringList({"video", "a.webm"}));
+        emit tree->doubleClicked(tree->entryIndex(CSiteTree::Headings, 1));
+        QCOMPARE(view->selectedText(), QString("<h2>"));
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void doubleClickReeditsAVideoKeepingWhatTheFormDoesNotKnow()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = editor.view();
+        setPage(view, "<video src=\"a.mp4\" playsinline data-x='1' controls></video>");
+        view->rescanOutline();
+        CSiteTree *tree = editor.activeSource()->outline();
+        QString seen;
+        whenModal([&](QWidget *w) {
+            seen = QString::fromLatin1(w->metaObject()->className());
+            QTest::keyClicks(w->findChild<QLineEdit *>("width"), "320");
+            static_cast<QDialog *>(w)->accept();
+        });
+        emit tree->doubleClicked(tree->entryIndex(CSiteTree::Media, 0));
+        QCOMPARE(seen, QString("CMediaDlg"));
+        QCOMPARE(viewBytes(view),
+                 QByteArray("<video src=\"a.mp4\" playsinline data-x='1' controls WIDTH=\"320\">"
+                            "</video>"));
+        view->undo();
+        QCOMPARE(viewBytes(view),
+                 QByteArray("<video src=\"a.mp4\" playsinline data-x='1' controls></video>"));
+    }
+
     void anUnchangedRescanLeavesTheTreeAlone()
     {
         Editor editor;
