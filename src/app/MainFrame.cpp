@@ -175,8 +175,10 @@ QMenu *CMainFrame::makeMenu(const QString &title, const QList<int> &ids)
 
 void CMainFrame::createMenus()
 {
-    const QList<int> edit = {ID_EDIT_UNDO,       0, ID_EDIT_CUT,  ID_EDIT_COPY,   ID_EDIT_PASTE,
-                             ID_EDIT_SELECT_ALL, 0, ID_EDIT_FIND, ID_EDIT_REPEAT, ID_EDIT_REPLACE};
+    const QList<int> edit = {
+        ID_EDIT_UNDO,    ID_EDIT_REDO,       0, ID_EDIT_CUT,        ID_EDIT_COPY,
+        ID_EDIT_PASTE,   ID_EDIT_SELECT_ALL, 0, ID_EDIT_FIND,       ID_EDIT_REPEAT,
+        ID_EDIT_REPLACE, ID_EDIT_GO_TO_LINE, 0, ID_EDIT_WRAP_IN_TAG};
     const QList<int> view = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR};
     const QList<int> insertHead = {ID_INSERT_IMAGE,   ID_INSERT_BACKGROUND, ID_INSERT_SOUND,
                                    ID_INSERT_LINK,    ID_INSERT_APPLETS,    ID_INSERT_TABLES,
@@ -329,6 +331,9 @@ void CMainFrame::createTabs()
 void CMainFrame::createStatusBar()
 {
     QStatusBar *bar = statusBar();
+    m_caretPane = new QLabel(bar);
+    m_caretPane->setMinimumWidth(m_caretPane->fontMetrics().horizontalAdvance("Ln 99999, Col 999"));
+    bar->addPermanentWidget(m_caretPane);
     const char *texts[] = {QT_TR_NOOP("CAP"), QT_TR_NOOP("NUM"), QT_TR_NOOP("SCRL")};
     for (int i = 0; i < 3; ++i) {
         m_indicators[i] = new QLabel(tr(texts[i]), bar);
@@ -388,6 +393,10 @@ void CMainFrame::addDocFrame(CDocFrame *frame)
         child->sourceView()->releaseKeys(keys);
         connect(child->sourceView(), &CTarnelView::statusMessage, statusBar(),
                 &QStatusBar::showMessage);
+        connect(child->sourceView(), &CTarnelView::caretMoved, m_caretPane,
+                [this](int line, int column) {
+                    m_caretPane->setText(tr("Ln %1, Col %2").arg(line).arg(column));
+                });
     }
     if (auto *preview = qobject_cast<CMyFrame *>(frame))
         connect(preview->previewView(), &CMyView::statusMessage, statusBar(),

@@ -38,7 +38,7 @@ std::string UpperCase(std::string_view word)
     return upper;
 }
 
-std::string_view NameOf(std::string_view text, const TagName &tag)
+std::string_view NameOf(std::string_view text, const TagNameSpan &tag)
 {
     return text.substr(tag.start, tag.end - tag.start);
 }
@@ -64,7 +64,7 @@ void ForEachTag(std::string_view text, std::size_t from, std::size_t to, Visit v
             continue;
         }
         const bool closing = lt + 1 < text.size() && text[lt + 1] == '/';
-        TagName tag{lt + 1 + (closing ? 1 : 0), 0, closing};
+        TagNameSpan tag{lt + 1 + (closing ? 1 : 0), 0, closing};
         tag.end = tag.start;
         while (tag.end < text.size() && IsNameChar(text[tag.end]))
             ++tag.end;
@@ -81,12 +81,12 @@ void ForEachTag(std::string_view text, std::size_t from, std::size_t to, Visit v
     }
 }
 
-std::optional<TagName> ClosingPartner(std::string_view text, const TagName &tag)
+std::optional<TagNameSpan> ClosingPartner(std::string_view text, const TagNameSpan &tag)
 {
     const std::string_view name = NameOf(text, tag);
-    std::optional<TagName> partner;
+    std::optional<TagNameSpan> partner;
     int depth = 1;
-    ForEachTag(text, tag.end, text.size(), [&](const TagName &other, bool selfClosed) {
+    ForEachTag(text, tag.end, text.size(), [&](const TagNameSpan &other, bool selfClosed) {
         if (!SameName(NameOf(text, other), name) || (selfClosed && !other.closing))
             return true;
         depth += other.closing ? -1 : 1;
@@ -97,11 +97,11 @@ std::optional<TagName> ClosingPartner(std::string_view text, const TagName &tag)
     return partner;
 }
 
-std::optional<TagName> OpeningPartner(std::string_view text, const TagName &tag)
+std::optional<TagNameSpan> OpeningPartner(std::string_view text, const TagNameSpan &tag)
 {
     const std::string_view name = NameOf(text, tag);
-    std::vector<TagName> open;
-    ForEachTag(text, 0, tag.start - 2, [&](const TagName &other, bool selfClosed) {
+    std::vector<TagNameSpan> open;
+    ForEachTag(text, 0, tag.start - 2, [&](const TagNameSpan &other, bool selfClosed) {
         if (!SameName(NameOf(text, other), name) || (selfClosed && !other.closing))
             return true;
         if (!other.closing)
@@ -126,7 +126,7 @@ bool StartsWithBlanksThen(std::string_view text, std::size_t from, std::string_v
 
 } // namespace
 
-std::optional<TagName> TagNameAt(std::string_view text, std::size_t position)
+std::optional<TagNameSpan> TagNameAt(std::string_view text, std::size_t position)
 {
     if (position > text.size())
         return std::nullopt;
@@ -139,13 +139,13 @@ std::optional<TagName> TagNameAt(std::string_view text, std::size_t position)
     if (end == start || end - start > LongestTagName || !IsLetter(text[start]) || start == 0)
         return std::nullopt;
     if (text[start - 1] == '<')
-        return TagName{start, end, false};
+        return TagNameSpan{start, end, false};
     if (text[start - 1] == '/' && start >= 2 && text[start - 2] == '<')
-        return TagName{start, end, true};
+        return TagNameSpan{start, end, true};
     return std::nullopt;
 }
 
-std::optional<TagName> PartnerOf(std::string_view text, const TagName &tag)
+std::optional<TagNameSpan> PartnerOf(std::string_view text, const TagNameSpan &tag)
 {
     if (tag.end > text.size() || tag.end <= tag.start ||
         IsVoidElement(UpperCase(NameOf(text, tag))))
@@ -166,7 +166,7 @@ std::string ClosingTagToInsert(std::string_view text, std::size_t caret)
     const std::size_t lt = text.rfind('<', gt);
     if (lt == std::string_view::npos || text.find('>', lt) != gt)
         return {};
-    const std::optional<TagName> tag = TagNameAt(text, lt + 1);
+    const std::optional<TagNameSpan> tag = TagNameAt(text, lt + 1);
     if (!tag || tag->closing || tag->start != lt + 1 || text[gt - 1] == '/')
         return {};
     const std::string_view name = NameOf(text, *tag);

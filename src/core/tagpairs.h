@@ -7,12 +7,12 @@
 namespace tarnel {
 
 // The name of a tag: bytes [start, end) of the text, right after "<" or "</".
-struct TagName
+struct TagNameSpan
 {
     std::size_t start = 0;
     std::size_t end = 0;
     bool closing = false;
-    bool operator==(const TagName &) const = default;
+    bool operator==(const TagNameSpan &) const = default;
 };
 
 // How far from a tag its partner is looked for: beyond that, nothing is paired, so a key
@@ -22,12 +22,12 @@ inline constexpr std::size_t TagPairReach = 512 * 1024;
 inline constexpr std::size_t LongestTagName = 64;
 
 // The tag name `position` lies in or right after (the caret while typing it).
-std::optional<TagName> TagNameAt(std::string_view text, std::size_t position);
+std::optional<TagNameSpan> TagNameAt(std::string_view text, std::size_t position);
 
 // The tag closing or opening the element `tag` names, counting nested elements of the same
 // name and skipping comments; none for void elements, for a self-closed tag, or when the
 // elements of that name in reach do not balance.
-std::optional<TagName> PartnerOf(std::string_view text, const TagName &tag);
+std::optional<TagNameSpan> PartnerOf(std::string_view text, const TagNameSpan &tag);
 
 // The closing tag to put after the caret when the ">" just before `caret` ends an opening
 // tag: "</NAME>" spelled as the opening tag spells it; empty for void elements, comments,

@@ -262,3 +262,151 @@ CTextSurface::find(std::string_view needle, std::size_t from, std::size_t to, Fi
     return std::pair{static_cast<std::size_t>(found),
                      position(m_editor->SendScintilla(Sci::SCI_GETTARGETEND))};
 }
+
+void CTextSurface::showCompletionList(std::size_t typedLength,
+                                      const std::vector<std::string> &entries,
+                                      std::string_view stops)
+{
+    std::string list;
+    for (const std::string &entry : entries) {
+        if (!list.empty())
+            list += '\n';
+        list += entry;
+    }
+    m_editor->SendScintilla(Sci::SCI_AUTOCSETSEPARATOR, wparam('\n'));
+    m_editor->SendScintilla(Sci::SCI_AUTOCSETIGNORECASE, 1UL);
+    m_editor->SendScintilla(Sci::SCI_AUTOCSETCASEINSENSITIVEBEHAVIOUR,
+                            wparam(Sci::SC_CASEINSENSITIVEBEHAVIOUR_IGNORECASE));
+    m_editor->SendScintilla(Sci::SCI_AUTOCSETORDER, wparam(Sci::SC_ORDER_CUSTOM));
+    m_editor->SendScintilla(Sci::SCI_AUTOCSETAUTOHIDE, 1UL);
+    m_editor->SendScintilla(Sci::SCI_AUTOCSETCHOOSESINGLE, 0UL);
+    m_editor->SendScintilla(Sci::SCI_AUTOCSETCANCELATSTART, 1UL);
+    m_editor->SendScintilla(Sci::SCI_AUTOCSETMAXHEIGHT, 12UL);
+    const std::string stopList(stops);
+    m_editor->SendScintilla(Sci::SCI_AUTOCSTOPS, 0UL, stopList.c_str());
+    m_editor->SendScintilla(Sci::SCI_AUTOCSHOW, wparam(typedLength), list.c_str());
+}
+
+bool CTextSurface::completionListShown() const
+{
+    return m_editor->SendScintilla(Sci::SCI_AUTOCACTIVE) != 0;
+}
+
+void CTextSurface::closeCompletionList()
+{
+    m_editor->SendScintilla(Sci::SCI_AUTOCCANCEL);
+}
+
+void CTextSurface::completeFromList()
+{
+    m_editor->SendScintilla(Sci::SCI_AUTOCCOMPLETE);
+}
+
+void CTextSurface::onCompletionChosen(QObject *context,
+                                      std::function<void(const std::string &, std::size_t)> chosen)
+{
+    QsciScintillaBase *editor = m_editor;
+    QObject::connect(editor, QOverload<const char *, int, int, int>::of(&Sci::SCN_AUTOCSELECTION),
+                     context,
+                     [editor, chosen = std::move(chosen)](const char *entry, int start, int, int) {
+                         const std::string taken(entry);
+                         // Cancelling here keeps the editor from inserting the entry itself.
+                         editor->SendScintilla(Sci::SCI_AUTOCCANCEL);
+                         chosen(taken, position(start));
+                     });
+}
+
+void CTextSurface::defineHighlight(int highlight, const QColor &colour)
+{
+    m_editor->SendScintilla(Sci::SCI_INDICSETSTYLE, wparam(highlight), lparam(Sci::INDIC_ROUNDBOX));
+    m_editor->SendScintilla(Sci::SCI_INDICSETFORE, wparam(highlight), colour);
+    m_editor->SendScintilla(Sci::SCI_INDICSETALPHA, wparam(highlight), lparam(90));
+    m_editor->SendScintilla(Sci::SCI_INDICSETUNDER, wparam(highlight), 1L);
+}
+
+void CTextSurface::addHighlight(int highlight, std::size_t start, std::size_t end)
+{
+    m_editor->SendScintilla(Sci::SCI_SETINDICATORCURRENT, wparam(highlight));
+    m_editor->SendScintilla(Sci::SCI_INDICATORFILLRANGE, wparam(start), lparam(end - start));
+}
+
+void CTextSurface::clearHighlight(int highlight, std::size_t start, std::size_t end)
+{
+    m_editor->SendScintilla(Sci::SCI_SETINDICATORCURRENT, wparam(highlight));
+    m_editor->SendScintilla(Sci::SCI_INDICATORCLEARRANGE, wparam(start), lparam(end - start));
+}
+
+std::size_t CTextSurface::lineOf(std::size_t at) const
+{
+    return position(m_editor->SendScintilla(Sci::SCI_LINEFROMPOSITION, wparam(at)));
+}
+
+std::size_t CTextSurface::columnOf(std::size_t at) const
+{
+    return position(m_editor->SendScintilla(Sci::SCI_GETCOLUMN, wparam(at)));
+}
+
+std::size_t CTextSurface::lineStart(std::size_t line) const
+{
+    return position(m_editor->SendScintilla(Sci::SCI_POSITIONFROMLINE, wparam(line)));
+}
+
+std::size_t CTextSurface::lineCount() const
+{
+    return position(m_editor->SendScintilla(Sci::SCI_GETLINECOUNT));
+}
+
+void CTextSurface::showLineNumbers(bool show)
+{
+    constexpr unsigned long numbers = 0;
+    m_editor->SendScintilla(Sci::SCI_SETMARGINTYPEN, numbers, lparam(Sci::SC_MARGIN_NUMBER));
+    const long width =
+        show ? m_editor->SendScintilla(Sci::SCI_TEXTWIDTH, wparam(Sci::STYLE_LINENUMBER), "_999999")
+             : 0;
+    m_editor->SendScintilla(Sci::SCI_SETMARGINWIDTHN, numbers, width);
+}
+
+void CTextSurface::highlightCurrentLine(const QColor &colour)
+{
+    m_editor->SendScintilla(Sci::SCI_SETCARETLINEBACK, colour);
+    m_editor->SendScintilla(Sci::SCI_SETCARETLINEVISIBLE, 1UL);
+    m_editor->SendScintilla(Sci::SCI_SETCARETLINEVISIBLEALWAYS, 1UL);
+}
+
+namespace {
+constexpr unsigned long FoldMargin = 2;
+}
+
+void CTextSurface::showFoldMargin(bool show)
+{
+    m_editor->SendScintilla(Sci::SCI_SETMARGINTYPEN, FoldMargin, lparam(Sci::SC_MARGIN_SYMBOL));
+    m_editor->SendScintilla(Sci::SCI_SETMARGINMASKN, FoldMargin, lparam(Sci::SC_MASK_FOLDERS));
+    m_editor->SendScintilla(Sci::SCI_SETMARGINSENSITIVEN, FoldMargin, 1L);
+    m_editor->SendScintilla(Sci::SCI_SETMARGINWIDTHN, FoldMargin, show ? 14L : 0L);
+    const int markers[][2] = {{Sci::SC_MARKNUM_FOLDEROPEN, Sci::SC_MARK_BOXMINUS},
+                              {Sci::SC_MARKNUM_FOLDER, Sci::SC_MARK_BOXPLUS},
+                              {Sci::SC_MARKNUM_FOLDERSUB, Sci::SC_MARK_VLINE},
+                              {Sci::SC_MARKNUM_FOLDERTAIL, Sci::SC_MARK_LCORNER},
+                              {Sci::SC_MARKNUM_FOLDEREND, Sci::SC_MARK_BOXPLUSCONNECTED},
+                              {Sci::SC_MARKNUM_FOLDEROPENMID, Sci::SC_MARK_BOXMINUSCONNECTED},
+                              {Sci::SC_MARKNUM_FOLDERMIDTAIL, Sci::SC_MARK_TCORNER}};
+    for (const auto &marker : markers)
+        m_editor->SendScintilla(Sci::SCI_MARKERDEFINE, wparam(marker[0]), lparam(marker[1]));
+}
+
+void CTextSurface::setFoldLevel(std::size_t line, int level, bool header)
+{
+    const long value = (Sci::SC_FOLDLEVELBASE + level) | (header ? Sci::SC_FOLDLEVELHEADERFLAG : 0);
+    m_editor->SendScintilla(Sci::SCI_SETFOLDLEVEL, wparam(line), value);
+}
+
+void CTextSurface::onFoldMarginClicked(QObject *context)
+{
+    QsciScintillaBase *editor = m_editor;
+    QObject::connect(editor, &Sci::SCN_MARGINCLICK, context, [editor](int at, int, int margin) {
+        if (margin != int(FoldMargin))
+            return;
+        const long line = editor->SendScintilla(Sci::SCI_LINEFROMPOSITION, wparam(at));
+        editor->SendScintilla(Sci::SCI_TOGGLEFOLD, wparam(line));
+    });
+}

@@ -1,10 +1,11 @@
 #include "TarnelView.h"
 
+#include "Completion.h"
 #include "EditorAccessibility.h"
 #include "FindReplaceDlg.h"
 #include "InsertCommands.h"
-#include "ListDlg.h"
 #include "ReeditCommands.h"
+#include "TagEditing.h"
 #include "TarnelDoc.h"
 #include "commandids.h"
 #include "pagetext.h"
@@ -18,6 +19,7 @@
 #include <QContextMenuEvent>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -32,6 +34,8 @@ CTarnelView::CTarnelView(CTarnelDoc *document, QWidget *parent)
     : QsciScintilla(parent)
     , CView(document)
     , m_text(this)
+    , m_completion(new CCompletion(this, m_text))
+    , m_tagEditing(new CTagEditing(this, m_text))
 {
     document->showOn(m_text);
     document->configureSurface(this);
@@ -68,6 +72,8 @@ void CTarnelView::applySurfaceSettings()
     const double stop = logicalDpiX() / 5.0;
     setTabWidth(qMax(1, qRound(stop / qMax(1, metrics.horizontalAdvance(QLatin1Char('n'))))));
     setMarginWidth(1, 0);
+    m_text.showLineNumbers(true);
+    m_text.highlightCurrentLine(QColor(0xFF, 0xFF, 0xE0));
     setWrapMode(WrapNone);
     // The horizontal scroll bar follows the longest line shown instead of a fixed width.
     m_text.trackScrollWidth();
@@ -131,6 +137,9 @@ void CTarnelView::addCommands()
     });
     handlers.add(ID_FILE_PRINT, [this] { printWithDialog(); });
     handlers.add(ID_FILE_PRINT_PREVIEW, [this] { printPreview(); });
+    handlers.add(ID_EDIT_REDO, [this] { runEdit(EditCommand::Redo, [this] { redo(); }); });
+    handlers.add(ID_EDIT_GO_TO_LINE, [this] { goToLine(); });
+    handlers.add(ID_EDIT_WRAP_IN_TAG, [this] { wrapInTag(); });
     handlers.add(ID_OPEN_IN_BROWSER, [this] { GetDocument()->OpenInBrowser(); });
     for (const insertcmd::Entry &entry : insertcmd::all())
         handlers.add(entry.commandId, [this, handler = entry.handler] { handler(*this); });
@@ -138,7 +147,10 @@ void CTarnelView::addCommands()
     // The selection, the undo history and the clipboard change without a command of ours.
     handlers.setStateUpdater([this] { updateEditStates(); });
     connect(this, &QsciScintilla::selectionChanged, this, &CTarnelView::updateEditStates);
-    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) { updateEditStates(); });
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) {
+        updateEditStates();
+        caretUpdated();
+    });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             &CTarnelView::clipboardChanged);
     clipboardChanged();
@@ -157,6 +169,7 @@ void CTarnelView::updateEditStates()
     const CCommandHandlers &handlers = commands();
     const bool selection = hasSelectedText();
     handlers.handler(ID_EDIT_UNDO)->setEnabled(isUndoAvailable());
+    handlers.handler(ID_EDIT_REDO)->setEnabled(isRedoAvailable());
     handlers.handler(ID_EDIT_CUT)->setEnabled(selection && !isReadOnly());
     handlers.handler(ID_EDIT_COPY)->setEnabled(selection);
     handlers.handler(ID_EDIT_PASTE)->setEnabled(m_clipboardHasText && !isReadOnly());
@@ -336,8 +349,21 @@ void CTarnelView::keyPressEvent(QKeyEvent *event)
         QsciScintilla::keyPressEvent(event);
         return;
     }
+    if (m_completion->handleKey(event))
+        return;
     const EditCommand command = commandForKey(event);
+    // A key in a tag name that has a partner renames the partner in the same undo step.
+    const bool mayRename = command == EditCommand::TypedCharacter ||
+                           command == EditCommand::BackspaceKey ||
+                           command == EditCommand::DeleteKey;
+    const auto pair = mayRename ? m_tagEditing->pairAtCaret() : std::nullopt;
+    std::optional<CEditGroup> renaming;
+    if (pair)
+        renaming.emplace(m_text);
     runEdit(command, [this, event] { QsciScintilla::keyPressEvent(event); });
+    if (pair)
+        m_tagEditing->renamePartner(*pair);
+    renaming.reset();
     const QString text = event->text();
     if (command == EditCommand::TypedCharacter && text.size() == 1 && text.at(0).isPrint())
         typedCharacter(text);
@@ -359,10 +385,8 @@ void CTarnelView::mousePressEvent(QMouseEvent *event)
 
 void CTarnelView::focusOutEvent(QFocusEvent *event)
 {
-    // Whatever takes the focus (a menu, a dialog) may change the text; the completion list
-    // only helps to type.
-    if (!m_offeringCompletion)
-        colourer().endKeyRun();
+    // Whatever takes the focus (a menu, a dialog) may change the text.
+    colourer().endKeyRun();
     QsciScintilla::focusOutEvent(event);
 }
 
@@ -381,9 +405,44 @@ void CTarnelView::ShowContextMenu(const QPoint &clickPoint, const QPoint &global
 
 void CTarnelView::typedCharacter(const QString &text)
 {
-    if (text == QLatin1String(">"))
+    if (text == QLatin1String(">")) {
+        m_tagEditing->closeTag();
         rescanOutline();
-    offerCompletion();
+    }
+    const char typed = text.at(0).unicode() < 128 ? char(text.at(0).unicode()) : 0;
+    m_completion->afterTyped(typed, colourer().opensCompletionList(CharIndexAtCaret()));
+}
+
+void CTarnelView::caretUpdated()
+{
+    m_tagEditing->highlightMatch();
+    const std::size_t caret = m_text.caret();
+    emit caretMoved(int(m_text.lineOf(caret)) + 1, int(m_text.columnOf(caret)) + 1);
+}
+
+void CTarnelView::goToLine()
+{
+    bool ok = false;
+    const int lines = int(m_text.lineCount());
+    const int current = int(m_text.lineOf(m_text.caret())) + 1;
+    const int line = QInputDialog::getInt(this, tr("Go to Line"), tr("Line (1-%1):").arg(lines),
+                                          current, 1, lines, 1, &ok);
+    if (ok)
+        m_text.moveCaretTo(m_text.lineStart(std::size_t(line - 1)));
+    setFocus();
+}
+
+void CTarnelView::wrapInTag()
+{
+    bool ok = false;
+    const QString name = QInputDialog::getText(this, tr("Wrap in Tag"), tr("Tag name:"),
+                                               QLineEdit::Normal, QStringLiteral("DIV"), &ok)
+                             .trimmed();
+    if (!ok || name.isEmpty() || name.contains(QLatin1Char(' ')) ||
+        name.contains(QLatin1Char('<')) || name.contains(QLatin1Char('>')))
+        return;
+    m_tagEditing->wrapSelection(GetDocument()->codec().toPage(name));
+    setFocus();
 }
 
 CPageColourer &CTarnelView::colourer() const
@@ -439,19 +498,4 @@ void CTarnelView::afterEdit(const CPageColourer::Outcome &outcome)
     updateEditStates();
     if (outcome.changed && RescansOutlineAfter(outcome.kind, !hasSelectedText()))
         rescanOutline();
-}
-
-void CTarnelView::offerCompletion()
-{
-    if (!colourer().opensCompletionList(CharIndexAtCaret()))
-        return;
-    const QPoint point = m_text.pointOf(m_text.caret());
-    CListDlg list(this);
-    list.setWords(CompletionEntries());
-    list.setPosition(viewport()->mapToGlobal(point) + QPoint(0, 15));
-    m_offeringCompletion = true;
-    const int answer = list.exec();
-    m_offeringCompletion = false;
-    if (answer == QDialog::Accepted)
-        InsertSnippet(list.choice().toStdString(), false);
 }

@@ -16,6 +16,8 @@
 #include <cstddef>
 #include <string>
 
+class CCompletion;
+class CTagEditing;
 class CTarnelDoc;
 class QMenu;
 class QPrinter;
@@ -71,8 +73,15 @@ public:
     // The right-button menu at a point of the view (and of the screen).
     void ShowContextMenu(const QPoint &clickPoint, const QPoint &globalPoint);
 
+    // Asks for a tag name and puts the selection inside that element.
+    void wrapInTag();
+    // Asks for a line number and moves the caret to its start.
+    void goToLine();
+
 signals:
     void statusMessage(const QString &text, int timeoutMs);
+    // The caret's line and column, counted from 1.
+    void caretMoved(int line, int column);
     void contextMenuShown(QMenu *menu);
 
 protected:
@@ -103,9 +112,11 @@ private:
     tarnel::EditCommand commandForKey(const QKeyEvent *event);
     template <class Command> void runEdit(tarnel::EditCommand command, Command &&edit);
     void afterEdit(const CPageColourer::Outcome &outcome);
-    void offerCompletion();
+
+    void caretUpdated();
 
     CTextSurface m_text;
-    bool m_offeringCompletion = false; // the completion list is open
+    CCompletion *m_completion;
+    CTagEditing *m_tagEditing;
     bool m_clipboardHasText = false;
 };

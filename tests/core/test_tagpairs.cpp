@@ -18,11 +18,11 @@ struct PairCase
     std::string partner; // the page with "^" before the partner's name; "" for none
 };
 
-std::optional<TagName> PartnerAtCaret(std::string page)
+std::optional<TagNameSpan> PartnerAtCaret(std::string page)
 {
     const std::size_t caret = page.find('|');
     page.erase(caret, 1);
-    const std::optional<TagName> tag = TagNameAt(page, caret);
+    const std::optional<TagNameSpan> tag = TagNameAt(page, caret);
     return tag ? PartnerOf(page, *tag) : std::nullopt;
 }
 
@@ -48,7 +48,7 @@ TEST(TagPairs, PartnerOfTheTagAtTheCaret)
         {"unterminated comment", "<B|><!-- </B>", ""},
     };
     for (const PairCase &c : cases) {
-        const std::optional<TagName> partner = PartnerAtCaret(c.page);
+        const std::optional<TagNameSpan> partner = PartnerAtCaret(c.page);
         if (c.partner.empty()) {
             EXPECT_FALSE(partner) << c.name;
             continue;
@@ -103,7 +103,7 @@ TEST(TagPairs, MalformedPagesAnswerQuicklyWithoutGuessing)
     for (const Case &c : {Case{"10,000 deep, unclosed", deep, 2}, Case{"1 MB tag", hugeTag, 2},
                           Case{"tags never ended", unended, 2}}) {
         const auto started = std::chrono::steady_clock::now();
-        const std::optional<TagName> tag = TagNameAt(c.page, c.caret);
+        const std::optional<TagNameSpan> tag = TagNameAt(c.page, c.caret);
         ASSERT_TRUE(tag) << c.name;
         EXPECT_FALSE(PartnerOf(c.page, *tag)) << c.name;
         EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(100))
@@ -112,7 +112,7 @@ TEST(TagPairs, MalformedPagesAnswerQuicklyWithoutGuessing)
     std::string closedDeep = deep;
     for (int i = 0; i < 10000; ++i)
         closedDeep += "</DIV>";
-    const std::optional<TagName> partner = PartnerOf(closedDeep, *TagNameAt(closedDeep, 2));
+    const std::optional<TagNameSpan> partner = PartnerOf(closedDeep, *TagNameAt(closedDeep, 2));
     ASSERT_TRUE(partner);
     EXPECT_EQ(partner->start, closedDeep.size() - 4);
 }
