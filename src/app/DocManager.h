@@ -31,7 +31,8 @@ public:
     const QString &errorString() const { return m_error; }
 
     CTarnelDoc *OnFileNew();
-    void OnFileOpen();
+    // Asks for a page to open, starting in `startFolder` (the active page's).
+    void OnFileOpen(const QString &startFolder = QString());
     // Opens `path`; on failure reports it (when `report`) and returns nullptr. A file that is
     // already open gets its window raised.
     CTarnelDoc *OpenDocumentFile(const QString &path, bool report = true);

@@ -50,6 +50,8 @@ public:
     void requestPreviewReload() { m_bReloadPreview = true; }
 
     void OnAppAbout();
+    // Edit > Preferences: kept in the profile and applied to every source window at once.
+    void editPreferences();
     void OnFilePrintSetup();
 
     static QString idleText();

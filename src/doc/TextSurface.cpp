@@ -3,6 +3,8 @@
 #include <Qsci/qsciscintillabase.h>
 
 #include <QColor>
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace {
 
@@ -267,6 +269,11 @@ void CTextSurface::showCompletionList(std::size_t typedLength,
                                       const std::vector<std::string> &entries,
                                       std::string_view stops)
 {
+    // The editor places its list on the screen under the caret, and crashes when there is
+    // none there (a window dragged partly off the screens, a view never shown).
+    const QPoint caretOnScreen = m_editor->viewport()->mapToGlobal(pointOf(caret()));
+    if (!m_editor->isVisible() || !QGuiApplication::screenAt(caretOnScreen))
+        return;
     std::string list;
     for (const std::string &entry : entries) {
         if (!list.empty())
@@ -343,6 +350,12 @@ std::size_t CTextSurface::lineOf(std::size_t at) const
 
 std::size_t CTextSurface::columnOf(std::size_t at) const
 {
+    // The editor counts a column character by character from the line's start: on a long
+    // (minified) line that is megabytes a key, so there the column is the bytes before.
+    constexpr std::size_t longLine = 4096;
+    const std::size_t start = lineStart(lineOf(at));
+    if (at - start > longLine)
+        return at - start;
     return position(m_editor->SendScintilla(Sci::SCI_GETCOLUMN, wparam(at)));
 }
 

@@ -111,6 +111,7 @@ public:
 
     // Lines.
     std::size_t lineOf(std::size_t position) const;
+    // Tabs expanded, characters counted; on a very long line, bytes.
     std::size_t columnOf(std::size_t position) const;
     std::size_t lineStart(std::size_t line) const;
     std::size_t lineCount() const;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colourtracker.h"
+#include "completion.h"
 #include "editkind.h"
 
 #include <QObject>
@@ -64,6 +65,9 @@ public:
         bool m_inRun = false;
         bool m_finished = false;
     };
+
+    // How names typed in another letter case are rewritten (AsTyped: never), in every page.
+    static void setNameCase(tarnel::NameCase nameCase);
 
     // Whether the character just before `caret` opens the completion list.
     bool opensCompletionList(std::size_t caret);

@@ -2,6 +2,7 @@
 
 #include "Completion.h"
 #include "EditorAccessibility.h"
+#include "EditorSettings.h"
 #include "FindReplaceDlg.h"
 #include "InsertCommands.h"
 #include "ReeditCommands.h"
@@ -60,19 +61,32 @@ CTarnelView::~CTarnelView()
     doc->RemoveView(this);
 }
 
+void CTarnelView::applySettings()
+{
+    applySurfaceSettings();
+    colourer().defineStyles(m_text);
+}
+
 void CTarnelView::applySurfaceSettings()
 {
+    const EditorSettings &settings = EditorSettings::current();
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(10);
+    if (!settings.fontFamily.isEmpty())
+        font.setFamily(settings.fontFamily);
+    font.setPointSize(settings.fontSize);
     font.setBold(false);
     setFont(font);
     m_text.resetStyles();
-    // Tab stops every fifth of an inch, as near as whole characters allow.
-    const QFontMetrics metrics(font);
-    const double stop = logicalDpiX() / 5.0;
-    setTabWidth(qMax(1, qRound(stop / qMax(1, metrics.horizontalAdvance(QLatin1Char('n'))))));
+    if (settings.tabWidth > 0) {
+        setTabWidth(settings.tabWidth);
+    } else {
+        // Tab stops every fifth of an inch, as near as whole characters allow.
+        const QFontMetrics metrics(font);
+        const double stop = logicalDpiX() / 5.0;
+        setTabWidth(qMax(1, qRound(stop / qMax(1, metrics.horizontalAdvance(QLatin1Char('n'))))));
+    }
     setMarginWidth(1, 0);
-    m_text.showLineNumbers(true);
+    m_text.showLineNumbers(settings.lineNumbers);
     m_text.highlightCurrentLine(QColor(0xFF, 0xFF, 0xE0));
     setWrapMode(WrapNone);
     // The horizontal scroll bar follows the longest line shown instead of a fixed width.

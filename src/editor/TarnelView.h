@@ -73,6 +73,9 @@ public:
     // The right-button menu at a point of the view (and of the screen).
     void ShowContextMenu(const QPoint &clickPoint, const QPoint &globalPoint);
 
+    // Takes on the editor settings in force (font, tabs, line numbers).
+    void applySettings();
+
     // Asks for a tag name and puts the selection inside that element.
     void wrapInTag();
     // Asks for a line number and moves the caret to its start.

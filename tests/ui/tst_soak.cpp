@@ -179,7 +179,7 @@ public:
         if (QString p = problem(); !p.isEmpty())
             return "after undoing everything: " + p;
         for (int guard = 0; canRedo() && guard < 10000000; ++guard) {
-            QTest::keyClick(m_view, Qt::Key_Y, Qt::ControlModifier);
+            m_view->commands().run(ID_EDIT_REDO);
             if (!m_had.contains(qHash(viewBytes(m_view))))
                 return "redo shows a text the page never had: " + viewBytes(m_view);
         }
@@ -415,13 +415,13 @@ private:
         const int count = int(pick(6)) + 1;
         note("redo", QString::number(count));
         for (int i = 0; i < count; ++i)
-            QTest::keyClick(m_view, Qt::Key_Y, Qt::ControlModifier);
+            m_view->commands().run(ID_EDIT_REDO);
     }
 
     void redoEverything()
     {
         for (int guard = 0; canRedo() && guard < 10000000; ++guard)
-            QTest::keyClick(m_view, Qt::Key_Y, Qt::ControlModifier);
+            m_view->commands().run(ID_EDIT_REDO);
     }
 
     void moveCaret()

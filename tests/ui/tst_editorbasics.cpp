@@ -1,11 +1,16 @@
-// Tag editing through the running editor: typing a tag at speed arrives whole, an opening
-// tag gets its closing tag (undone first), a renamed tag renames its partner in the same
-// undo step, the selection goes inside a new element, and the caret's line and column.
+// The source editor's basics through the running editor: typing a tag at speed arrives whole,
+// an opening tag gets its closing tag (undone first), a renamed tag renames its partner in
+// the same undo step, the selection goes inside a new element, the caret's line and column
+// are shown, and the preferences apply at once to every window.
 
 #include "UiTestSupport.h"
 
+#include "PreferencesDlg.h"
+
 #include "commandids.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QStatusBar>
@@ -31,10 +36,17 @@ void undo(CTarnelView *view)
 
 } // namespace
 
-class TestTagEditing : public QObject
+class TestEditorBasics : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        // A profile of its own: the preferences chosen here stay here.
+        QVERIFY(m_profile.isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_profile.path()));
+    }
+
     void aTagTypedQuicklyArrivesWhole()
     {
         Editor editor;
@@ -141,7 +153,35 @@ private slots:
         QVERIFY(std::any_of(labels.begin(), labels.end(),
                             [](QLabel *label) { return label->text() == "Ln 2, Col 3"; }));
     }
+
+    void preferencesApplyAtOnceToEveryWindow()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *first = emptyPage(editor);
+        editor.frame()->action(tarnel::ID_WINDOW_NEW)->trigger();
+        CTarnelView *second = editor.view();
+        QVERIFY(second != first);
+        whenModal([](QWidget *modal) {
+            auto *dialog = qobject_cast<CPreferencesDlg *>(modal);
+            dialog->nameCaseField()->setCurrentIndex(int(tarnel::NameCase::Lower));
+            dialog->autoCloseField()->setChecked(false);
+            dialog->lineNumbersField()->setChecked(false);
+            dialog->accept();
+        });
+        editor.frame()->action(tarnel::ID_EDIT_PREFERENCES)->trigger();
+        for (CTarnelView *view : {first, second})
+            QCOMPARE(view->marginWidth(0), 0);
+        first->setFocus();
+        typeText(first, "<P>");
+        QCOMPARE(viewBytes(second), QByteArray("<p>"));
+        QCOMPARE(EditorSettings::load().nameCase, tarnel::NameCase::Lower);
+        EditorSettings::setCurrent({}); // the next test starts from the defaults
+    }
+
+private:
+    QTemporaryDir m_profile;
 };
 
-QTEST_MAIN(TestTagEditing)
-#include "tst_tagediting.moc"
+QTEST_MAIN(TestEditorBasics)
+#include "tst_editorbasics.moc"
