@@ -21,6 +21,16 @@ std::string_view stopsFor(CompletionKind kind)
     return kind == CompletionKind::FileName ? " \t>\"'<" : " \t>=\"'/<";
 }
 
+bool beginsWith(std::string_view entry, std::string_view typed)
+{
+    if (entry.size() < typed.size())
+        return false;
+    for (std::size_t i = 0; i < typed.size(); ++i)
+        if (QChar::toLower(char32_t(uchar(entry[i]))) != QChar::toLower(char32_t(uchar(typed[i]))))
+            return false;
+    return true;
+}
+
 // A folder's entries are few; a folder of thousands is not browsed by typing.
 constexpr int MostFiles = 500;
 
@@ -47,8 +57,11 @@ bool CCompletion::isShown() const
 
 void CCompletion::afterTyped(char typed, bool opensNames)
 {
-    const bool mayOpen =
-        opensNames || typed == '=' || typed == '"' || typed == '\'' || (typed == '/' && !isShown());
+    // A character that goes on with an entry narrows the open list to the entries it begins.
+    const bool narrows =
+        isShown() && typed != 0 && stopsFor(m_kind).find(typed) == std::string_view::npos;
+    const bool mayOpen = narrows || opensNames || typed == '=' || typed == '"' || typed == '\'' ||
+                         (typed == '/' && !isShown());
     if (!mayOpen) {
         m_fresh = false;
         return;
@@ -67,10 +80,13 @@ void CCompletion::offer(const CompletionContext &context)
         for (std::string_view name : CompletionCandidates(context))
             entries.emplace_back(name);
     }
-    if (entries.empty())
-        return;
+    const std::size_t caret = m_text.caret();
+    const std::string_view typed = m_text.bytes(caret - context.typedLength, context.typedLength);
+    std::erase_if(entries, [typed](const std::string &entry) { return !beginsWith(entry, typed); });
     if (isShown())
         m_text.closeCompletionList();
+    if (entries.empty())
+        return;
     m_kind = context.kind;
     m_fresh = true;
     m_text.showCompletionList(context.typedLength, entries, stopsFor(context.kind));
@@ -106,6 +122,11 @@ bool CCompletion::handleKey(const QKeyEvent *event)
             return false;
         m_text.completeFromList();
         return true;
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        m_fresh = false;
+        return false;
     case Qt::Key_Down:
         // A fresh list shows its first entry selected: Down is the first step into it.
         if (m_fresh) {

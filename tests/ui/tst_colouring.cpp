@@ -428,6 +428,18 @@ private slots:
         QCOMPARE(allStyleLetters(view), fullPassLetters(view));
     }
 
+    void theListHoldsOnlyTheNamesTyped()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = editor.view();
+        view->setFocus();
+        typeText(view, "<iM");
+        QCOMPARE(listSelection(view), QByteArray("IMG"));
+        // The first entry: the names before it are gone from the list.
+        QCOMPARE(view->SendScintilla(QsciScintillaBase::SCI_AUTOCGETCURRENT), 0L);
+    }
+
     void closingTagListStartsWithTheInnermostOpenElement()
     {
         Editor editor;
