@@ -117,10 +117,6 @@ public:
     std::size_t lineCount() const;
     void showLineNumbers(bool show);
     void highlightCurrentLine(const QColor &colour);
-    // Folding: the editor folds the lines from a header to the next line of its level or less.
-    void showFoldMargin(bool show);
-    void setFoldLevel(std::size_t line, int level, bool header);
-    void onFoldMarginClicked(QObject *context);
 
     // Layout.
     void trackScrollWidth();
