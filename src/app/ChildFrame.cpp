@@ -80,7 +80,7 @@ void CChildFrame::openLivePreview()
     const int source = sizes.value(1);
     const int width = m_livePreviewWidth > 0 ? qMin(m_livePreviewWidth, source - 100) : source / 2;
     m_wndSplitter->setSizes({sizes.value(0), qMax(1, source - width), qMax(1, width)});
-    connect(m_view, &CTarnelView::caretMoved, m_livePreview, &CLivePreview::followCaret);
+    connect(m_view, &CTarnelView::caretIndexChanged, m_livePreview, &CLivePreview::followCaret);
     connect(m_livePreview, &CLivePreview::elementClicked, this, &CChildFrame::goToElement);
     connect(m_livePreview, &CLivePreview::elementDoubleClicked, this, &CChildFrame::reeditElement);
     connect(m_livePreview, &CLivePreview::statusMessage, m_view, &CTarnelView::showStatusMessage);

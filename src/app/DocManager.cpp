@@ -63,10 +63,10 @@ CTarnelDoc *CDocManager::newUntitled(std::string startingText, tarnel::LineBreak
     return doc;
 }
 
-void CDocManager::OnFileOpen()
+void CDocManager::OnFileOpen(const QString &startFolder)
 {
     const QString path = QFileDialog::getOpenFileName(
-        m_dialogParent, tr("Open"), QString(), tr("HTML Files (*.htm *.html);;All Files (*)"));
+        m_dialogParent, tr("Open"), startFolder, tr("HTML Files (*.htm *.html);;All Files (*)"));
     if (!path.isEmpty())
         OpenDocumentFile(path);
 }

@@ -35,7 +35,8 @@ public:
     // A new page of today: HTML5 in the desktop's language, UTF-8 with the platform's line
     // breaks.
     CTarnelDoc *OnFileNewHtml5();
-    void OnFileOpen();
+    // Asks for a page to open, starting in `startFolder` (the active page's).
+    void OnFileOpen(const QString &startFolder = QString());
     // Opens `path`; on failure reports it (when `report`) and returns nullptr. A file that is
     // already open gets its window raised.
     CTarnelDoc *OpenDocumentFile(const QString &path, bool report = true);

@@ -10,11 +10,13 @@
 #include "DocTemplate.h"
 #include "MyFrame.h"
 #include "MyView.h"
+#include "PreferencesDlg.h"
 #include "PreviewProfile.h"
 #include "ProblemsDock.h"
 #include "SiteTree.h"
 #include "TarnelDoc.h"
 #include "TarnelView.h"
+#include "WindowListMenu.h"
 #include "commandids.h"
 
 #include <QAction>
@@ -44,11 +46,11 @@ CMainFrame::CMainFrame(CDocManager *documents, QWidget *parent)
     , m_ownCommands(new CCommandHandlers(this))
 {
     setWindowTitle(tr("Editor"));
+    EditorSettings::setCurrent(EditorSettings::load());
     setWindowIcon(QIcon(QStringLiteral(":/icons/tarnel.svg")));
-    m_pSourceTemplate = std::make_unique<CDocTemplate>(
-        [this](CTarnelDoc *doc) -> CDocFrame * {
-            return new CChildFrame(doc, [this] { return previewProfile(); });
-        });
+    m_pSourceTemplate = std::make_unique<CDocTemplate>([this](CTarnelDoc *doc) -> CDocFrame * {
+        return new CChildFrame(doc, [this] { return previewProfile(); });
+    });
     m_pPreviewTemplate = std::make_unique<CDocTemplate>([this](CTarnelDoc *doc) -> CDocFrame * {
         return new CMyFrame(doc, previewProfile(),
                             [this] { return std::exchange(m_bReloadPreview, false); });
@@ -109,10 +111,15 @@ void CMainFrame::addOwnCommands()
     CCommandHandlers &own = *m_ownCommands;
     own.add(ID_FILE_NEW, [this] { m_documents->OnFileNew(); });
     own.add(ID_FILE_NEW_HTML5, [this] { m_documents->OnFileNewHtml5(); });
-    own.add(ID_FILE_OPEN, [this] { m_documents->OnFileOpen(); });
+    own.add(ID_FILE_OPEN, [this] {
+        const CTarnelDoc *doc = activeDocument();
+        m_documents->OnFileOpen(doc && !doc->path().isEmpty() ? QFileInfo(doc->path()).path()
+                                                              : QString());
+    });
     own.add(ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
     own.add(ID_APP_EXIT, [this] { close(); });
     own.add(ID_APP_ABOUT, [this] { OnAppAbout(); });
+    own.add(ID_EDIT_PREFERENCES, [this] { editPreferences(); });
     // The checkable actions toggle their bars themselves.
     own.add(ID_VIEW_TOOLBAR, {});
     own.add(ID_VIEW_STATUS_BAR, {});
@@ -181,8 +188,11 @@ QMenu *CMainFrame::makeMenu(const QString &title, const QList<int> &ids)
 
 void CMainFrame::createMenus()
 {
-    const QList<int> edit = {ID_EDIT_UNDO,       0, ID_EDIT_CUT,  ID_EDIT_COPY,   ID_EDIT_PASTE,
-                             ID_EDIT_SELECT_ALL, 0, ID_EDIT_FIND, ID_EDIT_REPEAT, ID_EDIT_REPLACE};
+    const QList<int> edit = {
+        ID_EDIT_UNDO,       ID_EDIT_REDO,       0, ID_EDIT_CUT,         ID_EDIT_COPY,
+        ID_EDIT_PASTE,      ID_EDIT_SELECT_ALL, 0, ID_EDIT_FIND,        ID_EDIT_REPEAT,
+        ID_EDIT_REPLACE,    ID_EDIT_GO_TO_LINE, 0, ID_EDIT_WRAP_IN_TAG, 0,
+        ID_EDIT_PREFERENCES};
     const QList<int> view = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_PROBLEMS, 0,
                              ID_VIEW_LIVE_PREVIEW};
     const QList<int> insertHead = {ID_INSERT_IMAGE,   ID_INSERT_BACKGROUND, ID_INSERT_SOUND,
@@ -217,11 +227,13 @@ void CMainFrame::createMenus()
                           makeMenu(tr("&View"), view), makeMenu(tr("&Help"), {ID_APP_ABOUT}),
                           makeInsert(false)};
     m_sourceMenus.file = makeFile(true);
+    QMenu *window = makeMenu(tr("&Window"),
+                             {ID_WINDOW_NEW, ID_WINDOW_CASCADE, ID_WINDOW_TILE, ID_WINDOW_ARRANGE});
+    listWindowsIn(window, m_mdiArea);
     m_sourceMenus.menus = {m_sourceMenus.file,
                            makeMenu(tr("&Edit"), edit),
                            makeMenu(tr("&View"), view),
-                           makeMenu(tr("&Window"), {ID_WINDOW_NEW, ID_WINDOW_CASCADE,
-                                                    ID_WINDOW_TILE, ID_WINDOW_ARRANGE}),
+                           window,
                            makeInsert(true),
                            makeMenu(tr("&Help"), {ID_APP_ABOUT})};
     for (QMenu *menu : m_plainMenus.menus + m_sourceMenus.menus)
@@ -337,6 +349,9 @@ void CMainFrame::createTabs()
 void CMainFrame::createStatusBar()
 {
     QStatusBar *bar = statusBar();
+    m_caretPane = new QLabel(bar);
+    m_caretPane->setMinimumWidth(m_caretPane->fontMetrics().horizontalAdvance("Ln 99999, Col 999"));
+    bar->addPermanentWidget(m_caretPane);
     const char *texts[] = {QT_TR_NOOP("CAP"), QT_TR_NOOP("NUM"), QT_TR_NOOP("SCRL")};
     for (int i = 0; i < 3; ++i) {
         m_indicators[i] = new QLabel(tr(texts[i]), bar);
@@ -399,6 +414,7 @@ void CMainFrame::openWindow(const CDocTemplate &pTemplate, CTarnelDoc *doc)
 void CMainFrame::addDocFrame(CDocFrame *frame)
 {
     m_mdiArea->addSubWindow(frame);
+    frame->setWindowIcon(windowIcon());
     frame->canClose = [this](CDocFrame *f) { return canCloseWindow(f); };
     if (auto *child = qobject_cast<CChildFrame *>(frame)) {
         QList<QKeySequence> keys;
@@ -407,6 +423,10 @@ void CMainFrame::addDocFrame(CDocFrame *frame)
         child->sourceView()->releaseKeys(keys);
         connect(child->sourceView(), &CTarnelView::statusMessage, statusBar(),
                 &QStatusBar::showMessage);
+        connect(child->sourceView(), &CTarnelView::caretMoved, m_caretPane,
+                [this](int line, int column) {
+                    m_caretPane->setText(tr("Ln %1, Col %2").arg(line).arg(column));
+                });
     }
     if (auto *preview = qobject_cast<CMyFrame *>(frame))
         connect(preview->previewView(), &CMyView::statusMessage, statusBar(),
@@ -557,6 +577,19 @@ void CMainFrame::switchPane()
         frame->sourceView()->setFocus();
     else
         frame->outline()->setFocus();
+}
+
+void CMainFrame::editPreferences()
+{
+    CPreferencesDlg dialog(EditorSettings::current(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const EditorSettings chosen = dialog.settings();
+    chosen.save();
+    EditorSettings::setCurrent(chosen);
+    for (QMdiSubWindow *window : m_mdiArea->subWindowList())
+        if (auto *child = qobject_cast<CChildFrame *>(window))
+            child->sourceView()->applySettings();
 }
 
 void CMainFrame::OnAppAbout()

@@ -52,6 +52,8 @@ public:
     void requestPreviewReload() { m_bReloadPreview = true; }
 
     void OnAppAbout();
+    // Edit > Preferences: kept in the profile and applied to every source window at once.
+    void editPreferences();
     void OnFilePrintSetup();
 
     static QString idleText();
@@ -118,8 +120,9 @@ private:
     int m_bHtmlActive = 0;
     bool m_switchingTabs = false;
     QLabel *m_indicators[3] = {};
-    MenuSet m_plainMenus;  // no source window active
-    MenuSet m_sourceMenus; // a source window active: adds Close, Window and Insert > Text
+    QLabel *m_caretPane = nullptr; // "Ln 12, Col 5" of the source view's caret
+    MenuSet m_plainMenus;          // no source window active
+    MenuSet m_sourceMenus;         // a source window active: adds Close, Window and Insert > Text
     bool m_showingSourceMenus = false;
     bool m_destroying = false;
 };

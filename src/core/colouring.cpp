@@ -98,6 +98,14 @@ void ColourEngine::SetChangeCase(bool changeCase)
     m_changeCase = changeCase;
 }
 
+void ColourEngine::SetLowerCaseSpelling(bool lower)
+{
+    if (lower == m_lowerCaseSpelling)
+        return;
+    m_lowerCaseSpelling = lower;
+    RebuildNames();
+}
+
 void ColourEngine::SetStringQuotes(std::string_view quotes)
 {
     for (auto &cls : m_class)
@@ -186,8 +194,13 @@ void ColourEngine::AddNames(std::string_view list, bool fold, bool keyword)
         }
         // The first time a word is listed gives its spelling.
         std::string &spelling = keyword ? name->keyword : name->constant;
-        if (spelling.empty())
+        if (spelling.empty()) {
             spelling = word;
+            if (m_lowerCaseSpelling)
+                for (char &c : spelling)
+                    if (c >= 'A' && c <= 'Z')
+                        c = char(c - 'A' + 'a');
+        }
     }
 }
 

@@ -148,6 +148,9 @@ public:
     // Takes effect for lists added afterwards and for every later lookup.
     void SetCaseSensitive(bool caseSensitive);
     void SetChangeCase(bool changeCase);
+    // Spells the names, and rewrites names typed in another case, in lower case rather than
+    // in the lists' spelling.
+    void SetLowerCaseSpelling(bool lower);
     // Characters that open and close an attribute value.
     void SetStringQuotes(std::string_view quotes);
     void AddKeywords(std::string_view words);
@@ -221,6 +224,7 @@ private:
 
     bool m_caseSensitive = false;
     bool m_changeCase = true;
+    bool m_lowerCaseSpelling = false;
     std::string m_keywords;
     std::string m_constants;
     bool m_keywordsFolded = true;

@@ -78,6 +78,8 @@ public:
                            std::size_t resumeSpacing = 2048);
 
     const ColourEngine &Engine() const { return m_engine; }
+    // How rewritten names are spelled from now on (see ColourEngine).
+    void SetLowerCaseSpelling(bool lower) { m_engine.SetLowerCaseSpelling(lower); }
 
     // Colours a whole text, a loaded page: reports no rewrites, since a page is never
     // rewritten for being opened.

@@ -1,5 +1,6 @@
 #include "livepreview.h"
 
+#include "completion.h"
 #include "scanner.h"
 
 #include <algorithm>
@@ -21,17 +22,7 @@ constexpr std::array<std::string_view, 11> kHeadElements = {
     "html",   "head", "title",    "meta",     "link",    "style",
     "script", "base", "noscript", "template", "basefont"};
 
-constexpr std::array<std::string_view, 22> kVoidElements = {
-    "area",  "base",   "basefont", "bgsound", "br",      "col",    "embed", "frame",
-    "hr",    "image",  "img",      "input",   "isindex", "keygen", "link",  "meta",
-    "param", "source", "spacer",   "track",   "wbr",     "nextid"};
-
 } // namespace
-
-bool IsVoidElement(std::string_view name)
-{
-    return IsOneOf(name, kVoidElements);
-}
 
 namespace {
 

@@ -50,9 +50,6 @@ private:
 // again, a change after it can be patched into the shown page.
 std::string_view HeadPart(std::string_view page);
 
-// Elements that have no content and no end tag.
-bool IsVoidElement(std::string_view name);
-
 // The "<" of the start tag of the innermost element that holds `caret`: open before it and
 // not closed by then. nullopt outside every element.
 std::optional<std::size_t> ElementHolding(std::string_view page, std::size_t caret);

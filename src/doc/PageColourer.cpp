@@ -30,6 +30,20 @@ private:
     std::size_t m_size;
 };
 
+tarnel::NameCase g_nameCase = tarnel::NameCase::List;
+
+// The rewrites in the chosen letter case, leaving out those that would change nothing.
+std::vector<Rewrite> inNameCase(std::span<const Rewrite> rewrites, TextSource &text)
+{
+    std::vector<Rewrite> cased;
+    for (const Rewrite &rewrite : rewrites) {
+        Rewrite spelled{rewrite.position, SpellName(rewrite.text, {}, g_nameCase)};
+        if (text.Bytes(rewrite.position, rewrite.position + rewrite.text.size()) != spelled.text)
+            cased.push_back(std::move(spelled));
+    }
+    return cased;
+}
+
 QColor fromBgr(std::uint32_t colour)
 {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
@@ -107,6 +121,7 @@ bool CPageColourer::colourPending(bool rewrite, TextChange *coloured)
         *coloured = change;
     m_pending.reset();
     SurfaceText text(m_surface);
+    m_tracker.SetLowerCaseSpelling(g_nameCase == NameCase::Lower);
     const Recolouring recolouring = m_tracker.Edited(text, change);
     if (rewrite)
         applyRewrites(recolouring);
@@ -123,9 +138,14 @@ void CPageColourer::applyStyles(const Recolouring &recolouring)
     m_surface.markStyledTo(m_surface.length());
 }
 
+void CPageColourer::setNameCase(NameCase nameCase)
+{
+    g_nameCase = nameCase;
+}
+
 void CPageColourer::applyRewrites(const Recolouring &recolouring)
 {
-    if (recolouring.rewrites.empty())
+    if (recolouring.rewrites.empty() || g_nameCase == NameCase::AsTyped)
         return;
     // A replacement moves carets at its start; every window keeps its selection instead
     // (a rewrite never changes a length, so the positions stay right).
@@ -137,9 +157,10 @@ void CPageColourer::applyRewrites(const Recolouring &recolouring)
     std::vector<Kept> kept;
     for (CTextSurface *surface : m_document->surfacesShowing())
         kept.push_back({surface, surface->anchor(), surface->caret()});
-    m_colouring = true;
     SurfaceText text(m_surface);
-    for (const Rewrite &rewrite : JoinRewritesByLine(recolouring.rewrites, text))
+    const std::vector<Rewrite> cased = inNameCase(recolouring.rewrites, text);
+    m_colouring = true;
+    for (const Rewrite &rewrite : JoinRewritesByLine(cased, text))
         m_surface.replace(rewrite.position, rewrite.position + rewrite.text.size(), rewrite.text);
     m_colouring = false;
     for (const Kept &k : kept)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colourtracker.h"
+#include "completion.h"
 #include "editkind.h"
 
 #include <QObject>
@@ -56,6 +57,9 @@ public:
         bool m_grouped = false;
         bool m_finished = false;
     };
+
+    // How names typed in another letter case are rewritten (AsTyped: never), in every page.
+    static void setNameCase(tarnel::NameCase nameCase);
 
     // Whether the character just before `caret` opens the completion list.
     bool opensCompletionList(std::size_t caret);

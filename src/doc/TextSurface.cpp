@@ -3,6 +3,8 @@
 #include <Qsci/qsciscintillabase.h>
 
 #include <QColor>
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace {
 
@@ -328,4 +330,120 @@ CTextSurface::find(std::string_view needle, std::size_t from, std::size_t to, Fi
         return std::nullopt;
     return std::pair{static_cast<std::size_t>(found),
                      position(m_editor->SendScintilla(Sci::SCI_GETTARGETEND))};
+}
+
+void CTextSurface::showCompletionList(std::size_t typedLength,
+                                      const std::vector<std::string> &entries,
+                                      std::string_view stops)
+{
+    // The editor places its list on the screen under the caret, and crashes when there is
+    // none there (a window dragged partly off the screens, a view never shown).
+    const QPoint caretOnScreen = m_editor->viewport()->mapToGlobal(pointOf(caret()));
+    if (!m_editor->isVisible() || !QGuiApplication::screenAt(caretOnScreen))
+        return;
+    std::string list;
+    for (const std::string &entry : entries) {
+        if (!list.empty())
+            list += '\n';
+        list += entry;
+    }
+    m_editor->SendScintilla(Sci::SCI_AUTOCSETSEPARATOR, wparam('\n'));
+    m_editor->SendScintilla(Sci::SCI_AUTOCSETIGNORECASE, 1UL);
+    m_editor->SendScintilla(Sci::SCI_AUTOCSETCASEINSENSITIVEBEHAVIOUR,
+                            wparam(Sci::SC_CASEINSENSITIVEBEHAVIOUR_IGNORECASE));
+    m_editor->SendScintilla(Sci::SCI_AUTOCSETORDER, wparam(Sci::SC_ORDER_CUSTOM));
+    m_editor->SendScintilla(Sci::SCI_AUTOCSETAUTOHIDE, 1UL);
+    m_editor->SendScintilla(Sci::SCI_AUTOCSETCHOOSESINGLE, 0UL);
+    m_editor->SendScintilla(Sci::SCI_AUTOCSETCANCELATSTART, 1UL);
+    m_editor->SendScintilla(Sci::SCI_AUTOCSETMAXHEIGHT, 12UL);
+    const std::string stopList(stops);
+    m_editor->SendScintilla(Sci::SCI_AUTOCSTOPS, 0UL, stopList.c_str());
+    m_editor->SendScintilla(Sci::SCI_AUTOCSHOW, wparam(typedLength), list.c_str());
+}
+
+bool CTextSurface::completionListShown() const
+{
+    return m_editor->SendScintilla(Sci::SCI_AUTOCACTIVE) != 0;
+}
+
+void CTextSurface::closeCompletionList()
+{
+    m_editor->SendScintilla(Sci::SCI_AUTOCCANCEL);
+}
+
+void CTextSurface::completeFromList()
+{
+    m_editor->SendScintilla(Sci::SCI_AUTOCCOMPLETE);
+}
+
+void CTextSurface::onCompletionChosen(QObject *context,
+                                      std::function<void(const std::string &, std::size_t)> chosen)
+{
+    QsciScintillaBase *editor = m_editor;
+    QObject::connect(editor, QOverload<const char *, int, int, int>::of(&Sci::SCN_AUTOCSELECTION),
+                     context,
+                     [editor, chosen = std::move(chosen)](const char *entry, int start, int, int) {
+                         const std::string taken(entry);
+                         // Cancelling here keeps the editor from inserting the entry itself.
+                         editor->SendScintilla(Sci::SCI_AUTOCCANCEL);
+                         chosen(taken, position(start));
+                     });
+}
+
+void CTextSurface::defineHighlight(int highlight, const QColor &colour)
+{
+    m_editor->SendScintilla(Sci::SCI_INDICSETSTYLE, wparam(highlight), lparam(Sci::INDIC_ROUNDBOX));
+    m_editor->SendScintilla(Sci::SCI_INDICSETFORE, wparam(highlight), colour);
+    m_editor->SendScintilla(Sci::SCI_INDICSETALPHA, wparam(highlight), lparam(90));
+    m_editor->SendScintilla(Sci::SCI_INDICSETUNDER, wparam(highlight), 1L);
+}
+
+void CTextSurface::addHighlight(int highlight, std::size_t start, std::size_t end)
+{
+    m_editor->SendScintilla(Sci::SCI_SETINDICATORCURRENT, wparam(highlight));
+    m_editor->SendScintilla(Sci::SCI_INDICATORFILLRANGE, wparam(start), lparam(end - start));
+}
+
+void CTextSurface::clearHighlight(int highlight, std::size_t start, std::size_t end)
+{
+    m_editor->SendScintilla(Sci::SCI_SETINDICATORCURRENT, wparam(highlight));
+    m_editor->SendScintilla(Sci::SCI_INDICATORCLEARRANGE, wparam(start), lparam(end - start));
+}
+
+std::size_t CTextSurface::columnOf(std::size_t at) const
+{
+    // The editor counts a column character by character from the line's start: on a long
+    // (minified) line that is megabytes a key, so there the column is the bytes before.
+    constexpr std::size_t longLine = 4096;
+    const std::size_t start = lineStart(lineOf(at));
+    if (at - start > longLine)
+        return at - start;
+    return position(m_editor->SendScintilla(Sci::SCI_GETCOLUMN, wparam(at)));
+}
+
+std::size_t CTextSurface::lineStart(std::size_t line) const
+{
+    return position(m_editor->SendScintilla(Sci::SCI_POSITIONFROMLINE, wparam(line)));
+}
+
+std::size_t CTextSurface::lineCount() const
+{
+    return position(m_editor->SendScintilla(Sci::SCI_GETLINECOUNT));
+}
+
+void CTextSurface::showLineNumbers(bool show)
+{
+    constexpr unsigned long numbers = 0;
+    m_editor->SendScintilla(Sci::SCI_SETMARGINTYPEN, numbers, lparam(Sci::SC_MARGIN_NUMBER));
+    const long width =
+        show ? m_editor->SendScintilla(Sci::SCI_TEXTWIDTH, wparam(Sci::STYLE_LINENUMBER), "_999999")
+             : 0;
+    m_editor->SendScintilla(Sci::SCI_SETMARGINWIDTHN, numbers, width);
+}
+
+void CTextSurface::highlightCurrentLine(const QColor &colour)
+{
+    m_editor->SendScintilla(Sci::SCI_SETCARETLINEBACK, colour);
+    m_editor->SendScintilla(Sci::SCI_SETCARETLINEVISIBLE, 1UL);
+    m_editor->SendScintilla(Sci::SCI_SETCARETLINEVISIBLEALWAYS, 1UL);
 }

@@ -7,7 +7,9 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 class QColor;
 class QObject;
@@ -103,6 +105,34 @@ public:
     std::size_t lineOf(std::size_t position) const;
     // Pointer rests longer than `ms` are reported by the editor's dwell signals.
     void reportPointerRests(int ms);
+
+    // The completion list: the editor's own, which never takes the keyboard, so typed
+    // characters go into the text and narrow the list to the entries they begin (any case).
+    // It shows `entries` in the order given, the last `typedLength` bytes before the caret
+    // already typed; any of `stops` typed closes it.
+    void showCompletionList(std::size_t typedLength, const std::vector<std::string> &entries,
+                            std::string_view stops);
+    bool completionListShown() const;
+    void closeCompletionList();
+    // Takes the entry selected, as a double click does.
+    void completeFromList();
+    // Calls `chosen(entry, start)` when an entry is taken, `start` being where the typed part
+    // begins; the editor inserts nothing itself.
+    void onCompletionChosen(QObject *context,
+                            std::function<void(const std::string &, std::size_t)> chosen);
+
+    // Highlights: marks over ranges of the text, drawn as a box in `colour`.
+    void defineHighlight(int highlight, const QColor &colour);
+    void addHighlight(int highlight, std::size_t start, std::size_t end);
+    void clearHighlight(int highlight, std::size_t start, std::size_t end);
+
+    // Lines (lineOf above).
+    // Tabs expanded, characters counted; on a very long line, bytes.
+    std::size_t columnOf(std::size_t position) const;
+    std::size_t lineStart(std::size_t line) const;
+    std::size_t lineCount() const;
+    void showLineNumbers(bool show);
+    void highlightCurrentLine(const QColor &colour);
 
     // Layout.
     void trackScrollWidth();

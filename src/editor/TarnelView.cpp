@@ -1,10 +1,12 @@
 #include "TarnelView.h"
 
+#include "Completion.h"
 #include "EditorAccessibility.h"
+#include "EditorSettings.h"
 #include "FindReplaceDlg.h"
 #include "InsertCommands.h"
-#include "ListDlg.h"
 #include "ReeditCommands.h"
+#include "TagEditing.h"
 #include "TarnelDoc.h"
 #include "commandids.h"
 #include "pagetext.h"
@@ -18,6 +20,7 @@
 #include <QContextMenuEvent>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -33,6 +36,8 @@ CTarnelView::CTarnelView(CTarnelDoc *document, QWidget *parent)
     , CView(document)
     , m_text(this)
     , m_typing(document, m_text)
+    , m_completion(new CCompletion(this, m_text))
+    , m_tagEditing(new CTagEditing(this, m_text))
 {
     document->showOn(m_text);
     document->configureSurface(this);
@@ -57,18 +62,33 @@ CTarnelView::~CTarnelView()
     doc->RemoveView(this);
 }
 
+void CTarnelView::applySettings()
+{
+    applySurfaceSettings();
+    colourer().defineStyles(m_text);
+}
+
 void CTarnelView::applySurfaceSettings()
 {
+    const EditorSettings &settings = EditorSettings::current();
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(10);
+    if (!settings.fontFamily.isEmpty())
+        font.setFamily(settings.fontFamily);
+    font.setPointSize(settings.fontSize);
     font.setBold(false);
     setFont(font);
     m_text.resetStyles();
-    // Tab stops every fifth of an inch, as near as whole characters allow.
-    const QFontMetrics metrics(font);
-    const double stop = logicalDpiX() / 5.0;
-    setTabWidth(qMax(1, qRound(stop / qMax(1, metrics.horizontalAdvance(QLatin1Char('n'))))));
+    if (settings.tabWidth > 0) {
+        setTabWidth(settings.tabWidth);
+    } else {
+        // Tab stops every fifth of an inch, as near as whole characters allow.
+        const QFontMetrics metrics(font);
+        const double stop = logicalDpiX() / 5.0;
+        setTabWidth(qMax(1, qRound(stop / qMax(1, metrics.horizontalAdvance(QLatin1Char('n'))))));
+    }
     setMarginWidth(1, 0);
+    m_text.showLineNumbers(settings.lineNumbers);
+    m_text.highlightCurrentLine(QColor(0xFF, 0xFF, 0xE0));
     setWrapMode(WrapNone);
     // The horizontal scroll bar follows the longest line shown instead of a fixed width.
     m_text.trackScrollWidth();
@@ -132,6 +152,9 @@ void CTarnelView::addCommands()
     });
     handlers.add(ID_FILE_PRINT, [this] { printWithDialog(); });
     handlers.add(ID_FILE_PRINT_PREVIEW, [this] { printPreview(); });
+    handlers.add(ID_EDIT_REDO, [this] { runEdit(EditCommand::Redo, [this] { redo(); }); });
+    handlers.add(ID_EDIT_GO_TO_LINE, [this] { goToLine(); });
+    handlers.add(ID_EDIT_WRAP_IN_TAG, [this] { wrapInTag(); });
     handlers.add(ID_OPEN_IN_BROWSER, [this] { GetDocument()->OpenInBrowser(); });
     for (const insertcmd::Entry &entry : insertcmd::all())
         handlers.add(entry.commandId, [this, handler = entry.handler] { handler(*this); });
@@ -141,11 +164,7 @@ void CTarnelView::addCommands()
     connect(this, &QsciScintilla::selectionChanged, this, &CTarnelView::updateEditStates);
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) {
         updateEditStates();
-        const std::size_t caret = m_text.caret();
-        if (caret != m_lastCaret) {
-            m_lastCaret = caret;
-            emit caretMoved(caret);
-        }
+        caretUpdated();
     });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             &CTarnelView::clipboardChanged);
@@ -165,6 +184,7 @@ void CTarnelView::updateEditStates()
     const CCommandHandlers &handlers = commands();
     const bool selection = hasSelectedText();
     handlers.handler(ID_EDIT_UNDO)->setEnabled(isUndoAvailable());
+    handlers.handler(ID_EDIT_REDO)->setEnabled(isRedoAvailable());
     handlers.handler(ID_EDIT_CUT)->setEnabled(selection && !isReadOnly());
     handlers.handler(ID_EDIT_COPY)->setEnabled(selection);
     handlers.handler(ID_EDIT_PASTE)->setEnabled(m_clipboardHasText && !isReadOnly());
@@ -364,8 +384,21 @@ void CTarnelView::keyPressEvent(QKeyEvent *event)
         QsciScintilla::keyPressEvent(event);
         return;
     }
+    if (m_completion->handleKey(event))
+        return;
     const EditCommand command = commandForKey(event);
+    // A key in a tag name that has a partner renames the partner in the same undo step.
+    const bool mayRename = command == EditCommand::TypedCharacter ||
+                           command == EditCommand::BackspaceKey ||
+                           command == EditCommand::DeleteKey;
+    const auto pair = mayRename ? m_tagEditing->pairAtCaret() : std::nullopt;
+    std::optional<CEditGroup> renaming;
+    if (pair)
+        renaming.emplace(m_text);
     runEdit(command, [this, event] { QsciScintilla::keyPressEvent(event); });
+    if (pair)
+        m_tagEditing->renamePartner(*pair);
+    renaming.reset();
     const QString text = event->text();
     if (command == EditCommand::TypedCharacter && text.size() == 1 && text.at(0).isPrint())
         typedCharacter(text);
@@ -387,10 +420,8 @@ void CTarnelView::mousePressEvent(QMouseEvent *event)
 
 void CTarnelView::focusOutEvent(QFocusEvent *event)
 {
-    // Whatever takes the focus (a menu, a dialog) may change the text; the completion list
-    // only helps to type.
-    if (!m_offeringCompletion)
-        m_typing.end();
+    // Whatever takes the focus (a menu, a dialog) may change the text.
+    m_typing.end();
     QsciScintilla::focusOutEvent(event);
 }
 
@@ -409,9 +440,48 @@ void CTarnelView::ShowContextMenu(const QPoint &clickPoint, const QPoint &global
 
 void CTarnelView::typedCharacter(const QString &text)
 {
-    if (text == QLatin1String(">"))
+    if (text == QLatin1String(">")) {
+        m_tagEditing->closeTag();
         rescanOutline();
-    offerCompletion();
+    }
+    const char typed = text.at(0).unicode() < 128 ? char(text.at(0).unicode()) : 0;
+    m_completion->afterTyped(typed, colourer().opensCompletionList(CharIndexAtCaret()));
+}
+
+void CTarnelView::caretUpdated()
+{
+    m_tagEditing->highlightMatch();
+    const std::size_t caret = m_text.caret();
+    if (caret == m_lastCaret)
+        return;
+    m_lastCaret = caret;
+    emit caretMoved(int(m_text.lineOf(caret)) + 1, int(m_text.columnOf(caret)) + 1);
+    emit caretIndexChanged(caret);
+}
+
+void CTarnelView::goToLine()
+{
+    bool ok = false;
+    const int lines = int(m_text.lineCount());
+    const int current = int(m_text.lineOf(m_text.caret())) + 1;
+    const int line = QInputDialog::getInt(this, tr("Go to Line"), tr("Line (1-%1):").arg(lines),
+                                          current, 1, lines, 1, &ok);
+    if (ok)
+        m_text.moveCaretTo(m_text.lineStart(std::size_t(line - 1)));
+    setFocus();
+}
+
+void CTarnelView::wrapInTag()
+{
+    bool ok = false;
+    const QString name = QInputDialog::getText(this, tr("Wrap in Tag"), tr("Tag name:"),
+                                               QLineEdit::Normal, QStringLiteral("DIV"), &ok)
+                             .trimmed();
+    if (!ok || name.isEmpty() || name.contains(QLatin1Char(' ')) ||
+        name.contains(QLatin1Char('<')) || name.contains(QLatin1Char('>')))
+        return;
+    m_tagEditing->wrapSelection(GetDocument()->codec().toPage(name));
+    setFocus();
 }
 
 CPageColourer &CTarnelView::colourer() const
@@ -469,19 +539,4 @@ void CTarnelView::afterEdit(const CPageColourer::Outcome &outcome)
     updateEditStates();
     if (outcome.changed && RescansOutlineAfter(outcome.kind, !hasSelectedText()))
         rescanOutline();
-}
-
-void CTarnelView::offerCompletion()
-{
-    if (!colourer().opensCompletionList(CharIndexAtCaret()))
-        return;
-    const QPoint point = m_text.pointOf(m_text.caret());
-    CListDlg list(this);
-    list.setWords(CompletionEntries());
-    list.setPosition(viewport()->mapToGlobal(point) + QPoint(0, 15));
-    m_offeringCompletion = true;
-    const int answer = list.exec();
-    m_offeringCompletion = false;
-    if (answer == QDialog::Accepted)
-        InsertSnippet(list.choice().toStdString(), false);
 }

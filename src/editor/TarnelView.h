@@ -18,6 +18,8 @@
 #include <cstddef>
 #include <string>
 
+class CCompletion;
+class CTagEditing;
 class CTarnelDoc;
 class QMenu;
 class QPrinter;
@@ -79,11 +81,24 @@ public:
     // The right-button menu at a point of the view (and of the screen).
     void ShowContextMenu(const QPoint &clickPoint, const QPoint &globalPoint);
 
+    // Takes on the editor settings in force (font, tabs, line numbers).
+    void applySettings();
+
+    // Closes the undo step of the keys typed so far: what comes next is a step of its own.
+    void endTypingRun() { m_typing.end(); }
+
+    // Asks for a tag name and puts the selection inside that element.
+    void wrapInTag();
+    // Asks for a line number and moves the caret to its start.
+    void goToLine();
+
 signals:
     void statusMessage(const QString &text, int timeoutMs);
+    // The caret moved (told once the view has redrawn): its line and column, counted from 1.
+    void caretMoved(int line, int column);
     void contextMenuShown(QMenu *menu);
-    // The caret went to another byte index (told once the view has redrawn).
-    void caretMoved(std::size_t caret);
+    // The same move as a byte index.
+    void caretIndexChanged(std::size_t caret);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -113,11 +128,13 @@ private:
     tarnel::EditCommand commandForKey(const QKeyEvent *event);
     template <class Command> void runEdit(tarnel::EditCommand command, Command &&edit);
     void afterEdit(const CPageColourer::Outcome &outcome);
-    void offerCompletion();
+
+    void caretUpdated();
 
     CTextSurface m_text;
     CTypingRun m_typing;
-    bool m_offeringCompletion = false; // the completion list is open
+    CCompletion *m_completion;
+    CTagEditing *m_tagEditing;
     bool m_clipboardHasText = false;
-    std::size_t m_lastCaret = 0;
+    std::size_t m_lastCaret = std::size_t(-1); // none told yet
 };

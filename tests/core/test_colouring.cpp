@@ -149,6 +149,10 @@ TEST(Colouring, CaseSensitiveEngineMatchesExactlyAndNeverRewrites)
     ColourEngine keepCase = MakeHtmlColourEngine();
     keepCase.SetChangeCase(false);
     Check(keepCase, {"no change of case", "<img>", ".KKK.", "<img>"});
+
+    ColourEngine lower = MakeHtmlColourEngine();
+    lower.SetLowerCaseSpelling(true);
+    Check(lower, {"lower case", "<IMG Src=x>", ".KKK.CCC...", "<img src=x>"});
 }
 
 TEST(Colouring, SettersAndDefaultLooks)

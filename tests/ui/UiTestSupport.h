@@ -123,6 +123,23 @@ inline void settle()
     QCoreApplication::processEvents();
 }
 
+// Types `text` key by key as a person does, holding Shift for the characters that need it; a
+// line feed is the Return key.
+inline void typeText(QWidget *view, const QString &text)
+{
+    for (const QChar c : text) {
+        const bool shifted = c.isUpper() || QStringLiteral("<>\"!:?").contains(c);
+        if (shifted)
+            QTest::keyPress(view, Qt::Key_Shift);
+        if (c == QLatin1Char('\n'))
+            QTest::keyClick(view, Qt::Key_Return);
+        else
+            QTest::keyClicks(view, QString(c));
+        if (shifted)
+            QTest::keyRelease(view, Qt::Key_Shift);
+    }
+}
+
 // Caret line (0-based) of the view.
 inline int caretLine(const CTarnelView *view)
 {

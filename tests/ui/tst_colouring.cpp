@@ -5,12 +5,8 @@
 
 #include "UiTestSupport.h"
 
-#include "ListDlg.h"
 #include "colourtracker.h"
 #include "commandids.h"
-#include "wordlists.h"
-
-#include <QListWidget>
 
 using namespace uitest;
 using tarnel::ID_EDIT_CUT;
@@ -62,51 +58,17 @@ QByteArray lineBytes(const CTarnelView *view, int line)
     return all.mid(from, to - from);
 }
 
-// Answers every completion list that opens while it lives: counts it, then types `keys` into
-// it (nothing: Escape) and records where it stood.
-struct ListAnswerer
+// Whether the completion list is showing, and its selected entry.
+bool listShown(const CTarnelView *view)
 {
-    explicit ListAnswerer(std::function<void(CListDlg *)> answer = {})
-        : answer(std::move(answer))
-    {
-        QObject::connect(&timer, &QTimer::timeout, &timer, [this] {
-            auto *list = qobject_cast<CListDlg *>(QApplication::activeModalWidget());
-            if (!list || !list->isVisible() || list == handled)
-                return;
-            handled = list;
-            ++opened;
-            position = list->pos();
-            entries = list->list()->count();
-            if (this->answer)
-                this->answer(list);
-            else
-                QTest::keyClick(list->list(), Qt::Key_Escape);
-        });
-        timer.start(5);
-    }
-    QTimer timer;
-    std::function<void(CListDlg *)> answer;
-    QPointer<CListDlg> handled;
-    int opened = 0;
-    int entries = 0;
-    QPoint position;
-};
+    return view->SendScintilla(QsciScintillaBase::SCI_AUTOCACTIVE) != 0;
+}
 
-// Types `text` key by key as a person does, holding Shift for the characters that need it; a
-// line feed is the Return key.
-void typeText(QWidget *view, const QString &text)
+QByteArray listSelection(const CTarnelView *view)
 {
-    for (const QChar c : text) {
-        const bool shifted = c.isUpper() || QStringLiteral("<>\"!:?").contains(c);
-        if (shifted)
-            QTest::keyPress(view, Qt::Key_Shift);
-        if (c == QLatin1Char('\n'))
-            QTest::keyClick(view, Qt::Key_Return);
-        else
-            QTest::keyClicks(view, QString(c));
-        if (shifted)
-            QTest::keyRelease(view, Qt::Key_Shift);
-    }
+    char entry[256] = {};
+    view->SendScintilla(QsciScintillaBase::SCI_AUTOCGETCURRENTTEXT, 0UL, entry);
+    return entry;
 }
 
 // A view on a fresh page whose text is `text`, caret at `caret` (-1: the end).
@@ -164,15 +126,17 @@ private slots:
             << "100 <img width=100>" << QByteArray("100 <IMG WIDTH=100>")
             << QByteArray("NNN..KKK.CCCCC.NNN.");
         QTest::newRow("quoted value, quotes included")
-            << "<a href=\"x y\">" << QByteArray("<A HREF=\"x y\">") << QByteArray(".K.CCCC.SSSSS.");
+            << "<a href=\"x y\">" << QByteArray("<A HREF=\"x y\"></A>")
+            << QByteArray(".K.CCCC.SSSSS...K.");
         QTest::newRow("a comment keeps its words")
             << "<!-- <img src=x> -->" << QByteArray("<!-- <img src=x> -->")
             << QByteArray("####################");
         QTest::newRow("script content is not rewritten")
-            << "<script>if (a<b) img=1;</script>" << QByteArray("<SCRIPT>if (a<b) img=1;</SCRIPT>")
+            << "<script>if (a<b) img=1;" << QByteArray("<SCRIPT>if (a<b) img=1;</SCRIPT>")
             << QByteArray(".KKKKKK." + QByteArray(15, '.') + "..KKKKKK.");
         QTest::newRow("unquoted value is not rewritten")
-            << "<p class=title>" << QByteArray("<P CLASS=title>") << QByteArray(".K.CCCCC.......");
+            << "<p class=title>" << QByteArray("<P CLASS=title></P>")
+            << QByteArray(".K.CCCCC.........K.");
         QTest::newRow("hyphenated name looked up whole")
             << "<meta http-equiv=x>" << QByteArray("<META HTTP-EQUIV=x>")
             << QByteArray(".KKKK.CCCCCCCCCC...");
@@ -187,7 +151,6 @@ private slots:
         QVERIFY(editor.start());
         CTarnelView *view = editor.view();
         view->setFocus();
-        ListAnswerer lists; // dismisses each list with Escape
         QTest::keyClicks(view, typed);
         QCOMPARE(lineBytes(view, 6), line);
         const int from = lineStart(view, 6);
@@ -200,7 +163,6 @@ private slots:
         Editor editor;
         QVERIFY(editor.start());
         CTarnelView *view = pageWith(editor, "<IMG SRC=a\n WIDTH=1>\nx", 13);
-        ListAnswerer lists;
         QTest::keyClicks(view, "alt ");
         QCOMPARE(lineBytes(view, 1), QByteArray(" ALT WIDTH=1>"));
         QCOMPARE(styleLetters(view, lineStart(view, 1), lineStart(view, 1) + 13),
@@ -219,13 +181,13 @@ private slots:
         CTarnelView *view = editor.view();
         view->setFocus();
         view->selectBytes(10, 10); // before the ">" of the image tag
-        ListAnswerer lists;
         QTest::keyClicks(view, "x");
         QCOMPARE(viewBytes(view), typed);
         QCOMPARE(int(view->CharIndexAtCaret()), 11);
         view->commands().run(ID_EDIT_UNDO);
         QCOMPARE(viewBytes(view), content);
         QVERIFY(!editor.doc()->isModified());
+        QApplication::setActiveWindow(editor.frame());         // for the window's Ctrl+Y
         QTest::keyClick(view, Qt::Key_Y, Qt::ControlModifier); // redo
         QCOMPARE(viewBytes(view), typed);
         QCOMPARE(allStyleLetters(view), fullPassLetters(view));
@@ -244,8 +206,8 @@ private slots:
         QTest::newRow("names rewritten as they are typed")
             << QByteArray() << 0 << "<img src=a.gif>" << QByteArray("<IMG SRC=a.gif>");
         QTest::newRow("a tag typed before prose leaves the prose")
-            << prose << 0 << "<b>" << QByteArray("<B>");
-        QTest::newRow("over lines") << QByteArray() << 0 << "<p>\nab" << QByteArray("<P>\r\nab");
+            << prose << 0 << "<br>" << QByteArray("<BR>");
+        QTest::newRow("over lines") << QByteArray() << 0 << "<br>\nab" << QByteArray("<BR>\r\nab");
     }
 
     void aRunOfTypingIsOneUndoStep()
@@ -259,7 +221,6 @@ private slots:
         CTarnelView *view = pageWith(editor, page, caret);
         const QByteArray before = viewBytes(view);
         const QByteArray after = before.left(caret) + written + before.mid(caret);
-        ListAnswerer lists; // dismisses each list with Escape
         typeText(view, keys);
         QCOMPARE(viewBytes(view), after);
         QApplication::setActiveWindow(editor.frame()); // for the window's Ctrl+Z
@@ -377,7 +338,6 @@ private slots:
         second->OnInitialUpdate();
         QCOMPARE(second->SendScintilla(QsciScintillaBase::SCI_STYLEGETFORE, 1UL), 0xFF0000L);
         first->setFocus();
-        ListAnswerer lists;
         QTest::keyClicks(first, "<img");
         QCOMPARE(allStyleLetters(second), fullPassLetters(first));
         QCOMPARE(lineBytes(second, 6), QByteArray("<IMG"));
@@ -399,9 +359,8 @@ private slots:
         Editor editor;
         QVERIFY(editor.start());
         CTarnelView *view = pageWith(editor, "<");
-        ListAnswerer lists;
         QTest::keyClick(view, Qt::Key(key), Qt::ControlModifier);
-        QCOMPARE(lists.opened, 0);
+        QVERIFY(!listShown(view));
         QCOMPARE(viewBytes(view), QByteArray("<"));
     }
 
@@ -434,82 +393,100 @@ private slots:
         Editor editor;
         QVERIFY(editor.start());
         CTarnelView *view = pageWith(editor, page, caret);
-        ListAnswerer lists;
         QTest::keyClicks(view, typed);
-        QCOMPARE(lists.opened, opens ? 1 : 0);
+        QCOMPARE(listShown(view), opens);
         QByteArray expected = page;
         expected.insert(caret, typed.toLatin1());
         QCOMPARE(viewBytes(view), expected);
     }
 
-    void completionListOffersEveryNameOnceBelowTheCaret()
+    // The list never takes the keyboard: typed characters go into the page and narrow it;
+    // Enter or Tab takes the entry in the list's spelling, Escape or a character that cannot
+    // go on with a name closes it, each leaving the keys typed in the page.
+    void typingNarrowsTheList_data()
     {
-        Editor editor;
-        QVERIFY(editor.start());
-        CTarnelView *view = editor.view();
-        view->setFocus();
-        ListAnswerer lists;
-        QTest::keyClicks(view, "<");
-        QCOMPARE(lists.opened, 1);
-        QCOMPARE(lists.entries, int(tarnel::CompletionEntries().size()));
-        const long caret = view->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
-        const QPoint point(
-            int(view->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, caret)),
-            int(view->SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, caret)));
-        QCOMPARE(lists.position, view->viewport()->mapToGlobal(point) + QPoint(0, 15));
-    }
-
-    void choosingFromTheList_data()
-    {
-        QTest::addColumn<int>(
-            "how"); // 0 type-ahead and Enter, 1 double click, 2 Escape, 3 Enter at once
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("last"); // the key after them, 0 for none
         QTest::addColumn<QByteArray>("line");
-        QTest::newRow("type-ahead then Enter") << 0 << QByteArray("<IMG");
-        QTest::newRow("double click") << 1 << QByteArray("<TABLE");
-        QTest::newRow("Escape") << 2 << QByteArray("<");
-        QTest::newRow("Enter with nothing selected") << 3 << QByteArray("<");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("narrowed, any case") << "<iM" << 0 << QByteArray("<IM") << true;
+        QTest::newRow("Enter takes it")
+            << "<im" << int(Qt::Key_Return) << QByteArray("<IMG") << false;
+        QTest::newRow("Tab takes it")
+            << "<tab" << int(Qt::Key_Tab) << QByteArray("<TABLE") << false;
+        QTest::newRow("Escape closes it")
+            << "<ta" << int(Qt::Key_Escape) << QByteArray("<ta") << false;
+        QTest::newRow("blank closes it, attributes follow")
+            << "<ta " << 0 << QByteArray("<ta ") << true;
+        QTest::newRow("no name goes on") << "<qx" << 0 << QByteArray("<Qx") << false;
+        QTest::newRow("attributes of the tag")
+            << "<img sr" << int(Qt::Key_Return) << QByteArray("<IMG SRC") << false;
+        QTest::newRow("fixed values")
+            << "<p align=c" << int(Qt::Key_Return) << QByteArray("<P ALIGN=CENTER") << false;
     }
 
-    void choosingFromTheList()
+    void typingNarrowsTheList()
     {
-        QFETCH(int, how);
+        QFETCH(QString, keys);
+        QFETCH(int, last);
         QFETCH(QByteArray, line);
+        QFETCH(bool, shown);
         Editor editor;
         QVERIFY(editor.start());
         CTarnelView *view = editor.view();
         view->setFocus();
-        ListAnswerer lists([how](CListDlg *list) {
-            QListWidget *entries = list->list();
-            switch (how) {
-            case 0:
-                QTest::keyClicks(entries, "IMG");
-                QTest::keyClick(entries, Qt::Key_Return);
-                break;
-            case 1: {
-                QListWidgetItem *item = entries->findItems("TABLE", Qt::MatchExactly).value(0);
-                entries->scrollToItem(item);
-                const QPoint at = entries->visualItemRect(item).center();
-                QTest::mouseClick(entries->viewport(), Qt::LeftButton, {}, at);
-                QTest::mouseDClick(entries->viewport(), Qt::LeftButton, {}, at);
-                break;
-            }
-            case 2:
-                QTest::keyClick(entries, Qt::Key_Escape);
-                break;
-            default:
-                QTest::keyClick(entries, Qt::Key_Return);
-            }
-        });
-        QTest::keyClicks(view, "<");
-        QCOMPARE(lists.opened, 1);
+        typeText(view, keys);
+        if (last)
+            QTest::keyClick(view, Qt::Key(last));
         QCOMPARE(lineBytes(view, 6), line);
+        QCOMPARE(listShown(view), shown);
         QCOMPARE(int(view->CharIndexAtCaret()), lineStart(view, 6) + int(line.size()));
         QCOMPARE(allStyleLetters(view), fullPassLetters(view));
-        if (line.size() > 1) {
-            // The choice is one undo step of its own.
-            view->commands().run(ID_EDIT_UNDO);
-            QCOMPARE(lineBytes(view, 6), QByteArray("<"));
-        }
+    }
+
+    void theListHoldsOnlyTheNamesTyped()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = editor.view();
+        view->setFocus();
+        typeText(view, "<iM");
+        QCOMPARE(listSelection(view), QByteArray("IMG"));
+        // The first entry: the names before it are gone from the list.
+        QCOMPARE(view->SendScintilla(QsciScintillaBase::SCI_AUTOCGETCURRENT), 0L);
+    }
+
+    void closingTagListStartsWithTheInnermostOpenElement()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = pageWith(editor, "<DIV><B>x");
+        typeText(view, "</");
+        QVERIFY(listShown(view));
+        QCOMPARE(listSelection(view), QByteArray("B"));
+        QTest::keyClick(view, Qt::Key_Down); // a fresh list: Down selects the first entry
+        QCOMPARE(listSelection(view), QByteArray("B"));
+        QTest::keyClick(view, Qt::Key_Down);
+        QCOMPARE(listSelection(view), QByteArray("DIV"));
+    }
+
+    void fileNamesFromThePageFolder()
+    {
+        QVERIFY(QDir(m_dir.path()).mkpath("pics"));
+        QVERIFY(writeFile(m_dir.filePath("pics/sun.png"), "x"));
+        const QString path = m_dir.filePath("files.htm");
+        QVERIFY(writeFile(path, ""));
+        Editor editor;
+        QVERIFY(editor.start({path}));
+        CTarnelView *view = editor.view();
+        view->setFocus();
+        typeText(view, "<img src=\"p");
+        QCOMPARE(listSelection(view), QByteArray("pics/"));
+        QTest::keyClick(view, Qt::Key_Return); // the folder, then what is in it
+        QCoreApplication::processEvents();
+        QCOMPARE(listSelection(view), QByteArray("sun.png"));
+        QTest::keyClick(view, Qt::Key_Return);
+        QCOMPARE(viewBytes(view), QByteArray("<IMG SRC=\"pics/sun.png"));
     }
 
 private:

@@ -16,7 +16,6 @@
 #include "FormDlg.h"
 #include "ImgDlg.h"
 #include "LinkDlg.h"
-#include "ListDlg.h"
 #include "SiteTree.h"
 #include "colourtracker.h"
 #include "commandids.h"
@@ -180,7 +179,7 @@ public:
         if (QString p = problem(); !p.isEmpty())
             return "after undoing everything: " + p;
         for (int guard = 0; canRedo() && guard < 10000000; ++guard) {
-            QTest::keyClick(m_view, Qt::Key_Y, Qt::ControlModifier);
+            m_view->commands().run(ID_EDIT_REDO);
             if (!m_had.contains(qHash(viewBytes(m_view))))
                 return "redo shows a text the page never had: " + viewBytes(m_view);
         }
@@ -416,13 +415,13 @@ private:
         const int count = int(pick(6)) + 1;
         note("redo", QString::number(count));
         for (int i = 0; i < count; ++i)
-            QTest::keyClick(m_view, Qt::Key_Y, Qt::ControlModifier);
+            m_view->commands().run(ID_EDIT_REDO);
     }
 
     void redoEverything()
     {
         for (int guard = 0; canRedo() && guard < 10000000; ++guard)
-            QTest::keyClick(m_view, Qt::Key_Y, Qt::ControlModifier);
+            m_view->commands().run(ID_EDIT_REDO);
     }
 
     void moveCaret()
@@ -467,7 +466,7 @@ private:
             m_problem = "back at the saved state, the text differs from the saved text";
     }
 
-    // Answers every modal window as it opens: the completion list, the Insert and re-edit
+    // Answers every modal window as it opens: the Insert and re-edit
     // forms and their refusals. A form is answered from a timer of its own, because OK may
     // open a refusal inside it, which this poll (still running) could not answer.
     void answerModal()
@@ -478,8 +477,6 @@ private:
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             ++m_counts["refusal"];
             box->done(QMessageBox::Ok);
-        } else if (auto *list = qobject_cast<CListDlg *>(modal)) {
-            answerList(list);
         } else if (modal == m_answered) {
             static_cast<QDialog *>(modal)->reject(); // OK was refused: give up
         } else if (modal != m_answering) {
@@ -490,19 +487,6 @@ private:
                 answerForm(static_cast<QDialog *>(modal));
             });
         }
-    }
-
-    void answerList(CListDlg *list)
-    {
-        ++m_counts["completion list"];
-        const unsigned how = pick(4);
-        if (how == 0) {
-            QTest::keyClick(list->list(), Qt::Key_Escape);
-            return;
-        }
-        if (how < 3)
-            QTest::keyClicks(list->list(), QString(QChar('A' + int(pick(26)))));
-        QTest::keyClick(list->list(), Qt::Key_Return);
     }
 
     void answerForm(QDialog *form)

@@ -1,0 +1,181 @@
+#include "tagpairs.h"
+
+#include "completion.h"
+
+#include <vector>
+
+namespace tarnel {
+
+namespace {
+
+bool IsNameChar(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+           c == '_' || c == ':';
+}
+
+bool IsLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool SameName(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if ((a[i] | 0x20) != (b[i] | 0x20))
+            return false;
+    return true;
+}
+
+std::string UpperCase(std::string_view word)
+{
+    std::string upper(word);
+    for (char &c : upper)
+        if (c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+    return upper;
+}
+
+std::string_view NameOf(std::string_view text, const TagNameSpan &tag)
+{
+    return text.substr(tag.start, tag.end - tag.start);
+}
+
+// Calls `visit(name, selfClosed)` for each tag whose "<" lies in [from, to), in order,
+// skipping comments, until it returns false. The ">" ending each tag is found once for the
+// whole walk, so a page of unended tags costs one pass.
+template <class Visit>
+void ForEachTag(std::string_view text, std::size_t from, std::size_t to, Visit visit)
+{
+    std::size_t nextGt = 0;
+    bool noMoreGt = false;
+    std::size_t p = from;
+    while (p < to) {
+        const std::size_t lt = text.find('<', p);
+        if (lt == std::string_view::npos || lt >= to)
+            return;
+        if (text.compare(lt, 4, "<!--") == 0) {
+            const std::size_t close = text.find("-->", lt + 4);
+            if (close == std::string_view::npos)
+                return;
+            p = close + 3;
+            continue;
+        }
+        const bool closing = lt + 1 < text.size() && text[lt + 1] == '/';
+        TagNameSpan tag{lt + 1 + (closing ? 1 : 0), 0, closing};
+        tag.end = tag.start;
+        while (tag.end < text.size() && IsNameChar(text[tag.end]))
+            ++tag.end;
+        p = lt + 1;
+        if (tag.end == tag.start || !IsLetter(text[tag.start]))
+            continue;
+        if (!noMoreGt && nextGt < tag.end) {
+            nextGt = text.find('>', tag.end);
+            noMoreGt = nextGt == std::string_view::npos;
+        }
+        const bool selfClosed = !noMoreGt && text[nextGt - 1] == '/';
+        if (!visit(tag, selfClosed))
+            return;
+    }
+}
+
+std::optional<TagNameSpan> ClosingPartner(std::string_view text, const TagNameSpan &tag)
+{
+    const std::string_view name = NameOf(text, tag);
+    std::optional<TagNameSpan> partner;
+    int depth = 1;
+    ForEachTag(text, tag.end, text.size(), [&](const TagNameSpan &other, bool selfClosed) {
+        if (!SameName(NameOf(text, other), name) || (selfClosed && !other.closing))
+            return true;
+        depth += other.closing ? -1 : 1;
+        if (depth == 0)
+            partner = other;
+        return depth > 0;
+    });
+    return partner;
+}
+
+std::optional<TagNameSpan> OpeningPartner(std::string_view text, const TagNameSpan &tag)
+{
+    const std::string_view name = NameOf(text, tag);
+    std::vector<TagNameSpan> open;
+    ForEachTag(text, 0, tag.start - 2, [&](const TagNameSpan &other, bool selfClosed) {
+        if (!SameName(NameOf(text, other), name) || (selfClosed && !other.closing))
+            return true;
+        if (!other.closing)
+            open.push_back(other);
+        else if (!open.empty())
+            open.pop_back();
+        return true;
+    });
+    if (open.empty())
+        return std::nullopt;
+    return open.back();
+}
+
+bool StartsWithBlanksThen(std::string_view text, std::size_t from, std::string_view word)
+{
+    while (from < text.size() && (text[from] == ' ' || text[from] == '\t'))
+        ++from;
+    const std::size_t end = from + word.size();
+    return end <= text.size() && SameName(text.substr(from, word.size()), word) &&
+           (end == text.size() || !IsNameChar(text[end]));
+}
+
+} // namespace
+
+std::optional<TagNameSpan> TagNameAt(std::string_view text, std::size_t position)
+{
+    if (position > text.size())
+        return std::nullopt;
+    std::size_t start = position;
+    while (start > 0 && position - start <= LongestTagName && IsNameChar(text[start - 1]))
+        --start;
+    std::size_t end = position;
+    while (end < text.size() && end - start <= LongestTagName && IsNameChar(text[end]))
+        ++end;
+    if (end == start || end - start > LongestTagName || !IsLetter(text[start]) || start == 0)
+        return std::nullopt;
+    if (text[start - 1] == '<')
+        return TagNameSpan{start, end, false};
+    if (text[start - 1] == '/' && start >= 2 && text[start - 2] == '<')
+        return TagNameSpan{start, end, true};
+    return std::nullopt;
+}
+
+std::optional<TagNameSpan> PartnerOf(std::string_view text, const TagNameSpan &tag)
+{
+    if (tag.end > text.size() || tag.end <= tag.start ||
+        IsVoidElement(UpperCase(NameOf(text, tag))))
+        return std::nullopt;
+    if (tag.closing)
+        return OpeningPartner(text, tag);
+    const std::size_t gt = text.find('>', tag.end);
+    if (gt != std::string_view::npos && text[gt - 1] == '/')
+        return std::nullopt;
+    return ClosingPartner(text, tag);
+}
+
+std::string ClosingTagToInsert(std::string_view text, std::size_t caret)
+{
+    if (caret == 0 || caret > text.size() || text[caret - 1] != '>')
+        return {};
+    const std::size_t gt = caret - 1;
+    const std::size_t lt = text.rfind('<', gt);
+    if (lt == std::string_view::npos || text.find('>', lt) != gt)
+        return {};
+    const std::optional<TagNameSpan> tag = TagNameAt(text, lt + 1);
+    if (!tag || tag->closing || tag->start != lt + 1 || text[gt - 1] == '/')
+        return {};
+    const std::string_view name = NameOf(text, *tag);
+    if (IsVoidElement(UpperCase(name)))
+        return {};
+    const std::string closing = "</" + std::string(name) + ">";
+    if (StartsWithBlanksThen(text, caret, std::string_view(closing).substr(0, closing.size() - 1)))
+        return {};
+    return closing;
+}
+
+} // namespace tarnel

@@ -1,0 +1,156 @@
+#include "Completion.h"
+
+#include "TarnelDoc.h"
+#include "TarnelView.h"
+#include "TextSurface.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+
+using namespace tarnel;
+
+namespace {
+
+NameCase g_nameCase = NameCase::List;
+
+// The characters that cannot go on with what the list offers: they close it and go into the
+// page.
+std::string_view stopsFor(CompletionKind kind)
+{
+    return kind == CompletionKind::FileName ? " \t>\"'<" : " \t>=\"'/<";
+}
+
+bool beginsWith(std::string_view entry, std::string_view typed)
+{
+    if (entry.size() < typed.size())
+        return false;
+    for (std::size_t i = 0; i < typed.size(); ++i)
+        if (QChar::toLower(char32_t(uchar(entry[i]))) != QChar::toLower(char32_t(uchar(typed[i]))))
+            return false;
+    return true;
+}
+
+// A folder's entries are few; a folder of thousands is not browsed by typing.
+constexpr int MostFiles = 500;
+
+} // namespace
+
+CCompletion::CCompletion(CTarnelView *view, CTextSurface &text)
+    : QObject(view)
+    , m_view(view)
+    , m_text(text)
+{
+    m_text.onCompletionChosen(
+        this, [this](const std::string &entry, std::size_t start) { take(entry, start); });
+}
+
+void CCompletion::setNameCase(NameCase nameCase)
+{
+    g_nameCase = nameCase;
+}
+
+bool CCompletion::isShown() const
+{
+    return m_text.completionListShown();
+}
+
+void CCompletion::afterTyped(char typed, bool opensNames)
+{
+    // A character that goes on with an entry narrows the open list to the entries it begins.
+    const bool narrows =
+        isShown() && typed != 0 && stopsFor(m_kind).find(typed) == std::string_view::npos;
+    const bool mayOpen = narrows || opensNames || typed == '=' || typed == '"' || typed == '\'' ||
+                         (typed == '/' && !isShown());
+    if (!mayOpen) {
+        m_fresh = false;
+        return;
+    }
+    const std::size_t caret = m_text.caret();
+    const std::size_t from = caret - std::min(caret, CompletionLookBack);
+    offer(CompletionContextAt(m_text.bytes(from, caret - from)));
+}
+
+void CCompletion::offer(const CompletionContext &context)
+{
+    std::vector<std::string> entries;
+    if (context.kind == CompletionKind::FileName) {
+        entries = fileEntries(context);
+    } else {
+        for (std::string_view name : CompletionCandidates(context))
+            entries.emplace_back(name);
+    }
+    const std::size_t caret = m_text.caret();
+    const std::string_view typed = m_text.bytes(caret - context.typedLength, context.typedLength);
+    std::erase_if(entries, [typed](const std::string &entry) { return !beginsWith(entry, typed); });
+    if (isShown())
+        m_text.closeCompletionList();
+    if (entries.empty())
+        return;
+    m_kind = context.kind;
+    m_fresh = true;
+    m_text.showCompletionList(context.typedLength, entries, stopsFor(context.kind));
+}
+
+std::vector<std::string> CCompletion::fileEntries(const CompletionContext &context) const
+{
+    const QString page = m_view->pagePath();
+    if (page.isEmpty())
+        return {};
+    const CPageCodec &codec = m_view->GetDocument()->codec();
+    QDir folder = QFileInfo(page).dir();
+    if (!context.folder.empty() && !folder.cd(codec.toText(context.folder)))
+        return {};
+    std::vector<std::string> entries;
+    const QFileInfoList found = folder.entryInfoList(
+        QDir::AllEntries | QDir::NoDotAndDotDot, QDir::DirsFirst | QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo &info : found.mid(0, MostFiles))
+        entries.push_back(codec.toPage(info.fileName() + (info.isDir() ? "/" : "")));
+    return entries;
+}
+
+bool CCompletion::handleKey(const QKeyEvent *event)
+{
+    if (!isShown())
+        return false;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Tab:
+        if (!plain)
+            return false;
+        m_text.completeFromList();
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        m_fresh = false;
+        return false;
+    case Qt::Key_Down:
+        // A fresh list shows its first entry selected: Down is the first step into it.
+        if (m_fresh) {
+            m_fresh = false;
+            return true;
+        }
+        return false;
+    default:
+        m_fresh = false;
+        return false;
+    }
+}
+
+void CCompletion::take(const std::string &entry, std::size_t start)
+{
+    const std::size_t caret = m_text.caret();
+    if (start > caret)
+        return;
+    const std::string typed(m_text.bytes(start, caret - start));
+    const bool name =
+        m_kind != CompletionKind::FileName && m_kind != CompletionKind::AttributeValue;
+    m_view->replaceBytes(start, caret, name ? SpellName(entry, typed, g_nameCase) : entry);
+    // A folder taken: offer what is in it, once the editor is done with the list it closed.
+    if (m_kind == CompletionKind::FileName && !entry.empty() && entry.back() == '/')
+        QMetaObject::invokeMethod(
+            this, [this] { afterTyped('/', false); }, Qt::QueuedConnection);
+}

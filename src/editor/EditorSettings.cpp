@@ -1,0 +1,60 @@
+#include "EditorSettings.h"
+
+#include "Completion.h"
+#include "PageColourer.h"
+#include "TagEditing.h"
+
+#include <QSettings>
+
+namespace {
+
+EditorSettings &inForce()
+{
+    static EditorSettings settings;
+    return settings;
+}
+
+const char *const Group = "Editor";
+
+} // namespace
+
+EditorSettings EditorSettings::load()
+{
+    QSettings profile;
+    profile.beginGroup(Group);
+    EditorSettings settings;
+    const int nameCase = profile.value("NameCase", int(settings.nameCase)).toInt();
+    if (nameCase >= 0 && nameCase <= int(tarnel::NameCase::AsTyped))
+        settings.nameCase = tarnel::NameCase(nameCase);
+    settings.autoClose = profile.value("AutoClose", settings.autoClose).toBool();
+    settings.fontFamily = profile.value("FontFamily", settings.fontFamily).toString();
+    settings.fontSize = qBound(4, profile.value("FontSize", settings.fontSize).toInt(), 72);
+    settings.tabWidth = qBound(0, profile.value("TabWidth", settings.tabWidth).toInt(), 16);
+    settings.lineNumbers = profile.value("LineNumbers", settings.lineNumbers).toBool();
+    return settings;
+}
+
+void EditorSettings::save() const
+{
+    QSettings profile;
+    profile.beginGroup(Group);
+    profile.setValue("NameCase", int(nameCase));
+    profile.setValue("AutoClose", autoClose);
+    profile.setValue("FontFamily", fontFamily);
+    profile.setValue("FontSize", fontSize);
+    profile.setValue("TabWidth", tabWidth);
+    profile.setValue("LineNumbers", lineNumbers);
+}
+
+const EditorSettings &EditorSettings::current()
+{
+    return inForce();
+}
+
+void EditorSettings::setCurrent(const EditorSettings &settings)
+{
+    inForce() = settings;
+    CCompletion::setNameCase(settings.nameCase);
+    CTagEditing::setAutoClose(settings.autoClose);
+    CPageColourer::setNameCase(settings.nameCase);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "completion.h"
+
+#include <QString>
+
+// How the source views look and behave, as the user chose in Preferences and kept in the
+// profile. One set for every window: changing it applies at once to all.
+struct EditorSettings
+{
+    // How typed and chosen names are spelled: as in the list, upper case, lower case, or as
+    // typed (no rewrites at all).
+    tarnel::NameCase nameCase = tarnel::NameCase::List;
+    bool autoClose = true;
+    QString fontFamily; // empty: the system's fixed-width font
+    int fontSize = 10;
+    int tabWidth = 0; // in characters; 0: stops every fifth of an inch
+    bool lineNumbers = true;
+
+    bool operator==(const EditorSettings &) const = default;
+
+    static EditorSettings load();
+    void save() const;
+    // The settings in force; setting them tells every part that follows them.
+    static const EditorSettings &current();
+    static void setCurrent(const EditorSettings &settings);
+};

@@ -1,0 +1,155 @@
+#include "TagEditing.h"
+
+#include "PageColourer.h"
+#include "TarnelDoc.h"
+#include "TarnelView.h"
+#include "TextSurface.h"
+
+#include <QColor>
+
+using namespace tarnel;
+
+namespace {
+
+bool g_autoClose = true;
+
+// The editor's indicators below 8 belong to lexers; ours start there.
+constexpr int MatchHighlight = 8;
+
+TagNameSpan shifted(TagNameSpan name, std::size_t base)
+{
+    name.start += base;
+    name.end += base;
+    return name;
+}
+
+} // namespace
+
+CTagEditing::CTagEditing(CTarnelView *view, CTextSurface &text)
+    : QObject(view)
+    , m_view(view)
+    , m_text(text)
+{
+    m_text.defineHighlight(MatchHighlight, QColor(0x80, 0xC0, 0xFF));
+}
+
+void CTagEditing::setAutoClose(bool on)
+{
+    g_autoClose = on;
+}
+
+CTagEditing::Window CTagEditing::around(std::size_t position, std::size_t reach) const
+{
+    const std::size_t from = position - std::min(position, reach);
+    const std::size_t to = std::min(m_text.length(), position + reach);
+    return {m_text.bytes(from, to - from), from};
+}
+
+std::optional<TagNameSpan> CTagEditing::tagAtCaret(Window &window) const
+{
+    // A name is short: only when the caret is in one is the partner looked for, further out.
+    const std::size_t caret = m_text.caret();
+    Window near = around(caret, LongestTagName + 2);
+    const std::optional<TagNameSpan> tag = TagNameAt(near.bytes, caret - near.base);
+    if (!tag)
+        return std::nullopt;
+    window = around(caret, TagPairReach);
+    return shifted(*tag, near.base - window.base);
+}
+
+std::optional<CTagEditing::Pair> CTagEditing::pairAtCaret() const
+{
+    if (m_text.selectionStart() != m_text.selectionEnd() &&
+        m_text.selectionStart() + LongestTagName < m_text.selectionEnd())
+        return std::nullopt;
+    Window window;
+    const std::optional<TagNameSpan> tag = tagAtCaret(window);
+    if (!tag)
+        return std::nullopt;
+    const std::optional<TagNameSpan> partner = PartnerOf(window.bytes, *tag);
+    if (!partner)
+        return std::nullopt;
+    return Pair{shifted(*tag, window.base), shifted(*partner, window.base),
+                std::string(window.bytes.substr(tag->start, tag->end - tag->start))};
+}
+
+void CTagEditing::renamePartner(const Pair &pair)
+{
+    Window window = around(m_text.caret(), LongestTagName + 2);
+    const std::optional<TagNameSpan> tag = TagNameAt(window.bytes, m_text.caret() - window.base);
+    if (!tag || tag->start + window.base != pair.tag.start || tag->closing != pair.tag.closing)
+        return;
+    const std::string name(window.bytes.substr(tag->start, tag->end - tag->start));
+    if (name == pair.name)
+        return;
+    // The partner moved by as much as the tag grew when it lies after it.
+    TagNameSpan partner = pair.partner;
+    if (partner.start > pair.tag.start) {
+        const std::ptrdiff_t grown =
+            std::ptrdiff_t(tag->end + window.base) - std::ptrdiff_t(pair.tag.end);
+        partner.start += grown;
+        partner.end += grown;
+    }
+    if (m_text.bytes(partner.start, partner.end - partner.start) != pair.name)
+        return;
+    CPageColourer::Edit edit(m_view->GetDocument()->colourer(), EditCommand::Snippet,
+                             m_text);
+    m_text.replace(partner.start, partner.end, name);
+}
+
+void CTagEditing::closeTag()
+{
+    if (!g_autoClose)
+        return;
+    const std::size_t caret = m_text.caret();
+    if (m_text.selectionStart() != m_text.selectionEnd())
+        return;
+    Window window = around(caret, 4096);
+    const std::string closing = ClosingTagToInsert(window.bytes, caret - window.base);
+    if (closing.empty())
+        return;
+    CPageColourer &colourer = m_view->GetDocument()->colourer();
+    // The closing tag is an undo step of its own, after the typing.
+    m_view->endTypingRun();
+    CPageColourer::Edit edit(colourer, EditCommand::Snippet, m_text);
+    {
+        CEditGroup group(m_text);
+        m_text.replace(caret, caret, closing);
+    }
+    m_text.restoreSelection(caret, caret);
+}
+
+void CTagEditing::highlightMatch()
+{
+    Window window;
+    const std::optional<TagNameSpan> tag = tagAtCaret(window);
+    const std::optional<TagNameSpan> partner = tag ? PartnerOf(window.bytes, *tag) : std::nullopt;
+    if (!partner) {
+        setHighlight(std::nullopt);
+        return;
+    }
+    setHighlight(std::pair{shifted(*tag, window.base), shifted(*partner, window.base)});
+}
+
+void CTagEditing::setHighlight(std::optional<std::pair<TagNameSpan, TagNameSpan>> names)
+{
+    if (names == m_highlighted)
+        return;
+    // Edits since moved the old marks: clearing the whole text costs no more than two names.
+    if (m_highlighted)
+        m_text.clearHighlight(MatchHighlight, 0, m_text.length());
+    m_highlighted = names;
+    if (names) {
+        m_text.addHighlight(MatchHighlight, names->first.start, names->first.end);
+        m_text.addHighlight(MatchHighlight, names->second.start, names->second.end);
+    }
+}
+
+void CTagEditing::wrapSelection(const std::string &name)
+{
+    const std::size_t start = m_text.selectionStart();
+    const std::size_t end = m_text.selectionEnd();
+    const std::string inner(m_text.bytes(start, end - start));
+    m_view->replaceBytes(start, end, "<" + name + ">" + inner + "</" + name + ">");
+    m_text.select(start + name.size() + 2, start + name.size() + 2 + inner.size());
+}

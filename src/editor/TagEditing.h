@@ -1,0 +1,59 @@
+#pragma once
+
+#include "tagpairs.h"
+
+#include <QObject>
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+class CTarnelView;
+class CTextSurface;
+
+// Editing tags as pairs in one source view: the closing tag put in after an opening tag's
+// ">", the partner renamed with its tag, the tag at the caret and its partner highlighted,
+// and the selection wrapped in a new element.
+class CTagEditing : public QObject
+{
+    Q_OBJECT
+public:
+    CTagEditing(CTarnelView *view, CTextSurface &text);
+
+    // The tag name the caret is in and its partner, remembered before a key that may change
+    // the name; none when there is no pair to keep in step.
+    struct Pair
+    {
+        tarnel::TagNameSpan tag;
+        tarnel::TagNameSpan partner;
+        std::string name;
+    };
+    std::optional<Pair> pairAtCaret() const;
+    // After the key changed `pair`'s tag: gives the partner the tag's new name. Stops at the
+    // first blank: a name typed away (emptied, or no longer there) leaves the partner alone.
+    void renamePartner(const Pair &pair);
+    // After a ">" was typed: puts in the closing tag of the opening tag it ended, the caret
+    // staying before it, as an undo step of its own.
+    void closeTag();
+    // Highlights the tag the caret is in and its partner (or nothing).
+    void highlightMatch();
+    // Puts the selection between <name> and </name>, as one undo step.
+    void wrapSelection(const std::string &name);
+
+    static void setAutoClose(bool on);
+
+private:
+    // The text around `position`, as few bytes as a question needs.
+    struct Window
+    {
+        std::string_view bytes;
+        std::size_t base = 0;
+    };
+    Window around(std::size_t position, std::size_t reach) const;
+    std::optional<tarnel::TagNameSpan> tagAtCaret(Window &window) const;
+    void setHighlight(std::optional<std::pair<tarnel::TagNameSpan, tarnel::TagNameSpan>> names);
+
+    CTarnelView *m_view;
+    CTextSurface &m_text;
+    std::optional<std::pair<tarnel::TagNameSpan, tarnel::TagNameSpan>> m_highlighted;
+};

@@ -1,0 +1,187 @@
+// The source editor's basics through the running editor: typing a tag at speed arrives whole,
+// an opening tag gets its closing tag (undone first), a renamed tag renames its partner in
+// the same undo step, the selection goes inside a new element, the caret's line and column
+// are shown, and the preferences apply at once to every window.
+
+#include "UiTestSupport.h"
+
+#include "PreferencesDlg.h"
+
+#include "commandids.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QStatusBar>
+
+using namespace uitest;
+using tarnel::ID_EDIT_UNDO;
+
+namespace {
+
+CTarnelView *emptyPage(Editor &editor)
+{
+    CTarnelView *view = editor.view();
+    view->selectAll();
+    view->InsertSnippet(std::string(), false);
+    view->setFocus();
+    return view;
+}
+
+void undo(CTarnelView *view)
+{
+    view->commands().run(ID_EDIT_UNDO);
+}
+
+} // namespace
+
+class TestEditorBasics : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        // A profile of its own: the preferences chosen here stay here.
+        QVERIFY(m_profile.isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_profile.path()));
+    }
+
+    void aTagTypedQuicklyArrivesWhole()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = emptyPage(editor);
+        typeText(view, "<img src=\"a.png\" alt=\"x\">");
+        QCOMPARE(viewBytes(view), QByteArray("<IMG SRC=\"a.png\" ALT=\"x\">"));
+    }
+
+    void anOpeningTagGetsItsClosingTag_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<QByteArray>("afterUndo");
+        QTest::newRow("paragraph") << "<p>" << QByteArray("<P></P>") << 3 << QByteArray("<P>");
+        QTest::newRow("with attributes") << "<div class=x>" << QByteArray("<DIV CLASS=x></DIV>")
+                                         << 13 << QByteArray("<DIV CLASS=x>");
+        QTest::newRow("void element") << "<br>" << QByteArray("<BR>") << 4 << QByteArray();
+        QTest::newRow("closing tag typed") << "x</b>" << QByteArray("x</B>") << 5 << QByteArray();
+    }
+
+    void anOpeningTagGetsItsClosingTag()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QByteArray, page);
+        QFETCH(int, caret);
+        QFETCH(QByteArray, afterUndo);
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = emptyPage(editor);
+        typeText(view, keys);
+        QCOMPARE(viewBytes(view), page);
+        QCOMPARE(int(view->CharIndexAtCaret()), caret);
+        undo(view);
+        QCOMPARE(viewBytes(view), afterUndo);
+    }
+
+    void renamingATagRenamesItsPartner_data()
+    {
+        QTest::addColumn<int>("from"); // the name selected, then typed over
+        QTest::addColumn<int>("to");
+        QTest::newRow("opening tag") << 1 << 2;
+        QTest::newRow("closing tag") << 19 << 20;
+    }
+
+    void renamingATagRenamesItsPartner()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = emptyPage(editor);
+        const QByteArray page = "<P>a <B>b</B> <P>c</P></P>";
+        view->InsertSnippet(page.toStdString(), false);
+        // The outer P: its closing tag is the last.
+        const int outerClose = int(page.lastIndexOf("</P>")) + 2;
+        view->selectBytes(from == 1 ? 1 : outerClose, from == 1 ? to : outerClose + 1);
+        typeText(view, "div");
+        QCOMPARE(viewBytes(view), QByteArray("<DIV>a <B>b</B> <P>c</P></DIV>"));
+        // Each key renamed both at once: one undo takes back the last letter of both (and
+        // the name's rewrite in the list's spelling it caused).
+        undo(view);
+        QCOMPARE(viewBytes(view), QByteArray("<di>a <B>b</B> <P>c</P></di>"));
+    }
+
+    void aBlankEndsTheRename()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = emptyPage(editor);
+        view->InsertSnippet("<B>x</B>", false);
+        view->selectBytes(2, 2);
+        typeText(view, " id");
+        QCOMPARE(viewBytes(view), QByteArray("<B ID>x</B>"));
+    }
+
+    void wrapInTagPutsTheSelectionInsideAnElement()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = emptyPage(editor);
+        view->InsertSnippet("one two", false);
+        view->selectBytes(4, 7);
+        whenModal([](QWidget *modal) {
+            auto *dialog = qobject_cast<QInputDialog *>(modal);
+            dialog->setTextValue("EM");
+            dialog->accept();
+        });
+        view->commands().run(tarnel::ID_EDIT_WRAP_IN_TAG);
+        QCOMPARE(viewBytes(view), QByteArray("one <EM>two</EM>"));
+        undo(view);
+        QCOMPARE(viewBytes(view), QByteArray("one two"));
+    }
+
+    void statusBarShowsTheCaretsLineAndColumn()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = emptyPage(editor);
+        typeText(view, "ab\ncd");
+        QCoreApplication::processEvents();
+        const QList<QLabel *> labels = editor.frame()->statusBar()->findChildren<QLabel *>();
+        QVERIFY(std::any_of(labels.begin(), labels.end(),
+                            [](QLabel *label) { return label->text() == "Ln 2, Col 3"; }));
+    }
+
+    void preferencesApplyAtOnceToEveryWindow()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *first = emptyPage(editor);
+        editor.frame()->action(tarnel::ID_WINDOW_NEW)->trigger();
+        CTarnelView *second = editor.view();
+        QVERIFY(second != first);
+        whenModal([](QWidget *modal) {
+            auto *dialog = qobject_cast<CPreferencesDlg *>(modal);
+            dialog->nameCaseField()->setCurrentIndex(int(tarnel::NameCase::Lower));
+            dialog->autoCloseField()->setChecked(false);
+            dialog->lineNumbersField()->setChecked(false);
+            dialog->accept();
+        });
+        editor.frame()->action(tarnel::ID_EDIT_PREFERENCES)->trigger();
+        for (CTarnelView *view : {first, second})
+            QCOMPARE(view->marginWidth(0), 0);
+        first->setFocus();
+        typeText(first, "<P>");
+        QCOMPARE(viewBytes(second), QByteArray("<p>"));
+        QCOMPARE(EditorSettings::load().nameCase, tarnel::NameCase::Lower);
+        EditorSettings::setCurrent({}); // the next test starts from the defaults
+    }
+
+private:
+    QTemporaryDir m_profile;
+};
+
+QTEST_MAIN(TestEditorBasics)
+#include "tst_editorbasics.moc"
