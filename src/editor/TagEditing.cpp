@@ -92,8 +92,7 @@ void CTagEditing::renamePartner(const Pair &pair)
     }
     if (m_text.bytes(partner.start, partner.end - partner.start) != pair.name)
         return;
-    CPageColourer::Edit edit(m_view->GetDocument()->colourer(), EditCommand::Snippet,
-                             m_text);
+    CPageColourer::Edit edit(m_view->GetDocument()->colourer(), EditCommand::Snippet, m_text);
     m_text.replace(partner.start, partner.end, name);
 }
 
