@@ -65,7 +65,7 @@ std::optional<CTagEditing::Pair> CTagEditing::pairAtCaret() const
     Window window;
     const std::optional<TagNameSpan> tag = tagAtCaret(window);
     if (!tag)
-        return std::nullopt;
+        return emptiedPairAtCaret();
     const std::optional<TagNameSpan> partner = PartnerOf(window.bytes, *tag);
     if (!partner)
         return std::nullopt;
@@ -77,6 +77,16 @@ void CTagEditing::renamePartner(const Pair &pair)
 {
     Window window = around(m_text.caret(), LongestTagName + 2);
     const std::optional<TagNameSpan> tag = TagNameAt(window.bytes, m_text.caret() - window.base);
+    if (!tag && m_text.caret() == pair.tag.start) {
+        // The name was deleted to be typed anew: the partner waits for the first letter.
+        m_emptied = pair;
+        if (pair.partner.start > pair.tag.start) {
+            m_emptied->partner.start -= pair.tag.end - pair.tag.start;
+            m_emptied->partner.end -= pair.tag.end - pair.tag.start;
+        }
+        m_emptied->tag.end = pair.tag.start;
+        return;
+    }
     if (!tag || tag->start + window.base != pair.tag.start || tag->closing != pair.tag.closing)
         return;
     const std::string name(window.bytes.substr(tag->start, tag->end - tag->start));
@@ -94,6 +104,20 @@ void CTagEditing::renamePartner(const Pair &pair)
         return;
     CPageColourer::Edit edit(m_view->GetDocument()->colourer(), EditCommand::Snippet, m_text);
     m_text.replace(partner.start, partner.end, name);
+}
+
+std::optional<CTagEditing::Pair> CTagEditing::emptiedPairAtCaret() const
+{
+    const std::size_t caret = m_text.caret();
+    if (!m_emptied || m_emptied->tag.start != caret || caret == 0)
+        return std::nullopt;
+    const std::size_t reach = std::min<std::size_t>(caret, 2);
+    const std::string_view before = m_text.bytes(caret - reach, reach);
+    const bool atName = m_emptied->tag.closing ? before == "</" : before.ends_with('<');
+    const TagNameSpan &partner = m_emptied->partner;
+    if (!atName || m_text.bytes(partner.start, partner.end - partner.start) != m_emptied->name)
+        return std::nullopt;
+    return m_emptied;
 }
 
 void CTagEditing::closeTag()

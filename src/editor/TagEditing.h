@@ -51,9 +51,12 @@ private:
     };
     Window around(std::size_t position, std::size_t reach) const;
     std::optional<tarnel::TagNameSpan> tagAtCaret(Window &window) const;
+    // The pair whose tag name was deleted at the caret, its partner still named as before.
+    std::optional<Pair> emptiedPairAtCaret() const;
     void setHighlight(std::optional<std::pair<tarnel::TagNameSpan, tarnel::TagNameSpan>> names);
 
     CTarnelView *m_view;
     CTextSurface &m_text;
     std::optional<std::pair<tarnel::TagNameSpan, tarnel::TagNameSpan>> m_highlighted;
+    std::optional<Pair> m_emptied; // a tag whose name was deleted, waiting for the new one
 };

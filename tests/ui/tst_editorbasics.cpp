@@ -87,24 +87,30 @@ private slots:
 
     void renamingATagRenamesItsPartner_data()
     {
-        QTest::addColumn<int>("from"); // the name selected, then typed over
-        QTest::addColumn<int>("to");
-        QTest::newRow("opening tag") << 1 << 2;
-        QTest::newRow("closing tag") << 19 << 20;
+        QTest::addColumn<bool>("closing");     // the closing tag is renamed, not the opening
+        QTest::addColumn<bool>("deleteFirst"); // the name deleted, then typed anew
+        QTest::newRow("opening tag") << false << false;
+        QTest::newRow("closing tag") << true << false;
+        QTest::newRow("opening tag deleted first") << false << true;
     }
 
     void renamingATagRenamesItsPartner()
     {
-        QFETCH(int, from);
-        QFETCH(int, to);
+        QFETCH(bool, closing);
+        QFETCH(bool, deleteFirst);
         Editor editor;
         QVERIFY(editor.start());
         CTarnelView *view = emptyPage(editor);
         const QByteArray page = "<P>a <B>b</B> <P>c</P></P>";
         view->InsertSnippet(page.toStdString(), false);
         // The outer P: its closing tag is the last.
-        const int outerClose = int(page.lastIndexOf("</P>")) + 2;
-        view->selectBytes(from == 1 ? 1 : outerClose, from == 1 ? to : outerClose + 1);
+        const int name = closing ? int(page.lastIndexOf("</P>")) + 2 : 1;
+        if (deleteFirst) {
+            view->selectBytes(name + 1, name + 1);
+            QTest::keyClick(view, Qt::Key_Backspace);
+        } else {
+            view->selectBytes(name, name + 1);
+        }
         typeText(view, "div");
         QCOMPARE(viewBytes(view), QByteArray("<DIV>a <B>b</B> <P>c</P></DIV>"));
         // Each key renamed both at once: one undo takes back the last letter of both (and
