@@ -38,19 +38,6 @@ bool IsNameChar(char c)
            c == '_' || c == ':' || c == '!';
 }
 
-std::vector<std::string_view> Words(std::string_view list)
-{
-    std::vector<std::string_view> words;
-    std::size_t p = 0;
-    while (p < list.size()) {
-        const std::size_t blank = std::min(list.find(' ', p), list.size());
-        if (blank > p)
-            words.push_back(list.substr(p, blank - p));
-        p = blank + 1;
-    }
-    return words;
-}
-
 constexpr std::string_view GlobalAttributes =
     "ID CLASS STYLE TITLE LANG DIR ACCESSKEY TABINDEX HIDDEN CONTENTEDITABLE DRAGGABLE"
     " SPELLCHECK TRANSLATE ONCLICK ONDBLCLICK ONMOUSEDOWN ONMOUSEUP ONMOUSEOVER ONMOUSEOUT"

@@ -42,10 +42,9 @@ std::string_view AttributeNameList()
            " OPEN ONDBLCLICK ONMOUSEDOWN ONMOUSEUP ONKEYPRESS ONERROR ONSCROLL ONRESIZE VALIGN ";
 }
 
-namespace {
-
-void AppendWords(std::string_view list, std::vector<std::string_view> &words)
+std::vector<std::string_view> Words(std::string_view list)
 {
+    std::vector<std::string_view> words;
     std::size_t p = 0;
     while (p < list.size()) {
         const std::size_t blank = std::min(list.find(' ', p), list.size());
@@ -53,16 +52,15 @@ void AppendWords(std::string_view list, std::vector<std::string_view> &words)
             words.push_back(list.substr(p, blank - p));
         p = blank + 1;
     }
+    return words;
 }
-
-} // namespace
 
 const std::vector<std::string_view> &CompletionEntries()
 {
     static const std::vector<std::string_view> entries = [] {
-        std::vector<std::string_view> words;
-        AppendWords(TagNameList(), words);
-        AppendWords(AttributeNameList(), words);
+        std::vector<std::string_view> words = Words(TagNameList());
+        const std::vector<std::string_view> attributes = Words(AttributeNameList());
+        words.insert(words.end(), attributes.begin(), attributes.end());
         std::sort(words.begin(), words.end());
         words.erase(std::unique(words.begin(), words.end()), words.end());
         return words;

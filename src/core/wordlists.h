@@ -11,6 +11,9 @@ std::string_view TagNameList();
 // The attribute names, in the same form.
 std::string_view AttributeNameList();
 
+// The words of a list of names one blank apart (as the lists above), in order.
+std::vector<std::string_view> Words(std::string_view list);
+
 // Every name of both lists once, sorted, with no empty entry: what the completion list offers.
 const std::vector<std::string_view> &CompletionEntries();
 

@@ -10,7 +10,7 @@ using namespace tarnel;
 
 namespace {
 
-std::vector<std::string> Words(std::string_view list)
+std::vector<std::string> WordsAsWritten(std::string_view list)
 {
     std::vector<std::string> words;
     std::string word;
@@ -39,7 +39,7 @@ TEST(WordLists, FramedByOneBlankWithSingleBlanksBetween)
         EXPECT_EQ(list.front(), ' ');
         EXPECT_EQ(list.back(), ' ');
         EXPECT_EQ(list.find("  "), std::string_view::npos);
-        for (const auto &word : Words(list)) {
+        for (const auto &word : WordsAsWritten(list)) {
             EXPECT_FALSE(word.empty());
             EXPECT_TRUE(std::none_of(word.begin(), word.end(), ::islower)) << word;
         }
@@ -84,12 +84,12 @@ TEST(WordLists, MisspelledAndJoinedEntriesAreMended)
 
 TEST(WordLists, TodaysElementsAndAttributesAreListed)
 {
-    for (const auto &tag : Words(" SECTION ARTICLE NAV HEADER FOOTER MAIN ASIDE FIGURE FIGCAPTION"
+    for (const auto &tag : WordsAsWritten(" SECTION ARTICLE NAV HEADER FOOTER MAIN ASIDE FIGURE FIGCAPTION"
                                  " SPAN STYLE TEXTAREA VIDEO AUDIO SOURCE TRACK CANVAS PICTURE"
                                  " TEMPLATE DETAILS SUMMARY DIALOG OPTGROUP "))
         EXPECT_TRUE(Listed(TagNameList(), tag)) << tag;
     for (const auto &name :
-         Words(" ID LANG DIR TITLE CHARSET PLACEHOLDER REQUIRED AUTOFOCUS AUTOPLAY CONTROLS MUTED"
+         WordsAsWritten(" ID LANG DIR TITLE CHARSET PLACEHOLDER REQUIRED AUTOFOCUS AUTOPLAY CONTROLS MUTED"
                " POSTER PRELOAD SRCSET SIZES LOADING DOWNLOAD CONTENTEDITABLE DRAGGABLE"
                " SPELLCHECK ONCLICK ONINPUT ONKEYDOWN ONKEYUP ONMOUSEOVER ONMOUSEOUT "))
         EXPECT_TRUE(Listed(AttributeNameList(), name)) << name;
@@ -104,7 +104,7 @@ TEST(WordLists, CompletionEntriesAreEveryNameOnceSorted)
         std::none_of(entries.begin(), entries.end(), [](std::string_view e) { return e.empty(); }));
     std::set<std::string> expected;
     for (const std::string_view list : {TagNameList(), AttributeNameList()})
-        for (const auto &word : Words(list))
+        for (const auto &word : WordsAsWritten(list))
             expected.insert(word);
     EXPECT_EQ(entries.size(), expected.size());
     EXPECT_EQ(std::count(entries.begin(), entries.end(), "LINK"), 1);

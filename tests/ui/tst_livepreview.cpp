@@ -3,6 +3,7 @@
 // outlined, and clicks in the page lead back to the source and its forms.
 
 #include "UiTestSupport.h"
+#include "WebTestSupport.h"
 
 #include "ChildFrame.h"
 #include "ImgDlg.h"
@@ -25,20 +26,6 @@ using namespace tarnel;
 namespace {
 
 constexpr int kWait = 20000;
-
-QVariant evalJs(QWebEngineView *view, const QString &script)
-{
-    auto state = std::make_shared<std::pair<bool, QVariant>>(false, QVariant());
-    view->page()->runJavaScript(script, [state](const QVariant &v) {
-        state->first = true;
-        state->second = v;
-    });
-    QElapsedTimer clock;
-    clock.start();
-    while (!state->first && clock.elapsed() < kWait)
-        QTest::qWait(10);
-    return state->second;
-}
 
 // The centre of the first element matching `selector`, in the view's coordinates.
 QPoint centreOf(QWebEngineView *view, const QString &selector)

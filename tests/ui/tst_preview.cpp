@@ -3,6 +3,7 @@
 // browser commands, Open in Browser, and a preview that outlives its source window.
 
 #include "UiTestSupport.h"
+#include "WebTestSupport.h"
 
 #include "MyFrame.h"
 #include "MyView.h"
@@ -33,21 +34,6 @@ using namespace tarnel;
 namespace {
 
 constexpr int kLoadTimeout = 20000;
-
-// Runs a script in the page and waits for its result (null after the timeout).
-QVariant evalJs(QWebEngineView *view, const QString &script, int timeoutMs = 10000)
-{
-    auto state = std::make_shared<std::pair<bool, QVariant>>(false, QVariant());
-    view->page()->runJavaScript(script, [state](const QVariant &v) {
-        state->first = true;
-        state->second = v;
-    });
-    QElapsedTimer clock;
-    clock.start();
-    while (!state->first && clock.elapsed() < timeoutMs)
-        QTest::qWait(10);
-    return state->second;
-}
 
 QString bodyText(QWebEngineView *view)
 {
