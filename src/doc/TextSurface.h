@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foldlevels.h"
+
 #include <QPoint>
 
 #include <cstddef>
@@ -132,6 +134,13 @@ public:
     std::size_t lineStart(std::size_t line) const;
     std::size_t lineCount() const;
     void showLineNumbers(bool show);
+    // Folding: margin `margin` shows the folds as boxes, a click on one opens or closes it.
+    void showFoldMargin(int margin);
+    // The folds of lines `firstLine` on, one entry a line; lines whose fold stands are not
+    // touched, so a refold that changes little costs the editor little.
+    void setFoldLevels(std::size_t firstLine, std::span<const tarnel::LineFold> levels);
+    bool isFoldHead(std::size_t line) const;
+    bool isLineShown(std::size_t line) const;
     void highlightCurrentLine(const QColor &colour);
 
     // Layout.

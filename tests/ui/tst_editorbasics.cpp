@@ -1,7 +1,7 @@
 // The source editor's basics through the running editor: typing a tag at speed arrives whole,
 // an opening tag gets its closing tag (undone first), a renamed tag renames its partner in
 // the same undo step, the selection goes inside a new element, the caret's line and column
-// are shown, and the preferences apply at once to every window.
+// are shown, an element over lines folds, and the preferences apply at once to every window.
 
 #include "UiTestSupport.h"
 
@@ -158,6 +158,26 @@ private slots:
         const QList<QLabel *> labels = editor.frame()->statusBar()->findChildren<QLabel *>();
         QVERIFY(std::any_of(labels.begin(), labels.end(),
                             [](QLabel *label) { return label->text() == "Ln 2, Col 3"; }));
+    }
+
+    void aTableOverLinesFoldsByAClickInTheMargin()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = emptyPage(editor);
+        view->InsertSnippet("<P>x</P>\n<TABLE>\n<TR><TD>a</TD></TR>\n</TABLE>\n", false);
+        CTextSurface surface(view);
+        QTRY_VERIFY(surface.isFoldHead(1));
+        QVERIFY(!surface.isFoldHead(0));
+        const QPoint table = surface.pointOf(surface.lineStart(1));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, table + QPoint(-7, 2));
+        QVERIFY(!surface.isLineShown(2));
+        QVERIFY(!surface.isLineShown(3));
+        QVERIFY(surface.isLineShown(4));
+        typeText(view, "<b>");
+        QVERIFY(viewBytes(view).endsWith("</TABLE>\r\n<B></B>"));
+        QTRY_VERIFY(surface.isFoldHead(1));
+        QVERIFY(!surface.isLineShown(2));
     }
 
     void preferencesApplyAtOnceToEveryWindow()
