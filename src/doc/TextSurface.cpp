@@ -210,6 +210,15 @@ QPoint CTextSurface::pointOf(std::size_t position) const
                 m_editor->SendScintilla(Sci::SCI_POINTYFROMPOSITION, 0UL, lparam(position)))};
 }
 
+QRect CTextSurface::screenRectOf(std::size_t start, std::size_t end) const
+{
+    const QPoint from = pointOf(start);
+    const QPoint to = pointOf(end);
+    const int right = to.y() == from.y() ? to.x() : m_editor->viewport()->width();
+    const int height = int(m_editor->SendScintilla(Sci::SCI_TEXTHEIGHT, wparam(lineOf(start))));
+    return {m_editor->viewport()->mapToGlobal(from), QSize(std::max(1, right - from.x()), height)};
+}
+
 void CTextSurface::defineStyle(int style, const QColor &colour, bool bold)
 {
     m_editor->SendScintilla(Sci::SCI_STYLESETFORE, static_cast<unsigned long>(style), colour);

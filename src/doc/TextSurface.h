@@ -3,6 +3,7 @@
 #include "foldlevels.h"
 
 #include <QPoint>
+#include <QRect>
 
 #include <cstddef>
 #include <cstdint>
@@ -82,6 +83,8 @@ public:
     // The position nearest a point of the surface, and the point of a position.
     std::size_t positionAt(const QPoint &point) const;
     QPoint pointOf(std::size_t position) const;
+    // Where [start, end) shows on the screen: one line high, on the line of `start`.
+    QRect screenRectOf(std::size_t start, std::size_t end) const;
 
     // Styles.
     void defineStyle(int style, const QColor &colour, bool bold);
