@@ -2,6 +2,7 @@
 
 #include "OutlineScan.h"
 #include "PageColourer.h"
+#include "PageFolding.h"
 #include "View.h"
 #include "basehref.h"
 #include "tempcopy.h"
@@ -54,6 +55,7 @@ CTarnelDoc::CTarnelDoc(QObject *parent)
         emit contentChanged();
     });
     m_outline = new COutlineScan(this);
+    m_folding = new CPageFolding(this);
 }
 
 CTarnelDoc::~CTarnelDoc()
@@ -188,6 +190,7 @@ bool CTarnelDoc::OnOpenDocument(const QString &path)
     m_bOpenedFromFile = true;
     m_startingText.clear();
     rememberDiskState();
+    m_folding->refold();
     emit titleChanged();
     return true;
 }

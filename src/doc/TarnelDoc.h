@@ -18,6 +18,7 @@
 #include <vector>
 
 class COutlineScan;
+class CPageFolding;
 class CPageColourer;
 class QFile;
 class QsciScintilla;
@@ -195,5 +196,6 @@ private:
     std::vector<CTextSurface *> m_shownOn;
     std::vector<CView *> m_views;
     COutlineScan *m_outline;
+    CPageFolding *m_folding;
     CPageColourer *m_colourer = nullptr;
 };

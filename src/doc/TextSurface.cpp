@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 
 using Sci = QsciScintillaBase;
@@ -206,6 +208,15 @@ QPoint CTextSurface::pointOf(std::size_t position) const
                 m_editor->SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0UL, lparam(position))),
             static_cast<int>(
                 m_editor->SendScintilla(Sci::SCI_POINTYFROMPOSITION, 0UL, lparam(position)))};
+}
+
+QRect CTextSurface::screenRectOf(std::size_t start, std::size_t end) const
+{
+    const QPoint from = pointOf(start);
+    const QPoint to = pointOf(end);
+    const int right = to.y() == from.y() ? to.x() : m_editor->viewport()->width();
+    const int height = int(m_editor->SendScintilla(Sci::SCI_TEXTHEIGHT, wparam(lineOf(start))));
+    return {m_editor->viewport()->mapToGlobal(from), QSize(std::max(1, right - from.x()), height)};
 }
 
 void CTextSurface::defineStyle(int style, const QColor &colour, bool bold)
@@ -446,4 +457,57 @@ void CTextSurface::highlightCurrentLine(const QColor &colour)
     m_editor->SendScintilla(Sci::SCI_SETCARETLINEBACK, colour);
     m_editor->SendScintilla(Sci::SCI_SETCARETLINEVISIBLE, 1UL);
     m_editor->SendScintilla(Sci::SCI_SETCARETLINEVISIBLEALWAYS, 1UL);
+}
+
+void CTextSurface::showFoldMargin(int margin)
+{
+    const unsigned long m = wparam(margin);
+    m_editor->SendScintilla(Sci::SCI_SETMARGINTYPEN, m, lparam(Sci::SC_MARGIN_SYMBOL));
+    m_editor->SendScintilla(Sci::SCI_SETMARGINMASKN, m, lparam(Sci::SC_MASK_FOLDERS));
+    m_editor->SendScintilla(Sci::SCI_SETMARGINWIDTHN, m, 14L);
+    m_editor->SendScintilla(Sci::SCI_SETMARGINSENSITIVEN, m, 1L);
+    const std::pair<int, int> boxes[] = {
+        {Sci::SC_MARKNUM_FOLDEROPEN, Sci::SC_MARK_BOXMINUS},
+        {Sci::SC_MARKNUM_FOLDER, Sci::SC_MARK_BOXPLUS},
+        {Sci::SC_MARKNUM_FOLDERSUB, Sci::SC_MARK_VLINE},
+        {Sci::SC_MARKNUM_FOLDERTAIL, Sci::SC_MARK_LCORNER},
+        {Sci::SC_MARKNUM_FOLDEREND, Sci::SC_MARK_BOXPLUSCONNECTED},
+        {Sci::SC_MARKNUM_FOLDEROPENMID, Sci::SC_MARK_BOXMINUSCONNECTED},
+        {Sci::SC_MARKNUM_FOLDERMIDTAIL, Sci::SC_MARK_TCORNER},
+    };
+    for (const auto &[marker, symbol] : boxes) {
+        m_editor->SendScintilla(Sci::SCI_MARKERDEFINE, wparam(marker), lparam(symbol));
+        m_editor->SendScintilla(Sci::SCI_MARKERSETFORE, wparam(marker), QColor(Qt::white));
+        m_editor->SendScintilla(Sci::SCI_MARKERSETBACK, wparam(marker), QColor(Qt::gray));
+    }
+    // Scintilla opens and closes folds itself on a click, shows a hidden line the caret
+    // reaches, and opens a fold whose head an edit took away.
+    m_editor->SendScintilla(Sci::SCI_SETAUTOMATICFOLD,
+                            wparam(Sci::SC_AUTOMATICFOLD_SHOW | Sci::SC_AUTOMATICFOLD_CLICK |
+                                   Sci::SC_AUTOMATICFOLD_CHANGE));
+    m_editor->SendScintilla(Sci::SCI_SETFOLDFLAGS, wparam(Sci::SC_FOLDFLAG_LINEAFTER_CONTRACTED));
+}
+
+void CTextSurface::setFoldLevels(std::size_t firstLine, std::span<const tarnel::LineFold> levels)
+{
+    constexpr std::uint32_t deepest = Sci::SC_FOLDLEVELNUMBERMASK - Sci::SC_FOLDLEVELBASE;
+    const std::size_t lines = lineCount();
+    for (std::size_t i = 0; i < levels.size() && firstLine + i < lines; ++i) {
+        const long level = Sci::SC_FOLDLEVELBASE + std::min(levels[i].depth, deepest) +
+                           (levels[i].header ? Sci::SC_FOLDLEVELHEADERFLAG : 0);
+        const unsigned long line = wparam(firstLine + i);
+        if (m_editor->SendScintilla(Sci::SCI_GETFOLDLEVEL, line) != level)
+            m_editor->SendScintilla(Sci::SCI_SETFOLDLEVEL, line, level);
+    }
+}
+
+bool CTextSurface::isFoldHead(std::size_t line) const
+{
+    return m_editor->SendScintilla(Sci::SCI_GETFOLDLEVEL, wparam(line)) &
+           Sci::SC_FOLDLEVELHEADERFLAG;
+}
+
+bool CTextSurface::isLineShown(std::size_t line) const
+{
+    return m_editor->SendScintilla(Sci::SCI_GETLINEVISIBLE, wparam(line)) != 0;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "foldlevels.h"
+
 #include <QPoint>
+#include <QRect>
 
 #include <cstddef>
 #include <cstdint>
@@ -80,6 +83,8 @@ public:
     // The position nearest a point of the surface, and the point of a position.
     std::size_t positionAt(const QPoint &point) const;
     QPoint pointOf(std::size_t position) const;
+    // Where [start, end) shows on the screen: one line high, on the line of `start`.
+    QRect screenRectOf(std::size_t start, std::size_t end) const;
 
     // Styles.
     void defineStyle(int style, const QColor &colour, bool bold);
@@ -132,6 +137,13 @@ public:
     std::size_t lineStart(std::size_t line) const;
     std::size_t lineCount() const;
     void showLineNumbers(bool show);
+    // Folding: margin `margin` shows the folds as boxes, a click on one opens or closes it.
+    void showFoldMargin(int margin);
+    // The folds of lines `firstLine` on, one entry a line; lines whose fold stands are not
+    // touched, so a refold that changes little costs the editor little.
+    void setFoldLevels(std::size_t firstLine, std::span<const tarnel::LineFold> levels);
+    bool isFoldHead(std::size_t line) const;
+    bool isLineShown(std::size_t line) const;
     void highlightCurrentLine(const QColor &colour);
 
     // Layout.

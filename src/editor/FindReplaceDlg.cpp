@@ -3,12 +3,45 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+// The frame's new top-left to leave `match` free: just above or just below it, whichever
+// the screen has room for (the nearer when both); with room on neither side, as far to the
+// roomier side as the screen goes. Sideways it only stays on the screen.
+QPoint placeAside(const QRect &frame, const QRect &match, const QRect &screen)
+{
+    constexpr int gap = 8;
+    const int above = match.top() - gap - frame.height();
+    const int below = match.bottom() + 1 + gap;
+    const bool roomAbove = above >= screen.top();
+    const bool roomBelow = below + frame.height() <= screen.bottom() + 1;
+    int y = 0;
+    if (roomAbove && roomBelow)
+        y = std::abs(above - frame.top()) <= std::abs(below - frame.top()) ? above : below;
+    else if (roomAbove || roomBelow)
+        y = roomAbove ? above : below;
+    else if (match.top() - screen.top() >= screen.bottom() - match.bottom())
+        y = screen.top();
+    else
+        y = screen.bottom() + 1 - frame.height();
+    const int x = std::clamp(frame.left(), screen.left(),
+                             std::max(screen.left(), screen.right() + 1 - frame.width()));
+    return {x, y};
+}
+
+} // namespace
 
 CFindReplaceDlg::CFindReplaceDlg(CFindService service, StatusReport report, bool replace,
                                  QWidget *parent)
@@ -106,14 +139,18 @@ void CFindReplaceDlg::updateButtons()
 void CFindReplaceDlg::findNext()
 {
     const FindOptions options = readOptions();
-    if (!m_service.findNext(options))
+    if (m_service.findNext(options))
+        moveAsideFromMatch();
+    else
         m_report(CFindService::notFoundMessage(options));
 }
 
 void CFindReplaceDlg::replaceCurrent()
 {
     const FindOptions options = readOptions();
-    if (!m_service.replaceCurrent(options))
+    if (m_service.replaceCurrent(options))
+        moveAsideFromMatch();
+    else
         m_report(CFindService::notFoundMessage(options));
 }
 
@@ -122,4 +159,15 @@ void CFindReplaceDlg::replaceAll()
     const FindOptions options = readOptions();
     const int count = m_service.replaceAll(options);
     m_report(tr("Replaced %n occurrence(s)", nullptr, count));
+}
+
+void CFindReplaceDlg::moveAsideFromMatch()
+{
+    const QRect match = m_service.selectionOnScreen();
+    if (!frameGeometry().intersects(match))
+        return;
+    const QScreen *screen = QGuiApplication::screenAt(match.center());
+    if (!screen)
+        screen = this->screen();
+    move(placeAside(frameGeometry(), match, screen->availableGeometry()));
 }

@@ -30,6 +30,8 @@ private:
     void findNext();
     void replaceCurrent();
     void replaceAll();
+    // Moves the dialog off the match just selected, when it covers it.
+    void moveAsideFromMatch();
 
     CFindService m_service;
     StatusReport m_report;

@@ -84,3 +84,8 @@ int CFindService::replaceAll(const FindOptions &options)
     }
     return count;
 }
+
+QRect CFindService::selectionOnScreen() const
+{
+    return m_text.screenRectOf(m_text.selectionStart(), m_text.selectionEnd());
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 class CPageCodec;
@@ -38,6 +39,8 @@ public:
     bool replaceCurrent(const FindOptions &options);
     // Replaces every match in the page as one undo step; returns how many.
     int replaceAll(const FindOptions &options);
+    // Where the selection (the match found) shows on the screen.
+    QRect selectionOnScreen() const;
 
 private:
     bool selectionMatches(const FindOptions &options) const;

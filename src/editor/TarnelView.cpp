@@ -88,6 +88,7 @@ void CTarnelView::applySurfaceSettings()
     }
     setMarginWidth(1, 0);
     m_text.showLineNumbers(settings.lineNumbers);
+    m_text.showFoldMargin(kFoldMargin);
     m_text.highlightCurrentLine(QColor(0xFF, 0xFF, 0xE0));
     setWrapMode(WrapNone);
     // The horizontal scroll bar follows the longest line shown instead of a fixed width.

@@ -33,6 +33,8 @@ public:
     ~CTarnelView() override;
 
     static constexpr Kind kViewKind = Kind::Source;
+    // Margins 0 and 1 hold the line numbers and the problem marks.
+    static constexpr int kFoldMargin = 2;
     QWidget *widget() override { return this; }
     Kind kind() const override { return kViewKind; }
     void OnInitialUpdate() override;

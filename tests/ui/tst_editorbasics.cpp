@@ -1,10 +1,12 @@
 // The source editor's basics through the running editor: typing a tag at speed arrives whole,
 // an opening tag gets its closing tag (undone first), a renamed tag renames its partner in
 // the same undo step, the selection goes inside a new element, the caret's line and column
-// are shown, and the preferences apply at once to every window.
+// are shown, an element over lines folds, the Find dialog moves off the match it selects, and
+// the preferences apply at once to every window.
 
 #include "UiTestSupport.h"
 
+#include "FindReplaceDlg.h"
 #include "PreferencesDlg.h"
 
 #include "commandids.h"
@@ -158,6 +160,46 @@ private slots:
         const QList<QLabel *> labels = editor.frame()->statusBar()->findChildren<QLabel *>();
         QVERIFY(std::any_of(labels.begin(), labels.end(),
                             [](QLabel *label) { return label->text() == "Ln 2, Col 3"; }));
+    }
+
+    void aTableOverLinesFoldsByAClickInTheMargin()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = emptyPage(editor);
+        view->InsertSnippet("<P>x</P>\n<TABLE>\n<TR><TD>a</TD></TR>\n</TABLE>\n", false);
+        CTextSurface surface(view);
+        QTRY_VERIFY(surface.isFoldHead(1));
+        QVERIFY(!surface.isFoldHead(0));
+        const QPoint table = surface.pointOf(surface.lineStart(1));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, table + QPoint(-7, 2));
+        QVERIFY(!surface.isLineShown(2));
+        QVERIFY(!surface.isLineShown(3));
+        QVERIFY(surface.isLineShown(4));
+        typeText(view, "<b>");
+        QVERIFY(viewBytes(view).endsWith("</TABLE>\r\n<B></B>"));
+        QTRY_VERIFY(surface.isFoldHead(1));
+        QVERIFY(!surface.isLineShown(2));
+    }
+
+    void theFindDialogMovesOffTheMatchItSelects()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = emptyPage(editor);
+        view->InsertSnippet("one\ntwo\nthree needle\nfour\n", false);
+        view->selectBytes(0, 0);
+        view->commands().run(tarnel::ID_EDIT_FIND);
+        auto *dialog = view->findChild<CFindReplaceDlg *>();
+        QVERIFY(dialog);
+        dialog->findField()->setText("needle");
+        const std::size_t at = viewBytes(view).indexOf("needle");
+        const QRect match = CTextSurface(view).screenRectOf(at, at + 6);
+        dialog->move(match.topLeft() - QPoint(20, 20));
+        QTRY_VERIFY(dialog->frameGeometry().intersects(match));
+        QTest::keyClick(dialog->findField(), Qt::Key_Return);
+        QCOMPARE(view->selectedBytes().begin, at);
+        QTRY_VERIFY(!dialog->frameGeometry().intersects(match));
     }
 
     void preferencesApplyAtOnceToEveryWindow()
