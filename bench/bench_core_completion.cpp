@@ -27,7 +27,8 @@ int main()
     };
     const double context = MedianMs(runs, [&] {
         const std::string_view before = std::string_view(page).substr(0, caret);
-        sink += CompletionCandidates(CompletionContextAt(before)).size();
+        const CompletionContext context = CompletionContextAt(before);
+        sink += CompletionCandidates(context).size();
     });
     const double partner = MedianMs(runs, [&] {
         const std::string_view window = nearCaret(TagPairReach);

@@ -44,7 +44,9 @@ CompletionContext CompletionContextAt(std::string_view before);
 // The names or values to offer in a context (file names are the shell's to list): tag and
 // attribute names sorted, the open elements first after "</", the attributes the tag has
 // left out.
+// The open elements' names are views into `context`, which must outlive them.
 std::vector<std::string_view> CompletionCandidates(const CompletionContext &context);
+std::vector<std::string_view> CompletionCandidates(CompletionContext &&context) = delete;
 
 // The attributes an element takes: the global ones and its own (every listed attribute for
 // an element not known here), sorted.

@@ -280,8 +280,12 @@ void CLivePreview::childEvent(QChildEvent *event)
 
 bool CLivePreview::eventFilter(QObject *watched, QEvent *event)
 {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+        type != QEvent::MouseButtonDblClick)
+        return QWebEngineView::eventFilter(watched, event);
     const auto *mouse = static_cast<QMouseEvent *>(event);
-    switch (event->type()) {
+    switch (type) {
     case QEvent::MouseButtonPress:
         if (mouse->button() == Qt::LeftButton)
             m_pressedAt = mouse->position().toPoint();

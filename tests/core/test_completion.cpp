@@ -68,8 +68,8 @@ TEST(Completion, FileValueSplitsFolderFromName)
 
 TEST(Completion, AttributesOfferedLeaveOutThosePresent)
 {
-    const std::vector<std::string_view> offered =
-        CompletionCandidates(CompletionContextAt("<IMG SRC=\"a.png\" alt=x "));
+    const CompletionContext context = CompletionContextAt("<IMG SRC=\"a.png\" alt=x ");
+    const std::vector<std::string_view> offered = CompletionCandidates(context);
     EXPECT_FALSE(Contains(offered, "SRC"));
     EXPECT_FALSE(Contains(offered, "ALT"));
     EXPECT_TRUE(Contains(offered, "WIDTH"));
@@ -81,8 +81,9 @@ TEST(Completion, AttributesOfferedLeaveOutThosePresent)
 
 TEST(Completion, ClosingTagOffersInnermostOpenElementFirst)
 {
-    const std::vector<std::string_view> offered = CompletionCandidates(
-        CompletionContextAt("<HTML><BODY><DIV><p>a</p><BR><IMG SRC=x><ul><li>one</li></ul><B>x</"));
+    const CompletionContext context =
+        CompletionContextAt("<HTML><BODY><DIV><p>a</p><BR><IMG SRC=x><ul><li>one</li></ul><B>x</");
+    const std::vector<std::string_view> offered = CompletionCandidates(context);
     ASSERT_GE(offered.size(), 4u);
     EXPECT_EQ(std::vector<std::string_view>(offered.begin(), offered.begin() + 4),
               (std::vector<std::string_view>{"B", "DIV", "BODY", "HTML"}));
@@ -96,7 +97,8 @@ TEST(Completion, EveryOfferedNameIsAListedName)
     const auto listed = [](std::string_view list, std::string_view name) {
         return list.find(" " + std::string(name) + " ") != std::string_view::npos;
     };
-    for (std::string_view tag : CompletionCandidates(CompletionContextAt("<"))) {
+    const CompletionContext context = CompletionContextAt("<");
+    for (std::string_view tag : CompletionCandidates(context)) {
         EXPECT_TRUE(listed(TagNameList(), tag)) << tag;
         for (std::string_view attribute : AttributesOf(tag))
             EXPECT_TRUE(listed(AttributeNameList(), attribute)) << tag << " " << attribute;
