@@ -103,15 +103,34 @@ private slots:
         QVERIFY(editor.start());
         CTarnelView *view = editor.view();
         setPage(view, "<script src=\"app.js\"></script>\n<h1>Trip</h1>\n<h2>By <b>sea</b></h2>\n"
-                      "<video controls><source src=\"a.webm\"></video>\n");
+                      "<video controls><source src=\"a.webm\"></video>\n<h4>Fish</h4>\n");
         view->rescanOutline();
         CSiteTree *tree = editor.activeSource()->outline();
         QCOMPARE(entries(tree, CSiteTree::ScriptsAndStyles), QStringList({"app.js"}));
-        QCOMPARE(entries(tree, CSiteTree::Headings), QStringList({"H1 Trip", "  H2 By sea"}));
+        QCOMPARE(entries(tree, CSiteTree::Headings),
+                 QStringList({"H1 Trip", "H2 By sea", "H4 Fish"}));
         QCOMPARE(entries(tree, CSiteTree::Media), QStringList({"video", "a.webm"}));
-        emit tree->doubleClicked(tree->entryIndex(CSiteTree::Headings, 1));
+        const QModelIndex trip = tree->entryIndex(CSiteTree::Headings, 0);
+        const QPersistentModelIndex sea = tree->entryIndex(CSiteTree::Headings, 1);
+        QCOMPARE(trip.parent(), tree->categoryIndex(CSiteTree::Headings));
+        QCOMPARE(sea.parent(), trip);
+        QCOMPARE(tree->entryIndex(CSiteTree::Headings, 2).parent(), QModelIndex(sea));
+        emit tree->doubleClicked(sea);
         QCOMPARE(view->selectedText(), QString("<h2>"));
         QVERIFY(!QApplication::activeModalWidget());
+
+        // The H1 deleted: its H2 moves up to the top with what hangs under it, still selected
+        // and expanded.
+        tree->expandAll();
+        tree->setCurrentIndex(sea);
+        QByteArray page = viewBytes(view);
+        setPage(view, page.replace("<h1>Trip</h1>", ""));
+        QTRY_COMPARE(entries(tree, CSiteTree::Headings), QStringList({"H2 By sea", "H4 Fish"}));
+        QCOMPARE(tree->currentIndex(), QModelIndex(sea));
+        QCOMPARE(sea.parent(), tree->categoryIndex(CSiteTree::Headings));
+        QCOMPARE(sea.row(), 0);
+        QVERIFY(tree->isExpanded(sea));
+        QCOMPARE(tree->entryIndex(CSiteTree::Headings, 1).parent(), QModelIndex(sea));
     }
 
     void doubleClickReeditsAVideoKeepingWhatTheFormDoesNotKnow()
