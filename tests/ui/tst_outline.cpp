@@ -157,6 +157,31 @@ private slots:
                  QByteArray("<video src=\"a.mp4\" playsinline data-x='1' controls></video>"));
     }
 
+    void doubleClickReeditsAPictureInThePictureForm()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = editor.view();
+        const QByteArray picture = "<picture><source media=\"(min-width: 800px)\" srcset=\"b.jpg\">"
+                                   "<img src=\"a.jpg\" srcset=\"a.jpg, c.jpg\" data-x=1>";
+        setPage(view, picture);
+        view->rescanOutline();
+        CSiteTree *tree = editor.activeSource()->outline();
+        QString seen;
+        bool mediaLocked = false;
+        whenModal([&](QWidget *w) {
+            seen = QString::fromLatin1(w->metaObject()->className());
+            mediaLocked = !w->findChild<QLineEdit *>("media2")->isEnabled();
+            QCOMPARE(w->findChild<QLineEdit *>("source2")->text(), QString("c.jpg"));
+            QTest::keyClicks(w->findChild<QLineEdit *>("alt"), "Sea");
+            static_cast<QDialog *>(w)->accept();
+        });
+        emit tree->doubleClicked(tree->entryIndex(CSiteTree::Images, 0));
+        QCOMPARE(seen, QString("CPictureDlg"));
+        QVERIFY(mediaLocked);
+        QCOMPARE(viewBytes(view), QByteArray(picture).replace("data-x=1", "data-x=1 ALT=\"Sea\""));
+    }
+
     void anUnchangedRescanLeavesTheTreeAlone()
     {
         Editor editor;
