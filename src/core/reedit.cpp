@@ -496,7 +496,28 @@ std::optional<ReeditTarget> LocateElement(std::string_view text, ElementKind kin
 
 std::optional<ElementAtPosition> ElementAt(std::string_view text, std::size_t position)
 {
-    const PageElements elements = ScanElements(text);
+    PageElements elements;
+    std::vector<ElementRecord> media; // VIDEO and AUDIO tags: their SOURCE entries have no form
+    ScanElements(text, [&](OutlineCategory category, const ElementRecord &record) {
+        switch (category) {
+        case OutlineCategory::Images:
+            elements.images.push_back(record);
+            break;
+        case OutlineCategory::Applets:
+            elements.applets.push_back(record);
+            break;
+        case OutlineCategory::Hyperlinks:
+            elements.links.push_back(record);
+            break;
+        case OutlineCategory::Media:
+            if (const std::string_view name = TagName(text, record.index);
+                EqualsNoCase(name, "video") || EqualsNoCase(name, "audio"))
+                media.push_back(record);
+            break;
+        default:
+            break;
+        }
+    });
     // The last entry starting at or before the position is the only one that can hold it:
     // tags do not overlap, and a browser closes a link before the next one starts.
     const auto lastUpTo = [position](const std::vector<ElementRecord> &records) {
@@ -506,7 +527,9 @@ std::optional<ElementAtPosition> ElementAt(std::string_view text, std::size_t po
         return after == records.begin() ? nullptr : &*(after - 1);
     };
     const std::pair<ElementKind, const std::vector<ElementRecord> *> tags[] = {
-        {ElementKind::Image, &elements.images}, {ElementKind::Applet, &elements.applets}};
+        {ElementKind::Image, &elements.images},
+        {ElementKind::Applet, &elements.applets},
+        {ElementKind::Media, &media}};
     for (const auto &[kind, records] : tags) {
         const ElementRecord *record = lastUpTo(*records);
         if (record && position < TagEnd(text, record->index))

@@ -71,8 +71,8 @@ struct ReeditTarget
 std::optional<ReeditTarget> LocateElement(std::string_view text, ElementKind kind,
                                           const ElementRecord &record);
 
-// The element a position falls in, as its outline entry records it: inside an IMG or APPLET
-// tag that image or applet, else inside a link element (tags and content) that link.
+// The element a position falls in, as its outline entry records it: inside an IMG, APPLET,
+// VIDEO or AUDIO tag that element, else inside a link element (tags and content) that link.
 struct ElementAtPosition
 {
     ElementKind kind = ElementKind::Image;

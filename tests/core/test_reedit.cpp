@@ -256,8 +256,10 @@ TEST(Reedit, ElementNoLongerWhereTheRecordSays)
 
 TEST(Reedit, ElementUnderAClick)
 {
-    // The IMG tag spans 22-38, the link 3-42, the applet tag 44-58.
-    const std::string text = R"(<P><A HREF="x.htm">go <IMG SRC="a.gif"></A> <APPLET CODE=C></P>)";
+    // The IMG tag spans 22-38, the link 3-42, the applet tag 44-58, the VIDEO tag 63-78 and
+    // its SOURCE 79-96.
+    const std::string text = R"(<P><A HREF="x.htm">go <IMG SRC="a.gif"></A> <APPLET CODE=C></P>)"
+                             R"(<video controls><source src=v.mp4></video>)";
     struct Case
     {
         std::size_t position;
@@ -275,6 +277,9 @@ TEST(Reedit, ElementUnderAClick)
         {43, std::nullopt, {}},
         {44, ElementKind::Applet, {"C", 44}},
         {60, std::nullopt, {}},
+        {63, ElementKind::Media, {"video", 63}},
+        {78, ElementKind::Media, {"video", 63}},
+        {85, std::nullopt, {}},
         {999, std::nullopt, {}},
     };
     for (const auto &c : cases) {
