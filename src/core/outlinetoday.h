@@ -75,7 +75,7 @@ private:
     std::vector<signed char> m_levels;
     std::vector<int> m_parents;
     std::vector<int> m_rows;
-    std::vector<std::vector<int>> m_children{1}; // the top's first
+    std::vector<std::vector<int>> m_children = std::vector<std::vector<int>>(1); // the top first
 };
 
 } // namespace tarnel
