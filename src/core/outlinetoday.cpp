@@ -1,5 +1,6 @@
 #include "outlinetoday.h"
 
+#include <algorithm>
 #include <string>
 
 namespace tarnel {
@@ -114,17 +115,32 @@ void ScanTodaysElements(std::string_view text, const TodayVisitor &visit)
         VisitTodaysTag(text, *tag, inMedia, visit);
 }
 
-std::vector<int> HeadingParents(std::span<const int> levels)
+void HeadingTree::Clear()
 {
-    std::vector<int> parents;
-    parents.reserve(levels.size());
-    for (std::size_t i = 0; i < levels.size(); ++i) {
-        int parent = int(i) - 1;
-        while (parent >= 0 && levels[std::size_t(parent)] >= levels[i])
-            parent = parents[std::size_t(parent)];
-        parents.push_back(parent);
-    }
-    return parents;
+    m_levels.clear();
+    m_parents.clear();
+    m_rows.clear();
+    m_children.resize(1);
+    m_children.front().clear();
+}
+
+int HeadingTree::ChildCountAmong(int parent, int nodes) const
+{
+    const std::vector<int> &children = Children(parent);
+    return int(std::lower_bound(children.begin(), children.end(), nodes) - children.begin());
+}
+
+void HeadingTree::Append(int level)
+{
+    int parent = Size() - 1;
+    while (parent >= 0 && m_levels[std::size_t(parent)] >= level)
+        parent = Parent(parent);
+    std::vector<int> &siblings = m_children[std::size_t(parent + 1)];
+    m_rows.push_back(int(siblings.size()));
+    siblings.push_back(Size());
+    m_parents.push_back(parent);
+    m_levels.push_back(static_cast<signed char>(level));
+    m_children.emplace_back();
 }
 
 } // namespace tarnel

@@ -3,7 +3,6 @@
 #include "scanner.h"
 
 #include <functional>
-#include <span>
 #include <string_view>
 #include <vector>
 
@@ -49,8 +48,34 @@ inline bool MayBeTodaysTag(std::string_view name)
     }
 }
 
-// The headings as a tree: for each level, the row of the nearest heading above it with a
-// smaller level, -1 for one at the top. An H3 after an H1 hangs under the H1.
-std::vector<int> HeadingParents(std::span<const int> levels);
+// The headings as a tree, built as they come in page order: each hangs under the nearest
+// heading above it with a smaller level, or at the top. An H3 after an H1 hangs under the H1.
+// Nodes are the headings' rows in page order; -1 stands for the top.
+class HeadingTree
+{
+public:
+    void Clear();
+    void Append(int level);
+
+    int Size() const { return int(m_parents.size()); }
+    int Parent(int node) const { return m_parents[std::size_t(node)]; }
+    // A node's row among its parent's children.
+    int Row(int node) const { return m_rows[std::size_t(node)]; }
+    int ChildCount(int parent) const { return int(Children(parent).size()); }
+    // The children among the first `nodes` nodes.
+    int ChildCountAmong(int parent, int nodes) const;
+    int Child(int parent, int row) const { return Children(parent)[std::size_t(row)]; }
+
+private:
+    const std::vector<int> &Children(int parent) const
+    {
+        return m_children[std::size_t(parent + 1)];
+    }
+
+    std::vector<signed char> m_levels;
+    std::vector<int> m_parents;
+    std::vector<int> m_rows;
+    std::vector<std::vector<int>> m_children = std::vector<std::vector<int>>(1); // the top first
+};
 
 } // namespace tarnel

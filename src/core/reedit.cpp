@@ -57,6 +57,18 @@ constexpr FieldAttribute<MediaFields> MediaFlags[] = {
 };
 constexpr FieldAttribute<MediaFields> MediaSourceTable[] = {{&MediaFields::source, "SRC"}};
 
+// SRCSET and LOADING are written from several fields or a tick.
+constexpr FieldAttribute<PictureFields> PictureTable[] = {
+    {&PictureFields::source, "SRC"},    {&PictureFields::sizes, "SIZES"},
+    {&PictureFields::alt, "ALT"},       {&PictureFields::width, "WIDTH"},
+    {&PictureFields::height, "HEIGHT"},
+};
+// The fields a SRCSET is written from.
+constexpr std::string PictureFields::*PictureSrcsetFields[] = {
+    &PictureFields::source, &PictureFields::width,   &PictureFields::source2,
+    &PictureFields::width2, &PictureFields::source3, &PictureFields::width3,
+};
+
 template <class Fields>
 void Fill(Fields &fields, std::span<const FieldAttribute<Fields>> table, const TagPrefill &tag)
 {
@@ -137,6 +149,14 @@ Splice Removal(std::string_view text, const TagAttribute &attribute)
     return {begin, attribute.end, {}};
 }
 
+// Where an attribute the tag lacks is added: after its last one.
+std::size_t AppendPosition(std::string_view text, std::size_t tagStart,
+                           const std::vector<TagAttribute> &attributes)
+{
+    return attributes.empty() ? tagStart + 1 + TagName(text, tagStart).size()
+                              : attributes.back().end;
+}
+
 // Writes `value` for the attribute `name` of a tag whose attributes are `attributes`.
 void SetAttribute(std::string_view text, const std::vector<TagAttribute> &attributes,
                   std::size_t appendAt, std::string_view name, std::string_view value,
@@ -177,8 +197,7 @@ void EditTag(std::string_view text, std::size_t tagStart,
              const Fields &confirmed, std::vector<Splice> &splices)
 {
     const std::vector<TagAttribute> attributes = TagAttributes(text, tagStart);
-    const std::size_t appendAt =
-        attributes.empty() ? tagStart + 1 + TagName(text, tagStart).size() : attributes.back().end;
+    const std::size_t appendAt = AppendPosition(text, tagStart, attributes);
     for (const auto &entry : table) {
         const std::string &value = confirmed.*entry.field;
         if (shown.*entry.field != value)
@@ -205,6 +224,97 @@ std::optional<std::string> Spliced(std::string_view text, TextRange range,
     return result;
 }
 
+// One file of a SRCSET: its address and its descriptor ("480w", "2x" or none).
+struct SrcsetCandidate
+{
+    std::string_view url;
+    std::string_view descriptor;
+};
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    while (!text.empty() && IsSpaceByte(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsSpaceByte(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Split at commas; an address holding a comma comes out as an odd candidate, which then
+// does not fit the form.
+std::vector<SrcsetCandidate> SrcsetCandidates(std::string_view srcset)
+{
+    std::vector<SrcsetCandidate> candidates;
+    while (!TrimBlanks(srcset).empty()) {
+        const std::size_t comma = std::min(srcset.find(','), srcset.size());
+        const std::string_view entry = TrimBlanks(srcset.substr(0, comma));
+        srcset.remove_prefix(std::min(comma + 1, srcset.size()));
+        const std::size_t blank = std::min(entry.find_first_of(" \t\r\n\f"), entry.size());
+        candidates.push_back({entry.substr(0, blank), TrimBlanks(entry.substr(blank))});
+    }
+    return candidates;
+}
+
+// The width a descriptor gives ("480w": "480"), or nullopt for any other descriptor.
+std::optional<std::string> DescribedWidth(std::string_view descriptor)
+{
+    if (descriptor.empty())
+        return std::string();
+    if (descriptor.size() < 2 || descriptor.back() != 'w')
+        return std::nullopt;
+    descriptor.remove_suffix(1);
+    if (!std::all_of(descriptor.begin(), descriptor.end(),
+                     [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    return std::string(descriptor);
+}
+
+// The further pictures of the IMG's SRCSET, when it is one the picture form writes.
+std::optional<PictureFields> SrcsetPictures(const TagPrefill &tag)
+{
+    const std::string srcset = tag.Value("SRCSET");
+    const std::vector<SrcsetCandidate> candidates = SrcsetCandidates(srcset);
+    if (candidates.empty())
+        return PictureFields{};
+    if (candidates.size() > 3 || candidates.front().url != tag.Value("SRC") ||
+        DescribedWidth(candidates.front().descriptor) != tag.Value("WIDTH"))
+        return std::nullopt;
+    PictureFields fields;
+    const std::pair<std::string PictureFields::*, std::string PictureFields::*> further[] = {
+        {&PictureFields::source2, &PictureFields::width2},
+        {&PictureFields::source3, &PictureFields::width3}};
+    for (std::size_t i = 1; i < candidates.size(); ++i) {
+        const auto width = DescribedWidth(candidates[i].descriptor);
+        if (!width || candidates[i].url.empty())
+            return std::nullopt;
+        fields.*further[i - 1].first = candidates[i].url;
+        fields.*further[i - 1].second = *width;
+    }
+    return fields;
+}
+
+// Whether the IMG at `imgStart` stands in a PICTURE: only blanks and SOURCE entries come
+// between the PICTURE's start tag and it.
+bool InPicture(std::string_view text, std::size_t imgStart)
+{
+    std::size_t next = imgStart;
+    while (next > 0) {
+        const std::size_t open = text.rfind('<', next - 1);
+        if (open == std::string_view::npos || text[open + 1] == '/')
+            return false;
+        const auto range = TagRange(text, open);
+        if (!range || !TrimBlanks(text.substr(range->end, next - range->end)).empty())
+            return false;
+        const std::string_view name = TagName(text, open);
+        if (EqualsNoCase(name, "picture"))
+            return StartTagAt(text, open, "picture");
+        if (!EqualsNoCase(name, "source"))
+            return false;
+        next = open;
+    }
+    return false;
+}
+
 std::optional<ReeditTarget> LocateImage(std::string_view text, const ElementRecord &record)
 {
     if (!StartTagAt(text, record.index, "img"))
@@ -218,6 +328,10 @@ std::optional<ReeditTarget> LocateImage(std::string_view text, const ElementReco
     target.range = *range;
     target.video = *source == ImageSourceAttribute::DynSrc;
     target.tag = ReadTag(text, record.index);
+    if (!target.video && (target.tag.values.contains("SRCSET") || InPicture(text, record.index))) {
+        target.kind = ElementKind::Picture;
+        target.srcsetReopened = SrcsetPictures(target.tag).has_value();
+    }
     return target;
 }
 
@@ -366,6 +480,7 @@ std::optional<ReeditTarget> LocateElement(std::string_view text, ElementKind kin
 {
     switch (kind) {
     case ElementKind::Image:
+    case ElementKind::Picture:
         return LocateImage(text, record);
     case ElementKind::Applet:
         return LocateApplet(text, record);
@@ -381,7 +496,28 @@ std::optional<ReeditTarget> LocateElement(std::string_view text, ElementKind kin
 
 std::optional<ElementAtPosition> ElementAt(std::string_view text, std::size_t position)
 {
-    const PageElements elements = ScanElements(text);
+    PageElements elements;
+    std::vector<ElementRecord> media; // VIDEO and AUDIO tags: their SOURCE entries have no form
+    ScanElements(text, [&](OutlineCategory category, const ElementRecord &record) {
+        switch (category) {
+        case OutlineCategory::Images:
+            elements.images.push_back(record);
+            break;
+        case OutlineCategory::Applets:
+            elements.applets.push_back(record);
+            break;
+        case OutlineCategory::Hyperlinks:
+            elements.links.push_back(record);
+            break;
+        case OutlineCategory::Media:
+            if (const std::string_view name = TagName(text, record.index);
+                EqualsNoCase(name, "video") || EqualsNoCase(name, "audio"))
+                media.push_back(record);
+            break;
+        default:
+            break;
+        }
+    });
     // The last entry starting at or before the position is the only one that can hold it:
     // tags do not overlap, and a browser closes a link before the next one starts.
     const auto lastUpTo = [position](const std::vector<ElementRecord> &records) {
@@ -391,7 +527,9 @@ std::optional<ElementAtPosition> ElementAt(std::string_view text, std::size_t po
         return after == records.begin() ? nullptr : &*(after - 1);
     };
     const std::pair<ElementKind, const std::vector<ElementRecord> *> tags[] = {
-        {ElementKind::Image, &elements.images}, {ElementKind::Applet, &elements.applets}};
+        {ElementKind::Image, &elements.images},
+        {ElementKind::Applet, &elements.applets},
+        {ElementKind::Media, &media}};
     for (const auto &[kind, records] : tags) {
         const ElementRecord *record = lastUpTo(*records);
         if (record && position < TagEnd(text, record->index))
@@ -465,8 +603,7 @@ std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTa
         tagConfirmed.source = tagShown.source;
     EditTag<MediaFields>(text, tagStart, MediaTable, tagShown, tagConfirmed, splices);
     const std::vector<TagAttribute> attributes = TagAttributes(text, tagStart);
-    const std::size_t appendAt =
-        attributes.empty() ? tagStart + 1 + TagName(text, tagStart).size() : attributes.back().end;
+    const std::size_t appendAt = AppendPosition(text, tagStart, attributes);
     for (const auto &flag : MediaFlags)
         if ((shown.*flag.field).empty() != (confirmed.*flag.field).empty())
             SetFlag(text, attributes, appendAt, flag.name, !(confirmed.*flag.field).empty(),
@@ -474,6 +611,34 @@ std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTa
     if (sourceInside)
         EditTag<MediaFields>(text, target.contentTagStart, MediaSourceTable, shown, confirmed,
                              splices);
+    return Spliced(text, target.range, std::move(splices));
+}
+
+PictureFields PicturePrefill(const ReeditTarget &target)
+{
+    PictureFields fields = SrcsetPictures(target.tag).value_or(PictureFields{});
+    Fill<PictureFields>(fields, PictureTable, target.tag);
+    fields.lazy = EqualsNoCase(target.tag.Value("LOADING"), "lazy") ? "1" : "";
+    return fields;
+}
+
+std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTarget &target,
+                                           const PictureFields &shown,
+                                           const PictureFields &confirmed, LineBreak)
+{
+    std::vector<Splice> splices;
+    const std::size_t tagStart = target.range.begin;
+    EditTag<PictureFields>(text, tagStart, PictureTable, shown, confirmed, splices);
+    const std::vector<TagAttribute> attributes = TagAttributes(text, tagStart);
+    const std::size_t appendAt = AppendPosition(text, tagStart, attributes);
+    const bool srcsetChanged =
+        std::any_of(std::begin(PictureSrcsetFields), std::end(PictureSrcsetFields),
+                    [&](auto field) { return shown.*field != confirmed.*field; });
+    if (target.srcsetReopened && srcsetChanged)
+        SetAttribute(text, attributes, appendAt, "SRCSET", PictureSrcset(confirmed), splices);
+    if (shown.lazy.empty() != confirmed.lazy.empty())
+        SetAttribute(text, attributes, appendAt, "LOADING", confirmed.lazy.empty() ? "" : "lazy",
+                     splices);
     return Spliced(text, target.range, std::move(splices));
 }
 

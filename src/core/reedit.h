@@ -13,9 +13,10 @@
 namespace tarnel {
 
 // Which outline category an element was reopened from.
-// Media: a VIDEO or AUDIO, reopened in the media form. Place: an entry without a form (a
-// SOURCE, a heading, a script); its tag is only gone to.
-enum class ElementKind { Image, Link, Applet, Media, Place };
+// Media: a VIDEO or AUDIO, reopened in the media form. Picture: an image entry whose IMG has a
+// SRCSET or stands in a PICTURE, reopened in the picture form. Place: an entry without a form
+// (a SOURCE, a heading, a script); its tag is only gone to.
+enum class ElementKind { Image, Link, Applet, Media, Picture, Place };
 
 // The element an edit hint (6, 7, 8) asks to reopen; nullopt for any other hint.
 std::optional<ElementKind> ElementKindForHint(int hint);
@@ -44,6 +45,10 @@ struct ReeditTarget
     TagPrefill tag;
     // The image was listed by DYNSRC: the form opens with Video ticked. Media: a VIDEO.
     bool video = false;
+    // Picture: the IMG's SRCSET is one the picture form writes (up to three files, each with
+    // no descriptor or a width, the first being SRC at WIDTH), so its further pictures are
+    // reopened and written back. Any other SRCSET is kept as it is.
+    bool srcsetReopened = false;
 
     // Links only: everything between the link's tags, and for an image or applet link the
     // IMG or APPLET inside it (the image when it holds both) and where that tag starts. For
@@ -66,8 +71,8 @@ struct ReeditTarget
 std::optional<ReeditTarget> LocateElement(std::string_view text, ElementKind kind,
                                           const ElementRecord &record);
 
-// The element a position falls in, as its outline entry records it: inside an IMG or APPLET
-// tag that image or applet, else inside a link element (tags and content) that link.
+// The element a position falls in, as its outline entry records it: inside an IMG, APPLET,
+// VIDEO or AUDIO tag that element, else inside a link element (tags and content) that link.
 struct ElementAtPosition
 {
     ElementKind kind = ElementKind::Image;
@@ -82,6 +87,9 @@ AppletFields AppletPrefill(const ReeditTarget &target);
 LinkFields LinkPrefill(const ReeditTarget &target);
 // The start tag's attributes; the further sources and the fallback text are not reopened.
 MediaFields MediaPrefill(const ReeditTarget &target);
+// The IMG's attributes and its SRCSET's further pictures; a PICTURE's SOURCE entries (the
+// media conditions) are not reopened.
+PictureFields PicturePrefill(const ReeditTarget &target);
 
 // The text that replaces `target.range` of `text` once the form was confirmed; nullopt when
 // the element stays as it is. `shown` are the fields as the form showed them, `confirmed` as
@@ -99,6 +107,9 @@ std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTa
 std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTarget &target,
                                            const MediaFields &shown, const MediaFields &confirmed,
                                            LineBreak lineBreak);
+std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTarget &target,
+                                           const PictureFields &shown,
+                                           const PictureFields &confirmed, LineBreak lineBreak);
 std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTarget &target,
                                            const LinkFields &shown, const LinkFields &confirmed,
                                            LineBreak lineBreak);

@@ -160,31 +160,40 @@ std::string SrcsetEntry(const Candidate &candidate)
                                    : candidate.source + " " + candidate.width + "w";
 }
 
+std::array<Candidate, 3> Candidates(const PictureFields &fields)
+{
+    static const std::string none;
+    return {{{fields.source, fields.width, none},
+             {fields.source2, fields.width2, fields.media2},
+             {fields.source3, fields.width3, fields.media3}}};
+}
+
 } // namespace
+
+std::string PictureSrcset(const PictureFields &fields)
+{
+    std::string srcset;
+    int inSrcset = 0;
+    for (const Candidate &candidate : Candidates(fields))
+        if (!candidate.source.empty() && candidate.media.empty())
+            srcset += (inSrcset++ ? ", " : "") + SrcsetEntry(candidate);
+    // One file alone needs no choosing.
+    return inSrcset > 1 ? srcset : std::string();
+}
 
 std::string BuildPictureTag(const PictureFields &fields)
 {
-    static const std::string none;
-    const Candidate candidates[] = {{fields.source, fields.width, none},
-                                    {fields.source2, fields.width2, fields.media2},
-                                    {fields.source3, fields.width3, fields.media3}};
-    std::string srcset, sources;
-    int inSrcset = 0;
-    for (const Candidate &candidate : candidates) {
-        if (candidate.source.empty())
+    std::string sources;
+    for (const Candidate &candidate : Candidates(fields)) {
+        if (candidate.source.empty() || candidate.media.empty())
             continue;
-        if (!candidate.media.empty()) {
-            AttributeList entry;
-            entry.Add("MEDIA", candidate.media).Add("SRCSET", candidate.source);
-            sources += "<SOURCE" + entry.Text() + ">\n";
-            continue;
-        }
-        srcset += (inSrcset++ ? ", " : "") + SrcsetEntry(candidate);
+        AttributeList entry;
+        entry.Add("MEDIA", candidate.media).Add("SRCSET", candidate.source);
+        sources += "<SOURCE" + entry.Text() + ">\n";
     }
     AttributeList attributes;
     attributes.Add("SRC", fields.source);
-    // One file alone needs no choosing.
-    if (inSrcset > 1)
+    if (const std::string srcset = PictureSrcset(fields); !srcset.empty())
         attributes.Add("SRCSET", srcset).Add("SIZES", fields.sizes);
     attributes.Add("ALT", fields.alt).Add("WIDTH", fields.width).Add("HEIGHT", fields.height);
     if (Ticked(fields.lazy))

@@ -71,5 +71,7 @@ std::optional<std::string> Warning(const PictureFields &fields);
 // An IMG whose SRCSET lists the pictures without a media condition ("a.jpg 480w, ..."); the
 // pictures with one come first as SOURCE entries of a PICTURE around it.
 std::string BuildPictureTag(const PictureFields &fields);
+// The SRCSET of that IMG ("a.jpg 480w, b.jpg 800w"); empty when it offers one file or none.
+std::string PictureSrcset(const PictureFields &fields);
 
 } // namespace tarnel

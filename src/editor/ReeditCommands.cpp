@@ -7,6 +7,7 @@
 #include "LinkDlg.h"
 #include "MediaDlg.h"
 #include "PageEditor.h"
+#include "PictureDlg.h"
 #include "commandids.h"
 
 #include <QCoreApplication>
@@ -18,16 +19,17 @@ namespace reedit {
 
 namespace {
 
-// Runs a form prefilled with `prefill`; on OK the element text the confirmed fields make of
-// the target, or nothing when the form was cancelled or nothing changed.
-template <class Form, class Fields>
+// Runs a form prefilled with `prefill` (by `fill`, when the form needs more than the
+// fields); on OK the element text the confirmed fields make of the target, or nothing when the
+// form was cancelled or nothing changed.
+template <class Form, class Fields, class Fill>
 std::optional<std::string> reeditWith(IPageEditor &editor, const ReeditTarget &target,
-                                      const Fields &prefill)
+                                      const Fields &prefill, const Fill &fill)
 {
     Form form(editor.widget()->window());
     Fields shown;
     const bool confirmed = insertcmd::runForm(form, editor, [&] {
-        form.setFields(prefill);
+        fill(form, prefill);
         // What the inputs show is the baseline, so a value an input shows differently (a
         // link text's CR LF read back as LF) only counts as changed once the user edits it.
         form.readInputs();
@@ -39,6 +41,14 @@ std::optional<std::string> reeditWith(IPageEditor &editor, const ReeditTarget &t
                            editor.pageLineBreak());
 }
 
+template <class Form, class Fields>
+std::optional<std::string> reeditWith(IPageEditor &editor, const ReeditTarget &target,
+                                      const Fields &prefill)
+{
+    return reeditWith<Form>(editor, target, prefill,
+                            [](Form &form, const Fields &fields) { form.setFields(fields); });
+}
+
 std::optional<std::string> reeditedElement(IPageEditor &editor, const ReeditTarget &target)
 {
     switch (target.kind) {
@@ -48,6 +58,11 @@ std::optional<std::string> reeditedElement(IPageEditor &editor, const ReeditTarg
         return reeditWith<CAppletDlg>(editor, target, AppletPrefill(target));
     case ElementKind::Media:
         return reeditWith<CMediaDlg>(editor, target, MediaPrefill(target));
+    case ElementKind::Picture:
+        return reeditWith<CPictureDlg>(editor, target, PicturePrefill(target),
+                                       [&](CPictureDlg &form, const PictureFields &fields) {
+                                           form.setFields(fields, target.srcsetReopened);
+                                       });
     case ElementKind::Place:
         return std::nullopt;
     case ElementKind::Link:

@@ -21,6 +21,15 @@ CPictureDlg::CPictureDlg(QWidget *parent)
     });
 }
 
+void CPictureDlg::setFields(const tarnel::PictureFields &fields, bool furtherPictures)
+{
+    CDescribedForm::setFields(fields);
+    for (const char *name : {"media2", "media3"})
+        findChild<QWidget *>(QLatin1String(name))->setEnabled(false);
+    for (const char *name : {"source2", "width2", "source3", "width3"})
+        findChild<QWidget *>(QLatin1String(name))->setEnabled(furtherPictures);
+}
+
 void CPictureDlg::accept()
 {
     readFields();

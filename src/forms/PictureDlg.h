@@ -11,5 +11,10 @@ class CPictureDlg : public CDescribedForm<tarnel::PictureFields>
 public:
     explicit CPictureDlg(QWidget *parent = nullptr);
 
+    // Prefills the inputs (re-editing an IMG): the media conditions, which re-editing does not
+    // write back, cannot be changed; nor can the further pictures when `furtherPictures` is
+    // false (a SRCSET the form would not write as it is).
+    void setFields(const tarnel::PictureFields &fields, bool furtherPictures = true);
+
     void accept() override;
 };

@@ -14,8 +14,10 @@ namespace {
 // An index's internal id says which row it is: the page row, a category row, or an entry
 // of a category.
 constexpr quintptr kPageId = 0;
-constexpr quintptr kCategoryIds = 1;                         // + category
-constexpr quintptr kEntryIds = 1 + OutlineCategories.size(); // + category of the entry
+constexpr quintptr kCategoryIds = 1;                                   // + category
+constexpr quintptr kEntryIds = 1 + OutlineCategories.size();           // + category of the entry
+constexpr quintptr kHeadingIds = kEntryIds + OutlineCategories.size(); // + heading's node
+constexpr quintptr kHeadingsId = kCategoryIds + quintptr(Category::Headings);
 
 Category categoryOfId(quintptr id, quintptr base)
 {
@@ -41,12 +43,17 @@ QString categoryLabel(Category category)
     return COutlineItemModel::tr("Images");
 }
 
-// A heading shows its text indented by its level, so the page's structure shows at a glance.
+// A heading's entry holds its level before its text.
+int headingLevel(const CompactRecords &entries, std::size_t i)
+{
+    const std::string value = entries.Value(i);
+    return value.empty() ? 1 : qBound(1, value.front() - '0', 6);
+}
+
 QString headingLabel(const QString &value)
 {
-    const int level = value.isEmpty() ? 1 : qBound(1, value.at(0).digitValue(), 6);
-    return QString(2 * (level - 1), QLatin1Char(' ')) + QLatin1Char('H') + QString::number(level) +
-           QLatin1Char(' ') + value.mid(1);
+    return value.isEmpty() ? QStringLiteral("H1")
+                           : QLatin1Char('H') + value.left(1) + QLatin1Char(' ') + value.mid(1);
 }
 
 } // namespace
@@ -102,6 +109,10 @@ void COutlineItemModel::publish()
         return;
     const QScopedValueRollback publishing(m_publishing, true);
     for (const Category category : OutlineCategories) {
+        if (category == Category::Headings) {
+            publishHeadings();
+            continue;
+        }
         if (m_refilling[slot(category)]) {
             publishRefill(category);
             continue;
@@ -148,9 +159,17 @@ void COutlineItemModel::publishRefill(Category category)
             endInsertRows();
         }
     }
+    m_splices[s].reset();
+    adoptRefill(s);
+}
+
+void COutlineItemModel::adoptRefill(std::size_t s)
+{
     // The rest of the refill follows the entries kept in place. Entries that only moved
     // take their new positions without a signal: what the views show of them is unchanged.
-    m_splices[s].reset();
+    CompactRecords &entries = m_entries[s];
+    const CompactRecords &refill = m_refills[s];
+    const std::size_t kept = m_kept[s];
     if (kept == 0) {
         std::swap(entries, m_refills[s]);
     } else {
@@ -162,6 +181,111 @@ void COutlineItemModel::publishRefill(Category category)
     m_refills[s].Clear();
     m_refills[s].Trim();
     m_kept[s] = 0;
+}
+
+void COutlineItemModel::publishHeadings()
+{
+    if (m_refilling[slot(Category::Headings)])
+        publishHeadingsRefill();
+    else
+        publishAddedHeadings();
+}
+
+// Headings added after the shown ones hang under the last shown heading, one of its
+// ancestors or the top, each such parent taking one run of them (with what hangs under them)
+// at the end of its children: one insertion of rows per parent.
+void COutlineItemModel::publishAddedHeadings()
+{
+    const std::size_t s = slot(Category::Headings);
+    const CompactRecords &entries = m_entries[s];
+    const int total = int(entries.Size());
+    int &shown = m_shown[s];
+    for (int node = m_headings.Size(); node < total; ++node)
+        m_headings.Append(headingLevel(entries, std::size_t(node)));
+    while (shown < total) {
+        const int parent = m_headings.Parent(shown);
+        const int first = m_headings.Row(shown);
+        int end = shown + 1;
+        while (end < total && (m_headings.Parent(end) >= shown || m_headings.Parent(end) == parent))
+            ++end;
+        const int last = m_headings.ChildCountAmong(parent, end) - 1;
+        beginInsertRows(headingIndex(parent), first, last);
+        shown = end;
+        endInsertRows();
+    }
+    m_entries[s].Trim();
+}
+
+// A heading that came or went may move those after it to another parent, so the tree is laid
+// out anew; the headings that stay keep their indexes (selection, expansion), wherever they
+// now hang.
+void COutlineItemModel::publishHeadingsRefill()
+{
+    const std::size_t s = slot(Category::Headings);
+    m_refilling[s] = false;
+    const std::size_t kept = m_kept[s];
+    const std::size_t shown = std::size_t(m_shown[s]);
+    const auto changes =
+        DiffSequences(shown - kept, m_refills[s].Size(), [&](std::size_t i, std::size_t j) {
+            return m_entries[s].SameValue(kept + i, m_refills[s], j);
+        });
+    if (changes.empty()) {
+        adoptRefill(s); // only positions changed
+        return;
+    }
+    if (shown == 0) {
+        adoptRefill(s);
+        m_headings.Clear();
+        publishAddedHeadings();
+        return;
+    }
+    // Where each shown heading is in the refill, -1 for one that went.
+    std::vector<int> moved(shown);
+    std::size_t oldRow = 0;
+    std::size_t newRow = 0;
+    auto keepUpTo = [&](std::size_t oldEnd) {
+        while (oldRow < oldEnd)
+            moved[oldRow++] = int(newRow++);
+    };
+    for (const SequenceChange &change : changes) {
+        keepUpTo(kept + change.oldStart);
+        for (std::size_t i = 0; i < change.removed; ++i)
+            moved[oldRow++] = -1;
+        newRow += change.inserted;
+    }
+    keepUpTo(shown);
+
+    const QModelIndex category = categoryIndex(Category::Headings);
+    emit layoutAboutToBeChanged({category});
+    QModelIndexList before;
+    for (const QModelIndex &index : persistentIndexList())
+        if (index.internalId() >= kHeadingIds)
+            before << index;
+    adoptRefill(s);
+    m_shown[s] = int(m_entries[s].Size());
+    m_headings.Clear();
+    for (int node = 0; node < m_shown[s]; ++node)
+        m_headings.Append(headingLevel(m_entries[s], std::size_t(node)));
+    QModelIndexList after;
+    for (const QModelIndex &index : std::as_const(before)) {
+        const std::size_t node = index.internalId() - kHeadingIds;
+        after << (node < moved.size() && moved[node] >= 0 ? headingIndex(moved[node])
+                                                          : QModelIndex());
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged({category});
+}
+
+QModelIndex COutlineItemModel::headingIndex(int node) const
+{
+    if (node < 0)
+        return categoryIndex(Category::Headings);
+    return createIndex(m_headings.Row(node), 0, kHeadingIds + quintptr(node));
+}
+
+int COutlineItemModel::headingChildCount(int parent) const
+{
+    return m_headings.ChildCountAmong(parent, m_shown[slot(Category::Headings)]);
 }
 
 const CompactRecords &COutlineItemModel::storeOf(Category category, int row, std::size_t *at) const
@@ -187,13 +311,27 @@ QModelIndex COutlineItemModel::categoryIndex(Category category) const
     return createIndex(static_cast<int>(category), 0, kCategoryIds + slot(category));
 }
 
+QModelIndex COutlineItemModel::entryIndex(Category category, int row) const
+{
+    if (row < 0 || row >= m_shown[slot(category)])
+        return {};
+    if (category == Category::Headings)
+        return headingIndex(row);
+    return createIndex(row, 0, kEntryIds + slot(category));
+}
+
 bool COutlineItemModel::entryAt(const QModelIndex &index, Category *category, int *row) const
 {
     if (!index.isValid() || index.model() != this || index.internalId() < kEntryIds)
         return false;
-    *category = categoryOfId(index.internalId(), kEntryIds);
-    *row = index.row();
-    return index.row() < m_shown[slot(*category)];
+    if (index.internalId() >= kHeadingIds) {
+        *category = Category::Headings;
+        *row = int(index.internalId() - kHeadingIds);
+    } else {
+        *category = categoryOfId(index.internalId(), kEntryIds);
+        *row = index.row();
+    }
+    return *row < m_shown[slot(*category)];
 }
 
 int COutlineItemModel::entryCount(Category category) const
@@ -217,6 +355,11 @@ QModelIndex COutlineItemModel::index(int row, int column, const QModelIndex &par
     if (id == kPageId)
         return row < int(OutlineCategories.size()) ? categoryIndex(static_cast<Category>(row))
                                                    : QModelIndex();
+    if (id == kHeadingsId || id >= kHeadingIds) {
+        const int node = id == kHeadingsId ? -1 : int(id - kHeadingIds);
+        return row < headingChildCount(node) ? headingIndex(m_headings.Child(node, row))
+                                             : QModelIndex();
+    }
     if (id < kEntryIds) {
         const Category category = categoryOfId(id, kCategoryIds);
         return row < m_shown[slot(category)] ? createIndex(row, 0, kEntryIds + slot(category))
@@ -231,6 +374,8 @@ QModelIndex COutlineItemModel::parent(const QModelIndex &child) const
         return {};
     if (child.internalId() < kEntryIds)
         return pageIndex();
+    if (child.internalId() >= kHeadingIds)
+        return headingIndex(m_headings.Parent(int(child.internalId() - kHeadingIds)));
     return categoryIndex(categoryOfId(child.internalId(), kEntryIds));
 }
 
@@ -243,6 +388,8 @@ int COutlineItemModel::rowCount(const QModelIndex &parent) const
     const quintptr id = parent.internalId();
     if (id == kPageId)
         return int(OutlineCategories.size());
+    if (id == kHeadingsId || id >= kHeadingIds)
+        return headingChildCount(id == kHeadingsId ? -1 : int(id - kHeadingIds));
     if (id < kEntryIds)
         return m_shown[slot(categoryOfId(id, kCategoryIds))];
     return 0;
@@ -264,11 +411,12 @@ QVariant COutlineItemModel::data(const QModelIndex &index, int role) const
         return id == kPageId ? tr("Web Page") : categoryLabel(categoryOfId(id, kCategoryIds));
     }
     // Entries also show their value as a tip: a long address rarely fits the pane.
-    const Category category = categoryOfId(id, kEntryIds);
-    if (index.row() >= m_shown[slot(category)])
+    Category category;
+    int row = 0;
+    if (!entryAt(index, &category, &row))
         return {};
     std::size_t at = 0;
-    const std::string value = storeOf(category, index.row(), &at).Value(at);
+    const std::string value = storeOf(category, row, &at).Value(at);
     const QString text = m_codec ? m_codec->toText(value) : CPageCodec().toText(value);
     return category == Category::Headings ? headingLabel(text) : text;
 }

@@ -3,15 +3,16 @@
 #include "PageCodec.h"
 #include "compactrecords.h"
 #include "elementrecord.h"
+#include "outlinetoday.h"
 
 #include <QAbstractItemModel>
 
 #include <array>
 #include <optional>
 
-// The outline's rows: "Web Page", its categories and their entries. Entries are kept
-// compactly and shown lazily, so a page with millions of links costs tens of bytes per link
-// rather than a widget item each.
+// The outline's rows: "Web Page", its categories and their entries, the headings as a tree
+// by level. Entries are kept compactly and shown lazily, so a page with millions of links costs
+// tens of bytes per link rather than a widget item each.
 class COutlineItemModel : public QAbstractItemModel
 {
     Q_OBJECT
@@ -36,6 +37,9 @@ public:
 
     QModelIndex pageIndex() const;
     QModelIndex categoryIndex(Category category) const;
+    // An entry's row counts the category's entries in page order, wherever the entry shows
+    // (a heading under the heading above it).
+    QModelIndex entryIndex(Category category, int row) const;
     // The category and row of an entry's index; false for the page and category rows.
     bool entryAt(const QModelIndex &index, Category *category, int *row) const;
     int entryCount(Category category) const;
@@ -55,6 +59,13 @@ private:
     bool keptInPlace(std::size_t s, const tarnel::ElementRecord &record);
     void queuePublish();
     void publishRefill(Category category);
+    // The refill's entries take the shown ones' place.
+    void adoptRefill(std::size_t s);
+    void publishHeadings();
+    void publishAddedHeadings();
+    void publishHeadingsRefill();
+    QModelIndex headingIndex(int node) const; // the category's for -1
+    int headingChildCount(int parent) const;
     // Where a shown row's entry is kept; while a refill is being published, rows before
     // the changes published so far are the refill's and the rest still the old ones.
     const tarnel::CompactRecords &storeOf(Category category, int row, std::size_t *at) const;
@@ -76,6 +87,7 @@ private:
     std::array<tarnel::CompactRecords, kCategories> m_refills;
     std::array<std::optional<Splice>, kCategories> m_splices;
     std::array<int, kCategories> m_shown{}; // rows the views were told of
+    tarnel::HeadingTree m_headings;         // of the shown headings, perhaps of more
     bool m_publishQueued = false;
     bool m_publishing = false;
 };

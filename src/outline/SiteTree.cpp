@@ -53,7 +53,8 @@ QModelIndex CSiteTree::categoryIndex(Category category)
 
 QModelIndex CSiteTree::entryIndex(Category category, int row)
 {
-    return m_model.index(row, 0, categoryIndex(category));
+    m_model.publish();
+    return m_model.entryIndex(toCore(category), row);
 }
 
 int CSiteTree::entryCount(Category category)

@@ -81,12 +81,28 @@ TEST(OutlineToday, HeadingsAsATree)
         const char *name;
         std::vector<int> levels;
         std::vector<int> parents;
+        std::vector<int> rows;
     } cases[] = {
-        {"none", {}, {}},
-        {"a page's structure", {1, 2, 3, 3, 2, 1, 2}, {-1, 0, 1, 1, 0, -1, 5}},
-        {"a skipped level hangs under the nearest higher one", {1, 3, 2}, {-1, 0, 0}},
-        {"starting below the top", {3, 2, 4}, {-1, -1, 1}},
+        {"none", {}, {}, {}},
+        {"a page's structure",
+         {1, 2, 3, 3, 2, 1, 2},
+         {-1, 0, 1, 1, 0, -1, 5},
+         {0, 0, 0, 1, 1, 1, 0}},
+        {"a skipped level hangs under the nearest higher one", {1, 3, 2}, {-1, 0, 0}, {0, 0, 1}},
+        {"starting below the top", {3, 2, 4}, {-1, -1, 1}, {0, 1, 0}},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(HeadingParents(c.levels), c.parents) << c.name;
+    HeadingTree tree;
+    for (const auto &c : cases) {
+        tree.Clear();
+        for (const int level : c.levels)
+            tree.Append(level);
+        std::vector<int> parents, rows;
+        for (int node = 0; node < tree.Size(); ++node) {
+            parents.push_back(tree.Parent(node));
+            rows.push_back(tree.Row(node));
+            EXPECT_EQ(tree.Child(tree.Parent(node), tree.Row(node)), node) << c.name;
+        }
+        EXPECT_EQ(parents, c.parents) << c.name;
+        EXPECT_EQ(rows, c.rows) << c.name;
+    }
 }

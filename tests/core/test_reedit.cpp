@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 using namespace tarnel;
@@ -255,8 +256,10 @@ TEST(Reedit, ElementNoLongerWhereTheRecordSays)
 
 TEST(Reedit, ElementUnderAClick)
 {
-    // The IMG tag spans 22-38, the link 3-42, the applet tag 44-58.
-    const std::string text = R"(<P><A HREF="x.htm">go <IMG SRC="a.gif"></A> <APPLET CODE=C></P>)";
+    // The IMG tag spans 22-38, the link 3-42, the applet tag 44-58, the VIDEO tag 63-78 and
+    // its SOURCE 79-96.
+    const std::string text = R"(<P><A HREF="x.htm">go <IMG SRC="a.gif"></A> <APPLET CODE=C></P>)"
+                             R"(<video controls><source src=v.mp4></video>)";
     struct Case
     {
         std::size_t position;
@@ -274,6 +277,9 @@ TEST(Reedit, ElementUnderAClick)
         {43, std::nullopt, {}},
         {44, ElementKind::Applet, {"C", 44}},
         {60, std::nullopt, {}},
+        {63, ElementKind::Media, {"video", 63}},
+        {78, ElementKind::Media, {"video", 63}},
+        {85, std::nullopt, {}},
         {999, std::nullopt, {}},
     };
     for (const auto &c : cases) {
@@ -338,4 +344,63 @@ TEST(Reedit, MediaFormOpensWithTheTagsValues)
     // A SOURCE in the media category is gone to, not reopened.
     const std::string page = "<video><source src=\"a.webm\"></video>";
     EXPECT_EQ(LocateElement(page, ElementKind::Media, {"a.webm", 7})->kind, ElementKind::Place);
+}
+
+TEST(Reedit, PictureFormChangesOnlyItsChangedAttributes)
+{
+    const struct
+    {
+        const char *name;
+        std::string text;
+        std::function<void(PictureFields &)> change;
+        std::optional<std::string> expected;
+    } cases[] = {
+        {"a further picture's width rewrites the SRCSET, unknown attributes kept",
+         R"(<img src="a.jpg" srcset="a.jpg 480w, b.jpg 800w" width="480" decoding=async>)",
+         [](PictureFields &f) { f.width2 = "960"; },
+         R"(<img src="a.jpg" srcset="a.jpg 480w, b.jpg 960w" width="480" decoding=async>)"},
+        {"the last further picture gone: one file needs no SRCSET",
+         R"(<img src=a.jpg srcset="a.jpg 480w, b.jpg 800w" width=480 sizes="50vw">)",
+         [](PictureFields &f) { f.source2.clear(), f.width2.clear(); },
+         R"(<img src=a.jpg width=480 sizes="50vw">)"},
+        {"a SRCSET the form would not write stays as it is",
+         R"(<IMG SRC=a.jpg SRCSET="a.jpg, b.jpg 2x">)",
+         [](PictureFields &f) { f.source = "c.jpg", f.alt = "Sea", f.lazy = "1"; },
+         R"(<IMG SRC=c.jpg SRCSET="a.jpg, b.jpg 2x" ALT="Sea" LOADING="lazy">)"},
+        {"a PICTURE's IMG: its SOURCE entries stay",
+         "<picture>\n<source media=\"(min-width: 800px)\" srcset=\"big.jpg\">\n"
+         "<img src=\"a.jpg\" alt=\"x\" loading=lazy></picture>",
+         [](PictureFields &f) { f.source = "b.jpg", f.lazy.clear(); },
+         "<picture>\n<source media=\"(min-width: 800px)\" srcset=\"big.jpg\">\n"
+         "<img src=\"b.jpg\" alt=\"x\"></picture>"},
+        {"nothing changed", R"(<img src="a.jpg" srcset="a.jpg, b.jpg" alt="">)",
+         [](PictureFields &) {}, std::nullopt},
+    };
+    for (const auto &c : cases) {
+        std::string lower = c.text;
+        std::transform(lower.begin(), lower.end(), lower.begin(), ::tolower);
+        const std::size_t img = lower.find("<img");
+        const auto target =
+            LocateElement(c.text, ElementKind::Image, {TagValue(c.text, img, "src"), img});
+        ASSERT_TRUE(target) << c.name;
+        EXPECT_EQ(target->kind, ElementKind::Picture) << c.name;
+        const PictureFields shown = PicturePrefill(*target);
+        PictureFields confirmed = shown;
+        c.change(confirmed);
+        const auto element = ReeditedElement(c.text, *target, shown, confirmed, LineBreak::CrLf);
+        ASSERT_EQ(element.has_value(), c.expected.has_value()) << c.name;
+        if (!element)
+            continue;
+        std::string page = c.text;
+        page.replace(target->range.begin, target->range.end - target->range.begin, *element);
+        EXPECT_EQ(page, *c.expected) << c.name;
+    }
+    const std::string text = R"(<img src=a.jpg srcset="a.jpg 480w,b.jpg 800w" width=480 sizes=x>)";
+    EXPECT_EQ(
+        PicturePrefill(*LocateElement(text, ElementKind::Image, {"a.jpg", 0})),
+        (PictureFields{
+            .source = "a.jpg", .width = "480", .source2 = "b.jpg", .width2 = "800", .sizes = "x"}));
+    // An IMG without SRCSET outside a PICTURE stays the image form's.
+    EXPECT_EQ(LocateElement("<p><img src=a.jpg>", ElementKind::Image, {"a.jpg", 3})->kind,
+              ElementKind::Image);
 }

@@ -31,13 +31,25 @@ void Reedit(std::string_view text, ElementKind kind, const ElementRecord &record
     const auto target = LocateElement(text, kind, record);
     if (!target)
         return;
-    FUZZ_CHECK(target->kind == kind);
+    // An image with a SRCSET or in a PICTURE reopens in the picture form.
+    FUZZ_CHECK(target->kind == kind ||
+               (kind == ElementKind::Image && target->kind == ElementKind::Picture));
     FUZZ_CHECK(target->range.begin == record.index);
     FUZZ_CHECK(target->range.begin < target->range.end && target->range.end <= text.size());
     FUZZ_CHECK(text[target->range.end - 1] == '>');
     if (!target->Editable())
         return;
-    switch (kind) {
+    switch (target->kind) {
+    case ElementKind::Picture:
+        Confirm(text, *target, PicturePrefill(*target), [&](PictureFields &f) {
+            f.alt = value;
+            f.width2 = value;
+            f.lazy = f.lazy.empty() ? "1" : "";
+        });
+        break;
+    case ElementKind::Media:
+    case ElementKind::Place:
+        break;
     case ElementKind::Image:
         Confirm(text, *target, ImagePrefill(*target), [&](ImageFields &f) {
             f.comment = value;

@@ -103,15 +103,34 @@ private slots:
         QVERIFY(editor.start());
         CTarnelView *view = editor.view();
         setPage(view, "<script src=\"app.js\"></script>\n<h1>Trip</h1>\n<h2>By <b>sea</b></h2>\n"
-                      "<video controls><source src=\"a.webm\"></video>\n");
+                      "<video controls><source src=\"a.webm\"></video>\n<h4>Fish</h4>\n");
         view->rescanOutline();
         CSiteTree *tree = editor.activeSource()->outline();
         QCOMPARE(entries(tree, CSiteTree::ScriptsAndStyles), QStringList({"app.js"}));
-        QCOMPARE(entries(tree, CSiteTree::Headings), QStringList({"H1 Trip", "  H2 By sea"}));
+        QCOMPARE(entries(tree, CSiteTree::Headings),
+                 QStringList({"H1 Trip", "H2 By sea", "H4 Fish"}));
         QCOMPARE(entries(tree, CSiteTree::Media), QStringList({"video", "a.webm"}));
-        emit tree->doubleClicked(tree->entryIndex(CSiteTree::Headings, 1));
+        const QModelIndex trip = tree->entryIndex(CSiteTree::Headings, 0);
+        const QPersistentModelIndex sea = tree->entryIndex(CSiteTree::Headings, 1);
+        QCOMPARE(trip.parent(), tree->categoryIndex(CSiteTree::Headings));
+        QCOMPARE(sea.parent(), trip);
+        QCOMPARE(tree->entryIndex(CSiteTree::Headings, 2).parent(), QModelIndex(sea));
+        emit tree->doubleClicked(sea);
         QCOMPARE(view->selectedText(), QString("<h2>"));
         QVERIFY(!QApplication::activeModalWidget());
+
+        // The H1 deleted: its H2 moves up to the top with what hangs under it, still selected
+        // and expanded.
+        tree->expandAll();
+        tree->setCurrentIndex(sea);
+        QByteArray page = viewBytes(view);
+        setPage(view, page.replace("<h1>Trip</h1>", ""));
+        QTRY_COMPARE(entries(tree, CSiteTree::Headings), QStringList({"H2 By sea", "H4 Fish"}));
+        QCOMPARE(tree->currentIndex(), QModelIndex(sea));
+        QCOMPARE(sea.parent(), tree->categoryIndex(CSiteTree::Headings));
+        QCOMPARE(sea.row(), 0);
+        QVERIFY(tree->isExpanded(sea));
+        QCOMPARE(tree->entryIndex(CSiteTree::Headings, 1).parent(), QModelIndex(sea));
     }
 
     void doubleClickReeditsAVideoKeepingWhatTheFormDoesNotKnow()
@@ -136,6 +155,31 @@ private slots:
         view->undo();
         QCOMPARE(viewBytes(view),
                  QByteArray("<video src=\"a.mp4\" playsinline data-x='1' controls></video>"));
+    }
+
+    void doubleClickReeditsAPictureInThePictureForm()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = editor.view();
+        const QByteArray picture = "<picture><source media=\"(min-width: 800px)\" srcset=\"b.jpg\">"
+                                   "<img src=\"a.jpg\" srcset=\"a.jpg, c.jpg\" data-x=1>";
+        setPage(view, picture);
+        view->rescanOutline();
+        CSiteTree *tree = editor.activeSource()->outline();
+        QString seen;
+        bool mediaLocked = false;
+        whenModal([&](QWidget *w) {
+            seen = QString::fromLatin1(w->metaObject()->className());
+            mediaLocked = !w->findChild<QLineEdit *>("media2")->isEnabled();
+            QCOMPARE(w->findChild<QLineEdit *>("source2")->text(), QString("c.jpg"));
+            QTest::keyClicks(w->findChild<QLineEdit *>("alt"), "Sea");
+            static_cast<QDialog *>(w)->accept();
+        });
+        emit tree->doubleClicked(tree->entryIndex(CSiteTree::Images, 0));
+        QCOMPARE(seen, QString("CPictureDlg"));
+        QVERIFY(mediaLocked);
+        QCOMPARE(viewBytes(view), QByteArray(picture).replace("data-x=1", "data-x=1 ALT=\"Sea\""));
     }
 
     void anUnchangedRescanLeavesTheTreeAlone()
