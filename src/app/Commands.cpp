@@ -115,7 +115,7 @@ const QList<CommandInfo> &commandTable()
          QT_TRANSLATE_NOOP("Commands", "Move the caret to a line by its number\nGo to Line"),
          nullptr},
         {ID_EDIT_PREFERENCES,
-         QT_TRANSLATE_NOOP("Commands", "Pre&ferences..."),
+         QT_TRANSLATE_NOOP("Commands", "Preference&s..."),
          {},
          QT_TRANSLATE_NOOP("Commands",
                            "Change how the source editor looks and behaves\nPreferences"),
