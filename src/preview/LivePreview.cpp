@@ -93,7 +93,10 @@ CLivePreview::CLivePreview(CTarnelDoc *document, CPreviewProfile *profile, QWidg
     connect(document, &CTarnelDoc::changed, this, &CLivePreview::textChanged);
     // A text replaced as a whole, or saved into another folder, is loaded afresh.
     connect(document, &CTarnelDoc::reloaded, this, &CLivePreview::reloadSoon);
-    connect(document, &CTarnelDoc::saved, this, &CLivePreview::reloadSoon);
+    connect(document, &CTarnelDoc::saved, this, [this] {
+        if (m_document->path() != m_shownPath)
+            reloadSoon();
+    });
     bringInStep();
 }
 
@@ -160,6 +163,7 @@ void CLivePreview::loadMarkedPage(const QByteArray &marked)
     const QString fileName = path.isEmpty() ? QStringLiteral("untitled.htm") : file.fileName();
     const QString folder = path.isEmpty() ? QString() : file.absolutePath();
     const QUrl url = m_profile->pages()->showPage(m_pageName, marked, fileName, folder);
+    m_shownPath = path;
     m_loading = true;
     m_watchdog.start();
     // The place the user was reading is taken again once the new page is there.

@@ -72,6 +72,7 @@ private:
     std::string m_shownHead;      // the head part of the text last loaded
     tarnel::PreviewMarks m_marks; // of the text shown
     std::optional<tarnel::TextChange> m_changeSinceShown;
+    QString m_shownPath; // the page's file when last loaded: its folder serves the page's files
     QPoint m_scrollToRestore;
     std::size_t m_caret = 0;
     bool m_loading = false;
