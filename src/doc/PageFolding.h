@@ -1,13 +1,20 @@
 #pragma once
 
+#include "foldlevels.h"
+
 #include <QObject>
 #include <QTimer>
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
 
 class CTarnelDoc;
 
 // The folds of the document's page, worked out again once typing pauses: the whole page is
-// read each time, which no keystroke should wait for. The folds belong to the text, so every
-// source view on it shows them.
+// read each time, on a worker thread, and the levels go to the editor a slice at a time, so
+// neither a keystroke nor the opening of a big page waits for them. The folds belong to the
+// text, so every source view on it shows them.
 class CPageFolding : public QObject
 {
     Q_OBJECT
@@ -17,6 +24,12 @@ public:
     void refold();
 
 private:
+    void textChanged();
+    void applySlice();
+
     CTarnelDoc *m_document;
     QTimer m_pause;
+    std::uint64_t m_generation = 0;         // counts the texts; levels of an older one are dropped
+    std::vector<tarnel::LineFold> m_levels; // worked out, not all handed to the editor yet
+    std::size_t m_applied = 0;
 };
