@@ -44,6 +44,25 @@ std::vector<Rewrite> inNameCase(std::span<const Rewrite> rewrites, TextSource &t
     return cased;
 }
 
+// Colouring a key the moment its change is in the text spares the editor laying the caret's
+// line out twice: once to place the caret, then again to paint the colours that came after.
+// Hearing that moment costs a count of the characters before the change (see
+// CTextSurface::reportChangesMade), so it pays only on long lines: a layout costs about 10 ns a
+// byte of the line, the count about 4 ns a byte before the caret.
+bool worthColouringAtOnce(EditCommand command, const CTextSurface &window)
+{
+    if (command != EditCommand::TypedCharacter && command != EditCommand::DeleteKey &&
+        command != EditCommand::BackspaceKey)
+        return false;
+    constexpr std::size_t longLine = 16 * 1024;
+    const std::size_t caret = window.caret();
+    const std::size_t line = window.lineOf(caret);
+    const std::size_t end =
+        line + 1 < window.lineCount() ? window.lineStart(line + 1) : window.length();
+    const std::size_t length = end - window.lineStart(line);
+    return length >= longLine && length * 5 >= caret * 2;
+}
+
 QColor fromBgr(std::uint32_t colour)
 {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
@@ -57,6 +76,10 @@ CPageColourer::CPageColourer(CTarnelDoc *document)
     , m_surface(document->textSurface())
 {
     connect(document, &CTarnelDoc::aboutToChange, this, &CPageColourer::onModified);
+    m_surface.onChangeMade(this, [this] {
+        if (m_colourAtOnce && !m_colouring)
+            colourSoFar();
+    });
     colourAll();
 }
 
@@ -91,7 +114,7 @@ void CPageColourer::onModified(const TextChange &change)
 
 void CPageColourer::flush()
 {
-    if (m_pending)
+    if (m_pending || m_coloured)
         colourPending(false);
 }
 
@@ -114,20 +137,34 @@ void CPageColourer::colourAll()
 
 bool CPageColourer::colourPending(bool rewrite, TextChange *coloured)
 {
-    if (!m_pending)
+    colourSoFar();
+    if (!m_coloured)
         return false;
-    const TextChange change = *m_pending;
+    const TextChange change = *m_coloured;
+    m_coloured.reset();
     if (coloured)
         *coloured = change;
+    if (rewrite)
+        applyRewrites(m_rewrites);
+    m_rewrites.clear();
+    emit m_document->changed(change);
+    return true;
+}
+
+void CPageColourer::colourSoFar()
+{
+    if (!m_pending)
+        return;
+    const TextChange change = *m_pending;
     m_pending.reset();
     SurfaceText text(m_surface);
     m_tracker.SetLowerCaseSpelling(g_nameCase == NameCase::Lower);
     const Recolouring recolouring = m_tracker.Edited(text, change);
-    if (rewrite)
-        applyRewrites(recolouring);
+    // Rewrites found before a later change of the same command may have moved: only the last
+    // colouring's are sure to be where they were found.
+    m_rewrites.assign(recolouring.rewrites.begin(), recolouring.rewrites.end());
+    m_coloured = m_coloured ? Merge(*m_coloured, change) : change;
     applyStyles(recolouring);
-    emit m_document->changed(change);
-    return true;
 }
 
 void CPageColourer::applyStyles(const Recolouring &recolouring)
@@ -143,9 +180,9 @@ void CPageColourer::setNameCase(NameCase nameCase)
     g_nameCase = nameCase;
 }
 
-void CPageColourer::applyRewrites(const Recolouring &recolouring)
+void CPageColourer::applyRewrites(std::span<const Rewrite> rewrites)
 {
-    if (recolouring.rewrites.empty() || g_nameCase == NameCase::AsTyped)
+    if (rewrites.empty() || g_nameCase == NameCase::AsTyped)
         return;
     // A replacement moves carets at its start; every window keeps its selection instead
     // (a rewrite never changes a length, so the positions stay right).
@@ -158,10 +195,14 @@ void CPageColourer::applyRewrites(const Recolouring &recolouring)
     for (CTextSurface *surface : m_document->surfacesShowing())
         kept.push_back({surface, surface->anchor(), surface->caret()});
     SurfaceText text(m_surface);
-    const std::vector<Rewrite> cased = inNameCase(recolouring.rewrites, text);
+    const std::vector<Rewrite> cased = inNameCase(rewrites, text);
     m_colouring = true;
-    for (const Rewrite &rewrite : JoinRewritesByLine(cased, text))
+    for (const Rewrite &rewrite : JoinRewritesByLine(cased, text)) {
+        // A replacement leaves its bytes unstyled; a rewrite only changes letter case.
+        const auto styles = m_surface.styles(rewrite.position, rewrite.text.size());
         m_surface.replace(rewrite.position, rewrite.position + rewrite.text.size(), rewrite.text);
+        m_surface.setStyles(rewrite.position, styles);
+    }
     m_colouring = false;
     for (const Kept &k : kept)
         if (k.surface->anchor() != k.anchor || k.surface->caret() != k.caret)
@@ -188,6 +229,9 @@ CPageColourer::Edit::Edit(CPageColourer &colourer, EditCommand command, const CT
         m_grouped = RewritesAfter(command);
         if (m_grouped)
             m_colourer.m_surface.beginUndoGroup();
+        m_colourer.m_colourAtOnce = worthColouringAtOnce(command, surface);
+        if (m_colourer.m_colourAtOnce)
+            m_colourer.m_surface.reportChangesMade(true);
     }
     ++m_colourer.m_depth;
 }
@@ -205,6 +249,10 @@ CPageColourer::Outcome CPageColourer::Edit::finish()
     --m_colourer.m_depth;
     if (!m_outer)
         return {};
+    if (m_colourer.m_colourAtOnce) {
+        m_colourer.m_colourAtOnce = false;
+        m_colourer.m_surface.reportChangesMade(false);
+    }
     Outcome outcome;
     outcome.changed = m_colourer.colourPending(RewritesAfter(m_command), &outcome.change);
     if (m_grouped)

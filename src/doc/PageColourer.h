@@ -8,6 +8,8 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
+#include <vector>
 
 class CTarnelDoc;
 class CTextSurface;
@@ -79,16 +81,21 @@ private:
     void onModified(const tarnel::TextChange &change);
     // Colours the pending change; rewrites too when `rewrite`. False when nothing changed.
     bool colourPending(bool rewrite, tarnel::TextChange *coloured = nullptr);
+    // Styles the changes made so far; colourPending reports them.
+    void colourSoFar();
     void colourAll();
     void applyStyles(const tarnel::Recolouring &recolouring);
-    void applyRewrites(const tarnel::Recolouring &recolouring);
+    void applyRewrites(std::span<const tarnel::Rewrite> rewrites);
 
     CTarnelDoc *m_document;
     CTextSurface &m_surface;
     tarnel::ColourTracker m_tracker;
-    std::optional<tarnel::TextChange> m_pending;
+    std::optional<tarnel::TextChange> m_pending;  // changes not yet styled
+    std::optional<tarnel::TextChange> m_coloured; // changes styled, not yet reported
+    std::vector<tarnel::Rewrite> m_rewrites;      // of the changes styled
     tarnel::EditKind m_kind = tarnel::EditKind::None;
     int m_depth = 0;          // open Edits
     bool m_colouring = false; // our own rewrites are being made: their changes are known
     bool m_flushQueued = false;
+    bool m_colourAtOnce = false; // the running key's change is styled as soon as it is made
 };

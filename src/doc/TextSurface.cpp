@@ -42,8 +42,25 @@ void CTextSurface::detachText()
 
 void CTextSurface::reportChangesBeforehand()
 {
-    m_editor->SendScintilla(Sci::SCI_SETMODEVENTMASK,
-                            wparam(Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE));
+    reportChangesMade(false);
+}
+
+void CTextSurface::reportChangesMade(bool report)
+{
+    const int ahead = Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE;
+    const int made = Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT;
+    m_editor->SendScintilla(Sci::SCI_SETMODEVENTMASK, wparam(report ? ahead | made : ahead));
+}
+
+void CTextSurface::onChangeMade(QObject *context, std::function<void()> heard) const
+{
+    QObject::connect(m_editor, &Sci::SCN_MODIFIED, context,
+                     [heard = std::move(heard)](int, int type, const char *, int length, int, int,
+                                                int, int, int, int) {
+                         if (length > 0 &&
+                             (type & (Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT)))
+                             heard();
+                     });
 }
 
 void CTextSurface::onChangeAhead(QObject *context, std::function<void(const Change &)> heard) const
@@ -305,6 +322,14 @@ void CTextSurface::setStyles(std::size_t start, std::span<const std::uint8_t> st
     m_editor->SendScintilla(Sci::SCI_STARTSTYLING, wparam(start), 0L);
     m_editor->SendScintilla(Sci::SCI_SETSTYLINGEX, wparam(styles.size()),
                             reinterpret_cast<const char *>(styles.data()));
+}
+
+std::vector<std::uint8_t> CTextSurface::styles(std::size_t start, std::size_t count) const
+{
+    std::vector<std::uint8_t> styles(count);
+    for (std::size_t i = 0; i < count; ++i)
+        styles[i] = std::uint8_t(m_editor->SendScintilla(Sci::SCI_GETSTYLEAT, wparam(start + i)));
+    return styles;
 }
 
 void CTextSurface::markStyledTo(std::size_t end)

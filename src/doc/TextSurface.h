@@ -44,6 +44,11 @@ public:
     };
     // Calls `heard` for every change about to be made, while `context` lives.
     void onChangeAhead(QObject *context, std::function<void(const Change &)> heard) const;
+    // Also reports each change once it is made, until called with false. Each such report
+    // costs QScintilla's accessibility bridge a count of the characters before the change.
+    void reportChangesMade(bool report);
+    // Calls `heard` after every change made while reportChangesMade is on.
+    void onChangeMade(QObject *context, std::function<void()> heard) const;
 
     // The text.
     std::size_t length() const;
@@ -91,6 +96,7 @@ public:
     void resetStyles();
     // Gives the bytes from `start` the styles, one a byte.
     void setStyles(std::size_t start, std::span<const std::uint8_t> styles);
+    std::vector<std::uint8_t> styles(std::size_t start, std::size_t count) const;
     // Tells the editor that everything before `end` is styled.
     void markStyledTo(std::size_t end);
 

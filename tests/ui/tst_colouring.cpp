@@ -329,6 +329,30 @@ private slots:
         QCOMPARE(allStyleLetters(view), fullPassLetters(view));
     }
 
+    // On a long line a key is coloured the moment its change is made, before the editor
+    // places the caret: the colours, the rewrites and one undo step come out as elsewhere.
+    void keysOnALongLineColourAsAPassFromTheTop()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        QByteArray line;
+        while (line.size() < 40000)
+            line += "<div class=\"c\"><img src=\"a.gif\"><b>bold</b> text</div>";
+        const int middle = line.indexOf("<b>", line.size() / 2);
+        CTarnelView *view = pageWith(editor, line, middle);
+        const QByteArray before = viewBytes(view);
+        QTest::keyClicks(view, "<p title=\"x>");
+        QCOMPARE(allStyleLetters(view), fullPassLetters(view));
+        QCOMPARE(viewBytes(view).mid(middle, 16), QByteArray("<P TITLE=\"x></P>"));
+        QTest::keyClick(view, Qt::Key_Backspace);
+        QTest::keyClick(view, Qt::Key_Backspace);
+        QTest::keyClick(view, Qt::Key_Delete);
+        QCOMPARE(allStyleLetters(view), fullPassLetters(view));
+        while (viewBytes(view) != before && view->isUndoAvailable())
+            view->commands().run(ID_EDIT_UNDO);
+        QCOMPARE(allStyleLetters(view), fullPassLetters(view));
+    }
+
     void newWindowShowsTheSameColours()
     {
         Editor editor;
