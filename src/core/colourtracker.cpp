@@ -1,6 +1,7 @@
 #include "colourtracker.h"
 
 #include <algorithm>
+#include <future>
 
 namespace tarnel {
 
@@ -214,20 +215,32 @@ void ColourTracker::ColourAll(std::string_view text, std::size_t stretch,
     out.lines = &observer;
     const TextWindow window(text, 0, n);
     LineState state{};
-    for (std::size_t from = 0; from < n;) {
+    // Colours [from, the end of the stretch from there) into `styles`; returns that end.
+    const auto colourStretch = [&](std::size_t from, std::vector<std::uint8_t> &styles) {
         const std::size_t to =
             stretch >= n - from ? n : LineStartFrom(text, from + std::max<std::size_t>(stretch, 1));
-        out.styles = Styles(to - from);
+        styles.resize(to - from);
+        out.styles = styles.data();
         out.stylesFrom = from;
         state = m_engine.Pass(window, from, state, to, out).state;
         observer.Commit();
-        apply({from, {m_styles.get(), to - from}, {}});
+        return to;
+    };
+    // An editor takes styles at a quarter of the speed we work them out: the next stretch is
+    // coloured on a second thread while `apply` hands over the one before.
+    std::vector<std::uint8_t> ready, ahead;
+    std::size_t from = 0;
+    std::size_t to = n == 0 ? 0 : colourStretch(0, ready);
+    while (from < to) {
+        std::future<std::size_t> next;
+        if (to < n)
+            next = std::async(std::launch::async, colourStretch, to, std::ref(ahead));
+        apply({from, ready, {}});
         from = to;
-    }
-    // A stretch's buffer is worth keeping for edits; one the size of a huge line is not.
-    if (m_stylesCapacity > 2 * stretch + (1 << 16)) {
-        m_styles.reset();
-        m_stylesCapacity = 0;
+        if (next.valid()) {
+            to = next.get();
+            std::swap(ready, ahead);
+        }
     }
 }
 

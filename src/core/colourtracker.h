@@ -86,7 +86,8 @@ public:
     Recolouring ColourAll(std::string_view text);
     // The same, handing the styles to `apply` a stretch of whole lines of at least `stretch`
     // bytes at a time (the last may be shorter), in order: a big page then needs no style
-    // buffer of its own size.
+    // buffer of its own size. `apply` runs on the calling thread while the next stretch is
+    // coloured on another: `text` must not change until this returns.
     void ColourAll(std::string_view text, std::size_t stretch,
                    const std::function<void(const Recolouring &)> &apply);
 
