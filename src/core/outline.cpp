@@ -109,25 +109,33 @@ const OutlineDigest &OutlineState::Digest(OutlineCategory category) const
 void RescanOutline(std::string_view text, const OutlineState &shown, bool resendAll,
                    const OutlineSink &sink)
 {
-    std::array<OutlineDigest, OutlineCategories.size()> found;
-    ScanElements(text, [&found](OutlineCategory category, const ElementRecord &record) {
-        found[Slot(category)].Add(record);
-    });
+    std::array<bool, OutlineCategories.size()> resend{};
+    bool entriesToSend = resendAll;
+    if (resendAll) {
+        resend.fill(true);
+    } else {
+        std::array<OutlineDigest, OutlineCategories.size()> found;
+        ScanElements(text, [&found](OutlineCategory category, const ElementRecord &record) {
+            found[Slot(category)].Add(record);
+        });
+        for (const OutlineCategory category : OutlineCategories) {
+            const OutlineDigest &digest = found[Slot(category)];
+            resend[Slot(category)] = !(digest == shown.Digest(category));
+            entriesToSend = entriesToSend || (resend[Slot(category)] && digest.Count() != 0);
+        }
+    }
     for (const OutlineCategory category :
          {OutlineCategory::Images, OutlineCategory::Applets, OutlineCategory::Hyperlinks,
-          OutlineCategory::Media, OutlineCategory::Headings, OutlineCategory::ScriptsAndStyles}) {
-        const OutlineDigest &digest = found[Slot(category)];
-        if (!resendAll && digest == shown.Digest(category))
-            continue;
-        sink(ClearHintFor(category), nullptr);
-        if (digest.Count() == 0)
-            continue;
-        const Hint add = AddHintFor(category);
-        ScanElements(text, [&](OutlineCategory listed, const ElementRecord &record) {
-            if (listed == category)
-                sink(add, &record);
-        });
-    }
+          OutlineCategory::Media, OutlineCategory::Headings, OutlineCategory::ScriptsAndStyles})
+        if (resend[Slot(category)])
+            sink(ClearHintFor(category), nullptr);
+    if (!entriesToSend)
+        return;
+    // One more reading lists the entries of every category sent again.
+    ScanElements(text, [&](OutlineCategory category, const ElementRecord &record) {
+        if (resend[Slot(category)])
+            sink(AddHintFor(category), &record);
+    });
 }
 
 } // namespace tarnel

@@ -62,12 +62,13 @@ struct OutlineNotification
 
 using OutlineSink = std::function<void(Hint hint, const ElementRecord *record)>;
 
-// Tells `sink` what brings outlines showing `shown` to what `text` lists: for each category
-// whose entries differ (with `resendAll`, for every category) its clear hint, then one add
-// hint per entry, categories in the order images, applets, links, media, headings, scripts
-// and styles. Nothing at all when the page lists exactly what the outline shows, so the tree
-// stays untouched (expansion, selection and scroll position kept). The text is read once, and
-// once more per category to resend; no list of the page's entries is kept.
+// Tells `sink` what brings outlines showing `shown` to what `text` lists: the clear hint of
+// each category whose entries differ (with `resendAll`, of every category), in the order
+// images, applets, links, media, headings, scripts and styles, then one add hint per entry of
+// those categories, in text order. Nothing at all when the page lists exactly what the
+// outline shows, so the tree stays untouched (expansion, selection and scroll position kept).
+// The text is read at most twice (once with `resendAll`); no list of the page's entries is
+// kept.
 void RescanOutline(std::string_view text, const OutlineState &shown, bool resendAll,
                    const OutlineSink &sink);
 

@@ -98,19 +98,20 @@ TEST(Outline, HintsAddAndClear)
     EXPECT_EQ(state.Digest(OutlineCategory::Images), OutlineDigest());
 }
 
-TEST(Outline, ResendAllTellsEveryCategoryInOrder)
+TEST(Outline, ResendAllTellsEveryCategory)
 {
     OutlineState state;
+    // The clear hints in category order, then the entries in text order, from one reading.
     const std::vector<OutlineNotification> expected = {{HintClearImages, {}},
-                                                       {HintAddImage, ElementRecord{"a.gif", 0}},
-                                                       {HintAddImage, ElementRecord{"b.gif", 48}},
                                                        {HintClearApplets, {}},
                                                        {HintClearLinks, {}},
-                                                       {HintAddLink, ElementRecord{"x.htm", 17}},
                                                        {HintClearMedia, {}},
                                                        {HintClearHeadings, {}},
+                                                       {HintClearScriptsAndStyles, {}},
+                                                       {HintAddImage, ElementRecord{"a.gif", 0}},
+                                                       {HintAddLink, ElementRecord{"x.htm", 17}},
                                                        {HintAddHeading, ElementRecord{"2x", 38}},
-                                                       {HintClearScriptsAndStyles, {}}};
+                                                       {HintAddImage, ElementRecord{"b.gif", 48}}};
     EXPECT_EQ(
         Rescan(R"(<IMG SRC="a.gif"><A HREF="x.htm">x</A><H2>x</H2><IMG SRC="b.gif">)", state, true),
         expected);
@@ -149,10 +150,10 @@ TEST(Outline, RescanSendsOnlyChangedCategories)
          R"(<IMG SRC="a.gif">)",
          R"(<IMG SRC="a.gif"><A HREF="y"><IMG SRC="b.gif">)",
          {{HintClearImages, {}},
-          {HintAddImage, ElementRecord{"a.gif", 0}},
-          {HintAddImage, ElementRecord{"b.gif", 29}},
           {HintClearLinks, {}},
-          {HintAddLink, ElementRecord{"y", 17}}}},
+          {HintAddImage, ElementRecord{"a.gif", 0}},
+          {HintAddLink, ElementRecord{"y", 17}},
+          {HintAddImage, ElementRecord{"b.gif", 29}}}},
     };
     for (const auto &c : cases) {
         OutlineState state;
