@@ -106,7 +106,9 @@ void CTarnelView::OnInitialUpdate()
         return;
     doc->setFilled();
     m_text.setUndoCollection(false);
-    InsertSnippet(doc->startingText(), true);
+    if (!doc->startingText().empty())
+        InsertSnippet(doc->startingText(), true);
+    // The caret waits before the closing BODY tag (after the starting text).
     InsertSnippet(std::string(), true);
     m_text.setUndoCollection(true);
     m_text.forgetUndoHistory();
