@@ -62,9 +62,16 @@ TEST(PageText, BeforeBodyEndPosition)
         {"CR LF is stepped over whole", "<BODY>\r\n\r\n</BODY>", 8},
         {"empty text", "", 0},
         {"partial tag is not a match", "</BOD", 0},
+        {"a slash before b is not enough", "0123456/b </b> <BR></bodx></BoDy>", 25},
+        {"the tag straddles eight-byte words", "0123456</body>", 6},
+        {"its slash ends a word", "012345<</Body>", 6},
     };
     for (const auto &c : cases)
         EXPECT_EQ(BeforeBodyEndPosition(c.text), c.expected) << c.name;
+    // At every offset, in every case of the letters.
+    for (std::size_t at = 0; at < 20; ++at)
+        for (const char *tag : {"</body>", "</BODY>", "</bOdY>"})
+            EXPECT_EQ(FindBodyEnd(std::string(at, 'x') + "</b></" + tag), at + 6) << at;
 }
 
 TEST(PageText, PrevailingLineBreakAndConversion)
@@ -73,6 +80,10 @@ TEST(PageText, PrevailingLineBreakAndConversion)
     EXPECT_EQ(PrevailingLineBreak("a\nb\nc\r\n"), LineBreak::Lf);
     EXPECT_EQ(PrevailingLineBreak("a\rb\rc"), LineBreak::Cr);
     EXPECT_EQ(PrevailingLineBreak("no breaks", LineBreak::Lf), LineBreak::Lf);
+    // Counted eight bytes at a time: a CR LF split between two words is one break.
+    EXPECT_EQ(PrevailingLineBreak("0123456\r\n0123456\r\n0123456\n"), LineBreak::CrLf);
+    EXPECT_EQ(PrevailingLineBreak("0123456\r\r\n012345\r\n\n\n\n\n"), LineBreak::Lf);
+    EXPECT_EQ(PrevailingLineBreak("01234567\r01234567\r\n\r"), LineBreak::Cr);
     EXPECT_EQ(WithLineBreaks("<UL>\n<LI>\n", LineBreak::CrLf), "<UL>\r\n<LI>\r\n");
     EXPECT_EQ(WithLineBreaks("<UL>\n", LineBreak::Lf), "<UL>\n");
     EXPECT_EQ(WithLineBreaks("a\nb", LineBreak::Cr), "a\rb");
