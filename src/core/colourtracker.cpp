@@ -315,6 +315,24 @@ Recolouring ColourTracker::Edited(TextSource &text, TextChange change)
     }
 }
 
+Recolouring ColourTracker::StylesOf(TextSource &text, std::size_t from, std::size_t to)
+{
+    const std::size_t n = std::min(text.Size(), m_textSize);
+    from = std::min(from, n);
+    to = std::clamp(to, from, n);
+    const std::size_t first = LineOf(from);
+    const std::size_t start = m_starts[first];
+    const auto after = std::lower_bound(m_starts.begin() + static_cast<std::ptrdiff_t>(first) + 1,
+                                        m_starts.end(), std::max(to, start + 1));
+    const std::size_t end = after == m_starts.end() ? n : *after;
+    PassOutput out;
+    out.styles = Styles(end - start);
+    out.stylesFrom = start;
+    const TextWindow window(text.Bytes(start, std::min(n, end + 1)), start, n);
+    m_engine.Pass(window, start, m_states[first], end, out);
+    return {start, {m_styles.get(), end - start}, {}};
+}
+
 std::vector<Rewrite> JoinRewritesByLine(std::span<const Rewrite> rewrites, TextSource &text)
 {
     std::vector<Rewrite> joined;

@@ -101,6 +101,11 @@ public:
     // The same, asking only for the lines it reads, a few at a time.
     Recolouring Edited(TextSource &text, TextChange change);
 
+    // The styles of [from, to) and around it, from the last point at or before `from` to the
+    // first point at or after `to`, as a pass from the top gives them; what is kept does not
+    // change. For handing a page to an editor a stretch at a time after ColourAll.
+    Recolouring StylesOf(TextSource &text, std::size_t from, std::size_t to);
+
     // Whether the character typed just before `caret` opens the completion list; reads the
     // caret's line only.
     bool OpensCompletionList(std::string_view text, std::size_t caret) const;

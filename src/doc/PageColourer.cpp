@@ -3,6 +3,7 @@
 #include "TarnelDoc.h"
 
 #include <QColor>
+#include <QTimer>
 
 #include <vector>
 
@@ -76,6 +77,7 @@ CPageColourer::CPageColourer(CTarnelDoc *document)
     , m_surface(document->textSurface())
 {
     connect(document, &CTarnelDoc::aboutToChange, this, &CPageColourer::onModified);
+    m_surface.onStylesNeeded(this, [this](std::size_t position) { styleUpTo(position); });
     m_surface.onChangeMade(this, [this] {
         if (m_colourAtOnce && !m_colouring)
             colourSoFar();
@@ -95,6 +97,10 @@ void CPageColourer::onModified(const TextChange &change)
 {
     if (m_colouring)
         return;
+    if (change.position + change.removed <= m_styledTo)
+        m_styledTo += change.inserted - change.removed;
+    else if (change.position < m_styledTo)
+        m_styledTo = change.position;
     m_pending = m_pending ? Merge(*m_pending, change) : change;
     if (m_depth == 0 && !m_flushQueued) {
         // Nobody will tell us when this change is over: colour it once control is back.
@@ -125,14 +131,61 @@ bool CPageColourer::opensCompletionList(std::size_t caret)
     return m_tracker.OpensCompletionList(text, caret);
 }
 
+namespace {
+// Handing styles to the editor costs it about 4 ns a byte: a page bigger than this gets the
+// styles of its first stretch when it opens, and the rest between events after (or when the
+// editor is about to show them), so that a 100 MB page opens in well under a second.
+constexpr std::size_t styledWhenOpened = 16 << 20;
+// A megabyte of lines at a time: a big page's styles never sit in a second buffer.
+constexpr std::size_t styleStretch = 1 << 20;
+} // namespace
+
 void CPageColourer::colourAll()
 {
     const std::string_view text = m_document->textView();
-    // A megabyte of lines at a time: a big page's styles never sit in a second buffer.
-    m_tracker.ColourAll(text, 1 << 20, [this](const Recolouring &stretch) {
-        m_surface.setStyles(stretch.start, stretch.styles);
+    const bool allNow = text.size() <= styledWhenOpened;
+    m_styledTo = 0;
+    m_tracker.ColourAll(text, styleStretch, [&](const Recolouring &stretch) {
+        if (allNow || stretch.start == 0)
+            applyStyles(stretch);
     });
-    applyStyles({});
+    m_surface.markStyledTo(m_styledTo);
+    if (m_styledTo < text.size())
+        QMetaObject::invokeMethod(this, &CPageColourer::styleMore, Qt::QueuedConnection);
+}
+
+void CPageColourer::styleUpTo(std::size_t position)
+{
+    // Mid-command the kept states do not match the text yet; the command's end styles.
+    const std::size_t end = std::min(position, m_surface.length());
+    if (m_pending || m_styledTo >= end)
+        return;
+    SurfaceText text(m_surface);
+    if (end - m_styledTo <= styleStretch) {
+        applyStyles(m_tracker.StylesOf(text, m_styledTo, end));
+        return;
+    }
+    // Far past the styled part (the user went there): the lines a window can show, ending
+    // at `position`; the stretches between events reach them later. The editor asks again
+    // at every paint until then, which costs a fraction of a millisecond.
+    constexpr std::size_t shownLines = 500, shownBytes = 256 << 10;
+    const std::size_t line = m_surface.lineOf(end - 1);
+    const std::size_t from =
+        std::max(m_surface.lineStart(line > shownLines ? line - shownLines : 0),
+                 end > shownBytes ? end - shownBytes : 0);
+    applyStyles(m_tracker.StylesOf(text, from, end));
+}
+
+void CPageColourer::styleMore()
+{
+    const std::size_t before = m_styledTo;
+    styleUpTo(m_styledTo + styleStretch);
+    if (m_styledTo >= m_surface.length())
+        return;
+    if (m_styledTo > before)
+        QMetaObject::invokeMethod(this, &CPageColourer::styleMore, Qt::QueuedConnection);
+    else // a command is under way (a form may be open): look again a little later
+        QTimer::singleShot(50, this, &CPageColourer::styleMore);
 }
 
 bool CPageColourer::colourPending(bool rewrite, TextChange *coloured)
@@ -170,9 +223,11 @@ void CPageColourer::colourSoFar()
 void CPageColourer::applyStyles(const Recolouring &recolouring)
 {
     m_surface.setStyles(recolouring.start, recolouring.styles);
-    // The bytes after the recoloured lines kept their styles: tell the editor the whole page
-    // is styled, so painting does not ask for styles again.
-    m_surface.markStyledTo(m_surface.length());
+    if (recolouring.start <= m_styledTo)
+        m_styledTo = std::max(m_styledTo, recolouring.End());
+    // The bytes after the recoloured lines kept their styles, but an edit makes the editor
+    // forget that: tell it again, so painting does not ask for styles it has.
+    m_surface.markStyledTo(m_styledTo);
 }
 
 void CPageColourer::setNameCase(NameCase nameCase)

@@ -84,6 +84,11 @@ private:
     // Styles the changes made so far; colourPending reports them.
     void colourSoFar();
     void colourAll();
+    // Hands the editor the styles of a big page up to `position` (and a little past it).
+    void styleUpTo(std::size_t position);
+    // Hands over the next stretch of a big page's styles, and goes on at the next turn of
+    // the event loop until the page is all styled.
+    void styleMore();
     void applyStyles(const tarnel::Recolouring &recolouring);
     void applyRewrites(std::span<const tarnel::Rewrite> rewrites);
 
@@ -98,4 +103,5 @@ private:
     bool m_colouring = false; // our own rewrites are being made: their changes are known
     bool m_flushQueued = false;
     bool m_colourAtOnce = false; // the running key's change is styled as soon as it is made
+    std::size_t m_styledTo = 0;  // the editor holds the styles of the bytes before this
 };

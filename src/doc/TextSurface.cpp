@@ -332,6 +332,12 @@ std::vector<std::uint8_t> CTextSurface::styles(std::size_t start, std::size_t co
     return styles;
 }
 
+void CTextSurface::onStylesNeeded(QObject *context, std::function<void(std::size_t)> needed) const
+{
+    QObject::connect(m_editor, &Sci::SCN_STYLENEEDED, context,
+                     [needed = std::move(needed)](int at) { needed(position(at)); });
+}
+
 void CTextSurface::markStyledTo(std::size_t end)
 {
     m_editor->SendScintilla(Sci::SCI_STARTSTYLING, wparam(end), 0L);

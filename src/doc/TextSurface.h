@@ -97,6 +97,9 @@ public:
     // Gives the bytes from `start` the styles, one a byte.
     void setStyles(std::size_t start, std::span<const std::uint8_t> styles);
     std::vector<std::uint8_t> styles(std::size_t start, std::size_t count) const;
+    // Calls `needed(position)` when the editor is about to show or print bytes before
+    // `position` that lie past the point markStyledTo last named.
+    void onStylesNeeded(QObject *context, std::function<void(std::size_t)> needed) const;
     // Tells the editor that everything before `end` is styled.
     void markStyledTo(std::size_t end);
 

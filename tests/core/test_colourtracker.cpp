@@ -302,6 +302,30 @@ TEST(ColourTracker, ColouringAWholePageInStretchesEqualsOnePass)
     empty.ColourAll("", 16, [](const Recolouring &) { ADD_FAILURE() << "styles for no text"; });
 }
 
+TEST(ColourTracker, StylesOfAnyStretchEqualAPassFromTheTop)
+{
+    // Resume points every 16 bytes put points inside tags, values and the script.
+    const std::string text = "<HTML>\r\n<img src=x\r\n alt='a\r\nb'>\r<!-- c\n d -->\n"
+                             "<script>var a = \"<b>\";\r\n</script>" +
+                             std::string(300, 'w') + "<A HREF=\"x\">\n\n<p>end";
+    ColourTracker whole;
+    const Recolouring all = whole.ColourAll(text);
+    const std::vector<std::uint8_t> expected(all.styles.begin(), all.styles.end());
+    ColourTracker tracker(MakeHtmlColourEngine(), 16);
+    tracker.ColourAll(text, 64, [](const Recolouring &) {});
+    StringSource source(text);
+    const std::size_t n = text.size();
+    for (const auto &[from, to] : std::initializer_list<std::pair<std::size_t, std::size_t>>{
+             {0, 0}, {0, 5}, {3, 40}, {50, 51}, {100, 390}, {n - 3, n}, {n, n}, {n - 1, n + 9}}) {
+        const Recolouring r = tracker.StylesOf(source, from, to);
+        EXPECT_LE(r.start, std::min(from, n)) << from;
+        EXPECT_GE(r.End(), std::min(to, n)) << from;
+        EXPECT_LE(r.End(), n) << from;
+        EXPECT_TRUE(std::equal(r.styles.begin(), r.styles.end(), expected.begin() + r.start))
+            << from << "-" << to;
+    }
+}
+
 TEST(ColourTracker, ATrackerOutOfStepWithTheTextColoursAll)
 {
     ColourTracker tracker;

@@ -42,6 +42,23 @@ QByteArray fullPassLetters(const CTarnelView *view)
     return letters;
 }
 
+// All the view's styles as letters, read in one call (a big page has millions).
+QByteArray bulkStyleLetters(const CTarnelView *view)
+{
+    const qsizetype length = view->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+    QByteArray cells(2 * length + 2, 0);
+    struct
+    {
+        long cpMin, cpMax;
+        char *text;
+    } range{0, long(length), cells.data()};
+    view->SendScintilla(QsciScintillaBase::SCI_GETSTYLEDTEXT, 0UL, &range);
+    QByteArray letters(length, '.');
+    for (qsizetype i = 0; i < length; ++i)
+        letters[i] = ".KC#NS"[static_cast<unsigned char>(cells[2 * i + 1]) % 6];
+    return letters;
+}
+
 int lineStart(const CTarnelView *view, int line)
 {
     return int(view->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE,
@@ -351,6 +368,40 @@ private slots:
         while (viewBytes(view) != before && view->isUndoAvailable())
             view->commands().run(ID_EDIT_UNDO);
         QCOMPARE(allStyleLetters(view), fullPassLetters(view));
+    }
+
+    // A page too big to style at once gets its styles a stretch at a time between events:
+    // what a window shows is coloured at once wherever it looks, an edit anywhere meanwhile
+    // is coloured, and in the end every byte has the style a pass from the top gives.
+    void aBigPageIsStyledBetweenEvents()
+    {
+        const QString path = m_dir.filePath("big.htm");
+        const QByteArray block = "<P CLASS=\"x\">text <B>bold</B> <!-- a\r\ncomment -->\r\n"
+                                 "<SCRIPT>var s = \"<b>\";</SCRIPT><A HREF=\"p.htm\">link</A>\r\n";
+        QByteArray page;
+        page.reserve(17 << 20);
+        while (page.size() < (17 << 20))
+            page += block;
+        QVERIFY(writeFile(path, page));
+        Editor editor;
+        QVERIFY(editor.start({path}));
+        CTarnelView *view = editor.view();
+        const auto endStyled = [view] {
+            return view->SendScintilla(QsciScintillaBase::SCI_GETENDSTYLED);
+        };
+        QVERIFY(endStyled() < page.size());
+        view->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+        view->viewport()->repaint();
+        const int last = int(page.size()) - 1;
+        QCOMPARE(styleLetters(view, last - 4000, last),
+                 fullPassLetters(view).mid(last - 4000, 4000));
+        view->setFocus();
+        QTest::keyClicks(view, "<i>");
+        view->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, static_cast<unsigned long>(9 << 20));
+        QTest::keyClicks(view, "<!-- ");
+        QTRY_COMPARE_WITH_TIMEOUT(endStyled(),
+                                  view->SendScintilla(QsciScintillaBase::SCI_GETLENGTH), 60000);
+        QVERIFY(bulkStyleLetters(view) == fullPassLetters(view));
     }
 
     void newWindowShowsTheSameColours()
