@@ -477,10 +477,28 @@ void CTextSurface::showLineNumbers(bool show)
 {
     constexpr unsigned long numbers = 0;
     m_editor->SendScintilla(Sci::SCI_SETMARGINTYPEN, numbers, lparam(Sci::SC_MARGIN_NUMBER));
-    const long width =
-        show ? m_editor->SendScintilla(Sci::SCI_TEXTWIDTH, wparam(Sci::STYLE_LINENUMBER), "_999999")
-             : 0;
-    m_editor->SendScintilla(Sci::SCI_SETMARGINWIDTHN, numbers, width);
+    m_lineNumbers = show;
+    m_lineNumberDigits = 0;
+    if (show)
+        fitLineNumbers();
+    else
+        m_editor->SendScintilla(Sci::SCI_SETMARGINWIDTHN, numbers, 0L);
+}
+
+void CTextSurface::fitLineNumbers()
+{
+    if (!m_lineNumbers)
+        return;
+    int digits = 6;
+    for (std::size_t lines = lineCount(); lines >= 1000000; lines /= 10)
+        ++digits;
+    if (digits == m_lineNumberDigits)
+        return;
+    m_lineNumberDigits = digits;
+    const std::string widest = "_" + std::string(std::size_t(digits), '9');
+    m_editor->SendScintilla(
+        Sci::SCI_SETMARGINWIDTHN, 0UL,
+        m_editor->SendScintilla(Sci::SCI_TEXTWIDTH, wparam(Sci::STYLE_LINENUMBER), widest.c_str()));
 }
 
 void CTextSurface::highlightCurrentLine(const QColor &colour)

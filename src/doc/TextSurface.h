@@ -146,6 +146,8 @@ public:
     std::size_t lineStart(std::size_t line) const;
     std::size_t lineCount() const;
     void showLineNumbers(bool show);
+    // Widens the line numbers' margin when the page's line count needs another digit.
+    void fitLineNumbers();
     // Folding: margin `margin` shows the folds as boxes, a click on one opens or closes it.
     void showFoldMargin(int margin);
     // The folds of lines `firstLine` on, one entry a line; lines whose fold stands are not
@@ -171,6 +173,8 @@ public:
 
 private:
     QsciScintillaBase *m_editor;
+    bool m_lineNumbers = false;
+    int m_lineNumberDigits = 0;
 };
 
 // One undo step for everything done while it lives.

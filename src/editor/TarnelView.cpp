@@ -47,6 +47,8 @@ CTarnelView::CTarnelView(CTarnelDoc *document, QWidget *parent)
     connect(document, &CTarnelDoc::encodingChanged, this,
             [this] { GetDocument()->configureSurface(this); });
     connect(document, &CTarnelDoc::showElementRequested, this, &CTarnelView::showElement);
+    connect(document, &CTarnelDoc::changed, this, [this] { m_text.fitLineNumbers(); });
+    connect(document, &CTarnelDoc::reloaded, this, [this] { m_text.fitLineNumbers(); });
     addCommands();
     document->AddView(this);
 }
@@ -113,6 +115,7 @@ void CTarnelView::OnInitialUpdate()
     m_text.setUndoCollection(true);
     m_text.forgetUndoHistory();
     doc->setSavePoint();
+    m_text.fitLineNumbers();
     // The window is still small here; keep the page's left edge in view once it grows.
     m_text.scrollToLeftEdge();
     updateEditStates();

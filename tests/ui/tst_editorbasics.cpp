@@ -202,6 +202,19 @@ private slots:
         QTRY_VERIFY(!dialog->frameGeometry().intersects(match));
     }
 
+    void lineNumbersGetRoomForAMillionLines()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = emptyPage(editor);
+        const int sixDigits = view->marginWidth(0);
+        QVERIFY(sixDigits > 0);
+        view->InsertSnippet(std::string(1000000, '\n'), false);
+        QVERIFY(view->marginWidth(0) > sixDigits);
+        view->commands().run(tarnel::ID_EDIT_UNDO);
+        QCOMPARE(view->marginWidth(0), sixDigits);
+    }
+
     void preferencesApplyAtOnceToEveryWindow()
     {
         Editor editor;
