@@ -1,11 +1,15 @@
 // Page text helpers on any bytes: the UTF-8 check against a decoder written the other way
-// round, line break detection and conversion, and the body-end position.
+// round, line break detection and the body-end position against plain byte-by-byte readings
+// (the helpers read eight bytes at a time), and line break conversion.
 
 #include "pagetext.h"
 
 #include "fuzzsupport.h"
 
 #include <algorithm>
+#include <cctype>
+#include <optional>
+#include <string>
 
 using namespace tarnel;
 
@@ -49,6 +53,33 @@ std::string Replaced(std::string_view text, std::string_view from, std::string_v
     return out;
 }
 
+LineBreak PrevailingByteByByte(std::string_view text, LineBreak fallback)
+{
+    std::size_t crlf = 0, lf = 0, cr = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++crlf, ++i;
+        else if (text[i] == '\r')
+            ++cr;
+        else if (text[i] == '\n')
+            ++lf;
+    }
+    if (crlf == 0 && lf == 0 && cr == 0)
+        return fallback;
+    if (crlf >= lf && crlf >= cr)
+        return LineBreak::CrLf;
+    return lf >= cr ? LineBreak::Lf : LineBreak::Cr;
+}
+
+std::optional<std::size_t> FirstBodyEnd(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](char c) { return char(std::tolower(static_cast<unsigned char>(c))); });
+    const std::size_t at = lower.find("</body");
+    return at == std::string::npos ? std::nullopt : std::optional(at);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t size)
@@ -59,6 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t siz
     const bool hasBreak = text.find_first_of("\r\n") != std::string_view::npos;
     for (LineBreak fallback : {LineBreak::CrLf, LineBreak::Lf, LineBreak::Cr}) {
         const LineBreak found = PrevailingLineBreak(text, fallback);
+        FUZZ_CHECK(found == PrevailingByteByByte(text, fallback));
         if (!hasBreak)
             FUZZ_CHECK(found == fallback);
         else if (text.find('\r') == std::string_view::npos)
@@ -74,6 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t siz
     FUZZ_CHECK(WithLineBreaks(text, LineBreak::Cr) == Replaced(text, "\n", "\r"));
 
     const std::size_t before = BeforeBodyEndPosition(text);
+    FUZZ_CHECK(FindBodyEnd(text) == FirstBodyEnd(text));
     if (const auto bodyEnd = FindBodyEnd(text)) {
         FUZZ_CHECK(*bodyEnd < text.size() && text[*bodyEnd] == '<');
         FUZZ_CHECK(before <= *bodyEnd);
