@@ -256,11 +256,13 @@ namespace {
 class PageChecker
 {
 public:
-    PageChecker(std::string_view text, const CheckContext &context, FileLookup &files)
+    PageChecker(std::string_view text, const CheckContext &context, FileLookup &files,
+                std::size_t keep)
         : m_text(text)
         , m_context(context)
         , m_files(files)
         , m_lines(text)
+        , m_keep(keep)
     {}
 
     std::vector<Finding> Run()
@@ -272,9 +274,11 @@ public:
                 CheckTag(*tag);
         }
         CheckFragmentLinks();
+        KeepFirst();
         PlaceFindings(m_findings, m_lines);
         return std::move(m_findings);
     }
+    FindingCounts Counts() const { return m_counts; }
 
 private:
     struct Span
@@ -305,8 +309,22 @@ private:
 
     void Add(Severity severity, Span span, std::string message)
     {
+        ++m_counts.found;
+        m_counts.errors += severity == Severity::Error;
         m_findings.push_back(Finding{severity, span.offset, 1, 1,
                                      std::max<std::size_t>(span.length, 1), std::move(message)});
+        if (m_findings.size() / 2 >= m_keep)
+            KeepFirst();
+    }
+
+    // Drops all but the first `m_keep` findings in text order.
+    void KeepFirst()
+    {
+        if (m_findings.size() <= m_keep)
+            return;
+        std::stable_sort(m_findings.begin(), m_findings.end(),
+                         [](const Finding &a, const Finding &b) { return a.offset < b.offset; });
+        m_findings.resize(m_keep);
     }
 
     static const TagAttribute *Attribute(const std::vector<TagAttribute> &attributes,
@@ -428,14 +446,20 @@ private:
     std::unordered_set<std::string> m_names;
     std::vector<TagAttribute> m_fragmentLinks;
     std::vector<Finding> m_findings;
+    std::size_t m_keep;
+    FindingCounts m_counts;
 };
 
 } // namespace
 
 std::vector<Finding> CheckPage(std::string_view text, const CheckContext &context,
-                               FileLookup &files)
+                               FileLookup &files, std::size_t keep, FindingCounts *counts)
 {
-    return PageChecker(text, context, files).Run();
+    PageChecker checker(text, context, files, keep);
+    std::vector<Finding> findings = checker.Run();
+    if (counts)
+        *counts = checker.Counts();
+    return findings;
 }
 
 std::vector<Finding> CheckPage(std::string_view text, const CheckContext &context)

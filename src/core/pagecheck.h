@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -103,8 +104,16 @@ struct CheckContext
 // Our own checks, from the tags the scanner sees: relative files that do not exist or exist
 // in another letter case, "#name" links to no element of that ID or NAME, pictures and image
 // buttons and map areas without ALT, and IDs given twice. Sorted by offset, lines placed.
+// Only the first `keep` are kept (a big page can have millions); `counts`, when given,
+// receives how many there were and how many of them are errors.
+struct FindingCounts
+{
+    std::size_t found = 0;
+    std::size_t errors = 0;
+};
 std::vector<Finding> CheckPage(std::string_view text, const CheckContext &context,
-                               FileLookup &files);
+                               FileLookup &files, std::size_t keep = SIZE_MAX,
+                               FindingCounts *counts = nullptr);
 std::vector<Finding> CheckPage(std::string_view text, const CheckContext &context);
 
 // The part of a URL naming a file the page relies on: without query and fragment, percent

@@ -148,23 +148,34 @@ Validation ValidatePage(std::string_view text, const CheckContext &context, File
                         std::size_t limit)
 {
     Validation validation;
-    validation.findings = CheckPage(text, context, files);
+    FindingCounts ours;
+    validation.findings = CheckPage(text, context, files, limit, &ours);
     // A page tidy finds thousands of faults in keeps this many, enough to fill the list;
     // the count covers them all.
     const std::size_t keep = std::max<std::size_t>(limit * 4, 4000);
     std::size_t reported = 0;
-    const std::vector<TidyReport> reports = RunTidy(text, context.utf8, keep, &reported);
+    std::vector<TidyReport> reports;
+    const bool tooBig = text.size() > kTidiedBytes;
+    if (tooBig) {
+        validation.findings.push_back(
+            {Severity::Warning, 0, 1, 1, std::min<std::size_t>(text.size(), 1),
+             "The page is too big for the HTML check (over 8 MB): only its links, pictures' "
+             "ALT texts and IDs were checked."});
+    } else {
+        reports = RunTidy(text, context.utf8, keep, &reported);
+    }
     const LineIndex lines(text);
+    validation.total = ours.found + (tooBig ? 1 : 0) + (reported - reports.size());
+    validation.errors = ours.errors;
     for (const TidyReport &report : reports) {
-        if (auto finding = FindingFromTidy(report, text, lines, context.utf8))
+        if (auto finding = FindingFromTidy(report, text, lines, context.utf8)) {
+            ++validation.total;
+            validation.errors += finding->severity == Severity::Error;
             validation.findings.push_back(std::move(*finding));
+        }
     }
     std::stable_sort(validation.findings.begin(), validation.findings.end(),
                      [](const Finding &a, const Finding &b) { return a.offset < b.offset; });
-    validation.total = validation.findings.size() + (reported - reports.size());
-    validation.errors = static_cast<std::size_t>(
-        std::count_if(validation.findings.begin(), validation.findings.end(),
-                      [](const Finding &f) { return f.severity == Severity::Error; }));
     if (validation.findings.size() > limit)
         validation.findings.resize(limit);
     return validation;

@@ -44,6 +44,9 @@ struct Validation
     std::size_t errors = 0; // among those found, whether shown or not
 };
 inline constexpr std::size_t kShownFindings = 1000;
+// libtidy holds a page's whole tree, several times its size, and takes seconds on a big
+// page: past this size only our own checks run, and a warning on the first byte says so.
+inline constexpr std::size_t kTidiedBytes = 8 << 20;
 Validation ValidatePage(std::string_view text, const CheckContext &context, FileLookup &files,
                         std::size_t limit = kShownFindings);
 

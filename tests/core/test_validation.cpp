@@ -114,6 +114,24 @@ TEST(Validation, ThousandsOfProblemsKeepTheFirstThousandAndTheirCount)
                        [](const Finding &a, const Finding &b) { return a.offset < b.offset; }));
 }
 
+TEST(Validation, ABigPageGetsOurChecksOnlyWithEveryErrorCounted)
+{
+    // Past the validator's size: a warning at the top says so, the first thousand of our
+    // findings are kept, and the counts cover all of them, the error at the very end too.
+    std::string page = "x" + std::string(kTidiedBytes, ' ');
+    for (int i = 0; i < 3000; ++i)
+        page += "<IMG SRC=\"a.gif\">";
+    page += "<A HREF=\"#nowhere\">x</A>";
+    FileLookup files;
+    const Validation validation = ValidatePage(page, {}, files);
+    ASSERT_EQ(validation.findings.size(), kShownFindings);
+    EXPECT_EQ(validation.findings.front().offset, 0u);
+    EXPECT_NE(validation.findings.front().message.find("too big"), std::string::npos);
+    EXPECT_EQ(validation.findings.back().offset, kTidiedBytes + 1 + 998 * 17 + 1); // its name
+    EXPECT_EQ(validation.total, 3002u);
+    EXPECT_EQ(validation.errors, 1u);
+}
+
 TEST(Validation, BinaryJunkGivesFindingsInsideTheText)
 {
     std::string junk;
