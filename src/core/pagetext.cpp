@@ -196,8 +196,7 @@ bool IsValidUtf8(std::string_view text)
     std::size_t i = 0;
     while (i < n) {
         // Most of a page is ASCII: eight bytes at a time while no byte has its high bit.
-        std::uint64_t eight;
-        while (i + 8 <= n && (std::memcpy(&eight, s + i, 8), (eight & 0x8080808080808080) == 0))
+        while (i + 8 <= n && (WordAt(text.data() + i) & 0x8080808080808080) == 0)
             i += 8;
         if (i == n)
             break;
