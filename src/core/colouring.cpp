@@ -303,6 +303,8 @@ public:
         return {m_base + p, m_state};
     }
 
+    // The "<" of the last tag begun in this pass, for ContextAt.
+    std::size_t tagStart = static_cast<std::size_t>(-1);
     // The last token that covered a watched position, for ContextAt.
     std::size_t watch = static_cast<std::size_t>(-1);
     Style watchedStyle = Style::Plain;
@@ -444,7 +446,8 @@ private:
         return p;
     }
 
-    // Whether the letters at p name SCRIPT or STYLE up to the end of a tag name.
+    // Whether the letters at p name an element whose content is text, up to the end of a
+    // tag name.
     RawElement RawElementAt(std::size_t p, bool endOfTextEnds) const
     {
         auto matches = [&](const char *name) {
@@ -459,11 +462,29 @@ private:
             return cls == ColourEngine::Blank || cls == ColourEngine::LineFeed ||
                    cls == ColourEngine::Return || m_s[q] == '/' || m_s[q] == '>';
         };
-        if (matches("SCRIPT"))
-            return RawElement::Script;
-        if (matches("STYLE"))
-            return RawElement::Style;
-        return RawElement::None;
+        // Most tags are none of them: their first letter tells.
+        switch (FoldByte(At(p))) {
+        case 'S':
+            return matches("SCRIPT")  ? RawElement::Script
+                   : matches("STYLE") ? RawElement::Style
+                                      : RawElement::None;
+        case 'T':
+            return matches("TITLE")      ? RawElement::Title
+                   : matches("TEXTAREA") ? RawElement::Textarea
+                                         : RawElement::None;
+        case 'X':
+            return matches("XMP") ? RawElement::Xmp : RawElement::None;
+        case 'I':
+            return matches("IFRAME") ? RawElement::Iframe : RawElement::None;
+        case 'N':
+            return matches("NOEMBED")    ? RawElement::Noembed
+                   : matches("NOFRAMES") ? RawElement::Noframes
+                                         : RawElement::None;
+        case 'P':
+            return matches("PLAINTEXT") ? RawElement::Plaintext : RawElement::None;
+        default:
+            return RawElement::None;
+        }
     }
 
     // A "<" in text: a tag when a letter, "/", "!" or "?" follows, a comment at "<!--",
@@ -473,6 +494,7 @@ private:
         const unsigned char next = At(p + 1);
         if (IsAsciiLetter(next)) {
             m_state = {Context::Tag, RawElementAt(p + 1, true)};
+            tagStart = m_base + p;
             return p + 1;
         }
         if (next == '!' && At(p + 2) == '-' && At(p + 3) == '-') {
@@ -492,8 +514,10 @@ private:
             m_segment = p;
             return p;
         }
-        if (next == '/' || next == '!' || next == '?')
+        if (next == '/' || next == '!' || next == '?') {
             m_state = {Context::Tag, RawElement::None};
+            tagStart = m_base + p;
+        }
         return p + 1;
     }
 
@@ -668,14 +692,16 @@ private:
         return p;
     }
 
-    // Script or style content: only its closing tag ends it.
+    // Text-only content: only its closing tag ends it, and nothing ends PLAINTEXT.
     std::size_t RunRaw(std::size_t p)
     {
+        const bool ends = m_state.raw != RawElement::Plaintext;
         while (p < m_end) {
             const char c = m_s[p];
             if (c == '<') {
-                if (At(p + 1) == '/' && RawElementAt(p + 2, false) == m_state.raw) {
+                if (ends && At(p + 1) == '/' && RawElementAt(p + 2, false) == m_state.raw) {
                     m_state = {Context::Tag, RawElement::None};
+                    tagStart = m_base + p;
                     return p + 1;
                 }
             } else if (c == '\n' || c == '\r') {
@@ -768,7 +794,26 @@ CaretContext ColourEngine::ContextAt(TextWindow text, std::size_t lineStart, Lin
         context.inQuotedValue = true;
     if (scanner.watchedStyle == Style::Comment)
         context.inComment = true;
+    if (context.state.context == Context::Tag || context.state.context == Context::AttributeValue)
+        context.tagStart = scanner.tagStart;
     return context;
+}
+
+bool TagCanStartAt(const CaretContext &context)
+{
+    return context.state.context == Context::Text && !context.inComment && !context.inQuotedValue;
+}
+
+bool InTagMarkup(const CaretContext &context)
+{
+    return (context.state.context == Context::Tag ||
+            context.state.context == Context::AttributeValue) &&
+           !context.inComment;
+}
+
+bool EndsTagAt(const CaretContext &context)
+{
+    return context.state.context == Context::Tag && !context.inComment && !context.inQuotedValue;
 }
 
 ColourEngine MakeHtmlColourEngine()
@@ -783,12 +828,9 @@ ColourEngine MakeHtmlColourEngine()
 
 bool OpensCompletionList(char typed, const CaretContext &context)
 {
-    if ((typed != '<' && typed != ' ') || context.inQuotedValue)
-        return false;
     if (typed == '<')
-        return true;
-    return !context.inComment && (context.state.context == Context::Tag ||
-                                  context.state.context == Context::AttributeValue);
+        return TagCanStartAt(context);
+    return typed == ' ' && InTagMarkup(context) && !context.inQuotedValue;
 }
 
 bool OpensCompletionList(const ColourEngine &engine, std::string_view text, std::size_t caret)

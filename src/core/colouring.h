@@ -50,9 +50,22 @@ enum class Context : std::uint8_t {
     Tag,            // inside a tag, where names stand
     AttributeValue, // after "=", before the value
     Comment,        // inside <!-- -->
-    RawText,        // the content of SCRIPT or STYLE, where only the closing tag counts
+    RawText,        // the content of an element a browser reads as text, where only its
+                    // closing tag counts (PLAINTEXT has none: it runs to the end)
 };
-enum class RawElement : std::uint8_t { None, Script, Style };
+// The elements whose content a browser reads as text, as the tag scanner knows them.
+enum class RawElement : std::uint8_t {
+    None,
+    Script,
+    Style,
+    Title,
+    Textarea,
+    Xmp,
+    Iframe,
+    Noembed,
+    Noframes,
+    Plaintext,
+};
 
 struct LineState
 {
@@ -130,7 +143,16 @@ struct CaretContext
     LineState state;            // the state in which the character at the position is read
     bool inQuotedValue = false; // the position lies inside a quoted attribute value
     bool inComment = false;
+    // In a tag: the position of its "<" when the tag began on the position's line.
+    std::size_t tagStart = static_cast<std::size_t>(-1);
 };
+
+// Where a tag can start: in text, not in a comment, a value or a text-only element's content.
+bool TagCanStartAt(const CaretContext &context);
+// Inside a tag's markup (names, "=", values), not in a comment.
+bool InTagMarkup(const CaretContext &context);
+// The ">" read there ends a tag: in a tag, outside its quoted values.
+bool EndsTagAt(const CaretContext &context);
 
 // The line breaks a scan knows: "\r\n", "\n" and a "\r" alone. Returns the start of the line
 // holding `position`.
@@ -246,8 +268,8 @@ private:
 ColourEngine MakeHtmlColourEngine();
 
 // Whether typing `typed` opens the completion list, given how the text reads where it was
-// typed: a "<" anywhere but inside a quoted attribute value; a blank inside a tag, outside a
-// quoted value (whatever follows on the line).
+// typed: a "<" where a tag can start; a blank inside a tag, outside a quoted value (whatever
+// follows on the line).
 bool OpensCompletionList(char typed, const CaretContext &context);
 // The same for the character just before `caret`, reading the text from its top.
 bool OpensCompletionList(const ColourEngine &engine, std::string_view text, std::size_t caret);

@@ -358,20 +358,29 @@ bool ColourTracker::OpensCompletionList(std::string_view text, std::size_t caret
     return OpensCompletionList(source, caret);
 }
 
-bool ColourTracker::OpensCompletionList(TextSource &text, std::size_t caret) const
+CaretContext ColourTracker::ContextAt(TextSource &text, std::size_t position) const
 {
     const std::size_t n = text.Size();
-    if (caret == 0 || caret > n)
-        return false;
-    if (n != m_textSize)
-        return tarnel::OpensCompletionList(m_engine, text.Bytes(0, n), caret);
-    const std::size_t line = LineOf(caret - 1);
+    position = std::min(position, n);
+    if (n != m_textSize) {
+        const std::string_view whole = text.Bytes(0, n);
+        const std::size_t lineStart = LineStartOf(whole, position);
+        return m_engine.ContextAt(whole, lineStart, m_engine.StateAt(whole, lineStart), position);
+    }
+    const std::size_t line = LineOf(position);
     const std::size_t lineStart = m_starts[line];
     const std::size_t next = line + 1 < m_starts.size() ? m_starts[line + 1] : n;
     const TextWindow window(text.Bytes(lineStart, std::min(n, next + 1)), lineStart, n);
-    const char typed = window.bytes[caret - 1 - lineStart];
-    return tarnel::OpensCompletionList(
-        typed, m_engine.ContextAt(window, lineStart, m_states[line], caret - 1));
+    return m_engine.ContextAt(window, lineStart, m_states[line], position);
+}
+
+bool ColourTracker::OpensCompletionList(TextSource &text, std::size_t caret) const
+{
+    if (caret == 0 || caret > text.Size())
+        return false;
+    const CaretContext context = ContextAt(text, caret - 1);
+    const std::string_view typed = text.Bytes(caret - 1, caret);
+    return tarnel::OpensCompletionList(typed[0], context);
 }
 
 } // namespace tarnel

@@ -106,6 +106,10 @@ public:
     // change. For handing a page to an editor a stretch at a time after ColourAll.
     Recolouring StylesOf(TextSource &text, std::size_t from, std::size_t to);
 
+    // How the byte at `position` is read (see ColourEngine::ContextAt): for deciding whether
+    // anything may be written for the user there. Reads from the kept point before it only.
+    CaretContext ContextAt(TextSource &text, std::size_t position) const;
+
     // Whether the character typed just before `caret` opens the completion list; reads the
     // caret's line only.
     bool OpensCompletionList(std::string_view text, std::size_t caret) const;

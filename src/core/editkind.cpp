@@ -8,6 +8,7 @@ EditKind ClassifyEdit(EditCommand command, EditKind current)
     case EditCommand::TypedCharacter:
     case EditCommand::ReplaceSelection:
     case EditCommand::Snippet:
+    case EditCommand::KeyFollowUp:
         return EditKind::Replace;
     case EditCommand::DeleteKey:
         return EditKind::Delete;
@@ -28,8 +29,15 @@ EditKind ClassifyEdit(EditCommand command, EditKind current)
 
 bool RewritesAfter(EditCommand command)
 {
-    return command != EditCommand::Undo && command != EditCommand::Redo &&
-           command != EditCommand::Load && command != EditCommand::Snippet;
+    switch (command) {
+    case EditCommand::TypedCharacter:
+    case EditCommand::ReplaceSelection:
+    case EditCommand::DeleteKey:
+    case EditCommand::BackspaceKey:
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool RescansOutlineAfter(EditKind kind, bool selectionEmpty)

@@ -7,6 +7,8 @@ enum class EditCommand {
     TypedCharacter,
     ReplaceSelection, // replacing the selection with typed or found text
     Snippet,          // a form's snippet or a chosen completion, put in as it was built
+    KeyFollowUp,      // what the key just typed calls for (its tag's partner renamed, a closing
+                      // tag typed over): part of the key's undo step, never rewritten
     DeleteKey,
     BackspaceKey,
     OtherKey,
@@ -22,8 +24,8 @@ enum class EditKind { None, Other, Replace, Delete, Backspace, Cut, Paste, Paste
 // The kind an edit gets from its command; a paste right after a cut is told apart.
 EditKind ClassifyEdit(EditCommand command, EditKind current);
 
-// Undo, redo and loading put back text as it was, and a snippet is put in exactly as its
-// form built it: coloured, never rewritten.
+// Only what the user types is rewritten in the list's letter case: pasted, dropped, indented
+// and undone text, snippets and whatever else a command puts in stay exactly as they come.
 bool RewritesAfter(EditCommand command);
 
 // The outline is rebuilt after Delete, Backspace, a cut, and a paste over a cut that left a

@@ -183,10 +183,14 @@ std::size_t BeforeBodyEndPosition(std::string_view text)
     const auto p = FindBodyEnd(text);
     if (!p || *p == 0)
         return 0;
-    // A caret cannot stand between the CR and LF of one line break: step over both.
+    // On the line before the tag when it starts a line (a starting page's empty body line);
+    // a caret cannot stand between the CR and LF of one line break: step over both.
     if (*p >= 2 && text[*p - 1] == '\n' && text[*p - 2] == '\r')
         return *p - 2;
-    return *p - 1;
+    if (text[*p - 1] == '\n' || text[*p - 1] == '\r')
+        return *p - 1;
+    // Otherwise right before it: never inside the tag before.
+    return *p;
 }
 
 bool IsValidUtf8(std::string_view text)

@@ -30,8 +30,8 @@ std::string WithLineBreaks(std::string_view snippet, LineBreak lineBreak);
 // Index of the first "</BODY", compared without regard to case.
 std::optional<std::size_t> FindBodyEnd(std::string_view text);
 
-// Where an insertion "before the body's end" goes: one character (one line break when the
-// body end follows one) before the first "</BODY", or 0 when there is none or it is at 0.
+// Where an insertion "before the body's end" goes: before the line break that the first
+// "</BODY" follows, else right before its "<" (never inside a tag); 0 when there is none.
 std::size_t BeforeBodyEndPosition(std::string_view text);
 
 // True when the bytes are well-formed UTF-8 (shown as UTF-8; anything else one byte a

@@ -1,6 +1,7 @@
 #include "tagpairs.h"
 
 #include "completion.h"
+#include "scanner.h"
 
 #include <vector>
 
@@ -158,13 +159,14 @@ std::optional<TagNameSpan> PartnerOf(std::string_view text, const TagNameSpan &t
     return ClosingPartner(text, tag);
 }
 
-std::string ClosingTagToInsert(std::string_view text, std::size_t caret)
+std::string ClosingTagToInsert(std::string_view text, std::size_t caret, std::size_t tagStart)
 {
     if (caret == 0 || caret > text.size() || text[caret - 1] != '>')
         return {};
     const std::size_t gt = caret - 1;
-    const std::size_t lt = text.rfind('<', gt);
-    if (lt == std::string_view::npos || text.find('>', lt) != gt)
+    const std::size_t lt = tagStart < gt ? tagStart : text.rfind('<', gt);
+    // The ">" must end that very tag: one inside a quoted value does not.
+    if (lt == std::string_view::npos || text[lt] != '<' || TagEnd(text, lt) != caret)
         return {};
     const std::optional<TagNameSpan> tag = TagNameAt(text, lt + 1);
     if (!tag || tag->closing || tag->start != lt + 1 || text[gt - 1] == '/')
@@ -176,6 +178,23 @@ std::string ClosingTagToInsert(std::string_view text, std::size_t caret)
     if (StartsWithBlanksThen(text, caret, std::string_view(closing).substr(0, closing.size() - 1)))
         return {};
     return closing;
+}
+
+std::optional<std::size_t> RepeatedClosingTagEnd(std::string_view text, std::size_t caret)
+{
+    if (caret == 0 || caret > text.size() || text[caret - 1] != '>')
+        return std::nullopt;
+    const std::size_t lt = text.rfind("</", caret - 1);
+    if (lt == std::string_view::npos)
+        return std::nullopt;
+    const std::optional<TagNameSpan> typed = TagNameAt(text, lt + 2);
+    if (!typed || typed->start != lt + 2 || typed->end + 1 != caret)
+        return std::nullopt;
+    const std::size_t length = caret - lt;
+    if (text.size() - caret < length ||
+        !SameName(text.substr(caret, length), text.substr(lt, length)))
+        return std::nullopt;
+    return caret + length;
 }
 
 } // namespace tarnel

@@ -31,7 +31,14 @@ std::optional<TagNameSpan> PartnerOf(std::string_view text, const TagNameSpan &t
 
 // The closing tag to put after the caret when the ">" just before `caret` ends an opening
 // tag: "</NAME>" spelled as the opening tag spells it; empty for void elements, comments,
-// closing and self-closed tags, and when the same closing tag already follows.
-std::string ClosingTagToInsert(std::string_view text, std::size_t caret);
+// closing and self-closed tags, and when the same closing tag already follows. The caller
+// knows that ">" ends a tag there (see EndsTagAt), and passes the tag's "<" when it knows it
+// (npos: the nearest "<" before it whose tag ends at the caret).
+std::string ClosingTagToInsert(std::string_view text, std::size_t caret,
+                               std::size_t tagStart = std::string_view::npos);
+
+// The closing tag the user just typed (its ">" right before `caret`) when the same closing
+// tag, in any letter case, stands right after the caret: [caret, end) of it, or nullopt.
+std::optional<std::size_t> RepeatedClosingTagEnd(std::string_view text, std::size_t caret);
 
 } // namespace tarnel

@@ -124,13 +124,6 @@ void CPageColourer::flush()
         colourPending(false);
 }
 
-bool CPageColourer::opensCompletionList(std::size_t caret)
-{
-    flush();
-    SurfaceText text(m_surface);
-    return m_tracker.OpensCompletionList(text, caret);
-}
-
 namespace {
 // Handing styles to the editor costs it about 4 ns a byte: a page bigger than this gets the
 // styles of its first stretch when it opens, and the rest between events after (or when the
@@ -139,6 +132,13 @@ constexpr std::size_t styledWhenOpened = 16 << 20;
 // A megabyte of lines at a time: a big page's styles never sit in a second buffer.
 constexpr std::size_t styleStretch = 1 << 20;
 } // namespace
+
+CaretContext CPageColourer::contextAt(std::size_t position)
+{
+    flush();
+    SurfaceText text(m_surface);
+    return m_tracker.ContextAt(text, position);
+}
 
 void CPageColourer::colourAll()
 {

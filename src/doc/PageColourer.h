@@ -63,8 +63,8 @@ public:
     // How names typed in another letter case are rewritten (AsTyped: never), in every page.
     static void setNameCase(tarnel::NameCase nameCase);
 
-    // Whether the character just before `caret` opens the completion list.
-    bool opensCompletionList(std::size_t caret);
+    // How the text reads at `position`: whether anything may be written for the user there.
+    tarnel::CaretContext contextAt(std::size_t position);
     // Colours any change made outside an Edit now.
     void flush();
     const tarnel::ColourTracker &tracker() const { return m_tracker; }

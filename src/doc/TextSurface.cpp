@@ -107,7 +107,9 @@ std::string_view CTextSurface::all() const
 void CTextSurface::replace(std::size_t start, std::size_t end, std::string_view bytes)
 {
     m_editor->SendScintilla(Sci::SCI_SETTARGETRANGE, wparam(start), lparam(end));
-    m_editor->SendScintilla(Sci::SCI_REPLACETARGET, wparam(bytes.size()), bytes.data());
+    // The editor insists on a pointer, even to no bytes.
+    m_editor->SendScintilla(Sci::SCI_REPLACETARGET, wparam(bytes.size()),
+                            bytes.empty() ? "" : bytes.data());
 }
 
 void CTextSurface::append(std::string_view bytes)
@@ -249,6 +251,12 @@ void CTextSurface::defineSquiggle(int indicator, const QColor &colour)
     m_editor->SendScintilla(Sci::SCI_INDICSETSTYLE, id, static_cast<long>(Sci::INDIC_SQUIGGLE));
     m_editor->SendScintilla(Sci::SCI_INDICSETFORE, id, colour);
     m_editor->SendScintilla(Sci::SCI_INDICSETUNDER, id, 1L);
+}
+
+void CTextSurface::defineHiddenMark(int indicator)
+{
+    m_editor->SendScintilla(Sci::SCI_INDICSETSTYLE, static_cast<unsigned long>(indicator),
+                            static_cast<long>(Sci::INDIC_HIDDEN));
 }
 
 void CTextSurface::markRange(int indicator, std::size_t start, std::size_t length)

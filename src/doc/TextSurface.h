@@ -106,6 +106,8 @@ public:
     // Marks over ranges of the text (indicators) and beside lines (markers). What is marked
     // belongs to the text and shows in every surface on it; how it looks is each surface's.
     void defineSquiggle(int indicator, const QColor &colour);
+    // Marks that are never drawn: places the editor remembers as the text moves.
+    void defineHiddenMark(int indicator);
     void markRange(int indicator, std::size_t start, std::size_t length);
     void clearMarks(int indicator);
     bool isMarked(int indicator, std::size_t position) const;

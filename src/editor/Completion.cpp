@@ -55,17 +55,24 @@ bool CCompletion::isShown() const
     return m_text.completionListShown();
 }
 
-void CCompletion::afterTyped(char typed, bool opensNames)
+void CCompletion::afterTyped(char typed, const CaretContext &where)
 {
     // A character that goes on with an entry narrows the open list to the entries it begins.
     const bool narrows =
         isShown() && typed != 0 && stopsFor(m_kind).find(typed) == std::string_view::npos;
-    const bool mayOpen = narrows || opensNames || typed == '=' || typed == '"' || typed == '\'' ||
-                         (typed == '/' && !isShown());
+    // Values, file names and closing tags are offered inside a tag only.
+    const bool inTag = InTagMarkup(where) && (typed == '=' || typed == '"' || typed == '\'' ||
+                                              (typed == '/' && !isShown()));
+    const bool mayOpen = narrows || OpensCompletionList(typed, where) || inTag;
     if (!mayOpen) {
         m_fresh = false;
         return;
     }
+    offerAtCaret();
+}
+
+void CCompletion::offerAtCaret()
+{
     const std::size_t caret = m_text.caret();
     const std::size_t from = caret - std::min(caret, CompletionLookBack);
     offer(CompletionContextAt(m_text.bytes(from, caret - from)));
@@ -89,6 +96,7 @@ void CCompletion::offer(const CompletionContext &context)
         return;
     m_kind = context.kind;
     m_fresh = true;
+    m_chosen = false;
     m_text.showCompletionList(context.typedLength, entries, stopsFor(context.kind));
 }
 
@@ -117,6 +125,15 @@ bool CCompletion::handleKey(const QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        if (!plain)
+            return false;
+        // A list that came up by itself does not take the line break the user typed.
+        if (!m_chosen) {
+            m_text.closeCompletionList();
+            return false;
+        }
+        m_text.completeFromList();
+        return true;
     case Qt::Key_Tab:
         if (!plain)
             return false;
@@ -126,8 +143,10 @@ bool CCompletion::handleKey(const QKeyEvent *event)
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
         m_fresh = false;
+        m_chosen = true;
         return false;
     case Qt::Key_Down:
+        m_chosen = true;
         // A fresh list shows its first entry selected: Down is the first step into it.
         if (m_fresh) {
             m_fresh = false;
@@ -152,5 +171,5 @@ void CCompletion::take(const std::string &entry, std::size_t start)
     // A folder taken: offer what is in it, once the editor is done with the list it closed.
     if (m_kind == CompletionKind::FileName && !entry.empty() && entry.back() == '/')
         QMetaObject::invokeMethod(
-            this, [this] { afterTyped('/', false); }, Qt::QueuedConnection);
+            this, [this] { offerAtCaret(); }, Qt::QueuedConnection);
 }

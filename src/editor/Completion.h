@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colouring.h"
 #include "completion.h"
 
 #include <QObject>
@@ -13,17 +14,19 @@ class CTextSurface;
 class QKeyEvent;
 
 // The completion list of one source view. It never takes the keyboard: what is typed goes
-// into the page and narrows the list; Enter or Tab takes the selected entry, Escape or a
-// character that cannot go on with a name closes it.
+// into the page and narrows the list; Tab takes the selected entry, and so does Enter once the
+// user moved in the list (before that, Enter is a line break); Escape or a character that
+// cannot go on with a name closes it. It opens only where a tag can start or inside a tag:
+// never in a comment, a script, a style sheet or any text-only element's content.
 class CCompletion : public QObject
 {
     Q_OBJECT
 public:
     CCompletion(CTarnelView *view, CTextSurface &text);
 
-    // After `typed` went into the page: opens the list the text before the caret asks for.
-    // `opensNames` says the colouring found a "<" or a blank inside a tag.
-    void afterTyped(char typed, bool opensNames);
+    // After `typed` went into the page at a place that reads as `where`: opens the list the
+    // text before the caret asks for.
+    void afterTyped(char typed, const tarnel::CaretContext &where);
     // A key for the open list (taking an entry, Down on a fresh list); true when handled.
     bool handleKey(const QKeyEvent *event);
     bool isShown() const;
@@ -32,6 +35,8 @@ public:
     static void setNameCase(tarnel::NameCase nameCase);
 
 private:
+    // Offers what the text before the caret asks for.
+    void offerAtCaret();
     void offer(const tarnel::CompletionContext &context);
     std::vector<std::string> fileEntries(const tarnel::CompletionContext &context) const;
     void take(const std::string &entry, std::size_t start);
@@ -39,5 +44,6 @@ private:
     CTarnelView *m_view;
     CTextSurface &m_text;
     tarnel::CompletionKind m_kind = tarnel::CompletionKind::None;
-    bool m_fresh = false; // shown and not moved in yet
+    bool m_fresh = false;  // shown and not moved in yet
+    bool m_chosen = false; // the user moved in the list since it opened
 };

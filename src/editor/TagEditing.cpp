@@ -15,6 +15,8 @@ bool g_autoClose = true;
 
 // The editor's indicators below 8 belong to lexers; ours start there.
 constexpr int MatchHighlight = 8;
+// The closing tags put in after an opening tag, until typed over or edited.
+constexpr int AutoClosedMark = 9;
 
 TagNameSpan shifted(TagNameSpan name, std::size_t base)
 {
@@ -31,6 +33,13 @@ CTagEditing::CTagEditing(CTarnelView *view, CTextSurface &text)
     , m_text(text)
 {
     m_text.defineHighlight(MatchHighlight, QColor(0x80, 0xC0, 0xFF));
+    m_text.defineHiddenMark(AutoClosedMark);
+}
+
+bool CTagEditing::startsTag(const TagNameSpan &name) const
+{
+    const std::size_t lt = name.start - (name.closing ? 2 : 1);
+    return TagCanStartAt(m_view->GetDocument()->colourer().contextAt(lt));
 }
 
 void CTagEditing::setAutoClose(bool on)
@@ -69,11 +78,15 @@ std::optional<CTagEditing::Pair> CTagEditing::pairAtCaret() const
     const std::optional<TagNameSpan> partner = PartnerOf(window.bytes, *tag);
     if (!partner)
         return std::nullopt;
-    return Pair{shifted(*tag, window.base), shifted(*partner, window.base),
-                std::string(window.bytes.substr(tag->start, tag->end - tag->start))};
+    Pair pair{shifted(*tag, window.base), shifted(*partner, window.base),
+              std::string(window.bytes.substr(tag->start, tag->end - tag->start))};
+    // A name in a script, a comment or a value is no tag, and neither is a partner there.
+    if (!startsTag(pair.tag) || !startsTag(pair.partner))
+        return std::nullopt;
+    return pair;
 }
 
-void CTagEditing::renamePartner(const Pair &pair)
+bool CTagEditing::renamePartner(const Pair &pair)
 {
     Window window = around(m_text.caret(), LongestTagName + 2);
     const std::optional<TagNameSpan> tag = TagNameAt(window.bytes, m_text.caret() - window.base);
@@ -85,13 +98,13 @@ void CTagEditing::renamePartner(const Pair &pair)
             m_emptied->partner.end -= pair.tag.end - pair.tag.start;
         }
         m_emptied->tag.end = pair.tag.start;
-        return;
+        return false;
     }
     if (!tag || tag->start + window.base != pair.tag.start || tag->closing != pair.tag.closing)
-        return;
+        return false;
     const std::string name(window.bytes.substr(tag->start, tag->end - tag->start));
     if (name == pair.name)
-        return;
+        return false;
     // The partner moved by as much as the tag grew when it lies after it.
     TagNameSpan partner = pair.partner;
     if (partner.start > pair.tag.start) {
@@ -101,9 +114,10 @@ void CTagEditing::renamePartner(const Pair &pair)
         partner.end += grown;
     }
     if (m_text.bytes(partner.start, partner.end - partner.start) != pair.name)
-        return;
-    CPageColourer::Edit edit(m_view->GetDocument()->colourer(), EditCommand::Snippet, m_text);
+        return false;
+    CPageColourer::Edit edit(m_view->GetDocument()->colourer(), EditCommand::KeyFollowUp, m_text);
     m_text.replace(partner.start, partner.end, name);
+    return true;
 }
 
 std::optional<CTagEditing::Pair> CTagEditing::emptiedPairAtCaret() const
@@ -125,13 +139,19 @@ void CTagEditing::closeTag()
     if (!g_autoClose)
         return;
     const std::size_t caret = m_text.caret();
-    if (m_text.selectionStart() != m_text.selectionEnd())
-        return;
-    Window window = around(caret, 4096);
-    const std::string closing = ClosingTagToInsert(window.bytes, caret - window.base);
-    if (closing.empty())
+    if (m_text.selectionStart() != m_text.selectionEnd() || caret == 0)
         return;
     CPageColourer &colourer = m_view->GetDocument()->colourer();
+    const CaretContext context = colourer.contextAt(caret - 1);
+    if (!EndsTagAt(context))
+        return;
+    Window window = around(caret, 4096);
+    const std::size_t tagStart = context.tagStart >= window.base && context.tagStart < caret
+                                     ? context.tagStart - window.base
+                                     : std::string_view::npos;
+    const std::string closing = ClosingTagToInsert(window.bytes, caret - window.base, tagStart);
+    if (closing.empty())
+        return;
     // The closing tag is an undo step of its own, after the typing.
     m_view->endTypingRun();
     CPageColourer::Edit edit(colourer, EditCommand::Snippet, m_text);
@@ -139,7 +159,27 @@ void CTagEditing::closeTag()
         CEditGroup group(m_text);
         m_text.replace(caret, caret, closing);
     }
+    m_text.markRange(AutoClosedMark, caret, closing.size());
     m_text.restoreSelection(caret, caret);
+}
+
+bool CTagEditing::typeOverClosingTag()
+{
+    const std::size_t caret = m_text.caret();
+    if (m_text.selectionStart() != m_text.selectionEnd())
+        return false;
+    Window window = around(caret, LongestTagName + 3);
+    const std::optional<std::size_t> end = RepeatedClosingTagEnd(window.bytes, caret - window.base);
+    if (!end)
+        return false;
+    // Only a closing tag the editor put in, untouched since: one the user wrote stays.
+    const std::size_t to = *end + window.base;
+    for (std::size_t p = caret; p < to; ++p)
+        if (!m_text.isMarked(AutoClosedMark, p))
+            return false;
+    CPageColourer::Edit edit(m_view->GetDocument()->colourer(), EditCommand::KeyFollowUp, m_text);
+    m_text.replace(caret, to, {});
+    return true;
 }
 
 void CTagEditing::highlightMatch()

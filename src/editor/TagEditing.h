@@ -29,12 +29,18 @@ public:
         std::string name;
     };
     std::optional<Pair> pairAtCaret() const;
-    // After the key changed `pair`'s tag: gives the partner the tag's new name. Stops at the
-    // first blank: a name typed away (emptied, or no longer there) leaves the partner alone.
-    void renamePartner(const Pair &pair);
+    // After the key changed `pair`'s tag: gives the partner the tag's new name, in the key's
+    // undo step; true when it did. Stops at the first blank: a name typed away (emptied, or
+    // no longer there) leaves the partner alone.
+    bool renamePartner(const Pair &pair);
     // After a ">" was typed: puts in the closing tag of the opening tag it ended, the caret
-    // staying before it, as an undo step of its own.
+    // staying before it, as an undo step of its own. Only where the ">" ends a tag: never in
+    // a comment, a value or the content of SCRIPT, STYLE, TITLE and the like.
     void closeTag();
+    // After a ">" was typed: when it ended a closing tag the user typed right before the
+    // same closing tag put in for them, that one goes (in the key's undo step), so the line
+    // reads exactly as typed. True when it did.
+    bool typeOverClosingTag();
     // Highlights the tag the caret is in and its partner (or nothing).
     void highlightMatch();
     // Puts the selection between <name> and </name>, as one undo step.
@@ -53,6 +59,9 @@ private:
     std::optional<tarnel::TagNameSpan> tagAtCaret(Window &window) const;
     // The pair whose tag name was deleted at the caret, its partner still named as before.
     std::optional<Pair> emptiedPairAtCaret() const;
+    // The "<" before a tag name is read as the start of a tag (not in a comment, a value or
+    // text-only content).
+    bool startsTag(const tarnel::TagNameSpan &name) const;
     void setHighlight(std::optional<std::pair<tarnel::TagNameSpan, tarnel::TagNameSpan>> names);
 
     CTarnelView *m_view;

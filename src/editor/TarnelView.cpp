@@ -28,6 +28,7 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QTimer>
 
 using namespace tarnel;
 
@@ -116,8 +117,10 @@ void CTarnelView::OnInitialUpdate()
     m_text.forgetUndoHistory();
     doc->setSavePoint();
     m_text.fitLineNumbers();
-    // The window is still small here; keep the page's left edge in view once it grows.
+    // The window is still small here; keep the page's left edge in view once it grows, and
+    // bring the caret into view then (far along a minified page's one line).
     m_text.scrollToLeftEdge();
+    QTimer::singleShot(0, this, [this] { ensureCursorVisible(); });
     updateEditStates();
 }
 
@@ -398,13 +401,10 @@ void CTarnelView::keyPressEvent(QKeyEvent *event)
                            command == EditCommand::BackspaceKey ||
                            command == EditCommand::DeleteKey;
     const auto pair = mayRename ? m_tagEditing->pairAtCaret() : std::nullopt;
-    std::optional<CEditGroup> renaming;
-    if (pair)
-        renaming.emplace(m_text);
     runEdit(command, [this, event] { QsciScintilla::keyPressEvent(event); });
-    if (pair)
-        m_tagEditing->renamePartner(*pair);
-    renaming.reset();
+    // The rename joins the key's undo step, which a run of typing keeps open.
+    if (pair && m_tagEditing->renamePartner(*pair))
+        m_typing.followCaret();
     const QString text = event->text();
     if (command == EditCommand::TypedCharacter && text.size() == 1 && text.at(0).isPrint())
         typedCharacter(text);
@@ -447,11 +447,14 @@ void CTarnelView::ShowContextMenu(const QPoint &clickPoint, const QPoint &global
 void CTarnelView::typedCharacter(const QString &text)
 {
     if (text == QLatin1String(">")) {
-        m_tagEditing->closeTag();
+        if (!m_tagEditing->typeOverClosingTag())
+            m_tagEditing->closeTag();
         rescanOutline();
     }
     const char typed = text.at(0).unicode() < 128 ? char(text.at(0).unicode()) : 0;
-    m_completion->afterTyped(typed, colourer().opensCompletionList(CharIndexAtCaret()));
+    const std::size_t caret = CharIndexAtCaret();
+    if (caret > 0)
+        m_completion->afterTyped(typed, colourer().contextAt(caret - 1));
 }
 
 void CTarnelView::caretUpdated()
@@ -523,10 +526,13 @@ EditCommand CTarnelView::commandForKey(const QKeyEvent *event)
         event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (!shortcut && text.size() == 1 && text.at(0).isPrint())
         return EditCommand::TypedCharacter;
-    // A line break or a tab typed goes on the run of typing, as the editor itself merges them.
+    // A line break or a tab typed goes on the run of typing, as the editor itself merges them;
+    // Tab over a selection indents its lines, which is no typing.
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-                  event->key() == Qt::Key_Tab))
+    const bool indents = event->key() == Qt::Key_Tab && hasSelectedText();
+    if (plain && !indents &&
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+         event->key() == Qt::Key_Tab))
         return EditCommand::TypedCharacter;
     return EditCommand::OtherKey;
 }

@@ -34,6 +34,9 @@ void CTypingRun::end()
 
 void CTypingRun::commandStarting(const CTextSurface *surface, EditCommand command)
 {
+    // What a key calls for is part of the key's step.
+    if (command == EditCommand::KeyFollowUp && surface == &m_surface)
+        return;
     const Keys keys = surface == &m_surface ? keysOf(command) : Keys::None;
     if (keys != Keys::None && continues(keys))
         return;
@@ -49,6 +52,12 @@ void CTypingRun::commandFinished(EditCommand command, const CPageColourer::Outco
     // Typing leaves the caret after what it wrote, a deletion where the bytes were.
     if (keysOf(command) != Keys::None && outcome.changed)
         m_end = outcome.change.position + outcome.change.inserted;
+}
+
+void CTypingRun::followCaret()
+{
+    if (m_keys != Keys::None)
+        m_end = m_surface.caret();
 }
 
 CTypingRun::Keys CTypingRun::keysOf(EditCommand command)

@@ -29,6 +29,9 @@ public:
     void end();
     // A command of this window is over: a key of the run remembers where it left the caret.
     void commandFinished(tarnel::EditCommand command, const CPageColourer::Outcome &outcome);
+    // What a key called for moved the caret (a partner renamed before it): the run goes on
+    // from there.
+    void followCaret();
 
 private:
     enum class Keys { None, Typing, Backspaces, Deletes };

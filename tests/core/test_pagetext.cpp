@@ -56,15 +56,16 @@ TEST(PageText, BeforeBodyEndPosition)
     const BodyEndCase cases[] = {
         {"no closing body tag", "<P>hello</P>", 0},
         {"closing body at the very start", "</BODY>", 0},
-        {"one before </BODY>", "ab</BODY>", 1},
+        {"right before </BODY>, not inside the tag before", "<p>x</p></BODY>", 8},
+        {"before the line break before </BODY>", "ab\n</BODY>", 2},
         {"lower case counts", "<BODY>\n\n</body>", 7},
         {"first of two in any case", "x\n</body>\n</BODY>", 1},
         {"CR LF is stepped over whole", "<BODY>\r\n\r\n</BODY>", 8},
         {"empty text", "", 0},
         {"partial tag is not a match", "</BOD", 0},
-        {"a slash before b is not enough", "0123456/b </b> <BR></bodx></BoDy>", 25},
-        {"the tag straddles eight-byte words", "0123456</body>", 6},
-        {"its slash ends a word", "012345<</Body>", 6},
+        {"a slash before b is not enough", "0123456/b </b> <BR></bodx></BoDy>", 26},
+        {"the tag straddles eight-byte words", "0123456</body>", 7},
+        {"its slash ends a word", "012345<</Body>", 7},
     };
     for (const auto &c : cases)
         EXPECT_EQ(BeforeBodyEndPosition(c.text), c.expected) << c.name;

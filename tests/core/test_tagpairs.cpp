@@ -78,10 +78,39 @@ TEST(TagPairs, ClosingTagToInsertAfterTypedGreaterThan)
         {"comment", "<!-- a -->", "", ""},
         {"> in text", "a > b>", "", ""},
         {"not after >", "<P", "", ""},
+        {"a > inside a quoted value ends nothing", "<p title=\"a>", "\">", ""},
+        {"the tag's own > after a quoted one", "<p title=\"a>b\">", "", "</p>"},
     };
     for (const Case &c : cases) {
         const std::string page = c.before + c.after;
         EXPECT_EQ(ClosingTagToInsert(page, c.before.size()), c.inserted) << c.name;
+    }
+    // Told where the tag began, a "<" inside its value is not taken for it.
+    const std::string page = "<p title=\"a<b\">";
+    EXPECT_EQ(ClosingTagToInsert(page, page.size()), "</b>");
+    EXPECT_EQ(ClosingTagToInsert(page, page.size(), 0), "</p>");
+}
+
+TEST(TagPairs, AClosingTagTypedAgainstTheSameOneAfterIt)
+{
+    struct Case
+    {
+        const char *name;
+        std::string before, after;
+        std::size_t repeated; // bytes of `after` the typed tag repeats, 0 for none
+    };
+    const Case cases[] = {
+        {"the same tag follows", "<b>x</b>", "</b>.", 4},
+        {"in another letter case", "<p>x</P>", "</p>", 4},
+        {"another tag follows", "<b>x</b>", "</i>", 0},
+        {"a longer name follows", "<b>x</b>", "</br>", 0},
+        {"nothing follows", "<b>x</b>", "", 0},
+        {"an opening tag was typed", "<b>", "</b>", 0},
+        {"text before the >", "a>", "</b>", 0},
+    };
+    for (const Case &c : cases) {
+        const auto end = RepeatedClosingTagEnd(c.before + c.after, c.before.size());
+        EXPECT_EQ(end ? *end - c.before.size() : 0, c.repeated) << c.name;
     }
 }
 

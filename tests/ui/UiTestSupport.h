@@ -124,10 +124,13 @@ inline void settle()
 }
 
 // Types `text` key by key as a person does, holding Shift for the characters that need it; a
-// line feed is the Return key.
-inline void typeText(QWidget *view, const QString &text)
+// line feed is the Return key. With `msPerKey`, at that pace, the editor's timers running
+// between keys.
+inline void typeText(QWidget *view, const QString &text, int msPerKey = 0)
 {
     for (const QChar c : text) {
+        if (msPerKey > 0)
+            QTest::qWait(msPerKey);
         const bool shifted = c.isUpper() || QStringLiteral("<>\"!:?").contains(c);
         if (shifted)
             QTest::keyPress(view, Qt::Key_Shift);

@@ -12,6 +12,7 @@
 #include "commandids.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QInputDialog>
 #include <QLabel>
@@ -87,6 +88,93 @@ private slots:
         QCOMPARE(viewBytes(view), afterUndo);
     }
 
+    // Whole lines as a person types them, closing tags included: the page holds exactly the
+    // keys typed (names aside, in the list's spelling), whatever the line holds.
+    void aLineTypedWholeIsWhatWasTyped_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QByteArray>("page");
+        QTest::newRow("a paragraph with its closing tags")
+            << "<p>Hello <b>world</b>, see <a href=\"x.htm\">this</a>.</p>"
+            << QByteArray("<P>Hello <B>world</B>, see <A HREF=\"x.htm\">this</A>.</P>");
+        QTest::newRow("a list over lines")
+            << "<ul>\n<li>one</li>\n</ul>" << QByteArray("<UL>\r\n<LI>one</LI>\r\n</UL>");
+        QTest::newRow("a script with < and >")
+            << "<script>if (count<limit && limit>0) x = a<b;</script>"
+            << QByteArray("<SCRIPT>if (count<limit && limit>0) x = a<b;</SCRIPT>");
+        QTest::newRow("a line break after a<b in a script")
+            << "<script>a<b\nc</script>" << QByteArray("<SCRIPT>a<b\r\nc</SCRIPT>");
+        QTest::newRow("a style sheet") << "<style>p > b { color: red }</style>"
+                                       << QByteArray("<STYLE>p > b { color: red }</STYLE>");
+        QTest::newRow("a comment")
+            << "<!-- add a <p> here -->" << QByteArray("<!-- add a <p> here -->");
+        QTest::newRow("a value") << "<img alt=\"table <p>\">"
+                                 << QByteArray("<IMG ALT=\"table <p>\">");
+        QTest::newRow("a title") << "<title>a <b>bold</b></title>"
+                                 << QByteArray("<TITLE>a <b>bold</b></TITLE>");
+        QTest::newRow("a text area")
+            << "<textarea>x <i>y</i></textarea>" << QByteArray("<TEXTAREA>x <i>y</i></TEXTAREA>");
+    }
+
+    void aLineTypedWholeIsWhatWasTyped()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QByteArray, page);
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = emptyPage(editor);
+        typeText(view, keys, 25);
+        QCOMPARE(viewBytes(view), page);
+        QCOMPARE(int(view->CharIndexAtCaret()), int(page.size()));
+    }
+
+    // Only typing is rewritten in the list's spelling: pasted text and indented lines keep
+    // their letters.
+    void pastedAndIndentedTextKeepsItsLetters()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = emptyPage(editor);
+        const QByteArray lines = "<p>lower <b>case</b></p>\r\n<p>two</p>";
+        QGuiApplication::clipboard()->setText(QString::fromLatin1(lines));
+        view->commands().run(tarnel::ID_EDIT_PASTE);
+        QCOMPARE(viewBytes(view), lines);
+        view->selectAll();
+        QTest::keyClick(view, Qt::Key_Tab);
+        QCOMPARE(viewBytes(view), "\t" + QByteArray(lines).replace("\n", "\n\t"));
+        QTest::keyClick(view, Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(viewBytes(view), lines);
+    }
+
+    // A name in a script is no tag: typing after "a<b" there renames no "</b>" of the page.
+    void aNameInAScriptHasNoPartner()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = emptyPage(editor);
+        const QByteArray page = "<SCRIPT>if (a<b) x();</SCRIPT>bold</B>";
+        view->InsertSnippet(page.toStdString(), false);
+        const int name = int(page.indexOf("<b")) + 2;
+        view->selectBytes(name, name);
+        typeText(view, "r");
+        QCOMPARE(viewBytes(view), QByteArray(page).insert(name, 'r'));
+    }
+
+    // An opened page takes the first keys before its closing BODY tag, never inside the tag
+    // before it.
+    void anOpenedPageIsTypedIntoBeforeItsBodyEnds()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("hello.htm");
+        QVERIFY(writeFile(path, "<html><body><p>Hello</p></body></html>"));
+        Editor editor;
+        QVERIFY(editor.start({path}));
+        editor.view()->setFocus();
+        typeText(editor.view(), "World", 25);
+        QCOMPARE(viewBytes(editor.view()),
+                 QByteArray("<html><body><p>Hello</p>World</body></html>"));
+    }
+
     void renamingATagRenamesItsPartner_data()
     {
         QTest::addColumn<bool>("closing");     // the closing tag is renamed, not the opening
@@ -115,10 +203,10 @@ private slots:
         }
         typeText(view, "div");
         QCOMPARE(viewBytes(view), QByteArray("<DIV>a <B>b</B> <P>c</P></DIV>"));
-        // Each key renamed both at once: one undo takes back the last letter of both (and
-        // the name's rewrite in the list's spelling it caused).
+        // Each key renamed both at once, and the run of keys is one undo step, renames and
+        // the name's rewrite in the list's spelling included.
         undo(view);
-        QCOMPARE(viewBytes(view), QByteArray("<di>a <B>b</B> <P>c</P></di>"));
+        QCOMPARE(viewBytes(view), deleteFirst ? QByteArray(page).remove(name, 1) : page);
     }
 
     void aBlankEndsTheRename()
