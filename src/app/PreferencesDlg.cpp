@@ -20,7 +20,7 @@ CPreferencesDlg::CPreferencesDlg(const EditorSettings &settings, QWidget *parent
     setWindowTitle(tr("Preferences"));
     // In NameCase order.
     m_nameCase->addItems({tr("As in the list"), tr("Upper case"), tr("Lower case"),
-                          tr("As typed (never rewritten)")});
+                          tr("As typed (never rewritten)"), tr("As the page")});
     m_nameCase->setCurrentIndex(int(settings.nameCase));
     m_autoClose->setChecked(settings.autoClose);
     m_font->setFontFilters(QFontComboBox::MonospacedFonts);

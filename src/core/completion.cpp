@@ -15,11 +15,6 @@ char Upper(char c)
     return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
 }
 
-char Lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-}
-
 std::string UpperCase(std::string_view word)
 {
     std::string upper(word);
@@ -458,25 +453,6 @@ bool IsVoidElement(std::string_view element)
                  {"AREA",   "BASE",   "BASEFONT", "BGSOUND", "BR",     "COL",    "EMBED",   "FRAME",
                   "HR",     "IMG",    "INPUT",    "ISINDEX", "KEYGEN", "LINK",   "META",    "PARAM",
                   "SOURCE", "SPACER", "TRACK",    "WBR",     "IMAGE",  "NEXTID", "!DOCTYPE"});
-}
-
-std::string SpellName(std::string_view listed, std::string_view typed, NameCase nameCase)
-{
-    std::string name(listed);
-    switch (nameCase) {
-    case NameCase::List:
-        break;
-    case NameCase::Upper:
-        std::transform(name.begin(), name.end(), name.begin(), Upper);
-        break;
-    case NameCase::Lower:
-        std::transform(name.begin(), name.end(), name.begin(), Lower);
-        break;
-    case NameCase::AsTyped:
-        name.replace(0, std::min(typed.size(), name.size()), typed);
-        break;
-    }
-    return name;
 }
 
 } // namespace tarnel

@@ -1,4 +1,6 @@
 #pragma once
+#include "namecase.h"
+
 #include <cstddef>
 #include <span>
 #include <string>
@@ -58,10 +60,5 @@ std::span<const std::string_view> FixedValuesOf(std::string_view element,
 bool NamesAFile(std::string_view attribute);
 // Elements without a closing tag (IMG, BR, ...).
 bool IsVoidElement(std::string_view element);
-
-// A name in the chosen letter case: "list" keeps the list's spelling, "upper" and "lower"
-// fold it, "typed" keeps the letters the user typed followed by the rest of the list's.
-enum class NameCase { List, Upper, Lower, AsTyped };
-std::string SpellName(std::string_view listed, std::string_view typed, NameCase nameCase);
 
 } // namespace tarnel

@@ -12,11 +12,13 @@ std::span<const std::string_view> SectionElements()
 }
 
 WrappedSection WrapInSection(std::string_view element, std::string_view selection,
-                             LineBreak lineBreak)
+                             LineBreak lineBreak, NameCase nameCase)
 {
     const std::string eol(LineBreakText(lineBreak));
-    const std::string open = "<" + std::string(element) + ">" + eol;
-    const std::string close = "</" + std::string(element) + ">" + eol;
+    const std::string name = SpellName(element, {}, nameCase);
+    const std::string caption = SpellName("FIGCAPTION", {}, nameCase);
+    const std::string open = "<" + name + ">" + eol;
+    const std::string close = "</" + name + ">" + eol;
     const bool endsLine = selection.ends_with('\n') || selection.ends_with('\r');
     const std::string content = std::string(selection) + (endsLine ? "" : eol);
     WrappedSection wrapped;
@@ -24,10 +26,10 @@ WrappedSection WrapInSection(std::string_view element, std::string_view selectio
     if (selection.empty())
         wrapped.caret = open.size();
     if (element == "FIGURE") {
-        wrapped.text += "<FIGCAPTION>";
+        wrapped.text += "<" + caption + ">";
         if (!selection.empty())
             wrapped.caret = wrapped.text.size();
-        wrapped.text += "</FIGCAPTION>" + eol;
+        wrapped.text += "</" + caption + ">" + eol;
     } else if (!selection.empty()) {
         wrapped.caret = wrapped.text.size() + close.size();
     }

@@ -1,4 +1,5 @@
 #pragma once
+#include "namecase.h"
 #include "pagetext.h"
 
 #include <cstddef>
@@ -21,7 +22,8 @@ struct WrappedSection
 // `<ELEMENT>` on its own line, the selection, `</ELEMENT>` on its own line. Without a
 // selection the caret waits on the empty line between; a FIGURE gets a FIGCAPTION after
 // its content, where the caret waits when there is a selection.
+// The section's own names are spelled in `nameCase`; the selection stays as it is.
 WrappedSection WrapInSection(std::string_view element, std::string_view selection,
-                             LineBreak lineBreak);
+                             LineBreak lineBreak, NameCase nameCase = NameCase::List);
 
 } // namespace tarnel

@@ -31,14 +31,15 @@ private:
     std::size_t m_size;
 };
 
-tarnel::NameCase g_nameCase = tarnel::NameCase::List;
+tarnel::NameCase g_nameCase = tarnel::NameCase::AsPage;
 
-// The rewrites in the chosen letter case, leaving out those that would change nothing.
-std::vector<Rewrite> inNameCase(std::span<const Rewrite> rewrites, TextSource &text)
+// The rewrites in the page's letter case, leaving out those that would change nothing.
+std::vector<Rewrite> inNameCase(std::span<const Rewrite> rewrites, TextSource &text,
+                                NameCase nameCase)
 {
     std::vector<Rewrite> cased;
     for (const Rewrite &rewrite : rewrites) {
-        Rewrite spelled{rewrite.position, SpellName(rewrite.text, {}, g_nameCase)};
+        Rewrite spelled{rewrite.position, SpellName(rewrite.text, {}, nameCase)};
         if (text.Bytes(rewrite.position, rewrite.position + rewrite.text.size()) != spelled.text)
             cased.push_back(std::move(spelled));
     }
@@ -95,6 +96,9 @@ void CPageColourer::defineStyles(CTextSurface &surface) const
 
 void CPageColourer::onModified(const TextChange &change)
 {
+    // Only the top of a page tells its letter case.
+    if (change.position < PageCaseReach)
+        m_pageCase.reset();
     if (m_colouring)
         return;
     if (change.position + change.removed <= m_styledTo)
@@ -211,7 +215,7 @@ void CPageColourer::colourSoFar()
     const TextChange change = *m_pending;
     m_pending.reset();
     SurfaceText text(m_surface);
-    m_tracker.SetLowerCaseSpelling(g_nameCase == NameCase::Lower);
+    m_tracker.SetLowerCaseSpelling(nameCase() == NameCase::Lower);
     const Recolouring recolouring = m_tracker.Edited(text, change);
     // Rewrites found before a later change of the same command may have moved: only the last
     // colouring's are sure to be where they were found.
@@ -235,9 +239,19 @@ void CPageColourer::setNameCase(NameCase nameCase)
     g_nameCase = nameCase;
 }
 
+NameCase CPageColourer::nameCase()
+{
+    if (g_nameCase != NameCase::AsPage)
+        return g_nameCase;
+    if (!m_pageCase)
+        m_pageCase = PageNameCase(m_surface.bytes(0, std::min(m_surface.length(), PageCaseReach)));
+    return *m_pageCase;
+}
+
 void CPageColourer::applyRewrites(std::span<const Rewrite> rewrites)
 {
-    if (rewrites.empty() || g_nameCase == NameCase::AsTyped)
+    const NameCase spelling = nameCase();
+    if (rewrites.empty() || spelling == NameCase::AsTyped)
         return;
     // A replacement moves carets at its start; every window keeps its selection instead
     // (a rewrite never changes a length, so the positions stay right).
@@ -250,7 +264,7 @@ void CPageColourer::applyRewrites(std::span<const Rewrite> rewrites)
     for (CTextSurface *surface : m_document->surfacesShowing())
         kept.push_back({surface, surface->anchor(), surface->caret()});
     SurfaceText text(m_surface);
-    const std::vector<Rewrite> cased = inNameCase(rewrites, text);
+    const std::vector<Rewrite> cased = inNameCase(rewrites, text, spelling);
     m_colouring = true;
     for (const Rewrite &rewrite : JoinRewritesByLine(cased, text)) {
         // A replacement leaves its bytes unstyled; a rewrite only changes letter case.

@@ -62,6 +62,9 @@ public:
 
     // How names typed in another letter case are rewritten (AsTyped: never), in every page.
     static void setNameCase(tarnel::NameCase nameCase);
+    // How the names typed, chosen and built are spelled in this page: the choice, with "as the
+    // page" read from the top of its text.
+    tarnel::NameCase nameCase();
 
     // How the text reads at `position`: whether anything may be written for the user there.
     tarnel::CaretContext contextAt(std::size_t position);
@@ -104,4 +107,5 @@ private:
     bool m_flushQueued = false;
     bool m_colourAtOnce = false; // the running key's change is styled as soon as it is made
     std::size_t m_styledTo = 0;  // the editor holds the styles of the bytes before this
+    std::optional<tarnel::NameCase> m_pageCase; // read from the text, until it changes there
 };

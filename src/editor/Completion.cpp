@@ -12,8 +12,6 @@ using namespace tarnel;
 
 namespace {
 
-NameCase g_nameCase = NameCase::List;
-
 // The characters that cannot go on with what the list offers: they close it and go into the
 // page.
 std::string_view stopsFor(CompletionKind kind)
@@ -43,11 +41,6 @@ CCompletion::CCompletion(CTarnelView *view, CTextSurface &text)
 {
     m_text.onCompletionChosen(
         this, [this](const std::string &entry, std::size_t start) { take(entry, start); });
-}
-
-void CCompletion::setNameCase(NameCase nameCase)
-{
-    g_nameCase = nameCase;
 }
 
 bool CCompletion::isShown() const
@@ -95,6 +88,8 @@ void CCompletion::offer(const CompletionContext &context)
     if (entries.empty())
         return;
     m_kind = context.kind;
+    m_element = context.element;
+    m_attribute = context.attribute;
     m_fresh = true;
     m_chosen = false;
     m_text.showCompletionList(context.typedLength, entries, stopsFor(context.kind));
@@ -165,9 +160,13 @@ void CCompletion::take(const std::string &entry, std::size_t start)
     if (start > caret)
         return;
     const std::string typed(m_text.bytes(start, caret - start));
-    const bool name =
-        m_kind != CompletionKind::FileName && m_kind != CompletionKind::AttributeValue;
-    m_view->replaceBytes(start, caret, name ? SpellName(entry, typed, g_nameCase) : entry);
+    const NameCase nameCase = m_view->GetDocument()->colourer().nameCase();
+    std::string spelled = entry;
+    if (m_kind == CompletionKind::AttributeValue)
+        spelled = SpellValue(entry, typed, nameCase, FixedValuesOf(m_element, m_attribute));
+    else if (m_kind != CompletionKind::FileName)
+        spelled = SpellName(entry, typed, nameCase);
+    m_view->replaceBytes(start, caret, spelled);
     // A folder taken: offer what is in it, once the editor is done with the list it closed.
     if (m_kind == CompletionKind::FileName && !entry.empty() && entry.back() == '/')
         QMetaObject::invokeMethod(

@@ -31,9 +31,6 @@ public:
     bool handleKey(const QKeyEvent *event);
     bool isShown() const;
 
-    // How chosen names are spelled.
-    static void setNameCase(tarnel::NameCase nameCase);
-
 private:
     // Offers what the text before the caret asks for.
     void offerAtCaret();
@@ -44,6 +41,7 @@ private:
     CTarnelView *m_view;
     CTextSurface &m_text;
     tarnel::CompletionKind m_kind = tarnel::CompletionKind::None;
-    bool m_fresh = false;  // shown and not moved in yet
-    bool m_chosen = false; // the user moved in the list since it opened
+    std::string m_element, m_attribute; // of the values offered
+    bool m_fresh = false;               // shown and not moved in yet
+    bool m_chosen = false;              // the user moved in the list since it opened
 };

@@ -24,7 +24,7 @@ EditorSettings EditorSettings::load()
     profile.beginGroup(Group);
     EditorSettings settings;
     const int nameCase = profile.value("NameCase", int(settings.nameCase)).toInt();
-    if (nameCase >= 0 && nameCase <= int(tarnel::NameCase::AsTyped))
+    if (nameCase >= 0 && nameCase <= int(tarnel::NameCase::AsPage))
         settings.nameCase = tarnel::NameCase(nameCase);
     settings.autoClose = profile.value("AutoClose", settings.autoClose).toBool();
     settings.fontFamily = profile.value("FontFamily", settings.fontFamily).toString();
@@ -54,7 +54,6 @@ const EditorSettings &EditorSettings::current()
 void EditorSettings::setCurrent(const EditorSettings &settings)
 {
     inForce() = settings;
-    CCompletion::setNameCase(settings.nameCase);
     CTagEditing::setAutoClose(settings.autoClose);
     CPageColourer::setNameCase(settings.nameCase);
 }

@@ -8,9 +8,9 @@
 // profile. One set for every window: changing it applies at once to all.
 struct EditorSettings
 {
-    // How typed and chosen names are spelled: as in the list, upper case, lower case, or as
-    // typed (no rewrites at all).
-    tarnel::NameCase nameCase = tarnel::NameCase::List;
+    // How typed, chosen and built names are spelled: as in the list, upper case, lower case,
+    // as typed (no rewrites at all), or as the page writes its own tags.
+    tarnel::NameCase nameCase = tarnel::NameCase::AsPage;
     bool autoClose = true;
     QString fontFamily; // empty: the system's fixed-width font
     int fontSize = 10;

@@ -21,7 +21,7 @@ void image(IPageEditor &editor)
         editor.clearSelection();
         return;
     }
-    editor.InsertSnippet(tarnel::BuildImageTag(form.fields()), false);
+    editor.insertMarkup(tarnel::BuildImageTag(form.fields()));
     editor.rescanOutline();
 }
 
@@ -30,7 +30,7 @@ void background(IPageEditor &editor)
     CBackColorDlg form(editor.widget()->window());
     if (!runForm(form, editor))
         return;
-    editor.InsertSnippet(tarnel::BuildBackgroundTag(form.fields()), false);
+    editor.insertMarkup(tarnel::BuildBackgroundTag(form.fields()));
     editor.rescanOutline();
 }
 
@@ -39,7 +39,7 @@ void sound(IPageEditor &editor)
     CSoundDlg form(editor.widget()->window());
     if (!runForm(form, editor))
         return;
-    editor.InsertSnippet(tarnel::BuildSoundTag(form.fields()), false);
+    editor.insertMarkup(tarnel::BuildSoundTag(form.fields()));
     editor.rescanOutline();
 }
 
@@ -48,7 +48,7 @@ void link(IPageEditor &editor)
     CLinkDlg form(editor.widget()->window());
     if (!runForm(form, editor))
         return;
-    editor.InsertSnippet(tarnel::BuildLink(form.fields()), false);
+    editor.insertMarkup(tarnel::BuildLink(form.fields()));
     editor.rescanOutline();
 }
 
@@ -57,7 +57,7 @@ void applet(IPageEditor &editor)
     CAppletDlg form(editor.widget()->window());
     if (!runForm(form, editor))
         return;
-    editor.InsertSnippet(tarnel::BuildAppletTag(form.fields()), false);
+    editor.insertMarkup(tarnel::BuildAppletTag(form.fields()));
     editor.rescanOutline();
 }
 

@@ -23,7 +23,7 @@ template <typename Form, typename Build> bool insertBuilt(IPageEditor &editor, B
     const std::string snippet = build(form.fields());
     if (snippet.empty())
         return false;
-    editor.InsertSnippet(snippet, false);
+    editor.insertMarkup(snippet);
     return true;
 }
 
@@ -65,7 +65,7 @@ void unorderedList(IPageEditor &editor)
 
 void definitionList(IPageEditor &editor)
 {
-    editor.InsertSnippet(tarnel::DefinitionList(), false);
+    editor.insertMarkup(tarnel::DefinitionList());
 }
 
 } // namespace insertcmd

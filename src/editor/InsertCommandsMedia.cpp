@@ -14,7 +14,7 @@ void media(IPageEditor &editor)
     CMediaDlg form(editor.widget()->window());
     if (!runForm(form, editor))
         return;
-    editor.InsertSnippet(tarnel::BuildMediaTag(form.fields()), false);
+    editor.insertMarkup(tarnel::BuildMediaTag(form.fields()));
     editor.rescanOutline();
 }
 
@@ -23,7 +23,7 @@ void picture(IPageEditor &editor)
     CPictureDlg form(editor.widget()->window());
     if (!runForm(form, editor))
         return;
-    editor.InsertSnippet(tarnel::BuildPictureTag(form.fields()), false);
+    editor.insertMarkup(tarnel::BuildPictureTag(form.fields()));
     editor.rescanOutline();
 }
 
@@ -34,7 +34,7 @@ void wrapInSection(IPageEditor &editor, std::string_view element)
     const auto [start, end] = editor.selectedBytes();
     const std::string selection(editor.pageBytes().substr(start, end - start));
     const tarnel::WrappedSection wrapped =
-        tarnel::WrapInSection(element, selection, editor.pageLineBreak());
+        tarnel::WrapInSection(element, selection, editor.pageLineBreak(), editor.pageNameCase());
     editor.replaceBytes(start, end, wrapped.text);
     editor.selectBytes(start + wrapped.caret, start + wrapped.caret);
 }

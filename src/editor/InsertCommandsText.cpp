@@ -11,7 +11,7 @@ void controls(IPageEditor &editor)
 {
     CControlsDlg form(editor.widget()->window());
     if (runForm(form, editor))
-        editor.InsertSnippet(tarnel::WrapForm(form.resultText()), false);
+        editor.insertMarkup(tarnel::WrapForm(form.resultText()));
     // Even a cancelled run rescans: the outline is rebuilt from the text either way.
     editor.rescanOutline();
 }
@@ -20,7 +20,7 @@ void formattedText(IPageEditor &editor)
 {
     CFontDlg form(editor.widget()->window());
     if (runForm(form, editor))
-        editor.InsertSnippet(form.result(), false);
+        editor.insertMarkup(form.result());
 }
 
 } // namespace insertcmd

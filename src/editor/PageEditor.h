@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PageCodec.h"
+#include "namecase.h"
 #include "pagetext.h"
 #include "scanner.h"
 
@@ -39,6 +40,15 @@ public:
 
     // Puts a snippet in the text as one undo step (see CTarnelView::InsertSnippet).
     virtual void InsertSnippet(const std::string &text, bool beforeBodyEnd) = 0;
+    // How the names a command writes are spelled in this page.
+    virtual tarnel::NameCase pageNameCase() const = 0;
+    // Markup a command built, its names spelled for this page (see SpellMarkup).
+    std::string inPageCase(std::string markup) const
+    {
+        return tarnel::SpellMarkup(std::move(markup), pageNameCase());
+    }
+    // Puts markup a command built at the caret, its names spelled for this page.
+    void insertMarkup(std::string markup) { InsertSnippet(inPageCase(std::move(markup)), false); }
     // Replaces the bytes [start, end) with exactly `bytes`, as one undo step, and puts the
     // caret after them.
     virtual void replaceBytes(std::size_t start, std::size_t end, const std::string &bytes) = 0;

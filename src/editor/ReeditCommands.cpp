@@ -92,7 +92,7 @@ void edit(IPageEditor &editor, ElementKind kind, const ElementRecord &record)
     if (!element)
         return;
     // The text cannot change while the modal form is open, so the range still holds.
-    editor.replaceBytes(target->range.begin, target->range.end, *element);
+    editor.replaceBytes(target->range.begin, target->range.end, editor.inPageCase(*element));
     editor.rescanOutline();
 }
 

@@ -208,8 +208,11 @@ void CTagEditing::setHighlight(std::optional<std::pair<TagNameSpan, TagNameSpan>
     }
 }
 
-void CTagEditing::wrapSelection(const std::string &name)
+void CTagEditing::wrapSelection(const std::string &typedName)
 {
+    // The name as typed in the dialog, folded when a case is chosen for the page's names.
+    const std::string name =
+        SpellName(typedName, typedName, m_view->GetDocument()->colourer().nameCase());
     const std::size_t start = m_text.selectionStart();
     const std::size_t end = m_text.selectionEnd();
     const std::string inner(m_text.bytes(start, end - start));

@@ -213,6 +213,11 @@ void CTarnelView::InsertSnippet(const std::string &text, bool beforeBodyEnd)
                   WithLineBreaks(text, doc->lineBreak()));
 }
 
+tarnel::NameCase CTarnelView::pageNameCase() const
+{
+    return colourer().nameCase();
+}
+
 void CTarnelView::replaceBytes(std::size_t start, std::size_t end, const std::string &bytes)
 {
     CPageColourer::Edit edit(colourer(), EditCommand::Snippet, m_text);

@@ -44,6 +44,7 @@ public:
     // fill); otherwise the snippet replaces the selection and the document becomes modified.
     // The snippet's line feeds become the document's line break; one Undo removes it.
     void InsertSnippet(const std::string &text, bool beforeBodyEnd) override;
+    tarnel::NameCase pageNameCase() const override;
     // Replaces the bytes [start, end) with exactly `bytes` (line breaks as they are), as one
     // Undo step, and puts the caret after them.
     void replaceBytes(std::size_t start, std::size_t end, const std::string &bytes) override;

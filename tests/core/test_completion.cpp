@@ -124,14 +124,6 @@ TEST(Completion, FixedValuesFollowTheElement)
     EXPECT_TRUE(FixedValuesOf("P", "TYPE").empty());
 }
 
-TEST(Completion, SpellsNamesInTheChosenCase)
-{
-    EXPECT_EQ(SpellName("IMG", "im", NameCase::List), "IMG");
-    EXPECT_EQ(SpellName("IMG", "im", NameCase::Lower), "img");
-    EXPECT_EQ(SpellName("_blank", "", NameCase::Upper), "_BLANK");
-    EXPECT_EQ(SpellName("IMG", "iM", NameCase::AsTyped), "iMG");
-}
-
 TEST(Completion, LooksOnlyNearTheCaret)
 {
     // A tag opened further back than the look-back is not seen: no list rather than a guess.

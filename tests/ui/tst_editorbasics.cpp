@@ -16,6 +16,8 @@
 #include <QComboBox>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QStatusBar>
 
 using namespace uitest;
@@ -173,6 +175,42 @@ private slots:
         typeText(editor.view(), "World", 25);
         QCOMPARE(viewBytes(editor.view()),
                  QByteArray("<html><body><p>Hello</p>World</body></html>"));
+    }
+
+    // By default names are spelled as the page writes its own: a page in lower case gets lower
+    // case from typing, the list, the forms and Wrap in Tag.
+    void aLowerCasePageGetsLowerCaseNames()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("lower.htm");
+        QVERIFY(writeFile(path, "<p>x</p>"));
+        Editor editor;
+        QVERIFY(editor.start({path}));
+        CTarnelView *view = editor.view();
+        view->setFocus();
+        view->selectBytes(0, 0);
+        typeText(view, "<IMG ");
+        QTest::keyClick(view, Qt::Key_Escape);
+        typeText(view, "Align=m");
+        QTest::keyClick(view, Qt::Key_Tab);
+        typeText(view, "><b>");
+        QCOMPARE(viewBytes(view), QByteArray("<img align=middle><b></b><p>x</p>"));
+
+        view->selectBytes(0, 0);
+        whenModal([](QWidget *form) {
+            form->findChild<QLineEdit *>("imageSource")->insert("A.gif");
+            for (auto *button : form->findChildren<QPushButton *>())
+                if (button->text() == "OK")
+                    QTest::mouseClick(button, Qt::LeftButton);
+        });
+        view->commands().run(tarnel::ID_INSERT_IMAGE);
+        QVERIFY(viewBytes(view).startsWith("<img  src=\"A.gif\">"));
+
+        const int x = int(viewBytes(view).indexOf("x</p>"));
+        view->selectBytes(x, x + 1);
+        whenModal([](QWidget *modal) { qobject_cast<QInputDialog *>(modal)->accept(); });
+        view->commands().run(tarnel::ID_EDIT_WRAP_IN_TAG);
+        QVERIFY(viewBytes(view).endsWith("<p><div>x</div></p>"));
     }
 
     void renamingATagRenamesItsPartner_data()
