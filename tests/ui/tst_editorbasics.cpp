@@ -175,6 +175,11 @@ private slots:
         typeText(editor.view(), "World", 25);
         QCOMPARE(viewBytes(editor.view()),
                  QByteArray("<html><body><p>Hello</p>World</body></html>"));
+        // Far along a minified page's one line, the caret is brought into view.
+        const QString minified = dir.filePath("minified.htm");
+        QVERIFY(writeFile(minified, "<body>" + QByteArray(100000, 'x') + "</body>"));
+        QVERIFY(editor.app->docManager()->OpenDocumentFile(minified));
+        QTRY_VERIFY(editor.view()->SendScintilla(QsciScintillaBase::SCI_GETXOFFSET) > 0);
     }
 
     // By default names are spelled as the page writes its own: a page in lower case gets lower
