@@ -1,5 +1,6 @@
 #include "completion.h"
 
+#include "scanner.h"
 #include "wordlists.h"
 
 #include <algorithm>
@@ -301,37 +302,29 @@ CompletionContext ReadTag(std::string_view text, std::size_t start)
     return context;
 }
 
-// The elements open at the end of `text`, innermost first: each opening tag not closed
-// later, reading back from the end.
+// The elements open at the end of `text`, innermost first, as the tag reader finds them:
+// tags in comments, scripts and other text-only content do not count, and an end tag closes
+// the nearest open element of its name with all opened inside it, as a browser does.
 std::vector<std::string> OpenElements(std::string_view text)
 {
-    std::vector<std::string> open;
-    std::map<std::string, int> closedLater;
-    std::size_t end = text.size();
-    while (end > 0) {
-        const std::size_t lt = text.rfind('<', end - 1);
-        if (lt == std::string_view::npos)
-            break;
-        end = lt;
-        const bool closing = lt + 1 < text.size() && text[lt + 1] == '/';
-        const std::size_t nameStart = lt + 1 + (closing ? 1 : 0);
-        const std::size_t nameEnd = NameEnd(text, nameStart);
-        if (nameEnd == nameStart || text[nameStart] == '!')
-            continue;
-        std::string name = UpperCase(text.substr(nameStart, nameEnd - nameStart));
-        if (closing) {
-            ++closedLater[name];
+    std::vector<std::string> stack;
+    TagCursor cursor(text);
+    while (const auto tag = cursor.Next()) {
+        std::string name = UpperCase(tag->name);
+        if (!tag->isEndTag) {
+            const bool selfClosed = tag->end >= 2 && text[tag->end - 2] == '/';
+            if (!IsVoidElement(name) && !selfClosed)
+                stack.push_back(std::move(name));
             continue;
         }
-        const std::size_t gt = text.find('>', nameEnd);
-        const bool selfClosed = gt != std::string_view::npos && gt > 0 && text[gt - 1] == '/';
-        if (IsVoidElement(name) || selfClosed)
-            continue;
-        if (closedLater[name] > 0)
-            --closedLater[name];
-        else if (std::find(open.begin(), open.end(), name) == open.end())
-            open.push_back(std::move(name));
+        const auto match = std::find(stack.rbegin(), stack.rend(), name);
+        if (match != stack.rend())
+            stack.erase(std::prev(match.base()), stack.end());
     }
+    std::vector<std::string> open;
+    for (auto it = stack.rbegin(); it != stack.rend(); ++it)
+        if (std::find(open.begin(), open.end(), *it) == open.end())
+            open.push_back(*it);
     return open;
 }
 
@@ -449,7 +442,12 @@ bool NamesAFile(std::string_view attribute)
 
 bool IsVoidElement(std::string_view element)
 {
-    return OneOf(element,
+    static constexpr std::size_t longest = 8;
+    if (element.size() > longest)
+        return false;
+    char upper[longest];
+    std::transform(element.begin(), element.end(), upper, Upper);
+    return OneOf(std::string_view(upper, element.size()),
                  {"AREA",   "BASE",   "BASEFONT", "BGSOUND", "BR",     "COL",    "EMBED",   "FRAME",
                   "HR",     "IMG",    "INPUT",    "ISINDEX", "KEYGEN", "LINK",   "META",    "PARAM",
                   "SOURCE", "SPACER", "TRACK",    "WBR",     "IMAGE",  "NEXTID", "!DOCTYPE"});

@@ -58,7 +58,7 @@ std::span<const std::string_view> FixedValuesOf(std::string_view element,
                                                 std::string_view attribute);
 // Whether an attribute's value names a file or folder relative to the page.
 bool NamesAFile(std::string_view attribute);
-// Elements without a closing tag (IMG, BR, ...).
+// Elements without a closing tag (IMG, BR, ...), in any letter case.
 bool IsVoidElement(std::string_view element);
 
 } // namespace tarnel

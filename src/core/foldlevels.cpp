@@ -43,16 +43,6 @@ private:
     std::size_t m_line = 0;
 };
 
-bool IsVoid(std::string_view name)
-{
-    std::array<char, 16> upper{};
-    if (name.size() >= upper.size())
-        return false;
-    std::transform(name.begin(), name.end(), upper.begin(),
-                   [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; });
-    return IsVoidElement(std::string_view(upper.data(), name.size()));
-}
-
 bool SelfClosed(std::string_view text, const TagToken &tag)
 {
     return tag.end >= 2 && text[tag.end - 2] == '/';
@@ -112,7 +102,7 @@ std::vector<LineFold> FoldLevels(std::string_view text)
     while (const std::optional<TagToken> tag = cursor.Next()) {
         const std::size_t line = counter.LineOf(tag->begin);
         if (!tag->isEndTag) {
-            if (!IsVoid(tag->name) && !SelfClosed(text, *tag))
+            if (!IsVoidElement(tag->name) && !SelfClosed(text, *tag))
                 open.push_back({tag->name, line});
             continue;
         }

@@ -30,15 +30,6 @@ bool SameName(std::string_view a, std::string_view b)
     return true;
 }
 
-std::string UpperCase(std::string_view word)
-{
-    std::string upper(word);
-    for (char &c : upper)
-        if (c >= 'a' && c <= 'z')
-            c = char(c - 'a' + 'A');
-    return upper;
-}
-
 std::string_view NameOf(std::string_view text, const TagNameSpan &tag)
 {
     return text.substr(tag.start, tag.end - tag.start);
@@ -148,8 +139,7 @@ std::optional<TagNameSpan> TagNameAt(std::string_view text, std::size_t position
 
 std::optional<TagNameSpan> PartnerOf(std::string_view text, const TagNameSpan &tag)
 {
-    if (tag.end > text.size() || tag.end <= tag.start ||
-        IsVoidElement(UpperCase(NameOf(text, tag))))
+    if (tag.end > text.size() || tag.end <= tag.start || IsVoidElement(NameOf(text, tag)))
         return std::nullopt;
     if (tag.closing)
         return OpeningPartner(text, tag);
@@ -172,7 +162,7 @@ std::string ClosingTagToInsert(std::string_view text, std::size_t caret, std::si
     if (!tag || tag->closing || tag->start != lt + 1 || text[gt - 1] == '/')
         return {};
     const std::string_view name = NameOf(text, *tag);
-    if (IsVoidElement(UpperCase(name)))
+    if (IsVoidElement(name))
         return {};
     const std::string closing = "</" + std::string(name) + ">";
     if (StartsWithBlanksThen(text, caret, std::string_view(closing).substr(0, closing.size() - 1)))

@@ -89,6 +89,12 @@ TEST(Completion, ClosingTagOffersInnermostOpenElementFirst)
               (std::vector<std::string_view>{"B", "DIV", "BODY", "HTML"}));
     EXPECT_FALSE(Contains(offered, "IMG")); // void: never closed
     EXPECT_EQ(std::count(offered.begin(), offered.end(), "DIV"), 1);
+    // Tags inside a script or a comment are no tags.
+    for (const char *before : {"<div><script>if (a<b) x();</script></", "<div><!-- <b> --></",
+                               "<div><title>a <b></title></"}) {
+        const CompletionContext inner = CompletionContextAt(before);
+        EXPECT_EQ(CompletionCandidates(inner).front(), "DIV") << before;
+    }
 }
 
 TEST(Completion, EveryOfferedNameIsAListedName)

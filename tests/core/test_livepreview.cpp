@@ -112,6 +112,7 @@ TEST(LivePreview, ElementHoldingTheCaret)
         {"nested inline", "<P>a^<B>b<I>i</I>|b</B></P>"},
         {"in a start tag", "<P>a^<IMG SR|C=\"x\"></P>"},
         {"after a void element", "^<P>a<IMG SRC=\"x\">|</P>"},
+        {"after a void element in lower case", "^<p>a<img src=\"x\">|</p>"},
         {"in an end tag", "<BODY>^<P>a</|P></BODY>"},
         {"an end tag closes what was opened inside", "^<DIV><P><B>x</P>|y</DIV>"},
         {"a stray end tag closes nothing", "^<DIV>a</SPAN>|</DIV>"},

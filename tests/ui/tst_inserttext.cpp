@@ -99,8 +99,7 @@ void TestInsertText::cancelAfterAddsInsertsNothingButRescans()
     CTarnelView *view = editor.view();
     view->insertAt(QStringLiteral("<IMG SRC=\"a.gif\">"), 7, 0);
     view->rescanOutline();
-    if (outlineImages(editor) != 1)
-        QSKIP("the outline rescan finds no images in this build");
+    QCOMPARE(outlineImages(editor), 1);
     // A second image the outline has not been told about: only a rescan finds it.
     view->insertAt(QStringLiteral("<IMG SRC=\"b.gif\">"), 7, 0);
     QCOMPARE(outlineImages(editor), 1);
