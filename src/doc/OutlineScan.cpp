@@ -20,11 +20,16 @@ void COutlineScan::rescan(bool resendAll)
 {
     m_pause.stop();
     bool told = false;
-    // The hints go out while the text is read: none of their receivers changes the text.
+    // The news goes out while the text is read: none of its receivers changes the text.
     RescanOutline(m_document->textView(), m_shown, resendAll,
                   [this, &told](Hint hint, const ElementRecord *record) {
                       m_shown.Apply(hint, record);
-                      m_document->UpdateAllViews(nullptr, hint, record);
+                      for (const OutlineCategory category : OutlineCategories) {
+                          if (hint == AddHintFor(category) && record)
+                              emit m_document->elementAdded(category, *record);
+                          else if (hint == ClearHintFor(category))
+                              emit m_document->categoryCleared(category);
+                      }
                       told = true;
                   });
     if (told)

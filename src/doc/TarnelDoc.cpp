@@ -386,17 +386,6 @@ void CTarnelDoc::requestShowElement(CView *requester, tarnel::ElementKind kind,
     emit showElementRequested(requester, kind, record);
 }
 
-void CTarnelDoc::UpdateAllViews(CView *sender, int hint, const tarnel::ElementRecord *record)
-{
-    if (const auto kind = tarnel::ElementKindForHint(hint); kind && record)
-        requestShowElement(sender, *kind, *record);
-    // A view may close others while handling a hint; walk a copy.
-    const std::vector<CView *> views = m_views;
-    for (CView *view : views)
-        if (view != sender && std::find(m_views.begin(), m_views.end(), view) != m_views.end())
-            view->OnUpdate(sender, hint, record);
-}
-
 void CTarnelDoc::rememberDiskState()
 {
     const QFileInfo info(m_path);

@@ -26,8 +26,8 @@ class QWidget;
 
 // The document of one page. The text is one shared editor text: every source view shows it,
 // and the document keeps a hidden surface of its own on it so that saving, previewing and new
-// windows work from whichever views are open. Its observers hear what changed through typed
-// signals; the views also get the older hints through UpdateAllViews.
+// windows work from whichever views are open. Its observers and views hear what changed
+// through typed signals.
 class CTarnelDoc : public QObject
 {
     Q_OBJECT
@@ -111,10 +111,6 @@ public:
         return static_cast<T *>(firstViewOf(T::kViewKind));
     }
 
-    // Tells every view but the sender, in order, synchronously. An edit hint (an outline
-    // entry double-clicked) also goes out as showElementRequested.
-    void UpdateAllViews(CView *sender, int hint = 0, const tarnel::ElementRecord *record = nullptr);
-
     // The page's colouring, made (and the text coloured) when a view first shows the page:
     // one for the document, whichever windows show it.
     CPageColourer &colourer();
@@ -157,6 +153,10 @@ signals:
     void encodingChanged();
     // The text was written to its file.
     void saved();
+    // The outline scan found an element the outlines do not list yet, in text order within
+    // its category, or found a category changed and cleared it for its elements to come again.
+    void elementAdded(tarnel::OutlineCategory category, const tarnel::ElementRecord &record);
+    void categoryCleared(tarnel::OutlineCategory category);
     // A rescan told the outlines something new.
     void elementsChanged();
     // An outline asked the source view beside it to reopen an element.

@@ -7,7 +7,7 @@ class CTarnelDoc;
 class QWidget;
 
 // A view of a document: the source view, the outline and the preview. Views never call each
-// other; they talk through CTarnelDoc::UpdateAllViews with a hint and an element record.
+// other; they follow the document's signals and ask the document for what they need.
 class CView
 {
 public:
@@ -27,12 +27,6 @@ public:
 
     // Called once after the frame holding the view was made.
     virtual void OnInitialUpdate() {}
-    // A notification from another view of the same document (sender is never this view).
-    virtual void OnUpdate(CView *sender, int hint, const tarnel::ElementRecord *record)
-    {
-        (void)sender, (void)hint, (void)record;
-    }
-
     // The commands this view answers while its window is active.
     CCommandHandlers &commands() { return m_commands; }
     const CCommandHandlers &commands() const { return m_commands; }

@@ -59,7 +59,6 @@ CTarnelView::~CTarnelView()
     CTarnelDoc *doc = GetDocument();
     // The page may live on in another window: the keys typed here are one undo step there.
     m_typing.end();
-    doc->UpdateAllViews(this, HintSourceClosed);
     // Detach from the shared text before the widget goes, so it stays with the document.
     doc->hideFrom(m_text);
     doc->RemoveView(this);

@@ -19,6 +19,15 @@ CSiteTree::CSiteTree(CTarnelDoc *document, QWidget *parent)
     setModel(&m_model);
     setExpanded(m_model.pageIndex(), true);
     connect(this, &QTreeView::doubleClicked, this, &CSiteTree::activate);
+    connect(document, &CTarnelDoc::elementAdded, this,
+            [this](OutlineCategory category, const ElementRecord &record) {
+                if (m_filled)
+                    m_model.addEntry(category, record);
+            });
+    connect(document, &CTarnelDoc::categoryCleared, this, [this](OutlineCategory category) {
+        if (m_filled)
+            m_model.clearCategory(category);
+    });
     document->AddView(this);
 }
 
@@ -31,18 +40,6 @@ void CSiteTree::OnInitialUpdate()
 {
     m_filled = true;
     GetDocument()->rescanOutline(true);
-}
-
-void CSiteTree::OnUpdate(CView *, int hint, const ElementRecord *record)
-{
-    if (!m_filled)
-        return;
-    for (const OutlineCategory category : OutlineCategories) {
-        if (hint == AddHintFor(category) && record)
-            m_model.addEntry(category, *record);
-        else if (hint == ClearHintFor(category))
-            m_model.clearCategory(category);
-    }
 }
 
 QModelIndex CSiteTree::categoryIndex(Category category)

@@ -9,8 +9,8 @@
 
 // The outline beside the source: "Web Page" with its applets, hyperlinks, images, media,
 // headings, scripts and styles. It never
-// reads the text; the document's outline scan fills it through hints, and a double click on an
-// entry asks the document to have the source view beside it reopen that element in its form.
+// reads the text; the document's outline scan fills it through its signals, and a double click on
+// an entry asks the document to have the source view beside it reopen that element in its form.
 class CSiteTree : public QTreeView, public CView
 {
     Q_OBJECT
@@ -24,7 +24,6 @@ public:
     QWidget *widget() override { return this; }
     Kind kind() const override { return kViewKind; }
     void OnInitialUpdate() override;
-    void OnUpdate(CView *sender, int hint, const tarnel::ElementRecord *record) override;
 
     // What the tree shows, with entries added so far published first.
     QModelIndex pageIndex() const { return m_model.pageIndex(); }

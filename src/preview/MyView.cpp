@@ -40,11 +40,6 @@ CMyView::~CMyView()
     GetDocument()->RemoveView(this);
 }
 
-void CMyView::OnUpdate(CView *sender, int hint, const ElementRecord *record)
-{
-    (void)sender, (void)hint, (void)record;
-}
-
 void CMyView::addCommands()
 {
     CCommandHandlers &handlers = commands();

@@ -21,10 +21,6 @@ public:
     static constexpr Kind kViewKind = Kind::Preview;
     QWidget *widget() override { return this; }
     Kind kind() const override { return kViewKind; }
-    // The preview shows the text taken at its last reload, not the live text: notifications change
-    // nothing here.
-    void OnUpdate(CView *sender, int hint, const tarnel::ElementRecord *record) override;
-
     // Reads and clears the editor's request to reload the preview (set on every switch to
     // the HTML View).
     std::function<bool()> takeReloadRequest;
