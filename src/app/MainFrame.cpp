@@ -586,10 +586,8 @@ void CMainFrame::editPreferences()
         return;
     const EditorSettings chosen = dialog.settings();
     chosen.save();
+    // Every window follows the settings in force.
     EditorSettings::setCurrent(chosen);
-    for (QMdiSubWindow *window : m_mdiArea->subWindowList())
-        if (auto *child = qobject_cast<CChildFrame *>(window))
-            child->sourceView()->applySettings();
 }
 
 void CMainFrame::OnAppAbout()

@@ -1,5 +1,6 @@
 #include "PageColourer.h"
 
+#include "EditorSettings.h"
 #include "TarnelDoc.h"
 
 #include <QColor>
@@ -30,8 +31,6 @@ private:
     const CTextSurface &m_surface;
     std::size_t m_size;
 };
-
-tarnel::NameCase g_nameCase = tarnel::NameCase::AsPage;
 
 // The rewrites in the page's letter case, leaving out those that would change nothing.
 std::vector<Rewrite> inNameCase(std::span<const Rewrite> rewrites, TextSource &text,
@@ -234,15 +233,11 @@ void CPageColourer::applyStyles(const Recolouring &recolouring)
     m_surface.markStyledTo(m_styledTo);
 }
 
-void CPageColourer::setNameCase(NameCase nameCase)
-{
-    g_nameCase = nameCase;
-}
-
 NameCase CPageColourer::nameCase()
 {
-    if (g_nameCase != NameCase::AsPage)
-        return g_nameCase;
+    const NameCase chosen = EditorSettings::current().nameCase;
+    if (chosen != NameCase::AsPage)
+        return chosen;
     if (!m_pageCase)
         m_pageCase = PageNameCase(m_surface.bytes(0, std::min(m_surface.length(), PageCaseReach)));
     return *m_pageCase;

@@ -60,8 +60,6 @@ public:
         bool m_finished = false;
     };
 
-    // How names typed in another letter case are rewritten (AsTyped: never), in every page.
-    static void setNameCase(tarnel::NameCase nameCase);
     // How the names typed, chosen and built are spelled in this page: the choice, with "as the
     // page" read from the top of its text.
     tarnel::NameCase nameCase();

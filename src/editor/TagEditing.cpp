@@ -1,5 +1,6 @@
 #include "TagEditing.h"
 
+#include "EditorSettings.h"
 #include "PageColourer.h"
 #include "TarnelDoc.h"
 #include "TarnelView.h"
@@ -10,8 +11,6 @@
 using namespace tarnel;
 
 namespace {
-
-bool g_autoClose = true;
 
 // The editor's indicators below 8 belong to lexers; ours start there.
 constexpr int MatchHighlight = 8;
@@ -40,11 +39,6 @@ bool CTagEditing::startsTag(const TagNameSpan &name) const
 {
     const std::size_t lt = name.start - (name.closing ? 2 : 1);
     return TagCanStartAt(m_view->GetDocument()->colourer().contextAt(lt));
-}
-
-void CTagEditing::setAutoClose(bool on)
-{
-    g_autoClose = on;
 }
 
 CTagEditing::Window CTagEditing::around(std::size_t position, std::size_t reach) const
@@ -136,7 +130,7 @@ std::optional<CTagEditing::Pair> CTagEditing::emptiedPairAtCaret() const
 
 void CTagEditing::closeTag()
 {
-    if (!g_autoClose)
+    if (!EditorSettings::current().autoClose)
         return;
     const std::size_t caret = m_text.caret();
     if (m_text.selectionStart() != m_text.selectionEnd() || caret == 0)

@@ -46,8 +46,6 @@ public:
     // Puts the selection between <name> and </name>, as one undo step.
     void wrapSelection(const std::string &name);
 
-    static void setAutoClose(bool on);
-
 private:
     // The text around `position`, as few bytes as a question needs.
     struct Window

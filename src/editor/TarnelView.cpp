@@ -50,6 +50,8 @@ CTarnelView::CTarnelView(CTarnelDoc *document, QWidget *parent)
     connect(document, &CTarnelDoc::showElementRequested, this, &CTarnelView::showElement);
     connect(document, &CTarnelDoc::changed, this, [this] { m_text.fitLineNumbers(); });
     connect(document, &CTarnelDoc::reloaded, this, [this] { m_text.fitLineNumbers(); });
+    connect(&EditorSettings::changes(), &CEditorSettingsChanges::changed, this,
+            &CTarnelView::applySettings);
     addCommands();
     document->AddView(this);
 }

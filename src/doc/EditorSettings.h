@@ -1,11 +1,13 @@
 #pragma once
 
-#include "completion.h"
+#include "namecase.h"
 
+#include <QObject>
 #include <QString>
 
 // How the source views look and behave, as the user chose in Preferences and kept in the
-// profile. One set for every window: changing it applies at once to all.
+// profile. One set for every window: the views and the document parts that follow it hear
+// each change from EditorSettings::changes().
 struct EditorSettings
 {
     // How typed, chosen and built names are spelled: as in the list, upper case, lower case,
@@ -21,7 +23,16 @@ struct EditorSettings
 
     static EditorSettings load();
     void save() const;
-    // The settings in force; setting them tells every part that follows them.
+    // The settings in force; setting them tells every follower.
     static const EditorSettings &current();
     static void setCurrent(const EditorSettings &settings);
+    static class CEditorSettingsChanges &changes();
+};
+
+// Where the settings in force announce a change.
+class CEditorSettingsChanges : public QObject
+{
+    Q_OBJECT
+signals:
+    void changed(const EditorSettings &settings);
 };

@@ -1,9 +1,5 @@
 #include "EditorSettings.h"
 
-#include "Completion.h"
-#include "PageColourer.h"
-#include "TagEditing.h"
-
 #include <QSettings>
 
 namespace {
@@ -54,6 +50,11 @@ const EditorSettings &EditorSettings::current()
 void EditorSettings::setCurrent(const EditorSettings &settings)
 {
     inForce() = settings;
-    CTagEditing::setAutoClose(settings.autoClose);
-    CPageColourer::setNameCase(settings.nameCase);
+    emit changes().changed(settings);
+}
+
+CEditorSettingsChanges &EditorSettings::changes()
+{
+    static CEditorSettingsChanges changes;
+    return changes;
 }
