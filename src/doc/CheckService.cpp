@@ -3,9 +3,9 @@
 #include "PageValidation.h"
 #include "TarnelDoc.h"
 
-#include <QFutureWatcher>
+#include "PausedJob.h"
 
-#include <QtConcurrent/QtConcurrentRun>
+#include <memory>
 #include <utility>
 
 CCheckService *CCheckService::of(CTarnelDoc *document)
@@ -19,51 +19,27 @@ CCheckService::CCheckService(CTarnelDoc *document)
     : QObject(document)
     , m_doc(document)
 {
-    m_pause.setSingleShot(true);
-    m_pause.setInterval(kPauseMs);
-    connect(&m_pause, &QTimer::timeout, this, &CCheckService::checkNow);
-    connect(document, &CTarnelDoc::changed, this, &CCheckService::textChanged);
-    connect(document, &CTarnelDoc::reloaded, this, &CCheckService::textChanged);
+    m_job = new CPausedJob(this, kPauseMs, [this]() -> CPausedJob::Work {
+        return [this, text = m_doc->text(), path = m_doc->path()]() -> CPausedJob::Delivery {
+            auto validation = std::make_shared<tarnel::Validation>(validatePage(text, path));
+            return [this, validation] {
+                m_findings = std::move(validation->findings);
+                m_total = validation->total;
+                markText();
+                emit findingsChanged();
+            };
+        };
+    });
+    connect(document, &CTarnelDoc::changed, m_job, &CPausedJob::changed);
+    connect(document, &CTarnelDoc::reloaded, m_job, &CPausedJob::changed);
     // Saving under another name moves the page among other files.
-    connect(document, &CTarnelDoc::saved, this, &CCheckService::textChanged);
-    textChanged();
-}
-
-void CCheckService::textChanged()
-{
-    ++m_generation;
-    m_pause.start();
+    connect(document, &CTarnelDoc::saved, m_job, &CPausedJob::changed);
+    m_job->changed();
 }
 
 void CCheckService::checkNow()
 {
-    m_pause.stop();
-    // One check at a time: on a very large page checks could otherwise pile up, each with
-    // its own copy of the text. The one under way is dropped on finishing when the text
-    // changed meanwhile, and the next starts then.
-    if (m_checking) {
-        m_checkAgain = true;
-        return;
-    }
-    m_checking = true;
-    const quint64 generation = m_generation;
-    auto *watcher = new QFutureWatcher<tarnel::Validation>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation] {
-        watcher->deleteLater();
-        m_checking = false;
-        if (std::exchange(m_checkAgain, false) || generation != m_generation) {
-            if (!m_pause.isActive())
-                checkNow();
-            return;
-        }
-        tarnel::Validation validation = watcher->result();
-        m_findings = std::move(validation.findings);
-        m_total = validation.total;
-        markText();
-        emit findingsChanged();
-    });
-    watcher->setFuture(QtConcurrent::run(
-        [text = m_doc->text(), path = m_doc->path()] { return validatePage(text, path); }));
+    m_job->runNow();
 }
 
 void CCheckService::markText()

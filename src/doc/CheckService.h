@@ -3,7 +3,6 @@
 #include "pagecheck.h"
 
 #include <QObject>
-#include <QTimer>
 
 #include <cstddef>
 #include <vector>
@@ -12,7 +11,7 @@ class CTarnelDoc;
 
 // Checks a document's page once typing pauses and marks what it finds in the text, so every
 // source view on it shows the marks. A check runs on a worker thread on a copy of the text;
-// a change made meanwhile discards its result, and the next pause checks again.
+// a change made meanwhile discards its result, and the next pause checks again (CPausedJob).
 class CCheckService : public QObject
 {
     Q_OBJECT
@@ -42,14 +41,10 @@ signals:
 
 private:
     explicit CCheckService(CTarnelDoc *document);
-    void textChanged();
     void markText();
 
     CTarnelDoc *m_doc;
-    QTimer m_pause;
-    quint64 m_generation = 0; // counts the changes; a check of an older text is dropped
-    bool m_checking = false;
-    bool m_checkAgain = false;
+    class CPausedJob *m_job;
     std::vector<tarnel::Finding> m_findings;
     std::size_t m_total = 0;
 };

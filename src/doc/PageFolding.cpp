@@ -3,8 +3,9 @@
 #include "TarnelDoc.h"
 #include "TextSurface.h"
 
-#include <QFutureWatcher>
-#include <QtConcurrent>
+#include "PausedJob.h"
+
+#include <QTimer>
 
 #include <memory>
 #include <string>
@@ -21,9 +22,19 @@ CPageFolding::CPageFolding(CTarnelDoc *document)
     : QObject(document)
     , m_document(document)
 {
-    m_pause.setSingleShot(true);
-    m_pause.setInterval(300);
-    connect(&m_pause, &QTimer::timeout, this, &CPageFolding::refold);
+    m_job = new CPausedJob(this, 300, [this]() -> CPausedJob::Work {
+        auto text = std::make_shared<const std::string>(m_document->textView());
+        return [this, text]() -> CPausedJob::Delivery {
+            auto levels =
+                std::make_shared<std::vector<tarnel::LineFold>>(tarnel::FoldLevels(*text));
+            return [this, levels] {
+                ++m_generation;
+                m_levels = std::move(*levels);
+                m_applied = 0;
+                applySlice();
+            };
+        };
+    });
     connect(document, &CTarnelDoc::changed, this, &CPageFolding::textChanged);
     connect(document, &CTarnelDoc::reloaded, this, &CPageFolding::refold);
 }
@@ -31,24 +42,12 @@ CPageFolding::CPageFolding(CTarnelDoc *document)
 void CPageFolding::textChanged()
 {
     ++m_generation;
-    m_pause.start();
+    m_job->changed();
 }
 
 void CPageFolding::refold()
 {
-    m_pause.stop();
-    const std::uint64_t generation = ++m_generation;
-    auto text = std::make_shared<const std::string>(m_document->textView());
-    auto *watcher = new QFutureWatcher<std::vector<tarnel::LineFold>>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation] {
-        watcher->deleteLater();
-        if (generation != m_generation)
-            return; // the text changed meanwhile: its own refold follows
-        m_levels = watcher->result();
-        m_applied = 0;
-        applySlice();
-    });
-    watcher->setFuture(QtConcurrent::run([text] { return tarnel::FoldLevels(*text); }));
+    m_job->runNow();
 }
 
 void CPageFolding::applySlice()

@@ -3,7 +3,6 @@
 #include "foldlevels.h"
 
 #include <QObject>
-#include <QTimer>
 
 #include <cstddef>
 #include <cstdint>
@@ -28,8 +27,8 @@ private:
     void applySlice();
 
     CTarnelDoc *m_document;
-    QTimer m_pause;
-    std::uint64_t m_generation = 0;         // counts the texts; levels of an older one are dropped
+    class CPausedJob *m_job;
+    std::uint64_t m_generation = 0;         // counts the texts; slices of an older one stop
     std::vector<tarnel::LineFold> m_levels; // worked out, not all handed to the editor yet
     std::size_t m_applied = 0;
 };
