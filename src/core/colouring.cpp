@@ -1,5 +1,7 @@
 #include "colouring.h"
 
+#include "ascii.h"
+
 #include "wordlists.h"
 
 #include <algorithm>
@@ -11,12 +13,7 @@ namespace {
 
 constexpr unsigned char FoldByte(unsigned char c)
 {
-    return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 'a' + 'A') : c;
-}
-
-constexpr bool IsAsciiLetter(unsigned char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    return static_cast<unsigned char>(UpperAscii(static_cast<char>(c)));
 }
 
 constexpr std::uint32_t HashStep(std::uint32_t hash, unsigned char c)

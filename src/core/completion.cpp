@@ -1,5 +1,6 @@
 #include "completion.h"
 
+#include "ascii.h"
 #include "scanner.h"
 #include "wordlists.h"
 
@@ -10,29 +11,6 @@
 namespace tarnel {
 
 namespace {
-
-char Upper(char c)
-{
-    return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
-}
-
-std::string UpperCase(std::string_view word)
-{
-    std::string upper(word);
-    std::transform(upper.begin(), upper.end(), upper.begin(), Upper);
-    return upper;
-}
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
-bool IsNameChar(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
-           c == '_' || c == ':' || c == '!';
-}
 
 constexpr std::string_view GlobalAttributes =
     "ID CLASS STYLE TITLE LANG DIR ACCESSKEY TABINDEX HIDDEN CONTENTEDITABLE DRAGGABLE"
@@ -241,7 +219,8 @@ CompletionContext ReadTag(std::string_view text, std::size_t start)
     if (closing)
         ++p;
     const std::size_t nameStart = p;
-    p = NameEnd(text, p);
+    // "<!" begins a declaration or a comment, whose names the list offers too.
+    p = NameEnd(text, p < text.size() && text[p] == '!' ? p + 1 : p);
     if (p == text.size()) {
         if (nameStart < p && !(text[nameStart] >= 'A' && text[nameStart] <= 'Z') &&
             !(text[nameStart] >= 'a' && text[nameStart] <= 'z') && text[nameStart] != '!')
@@ -255,7 +234,7 @@ CompletionContext ReadTag(std::string_view text, std::size_t start)
     const std::string element = UpperCase(text.substr(nameStart, p - nameStart));
     std::vector<std::string> present;
     while (true) {
-        while (p < text.size() && (IsBlank(text[p]) || text[p] == '/'))
+        while (p < text.size() && (IsHtmlSpace(text[p]) || text[p] == '/'))
             ++p;
         if (p == text.size()) {
             context.kind = CompletionKind::AttributeName;
@@ -264,7 +243,7 @@ CompletionContext ReadTag(std::string_view text, std::size_t start)
         if (text[p] == '>' || text[p] == '<')
             return {};
         const std::size_t attributeStart = p;
-        while (p < text.size() && !IsBlank(text[p]) && text[p] != '=' && text[p] != '>' &&
+        while (p < text.size() && !IsHtmlSpace(text[p]) && text[p] != '=' && text[p] != '>' &&
                text[p] != '/' && text[p] != '<')
             ++p;
         if (p == text.size()) {
@@ -275,12 +254,12 @@ CompletionContext ReadTag(std::string_view text, std::size_t start)
         const std::string attribute = UpperCase(text.substr(attributeStart, p - attributeStart));
         present.push_back(attribute);
         std::size_t q = p;
-        while (q < text.size() && IsBlank(text[q]))
+        while (q < text.size() && IsHtmlSpace(text[q]))
             ++q;
         if (q == text.size() || text[q] != '=')
             continue;
         p = q + 1;
-        while (p < text.size() && IsBlank(text[p]))
+        while (p < text.size() && IsHtmlSpace(text[p]))
             ++p;
         if (p == text.size())
             return ValueContext(element, attribute, {});
@@ -291,7 +270,7 @@ CompletionContext ReadTag(std::string_view text, std::size_t start)
             p = close + 1;
         } else {
             const std::size_t valueStart = p;
-            while (p < text.size() && !IsBlank(text[p]) && text[p] != '>')
+            while (p < text.size() && !IsHtmlSpace(text[p]) && text[p] != '>')
                 ++p;
             if (p == text.size())
                 return ValueContext(element, attribute, text.substr(valueStart));
@@ -446,7 +425,7 @@ bool IsVoidElement(std::string_view element)
     if (element.size() > longest)
         return false;
     char upper[longest];
-    std::transform(element.begin(), element.end(), upper, Upper);
+    std::transform(element.begin(), element.end(), upper, UpperAscii);
     return OneOf(std::string_view(upper, element.size()),
                  {"AREA",   "BASE",   "BASEFONT", "BGSOUND", "BR",     "COL",    "EMBED",   "FRAME",
                   "HR",     "IMG",    "INPUT",    "ISINDEX", "KEYGEN", "LINK",   "META",    "PARAM",

@@ -1,5 +1,6 @@
 #include "namecase.h"
 
+#include "ascii.h"
 #include "completion.h"
 #include "scanner.h"
 
@@ -17,23 +18,6 @@ bool IsUpper(char c)
 bool IsLower(char c)
 {
     return c >= 'a' && c <= 'z';
-}
-
-char Upper(char c)
-{
-    return IsLower(c) ? char(c - 'a' + 'A') : c;
-}
-
-char Lower(char c)
-{
-    return IsUpper(c) ? char(c - 'A' + 'a') : c;
-}
-
-std::string UpperCase(std::string_view word)
-{
-    std::string upper(word);
-    std::transform(upper.begin(), upper.end(), upper.begin(), Upper);
-    return upper;
 }
 
 // The bytes [at, at + length) of `text` spelled as `spell` gives them.
@@ -83,10 +67,10 @@ std::string SpellName(std::string_view listed, std::string_view typed, NameCase 
     case NameCase::AsPage:
         break;
     case NameCase::Upper:
-        std::transform(name.begin(), name.end(), name.begin(), Upper);
+        std::transform(name.begin(), name.end(), name.begin(), UpperAscii);
         break;
     case NameCase::Lower:
-        std::transform(name.begin(), name.end(), name.begin(), Lower);
+        std::transform(name.begin(), name.end(), name.begin(), LowerAscii);
         break;
     case NameCase::AsTyped: {
         const std::size_t kept = std::min(typed.size(), name.size());
@@ -94,7 +78,8 @@ std::string SpellName(std::string_view listed, std::string_view typed, NameCase 
                                        [](char c) { return IsUpper(c) || IsLower(c); });
         if (last != typed.rend())
             std::transform(name.begin() + std::ptrdiff_t(kept), name.end(),
-                           name.begin() + std::ptrdiff_t(kept), IsUpper(*last) ? Upper : Lower);
+                           name.begin() + std::ptrdiff_t(kept),
+                           IsUpper(*last) ? UpperAscii : LowerAscii);
         name.replace(0, kept, typed.substr(0, kept));
         break;
     }

@@ -1,5 +1,6 @@
 #include "reedit.h"
 
+#include "ascii.h"
 #include "attributes.h"
 
 #include <algorithm>
@@ -83,21 +84,11 @@ ImageFields WithWrittenSource(ImageFields fields)
     return fields;
 }
 
-std::string UpperAscii(std::string_view text)
-{
-    std::string upper(text);
-    for (char &c : upper) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - ('a' - 'A'));
-    }
-    return upper;
-}
-
 TagPrefill ReadTag(std::string_view text, std::size_t tagStart)
 {
     TagPrefill prefill;
     for (const TagAttribute &a : TagAttributes(text, tagStart))
-        prefill.values.try_emplace(UpperAscii(a.name), DecodeAttributeValue(a.value));
+        prefill.values.try_emplace(UpperCase(a.name), DecodeAttributeValue(a.value));
     return prefill;
 }
 
@@ -111,16 +102,11 @@ struct Splice
     std::string text;
 };
 
-bool IsSpaceByte(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
 // A value a browser reads whole without quotes.
 bool FitsBare(std::string_view value)
 {
     return !value.empty() && std::none_of(value.begin(), value.end(), [](char c) {
-        return IsSpaceByte(c) || c == '"' || c == '\'' || c == '=' || c == '<' || c == '>' ||
+        return IsHtmlSpace(c) || c == '"' || c == '\'' || c == '=' || c == '<' || c == '>' ||
                c == '`';
     });
 }
@@ -144,7 +130,7 @@ std::string ValueText(const TagAttribute &attribute, std::string_view value)
 Splice Removal(std::string_view text, const TagAttribute &attribute)
 {
     std::size_t begin = attribute.begin;
-    while (begin > 0 && IsSpaceByte(text[begin - 1]))
+    while (begin > 0 && IsHtmlSpace(text[begin - 1]))
         --begin;
     return {begin, attribute.end, {}};
 }
@@ -233,9 +219,9 @@ struct SrcsetCandidate
 
 std::string_view TrimBlanks(std::string_view text)
 {
-    while (!text.empty() && IsSpaceByte(text.front()))
+    while (!text.empty() && IsHtmlSpace(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && IsSpaceByte(text.back()))
+    while (!text.empty() && IsHtmlSpace(text.back()))
         text.remove_suffix(1);
     return text;
 }

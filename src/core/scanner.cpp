@@ -11,16 +11,6 @@ namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
 
-bool IsSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
-bool IsAsciiLetter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
 std::size_t Find(std::string_view text, char c, std::size_t from)
 {
     if (from >= text.size())
@@ -32,7 +22,7 @@ std::size_t Find(std::string_view text, char c, std::size_t from)
 std::size_t NameEnd(std::string_view text, std::size_t from)
 {
     std::size_t i = from;
-    while (i < text.size() && !IsSpace(text[i]) && text[i] != '/' && text[i] != '>')
+    while (i < text.size() && !IsHtmlSpace(text[i]) && text[i] != '/' && text[i] != '>')
         ++i;
     return i;
 }
@@ -46,25 +36,25 @@ std::size_t WalkAttributes(std::string_view text, std::size_t i, OnAttribute &&o
 {
     const std::size_t n = text.size();
     for (;;) {
-        while (i < n && (IsSpace(text[i]) || text[i] == '/'))
+        while (i < n && (IsHtmlSpace(text[i]) || text[i] == '/'))
             ++i;
         if (i >= n)
             return npos;
         if (text[i] == '>')
             return i + 1;
         const std::size_t nameBegin = i++;
-        while (i < n && !IsSpace(text[i]) && text[i] != '/' && text[i] != '>' && text[i] != '=')
+        while (i < n && !IsHtmlSpace(text[i]) && text[i] != '/' && text[i] != '>' && text[i] != '=')
             ++i;
         const std::string_view name = text.substr(nameBegin, i - nameBegin);
         std::size_t j = i;
-        while (j < n && IsSpace(text[j]))
+        while (j < n && IsHtmlSpace(text[j]))
             ++j;
         if (j >= n || text[j] != '=') {
             onAttribute(TagAttribute{name, {}, nameBegin, i, i});
             continue;
         }
         ++j;
-        while (j < n && IsSpace(text[j]))
+        while (j < n && IsHtmlSpace(text[j]))
             ++j;
         if (j >= n)
             return npos;
@@ -80,7 +70,7 @@ std::size_t WalkAttributes(std::string_view text, std::size_t i, OnAttribute &&o
             return j + 1;
         } else {
             const std::size_t valueBegin = j;
-            while (j < n && !IsSpace(text[j]) && text[j] != '>')
+            while (j < n && !IsHtmlSpace(text[j]) && text[j] != '>')
                 ++j;
             onAttribute(TagAttribute{name, text.substr(valueBegin, j - valueBegin), nameBegin, j,
                                      valueBegin});
@@ -245,7 +235,7 @@ std::size_t TagCursor::SkipRawText(std::size_t from) const
         if (m_text.substr(i + 1, 1) != "/" || !StartsWithNoCase(m_text, i + 2, m_rawTextName))
             continue;
         const std::size_t after = i + 2 + m_rawTextName.size();
-        if (after >= m_text.size() || IsSpace(m_text[after]) || m_text[after] == '/' ||
+        if (after >= m_text.size() || IsHtmlSpace(m_text[after]) || m_text[after] == '/' ||
             m_text[after] == '>')
             return i;
     }

@@ -1,4 +1,5 @@
 #pragma once
+#include "ascii.h"
 #include "elementrecord.h"
 
 #include <cstddef>
@@ -64,22 +65,6 @@ private:
     std::size_t m_pos;
     std::string_view m_rawTextName; // set after a SCRIPT, STYLE, ... start tag
 };
-
-inline char LowerAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
-}
-
-inline bool EqualsNoCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i]))
-            return false;
-    }
-    return true;
-}
 
 // One past the ">" that closes the tag whose "<" is at `tagStart`: the first ">" outside a
 // quoted attribute value. NoTagEnd when the text ends first (a browser drops such a tag).

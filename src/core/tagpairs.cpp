@@ -1,5 +1,6 @@
 #include "tagpairs.h"
 
+#include "ascii.h"
 #include "completion.h"
 #include "scanner.h"
 
@@ -8,27 +9,6 @@
 namespace tarnel {
 
 namespace {
-
-bool IsNameChar(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
-           c == '_' || c == ':';
-}
-
-bool IsLetter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-bool SameName(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if ((a[i] | 0x20) != (b[i] | 0x20))
-            return false;
-    return true;
-}
 
 std::string_view NameOf(std::string_view text, const TagNameSpan &tag)
 {
@@ -61,7 +41,7 @@ void ForEachTag(std::string_view text, std::size_t from, std::size_t to, Visit v
         while (tag.end < text.size() && IsNameChar(text[tag.end]))
             ++tag.end;
         p = lt + 1;
-        if (tag.end == tag.start || !IsLetter(text[tag.start]))
+        if (tag.end == tag.start || !IsAsciiLetter(text[tag.start]))
             continue;
         if (!noMoreGt && nextGt < tag.end) {
             nextGt = text.find('>', tag.end);
@@ -79,7 +59,7 @@ std::optional<TagNameSpan> ClosingPartner(std::string_view text, const TagNameSp
     std::optional<TagNameSpan> partner;
     int depth = 1;
     ForEachTag(text, tag.end, text.size(), [&](const TagNameSpan &other, bool selfClosed) {
-        if (!SameName(NameOf(text, other), name) || (selfClosed && !other.closing))
+        if (!EqualsNoCase(NameOf(text, other), name) || (selfClosed && !other.closing))
             return true;
         depth += other.closing ? -1 : 1;
         if (depth == 0)
@@ -94,7 +74,7 @@ std::optional<TagNameSpan> OpeningPartner(std::string_view text, const TagNameSp
     const std::string_view name = NameOf(text, tag);
     std::vector<TagNameSpan> open;
     ForEachTag(text, 0, tag.start - 2, [&](const TagNameSpan &other, bool selfClosed) {
-        if (!SameName(NameOf(text, other), name) || (selfClosed && !other.closing))
+        if (!EqualsNoCase(NameOf(text, other), name) || (selfClosed && !other.closing))
             return true;
         if (!other.closing)
             open.push_back(other);
@@ -112,7 +92,7 @@ bool StartsWithBlanksThen(std::string_view text, std::size_t from, std::string_v
     while (from < text.size() && (text[from] == ' ' || text[from] == '\t'))
         ++from;
     const std::size_t end = from + word.size();
-    return end <= text.size() && SameName(text.substr(from, word.size()), word) &&
+    return end <= text.size() && EqualsNoCase(text.substr(from, word.size()), word) &&
            (end == text.size() || !IsNameChar(text[end]));
 }
 
@@ -128,7 +108,7 @@ std::optional<TagNameSpan> TagNameAt(std::string_view text, std::size_t position
     std::size_t end = position;
     while (end < text.size() && end - start <= LongestTagName && IsNameChar(text[end]))
         ++end;
-    if (end == start || end - start > LongestTagName || !IsLetter(text[start]) || start == 0)
+    if (end == start || end - start > LongestTagName || !IsAsciiLetter(text[start]) || start == 0)
         return std::nullopt;
     if (text[start - 1] == '<')
         return TagNameSpan{start, end, false};
@@ -182,7 +162,7 @@ std::optional<std::size_t> RepeatedClosingTagEnd(std::string_view text, std::siz
         return std::nullopt;
     const std::size_t length = caret - lt;
     if (text.size() - caret < length ||
-        !SameName(text.substr(caret, length), text.substr(lt, length)))
+        !EqualsNoCase(text.substr(caret, length), text.substr(lt, length)))
         return std::nullopt;
     return caret + length;
 }
