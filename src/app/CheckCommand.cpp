@@ -1,6 +1,8 @@
 #include "CheckCommand.h"
 
+#include "PageFile.h"
 #include "PageValidation.h"
+#include "pagecheck.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -16,11 +18,9 @@ QString checkText(const char *text)
 
 bool readPage(const QString &path, QByteArray *bytes, QString *reason)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *reason = file.errorString();
+    QFile file;
+    if (!openPageFile(path, file, reason))
         return false;
-    }
     *bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         *reason = file.errorString();

@@ -2,6 +2,7 @@
 
 #include "OutlineScan.h"
 #include "PageColourer.h"
+#include "PageFile.h"
 #include "PageFolding.h"
 #include "View.h"
 #include "basehref.h"
@@ -107,21 +108,9 @@ bool CTarnelDoc::OnNewDocument(std::string startingText, tarnel::LineBreak lineB
 
 bool CTarnelDoc::openForReading(const QString &path, QFile &file)
 {
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        m_error =
-            tr("Cannot open %1:\n%2").arg(QDir::toNativeSeparators(path), tr("It is a folder."));
-        return false;
-    }
-    // A pipe or a device would block the window or never end.
-    if (info.exists() && !info.isFile()) {
-        m_error = tr("Cannot open %1:\n%2")
-                      .arg(QDir::toNativeSeparators(path), tr("It is not a regular file."));
-        return false;
-    }
-    file.setFileName(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_error = tr("Cannot open %1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString());
+    QString reason;
+    if (!openPageFile(path, file, &reason)) {
+        m_error = tr("Cannot open %1:\n%2").arg(QDir::toNativeSeparators(path), reason);
         return false;
     }
     return true;
