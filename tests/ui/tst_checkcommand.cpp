@@ -87,6 +87,21 @@ private slots:
         QCOMPARE(run.status, 2);
     }
 
+    // A line break in a name would forge a finding of its own.
+    void aNameThatDoesNotPrintIsQuoted()
+    {
+        write("two\nlines.htm", "<img src=\"pic.gif\">");
+        const Run run = check({"two\nlines.htm", "gone\x1b[2J.htm"});
+        QStringList lines = run.out.split('\n');
+        QCOMPARE(lines.takeLast(), QString());
+        QVERIFY(lines.contains("\"two\\nlines.htm\":1:2: warning: IMG without ALT: give a text "
+                               "alternative (ALT=\"\" for decoration)"));
+        for (const QString &line : std::as_const(lines))
+            QVERIFY2(line.startsWith("\"two\\nlines.htm\":1:"), qPrintable(line));
+        QCOMPARE(run.err, QString("tarnel: cannot read \"gone\\033[2J.htm\": No such file or "
+                                  "directory\n"));
+    }
+
 private:
     void write(const char *name, const QByteArray &bytes)
     {
