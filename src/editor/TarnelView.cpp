@@ -42,6 +42,9 @@ CTarnelView::CTarnelView(CTarnelDoc *document, QWidget *parent)
     document->showOn(m_text);
     document->configureSurface(this);
     applySurfaceSettings();
+    // QScintilla's own symbol margin is hidden once here: the check's marks take that margin
+    // over, and a marker left in no margin paints its whole line instead.
+    setMarginWidth(1, 0);
     colourer().defineStyles(m_text);
     installEditorAccessibility();
     connect(document, &CTarnelDoc::encodingChanged, this,
@@ -88,7 +91,6 @@ void CTarnelView::applySurfaceSettings()
         const double stop = logicalDpiX() / 5.0;
         setTabWidth(qMax(1, qRound(stop / qMax(1, metrics.horizontalAdvance(QLatin1Char('n'))))));
     }
-    setMarginWidth(1, 0);
     m_text.showLineNumbers(settings.lineNumbers);
     m_text.showFoldMargin(kFoldMargin);
     m_text.highlightCurrentLine(QColor(0xFF, 0xFF, 0xE0));
