@@ -21,6 +21,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -394,6 +395,8 @@ void CTarnelView::keyPressEvent(QKeyEvent *event)
     }
     if (m_completion->handleKey(event))
         return;
+    if (typeAsReference(event))
+        return;
     const EditCommand command = commandForKey(event);
     // A key in a tag name that has a partner renames the partner in the same undo step.
     const bool mayRename = command == EditCommand::TypedCharacter ||
@@ -454,6 +457,45 @@ void CTarnelView::typedCharacter(const QString &text)
     }
     const char typed = text.at(0).unicode() < 128 ? char(text.at(0).unicode()) : 0;
     m_completion->afterTyped(typed, colourer().opensCompletionList(CharIndexAtCaret()));
+}
+
+// A character the page's encoding cannot hold would be saved as "?": it goes in as its
+// character reference ("&#8364;"), as the forms write it, in one typed edit.
+bool CTarnelView::typeAsReference(const QKeyEvent *event)
+{
+    const QString text = event->text();
+    const bool shortcut =
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (shortcut || text.isEmpty() || pageCodec().holds(text))
+        return false;
+    m_text.closeCompletionList();
+    runEdit(EditCommand::TypedCharacter, [this, &text] {
+        replaceTarget(m_text.selectionStart(), m_text.selectionEnd(), pageCodec().toPage(text));
+    });
+    return true;
+}
+
+void CTarnelView::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (pageCodec().holds(event->commitString())) {
+        QsciScintilla::inputMethodEvent(event);
+        return;
+    }
+    // What the page can hold, as typed keys get it.
+    QInputMethodEvent held(event->preeditString(), event->attributes());
+    held.setCommitString(QString::fromLatin1(pageCodec().toPage(event->commitString())),
+                         event->replacementStart(), event->replacementLength());
+    QsciScintilla::inputMethodEvent(&held);
+}
+
+QByteArray CTarnelView::fromMimeData(const QMimeData *source, bool &rectangular) const
+{
+    QByteArray bytes = QsciScintilla::fromMimeData(source, rectangular);
+    if (!pageCodec().holds(source->text())) {
+        const std::string page = pageCodec().toPage(source->text());
+        bytes = QByteArray(page.data(), qsizetype(page.size()));
+    }
+    return bytes;
 }
 
 void CTarnelView::caretUpdated()
