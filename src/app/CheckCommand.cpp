@@ -1,6 +1,8 @@
 #include "CheckCommand.h"
 
+#include "PageFile.h"
 #include "PageValidation.h"
+#include "pagecheck.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -16,11 +18,9 @@ QString checkText(const char *text)
 
 bool readPage(const QString &path, QByteArray *bytes, QString *reason)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *reason = file.errorString();
+    QFile file;
+    if (!openPageFile(path, file, reason))
         return false;
-    }
     *bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         *reason = file.errorString();
@@ -38,21 +38,22 @@ int runCheckCommand(const QStringList &pages, std::FILE *out, std::FILE *err)
     for (const QString &page : pages) {
         QByteArray bytes;
         QString reason;
+        const std::string name = page.toLocal8Bit().toStdString();
+        const QString shown = QString::fromLocal8Bit(tarnel::PrintableFileName(name));
         if (!readPage(page, &bytes, &reason)) {
             std::fprintf(err, "tarnel: %s\n",
-                         qPrintable(checkText("cannot read %1: %2").arg(page, reason)));
+                         qPrintable(checkText("cannot read %1: %2").arg(shown, reason)));
             unreadable = true;
             continue;
         }
         const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
         const tarnel::Validation validation = validatePage(text, page);
-        const std::string name = page.toLocal8Bit().toStdString();
         for (const tarnel::Finding &finding : validation.findings)
             std::fprintf(out, "%s\n", tarnel::FormatFinding(name, finding).c_str());
         if (validation.total > validation.findings.size())
             std::fprintf(err, "tarnel: %s\n",
                          qPrintable(checkText("%1: the first %2 of %3 findings are shown")
-                                        .arg(page)
+                                        .arg(shown)
                                         .arg(validation.findings.size())
                                         .arg(validation.total)));
         anyError = anyError || validation.errors > 0;

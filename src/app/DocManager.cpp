@@ -35,6 +35,7 @@ CTarnelDoc *CDocManager::newDocument()
 
 void CDocManager::adoptDocument(CTarnelDoc *doc)
 {
+    connect(doc, &CTarnelDoc::failed, this, &CDocManager::reportError);
     m_documents.append(doc);
     emit documentOpened(doc);
 }

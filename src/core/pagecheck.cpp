@@ -97,7 +97,89 @@ std::string Quoted(std::string_view s)
     return "\"" + std::string(s) + "\"";
 }
 
+// The code point of the well-formed UTF-8 sequence at the start of `s` and its length; a
+// length of 0 when none starts there.
+std::pair<char32_t, std::size_t> Utf8At(std::string_view s)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80)
+        return {lead, 1};
+    std::size_t length = 0;
+    char32_t code = 0;
+    char32_t least = 0;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2, code = lead & 0x1F, least = 0x80;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+        length = 3, code = lead & 0x0F, least = 0x800;
+    else if (lead >= 0xF0 && lead <= 0xF4)
+        length = 4, code = lead & 0x07, least = 0x10000;
+    if (length == 0 || s.size() < length)
+        return {0, 0};
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80)
+            return {0, 0};
+        code = (code << 6) | (byte(i) & 0x3F);
+    }
+    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return {0, 0};
+    return {code, length};
+}
+
+// Controls move the terminal's cursor or start escape sequences; line and paragraph
+// separators break lines; the reordering marks make a name read as another.
+bool Prints(char32_t code)
+{
+    return code >= 0x20 && code != 0x7F && !(code >= 0x80 && code <= 0x9F) && code != 0x200E &&
+           code != 0x200F && code != 0x2028 && code != 0x2029 &&
+           !(code >= 0x202A && code <= 0x202E) && !(code >= 0x2066 && code <= 0x2069);
+}
+
+void AppendEscaped(std::string &out, unsigned char byte)
+{
+    static constexpr std::string_view named = "\\a\\b\\t\\n\\v\\f\\r";
+    if (byte >= '\a' && byte <= '\r') {
+        out += named.substr(std::size_t(byte - '\a') * 2, 2);
+        return;
+    }
+    // Three octal digits always: a digit after the escape cannot be read as part of it.
+    const char octal[] = {'\\', char('0' + (byte >> 6)), char('0' + ((byte >> 3) & 7)),
+                          char('0' + (byte & 7))};
+    out.append(octal, sizeof octal);
+}
+
+// `text` with each byte of a character that does not print escaped, and with quotes and
+// backslashes escaped too when `quoting`; nullopt when nothing needed escaping.
+std::optional<std::string> Escaped(std::string_view text, bool quoting)
+{
+    std::string out;
+    bool escaped = false;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto [code, length] = Utf8At(text.substr(i));
+        if (length > 0 && Prints(code)) {
+            if (quoting && (code == '"' || code == '\\'))
+                out += '\\';
+            out.append(text.substr(i, length));
+            i += length;
+            continue;
+        }
+        escaped = true;
+        for (std::size_t end = i + std::max<std::size_t>(length, 1); i < end; ++i)
+            AppendEscaped(out, static_cast<unsigned char>(text[i]));
+    }
+    if (!escaped)
+        return std::nullopt;
+    return out;
+}
+
 } // namespace
+
+std::string PrintableFileName(std::string_view name)
+{
+    if (const auto escaped = Escaped(name, true))
+        return '"' + *escaped + '"';
+    return std::string(name);
+}
 
 std::string_view SeverityName(Severity severity)
 {
@@ -106,13 +188,13 @@ std::string_view SeverityName(Severity severity)
 
 std::string FormatFinding(std::string_view file, const Finding &finding)
 {
-    std::string line(file);
+    std::string line = PrintableFileName(file);
     if (!line.empty())
         line += ':';
     line += std::to_string(finding.line) + ':' + std::to_string(finding.column) + ": ";
     line += SeverityName(finding.severity);
     line += ": ";
-    line += finding.message;
+    line += Escaped(finding.message, false).value_or(finding.message);
     return line;
 }
 

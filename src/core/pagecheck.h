@@ -29,8 +29,16 @@ struct Finding
 std::string_view SeverityName(Severity severity); // "error" or "warning"
 
 // "file:line:column: error: message", the form compilers use so that editors and CI read
-// it; without a file name the line starts at the line number.
+// it; without a file name the line starts at the line number. The name is given as
+// PrintableFileName shows it, and characters of the message that do not print are escaped:
+// a line break in either would forge a finding, an escape sequence would reach the terminal.
 std::string FormatFinding(std::string_view file, const Finding &finding);
+
+// A file name as a line of output shows it: unchanged when every character of it prints,
+// else in double quotes with C escapes ("\n", "\033") for each byte that does not print
+// (controls, bytes that are no UTF-8, line separators and reordering marks) and for quotes
+// and backslashes, as compilers quote such names.
+std::string PrintableFileName(std::string_view name);
 
 // Line starts of a text, with CR LF, LF and a lone CR each ending a line (as the editor and
 // tidy count them).

@@ -54,6 +54,19 @@ int LockSession(const std::string &folder)
     return fd;
 }
 
+// A real folder (not a link) of ours.
+bool IsOwnFolder(const std::string &dir, struct stat &st)
+{
+    return ::lstat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid();
+}
+
+std::string WithoutTrailingSlashes(std::string dir)
+{
+    while (dir.size() > 1 && dir.back() == '/')
+        dir.pop_back();
+    return dir;
+}
+
 } // namespace
 
 std::string MakeTempName(const std::tm &localTime, int suffix)
@@ -68,36 +81,31 @@ std::string MakeTempName(const std::tm &localTime, int suffix)
     return name;
 }
 
-std::optional<std::string> PrivateTempDir(const std::string &systemTempDir, std::string *error)
+std::optional<TempFolder> PrivateTempDir(const std::string &runtimeDir,
+                                         const std::string &systemTempDir, std::string *error)
 {
-    std::string base = systemTempDir.empty() ? std::string("/tmp") : systemTempDir;
-    while (base.size() > 1 && base.back() == '/')
-        base.pop_back();
-    const std::string dir = base + "/tarnel-" + std::to_string(::getuid());
-    if (::mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST) {
-        SetError(error, dir + ": " + SystemReason());
+    if (!runtimeDir.empty()) {
+        const std::string runtime = WithoutTrailingSlashes(runtimeDir);
+        const std::string dir = runtime + "/tarnel";
+        struct stat st
+        {
+        };
+        // The runtime folder must be closed to others as it stands (tightening it is not
+        // ours to do); our folder in it is, when it was left open.
+        if (IsOwnFolder(runtime, st) && (st.st_mode & 077) == 0 &&
+            (::mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST) && IsOwnFolder(dir, st) &&
+            ((st.st_mode & 077) == 0 || ::chmod(dir.c_str(), 0700) == 0))
+            return TempFolder{dir, false};
+    }
+    const std::string base =
+        WithoutTrailingSlashes(systemTempDir.empty() ? std::string("/tmp") : systemTempDir);
+    // mkdtemp makes a name nobody had, with mode 0700.
+    std::string fresh = base + "/tarnel-" + std::to_string(::getuid()) + "-XXXXXX";
+    if (!::mkdtemp(fresh.data())) {
+        SetError(error, base + ": " + SystemReason());
         return std::nullopt;
     }
-    struct stat st
-    {
-    };
-    if (::lstat(dir.c_str(), &st) != 0) {
-        SetError(error, dir + ": " + SystemReason());
-        return std::nullopt;
-    }
-    if (!S_ISDIR(st.st_mode)) {
-        SetError(error, dir + ": not a private folder (a link or a file stands there)");
-        return std::nullopt;
-    }
-    if (st.st_uid != ::getuid()) {
-        SetError(error, dir + ": owned by another user");
-        return std::nullopt;
-    }
-    if ((st.st_mode & 077) != 0 && ::chmod(dir.c_str(), 0700) != 0) {
-        SetError(error, dir + ": " + SystemReason());
-        return std::nullopt;
-    }
-    return dir;
+    return TempFolder{fresh, true};
 }
 
 std::optional<std::string> CreateTempCopy(const std::string &dir, const std::tm &localTime,
@@ -147,16 +155,19 @@ bool WriteTempCopy(const std::string &path, const char *data, std::size_t size, 
     return true;
 }
 
-TempSession::TempSession(std::string folder, int lockFd)
+TempSession::TempSession(std::string folder, int lockFd, std::string freshParent)
     : m_folder(std::move(folder))
     , m_lockFd(lockFd)
+    , m_freshParent(std::move(freshParent))
 {}
 
 TempSession::TempSession(TempSession &&other) noexcept
     : m_folder(std::move(other.m_folder))
     , m_lockFd(std::exchange(other.m_lockFd, -1))
+    , m_freshParent(std::move(other.m_freshParent))
 {
     other.m_folder.clear();
+    other.m_freshParent.clear();
 }
 
 TempSession::~TempSession()
@@ -165,22 +176,27 @@ TempSession::~TempSession()
         return;
     std::error_code ignored;
     std::filesystem::remove_all(m_folder, ignored);
+    if (!m_freshParent.empty())
+        ::rmdir(m_freshParent.c_str());
     ::close(m_lockFd);
 }
 
-std::optional<TempSession> TempSession::Open(const std::string &privateDir, std::string *error)
+std::optional<TempSession> TempSession::Open(const TempFolder &privateDir, std::string *error)
 {
+    const std::string &dir = privateDir.path;
+    SetError(error, dir + ": no session folder could be held");
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string pattern = privateDir + "/" + kSessionPrefix + "XXXXXX";
+        std::string pattern = dir + "/" + kSessionPrefix + "XXXXXX";
         if (!::mkdtemp(pattern.data())) {
-            SetError(error, privateDir + ": " + SystemReason());
-            return std::nullopt;
+            SetError(error, dir + ": " + SystemReason());
+            break;
         }
         const int fd = LockSession(pattern);
         if (fd >= 0)
-            return TempSession(pattern, fd);
+            return TempSession(pattern, fd, privateDir.fresh ? dir : std::string());
     }
-    SetError(error, privateDir + ": no session folder could be held");
+    if (privateDir.fresh)
+        ::rmdir(dir.c_str());
     return std::nullopt;
 }
 

@@ -16,6 +16,9 @@ public:
     {}
 
     bool isUtf8() const { return m_utf8; }
+    // True when every character of `text` is one the page can hold as it is (toPage writes
+    // the others as references).
+    bool holds(const QString &text) const;
     QString toText(std::string_view pageBytes) const;
     std::string toPage(const QString &text) const;
 

@@ -2,6 +2,7 @@
 
 #include "OutlineScan.h"
 #include "PageColourer.h"
+#include "PageFile.h"
 #include "PageFolding.h"
 #include "View.h"
 #include "basehref.h"
@@ -22,17 +23,21 @@
 
 namespace {
 
-// This run's folder for temporary copies, made at the first need: copies that an editor
-// which crashed or was killed left are removed first. It goes when the editor exits.
+// This run's folder for temporary copies, made at the first need (tried again at the next
+// when it could not be made): copies that an editor which crashed or was killed left are
+// removed first. It goes when the editor exits.
 const tarnel::TempSession *tempSession(std::string *error)
 {
     static std::optional<tarnel::TempSession> session;
     if (session)
         return &*session;
-    const auto dir = tarnel::PrivateTempDir(QDir::tempPath().toStdString(), error);
+    const auto dir =
+        tarnel::PrivateTempDir(qgetenv("XDG_RUNTIME_DIR").toStdString(),
+                               QFile::encodeName(QDir::tempPath()).toStdString(), error);
     if (!dir)
         return nullptr;
-    tarnel::RemoveStaleSessions(*dir);
+    if (!dir->fresh)
+        tarnel::RemoveStaleSessions(dir->path);
     if (auto opened = tarnel::TempSession::Open(*dir, error))
         session.emplace(std::move(*opened));
     return session ? &*session : nullptr;
@@ -93,8 +98,9 @@ bool CTarnelDoc::prepareTempCopy()
 
 bool CTarnelDoc::OnNewDocument(std::string startingText, tarnel::LineBreak lineBreak)
 {
-    if (!prepareTempCopy())
-        return false;
+    // Only the browser needs the copy: without one the page is edited all the same, and Open
+    // in Browser says why it cannot show it.
+    prepareTempCopy();
     m_path.clear();
     m_bOpenedFromFile = false;
     m_startingText = std::move(startingText);
@@ -107,21 +113,9 @@ bool CTarnelDoc::OnNewDocument(std::string startingText, tarnel::LineBreak lineB
 
 bool CTarnelDoc::openForReading(const QString &path, QFile &file)
 {
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        m_error =
-            tr("Cannot open %1:\n%2").arg(QDir::toNativeSeparators(path), tr("It is a folder."));
-        return false;
-    }
-    // A pipe or a device would block the window or never end.
-    if (info.exists() && !info.isFile()) {
-        m_error = tr("Cannot open %1:\n%2")
-                      .arg(QDir::toNativeSeparators(path), tr("It is not a regular file."));
-        return false;
-    }
-    file.setFileName(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_error = tr("Cannot open %1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString());
+    QString reason;
+    if (!openPageFile(path, file, &reason)) {
+        m_error = tr("Cannot open %1:\n%2").arg(QDir::toNativeSeparators(path), reason);
         return false;
     }
     return true;
@@ -184,8 +178,9 @@ bool CTarnelDoc::loadFile(const QString &path)
 
 bool CTarnelDoc::OnOpenDocument(const QString &path)
 {
-    if (!loadFile(path) || !prepareTempCopy())
+    if (!loadFile(path))
         return false;
+    prepareTempCopy();
     m_path = QFileInfo(path).absoluteFilePath();
     m_bOpenedFromFile = true;
     m_startingText.clear();
@@ -265,8 +260,10 @@ bool CTarnelDoc::SerializeToTempCopy()
 void CTarnelDoc::OpenInBrowser()
 {
     // The browser always gets the page as it stands, never a stale or empty copy.
-    if (!SerializeToTempCopy())
+    if (!SerializeToTempCopy()) {
+        emit failed(tr("Cannot show the page in the browser:\n%1").arg(m_error));
         return;
+    }
     m_handedToBrowser = true;
     QDesktopServices::openUrl(QUrl::fromLocalFile(m_strTempPath));
 }

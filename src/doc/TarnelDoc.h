@@ -35,9 +35,9 @@ public:
     explicit CTarnelDoc(QObject *parent = nullptr);
     ~CTarnelDoc() override;
 
-    // A new, untitled page with its temporary copy, which the first source view fills with
-    // `startingText` in `lineBreak`. False (with errorString()) when the temporary copy cannot
-    // be made.
+    // A new, untitled page, which the first source view fills with `startingText` in
+    // `lineBreak`, with its temporary copy when one can be made (the browser needs it, not the
+    // editing). Always true.
     bool OnNewDocument(std::string startingText = tarnel::StartingPageText(),
                        tarnel::LineBreak lineBreak = tarnel::LineBreak::CrLf);
     // Reads the file into the text. False (with errorString()) when it cannot be read.
@@ -52,7 +52,8 @@ public:
     // Writes the current text into the private temporary copy, tempPath(); a saved page's
     // copy gets a BASE naming the page's folder, so its relative URLs resolve there.
     bool SerializeToTempCopy();
-    // Writes the current text into the temporary copy and hands it to the user's browser.
+    // Writes the current text into the temporary copy and hands it to the user's browser;
+    // failed() says why when it cannot.
     void OpenInBrowser();
 
     const QString &errorString() const { return m_error; }
@@ -165,6 +166,8 @@ signals:
     void titleChanged();
     // The last view went away: the document should be closed.
     void lastViewRemoved();
+    // A command asked of the document could not be done: `message` says why, for the user.
+    void failed(const QString &message);
 
 private:
     bool prepareTempCopy();

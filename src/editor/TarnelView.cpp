@@ -21,6 +21,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -43,6 +44,9 @@ CTarnelView::CTarnelView(CTarnelDoc *document, QWidget *parent)
     document->showOn(m_text);
     document->configureSurface(this);
     applySurfaceSettings();
+    // QScintilla's own symbol margin is hidden once here: the check's marks take that margin
+    // over, and a marker left in no margin paints its whole line instead.
+    setMarginWidth(1, 0);
     colourer().defineStyles(m_text);
     installEditorAccessibility();
     connect(document, &CTarnelDoc::encodingChanged, this,
@@ -90,7 +94,6 @@ void CTarnelView::applySurfaceSettings()
         const double stop = logicalDpiX() / 5.0;
         setTabWidth(qMax(1, qRound(stop / qMax(1, metrics.horizontalAdvance(QLatin1Char('n'))))));
     }
-    setMarginWidth(1, 0);
     m_text.showLineNumbers(settings.lineNumbers);
     m_text.showFoldMargin(kFoldMargin);
     m_text.highlightCurrentLine(QColor(0xFF, 0xFF, 0xE0));
@@ -401,6 +404,8 @@ void CTarnelView::keyPressEvent(QKeyEvent *event)
     }
     if (m_completion->handleKey(event))
         return;
+    if (typeAsReference(event))
+        return;
     const EditCommand command = commandForKey(event);
     // A key in a tag name that has a partner renames the partner in the same undo step.
     const bool mayRename = command == EditCommand::TypedCharacter ||
@@ -461,6 +466,45 @@ void CTarnelView::typedCharacter(const QString &text)
     const std::size_t caret = CharIndexAtCaret();
     if (caret > 0)
         m_completion->afterTyped(typed, colourer().contextAt(caret - 1));
+}
+
+// A character the page's encoding cannot hold would be saved as "?": it goes in as its
+// character reference ("&#8364;"), as the forms write it, in one typed edit.
+bool CTarnelView::typeAsReference(const QKeyEvent *event)
+{
+    const QString text = event->text();
+    const bool shortcut =
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (shortcut || text.isEmpty() || pageCodec().holds(text))
+        return false;
+    m_text.closeCompletionList();
+    runEdit(EditCommand::TypedCharacter, [this, &text] {
+        replaceTarget(m_text.selectionStart(), m_text.selectionEnd(), pageCodec().toPage(text));
+    });
+    return true;
+}
+
+void CTarnelView::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (pageCodec().holds(event->commitString())) {
+        QsciScintilla::inputMethodEvent(event);
+        return;
+    }
+    // What the page can hold, as typed keys get it.
+    QInputMethodEvent held(event->preeditString(), event->attributes());
+    held.setCommitString(QString::fromLatin1(pageCodec().toPage(event->commitString())),
+                         event->replacementStart(), event->replacementLength());
+    QsciScintilla::inputMethodEvent(&held);
+}
+
+QByteArray CTarnelView::fromMimeData(const QMimeData *source, bool &rectangular) const
+{
+    QByteArray bytes = QsciScintilla::fromMimeData(source, rectangular);
+    if (!pageCodec().holds(source->text())) {
+        const std::string page = pageCodec().toPage(source->text());
+        bytes = QByteArray(page.data(), qsizetype(page.size()));
+    }
+    return bytes;
 }
 
 void CTarnelView::caretUpdated()

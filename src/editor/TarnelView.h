@@ -105,6 +105,9 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    // Pasted and dropped text, through the page's encoding.
+    QByteArray fromMimeData(const QMimeData *source, bool &rectangular) const override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
@@ -117,6 +120,7 @@ private:
     void updateEditStates();
     void clipboardChanged();
     void typedCharacter(const QString &text);
+    bool typeAsReference(const QKeyEvent *event);
     void showElement(CView *requester, tarnel::ElementKind kind,
                      const tarnel::ElementRecord &record);
     bool inMyWindow(CView *other) const;

@@ -158,3 +158,38 @@ TEST(PageCheck, LinesEndInCrLfLfOrCr)
     EXPECT_EQ(lines.LineEnd(1), 1u);
     EXPECT_EQ(lines.LineStart(9), 8u);
 }
+
+TEST(PageCheck, NamesThatDoNotPrintAreQuotedWithEscapes)
+{
+    const struct
+    {
+        const char *name;
+        std::string_view file;
+        std::string_view shown;
+    } cases[] = {
+        {"a plain name", "site/page.htm", "site/page.htm"},
+        {"letters beyond ASCII and spaces", "a folder \xC3\xA9/p.htm", "a folder \xC3\xA9/p.htm"},
+        {"quotes alone print", "say \"hi\"\\.htm", "say \"hi\"\\.htm"},
+        {"a line break", "two\nlines.htm", "\"two\\nlines.htm\""},
+        {"an escape sequence, and the quotes beside it", "\x1B[31m\"red\".htm",
+         "\"\\033[31m\\\"red\\\".htm\""},
+        {"a tab and a carriage return", "a\tb\r.htm", "\"a\\tb\\r.htm\""},
+        {"DEL", "del\x7F.htm", "\"del\\177.htm\""},
+        {"a byte that is no UTF-8", "caf\xE9.htm", "\"caf\\351.htm\""},
+        {"a C1 control (CSI)",
+         "\xC2\x9B"
+         "2J.htm",
+         "\"\\302\\2332J.htm\""},
+        {"a reordering mark", "gpj\xE2\x80\xAE.exe", "\"gpj\\342\\200\\256.exe\""},
+        {"a cut-off sequence", "end\xE2\x82", "\"end\\342\\202\""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(PrintableFileName(c.file), c.shown) << c.name;
+
+    Finding finding;
+    finding.line = 2;
+    finding.column = 5;
+    finding.message = "missing file \"a\nb.gif\x1B[2J\"";
+    EXPECT_EQ(FormatFinding("x\ny.htm", finding),
+              "\"x\\ny.htm\":2:5: error: missing file \"a\\nb.gif\\033[2J\"");
+}

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,40 +45,75 @@ TEST(TempName, MinuteAndSecondWithSuffixWhenTaken)
     EXPECT_EQ(MakeTempName(At(11, 7, 42), 13), "QuilloTmp0742-13.htm");
 }
 
-TEST_F(TempCopyTest, PrivateFolderIsMadeOwnerOnly)
+// Whatever anyone put in the shared temporary folder first, the copies get a folder of
+// their own that only we can enter.
+TEST_F(TempCopyTest, CopiesGoToTheRuntimeFolderOrAFreshPrivateOne)
 {
-    std::string error;
-    const auto dir = PrivateTempDir(root + "/", &error);
-    ASSERT_TRUE(dir) << error;
-    struct stat st
+    const std::string runtime = root + "/run";
+    const std::string temp = root + "/tmp";
+    const std::string taken = temp + "/tarnel-" + std::to_string(::getuid());
+    fs::create_directory(temp);
+    const struct
     {
+        const char *name;
+        std::function<void()> arrange;
+        std::string runtimeDir;
+        bool inRuntime;
+    } cases[] = {
+        {"a private runtime folder", [&] { ::mkdir(runtime.c_str(), 0700); }, runtime, true},
+        {"no runtime folder named", [] {}, "", false},
+        {"the runtime folder is missing", [] {}, runtime, false},
+        {"the runtime folder is open to others", [&] { ::mkdir(runtime.c_str(), 0755); }, runtime,
+         false},
+        {"the runtime folder is a link",
+         [&] {
+             ::mkdir((root + "/real").c_str(), 0700);
+             fs::create_directory_symlink(root + "/real", runtime);
+         },
+         runtime, false},
+        {"a file stands at our name in the runtime folder",
+         [&] {
+             ::mkdir(runtime.c_str(), 0700);
+             std::ofstream(runtime + "/tarnel") << "x";
+         },
+         runtime, false},
+        {"someone made a folder at the old shared name first",
+         [&] { ::mkdir(taken.c_str(), 0777); }, "", false},
+        {"a link stands at the old shared name", [&] { fs::create_symlink(root, taken); }, "",
+         false},
     };
-    ASSERT_EQ(::lstat(dir->c_str(), &st), 0);
-    EXPECT_TRUE(S_ISDIR(st.st_mode));
-    EXPECT_EQ(st.st_mode & 0777, 0700u);
-    EXPECT_EQ(PrivateTempDir(root, &error), dir) << "a second call reuses it";
+    for (const auto &c : cases) {
+        c.arrange();
+        std::string error;
+        const auto folder = PrivateTempDir(c.runtimeDir, temp + "/", &error);
+        ASSERT_TRUE(folder) << c.name << ": " << error;
+        EXPECT_EQ(folder->fresh, !c.inRuntime) << c.name;
+        if (c.inRuntime)
+            EXPECT_EQ(folder->path, runtime + "/tarnel") << c.name;
+        else
+            EXPECT_EQ(fs::path(folder->path).parent_path(), temp) << c.name;
+        EXPECT_NE(folder->path, taken) << c.name;
+        struct stat st
+        {
+        };
+        ASSERT_EQ(::lstat(folder->path.c_str(), &st), 0) << c.name;
+        EXPECT_TRUE(S_ISDIR(st.st_mode)) << c.name;
+        EXPECT_EQ(st.st_mode & 0777, 0700u) << c.name;
+        EXPECT_EQ(st.st_uid, ::getuid()) << c.name;
+        for (const std::string &path : {runtime, root + "/real", taken, folder->path})
+            fs::remove_all(path);
+    }
 }
 
-TEST_F(TempCopyTest, PrivateFolderRefusesALinkOrAFile)
+TEST_F(TempCopyTest, OurFolderInTheRuntimeFolderIsTightenedAndReused)
 {
-    const std::string dir = root + "/tarnel-" + std::to_string(::getuid());
-    fs::create_directory(root + "/elsewhere");
-    fs::create_directory_symlink(root + "/elsewhere", dir);
-    std::string error;
-    EXPECT_FALSE(PrivateTempDir(root, &error));
-    EXPECT_NE(error.find("link"), std::string::npos);
-    fs::remove(dir);
-    std::ofstream(dir) << "x";
-    EXPECT_FALSE(PrivateTempDir(root, &error));
-}
-
-TEST_F(TempCopyTest, PrivateFolderOpenToOthersIsTightened)
-{
-    const std::string dir = root + "/tarnel-" + std::to_string(::getuid());
+    const std::string dir = root + "/tarnel";
     ASSERT_EQ(::mkdir(dir.c_str(), 0777), 0);
     ::chmod(dir.c_str(), 0777);
     std::string error;
-    ASSERT_TRUE(PrivateTempDir(root, &error)) << error;
+    const auto folder = PrivateTempDir(root, "/nowhere", &error);
+    ASSERT_TRUE(folder) << error;
+    EXPECT_EQ(folder->path, dir);
     struct stat st
     {
     };
@@ -120,7 +156,7 @@ TEST_F(TempCopyTest, ALinkStandingAtTheNameIsNotFollowed)
 TEST_F(TempCopyTest, SessionsOfRunningEditorsStayAndLeftOnesAreRemoved)
 {
     std::string error;
-    auto running = TempSession::Open(root, &error);
+    auto running = TempSession::Open({root, false}, &error);
     ASSERT_TRUE(running) << error;
     ASSERT_TRUE(CreateTempCopy(running->folder(), At(1, 2, 3), &error)) << error;
     // What a killed editor left: its lock is no longer held by anyone.
@@ -141,4 +177,16 @@ TEST_F(TempCopyTest, SessionsOfRunningEditorsStayAndLeftOnesAreRemoved)
     const std::string folder = running->folder();
     running.reset();
     EXPECT_FALSE(fs::exists(folder)) << "a session ending removes its folder";
+}
+
+TEST_F(TempCopyTest, AFolderMadeForOneRunGoesWithItsSession)
+{
+    std::string error;
+    const auto folder = PrivateTempDir("", root, &error);
+    ASSERT_TRUE(folder && folder->fresh) << error;
+    auto session = TempSession::Open(*folder, &error);
+    ASSERT_TRUE(session) << error;
+    ASSERT_TRUE(CreateTempCopy(session->folder(), At(1, 2, 3), &error)) << error;
+    session.reset();
+    EXPECT_FALSE(fs::exists(folder->path));
 }

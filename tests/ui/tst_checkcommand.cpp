@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 struct Run
@@ -74,6 +76,32 @@ private slots:
         QCOMPARE(run.status, 2);
     }
 
+    // No wait for a writer that never comes: a pipe is refused as the window refuses it.
+    void aPipeIsRefusedAtOnce()
+    {
+        const QByteArray pipe = QFile::encodeName(QDir(m_site).filePath("pipe.htm"));
+        QCOMPARE(::mkfifo(pipe.constData(), 0600), 0);
+        const Run run = check({"pipe.htm", "good.htm"}, 20000);
+        QCOMPARE(run.err, QString("tarnel: cannot read pipe.htm: It is not a regular file.\n"));
+        QCOMPARE(run.out, QString());
+        QCOMPARE(run.status, 2);
+    }
+
+    // A line break in a name would forge a finding of its own.
+    void aNameThatDoesNotPrintIsQuoted()
+    {
+        write("two\nlines.htm", "<img src=\"pic.gif\">");
+        const Run run = check({"two\nlines.htm", "gone\x1b[2J.htm"});
+        QStringList lines = run.out.split('\n');
+        QCOMPARE(lines.takeLast(), QString());
+        QVERIFY(lines.contains("\"two\\nlines.htm\":1:2: warning: IMG without ALT: give a text "
+                               "alternative (ALT=\"\" for decoration)"));
+        for (const QString &line : std::as_const(lines))
+            QVERIFY2(line.startsWith("\"two\\nlines.htm\":1:"), qPrintable(line));
+        QCOMPARE(run.err, QString("tarnel: cannot read \"gone\\033[2J.htm\": No such file or "
+                                  "directory\n"));
+    }
+
 private:
     void write(const char *name, const QByteArray &bytes)
     {
@@ -82,7 +110,7 @@ private:
         file.write(bytes);
     }
 
-    Run check(const QStringList &pages)
+    Run check(const QStringList &pages, int timeoutMs = 60000)
     {
         QProcess process;
         process.setWorkingDirectory(m_site);
@@ -92,7 +120,7 @@ private:
         process.setProcessEnvironment(environment);
         process.start(TARNEL_BINARY, QStringList{"--check"} + pages);
         Run run;
-        if (!process.waitForFinished(60000))
+        if (!process.waitForFinished(timeoutMs))
             return run;
         run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
         run.out = QString::fromUtf8(process.readAllStandardOutput());

@@ -5,6 +5,7 @@
 #include "UiTestSupport.h"
 
 #include "CheckService.h"
+#include "FindingMarks.h"
 #include "OutlineMarks.h"
 #include "ProblemsDock.h"
 #include "SiteTree.h"
@@ -20,6 +21,13 @@ class TestChecks : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        // Preferences are saved: into a profile of the test's own.
+        QVERIFY(m_profile.isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_profile.path()));
+    }
+
     void aMissingPictureIsMarkedEverywhereUntilFixed()
     {
         QTemporaryDir dir;
@@ -74,6 +82,40 @@ private slots:
         QTRY_COMPARE(outline->entryText(CSiteTree::Images, 0), QString("pic.gif"));
         QCOMPARE(outlineMarks->findingsOf(outline->entryIndex(CSiteTree::Images, 0)), QString());
     }
+
+    // Applying preferences sets the editor's look again; a marker left in no margin would
+    // paint its whole line over the text.
+    void marksLookTheSameAfterPreferencesApply()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QVERIFY(writeFile(dir.filePath("page.htm"), "<p><img src=\"missing.gif\"></p>\n"));
+        Editor editor;
+        QVERIFY(editor.start({dir.filePath("page.htm")}));
+        CTarnelView *view = editor.view();
+        QTRY_VERIFY_WITH_TIMEOUT(CCheckService::of(editor.doc())->total() > 0, 5000);
+        using Sci = QsciScintillaBase;
+        const auto look = [view] {
+            QList<long> look;
+            for (const int indicator :
+                 {CCheckService::kErrorIndicator, CCheckService::kWarningIndicator})
+                look << view->SendScintilla(Sci::SCI_INDICGETSTYLE, indicator)
+                     << view->SendScintilla(Sci::SCI_INDICGETFORE, indicator);
+            for (const int marker : {CCheckService::kErrorMarker, CCheckService::kWarningMarker})
+                look << view->SendScintilla(Sci::SCI_MARKERSYMBOLDEFINED, marker);
+            look << view->SendScintilla(Sci::SCI_GETMARGINWIDTHN, CFindingMarks::kMargin)
+                 << view->SendScintilla(Sci::SCI_GETMARGINMASKN, CFindingMarks::kMargin);
+            return look;
+        };
+        const QList<long> before = look();
+        QVERIFY(before.at(before.size() - 2) > 0);
+        whenModal([](QWidget *modal) { qobject_cast<QDialog *>(modal)->accept(); });
+        editor.frame()->action(tarnel::ID_EDIT_PREFERENCES)->trigger();
+        QCOMPARE(look(), before);
+    }
+
+private:
+    QTemporaryDir m_profile;
 };
 
 QTEST_MAIN(TestChecks)

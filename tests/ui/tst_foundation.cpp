@@ -4,8 +4,10 @@
 #include "UiTestSupport.h"
 
 #include "SiteTree.h"
+#include "commandids.h"
 #include "pagetext.h"
 
+#include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -181,6 +183,31 @@ private slots:
         Editor again;
         QVERIFY(again.start({path}));
         QCOMPARE(viewBytes(again.view()), readFile(path));
+    }
+
+    // A page read one byte a character cannot hold the euro sign: typed, pasted or from an
+    // input method it is saved as its reference, never as "?".
+    void charactersThePageCannotHoldAreSavedAsReferences()
+    {
+        const QString path = m_dir.filePath("latin1.htm");
+        QVERIFY(writeFile(path, "<P>caf\xe9 </P>"));
+        Editor editor;
+        QVERIFY(editor.start({path}));
+        CTarnelView *view = editor.view();
+        view->setFocus();
+        view->selectBytes(8, 8);
+        // The key codes X11 gives these keys: their code points.
+        for (const char16_t typed : {u'\u20ac', u'\u00e9'}) {
+            QKeyEvent press(QEvent::KeyPress, typed, Qt::NoModifier, QString(QChar(typed)));
+            QCoreApplication::sendEvent(view, &press);
+        }
+        QGuiApplication::clipboard()->setText(QString::fromUtf8("[\u20ac\u00e9]"));
+        view->commands().run(tarnel::ID_EDIT_PASTE);
+        QInputMethodEvent composed;
+        composed.setCommitString(QString::fromUtf8("\u20ac"));
+        QCoreApplication::sendEvent(view, &composed);
+        QVERIFY(editor.app->docManager()->SaveDocument(editor.doc(), false));
+        QCOMPARE(readFile(path), QByteArray("<P>caf\xe9 &#8364;\xe9[&#8364;\xe9]&#8364;</P>"));
     }
 
     void failedSaveReportsAndKeepsEverything_data()
