@@ -16,6 +16,8 @@
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 
+#include <csignal>
+
 using namespace tarnel;
 
 static void initLivePreviewResources()
@@ -79,6 +81,7 @@ CLivePreview::CLivePreview(CTarnelDoc *document, CPreviewProfile *profile, QWidg
     connect(m_page, &CPreviewPage::refused, this,
             [this](const QString &text) { emit statusMessage(text, 10000); });
     connect(m_page, &QWebEnginePage::loadFinished, this, &CLivePreview::loadFinished);
+    connect(m_page, &QWebEnginePage::renderProcessTerminated, this, &CLivePreview::rendererGone);
 
     m_pause.setSingleShot(true);
     m_pause.setInterval(kPauseMs);
@@ -117,9 +120,22 @@ void CLivePreview::gaveUpWaiting()
         stop(); // what has come so far stays shown
         m_loading = false;
     }
-    // A page whose scripts never let it answer is loaded afresh at the next change.
+    // A page whose scripts never let it answer holds its renderer for good: a new load would
+    // wait on it too. Without it, the next change starts a renderer afresh.
+    const qint64 renderer = m_page->renderProcessPid();
+    if (renderer > 0)
+        ::kill(pid_t(renderer), SIGKILL);
+    rendererGone();
+}
+
+void CLivePreview::rendererGone()
+{
+    ++m_round;
+    m_loading = false;
     m_patching = false;
+    m_watchdog.stop();
     m_shownHead.clear();
+    m_rendererGone = true;
 }
 
 void CLivePreview::textChanged(const TextChange &change)
@@ -166,10 +182,18 @@ void CLivePreview::loadMarkedPage(const QByteArray &marked)
     m_shownPath = path;
     m_loading = true;
     m_watchdog.start();
+    const int round = ++m_round;
+    if (m_rendererGone) {
+        m_rendererGone = false;
+        m_scrollToRestore = QPoint();
+        load(url);
+        return;
+    }
     // The place the user was reading is taken again once the new page is there.
     m_page->runJavaScript(QStringLiteral("window.tarnelPreview ? tarnelPreview.scroll() : [0,0]"),
-                          QWebEngineScript::ApplicationWorld, [this, url](const QVariant &at) {
-                              if (m_closing)
+                          QWebEngineScript::ApplicationWorld,
+                          [this, url, round](const QVariant &at) {
+                              if (m_closing || round != m_round)
                                   return;
                               const QVariantList xy = at.toList();
                               if (xy.size() == 2)
@@ -189,9 +213,11 @@ void CLivePreview::patchBody(const QByteArray &marked)
     const QString html = m_document->codec().toText(std::string_view(marked.data(), marked.size()));
     m_patching = true;
     m_watchdog.start();
+    const int round = ++m_round;
     m_page->runJavaScript(QStringLiteral("tarnelPreview.patch(%1)").arg(jsString(html)),
-                          QWebEngineScript::ApplicationWorld, [this](const QVariant &patched) {
-                              if (m_closing)
+                          QWebEngineScript::ApplicationWorld,
+                          [this, round](const QVariant &patched) {
+                              if (m_closing || round != m_round)
                                   return;
                               m_patching = false;
                               m_watchdog.stop();

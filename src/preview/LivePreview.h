@@ -59,6 +59,7 @@ private:
     void loadFinished(bool ok);
     void nowInStep();
     void gaveUpWaiting();
+    void rendererGone();
     void showCaretElement();
     void askForMarkAt(const QPoint &at, const QString &selector, bool doubleClick);
 
@@ -79,5 +80,7 @@ private:
     bool m_patching = false;
     bool m_inStep = false;
     bool m_closing = false;
+    bool m_rendererGone = false; // no renderer answers until a page is loaded again
+    int m_round = 0; // of the load or patch under way: answers of an earlier one are late
     QPoint m_pressedAt;
 };

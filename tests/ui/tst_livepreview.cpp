@@ -20,6 +20,8 @@
 #include <QTemporaryDir>
 #include <QWebEngineScript>
 
+#include <csignal>
+
 using namespace uitest;
 using namespace tarnel;
 
@@ -180,6 +182,37 @@ private slots:
         QTRY_VERIFY(viewBytes(m_editor.view()).contains("<IMG SRC=\"b.png\" ALT=\"red\">"));
     }
 
+    void aDeadOrStuckRendererComesBackAtTheNextChange_data()
+    {
+        QTest::addColumn<bool>("hangs");
+        QTest::newRow("renderer ended") << false;
+        QTest::newRow("page hangs on a patch") << true;
+    }
+
+    void aDeadOrStuckRendererComesBackAtTheNextChange()
+    {
+        QFETCH(bool, hangs);
+        CTarnelView *view = m_editor.view();
+        QSignalSpy ended(m_preview->page(), &QWebEnginePage::renderProcessTerminated);
+        if (hangs) {
+            const std::size_t head = viewBytes(view).indexOf("</HEAD>");
+            view->selectBytes(head, head);
+            QSignalSpy updated(m_preview, &CLivePreview::updated);
+            view->InsertSnippet("<SCRIPT>addEventListener('load', () => new MutationObserver("
+                                "() => { for (;;) {} }).observe(document.body, {subtree: true,"
+                                " childList: true, characterData: true}));</SCRIPT>",
+                                false);
+            QVERIFY(updated.wait(kWait));
+            typeBefore("second", "hang ");
+        } else {
+            ::kill(pid_t(m_preview->page()->renderProcessPid()), SIGKILL);
+        }
+        QVERIFY(ended.wait(kWait));
+        typeBefore("second", "again ");
+        QTRY_VERIFY_WITH_TIMEOUT(m_preview->inStep(), kWait);
+        QVERIFY(evalJs(m_preview, "document.body.innerText").toString().contains("again second"));
+    }
+
     void aPageThatNeverAnswersHoldsNothing()
     {
         QVERIFY(writeFile(m_dir.filePath("busy.htm"),
@@ -203,6 +236,15 @@ private slots:
     }
 
 private:
+    void typeBefore(const QByteArray &word, const char *typed)
+    {
+        CTarnelView *view = m_editor.view();
+        const std::size_t at = viewBytes(view).indexOf(word);
+        view->selectBytes(at, at);
+        view->setFocus();
+        QTest::keyClicks(view, typed);
+    }
+
     QTemporaryDir m_dir;
     Editor m_editor;
     CLivePreview *m_preview = nullptr;
