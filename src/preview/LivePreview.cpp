@@ -165,20 +165,23 @@ void CLivePreview::bringInStep()
     m_changeSinceShown.reset();
     if (m_shownHead.empty() || head != m_shownHead || m_page->url().isEmpty()) {
         m_shownHead.assign(head);
-        loadMarkedPage(bytesOf(m_marks.Mark(text, nullptr).text));
+        // The page is loaded as written; its marks follow in the patch made once it is there,
+        // so that no mark ever stands where the page's scripts could move it.
+        m_marksToGive = bytesOf(m_marks.Mark(text, nullptr).text);
+        loadPage(QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     } else {
         // Elements outside the change keep their marks, so the patch touches only the rest.
-        patchBody(bytesOf(m_marks.Mark(text, &change).text));
+        patchBody(bytesOf(m_marks.Mark(text, &change).text), false);
     }
 }
 
-void CLivePreview::loadMarkedPage(const QByteArray &marked)
+void CLivePreview::loadPage(const QByteArray &page)
 {
     const QString path = m_document->path();
     const QFileInfo file(path);
     const QString fileName = path.isEmpty() ? QStringLiteral("untitled.htm") : file.fileName();
     const QString folder = path.isEmpty() ? QString() : file.absolutePath();
-    const QUrl url = m_profile->pages()->showPage(m_pageName, marked, fileName, folder);
+    const QUrl url = m_profile->pages()->showPage(m_pageName, page, fileName, folder);
     m_shownPath = path;
     m_loading = true;
     m_watchdog.start();
@@ -202,26 +205,30 @@ void CLivePreview::loadMarkedPage(const QByteArray &marked)
                           });
 }
 
-void CLivePreview::patchBody(const QByteArray &marked)
+void CLivePreview::patchBody(const QByteArray &marked, bool givesMarks)
 {
-    // The served copy follows too, so that a reload shows the same.
+    // The served copy follows too (without marks), so that a reload shows the same.
     const QString path = m_document->path();
-    m_profile->pages()->showPage(m_pageName, marked,
-                                 path.isEmpty() ? QStringLiteral("untitled.htm")
-                                                : QFileInfo(path).fileName(),
-                                 path.isEmpty() ? QString() : QFileInfo(path).absolutePath());
+    const std::string_view text = m_document->textView();
+    if (!givesMarks)
+        m_profile->pages()->showPage(
+            m_pageName, QByteArray(text.data(), static_cast<qsizetype>(text.size())),
+            path.isEmpty() ? QStringLiteral("untitled.htm") : QFileInfo(path).fileName(),
+            path.isEmpty() ? QString() : QFileInfo(path).absolutePath());
     const QString html = m_document->codec().toText(std::string_view(marked.data(), marked.size()));
     m_patching = true;
     m_watchdog.start();
     const int round = ++m_round;
     m_page->runJavaScript(QStringLiteral("tarnelPreview.patch(%1)").arg(jsString(html)),
                           QWebEngineScript::ApplicationWorld,
-                          [this, round](const QVariant &patched) {
+                          [this, round, givesMarks](const QVariant &patched) {
                               if (m_closing || round != m_round)
                                   return;
                               m_patching = false;
                               m_watchdog.stop();
-                              if (patched.toBool()) {
+                              // A page without a body to patch (a frameset) has nothing to
+                              // click on, and stays as loaded.
+                              if (patched.toBool() || givesMarks) {
                                   nowInStep();
                               } else {
                                   m_shownHead.clear(); // no body to patch: load instead
@@ -242,7 +249,7 @@ void CLivePreview::loadFinished(bool ok)
                               .arg(m_scrollToRestore.x())
                               .arg(m_scrollToRestore.y()),
                           QWebEngineScript::ApplicationWorld);
-    nowInStep();
+    patchBody(m_marksToGive, true);
 }
 
 void CLivePreview::nowInStep()

@@ -182,6 +182,41 @@ private slots:
         QTRY_VERIFY(viewBytes(m_editor.view()).contains("<IMG SRC=\"b.png\" ALT=\"red\">"));
     }
 
+    // The page's script swaps the marks of its two pictures whenever it finds them, at the
+    // load and after each patch: a double click on the first still opens the first.
+    void swappedMarksLeadTheDoubleClickNowhereElse()
+    {
+        QVERIFY(writeFile(
+            m_dir.filePath("swap.htm"),
+            "<HTML><BODY><P><IMG SRC=\"a.png\"> <IMG SRC=\"b.png\"></P>\r\n"
+            "<SCRIPT>function swap() { const m = 'data-tarnel-at', [a, b] = document.images;"
+            " const x = a.getAttribute(m), y = b.getAttribute(m);"
+            " if (x !== null && y !== null && +x < +y) { a.setAttribute(m, y);"
+            " b.setAttribute(m, x); } }\r\nswap(); setInterval(swap, 20);</SCRIPT>\r\n"
+            "</BODY></HTML>\r\n"));
+        QVERIFY(m_editor.app->docManager()->OpenDocumentFile(m_dir.filePath("swap.htm")));
+        m_editor.frame()->action(ID_VIEW_LIVE_PREVIEW)->trigger();
+        m_preview = m_editor.activeSource()->livePreview();
+        QTRY_VERIFY_WITH_TIMEOUT(m_preview->inStep(), kWait);
+        for (const char *typed : {"", "x"}) {
+            QSignalSpy updated(m_preview, &CLivePreview::updated);
+            if (*typed) {
+                typeBefore("</P>", typed);
+                QVERIFY(updated.wait(kWait));
+            }
+            QTest::qWait(100);
+            QString opened;
+            whenModal([&](QWidget *w) {
+                if (auto *source = w->findChild<QLineEdit *>("imageSource"))
+                    opened = source->text();
+                static_cast<QDialog *>(w)->reject();
+            });
+            QTest::mouseDClick(m_preview->focusProxy(), Qt::LeftButton, {},
+                               centreOf(m_preview, "img"));
+            QTRY_COMPARE_WITH_TIMEOUT(opened, QString("a.png"), kWait);
+        }
+    }
+
     void aDeadOrStuckRendererComesBackAtTheNextChange_data()
     {
         QTest::addColumn<bool>("hangs");
@@ -198,10 +233,11 @@ private slots:
             const std::size_t head = viewBytes(view).indexOf("</HEAD>");
             view->selectBytes(head, head);
             QSignalSpy updated(m_preview, &CLivePreview::updated);
-            view->InsertSnippet("<SCRIPT>addEventListener('load', () => new MutationObserver("
-                                "() => { for (;;) {} }).observe(document.body, {subtree: true,"
-                                " childList: true, characterData: true}));</SCRIPT>",
-                                false);
+            view->InsertSnippet(
+                "<SCRIPT>addEventListener('DOMContentLoaded', () => new MutationObserver("
+                "() => { for (;;) {} }).observe(document.body, {subtree: true,"
+                " childList: true, characterData: true}));</SCRIPT>",
+                false);
             QVERIFY(updated.wait(kWait));
             typeBefore("second", "hang ");
         } else {
