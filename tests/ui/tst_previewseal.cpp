@@ -6,6 +6,15 @@
 
 #include "UiTestSupport.h"
 
+#include "LivePreview.h"
+#include "PreviewProfile.h"
+#include "WebEngineSetup.h"
+#include "commandids.h"
+
+#include <QAction>
+#include <QSignalSpy>
+#include <QWebEngineScript>
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -135,8 +144,42 @@ private slots:
         child.terminate();
         QVERIFY(child.waitForFinished(30000));
     }
+
+    // Unsealed, the page's own scripts do not run; the live preview's helpers, in the
+    // editor's world, still follow the typing.
+    void unsealedPreviewsRunNoPageScript()
+    {
+        QTemporaryDir dir;
+        const QString page = dir.filePath("page.htm");
+        QVERIFY(writeFile(page, "<BODY><P>shown</P><SCRIPT>document.title = 'ran'</SCRIPT>"));
+        Editor editor;
+        QVERIFY(editor.start({page}, true));
+        editor.frame()->action(tarnel::ID_VIEW_LIVE_PREVIEW)->trigger();
+        CLivePreview *preview = editor.activeSource()->livePreview();
+        QTRY_VERIFY_WITH_TIMEOUT(preview->inStep(), 20000);
+        QSignalSpy updated(preview, &CLivePreview::updated);
+        CTarnelView *view = editor.view();
+        const std::size_t at = viewBytes(view).indexOf("shown");
+        view->selectBytes(at, at);
+        view->setFocus();
+        QTest::keyClicks(view, "now ");
+        QVERIFY(updated.wait(20000));
+        QVariant seen;
+        preview->page()->runJavaScript("document.title + '|' + document.body.innerText",
+                                       QWebEngineScript::ApplicationWorld,
+                                       [&](const QVariant &v) { seen = v; });
+        QTRY_COMPARE(seen.toString(), QString("|now shown"));
+    }
 };
 
-QTEST_GUILESS_MAIN(TestPreviewSeal)
+int main(int argc, char **argv)
+{
+    prepareWebEngine(argc, argv);
+    QApplication application(argc, argv);
+    // As the editor runs where it cannot be sealed (the child above is sealed on its own).
+    CPreviewProfile::barPageScripts();
+    TestPreviewSeal test;
+    return QTest::qExec(&test, argc, argv);
+}
 
 #include "tst_previewseal.moc"
