@@ -3,11 +3,41 @@
 (function () {
   'use strict';
   const mark = 'data-tarnel-at';
+  // Which element stands for which start tag of the source. Kept here, never in the page's
+  // attributes, so that the page's scripts cannot move a mark to another element: what a
+  // double click opens is the element clicked. The page is loaded without marks; the first
+  // patch after the load gives them.
+  const marks = new WeakMap();
+  let marked = false;
   let box = null;
 
   function markOf(element) {
-    const marked = element && element.closest ? element.closest('[' + mark + ']') : null;
-    return marked ? Number(marked.getAttribute(mark)) : -1;
+    for (let e = element; e; e = e.parentElement) {
+      if (marks.has(e))
+        return marks.get(e);
+    }
+    return -1;
+  }
+
+  function elementMarked(index) {
+    if (!document.body)
+      return null;
+    const walk = document.createTreeWalker(document.body, NodeFilter.SHOW_ELEMENT);
+    for (let e = walk.currentNode; e; e = walk.nextNode()) {
+      if (marks.get(e) === index)
+        return e;
+    }
+    return null;
+  }
+
+  // Takes the marks off the parsed text into `fresh`, so that none reaches the shown page.
+  function takeMarks(root, fresh) {
+    for (const e of [root, ...root.querySelectorAll('[' + mark + ']')]) {
+      if (e.hasAttribute(mark)) {
+        fresh.set(e, Number(e.getAttribute(mark)));
+        e.removeAttribute(mark);
+      }
+    }
   }
 
   function isField(element) {
@@ -34,6 +64,19 @@
       element.scrollIntoView({block: 'center'});
   }
 
+  // `from` is shown as `to` stands, without being touched: its elements take the marks of
+  // theirs one by one.
+  function adoptAll(from, to, fresh) {
+    const a = document.createTreeWalker(from, NodeFilter.SHOW_ELEMENT);
+    const b = document.createTreeWalker(to, NodeFilter.SHOW_ELEMENT);
+    for (let e = a.currentNode, f = b.currentNode; e && f; e = a.nextNode(), f = b.nextNode()) {
+      if (fresh.has(f))
+        marks.set(e, fresh.get(f));
+      else
+        marks.delete(e);
+    }
+  }
+
   window.tarnelPreview = {
     // Brings the shown body in line with `html`, a whole page; false when there is no body
     // to patch (a frameset), so that the page is loaded instead.
@@ -41,24 +84,43 @@
       const next = new DOMParser().parseFromString(html, 'text/html');
       if (!document.body || !next.body || document.body.tagName !== next.body.tagName)
         return false;
+      const fresh = new Map();
+      takeMarks(next.body, fresh);
+      const key = (node) => {
+        // The first patch meets the loaded elements in order, each keeping its place (and the
+        // listeners the page's scripts gave it).
+        const m = !marked ? undefined : fresh.has(node) ? fresh.get(node) : marks.get(node);
+        return m === undefined ? undefined : String(m);
+      };
       morphdom(document.body, next.body, {
         // Elements outside the edit keep their marks: matched by them, they stay untouched.
-        getNodeKey(node) { return node.getAttribute ? node.getAttribute(mark) : undefined; },
+        getNodeKey: key,
+        onNodeAdded(node) {
+          if (fresh.has(node))
+            marks.set(node, fresh.get(node));
+        },
         onBeforeElUpdated(from, to) {
+          if (fresh.has(to))
+            marks.set(from, fresh.get(to));
+          else
+            marks.delete(from);
           // Unchanged elements are left alone, so what the user typed or chose in the
           // page's own fields stays.
-          if (from.isEqualNode(to))
+          if (from.isEqualNode(to)) {
+            adoptAll(from, to, fresh);
             return false;
+          }
           if (isField(from) && from === document.activeElement)
             return false;
           return true;
         },
       });
+      marked = true;
       return true;
     },
     // Outlines the element marked `index` (none for -1); true when it is shown.
     show(index) {
-      const element = index < 0 ? null : document.querySelector('[' + mark + '="' + index + '"]');
+      const element = index < 0 ? null : elementMarked(index);
       if (!element || !element.getClientRects().length) {
         if (box)
           box.remove();

@@ -1,16 +1,25 @@
 #include "StartUp.h"
 
 #include "CheckCommand.h"
+#include "DesktopOpener.h"
 #include "DocManager.h"
+#include "MainFrame.h"
+#include "NetworkSeal.h"
+#include "PreviewProfile.h"
 #include "TarnelApp.h"
 #include "TerminationSignals.h"
 #include "WebEngineSetup.h"
+#include "commandids.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QSettings>
+#include <QStatusBar>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -96,8 +105,13 @@ int tarnelMain(int argc, char **argv)
         return 2;
     }
 
+    // Before Qt starts a thread or opens a connection.
+    const netseal::Outcome seal = netseal::sealProcess();
+    if (!seal.sealed)
+        CPreviewProfile::barPageScripts();
     prepareWebEngine(argc, argv);
     QApplication application(argc, argv);
+    CDesktopOpener opener(seal.launcher);
     const CommandLine line = parseCommandLine(application.arguments().mid(1));
     if (line.action == CommandLine::Error) {
         std::fprintf(stderr, "tarnel: %s\n%s", qPrintable(line.error),
@@ -112,6 +126,19 @@ int tarnelMain(int argc, char **argv)
         if (hasDisplay())
             QMessageBox::critical(nullptr, startUpText("Editor"), message);
         return 1;
+    }
+    // A profile key, not an option: it lets a run from outside (the tests) show the first
+    // page's live preview without a key being pressed.
+    if (QSettings().value(QStringLiteral("LivePreview/OpenAtStart")).toBool())
+        if (QAction *live = app.mainFrame()->action(tarnel::ID_VIEW_LIVE_PREVIEW))
+            live->trigger();
+    if (!seal.sealed) {
+        QString why = startUpText(seal.reason);
+        if (seal.error)
+            why += QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(std::strerror(seal.error)));
+        const QString text = startUpText("Previews run no page scripts: %1.").arg(why);
+        std::fprintf(stderr, "tarnel: %s\n", qPrintable(text));
+        app.mainFrame()->statusBar()->showMessage(text, 30000);
     }
     CDocManager *documents = app.docManager();
     documents->offerRecovery();

@@ -16,6 +16,8 @@
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 
+#include <csignal>
+
 using namespace tarnel;
 
 static void initLivePreviewResources()
@@ -79,6 +81,7 @@ CLivePreview::CLivePreview(CTarnelDoc *document, CPreviewProfile *profile, QWidg
     connect(m_page, &CPreviewPage::refused, this,
             [this](const QString &text) { emit statusMessage(text, 10000); });
     connect(m_page, &QWebEnginePage::loadFinished, this, &CLivePreview::loadFinished);
+    connect(m_page, &QWebEnginePage::renderProcessTerminated, this, &CLivePreview::rendererGone);
 
     m_pause.setSingleShot(true);
     m_pause.setInterval(kPauseMs);
@@ -117,9 +120,22 @@ void CLivePreview::gaveUpWaiting()
         stop(); // what has come so far stays shown
         m_loading = false;
     }
-    // A page whose scripts never let it answer is loaded afresh at the next change.
+    // A page whose scripts never let it answer holds its renderer for good: a new load would
+    // wait on it too. Without it, the next change starts a renderer afresh.
+    const qint64 renderer = m_page->renderProcessPid();
+    if (renderer > 0)
+        ::kill(pid_t(renderer), SIGKILL);
+    rendererGone();
+}
+
+void CLivePreview::rendererGone()
+{
+    ++m_round;
+    m_loading = false;
     m_patching = false;
+    m_watchdog.stop();
     m_shownHead.clear();
+    m_rendererGone = true;
 }
 
 void CLivePreview::textChanged(const TextChange &change)
@@ -149,27 +165,38 @@ void CLivePreview::bringInStep()
     m_changeSinceShown.reset();
     if (m_shownHead.empty() || head != m_shownHead || m_page->url().isEmpty()) {
         m_shownHead.assign(head);
-        loadMarkedPage(bytesOf(m_marks.Mark(text, nullptr).text));
+        // The page is loaded as written; its marks follow in the patch made once it is there,
+        // so that no mark ever stands where the page's scripts could move it.
+        m_marksToGive = bytesOf(m_marks.Mark(text, nullptr).text);
+        loadPage(QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     } else {
         // Elements outside the change keep their marks, so the patch touches only the rest.
-        patchBody(bytesOf(m_marks.Mark(text, &change).text));
+        patchBody(bytesOf(m_marks.Mark(text, &change).text), false);
     }
 }
 
-void CLivePreview::loadMarkedPage(const QByteArray &marked)
+void CLivePreview::loadPage(const QByteArray &page)
 {
     const QString path = m_document->path();
     const QFileInfo file(path);
     const QString fileName = path.isEmpty() ? QStringLiteral("untitled.htm") : file.fileName();
     const QString folder = path.isEmpty() ? QString() : file.absolutePath();
-    const QUrl url = m_profile->pages()->showPage(m_pageName, marked, fileName, folder);
+    const QUrl url = m_profile->pages()->showPage(m_pageName, page, fileName, folder);
     m_shownPath = path;
     m_loading = true;
     m_watchdog.start();
+    const int round = ++m_round;
+    if (m_rendererGone) {
+        m_rendererGone = false;
+        m_scrollToRestore = QPoint();
+        load(url);
+        return;
+    }
     // The place the user was reading is taken again once the new page is there.
     m_page->runJavaScript(QStringLiteral("window.tarnelPreview ? tarnelPreview.scroll() : [0,0]"),
-                          QWebEngineScript::ApplicationWorld, [this, url](const QVariant &at) {
-                              if (m_closing)
+                          QWebEngineScript::ApplicationWorld,
+                          [this, url, round](const QVariant &at) {
+                              if (m_closing || round != m_round)
                                   return;
                               const QVariantList xy = at.toList();
                               if (xy.size() == 2)
@@ -178,24 +205,30 @@ void CLivePreview::loadMarkedPage(const QByteArray &marked)
                           });
 }
 
-void CLivePreview::patchBody(const QByteArray &marked)
+void CLivePreview::patchBody(const QByteArray &marked, bool givesMarks)
 {
-    // The served copy follows too, so that a reload shows the same.
+    // The served copy follows too (without marks), so that a reload shows the same.
     const QString path = m_document->path();
-    m_profile->pages()->showPage(m_pageName, marked,
-                                 path.isEmpty() ? QStringLiteral("untitled.htm")
-                                                : QFileInfo(path).fileName(),
-                                 path.isEmpty() ? QString() : QFileInfo(path).absolutePath());
+    const std::string_view text = m_document->textView();
+    if (!givesMarks)
+        m_profile->pages()->showPage(
+            m_pageName, QByteArray(text.data(), static_cast<qsizetype>(text.size())),
+            path.isEmpty() ? QStringLiteral("untitled.htm") : QFileInfo(path).fileName(),
+            path.isEmpty() ? QString() : QFileInfo(path).absolutePath());
     const QString html = m_document->codec().toText(std::string_view(marked.data(), marked.size()));
     m_patching = true;
     m_watchdog.start();
+    const int round = ++m_round;
     m_page->runJavaScript(QStringLiteral("tarnelPreview.patch(%1)").arg(jsString(html)),
-                          QWebEngineScript::ApplicationWorld, [this](const QVariant &patched) {
-                              if (m_closing)
+                          QWebEngineScript::ApplicationWorld,
+                          [this, round, givesMarks](const QVariant &patched) {
+                              if (m_closing || round != m_round)
                                   return;
                               m_patching = false;
                               m_watchdog.stop();
-                              if (patched.toBool()) {
+                              // A page without a body to patch (a frameset) has nothing to
+                              // click on, and stays as loaded.
+                              if (patched.toBool() || givesMarks) {
                                   nowInStep();
                               } else {
                                   m_shownHead.clear(); // no body to patch: load instead
@@ -216,7 +249,7 @@ void CLivePreview::loadFinished(bool ok)
                               .arg(m_scrollToRestore.x())
                               .arg(m_scrollToRestore.y()),
                           QWebEngineScript::ApplicationWorld);
-    nowInStep();
+    patchBody(m_marksToGive, true);
 }
 
 void CLivePreview::nowInStep()

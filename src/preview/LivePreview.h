@@ -18,8 +18,8 @@ class CPreviewProfile;
 // The page rendered beside its source and kept in step with the text: after a pause in
 // typing the new body is patched into the shown page (a change in the head loads it again),
 // the element holding the source's caret is outlined, and clicks in the page lead back to
-// the source. The page's own link-following stays off. Only the copy served to it carries
-// the marks that tie its elements to the source.
+// the source. The page's own link-following stays off. The marks that tie its elements to
+// the source reach only the helpers, never the page's own scripts.
 class CLivePreview : public QWebEngineView
 {
     Q_OBJECT
@@ -54,11 +54,13 @@ private:
     void textChanged(const tarnel::TextChange &change);
     void reloadSoon();
     void bringInStep();
-    void loadMarkedPage(const QByteArray &marked);
-    void patchBody(const QByteArray &marked);
+    void loadPage(const QByteArray &page);
+    // `givesMarks`: the first patch after a load, which only gives the loaded page its marks.
+    void patchBody(const QByteArray &marked, bool givesMarks);
     void loadFinished(bool ok);
     void nowInStep();
     void gaveUpWaiting();
+    void rendererGone();
     void showCaretElement();
     void askForMarkAt(const QPoint &at, const QString &selector, bool doubleClick);
 
@@ -70,6 +72,7 @@ private:
     QTimer m_caretPause;          // coalesces caret moves
     QTimer m_watchdog;            // a page that takes too long to load or to answer
     std::string m_shownHead;      // the head part of the text last loaded
+    QByteArray m_marksToGive;     // the marked text of the page being loaded
     tarnel::PreviewMarks m_marks; // of the text shown
     std::optional<tarnel::TextChange> m_changeSinceShown;
     QString m_shownPath; // the page's file when last loaded: its folder serves the page's files
@@ -79,5 +82,7 @@ private:
     bool m_patching = false;
     bool m_inStep = false;
     bool m_closing = false;
+    bool m_rendererGone = false; // no renderer answers until a page is loaded again
+    int m_round = 0; // of the load or patch under way: answers of an earlier one are late
     QPoint m_pressedAt;
 };

@@ -118,3 +118,17 @@ bool CPreviewPage::javaScriptPrompt(const QUrl &, const QString &msg, const QStr
     result->clear();
     return false;
 }
+
+QStringList CPreviewPage::chooseFiles(FileSelectionMode, const QStringList &, const QStringList &)
+{
+    // Folder pickers (showDirectoryPicker) come here too.
+    emit refused(tr("The preview opens no file chooser for the page."));
+    return {};
+}
+
+void CPreviewPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString &, int,
+                                            const QString &)
+{
+    // Written to the editor's standard error, a page's messages could fill it without end, and
+    // they would carry the terminal's control sequences of the page's choosing.
+}

@@ -9,7 +9,9 @@ class CPreviewProfile;
 // The preview's page: it shows what the editor loads into it and moves within itself
 // (anchors), but a page cannot take the preview or its frames elsewhere on its own, nor hand
 // anything to another program: a click on a link opens nothing and is reported instead.
-// Script dialogs are answered at once (no, empty) so that a page cannot hold the editor.
+// Script dialogs are answered at once (no, empty) so that a page cannot hold the editor; file
+// and folder choosers are refused (what the user picked would be the page's to read), and the
+// page's console messages go nowhere.
 class CPreviewPage : public QWebEnginePage
 {
     Q_OBJECT
@@ -38,6 +40,10 @@ protected:
     bool javaScriptConfirm(const QUrl &securityOrigin, const QString &msg) override;
     bool javaScriptPrompt(const QUrl &securityOrigin, const QString &msg,
                           const QString &defaultValue, QString *result) override;
+    QStringList chooseFiles(FileSelectionMode mode, const QStringList &oldFiles,
+                            const QStringList &acceptedMimeTypes) override;
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message,
+                                  int lineNumber, const QString &sourceID) override;
 
 private:
     bool isSameDocument(const QUrl &url) const;

@@ -20,6 +20,10 @@ CPreviewProfile::CPreviewProfile(QObject *parent)
     s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
     s->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
     s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+    // Unsealed, a script could send the page's files out by WebRTC, which no request rule
+    // sees.
+    if (s_pageScriptsBarred)
+        s->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     // A mailto:, ftp: or any other link the browser cannot show itself would otherwise be
     // handed to the desktop, carrying whatever the page put into it.
     s->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);

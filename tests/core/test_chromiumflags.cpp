@@ -6,7 +6,8 @@ using namespace tarnel;
 
 namespace {
 const std::string kOwn = "--force-webrtc-ip-handling-policy=disable_non_proxied_udp "
-                         "--disable-blink-features=WebTransport";
+                         "--disable-blink-features=WebTransport "
+                         "--host-resolver-rules=\"MAP * ~NOTFOUND\"";
 }
 
 TEST(ChromiumFlags, AppendsSwitchesKeepingWhatWasThere)

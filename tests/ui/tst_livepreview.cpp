@@ -20,6 +20,8 @@
 #include <QTemporaryDir>
 #include <QWebEngineScript>
 
+#include <csignal>
+
 using namespace uitest;
 using namespace tarnel;
 
@@ -180,6 +182,73 @@ private slots:
         QTRY_VERIFY(viewBytes(m_editor.view()).contains("<IMG SRC=\"b.png\" ALT=\"red\">"));
     }
 
+    // The page's script swaps the marks of its two pictures whenever it finds them, at the
+    // load and after each patch: a double click on the first still opens the first.
+    void swappedMarksLeadTheDoubleClickNowhereElse()
+    {
+        QVERIFY(writeFile(
+            m_dir.filePath("swap.htm"),
+            "<HTML><BODY><P><IMG SRC=\"a.png\"> <IMG SRC=\"b.png\"></P>\r\n"
+            "<SCRIPT>function swap() { const m = 'data-tarnel-at', [a, b] = document.images;"
+            " const x = a.getAttribute(m), y = b.getAttribute(m);"
+            " if (x !== null && y !== null && +x < +y) { a.setAttribute(m, y);"
+            " b.setAttribute(m, x); } }\r\nswap(); setInterval(swap, 20);</SCRIPT>\r\n"
+            "</BODY></HTML>\r\n"));
+        QVERIFY(m_editor.app->docManager()->OpenDocumentFile(m_dir.filePath("swap.htm")));
+        m_editor.frame()->action(ID_VIEW_LIVE_PREVIEW)->trigger();
+        m_preview = m_editor.activeSource()->livePreview();
+        QTRY_VERIFY_WITH_TIMEOUT(m_preview->inStep(), kWait);
+        for (const char *typed : {"", "x"}) {
+            QSignalSpy updated(m_preview, &CLivePreview::updated);
+            if (*typed) {
+                typeBefore("</P>", typed);
+                QVERIFY(updated.wait(kWait));
+            }
+            QTest::qWait(100);
+            QString opened;
+            whenModal([&](QWidget *w) {
+                if (auto *source = w->findChild<QLineEdit *>("imageSource"))
+                    opened = source->text();
+                static_cast<QDialog *>(w)->reject();
+            });
+            QTest::mouseDClick(m_preview->focusProxy(), Qt::LeftButton, {},
+                               centreOf(m_preview, "img"));
+            QTRY_COMPARE_WITH_TIMEOUT(opened, QString("a.png"), kWait);
+        }
+    }
+
+    void aDeadOrStuckRendererComesBackAtTheNextChange_data()
+    {
+        QTest::addColumn<bool>("hangs");
+        QTest::newRow("renderer ended") << false;
+        QTest::newRow("page hangs on a patch") << true;
+    }
+
+    void aDeadOrStuckRendererComesBackAtTheNextChange()
+    {
+        QFETCH(bool, hangs);
+        CTarnelView *view = m_editor.view();
+        QSignalSpy ended(m_preview->page(), &QWebEnginePage::renderProcessTerminated);
+        if (hangs) {
+            const std::size_t head = viewBytes(view).indexOf("</HEAD>");
+            view->selectBytes(head, head);
+            QSignalSpy updated(m_preview, &CLivePreview::updated);
+            view->InsertSnippet(
+                "<SCRIPT>addEventListener('DOMContentLoaded', () => new MutationObserver("
+                "() => { for (;;) {} }).observe(document.body, {subtree: true,"
+                " childList: true, characterData: true}));</SCRIPT>",
+                false);
+            QVERIFY(updated.wait(kWait));
+            typeBefore("second", "hang ");
+        } else {
+            ::kill(pid_t(m_preview->page()->renderProcessPid()), SIGKILL);
+        }
+        QVERIFY(ended.wait(kWait));
+        typeBefore("second", "again ");
+        QTRY_VERIFY_WITH_TIMEOUT(m_preview->inStep(), kWait);
+        QVERIFY(evalJs(m_preview, "document.body.innerText").toString().contains("again second"));
+    }
+
     void aPageThatNeverAnswersHoldsNothing()
     {
         QVERIFY(writeFile(m_dir.filePath("busy.htm"),
@@ -203,6 +272,15 @@ private slots:
     }
 
 private:
+    void typeBefore(const QByteArray &word, const char *typed)
+    {
+        CTarnelView *view = m_editor.view();
+        const std::size_t at = viewBytes(view).indexOf(word);
+        view->selectBytes(at, at);
+        view->setFocus();
+        QTest::keyClicks(view, typed);
+    }
+
     QTemporaryDir m_dir;
     Editor m_editor;
     CLivePreview *m_preview = nullptr;

@@ -454,6 +454,64 @@ private slots:
         QVERIFY(m_editor.frame()->statusBar()->currentMessage().contains("first 0"));
     }
 
+    void pageOpensNoChooser_data()
+    {
+        QTest::addColumn<QByteArray>("control");
+        QTest::addColumn<QString>("picked");
+        QTest::newRow("file input") << QByteArray("<INPUT TYPE=\"file\" ID=\"t\">")
+                                    << "document.getElementById('t').files.length";
+        QTest::newRow("folder picker")
+            << QByteArray("<BUTTON ID=\"t\" ONCLICK=\"showDirectoryPicker().then("
+                          "d => window.picked = d.name, e => window.picked = 0)\">pick</BUTTON>")
+            << "window.picked";
+    }
+
+    void pageOpensNoChooser()
+    {
+        QFETCH(QByteArray, control);
+        QFETCH(QString, picked);
+        CTarnelDoc *doc = m_editor.app->docManager()->OnFileNew();
+        doc->firstViewOf<CTarnelView>()->InsertSnippet(
+            ("<STYLE>#t { position: fixed; left: 0; top: 0; width: 200px; height: 80px }</STYLE>" +
+             control)
+                .toStdString(),
+            true);
+        CMyView *preview = switchToHtml();
+        QVERIFY(preview);
+        bool chooserShown = false;
+        whenModal(
+            [&](QWidget *w) {
+                chooserShown = true;
+                w->close();
+            },
+            3000);
+        // Choosers need the user's own click.
+        QTest::mouseClick(preview->focusProxy(), Qt::LeftButton, {}, QPoint(100, 40));
+        QTRY_VERIFY(m_editor.frame()->statusBar()->currentMessage().contains("no file chooser"));
+        QCOMPARE(evalJs(preview, picked).toInt(), 0);
+        QVERIFY(!chooserShown);
+    }
+
+    void pageWritesNothingToTheConsole()
+    {
+        static QStringList logged;
+        logged.clear();
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext &c, const QString &m) {
+                if (c.category && qstrcmp(c.category, "js") == 0)
+                    logged.append(m);
+            });
+        CTarnelDoc *doc = m_editor.app->docManager()->OnFileNew();
+        doc->firstViewOf<CTarnelView>()->InsertSnippet(
+            "<SCRIPT>for (const f of ['log', 'warn', 'error']) console[f]('\\x1b[2J' + f);"
+            " undefinedName();</SCRIPT>",
+            true);
+        QVERIFY(switchToHtml());
+        QTest::qWait(300);
+        qInstallMessageHandler(previous);
+        QCOMPARE(logged, QStringList());
+    }
+
     void nothingIsWrittenBesideThePage()
     {
         const QString site = m_dir.filePath("beside");

@@ -7,7 +7,8 @@
 namespace tarnel {
 
 // The Chromium switches every embedded browser of the editor runs with: no WebRTC over plain
-// UDP and no WebTransport, so a previewed page cannot send anything off the machine by them.
+// UDP, no WebTransport and no name look-ups. They narrow what a previewed page can try; the
+// network namespace the editor runs in is what keeps everything in.
 const std::vector<std::string> &PreviewChromiumSwitches();
 
 // The value for QTWEBENGINE_CHROMIUM_FLAGS: the variable's existing value, then the

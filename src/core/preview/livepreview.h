@@ -11,7 +11,8 @@
 namespace tarnel {
 
 // The attribute that ties an element of the live preview to its start tag in the source. Only
-// the copy the preview is served carries it, never the user's page.
+// the text patched into the preview carries it, never the user's page nor the copy the
+// preview loads; the preview's helpers take it off before the page's scripts can see it.
 inline constexpr std::string_view kPreviewMarkAttribute = "data-tarnel-at";
 
 // The page as the live preview is served it: every start tag a browser sees carries
