@@ -6,6 +6,18 @@
 
 using namespace tarnel;
 
+namespace {
+
+std::string Repeated(std::string_view piece, std::size_t times)
+{
+    std::string text;
+    for (std::size_t i = 0; i < times; ++i)
+        text += piece;
+    return text;
+}
+
+} // namespace
+
 TEST(NameCase, APageWritesItsTagsInItsOwnCase)
 {
     struct Case
@@ -24,6 +36,8 @@ TEST(NameCase, APageWritesItsTagsInItsOwnCase)
         {"names in comments and scripts do not count",
          "<P><!-- <a><b><i> --><SCRIPT>a<b<c<d</SCRIPT></P>", NameCase::List},
         {"only the top of a big page counts", "<P>" + std::string(PageCaseReach, 'x') + "<p><p><p>",
+         NameCase::List},
+        {"only the first tags count", Repeated("<P>", PageCaseTags) + Repeated("<p>", PageCaseTags),
          NameCase::List},
     };
     for (const Case &c : cases) {

@@ -45,7 +45,10 @@ NameCase PageNameCase(std::string_view page)
 {
     TagCursor cursor(page.substr(0, std::min(page.size(), PageCaseReach)));
     std::size_t lower = 0, upper = 0;
-    while (const auto tag = cursor.Next()) {
+    for (std::size_t read = 0; read < PageCaseTags; ++read) {
+        const auto tag = cursor.Next();
+        if (!tag)
+            break;
         const bool anyUpper = std::any_of(tag->name.begin(), tag->name.end(), IsUpper);
         const bool anyLower = std::any_of(tag->name.begin(), tag->name.end(), IsLower);
         lower += anyLower && !anyUpper;

@@ -13,8 +13,10 @@ enum class NameCase { List, Upper, Lower, AsTyped, AsPage };
 // How far into a page its own letter case is read: the top of a page shows its author's habit.
 inline constexpr std::size_t PageCaseReach = 64 * 1024;
 
-// The letter case a page writes its tag names in: Lower when more of them (in its first
-// PageCaseReach bytes) are all lower case than all upper case, else List.
+// The letter case a page writes its tag names in: Lower when more of them (its first
+// PageCaseTags tags, in its first PageCaseReach bytes) are all lower case than all upper
+// case, else List. A few hundred tags tell, and reading them costs a key next to nothing.
+inline constexpr std::size_t PageCaseTags = 256;
 NameCase PageNameCase(std::string_view page);
 // The choice as it applies to `page`: "as the page" becomes the page's own case.
 NameCase NameCaseFor(NameCase chosen, std::string_view page);
