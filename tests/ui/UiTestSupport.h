@@ -27,23 +27,22 @@
 namespace uitest {
 
 // Runs `handle` on the next modal widget that opens (polling, so it also works for dialogs
-// opened from inside another modal loop). Gives up after `timeoutMs`.
+// opened from inside another modal loop). Gives up after `timeoutMs`; a watch still waiting
+// when the test program ends goes with the application.
 inline void whenModal(std::function<void(QWidget *)> handle, int timeoutMs = 10000)
 {
-    auto *timer = new QTimer;
-    auto *clock = new QElapsedTimer;
-    clock->start();
+    auto *timer = new QTimer(QCoreApplication::instance());
+    QElapsedTimer clock;
+    clock.start();
     QObject::connect(timer, &QTimer::timeout, timer, [timer, clock, handle, timeoutMs] {
         QWidget *modal = QApplication::activeModalWidget();
         if (modal && modal->isVisible()) {
             timer->stop();
             timer->deleteLater();
-            delete clock;
             handle(modal);
-        } else if (clock->elapsed() > timeoutMs) {
+        } else if (clock.elapsed() > timeoutMs) {
             timer->stop();
             timer->deleteLater();
-            delete clock;
         }
     });
     timer->start(20);

@@ -478,10 +478,11 @@ private slots:
             true);
         CMyView *preview = switchToHtml();
         QVERIFY(preview);
-        bool chooserShown = false;
+        // Shared: the watch may outlive this test by its timeout.
+        const auto chooserShown = std::make_shared<bool>(false);
         whenModal(
-            [&](QWidget *w) {
-                chooserShown = true;
+            [chooserShown](QWidget *w) {
+                *chooserShown = true;
                 w->close();
             },
             3000);
@@ -489,7 +490,7 @@ private slots:
         QTest::mouseClick(preview->focusProxy(), Qt::LeftButton, {}, QPoint(100, 40));
         QTRY_VERIFY(m_editor.frame()->statusBar()->currentMessage().contains("no file chooser"));
         QCOMPARE(evalJs(preview, picked).toInt(), 0);
-        QVERIFY(!chooserShown);
+        QVERIFY(!*chooserShown);
     }
 
     void pageWritesNothingToTheConsole()
