@@ -1,5 +1,6 @@
 #include "pagecheck.h"
 
+#include "ascii.h"
 #include "scanner.h"
 
 #include <algorithm>
@@ -40,17 +41,6 @@ bool StartsWithScheme(std::string_view url)
             return false;
     }
     return false;
-}
-
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 std::string PercentDecoded(std::string_view s)

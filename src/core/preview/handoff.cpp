@@ -1,19 +1,10 @@
 #include "handoff.h"
 
+#include "ascii.h"
+
 namespace tarnel {
 
 namespace {
-
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 bool IsControl(unsigned char c)
 {

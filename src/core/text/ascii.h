@@ -40,6 +40,18 @@ inline bool EqualsNoCase(std::string_view a, std::string_view b)
     return true;
 }
 
+// The value of a hexadecimal digit, -1 for any other character.
+constexpr int HexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
 // What HTML counts as white space between names: blank, tab, line feed, return, form feed.
 constexpr bool IsHtmlSpace(char c)
 {
