@@ -205,7 +205,7 @@ void CLivePreview::loadPage(const QByteArray &page)
                           });
 }
 
-void CLivePreview::patchBody(const QByteArray &marked, bool givesMarks)
+void CLivePreview::patchBody(const QByteArray &marked, bool givesMarks, bool withHelpers)
 {
     // The served copy follows too (without marks), so that a reload shows the same.
     const QString path = m_document->path();
@@ -219,13 +219,23 @@ void CLivePreview::patchBody(const QByteArray &marked, bool givesMarks)
     m_patching = true;
     m_watchdog.start();
     const int round = ++m_round;
-    m_page->runJavaScript(QStringLiteral("tarnelPreview.patch(%1)").arg(jsString(html)),
-                          QWebEngineScript::ApplicationWorld,
-                          [this, round, givesMarks](const QVariant &patched) {
+    QString script = QStringLiteral("tarnelPreview.patch(%1)").arg(jsString(html));
+    if (withHelpers)
+        script.prepend(helperScript().sourceCode() + QLatin1String("\n;"));
+    m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                          [this, round, marked, givesMarks, withHelpers](const QVariant &patched) {
                               if (m_closing || round != m_round)
                                   return;
                               m_patching = false;
                               m_watchdog.stop();
+                              // No answer at all: the page started without the helpers (Qt
+                              // WebEngine now and then leaves a page's scripts out of the
+                              // first document after a renderer ended). They come with the
+                              // patch, once.
+                              if (!patched.isValid() && !withHelpers) {
+                                  patchBody(marked, givesMarks, true);
+                                  return;
+                              }
                               // A page without a body to patch (a frameset) has nothing to
                               // click on, and stays as loaded.
                               if (patched.toBool() || givesMarks) {

@@ -56,7 +56,7 @@ private:
     void bringInStep();
     void loadPage(const QByteArray &page);
     // `givesMarks`: the first patch after a load, which only gives the loaded page its marks.
-    void patchBody(const QByteArray &marked, bool givesMarks);
+    void patchBody(const QByteArray &marked, bool givesMarks, bool withHelpers = false);
     void loadFinished(bool ok);
     void nowInStep();
     void gaveUpWaiting();

@@ -19,6 +19,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 
 #include <csignal>
 
@@ -126,6 +127,21 @@ private slots:
         QTest::keyClicks(view, "Two");
         QTRY_VERIFY_WITH_TIMEOUT(loads.count() > 0 && m_preview->inStep(), kWait);
         QCOMPARE(evalJs(m_preview, "document.title").toString(), QString("Two"));
+    }
+
+    void aPageStartedWithoutTheHelpersIsStillPatched()
+    {
+        // As Qt WebEngine now and then starts the first page after a renderer ended.
+        m_preview->page()->scripts().clear();
+        QSignalSpy loaded(m_preview, &QWebEngineView::loadFinished);
+        typeBefore("One", "Two ");
+        QTRY_VERIFY_WITH_TIMEOUT(loaded.count() > 0 && m_preview->inStep(), kWait);
+        QSignalSpy loads(m_preview, &QWebEngineView::loadStarted);
+        QSignalSpy updated(m_preview, &CLivePreview::updated);
+        typeBefore("second", "new ");
+        QVERIFY(updated.wait(kWait));
+        QCOMPARE(loads.count(), 0);
+        QVERIFY(evalJs(m_preview, "document.body.innerText").toString().contains("new second"));
     }
 
     void unsavedTextShowsItsRelativePictures()
