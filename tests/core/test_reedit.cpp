@@ -385,3 +385,80 @@ TEST(Reedit, PictureFormChangesOnlyItsChangedAttributes)
     EXPECT_EQ(LocateElement("<p><img src=a.jpg>", ElementKind::Image, {"a.jpg", 3})->kind,
               ElementKind::Image);
 }
+
+namespace {
+
+// Each form's fields built into a page, reopened from where the outline lists them.
+template <class Fields>
+void ExpectReopenedAsBuilt(std::string (*build)(const Fields &),
+                           Fields (*prefill)(const ReeditTarget &),
+                           const std::vector<std::pair<const char *, Fields>> &cases)
+{
+    for (const auto &[name, fields] : cases) {
+        const std::string page = build(fields);
+        const auto at = ElementAt(page, 0);
+        ASSERT_TRUE(at) << name << ": " << page;
+        const auto target = LocateElement(page, at->kind, at->record);
+        ASSERT_TRUE(target) << name << ": " << page;
+        EXPECT_TRUE(prefill(*target) == fields) << name << ": " << page;
+        EXPECT_FALSE(ReeditedElement(page, *target, fields, fields, LineBreak::CrLf)) << name;
+    }
+}
+
+} // namespace
+
+TEST(Reedit, EveryFieldAFormWritesIsReadBack)
+{
+    ExpectReopenedAsBuilt<ImageFields>(
+        BuildImageTag, ImagePrefill,
+        {{"image", {"a \"b\".gif", "10", "20", "1", "say \"hi\"", "LEFT", false, ""}},
+         {"video", {"", "10", "20", "1", "clip", "TOP", true, "v.avi"}}});
+    ExpectReopenedAsBuilt<AppletFields>(
+        BuildAppletTag, AppletPrefill, {{"applet", {"C.class", "c", "k", "RIGHT", "n", "5", "6"}}});
+    ExpectReopenedAsBuilt<LinkFields>(
+        BuildLink, LinkPrefill,
+        {{"image link",
+          {.url = "a.htm?x=\"1\"",
+           .imageSource = "i.gif",
+           .imageComment = "i",
+           .border = "0",
+           .height = "2",
+           .width = "3",
+           .align = "LEFT",
+           .kind = LinkKind::Image}},
+         {"applet link",
+          {.url = "a.htm",
+           .height = "2",
+           .width = "3",
+           .align = "TOP",
+           .fileName = "C.class",
+           .className = "k",
+           .appletName = "n",
+           .kind = LinkKind::Applet}},
+         {"text link", {.url = "a.htm", .linkText = "<B>Home</B>", .kind = LinkKind::Text}}});
+    ExpectReopenedAsBuilt<MediaFields>(
+        BuildMediaTag, MediaPrefill,
+        {{"video",
+          {.source = "a.mp4",
+           .poster = "p.jpg",
+           .width = "320",
+           .height = "240",
+           .controls = "1",
+           .autoplay = "1",
+           .muted = "1",
+           .loop = "1",
+           .preload = "none"}},
+         {"audio", {.element = "AUDIO", .source = "s.mp3", .controls = "", .loop = "1"}}});
+    ExpectReopenedAsBuilt<PictureFields>(BuildPictureTag, PicturePrefill,
+                                         {{"picture",
+                                           {.source = "a.jpg",
+                                            .width = "480",
+                                            .height = "300",
+                                            .source2 = "b.jpg",
+                                            .width2 = "800",
+                                            .source3 = "c.jpg",
+                                            .width3 = "1200",
+                                            .sizes = "50vw",
+                                            .alt = "Sea",
+                                            .lazy = "1"}}});
+}

@@ -25,6 +25,21 @@ void Confirm(std::string_view text, const ReeditTarget &target, const Fields &pr
                    text.substr(target.range.begin, target.range.end - target.range.begin));
 }
 
+// Each field the form writes changed in turn: a value to `value`, a tick flipped.
+template <class Fields>
+void ConfirmEachField(std::string_view text, const ReeditTarget &target, const Fields &prefill,
+                      AttributeTable<Fields> table, const std::string &value)
+{
+    for (const FieldAttribute<Fields> &attribute : table) {
+        if (!attribute.field)
+            continue;
+        Confirm(text, target, prefill, [&](Fields &f) {
+            std::string &field = f.*attribute.field;
+            field = !attribute.flag ? value : field.empty() ? "1" : "";
+        });
+    }
+}
+
 void Reedit(std::string_view text, ElementKind kind, const ElementRecord &record,
             const std::string &value)
 {
@@ -40,34 +55,38 @@ void Reedit(std::string_view text, ElementKind kind, const ElementRecord &record
     if (!target->Editable())
         return;
     switch (target->kind) {
-    case ElementKind::Picture:
-        Confirm(text, *target, PicturePrefill(*target), [&](PictureFields &f) {
-            f.alt = value;
+    case ElementKind::Picture: {
+        const PictureFields prefill = PicturePrefill(*target);
+        ConfirmEachField(text, *target, prefill, PictureAttributes(), value);
+        // The further pictures and the tick are written through SRCSET and LOADING.
+        Confirm(text, *target, prefill, [&](PictureFields &f) {
             f.width2 = value;
             f.lazy = f.lazy.empty() ? "1" : "";
         });
         break;
+    }
     case ElementKind::Media:
+        ConfirmEachField(text, *target, MediaPrefill(*target), MediaAttributes(), value);
+        break;
     case ElementKind::Place:
         break;
     case ElementKind::Image:
-        Confirm(text, *target, ImagePrefill(*target), [&](ImageFields &f) {
-            f.comment = value;
-            f.width.clear();
-        });
+        ConfirmEachField(text, *target, ImagePrefill(*target), ImageAttributes(), value);
         break;
     case ElementKind::Applet:
-        Confirm(text, *target, AppletPrefill(*target), [&](AppletFields &f) { f.name = value; });
+        ConfirmEachField(text, *target, AppletPrefill(*target), AppletAttributes(), value);
         break;
-    case ElementKind::Link:
-        Confirm(text, *target, LinkPrefill(*target), [&](LinkFields &f) {
-            f.url = value;
-            f.border.clear();
-            f.linkText = value;
-        });
-        Confirm(text, *target, LinkPrefill(*target),
-                [&](LinkFields &f) { f.kind = LinkKind::Text; });
+    case ElementKind::Link: {
+        const LinkFields prefill = LinkPrefill(*target);
+        ConfirmEachField(text, *target, prefill, LinkAttributes(), value);
+        ConfirmEachField(text, *target, prefill,
+                         prefill.kind == LinkKind::Applet ? LinkAppletAttributes()
+                                                          : LinkImageAttributes(),
+                         value);
+        Confirm(text, *target, prefill, [&](LinkFields &f) { f.linkText = value; });
+        Confirm(text, *target, prefill, [&](LinkFields &f) { f.kind = LinkKind::Text; });
         break;
+    }
     }
 }
 

@@ -28,6 +28,15 @@ AttributeList &AttributeList::Add(std::string_view name, std::string_view value)
     return *this;
 }
 
+AttributeList &AttributeList::AddFlag(std::string_view name, bool ticked)
+{
+    if (ticked) {
+        m_text += ' ';
+        m_text += name;
+    }
+    return *this;
+}
+
 AttributeList &AttributeList::AddRaw(std::string_view text)
 {
     m_text += text;

@@ -11,77 +11,20 @@ namespace tarnel {
 
 namespace {
 
-// One form field and the attribute it writes, in the form's spelling. Each table lists a
-// form's fields in the order its builder writes them, which is the order new attributes are
-// added in.
-template <class Fields> struct FieldAttribute
-{
-    std::string Fields::*field;
-    std::string_view name;
-};
-
-constexpr FieldAttribute<ImageFields> ImageTable[] = {
-    {&ImageFields::imageSource, "SRC"}, {&ImageFields::videoSource, "DYNSRC"},
-    {&ImageFields::align, "ALIGN"},     {&ImageFields::border, "BORDER"},
-    {&ImageFields::height, "HEIGHT"},   {&ImageFields::width, "WIDTH"},
-    {&ImageFields::comment, "ALT"},
-};
-constexpr FieldAttribute<AppletFields> AppletTable[] = {
-    {&AppletFields::fileName, "CODE"}, {&AppletFields::align, "ALIGN"},
-    {&AppletFields::comment, "ALT"},   {&AppletFields::className, "CLASS"},
-    {&AppletFields::height, "HEIGHT"}, {&AppletFields::width, "WIDTH"},
-    {&AppletFields::name, "NAME"},
-};
-constexpr FieldAttribute<LinkFields> LinkTable[] = {{&LinkFields::url, "HREF"}};
-constexpr FieldAttribute<LinkFields> LinkImageTable[] = {
-    {&LinkFields::imageSource, "SRC"}, {&LinkFields::imageComment, "ALT"},
-    {&LinkFields::width, "WIDTH"},     {&LinkFields::height, "HEIGHT"},
-    {&LinkFields::border, "BORDER"},   {&LinkFields::align, "ALIGN"},
-};
-// The link form has no applet comment: an ALT of the applet is neither offered nor touched.
-constexpr FieldAttribute<LinkFields> LinkAppletTable[] = {
-    {&LinkFields::fileName, "CODE"},   {&LinkFields::align, "ALIGN"},
-    {&LinkFields::className, "CLASS"}, {&LinkFields::height, "HEIGHT"},
-    {&LinkFields::width, "WIDTH"},     {&LinkFields::appletName, "NAME"},
-};
-
-constexpr FieldAttribute<MediaFields> MediaTable[] = {
-    {&MediaFields::source, "SRC"},      {&MediaFields::poster, "POSTER"},
-    {&MediaFields::width, "WIDTH"},     {&MediaFields::height, "HEIGHT"},
-    {&MediaFields::preload, "PRELOAD"},
-};
-constexpr FieldAttribute<MediaFields> MediaFlags[] = {
-    {&MediaFields::controls, "CONTROLS"},
-    {&MediaFields::autoplay, "AUTOPLAY"},
-    {&MediaFields::muted, "MUTED"},
-    {&MediaFields::loop, "LOOP"},
-};
-constexpr FieldAttribute<MediaFields> MediaSourceTable[] = {{&MediaFields::source, "SRC"}};
-
-// SRCSET and LOADING are written from several fields or a tick.
-constexpr FieldAttribute<PictureFields> PictureTable[] = {
-    {&PictureFields::source, "SRC"},    {&PictureFields::sizes, "SIZES"},
-    {&PictureFields::alt, "ALT"},       {&PictureFields::width, "WIDTH"},
-    {&PictureFields::height, "HEIGHT"},
-};
-// The fields a SRCSET is written from.
-constexpr std::string PictureFields::*PictureSrcsetFields[] = {
-    &PictureFields::source, &PictureFields::width,   &PictureFields::source2,
-    &PictureFields::width2, &PictureFields::source3, &PictureFields::width3,
-};
+// The SRC of the first SOURCE of a VIDEO or AUDIO that has none of its own: the media form's
+// Source then stands for it.
+constexpr FieldAttribute<MediaFields> MediaSourceAttribute[] = {{"SRC", &MediaFields::source}};
 
 template <class Fields>
-void Fill(Fields &fields, std::span<const FieldAttribute<Fields>> table, const TagPrefill &tag)
+void Fill(Fields &fields, AttributeTable<Fields> table, const TagPrefill &tag)
 {
-    for (const auto &entry : table)
-        fields.*entry.field = tag.Value(std::string(entry.name));
-}
-
-// The image form writes one source: SRC, or DYNSRC for a video.
-ImageFields WithWrittenSource(ImageFields fields)
-{
-    (fields.video ? fields.imageSource : fields.videoSource).clear();
-    return fields;
+    for (const FieldAttribute<Fields> &attribute : table) {
+        if (attribute.computed)
+            continue;
+        const std::string name(attribute.name);
+        fields.*attribute.field =
+            attribute.flag ? (tag.values.contains(name) ? "1" : "") : tag.Value(name);
+    }
 }
 
 TagPrefill ReadTag(std::string_view text, std::size_t tagStart)
@@ -177,17 +120,25 @@ void SetFlag(std::string_view text, const std::vector<TagAttribute> &attributes,
                 splices.push_back(Removal(text, a));
 }
 
+// Rewrites the attributes of the tag at `tagStart` whose fields changed; `kept` is an
+// attribute left as it stands whatever its fields say.
 template <class Fields>
-void EditTag(std::string_view text, std::size_t tagStart,
-             std::span<const FieldAttribute<Fields>> table, const Fields &shown,
-             const Fields &confirmed, std::vector<Splice> &splices)
+void EditTag(std::string_view text, std::size_t tagStart, AttributeTable<Fields> table,
+             const Fields &shown, const Fields &confirmed, std::vector<Splice> &splices,
+             std::string_view kept = {})
 {
     const std::vector<TagAttribute> attributes = TagAttributes(text, tagStart);
     const std::size_t appendAt = AppendPosition(text, tagStart, attributes);
-    for (const auto &entry : table) {
-        const std::string &value = confirmed.*entry.field;
-        if (shown.*entry.field != value)
-            SetAttribute(text, attributes, appendAt, entry.name, value, splices);
+    for (const FieldAttribute<Fields> &attribute : table) {
+        if (attribute.name == kept)
+            continue;
+        const std::string value = attribute.ValueIn(confirmed);
+        if (attribute.ValueIn(shown) == value)
+            continue;
+        if (attribute.flag)
+            SetFlag(text, attributes, appendAt, attribute.name, !value.empty(), splices);
+        else
+            SetAttribute(text, attributes, appendAt, attribute.name, value, splices);
     }
 }
 
@@ -532,7 +483,7 @@ std::optional<ElementAtPosition> ElementAt(std::string_view text, std::size_t po
 ImageFields ImagePrefill(const ReeditTarget &target)
 {
     ImageFields fields;
-    Fill<ImageFields>(fields, ImageTable, target.tag);
+    Fill<ImageFields>(fields, ImageAttributes(), target.tag);
     fields.video = target.video;
     return WithWrittenSource(fields);
 }
@@ -540,21 +491,21 @@ ImageFields ImagePrefill(const ReeditTarget &target)
 AppletFields AppletPrefill(const ReeditTarget &target)
 {
     AppletFields fields;
-    Fill<AppletFields>(fields, AppletTable, target.tag);
+    Fill<AppletFields>(fields, AppletAttributes(), target.tag);
     return fields;
 }
 
 LinkFields LinkPrefill(const ReeditTarget &target)
 {
     LinkFields fields;
-    Fill<LinkFields>(fields, LinkTable, target.tag);
+    Fill<LinkFields>(fields, LinkAttributes(), target.tag);
     switch (target.content) {
     case LinkKind::Image:
-        Fill<LinkFields>(fields, LinkImageTable, target.contentTag);
+        Fill<LinkFields>(fields, LinkImageAttributes(), target.contentTag);
         fields.kind = LinkKind::Image;
         break;
     case LinkKind::Applet:
-        Fill<LinkFields>(fields, LinkAppletTable, target.contentTag);
+        Fill<LinkFields>(fields, LinkAppletAttributes(), target.contentTag);
         fields.kind = LinkKind::Applet;
         break;
     case LinkKind::Text:
@@ -568,12 +519,10 @@ LinkFields LinkPrefill(const ReeditTarget &target)
 MediaFields MediaPrefill(const ReeditTarget &target)
 {
     MediaFields fields;
-    Fill<MediaFields>(fields, MediaTable, target.tag);
-    for (const auto &flag : MediaFlags)
-        fields.*flag.field = target.tag.values.contains(std::string(flag.name)) ? "1" : "";
+    Fill<MediaFields>(fields, MediaAttributes(), target.tag);
     fields.element = target.video ? "VIDEO" : "AUDIO";
     if (target.contentTagStart != 0)
-        fields.source = target.contentTag.Value("SRC");
+        Fill<MediaFields>(fields, MediaSourceAttribute, target.contentTag);
     return fields;
 }
 
@@ -587,15 +536,9 @@ std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTa
     MediaFields tagShown = shown, tagConfirmed = confirmed;
     if (sourceInside)
         tagConfirmed.source = tagShown.source;
-    EditTag<MediaFields>(text, tagStart, MediaTable, tagShown, tagConfirmed, splices);
-    const std::vector<TagAttribute> attributes = TagAttributes(text, tagStart);
-    const std::size_t appendAt = AppendPosition(text, tagStart, attributes);
-    for (const auto &flag : MediaFlags)
-        if ((shown.*flag.field).empty() != (confirmed.*flag.field).empty())
-            SetFlag(text, attributes, appendAt, flag.name, !(confirmed.*flag.field).empty(),
-                    splices);
+    EditTag<MediaFields>(text, tagStart, MediaAttributes(), tagShown, tagConfirmed, splices);
     if (sourceInside)
-        EditTag<MediaFields>(text, target.contentTagStart, MediaSourceTable, shown, confirmed,
+        EditTag<MediaFields>(text, target.contentTagStart, MediaSourceAttribute, shown, confirmed,
                              splices);
     return Spliced(text, target.range, std::move(splices));
 }
@@ -603,7 +546,7 @@ std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTa
 PictureFields PicturePrefill(const ReeditTarget &target)
 {
     PictureFields fields = SrcsetPictures(target.tag).value_or(PictureFields{});
-    Fill<PictureFields>(fields, PictureTable, target.tag);
+    Fill<PictureFields>(fields, PictureAttributes(), target.tag);
     fields.lazy = EqualsNoCase(target.tag.Value("LOADING"), "lazy") ? "1" : "";
     return fields;
 }
@@ -613,18 +556,9 @@ std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTa
                                            const PictureFields &confirmed, LineBreak)
 {
     std::vector<Splice> splices;
-    const std::size_t tagStart = target.range.begin;
-    EditTag<PictureFields>(text, tagStart, PictureTable, shown, confirmed, splices);
-    const std::vector<TagAttribute> attributes = TagAttributes(text, tagStart);
-    const std::size_t appendAt = AppendPosition(text, tagStart, attributes);
-    const bool srcsetChanged =
-        std::any_of(std::begin(PictureSrcsetFields), std::end(PictureSrcsetFields),
-                    [&](auto field) { return shown.*field != confirmed.*field; });
-    if (target.srcsetReopened && srcsetChanged)
-        SetAttribute(text, attributes, appendAt, "SRCSET", PictureSrcset(confirmed), splices);
-    if (shown.lazy.empty() != confirmed.lazy.empty())
-        SetAttribute(text, attributes, appendAt, "LOADING", confirmed.lazy.empty() ? "" : "lazy",
-                     splices);
+    // A SRCSET the form did not write is kept as it stands.
+    EditTag<PictureFields>(text, target.range.begin, PictureAttributes(), shown, confirmed, splices,
+                           target.srcsetReopened ? "" : "SRCSET");
     return Spliced(text, target.range, std::move(splices));
 }
 
@@ -633,7 +567,7 @@ std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTa
                                            LineBreak)
 {
     std::vector<Splice> splices;
-    EditTag<ImageFields>(text, target.range.begin, ImageTable, WithWrittenSource(shown),
+    EditTag<ImageFields>(text, target.range.begin, ImageAttributes(), WithWrittenSource(shown),
                          WithWrittenSource(confirmed), splices);
     return Spliced(text, target.range, std::move(splices));
 }
@@ -643,7 +577,7 @@ std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTa
                                            LineBreak)
 {
     std::vector<Splice> splices;
-    EditTag<AppletFields>(text, target.range.begin, AppletTable, shown, confirmed, splices);
+    EditTag<AppletFields>(text, target.range.begin, AppletAttributes(), shown, confirmed, splices);
     return Spliced(text, target.range, std::move(splices));
 }
 
@@ -652,7 +586,7 @@ std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTa
                                            LineBreak lineBreak)
 {
     std::vector<Splice> splices;
-    EditTag<LinkFields>(text, target.range.begin, LinkTable, shown, confirmed, splices);
+    EditTag<LinkFields>(text, target.range.begin, LinkAttributes(), shown, confirmed, splices);
     const TextRange content = target.linkContent;
     const bool kindSwitched = shown.kind != confirmed.kind;
     if (kindSwitched ||
@@ -660,10 +594,10 @@ std::optional<std::string> ReeditedElement(std::string_view text, const ReeditTa
         splices.push_back(
             {content.begin, content.end, WithLineBreaks(BuildLinkContent(confirmed), lineBreak)});
     } else if (confirmed.kind == LinkKind::Image) {
-        EditTag<LinkFields>(text, target.contentTagStart, LinkImageTable, shown, confirmed,
+        EditTag<LinkFields>(text, target.contentTagStart, LinkImageAttributes(), shown, confirmed,
                             splices);
     } else if (confirmed.kind == LinkKind::Applet) {
-        EditTag<LinkFields>(text, target.contentTagStart, LinkAppletTable, shown, confirmed,
+        EditTag<LinkFields>(text, target.contentTagStart, LinkAppletAttributes(), shown, confirmed,
                             splices);
     }
     return Spliced(text, target.range, std::move(splices));

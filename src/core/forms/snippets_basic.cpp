@@ -67,19 +67,26 @@ std::optional<std::string> Validate(const ImageFields &fields)
     return std::nullopt;
 }
 
+AttributeTable<ImageFields> ImageAttributes()
+{
+    using F = ImageFields;
+    static constexpr FieldAttribute<F> table[] = {
+        {"SRC", &F::imageSource}, {"DYNSRC", &F::videoSource}, {"ALIGN", &F::align},
+        {"BORDER", &F::border},   {"HEIGHT", &F::height},      {"WIDTH", &F::width},
+        {"ALT", &F::comment},
+    };
+    return table;
+}
+
+ImageFields WithWrittenSource(ImageFields fields)
+{
+    (fields.video ? fields.imageSource : fields.videoSource).clear();
+    return fields;
+}
+
 std::string BuildImageTag(const ImageFields &fields)
 {
-    AttributeList attributes;
-    if (fields.video)
-        attributes.Add("DYNSRC", fields.videoSource);
-    else
-        attributes.Add("SRC", fields.imageSource);
-    attributes.Add("ALIGN", fields.align)
-        .Add("BORDER", fields.border)
-        .Add("HEIGHT", fields.height)
-        .Add("WIDTH", fields.width)
-        .Add("ALT", fields.comment);
-    return "<IMG " + attributes.Text() + ">\n";
+    return "<IMG " + AttributesText(WithWrittenSource(fields), ImageAttributes()) + ">\n";
 }
 
 ImageSourceInputs ImageOpeningInputs()
@@ -158,17 +165,20 @@ std::optional<std::string> Validate(const AppletFields &fields)
     return std::nullopt;
 }
 
+AttributeTable<AppletFields> AppletAttributes()
+{
+    using F = AppletFields;
+    static constexpr FieldAttribute<F> table[] = {
+        {"CODE", &F::fileName},   {"ALIGN", &F::align},   {"ALT", &F::comment},
+        {"CLASS", &F::className}, {"HEIGHT", &F::height}, {"WIDTH", &F::width},
+        {"NAME", &F::name},
+    };
+    return table;
+}
+
 std::string BuildAppletTag(const AppletFields &fields)
 {
-    AttributeList attributes;
-    attributes.Add("CODE", fields.fileName)
-        .Add("ALIGN", fields.align)
-        .Add("ALT", fields.comment)
-        .Add("CLASS", fields.className)
-        .Add("HEIGHT", fields.height)
-        .Add("WIDTH", fields.width)
-        .Add("NAME", fields.name);
-    return "<APPLET " + attributes.Text() + ">\n";
+    return "<APPLET " + AttributesText(fields, AppletAttributes()) + ">\n";
 }
 
 // ---- Link ----
@@ -184,34 +194,45 @@ std::optional<std::string> Validate(const LinkFields &fields)
     return std::nullopt;
 }
 
+AttributeTable<LinkFields> LinkAttributes()
+{
+    static constexpr FieldAttribute<LinkFields> table[] = {{"HREF", &LinkFields::url}};
+    return table;
+}
+
+AttributeTable<LinkFields> LinkImageAttributes()
+{
+    using F = LinkFields;
+    static constexpr FieldAttribute<F> table[] = {
+        {"SRC", &F::imageSource}, {"ALT", &F::imageComment}, {"WIDTH", &F::width},
+        {"HEIGHT", &F::height},   {"BORDER", &F::border},    {"ALIGN", &F::align},
+    };
+    return table;
+}
+
+AttributeTable<LinkFields> LinkAppletAttributes()
+{
+    using F = LinkFields;
+    static constexpr FieldAttribute<F> table[] = {
+        {"CODE", &F::fileName}, {"ALIGN", &F::align}, {"CLASS", &F::className},
+        {"HEIGHT", &F::height}, {"WIDTH", &F::width}, {"NAME", &F::appletName},
+    };
+    return table;
+}
+
 std::string BuildLinkContent(const LinkFields &fields)
 {
-    if (fields.kind == LinkKind::Image) {
-        AttributeList attributes;
-        attributes.Add("SRC", fields.imageSource)
-            .Add("ALT", fields.imageComment)
-            .Add("WIDTH", fields.width)
-            .Add("HEIGHT", fields.height)
-            .Add("BORDER", fields.border)
-            .Add("ALIGN", fields.align);
-        return "<IMG" + attributes.Text() + ">";
-    }
-    if (fields.kind == LinkKind::Applet) {
-        AttributeList attributes;
-        attributes.Add("CODE", fields.fileName)
-            .Add("ALIGN", fields.align)
-            .Add("CLASS", fields.className)
-            .Add("HEIGHT", fields.height)
-            .Add("WIDTH", fields.width)
-            .Add("NAME", fields.appletName);
-        return "<APPLET " + attributes.Text() + ">";
-    }
+    if (fields.kind == LinkKind::Image)
+        return "<IMG" + AttributesText(fields, LinkImageAttributes()) + ">";
+    if (fields.kind == LinkKind::Applet)
+        return "<APPLET " + AttributesText(fields, LinkAppletAttributes()) + ">";
     return fields.linkText;
 }
 
 std::string BuildLink(const LinkFields &fields)
 {
-    return "<A HREF=" + QuotedValue(fields.url) + ">" + BuildLinkContent(fields) + "</A>\n";
+    return "<A" + AttributesText(fields, LinkAttributes()) + ">" + BuildLinkContent(fields) +
+           "</A>\n";
 }
 
 LinkLayout LinkLayoutFor(LinkKind kind)

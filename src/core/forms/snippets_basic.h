@@ -1,4 +1,6 @@
 #pragma once
+#include "attributes.h"
+
 #include <optional>
 #include <span>
 #include <string>
@@ -38,7 +40,11 @@ struct ImageFields
 };
 
 std::optional<std::string> Validate(const ImageFields &fields);
-// "<IMG " + SRC (or DYNSRC for a video), ALIGN, BORDER, HEIGHT, WIDTH, ALT + ">\n".
+// SRC, DYNSRC, ALIGN, BORDER, HEIGHT, WIDTH, ALT.
+AttributeTable<ImageFields> ImageAttributes();
+// The image form writes one source: SRC, or DYNSRC for a video. The other one is emptied.
+ImageFields WithWrittenSource(ImageFields fields);
+// "<IMG " + the image's attributes + ">\n".
 std::string BuildImageTag(const ImageFields &fields);
 
 // Only one of the two sources can be typed in; the browse button of the other one is shown
@@ -114,7 +120,9 @@ struct AppletFields
 };
 
 std::optional<std::string> Validate(const AppletFields &fields);
-// "<APPLET " + CODE, ALIGN, ALT, CLASS, HEIGHT, WIDTH, NAME + ">\n"; no closing tag.
+// CODE, ALIGN, ALT, CLASS, HEIGHT, WIDTH, NAME.
+AttributeTable<AppletFields> AppletAttributes();
+// "<APPLET " + those + ">\n"; no closing tag.
 std::string BuildAppletTag(const AppletFields &fields);
 
 // ---- Link ----
@@ -142,6 +150,13 @@ struct LinkFields
 
 // Fields of the kinds not chosen are neither validated nor written.
 std::optional<std::string> Validate(const LinkFields &fields);
+// The link's own tag: HREF.
+AttributeTable<LinkFields> LinkAttributes();
+// The IMG of an image link: SRC, ALT, WIDTH, HEIGHT, BORDER, ALIGN.
+AttributeTable<LinkFields> LinkImageAttributes();
+// The APPLET of an applet link: CODE, ALIGN, CLASS, HEIGHT, WIDTH, NAME. The link form has no
+// applet comment: an ALT of the applet is neither offered nor touched.
+AttributeTable<LinkFields> LinkAppletAttributes();
 // What goes between the link's tags: the image tag, the applet opening tag or the text.
 std::string BuildLinkContent(const LinkFields &fields);
 // `<A HREF="url">` + its content + "</A>\n".

@@ -91,6 +91,23 @@ std::optional<std::string> Validate(const MediaFields &fields)
     return std::nullopt;
 }
 
+AttributeTable<MediaFields> MediaAttributes()
+{
+    using F = MediaFields;
+    static constexpr FieldAttribute<F> table[] = {
+        {"SRC", &F::source},
+        {"POSTER", &F::poster},
+        {"WIDTH", &F::width},
+        {"HEIGHT", &F::height},
+        {"CONTROLS", &F::controls, true},
+        {"AUTOPLAY", &F::autoplay, true},
+        {"MUTED", &F::muted, true},
+        {"LOOP", &F::loop, true},
+        {"PRELOAD", &F::preload},
+    };
+    return table;
+}
+
 std::string BuildMediaTag(const MediaFields &fields)
 {
     const bool video = fields.element != "AUDIO";
@@ -99,21 +116,13 @@ std::string BuildMediaTag(const MediaFields &fields)
     for (const std::string *source : {&fields.source, &fields.source2, &fields.source3})
         if (!source->empty())
             sources.push_back(*source);
-    AttributeList attributes;
-    if (sources.size() == 1)
-        attributes.Add("SRC", sources.front());
-    if (video)
-        attributes.Add("POSTER", fields.poster)
-            .Add("WIDTH", fields.width)
-            .Add("HEIGHT", fields.height);
-    for (const auto &[check, name] :
-         {std::pair{&fields.controls, " CONTROLS"}, std::pair{&fields.autoplay, " AUTOPLAY"},
-          std::pair{&fields.muted, " MUTED"}, std::pair{&fields.loop, " LOOP"}})
-        if (Ticked(*check))
-            attributes.AddRaw(name);
-    attributes.Add("PRELOAD", fields.preload);
+    MediaFields written = fields;
+    written.source = sources.size() == 1 ? sources.front() : std::string();
+    if (!video)
+        written.poster = written.width = written.height = std::string();
+    const std::string attributes = AttributesText(written, MediaAttributes());
 
-    std::string tag = "<" + element + attributes.Text() + ">";
+    std::string tag = "<" + element + attributes + ">";
     if (sources.size() > 1) {
         tag += "\n";
         for (const std::string &source : sources) {
@@ -181,6 +190,30 @@ std::string PictureSrcset(const PictureFields &fields)
     return inSrcset > 1 ? srcset : std::string();
 }
 
+namespace {
+
+std::string LazyLoading(const PictureFields &fields)
+{
+    return Ticked(fields.lazy) ? "lazy" : "";
+}
+
+} // namespace
+
+AttributeTable<PictureFields> PictureAttributes()
+{
+    using F = PictureFields;
+    static constexpr FieldAttribute<F> table[] = {
+        {"SRC", &F::source},
+        {.name = "SRCSET", .computed = PictureSrcset},
+        {"SIZES", &F::sizes},
+        {"ALT", &F::alt},
+        {"WIDTH", &F::width},
+        {"HEIGHT", &F::height},
+        {.name = "LOADING", .computed = LazyLoading},
+    };
+    return table;
+}
+
 std::string BuildPictureTag(const PictureFields &fields)
 {
     std::string sources;
@@ -191,14 +224,11 @@ std::string BuildPictureTag(const PictureFields &fields)
         entry.Add("MEDIA", candidate.media).Add("SRCSET", candidate.source);
         sources += "<SOURCE" + entry.Text() + ">\n";
     }
-    AttributeList attributes;
-    attributes.Add("SRC", fields.source);
-    if (const std::string srcset = PictureSrcset(fields); !srcset.empty())
-        attributes.Add("SRCSET", srcset).Add("SIZES", fields.sizes);
-    attributes.Add("ALT", fields.alt).Add("WIDTH", fields.width).Add("HEIGHT", fields.height);
-    if (Ticked(fields.lazy))
-        attributes.Add("LOADING", "lazy");
-    const std::string image = "<IMG" + attributes.Text() + ">\n";
+    PictureFields written = fields;
+    // SIZES tells which SRCSET file suits the space; with one file there is nothing to tell.
+    if (PictureSrcset(fields).empty())
+        written.sizes.clear();
+    const std::string image = "<IMG" + AttributesText(written, PictureAttributes()) + ">\n";
     if (sources.empty())
         return image;
     return "<PICTURE>\n" + sources + image + "</PICTURE>\n";

@@ -1,4 +1,6 @@
 #pragma once
+#include "attributes.h"
+
 #include <optional>
 #include <span>
 #include <string>
@@ -41,6 +43,8 @@ struct MediaFields
 std::span<const std::string_view> MediaElements();
 std::span<const std::string_view> MediaPreloads();
 std::optional<std::string> Validate(const MediaFields &fields);
+// The VIDEO or AUDIO tag: SRC, POSTER, WIDTH, HEIGHT, CONTROLS, AUTOPLAY, MUTED, LOOP, PRELOAD.
+AttributeTable<MediaFields> MediaAttributes();
 // One source: `<VIDEO SRC="a.mp4" ...>fallback</VIDEO>`. Several: each one a SOURCE line
 // with its TYPE, since a SRC on the element would make browsers skip them all.
 std::string BuildMediaTag(const MediaFields &fields);
@@ -68,6 +72,9 @@ struct PictureFields
 std::optional<std::string> Validate(const PictureFields &fields);
 // Asked before inserting: a picture without ALT text is lost to anyone who cannot see it.
 std::optional<std::string> Warning(const PictureFields &fields);
+// The IMG: SRC, SRCSET, SIZES, ALT, WIDTH, HEIGHT, LOADING. SRCSET is written from the
+// pictures without a media condition, LOADING from the Lazy tick.
+AttributeTable<PictureFields> PictureAttributes();
 // An IMG whose SRCSET lists the pictures without a media condition ("a.jpg 480w, ..."); the
 // pictures with one come first as SOURCE entries of a PICTURE around it.
 std::string BuildPictureTag(const PictureFields &fields);
