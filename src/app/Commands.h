@@ -8,20 +8,24 @@
 class QAction;
 class QWidget;
 
-// One entry of the command table: the menu caption (with its mnemonic and the accelerator
-// text after a tab), the keys that run it, and its prompt ("status line\ntooltip").
+// Which menu bars list a command.
+enum class CommandWindows { AnyWindow, SourceWindow };
+
+// One entry of the command table (commands.def says what each field holds).
 struct CommandInfo
 {
     int id;
     const char *caption;
     QList<QKeySequence> keys;
     const char *prompt;
-    const char *icon; // resource path, or nullptr
-    // Drawn by the style where the icon resource is missing (SP_CustomBase: none).
-    QStyle::StandardPixmap fallbackIcon = QStyle::SP_CustomBase;
+    const char *icon;
+    QStyle::StandardPixmap fallbackIcon;
+    const char *menu;
+    int separatorsBefore;
+    CommandWindows windows;
 };
 
-// Every command of the menus, the toolbar and the accelerator table.
+// Every command of the menus, the toolbar and the accelerator table, in menu order.
 const QList<CommandInfo> &commandTable();
 const CommandInfo *findCommand(int id);
 

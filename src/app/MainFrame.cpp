@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -174,68 +175,46 @@ void CMainFrame::runCommand(int id)
         view->commands().run(id);
 }
 
-QMenu *CMainFrame::makeMenu(const QString &title, const QList<int> &ids)
+QMenu *CMainFrame::makeMenu(const QString &title, bool sourceWindow)
 {
-    auto *menu = new QMenu(title, this);
-    for (int id : ids) {
-        if (id == 0)
-            menu->addSeparator();
-        else
-            menu->addAction(m_actions.value(id));
+    auto *menu = new QMenu(tr(title.toUtf8().constData()), this);
+    QHash<QString, QMenu *> submenus;
+    for (const CommandInfo &info : commandTable()) {
+        const QString path = QString::fromLatin1(info.menu);
+        if (path.section(QLatin1Char('/'), 0, 0) != title ||
+            (info.windows == CommandWindows::SourceWindow && !sourceWindow))
+            continue;
+        QMenu *into = menu;
+        if (const QString sub = path.section(QLatin1Char('/'), 1); !sub.isEmpty()) {
+            QMenu *&submenu = submenus[sub];
+            if (!submenu)
+                submenu = menu->addMenu(tr(sub.toUtf8().constData()));
+            into = submenu;
+        }
+        for (int i = 0; i < info.separatorsBefore; ++i)
+            into->addSeparator();
+        into->addAction(m_actions.value(info.id));
     }
     return menu;
 }
 
 void CMainFrame::createMenus()
 {
-    const QList<int> edit = {
-        ID_EDIT_UNDO,       ID_EDIT_REDO,       0, ID_EDIT_CUT,         ID_EDIT_COPY,
-        ID_EDIT_PASTE,      ID_EDIT_SELECT_ALL, 0, ID_EDIT_FIND,        ID_EDIT_REPEAT,
-        ID_EDIT_REPLACE,    ID_EDIT_GO_TO_LINE, 0, ID_EDIT_WRAP_IN_TAG, 0,
-        ID_EDIT_PREFERENCES};
-    const QList<int> view = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_PROBLEMS, 0,
-                             ID_VIEW_LIVE_PREVIEW};
-    const QList<int> insertHead = {ID_INSERT_IMAGE,   ID_INSERT_BACKGROUND, ID_INSERT_SOUND,
-                                   ID_INSERT_LINK,    ID_INSERT_APPLETS,    ID_INSERT_TABLES,
-                                   ID_INSERT_MARQUEE, ID_INSERT_META,       ID_INSERT_FRAMES};
-    auto makeFile = [this](bool withClose) {
-        QList<int> ids = {ID_FILE_NEW, ID_FILE_NEW_HTML5, ID_FILE_OPEN};
-        if (withClose)
-            ids << ID_FILE_CLOSE;
-        ids << ID_FILE_SAVE << ID_FILE_SAVE_AS << 0 << ID_FILE_PRINT << ID_FILE_PRINT_PREVIEW
-            << ID_FILE_PRINT_SETUP << 0;
-        QMenu *file = makeMenu(tr("&File"), ids);
-        file->addSeparator();
-        file->addAction(m_actions.value(ID_APP_EXIT));
-        return file;
-    };
-    auto makeInsert = [&](bool withText) {
-        QMenu *insert = makeMenu(tr("&Insert"), insertHead);
-        QMenu *list = insert->addMenu(tr("List"));
-        list->addAction(m_actions.value(ID_LIST_ORDERED));
-        list->addAction(m_actions.value(ID_LIST_UNORDERED));
-        list->addAction(m_actions.value(ID_LIST_DEFINING));
-        insert->addAction(m_actions.value(ID_INSERT_CONTROLS));
-        if (withText)
-            insert->addAction(m_actions.value(ID_INSERT_TEXT));
-        addTodaysInsertEntries(insert);
-        return insert;
-    };
-    // Without a source window Help stands before Insert.
-    m_plainMenus.file = makeFile(false);
-    m_plainMenus.menus = {m_plainMenus.file, makeMenu(tr("&Edit"), edit),
-                          makeMenu(tr("&View"), view), makeMenu(tr("&Help"), {ID_APP_ABOUT}),
-                          makeInsert(false)};
-    m_sourceMenus.file = makeFile(true);
-    QMenu *window = makeMenu(tr("&Window"),
-                             {ID_WINDOW_NEW, ID_WINDOW_CASCADE, ID_WINDOW_TILE, ID_WINDOW_ARRANGE});
+    // Without a source window there is no Window menu, and Help stands before Insert.
+    m_plainMenus.file = makeMenu(QStringLiteral("&File"), false);
+    m_plainMenus.menus = {m_plainMenus.file, makeMenu(QStringLiteral("&Edit"), false),
+                          makeMenu(QStringLiteral("&View"), false),
+                          makeMenu(QStringLiteral("&Help"), false),
+                          makeMenu(QStringLiteral("&Insert"), false)};
+    m_sourceMenus.file = makeMenu(QStringLiteral("&File"), true);
+    QMenu *window = makeMenu(QStringLiteral("&Window"), true);
     listWindowsIn(window, m_mdiArea);
     m_sourceMenus.menus = {m_sourceMenus.file,
-                           makeMenu(tr("&Edit"), edit),
-                           makeMenu(tr("&View"), view),
+                           makeMenu(QStringLiteral("&Edit"), true),
+                           makeMenu(QStringLiteral("&View"), true),
                            window,
-                           makeInsert(true),
-                           makeMenu(tr("&Help"), {ID_APP_ABOUT})};
+                           makeMenu(QStringLiteral("&Insert"), true),
+                           makeMenu(QStringLiteral("&Help"), true)};
     for (QMenu *menu : m_plainMenus.menus + m_sourceMenus.menus)
         menu->installEventFilter(this);
     rebuildRecentFilesMenu();

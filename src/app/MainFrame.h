@@ -87,9 +87,9 @@ private:
     void showMenusFor(bool sourceWindowActive);
     void rebuildRecentEntries(MenuSet &set);
     void switchPane();
-    QMenu *makeMenu(const QString &title, const QList<int> &ids);
-    // MainFrameToday.cpp: Media, Picture and the Section submenu.
-    void addTodaysInsertEntries(QMenu *insert);
+    // The menu of the command table's entries listed under `title`, with their submenus; those
+    // listed for source windows only when `sourceWindow`.
+    QMenu *makeMenu(const QString &title, bool sourceWindow);
 
     // Window management: every document window is made, added and activated here.
     void openWindow(const CDocTemplate &pTemplate, CTarnelDoc *doc);

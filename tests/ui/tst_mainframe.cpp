@@ -34,6 +34,27 @@ QStringList menuTitles(CMainFrame *frame)
         titles << a->text();
     return titles;
 }
+
+// A menu's entries as command ids, "-" for a separator, an entry of a submenu after its title.
+QStringList menuEntries(QMenu *menu, const QString &prefix = {})
+{
+    QStringList entries;
+    for (QAction *a : menu->actions()) {
+        if (a->menu())
+            entries << menuEntries(a->menu(), a->text() + ">");
+        else
+            entries << prefix + (a->isSeparator() ? "-" : QString::number(a->data().toInt()));
+    }
+    return entries;
+}
+
+QStringList idsAndSeparators(std::initializer_list<QVariant> entries)
+{
+    QStringList out;
+    for (const QVariant &e : entries)
+        out << (e.typeId() == QMetaType::QString ? e.toString() : QString::number(e.toInt()));
+    return out;
+}
 } // namespace
 
 class TestMainFrame : public QObject
@@ -155,6 +176,39 @@ private slots:
         QCOMPARE(menuTitles(editor.frame()),
                  QStringList({"&File", "&Edit", "&View", "&Window", "&Insert", "&Help"}));
         QVERIFY(editor.frame()->action(ID_FILE_CLOSE)->isEnabled());
+        const QList<QAction *> bar = editor.frame()->menuBar()->actions();
+        QCOMPARE(menuEntries(bar.at(0)->menu()).mid(0, 11),
+                 idsAndSeparators({ID_FILE_NEW, ID_FILE_NEW_HTML5, ID_FILE_OPEN, ID_FILE_CLOSE,
+                                   ID_FILE_SAVE, ID_FILE_SAVE_AS, "-", ID_FILE_PRINT,
+                                   ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, "-"}));
+        QCOMPARE(menuEntries(bar.at(0)->menu()).last(2), idsAndSeparators({"-", ID_APP_EXIT}));
+        const QString list = "List>", section = "&Section>";
+        QCOMPARE(menuEntries(bar.at(4)->menu()),
+                 idsAndSeparators({ID_INSERT_IMAGE,
+                                   ID_INSERT_BACKGROUND,
+                                   ID_INSERT_SOUND,
+                                   ID_INSERT_LINK,
+                                   ID_INSERT_APPLETS,
+                                   ID_INSERT_TABLES,
+                                   ID_INSERT_MARQUEE,
+                                   ID_INSERT_META,
+                                   ID_INSERT_FRAMES,
+                                   list + QString::number(ID_LIST_ORDERED),
+                                   list + QString::number(ID_LIST_UNORDERED),
+                                   list + QString::number(ID_LIST_DEFINING),
+                                   ID_INSERT_CONTROLS,
+                                   ID_INSERT_TEXT,
+                                   "-",
+                                   ID_INSERT_MEDIA,
+                                   ID_INSERT_PICTURE,
+                                   section + QString::number(ID_SECTION_HEADER),
+                                   section + QString::number(ID_SECTION_NAV),
+                                   section + QString::number(ID_SECTION_MAIN),
+                                   section + QString::number(ID_SECTION_ARTICLE),
+                                   section + QString::number(ID_SECTION_SECTION),
+                                   section + QString::number(ID_SECTION_ASIDE),
+                                   section + QString::number(ID_SECTION_FOOTER),
+                                   section + QString::number(ID_SECTION_FIGURE)}));
         editor.activeSource()->close();
         settle();
         QCOMPARE(menuTitles(editor.frame()),
