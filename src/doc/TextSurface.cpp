@@ -372,6 +372,8 @@ CTextSurface::find(std::string_view needle, std::size_t from, std::size_t to, Fi
         searchFlags |= Sci::SCFIND_MATCHCASE;
     if (flags.wholeWord)
         searchFlags |= Sci::SCFIND_WHOLEWORD;
+    if (flags.regex)
+        searchFlags |= Sci::SCFIND_REGEXP | Sci::SCFIND_CXX11REGEX;
     m_editor->SendScintilla(Sci::SCI_SETSEARCHFLAGS, wparam(searchFlags));
     m_editor->SendScintilla(Sci::SCI_SETTARGETRANGE, wparam(from), lparam(to));
     const long found =
@@ -380,6 +382,24 @@ CTextSurface::find(std::string_view needle, std::size_t from, std::size_t to, Fi
         return std::nullopt;
     return std::pair{static_cast<std::size_t>(found),
                      position(m_editor->SendScintilla(Sci::SCI_GETTARGETEND))};
+}
+
+std::size_t CTextSurface::replaceFound(std::size_t start, std::size_t end,
+                                       std::string_view replacement)
+{
+    m_editor->SendScintilla(Sci::SCI_SETTARGETRANGE, wparam(start), lparam(end));
+    return position(m_editor->SendScintilla(Sci::SCI_REPLACETARGETRE, wparam(replacement.size()),
+                                            replacement.empty() ? "" : replacement.data()));
+}
+
+std::size_t CTextSurface::positionAfter(std::size_t at) const
+{
+    return position(m_editor->SendScintilla(Sci::SCI_POSITIONAFTER, wparam(at)));
+}
+
+std::size_t CTextSurface::positionBefore(std::size_t at) const
+{
+    return position(m_editor->SendScintilla(Sci::SCI_POSITIONBEFORE, wparam(at)));
 }
 
 void CTextSurface::showCompletionList(std::size_t typedLength,

@@ -164,14 +164,21 @@ public:
     void scrollToLeftEdge();
 
     // The first match of `needle` in [from, to) (searching backwards when to < from), as
-    // its start and end.
+    // its start and end. A regular expression is ECMAScript's, as std::regex reads it.
     struct FindFlags
     {
         bool matchCase = false;
         bool wholeWord = false;
+        bool regex = false;
     };
     std::optional<std::pair<std::size_t, std::size_t>>
     find(std::string_view needle, std::size_t from, std::size_t to, FindFlags flags);
+    // Replaces [start, end), the match `find` found last, by `replacement` with each \0-\9
+    // in it standing for what that group matched; returns the length written.
+    std::size_t replaceFound(std::size_t start, std::size_t end, std::string_view replacement);
+    // The position one character after `position` (the end stays the end), and before it.
+    std::size_t positionAfter(std::size_t position) const;
+    std::size_t positionBefore(std::size_t position) const;
 
 private:
     QsciScintillaBase *m_editor;

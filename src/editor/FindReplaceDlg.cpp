@@ -70,9 +70,15 @@ CFindReplaceDlg::CFindReplaceDlg(CFindService service, StatusReport report, bool
     m_wholeWord->setChecked(last.wholeWord);
     m_matchCase = new QCheckBox(tr("Match &case"), this);
     m_matchCase->setChecked(last.matchCase);
+    m_regex = new QCheckBox(tr("Regular e&xpression"), this);
+    m_regex->setObjectName(QStringLiteral("regex"));
+    m_regex->setToolTip(tr("ECMAScript syntax; \\1 to \\9 in the replacement stand for the "
+                           "groups"));
+    m_regex->setChecked(last.regex);
     auto *options = new QVBoxLayout;
     options->addWidget(m_wholeWord);
     options->addWidget(m_matchCase);
+    options->addWidget(m_regex);
     auto *bottom = new QHBoxLayout;
     bottom->addLayout(options);
     if (!replace) {
@@ -121,6 +127,7 @@ FindOptions CFindReplaceDlg::readOptions() const
     options.replaceWith = m_replace ? m_replace->text() : QString();
     options.matchCase = m_matchCase->isChecked();
     options.wholeWord = m_wholeWord->isChecked();
+    options.regex = m_regex->isChecked();
     options.down = !m_up || !m_up->isChecked();
     CFindService::lastOptions() = options;
     return options;

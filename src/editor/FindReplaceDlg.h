@@ -39,6 +39,7 @@ private:
     QLineEdit *m_replace = nullptr;
     QCheckBox *m_matchCase;
     QCheckBox *m_wholeWord;
+    QCheckBox *m_regex;
     QRadioButton *m_up = nullptr;
     QRadioButton *m_down = nullptr;
     QPushButton *m_findNext;

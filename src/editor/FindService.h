@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QRect>
+
 #include <QString>
+#include <cstddef>
+#include <optional>
+#include <utility>
 
 class CPageCodec;
 class CTextSurface;
@@ -13,6 +17,8 @@ struct FindOptions
     QString replaceWith;
     bool matchCase = false;
     bool wholeWord = false;
+    // `what` is an ECMAScript regular expression; \1-\9 in `replaceWith` stand for its groups.
+    bool regex = false;
     bool down = true;
     // Going on from the other end of the page when this end has no more matches.
     bool wrap = false;
@@ -30,8 +36,9 @@ public:
 
     // The options every window's Find Next repeats.
     static FindOptions &lastOptions();
-    // What the status bar says when nothing matched.
+    // What the status bar says when nothing matched, or when the expression is not one.
     static QString notFoundMessage(const FindOptions &options);
+    static bool patternIsValid(const FindOptions &options);
 
     // Selects the next match; false when there is none (the selection stays).
     bool findNext(const FindOptions &options);
@@ -43,7 +50,12 @@ public:
     QRect selectionOnScreen() const;
 
 private:
+    // The next match from `from` towards `to`; an empty one right at `from` (a "^" at the
+    // caret) is passed over, or Find Next would stay on it.
+    std::optional<std::pair<std::size_t, std::size_t>>
+    nextMatch(const FindOptions &options, std::size_t from, std::size_t to) const;
     bool selectionMatches(const FindOptions &options) const;
+    std::size_t replaceMatch(const FindOptions &options, std::size_t start, std::size_t end);
 
     CTextSurface &m_text;
     const CPageCodec &m_codec;

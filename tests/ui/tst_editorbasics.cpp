@@ -7,6 +7,7 @@
 #include "UiTestSupport.h"
 
 #include "FindReplaceDlg.h"
+#include "FindService.h"
 #include "PreferencesDlg.h"
 
 #include "commandids.h"
@@ -323,7 +324,8 @@ private slots:
         view->commands().run(tarnel::ID_EDIT_FIND);
         auto *dialog = view->findChild<CFindReplaceDlg *>();
         QVERIFY(dialog);
-        dialog->findField()->setText("needle");
+        dialog->findField()->setText("ne+dle"); // as a regular expression
+        dialog->findChild<QCheckBox *>("regex")->setChecked(true);
         const std::size_t at = viewBytes(view).indexOf("needle");
         const QRect match = CTextSurface(view).screenRectOf(at, at + 6);
         dialog->move(match.topLeft() - QPoint(20, 20));
@@ -331,6 +333,8 @@ private slots:
         QTest::keyClick(dialog->findField(), Qt::Key_Return);
         QCOMPARE(view->selectedBytes().begin, at);
         QTRY_VERIFY(!dialog->frameGeometry().intersects(match));
+        QCOMPARE(view->selectedBytes().end, at + 6);
+        CFindService::lastOptions() = {};
     }
 
     void lineNumbersGetRoomForAMillionLines()

@@ -132,6 +132,65 @@ private slots:
         QCOMPARE(page.bytes(), text);
     }
 
+    void regularExpressions_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QString>("with");
+        QTest::addColumn<int>("replaced");
+        QTest::addColumn<QByteArray>("result");
+        QTest::newRow("groups") << QByteArray("a=1, b=2") << "(\\w)=(\\d)"
+                                << "\\2=\\1" << 2 << QByteArray("1=a, 2=b");
+        QTest::newRow("alternation") << QByteArray("cat dog cow") << "cat|cow"
+                                     << "pet" << 2 << QByteArray("pet dog pet");
+        QTest::newRow("each line start, an empty match")
+            << QByteArray("x\r\ny\r\nz") << "^"
+            << "> " << 3 << QByteArray("> x\r\n> y\r\n> z");
+        QTest::newRow("each line end") << QByteArray("x\r\ny") << "$"
+                                       << ";" << 2 << QByteArray("x;\r\ny;");
+        QTest::newRow("empty everywhere") << QByteArray("ab") << "x*"
+                                          << "-" << 3 << QByteArray("-a-b-");
+        QTest::newRow("not an expression") << QByteArray("a(b") << "("
+                                           << "x" << 0 << QByteArray("a(b");
+    }
+
+    void regularExpressions()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, what);
+        QFETCH(QString, with);
+        QFETCH(int, replaced);
+        QFETCH(QByteArray, result);
+        FindOptions options;
+        options.what = what;
+        options.replaceWith = with;
+        options.regex = true;
+        Page page(text);
+        QCOMPARE(page.service().replaceAll(options), replaced);
+        QCOMPARE(page.bytes(), result);
+        // Find Next moves on from an empty match at the caret instead of staying on it.
+        Page again(text);
+        const bool found = again.service().findNext(options);
+        QCOMPARE(found, replaced > 0);
+        if (found && again.selection().first == 0 && again.selection().second == 0)
+            QVERIFY(again.service().findNext(options) && again.selection().first > 0);
+        QCOMPARE(CFindService::notFoundMessage(options).contains("not a regular expression"),
+                 !CFindService::patternIsValid(options));
+    }
+
+    void regexReplaceCurrentUsesTheGroups()
+    {
+        Page page("a=1 b=2");
+        FindOptions options;
+        options.what = "(\\w)=(\\d)";
+        options.replaceWith = "\\2:\\1";
+        options.regex = true;
+        QVERIFY(page.service().findNext(options));
+        QVERIFY(page.service().replaceCurrent(options));
+        QCOMPARE(page.bytes(), QByteArray("1:a b=2"));
+        QCOMPARE(page.selection(), qMakePair(4, 7));
+    }
+
     void replaceCurrentOnlyReplacesAMatch()
     {
         Page page(kText);
