@@ -1,5 +1,7 @@
 #include "TagEditing.h"
 
+#include "lineindent.h"
+
 #include "EditorSettings.h"
 #include "PageColourer.h"
 #include "TarnelDoc.h"
@@ -16,6 +18,8 @@ namespace {
 constexpr int MatchHighlight = 8;
 // The closing tags put in after an opening tag, until typed over or edited.
 constexpr int AutoClosedMark = 9;
+// The blanks Enter put in to indent a new line.
+constexpr int AutoIndentMark = 10;
 
 TagNameSpan shifted(TagNameSpan name, std::size_t base)
 {
@@ -33,6 +37,15 @@ CTagEditing::CTagEditing(CTarnelView *view, CTextSurface &text)
 {
     m_text.defineHighlight(MatchHighlight, QColor(0x80, 0xC0, 0xFF));
     m_text.defineHiddenMark(AutoClosedMark);
+    m_text.defineHiddenMark(AutoIndentMark);
+}
+
+bool CTagEditing::allMarked(int mark, std::size_t from, std::size_t to) const
+{
+    for (std::size_t p = from; p < to; ++p)
+        if (!m_text.isMarked(mark, p))
+            return false;
+    return true;
 }
 
 bool CTagEditing::startsTag(const TagNameSpan &name) const
@@ -162,18 +175,71 @@ bool CTagEditing::typeOverClosingTag()
     const std::size_t caret = m_text.caret();
     if (m_text.selectionStart() != m_text.selectionEnd())
         return false;
-    Window window = around(caret, LongestTagName + 3);
-    const std::optional<std::size_t> end = RepeatedClosingTagEnd(window.bytes, caret - window.base);
-    if (!end)
-        return false;
+    // Enter may have moved the closing tag to a line of its own below, behind a line break and
+    // its indentation.
+    Window window = around(caret, LongestTagName + 3 + 2 + 64);
+    const auto repeated = RepeatedClosingTagAfter(window.bytes, caret - window.base);
     // Only a closing tag the editor put in, untouched since: one the user wrote stays.
-    const std::size_t to = *end + window.base;
-    for (std::size_t p = caret; p < to; ++p)
-        if (!m_text.isMarked(AutoClosedMark, p))
-            return false;
+    const std::size_t to = repeated ? repeated->end + window.base : caret;
+    if (!repeated || !allMarked(AutoClosedMark, caret, to))
+        return false;
     CPageColourer::Edit edit(m_view->GetDocument()->colourer(), EditCommand::KeyFollowUp, m_text);
+    const std::string indent(repeated->indent);
     m_text.replace(caret, to, {});
+    // The typed tag takes the place of the one below, at its indentation, unless the blanks
+    // before it on its line are the user's own.
+    const std::size_t lineStart = m_text.lineStart(m_text.lineOf(caret));
+    const std::size_t tagStart = m_text.bytes(lineStart, caret - lineStart).rfind("</");
+    const std::string_view blanks = m_text.bytes(lineStart, tagStart);
+    if (blanks != indent && blanks.find_first_not_of(" \t") == std::string_view::npos &&
+        allMarked(AutoIndentMark, lineStart, lineStart + blanks.size())) {
+        m_text.replace(lineStart, lineStart + blanks.size(), indent);
+        const std::size_t at = caret - blanks.size() + indent.size();
+        m_text.restoreSelection(at, at);
+    }
     return true;
+}
+
+void CTagEditing::indentLineBreak(std::size_t breakAt)
+{
+    const std::size_t caret = m_text.caret();
+    if (m_text.selectionStart() != m_text.selectionEnd() || caret <= breakAt)
+        return;
+    CPageColourer &colourer = m_view->GetDocument()->colourer();
+    const CaretContext context = colourer.contextAt(breakAt);
+    // The line's start and the few bytes after the caret a closing tag can take; the start tag
+    // before the break is looked for only on lines people indent by hand.
+    const std::size_t lineStart = m_text.lineStart(m_text.lineOf(breakAt));
+    const std::size_t reach = std::min(m_text.length(), caret + LongestTagName + 3);
+    if (breakAt - lineStart > 16 * 1024)
+        return;
+    const Window line{m_text.bytes(lineStart, reach - lineStart), lineStart};
+    const std::size_t endTag =
+        EndTagClosingLineEnd(line.bytes, 0, breakAt - lineStart, caret - lineStart);
+    const bool opensBlock = endTag > 0 && allMarked(AutoClosedMark, caret, caret + endTag);
+    const std::string_view lineBreak = line.bytes.substr(breakAt - lineStart, caret - breakAt);
+    const LineBreakIndent indent = IndentAfterLineBreak(
+        line.bytes, 0, breakAt - lineStart, context, opensBlock, lineBreak,
+        IndentUnitOf(m_text.bytes(0, std::min<std::size_t>(m_text.length(), 64 * 1024))));
+    // The blanks Enter put on a line that was then left empty go, so that no line ends in
+    // blanks nobody typed.
+    const std::string_view left = line.bytes.substr(0, breakAt - lineStart);
+    const std::size_t trimmed = left.find_first_not_of(" \t") == std::string_view::npos &&
+                                        allMarked(AutoIndentMark, lineStart, breakAt)
+                                    ? left.size()
+                                    : 0;
+    if (indent.beforeCaret.empty() && indent.afterCaret.empty() && trimmed == 0)
+        return;
+    CPageColourer::Edit edit(colourer, EditCommand::KeyFollowUp, m_text);
+    m_text.replace(caret, caret, indent.beforeCaret + indent.afterCaret);
+    m_text.markRange(AutoIndentMark, caret, indent.beforeCaret.size());
+    // The line break and blanks before the moved end tag count as put in with it, so that
+    // typing the end tag on the line between takes its place.
+    m_text.markRange(AutoClosedMark, caret + indent.beforeCaret.size(), indent.afterCaret.size());
+    if (trimmed > 0)
+        m_text.replace(lineStart, breakAt, {});
+    const std::size_t at = caret + indent.beforeCaret.size() - trimmed;
+    m_text.restoreSelection(at, at);
 }
 
 void CTagEditing::highlightMatch()

@@ -41,6 +41,11 @@ public:
     // same closing tag put in for them, that one goes (in the key's undo step), so the line
     // reads exactly as typed. True when it did.
     bool typeOverClosingTag();
+    // After Enter put a line break in at `breakAt`: the new line takes the indentation of the
+    // one before, and one level more between a start tag and the end tag put in for it, which
+    // goes on a line of its own (in the key's undo step). Never where blanks are content; the
+    // blanks it put on a line left empty go again.
+    void indentLineBreak(std::size_t breakAt);
     // Highlights the tag the caret is in and its partner (or nothing).
     void highlightMatch();
     // Puts the selection between <name> and </name>, as one undo step.
@@ -54,6 +59,7 @@ private:
         std::size_t base = 0;
     };
     Window around(std::size_t position, std::size_t reach) const;
+    bool allMarked(int mark, std::size_t from, std::size_t to) const;
     std::optional<tarnel::TagNameSpan> tagAtCaret(Window &window) const;
     // The pair whose tag name was deleted at the caret, its partner still named as before.
     std::optional<Pair> emptiedPairAtCaret() const;

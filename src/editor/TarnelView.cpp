@@ -412,7 +412,14 @@ void CTarnelView::keyPressEvent(QKeyEvent *event)
                            command == EditCommand::BackspaceKey ||
                            command == EditCommand::DeleteKey;
     const auto pair = mayRename ? m_tagEditing->pairAtCaret() : std::nullopt;
+    const bool lineBreak = command == EditCommand::TypedCharacter &&
+                           (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter);
+    const std::size_t breakAt = m_text.selectionStart();
     runEdit(command, [this, event] { QsciScintilla::keyPressEvent(event); });
+    if (lineBreak) {
+        m_tagEditing->indentLineBreak(breakAt);
+        m_typing.followCaret();
+    }
     // The rename joins the key's undo step, which a run of typing keeps open.
     if (pair && m_tagEditing->renamePartner(*pair))
         m_typing.followCaret();

@@ -98,6 +98,7 @@ TEST(TagPairs, AClosingTagTypedAgainstTheSameOneAfterIt)
         const char *name;
         std::string before, after;
         std::size_t repeated; // bytes of `after` the typed tag repeats, 0 for none
+        const char *indent = "";
     };
     const Case cases[] = {
         {"the same tag follows", "<b>x</b>", "</b>.", 4},
@@ -107,10 +108,15 @@ TEST(TagPairs, AClosingTagTypedAgainstTheSameOneAfterIt)
         {"nothing follows", "<b>x</b>", "", 0},
         {"an opening tag was typed", "<b>", "</b>", 0},
         {"text before the >", "a>", "</b>", 0},
+        {"on the next line", "<ul>\n\t<li>x</li>\n\t</ul>", "\r\n  </ul>", 9, "  "},
+        {"two lines down", "<ul>\n\t</ul>", "\n\n</ul>", 0},
+        {"text before it on the next line", "<ul>\n\t</ul>", "\nx</ul>", 0},
+        {"blanks before the line break", "<ul>\n\t</ul>", " \n</ul>", 0},
     };
     for (const Case &c : cases) {
-        const auto end = RepeatedClosingTagEnd(c.before + c.after, c.before.size());
-        EXPECT_EQ(end ? *end - c.before.size() : 0, c.repeated) << c.name;
+        const auto found = RepeatedClosingTagAfter(c.before + c.after, c.before.size());
+        EXPECT_EQ(found ? found->end - c.before.size() : 0, c.repeated) << c.name;
+        EXPECT_EQ(found ? found->indent : "", c.indent) << c.name;
     }
 }
 

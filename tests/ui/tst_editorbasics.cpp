@@ -100,8 +100,14 @@ private slots:
         QTest::newRow("a paragraph with its closing tags")
             << "<p>Hello <b>world</b>, see <a href=\"x.htm\">this</a>.</p>"
             << QByteArray("<P>Hello <B>world</B>, see <A HREF=\"x.htm\">this</A>.</P>");
-        QTest::newRow("a list over lines")
-            << "<ul>\n<li>one</li>\n</ul>" << QByteArray("<UL>\r\n<LI>one</LI>\r\n</UL>");
+        QTest::newRow("a list over lines, indented by Enter")
+            << "<ul>\n<li>one</li>\n<li>two</li>\n</ul>"
+            << QByteArray("<UL>\r\n\t<LI>one</LI>\r\n\t<LI>two</LI>\r\n</UL>");
+        QTest::newRow("a blank line in an indented block")
+            << "  <div>\n<p>a</p>\n\n<p>b</p>\n</div>"
+            << QByteArray("  <DIV>\r\n    <P>a</P>\r\n\r\n    <P>b</P>\r\n  </DIV>");
+        QTest::newRow("lines of a text area as typed")
+            << "  <textarea>a\n b\n</textarea>" << QByteArray("  <TEXTAREA>a\r\n b\r\n</TEXTAREA>");
         QTest::newRow("a script with < and >")
             << "<script>if (count<limit && limit>0) x = a<b;</script>"
             << QByteArray("<SCRIPT>if (count<limit && limit>0) x = a<b;</SCRIPT>");

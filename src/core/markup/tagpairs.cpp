@@ -150,7 +150,7 @@ std::string ClosingTagToInsert(std::string_view text, std::size_t caret, std::si
     return closing;
 }
 
-std::optional<std::size_t> RepeatedClosingTagEnd(std::string_view text, std::size_t caret)
+std::optional<RepeatedClosingTag> RepeatedClosingTagAfter(std::string_view text, std::size_t caret)
 {
     if (caret == 0 || caret > text.size() || text[caret - 1] != '>')
         return std::nullopt;
@@ -160,11 +160,18 @@ std::optional<std::size_t> RepeatedClosingTagEnd(std::string_view text, std::siz
     const std::optional<TagNameSpan> typed = TagNameAt(text, lt + 2);
     if (!typed || typed->start != lt + 2 || typed->end + 1 != caret)
         return std::nullopt;
-    const std::size_t length = caret - lt;
-    if (text.size() - caret < length ||
-        !EqualsNoCase(text.substr(caret, length), text.substr(lt, length)))
+    const std::string_view tag = text.substr(lt, caret - lt);
+    std::size_t at = caret;
+    std::size_t indentStart = caret;
+    if (at < text.size() && (text[at] == '\r' || text[at] == '\n')) {
+        at += text.substr(at, 2) == "\r\n" ? 2 : 1;
+        indentStart = at;
+        while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
+            ++at;
+    }
+    if (text.size() - at < tag.size() || !EqualsNoCase(text.substr(at, tag.size()), tag))
         return std::nullopt;
-    return caret + length;
+    return RepeatedClosingTag{at + tag.size(), text.substr(indentStart, at - indentStart)};
 }
 
 } // namespace tarnel

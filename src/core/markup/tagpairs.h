@@ -38,7 +38,14 @@ std::string ClosingTagToInsert(std::string_view text, std::size_t caret,
                                std::size_t tagStart = std::string_view::npos);
 
 // The closing tag the user just typed (its ">" right before `caret`) when the same closing
-// tag, in any letter case, stands right after the caret: [caret, end) of it, or nullopt.
-std::optional<std::size_t> RepeatedClosingTagEnd(std::string_view text, std::size_t caret);
+// tag, in any letter case, stands right after the caret, or starts the next line after blanks
+// (where Enter between a start tag and its end tag moved the end tag): [caret, end) is what
+// repeats it, `indent` the blanks before it on its own line.
+struct RepeatedClosingTag
+{
+    std::size_t end;
+    std::string_view indent;
+};
+std::optional<RepeatedClosingTag> RepeatedClosingTagAfter(std::string_view text, std::size_t caret);
 
 } // namespace tarnel

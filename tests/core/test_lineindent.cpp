@@ -1,0 +1,75 @@
+#include "lineindent.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarnel;
+
+TEST(LineIndent, OneLevelIsThePagesFirstIndentation)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"<p>\r\n  <b>\r\n    <i>", "  "},  {"<p>\n\t<b>", "\t"},
+        {"<p>\n   \n<b>\n    x", "    "}, // a line of blanks alone says nothing
+        {"<p>\n            x", "        "}, {"<p>x</p>", "\t"},
+    };
+    for (const auto &[text, unit] : cases)
+        EXPECT_EQ(IndentUnitOf(text), unit) << text;
+}
+
+TEST(LineIndent, AnEndTagClosingTheLinesStartTag)
+{
+    struct Case
+    {
+        const char *text; // "|" is where the break went in, the caret right after it
+        std::size_t length;
+    };
+    const Case cases[] = {
+        {"  <div class=\"a>b\">|</div>", 6},
+        {"<UL>|</ul>", 5},
+        {"<p>x</p>|</div>", 0}, // no start tag before the break
+        {"<br>|</br>", 0},      // a void element
+        {"<div>|</span>", 0},   // another element's end tag
+        {"<div>|</divx>", 0},
+        {"<svg/>|</svg>", 0},    // closed in itself
+        {"<div>\r\n|</div>", 0}, // the start tag is on the line before
+    };
+    for (const Case &c : cases) {
+        std::string text = c.text;
+        const std::size_t at = text.find('|');
+        text.erase(at, 1);
+        const std::size_t lineStart = text.rfind('\n', at ? at - 1 : 0);
+        const std::size_t start = lineStart == std::string::npos ? 0 : lineStart + 1;
+        EXPECT_EQ(EndTagClosingLineEnd(text, start, at, at), c.length) << c.text;
+    }
+}
+
+TEST(LineIndent, EnterKeepsTheIndentationWhereBlanksAreNoContent)
+{
+    struct Case
+    {
+        const char *name;
+        LineState state;
+        bool opensBlock;
+        const char *before, *after;
+        bool inQuotedValue = false;
+    };
+    const Case cases[] = {
+        {"text", {}, false, "  \t", ""},
+        {"a start tag and its end tag", {}, true, "  \t  ", "\r\n  \t"},
+        {"script", {Context::RawText, RawElement::Script}, false, "  \t", ""},
+        {"style", {Context::RawText, RawElement::Style}, true, "  \t  ", "\r\n  \t"},
+        {"a tag's attributes", {Context::Tag}, false, "  \t", ""},
+        {"textarea", {Context::RawText, RawElement::Textarea}, false, "", ""},
+        {"title", {Context::RawText, RawElement::Title}, true, "", ""},
+        {"a quoted value", {Context::Tag}, false, "", "", true},
+    };
+    const std::string text = "x\r\n  \tline\r\n";
+    for (const Case &c : cases) {
+        CaretContext context;
+        context.state = c.state;
+        context.inQuotedValue = c.inQuotedValue;
+        const LineBreakIndent indent =
+            IndentAfterLineBreak(text, 3, text.size() - 2, context, c.opensBlock, "\r\n", "  ");
+        EXPECT_EQ(indent.beforeCaret, c.before) << c.name;
+        EXPECT_EQ(indent.afterCaret, c.after) << c.name;
+    }
+}
