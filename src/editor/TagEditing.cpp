@@ -1,5 +1,6 @@
 #include "TagEditing.h"
 
+#include "commenttoggle.h"
 #include "lineindent.h"
 
 #include "EditorSettings.h"
@@ -266,6 +267,56 @@ void CTagEditing::setHighlight(std::optional<std::pair<TagNameSpan, TagNameSpan>
         m_text.addHighlight(MatchHighlight, names->first.start, names->first.end);
         m_text.addHighlight(MatchHighlight, names->second.start, names->second.end);
     }
+}
+
+QString CTagEditing::toggleComment()
+{
+    // The whole lines the selection touches; a selection ending at a line start leaves that
+    // line out.
+    const std::size_t first = m_text.lineOf(m_text.selectionStart());
+    std::size_t last = m_text.lineOf(m_text.selectionEnd());
+    if (last > first && m_text.selectionEnd() == m_text.lineStart(last))
+        --last;
+    const std::size_t linesStart = m_text.lineStart(first);
+    std::size_t linesEnd =
+        last + 1 < m_text.lineCount() ? m_text.lineStart(last + 1) : m_text.length();
+    while (linesEnd > linesStart &&
+           (m_text.bytes(linesEnd - 1, 1) == "\n" || m_text.bytes(linesEnd - 1, 1) == "\r"))
+        --linesEnd;
+    // Enough around the lines to find the comment they may lie in.
+    const std::size_t from = linesStart - std::min<std::size_t>(linesStart, 64 * 1024);
+    const std::size_t to = std::min(m_text.length(), linesEnd + 64 * 1024);
+    const std::string_view window = m_text.bytes(from, to - from);
+    std::size_t firstText = linesStart;
+    while (firstText < linesEnd &&
+           (window[firstText - from] == ' ' || window[firstText - from] == '\t'))
+        ++firstText;
+    CPageColourer &colourer = m_view->GetDocument()->colourer();
+    const CommentToggle toggle =
+        ToggleComment(window, linesStart - from, linesEnd - from, colourer.contextAt(firstText));
+    switch (toggle.refusal) {
+    case CommentRefusal::InsideTag:
+        return tr("A comment cannot go inside a tag.");
+    case CommentRefusal::TextOnlyElement:
+        return tr("A comment cannot go here: this element's content is read as text.");
+    case CommentRefusal::HoldsCommentEnd:
+        return tr("These lines hold the end of a comment: a comment around them would end early.");
+    case CommentRefusal::None:
+        break;
+    }
+    if (toggle.edits.empty())
+        return {};
+    const std::size_t anchor = PositionAfter(toggle.edits, m_text.anchor() - from) + from;
+    const std::size_t caret = PositionAfter(toggle.edits, m_text.caret() - from) + from;
+    CPageColourer::Edit edit(colourer, EditCommand::Snippet, m_text);
+    {
+        CEditGroup group(m_text);
+        for (auto change = toggle.edits.rbegin(); change != toggle.edits.rend(); ++change)
+            m_text.replace(change->position + from, change->position + from + change->removed,
+                           change->inserted);
+    }
+    m_text.restoreSelection(anchor, caret);
+    return {};
 }
 
 void CTagEditing::wrapSelection(const std::string &typedName)

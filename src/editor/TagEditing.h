@@ -48,6 +48,9 @@ public:
     void indentLineBreak(std::size_t breakAt);
     // Highlights the tag the caret is in and its partner (or nothing).
     void highlightMatch();
+    // Comments the lines the selection touches out, or back in, in the language they are
+    // written in, as one undo step; or says why not.
+    QString toggleComment();
     // Puts the selection between <name> and </name>, as one undo step.
     void wrapSelection(const std::string &name);
 

@@ -168,6 +168,11 @@ void CTarnelView::addCommands()
     handlers.add(ID_EDIT_REDO, [this] { runEdit(EditCommand::Redo, [this] { redo(); }); });
     handlers.add(ID_EDIT_GO_TO_LINE, [this] { goToLine(); });
     handlers.add(ID_EDIT_WRAP_IN_TAG, [this] { wrapInTag(); });
+    handlers.add(ID_EDIT_TOGGLE_COMMENT, [this] {
+        const QString refused = m_tagEditing->toggleComment();
+        if (!refused.isEmpty())
+            showStatusMessage(refused);
+    });
     handlers.add(ID_OPEN_IN_BROWSER, [this] { GetDocument()->OpenInBrowser(); });
     for (const insertcmd::Entry &entry : insertcmd::all())
         handlers.add(entry.commandId, [this, handler = entry.handler] { handler(*this); });

@@ -288,6 +288,33 @@ private slots:
         QCOMPARE(viewBytes(view), QByteArray("one two"));
     }
 
+    // Toggle Comment comments the caret's line in its own language and takes the comment
+    // away again; each is one undo step.
+    void toggleCommentWorksInTheCaretsLanguage()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = emptyPage(editor);
+        const QByteArray page = "<UL>\r\n  <LI>a</LI>\r\n</UL>\r\n<SCRIPT>\r\n  go();\r\n</SCRIPT>";
+        view->InsertSnippet(QByteArray(page).replace("\r", "").toStdString(), false);
+        const struct
+        {
+            const char *line;
+            QByteArray commented;
+        } lines[] = {{"<LI>", "  <!-- <LI>a</LI> -->"}, {"go", "  // go();"}};
+        for (const auto &line : lines) {
+            const int at = int(page.indexOf(line.line)) + 2;
+            view->selectBytes(at, at);
+            view->commands().run(tarnel::ID_EDIT_TOGGLE_COMMENT);
+            QVERIFY2(viewBytes(view).contains("\r\n" + line.commented + "\r\n"), line.line);
+            view->commands().run(tarnel::ID_EDIT_TOGGLE_COMMENT);
+            QCOMPARE(viewBytes(view), page);
+            view->commands().run(tarnel::ID_EDIT_TOGGLE_COMMENT);
+            undo(view);
+            QCOMPARE(viewBytes(view), page);
+        }
+    }
+
     void statusBarShowsTheCaretsLineAndColumn()
     {
         Editor editor;
