@@ -2,6 +2,7 @@
 
 #include "commenttoggle.h"
 #include "lineindent.h"
+#include "reindent.h"
 
 #include "EditorSettings.h"
 #include "PageColourer.h"
@@ -317,6 +318,43 @@ QString CTagEditing::toggleComment()
     }
     m_text.restoreSelection(anchor, caret);
     return {};
+}
+
+QString CTagEditing::reindent()
+{
+    // The lines the selection touches, or the whole page when nothing is selected.
+    const bool whole = m_text.selectionStart() == m_text.selectionEnd();
+    const std::size_t from = whole ? 0 : m_text.lineStart(m_text.lineOf(m_text.selectionStart()));
+    const std::size_t to = whole ? m_text.length() : std::max(from + 1, m_text.selectionEnd());
+    const std::string_view page = m_text.all();
+    const std::string unit =
+        IndentUnitOf(page.substr(0, std::min<std::size_t>(page.size(), 64 * 1024)));
+    const std::vector<IndentEdit> edits = ReindentLines(page, from, to, unit);
+    if (edits.empty())
+        return tr("The indentation already follows the nesting.");
+    // A position in a line's blanks keeps its place in them, one after them stays after them.
+    const auto moved = [&edits](std::size_t position) {
+        std::ptrdiff_t shift = 0;
+        for (const IndentEdit &edit : edits) {
+            if (edit.position >= position)
+                break;
+            const std::size_t into = position - edit.position;
+            const std::size_t kept =
+                into >= edit.removed ? edit.blanks.size() : std::min(into, edit.blanks.size());
+            shift += std::ptrdiff_t(kept) - std::ptrdiff_t(std::min(into, edit.removed));
+        }
+        return std::size_t(std::ptrdiff_t(position) + shift);
+    };
+    const std::size_t anchor = moved(m_text.anchor());
+    const std::size_t caret = moved(m_text.caret());
+    {
+        CPageColourer::Edit edit(m_view->GetDocument()->colourer(), EditCommand::Snippet, m_text);
+        CEditGroup group(m_text);
+        for (auto change = edits.rbegin(); change != edits.rend(); ++change)
+            m_text.replace(change->position, change->position + change->removed, change->blanks);
+    }
+    m_text.restoreSelection(anchor, caret);
+    return tr("Reindented %n line(s).", nullptr, int(edits.size()));
 }
 
 void CTagEditing::wrapSelection(const std::string &typedName)

@@ -51,6 +51,9 @@ public:
     // Comments the lines the selection touches out, or back in, in the language they are
     // written in, as one undo step; or says why not.
     QString toggleComment();
+    // Indents the lines the selection touches (the whole page without a selection) by element
+    // nesting, changing only their leading blanks, as one undo step; says what it did.
+    QString reindent();
     // Puts the selection between <name> and </name>, as one undo step.
     void wrapSelection(const std::string &name);
 

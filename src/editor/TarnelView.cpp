@@ -173,6 +173,7 @@ void CTarnelView::addCommands()
         if (!refused.isEmpty())
             showStatusMessage(refused);
     });
+    handlers.add(ID_EDIT_REINDENT, [this] { showStatusMessage(m_tagEditing->reindent()); });
     handlers.add(ID_OPEN_IN_BROWSER, [this] { GetDocument()->OpenInBrowser(); });
     for (const insertcmd::Entry &entry : insertcmd::all())
         handlers.add(entry.commandId, [this, handler = entry.handler] { handler(*this); });

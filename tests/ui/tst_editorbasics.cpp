@@ -315,6 +315,19 @@ private slots:
         }
     }
 
+    void reindentChangesOnlyLeadingBlanksInOneStep()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = emptyPage(editor);
+        const QByteArray page = "<UL>\r\n    <LI>a</LI>\r\n<LI>b</LI>\r\n  </UL>";
+        view->InsertSnippet(QByteArray(page).replace("\r", "").toStdString(), false);
+        view->commands().run(tarnel::ID_EDIT_REINDENT);
+        QCOMPARE(viewBytes(view), QByteArray("<UL>\r\n    <LI>a</LI>\r\n    <LI>b</LI>\r\n</UL>"));
+        undo(view);
+        QCOMPARE(viewBytes(view), page);
+    }
+
     void statusBarShowsTheCaretsLineAndColumn()
     {
         Editor editor;
