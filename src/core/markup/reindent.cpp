@@ -128,6 +128,7 @@ class CommentFinder
 public:
     explicit CommentFinder(std::string_view text)
         : m_text(text)
+        , m_nextOpen(text.find("<!--"))
     {}
     // A tag was read: any comment before it has ended.
     void AfterTag(std::size_t tagEnd)
@@ -138,12 +139,12 @@ public:
     bool Inside(std::size_t position)
     {
         while (position >= m_commentEnd) {
-            const std::size_t open = m_text.find("<!--", m_searchFrom);
-            if (open == std::string_view::npos || open >= position) {
-                m_searchFrom = std::max(m_searchFrom, position);
+            // The next "<!--" is looked for once, not again for every line before it.
+            if (m_nextOpen < m_searchFrom)
+                m_nextOpen = m_text.find("<!--", m_searchFrom);
+            if (m_nextOpen == std::string_view::npos || m_nextOpen >= position)
                 return false;
-            }
-            const std::size_t close = m_text.find("-->", open + 4);
+            const std::size_t close = m_text.find("-->", m_nextOpen + 4);
             m_commentEnd = close == std::string_view::npos ? close : close + 3;
             m_searchFrom = m_commentEnd;
         }
@@ -154,6 +155,7 @@ private:
     std::string_view m_text;
     std::size_t m_searchFrom = 0;
     std::size_t m_commentEnd = 0;
+    std::size_t m_nextOpen; // valid when at or after m_searchFrom
 };
 
 } // namespace
