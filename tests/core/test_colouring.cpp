@@ -267,6 +267,17 @@ TEST(Colouring, CaseSensitiveEngineMatchesExactlyAndNeverRewrites)
     Check(lower, {"lower case", "<IMG Src=x>", ".KKK.CCC...", "<img src=x>"});
 }
 
+// A style left without a look of its own would show as another; the editor's own styles
+// start at 32.
+TEST(Colouring, EveryStyleHasALookOfItsOwn)
+{
+    static_assert(StyleCount <= 32);
+    const ColourEngine engine;
+    for (int a = 0; a < StyleCount; ++a)
+        for (int b = a + 1; b < StyleCount; ++b)
+            EXPECT_NE(engine.Look(Style(a)), engine.Look(Style(b))) << a << " and " << b;
+}
+
 TEST(Colouring, SettersAndDefaultLooks)
 {
     ColourEngine engine;

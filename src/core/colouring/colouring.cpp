@@ -500,8 +500,9 @@ private:
     {
         const std::size_t from = p;
         const char quote = m_s[p++];
+        bool references = false;
         while (p < m_n && m_s[p] != quote && m_s[p] != '\n' && m_s[p] != '\r')
-            ++p;
+            references |= m_s[p++] == '&';
         const std::size_t close = p;
         if (p < m_n && m_s[p] == quote)
             ++p;
@@ -517,7 +518,10 @@ private:
             Mark(close, p, Style::String);
             return p;
         }
-        MarkWithReferences(from, p, Style::String);
+        if (references)
+            MarkWithReferences(from, p, Style::String);
+        else
+            Mark(from, p, Style::String);
         return p;
     }
 
@@ -553,7 +557,9 @@ private:
         std::uint8_t &bits = m_state.attributes;
         const bool tagName = (bits & AtTagName) != 0;
         bits &= static_cast<std::uint8_t>(~(AtTagName | NextValueIsType | NextValueIsStyle));
-        if (tagName || to - from > 5)
+        // Most names are neither: their length and first letter tell.
+        const char first = UpperAscii(m_s[from]);
+        if (tagName || to - from < 4 || to - from > 5 || (first != 'T' && first != 'S'))
             return;
         const std::string_view name(m_s + from, to - from);
         if (EqualsNoCase(name, "type") && !(bits & TypeRead) &&
