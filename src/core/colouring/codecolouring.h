@@ -11,7 +11,7 @@ namespace tarnel {
 class StyleMarker
 {
 public:
-    virtual void Mark(std::size_t from, std::size_t to, Style style) = 0;
+    virtual void MarkCode(std::size_t from, std::size_t to, Style style) = 0;
 
 protected:
     ~StyleMarker() = default;

@@ -356,7 +356,12 @@ public:
     // The watched position lies inside a quoted attribute value, past its opening quote.
     bool watchInValue = false;
 
-    void Mark(std::size_t from, std::size_t to, Style style) override
+    void MarkCode(std::size_t from, std::size_t to, Style style) override
+    {
+        Mark(from, to, style);
+    }
+
+    void Mark(std::size_t from, std::size_t to, Style style)
     {
         if (watch >= from && watch < to)
             watchedStyle = style;
@@ -446,8 +451,11 @@ private:
         return p;
     }
 
+    // The rarer paths are kept out of the scan's loops (noinline), which stay as small as
+    // the common markup needs.
+
     // A character reference at p, or just its "&".
-    std::size_t Reference(std::size_t p)
+    [[gnu::noinline]] std::size_t Reference(std::size_t p)
     {
         const std::size_t end = CharReferenceEnd(m_s, p, m_n);
         if (end == p)
@@ -457,7 +465,7 @@ private:
     }
 
     // [from, to) in `style`, but for the character references in it.
-    void MarkWithReferences(std::size_t from, std::size_t to, Style style)
+    [[gnu::noinline]] void MarkWithReferences(std::size_t from, std::size_t to, Style style)
     {
         std::size_t run = from;
         for (std::size_t p = from; p < to; ++p) {
@@ -476,7 +484,7 @@ private:
 
     // The value of the attribute just read was [from, to): a SCRIPT's or STYLE's TYPE decides
     // how its content is coloured.
-    void TypeValue(std::size_t from, std::size_t to)
+    [[gnu::noinline]] void TypeValue(std::size_t from, std::size_t to)
     {
         const std::string_view type(m_s + from, to - from);
         if (m_state.raw == RawElement::Script)
@@ -494,15 +502,23 @@ private:
         return bits;
     }
 
+    // The quoted value [from, end) of a STYLE, its quotes as values, its declarations as CSS.
+    [[gnu::noinline]] void StyleValue(std::size_t from, std::size_t close, std::size_t end)
+    {
+        Mark(from, from + 1, Style::String);
+        CssState css = CssState::Declarations();
+        ColourCss({m_s, from + 1, close}, css, *this);
+        Mark(close, end, Style::String);
+    }
+
     // A value in quotes runs to its closing quote or to the end of its line. A STYLE's holds
     // CSS declarations.
     std::size_t QuotedValue(std::size_t p)
     {
         const std::size_t from = p;
         const char quote = m_s[p++];
-        bool references = false;
         while (p < m_n && m_s[p] != quote && m_s[p] != '\n' && m_s[p] != '\r')
-            references |= m_s[p++] == '&';
+            ++p;
         const std::size_t close = p;
         if (p < m_n && m_s[p] == quote)
             ++p;
@@ -512,13 +528,10 @@ private:
         if (bits & NextValueIsType)
             TypeValue(from + 1, close);
         if (bits & NextValueIsStyle) {
-            Mark(from, from + 1, Style::String);
-            CssState css = CssState::Declarations();
-            ColourCss({m_s, from + 1, close}, css, *this);
-            Mark(close, p, Style::String);
+            StyleValue(from, close, p);
             return p;
         }
-        if (references)
+        if (std::memchr(m_s + from, '&', p - from))
             MarkWithReferences(from, p, Style::String);
         else
             Mark(from, p, Style::String);
@@ -556,10 +569,14 @@ private:
     {
         std::uint8_t &bits = m_state.attributes;
         const bool tagName = (bits & AtTagName) != 0;
-        bits &= static_cast<std::uint8_t>(~(AtTagName | NextValueIsType | NextValueIsStyle));
+        if (bits & (AtTagName | NextValueIsType | NextValueIsStyle))
+            bits &= static_cast<std::uint8_t>(~(AtTagName | NextValueIsType | NextValueIsStyle));
         // Most names are neither: their length and first letter tell.
+        const std::size_t length = to - from;
+        if (tagName || (length != 4 && length != 5))
+            return;
         const char first = UpperAscii(m_s[from]);
-        if (tagName || to - from < 4 || to - from > 5 || (first != 'T' && first != 'S'))
+        if (first != 'T' && first != 'S')
             return;
         const std::string_view name(m_s + from, to - from);
         if (EqualsNoCase(name, "type") && !(bits & TypeRead) &&
@@ -878,7 +895,7 @@ private:
 
     // Style sheet or script content, a line at a time: its end is where a browser ends it,
     // at its closing tag, whatever the language reads there.
-    std::size_t RunCode(std::size_t p)
+    [[gnu::noinline]] std::size_t RunCode(std::size_t p)
     {
         while (p < m_end) {
             std::size_t stop = p;

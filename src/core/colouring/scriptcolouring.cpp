@@ -94,7 +94,7 @@ private:
 
     std::size_t Mark(std::size_t from, std::size_t to, Style style)
     {
-        m_marker.Mark(from, to, style);
+        m_marker.MarkCode(from, to, style);
         return to;
     }
 
