@@ -356,10 +356,7 @@ public:
     // The watched position lies inside a quoted attribute value, past its opening quote.
     bool watchInValue = false;
 
-    void MarkCode(std::size_t from, std::size_t to, Style style) override
-    {
-        Mark(from, to, style);
-    }
+    void MarkCode(std::size_t from, std::size_t to, Style style) override { Mark(from, to, style); }
 
     void Mark(std::size_t from, std::size_t to, Style style)
     {
