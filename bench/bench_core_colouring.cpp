@@ -1,5 +1,6 @@
 // Colouring speed on a generated 10 MB page: a full pass in MB/s against a plain
 // byte-classifying loop measured in the same run, and the cost of one keystroke.
+#include "benchpage.h"
 #include "colourtracker.h"
 
 #include <algorithm>
@@ -114,6 +115,44 @@ double KeystrokeMicros(std::string text, std::size_t position)
     return times[times.size() / 2];
 }
 
+// A page holding one SCRIPT of about `bytes` bytes; on one line when `oneLine`.
+std::string ScriptPage(std::size_t bytes, bool oneLine)
+{
+    static const char *const lines[] = {
+        "  if (items[i].value / total > 0.5 && /^\\d+$/.test(name)) { count += 1; }",
+        "  const label = `item ${i}: ${items[i].label}`; /* shown in the list */",
+        "function show(list, n) { return list.filter(x => x.size > n).map(x => x.name); }",
+    };
+    std::string page = "<html><body><p>x</p><script>\n";
+    for (std::size_t i = 0; page.size() < bytes; ++i)
+        (page += lines[i % std::size(lines)]) += oneLine ? ' ' : '\n';
+    return page + "</script></body></html>\n";
+}
+
+// The page with a third of its lines CSS and a third JavaScript: a full pass against the
+// anchor on the same page, and keys inside a 1 MB script.
+void CodePages(const ColourEngine &engine, int runs)
+{
+    const std::string page = MakeCodeBenchPage(10 * 1000 * 1000);
+    const double mb = static_cast<double>(page.size()) / 1e6;
+    std::vector<std::uint8_t> styles(page.size());
+    const double anchor = MedianSeconds(runs, [&] { ClassifyBytes(page, engine); });
+    const double pass = MedianSeconds(runs, [&] {
+        PassOutput out;
+        out.styles = styles.data();
+        engine.Pass(page, 0, {}, page.size(), out);
+    });
+    std::printf("%-44s %7.1f MB/s %8.2f ms   %.2f x the anchor's speed\n",
+                "full pass, lines a third CSS, a third JS", mb / pass, pass * 1e3, anchor / pass);
+    const std::string lines = ScriptPage(1 << 20, false);
+    const std::string line = ScriptPage(1 << 20, true);
+    const double inLines = KeystrokeMicros(lines, lines.find("count", lines.size() / 2));
+    const double inLine = KeystrokeMicros(line, line.find("count", line.size() / 2));
+    std::printf("ROW keystroke recolouring inside a 1 MB SCRIPT, median: of lines %.1f us, on one "
+                "line %.1f us (goal < 1000)\n",
+                inLines, inLine);
+}
+
 } // namespace
 
 int main()
@@ -173,5 +212,6 @@ int main()
     std::printf("keystroke recolouring, median: middle of 10 MB in text %.1f us, in a tag %.1f us,"
                 " end of 10 MB %.1f us, end of 10 KB %.1f us (ratio %.2f)\n",
                 atMiddleText, atMiddleTag, atEnd, atSmallEnd, atEnd / atSmallEnd);
+    CodePages(engine, runs);
     return 0;
 }

@@ -7,10 +7,14 @@
 
 namespace tarnel::test {
 
-// One letter a byte: . plain, K keyword, C constant, # comment, N number, S string.
+// One letter a byte: . plain, K keyword, C constant, # comment, N number, S string; in CSS
+// s selector, p property, v value, h colour, @ at-rule, ! important; in CSS and JavaScript
+// n number, q string, c comment; in JavaScript k keyword, t template, r regular expression;
+// & character reference.
 inline char StyleLetter(Style style)
 {
-    return ".KC#NS"[static_cast<int>(style)];
+    static_assert(StyleCount == 19);
+    return ".KC#NSspvh@!nqcktr&"[static_cast<int>(style)];
 }
 
 inline std::string StyleLetters(const std::vector<StyleRun> &runs)

@@ -23,6 +23,18 @@ struct ColourCase
     std::string rewritten; // the text after the pass's rewrites
 };
 
+struct StyleCase
+{
+    const char *name;
+    std::string text;
+    std::string styles;
+};
+
+void CheckStyles(const ColourEngine &engine, const StyleCase &c)
+{
+    EXPECT_EQ(StyleLetters(engine.Scan(c.text, 0, c.text.size()).runs), c.styles) << c.name;
+}
+
 void Check(const ColourEngine &engine, const ColourCase &c)
 {
     const ScanResult result = engine.Scan(c.text, 0, c.text.size());
@@ -75,11 +87,11 @@ TEST(Colouring, NothingThatChangesMeaningIsRewritten)
         {"empty comments", "<!--><b><!---><i>", "#####.K.######.K.", "<!--><B><!---><I>"},
         {"comment closed by --!>", "<!-- x --!><b>", "###########.K.", "<!-- x --!><B>"},
         {"script content", "<script>if (a<b) img = 1;</script><b>",
-         ".KKKKKK....................KKKKKK..K.", "<SCRIPT>if (a<b) img = 1;</SCRIPT><B>"},
+         ".KKKKKK.kk.............n...KKKKKK..K.", "<SCRIPT>if (a<b) img = 1;</SCRIPT><B>"},
         {"style content", "<STYLE type=x>p { width: 10px }</style>",
          ".KKKKK.CCCC......................KKKKK.", "<STYLE TYPE=x>p { width: 10px }</STYLE>"},
         {"only its own end tag ends a script", "<script>a</style>b</scripts>c</script>",
-         ".KKKKKK........................KKKKKK.", "<SCRIPT>a</style>b</scripts>c</SCRIPT>"},
+         ".KKKKKK...rrrrrrrrrrrrrrrrr....KKKKKK.", "<SCRIPT>a</style>b</scripts>c</SCRIPT>"},
         // Every element a browser reads as text, as the tag scanner knows them.
         {"title content", "<title>a <b>x</b></TITLE>", ".KKKKK.............KKKKK.",
          "<TITLE>a <b>x</b></TITLE>"},
@@ -108,6 +120,94 @@ TEST(Colouring, NothingThatChangesMeaningIsRewritten)
     }
     const std::string correct = "<IMG SRC=\"a.gif\" ALT='x'>\n<P CLASS=x>";
     EXPECT_TRUE(Html().Scan(correct, 0, correct.size()).rewrites.empty());
+}
+
+// Style sheets in STYLE content and STYLE values; never rewritten.
+TEST(Colouring, CssInStyleSheetsAndStyleValues)
+{
+    const StyleCase cases[] = {
+        {"selectors, properties, colours and units",
+         "<style>p.x > a:hover { color: red; width: 10px }</style>",
+         ".KKKKK.sss...sssssss...ppppp..hhh..ppppp..nnnn....KKKKK."},
+        {"at-rule blocks hold rules; signed numbers and !important",
+         "<style>@media screen and (max-width: 600px) { #nav, .a { margin: -1.5em 0 !important "
+         "} }</style>",
+         ".KKKKK.@@@@@@.vvvvvv.vvv..vvvvvvvvv..nnnnn....ssss..ss...pppppp..nnnnnn.n.!!!!!!!!!!...."
+         "..KKKKK."},
+        {"a comment over two lines, strings and #hex",
+         "<style>/* a\nb */ h1 { font: 'A B', serif; background: #FC0 url(x.png) }</style>",
+         ".KKKKK.cccc.cccc.ss...pppp..qqqqq..vvvvv..pppppppppp..hhhh.vvv.v.vvv.....KKKKK."},
+        {"an at-rule ended by ;", "<style>@import \"a.css\"; b { c: d }</style>",
+         ".KKKKK.@@@@@@@.qqqqqqq..s...p..v....KKKKK."},
+        {"a block over lines", "<style>a {\n  color:\n    blue;\n}\nb{}</style>",
+         ".KKKKK.s.....ppppp......hhhh....s....KKKKK."},
+        {"a STYLE of another type is plain", "<style type=\"text/less\">a { b: c }</style>",
+         ".KKKKK.CCCC.SSSSSSSSSSS.............KKKKK."},
+        {"a STYLE value holds declarations", "<p style=\"color: #fff; margin:0 auto\">x</p>",
+         ".K.KKKKK.Sppppp..hhhh..pppppp.n.vvvvS....K."},
+        {"a string in the other quote", "<p style='a:\"q\"'>", ".K.KKKKK.Sp.qqqS."},
+    };
+    for (const auto &c : cases)
+        CheckStyles(Html(), c);
+    const ColourCase notRewritten = {
+        "STYLE content is not rewritten", "<style>TABLE { width: 1px }</style><b>",
+        ".KKKKK.sssss...ppppp..nnn....KKKKK..K.", "<STYLE>TABLE { width: 1px }</STYLE><B>"};
+    Check(Html(), notRewritten);
+}
+
+// JavaScript in SCRIPT content of no TYPE, a JavaScript one or "module"; never rewritten.
+TEST(Colouring, JavaScriptInScripts)
+{
+    const StyleCase cases[] = {
+        {"division and a regular expression with a class and flags",
+         "<script>a = b / c / d; e = /x\\/[/]y/gi.test(f)</script>",
+         ".KKKKKK....................rrrrrrrrrrr..........KKKKKK."},
+        {"the token before a / decides", "<script>return /a/; x = (1) / 2; y = z++ / 3</script>",
+         ".KKKKKK.kkkkkk.rrr.......n....n............n..KKKKKK."},
+        {"a regular expression after a line break", "<script>x = a\n/b/g; y = (\n/b/)</script>",
+         ".KKKKKK...................rrr...KKKKKK."},
+        {"template literals nested in ${}", "<script>s = `a${b + `c${d}e`}f` + g</script>",
+         ".KKKKKK.....tttt....tttt.tttttt......KKKKKK."},
+        {"a template literal over lines, braces inside ${}",
+         "<script>t = `line\nnext ${ {a: 1}.a } end`; u = 1</script>",
+         ".KKKKKK.....ttttt.ttttttt.....n....tttttt......n..KKKKKK."},
+        {"comments, keywords and numbers",
+         "<script>/* long\ncomment */ if (x) // c\nvar y = 0x1F + 1e-3</script>",
+         ".KKKKKK.ccccccc.cccccccccc.kk.....cccc.kkk.....nnnn...nnnn..KKKKKK."},
+        {"</script> in a string still ends the script", "<script>s = \"</script>\"; i = 1</script>",
+         ".KKKKKK.....q..KKKKKK........N..KKKKKK."},
+        {"a string carried over a line by a backslash; a property is no keyword",
+         "<script>s = 'a\\\nb'; c.delete(d)</script>", ".KKKKKK.....qqq.qq...............KKKKKK."},
+        {"a module", "<script type=module>import x from 'y'</script>",
+         ".KKKKKK.CCCC........kkkkkk........qqq..KKKKKK."},
+        {"a template of another type is plain",
+         "<script type=\"text/template\">if (a) { b }</script>",
+         ".KKKKKK.CCCC.SSSSSSSSSSSSSSS...............KKKKKK."},
+        {"JSON is plain", "<script type=\"application/json\">{\"a\": 1}</script>",
+         ".KKKKKK.CCCC.SSSSSSSSSSSSSSSSSS...........KKKKKK."},
+        {"the first TYPE counts", "<script type=x type=module>if</script>",
+         ".KKKKKK.CCCC...CCCC............KKKKKK."},
+    };
+    for (const auto &c : cases)
+        CheckStyles(Html(), c);
+}
+
+TEST(Colouring, CharacterReferences)
+{
+    const ColourCase cases[] = {
+        {"in text: named ones need their ;", "a &amp; b &#233; &#x20AC; &copy &nbsp; & x &#; AT&T",
+         "..&&&&&...&&&&&&.&&&&&&&&.......&&&&&&.............",
+         "a &amp; b &#233; &#x20AC; &copy &nbsp; & x &#; AT&T"},
+        {"in quoted and unquoted values", "<a title=\"x &quot;y&quot;\" href=a&amp;b>&lt;</a>",
+         ".K.KKKKK.SSS&&&&&&S&&&&&&S.CCCC..&&&&&..&&&&..K.",
+         "<A TITLE=\"x &quot;y&quot;\" HREF=a&amp;b>&lt;</A>"},
+        {"in TITLE and TEXTAREA, not in XMP",
+         "<title>A &amp; B</title><textarea>&lt;</textarea><xmp>&lt;</xmp>",
+         ".KKKKK...&&&&&....KKKKK..KKKKKKKK.&&&&..KKKKKKKK................",
+         "<TITLE>A &amp; B</TITLE><TEXTAREA>&lt;</TEXTAREA><xmp>&lt;</xmp>"},
+    };
+    for (const auto &c : cases)
+        Check(Html(), c);
 }
 
 TEST(Colouring, ScanOfARangeStartsInTheStateBeforeIt)
@@ -165,6 +265,17 @@ TEST(Colouring, CaseSensitiveEngineMatchesExactlyAndNeverRewrites)
     ColourEngine lower = MakeHtmlColourEngine();
     lower.SetLowerCaseSpelling(true);
     Check(lower, {"lower case", "<IMG Src=x>", ".KKK.CCC...", "<img src=x>"});
+}
+
+// A style left without a look of its own would show as another; the editor's own styles
+// start at 32.
+TEST(Colouring, EveryStyleHasALookOfItsOwn)
+{
+    static_assert(StyleCount <= 32);
+    const ColourEngine engine;
+    for (int a = 0; a < StyleCount; ++a)
+        for (int b = a + 1; b < StyleCount; ++b)
+            EXPECT_NE(engine.Look(Style(a)), engine.Look(Style(b))) << a << " and " << b;
 }
 
 TEST(Colouring, SettersAndDefaultLooks)

@@ -401,8 +401,9 @@ TEST(EditKinds, ClassificationAndWhatFollows)
     EXPECT_FALSE(RescansOutlineAfter(EditKind::Replace, true));
 }
 
-// Random HTML-like text under random edits: the styles kept by recolouring only what the
-// tracker reports always equal a pass from the top, and so do its line states.
+// Random HTML-like text, with style sheets and scripts, under random edits: the styles kept by
+// recolouring only what the tracker reports always equal a pass from the top, and so do its
+// line states.
 TEST(ColourTracker, IncrementalColoursEqualAFullPass)
 {
     static const char *const pieces[] = {"<",
@@ -439,7 +440,21 @@ TEST(ColourTracker, IncrementalColoursEqualAFullPass)
                                          "--!>",
                                          "<!-->",
                                          "br",
-                                         "\t"};
+                                         "\t",
+                                         "/*",
+                                         "*/",
+                                         "//",
+                                         "`",
+                                         "${",
+                                         "{",
+                                         "}",
+                                         ";",
+                                         "\\",
+                                         "return",
+                                         " type=x",
+                                         "style=\"a:b\"",
+                                         "@media",
+                                         "&amp;"};
     const auto pieceCount = std::size(pieces);
     std::mt19937 rng(20240531);
     auto randomText = [&](int count) {

@@ -83,6 +83,23 @@ const char *const kPieces[] = {"<",           ">",
                                "<p>",         "-- ",
                                "\n\n",        "<textarea>",
                                "</TEXTAREA>", "<A HREF='x.htm'>link</A>"};
+// The same for the style sheets and scripts a page holds.
+const char *const kCodePieces[] = {"/*",
+                                   "*/",
+                                   "//",
+                                   "`",
+                                   "${",
+                                   "}",
+                                   "{",
+                                   ";",
+                                   "/x/g",
+                                   "return",
+                                   "\\",
+                                   "&#233;",
+                                   "@media x",
+                                   " style=\"color: red\"",
+                                   "<script type=module>",
+                                   "<style type=x>"};
 const char *const kValues[] = {"",     "a.gif",   "x y.png",   "10",    "50%",       "\"q\"",
                                "it's", "<b>",     "a>b",       "clock", "h?a=1&b=2", "LEFT",
                                "top",  "t.class", "Next page", "&amp;", "-->",       "<!--"};
@@ -202,7 +219,11 @@ public:
 private:
     unsigned pick(unsigned n) { return n ? unsigned(m_rng() % n) : 0; }
     bool chance(unsigned percent) { return pick(100) < percent; }
-    const char *piece() { return kPieces[pick(std::size(kPieces))]; }
+    const char *piece()
+    {
+        const unsigned at = pick(std::size(kPieces) + std::size(kCodePieces));
+        return at < std::size(kPieces) ? kPieces[at] : kCodePieces[at - std::size(kPieces)];
+    }
     std::string value() { return kValues[pick(std::size(kValues))]; }
     int length() const { return int(m_view->SendScintilla(QsciScintillaBase::SCI_GETLENGTH)); }
     bool canUndo() const { return m_view->SendScintilla(QsciScintillaBase::SCI_CANUNDO) != 0; }

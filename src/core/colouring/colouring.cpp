@@ -1,6 +1,8 @@
 #include "colouring.h"
 
 #include "ascii.h"
+#include "csscolouring.h"
+#include "scriptcolouring.h"
 
 #include "wordlists.h"
 
@@ -40,6 +42,37 @@ bool SameBytes(const char *a, const unsigned char *b, std::size_t length)
 // The longest name a word is compared with; longer words are never listed.
 constexpr std::size_t MaxFoldedName = 64;
 
+// The end of the character reference at `p` (its "&" there), or `p` when none begins there:
+// "&name;", "&#digits" or "&#xhex", the last two with or without their ";".
+std::size_t CharReferenceEnd(const char *s, std::size_t p, std::size_t n)
+{
+    std::size_t q = p + 1;
+    if (q < n && s[q] == '#') {
+        ++q;
+        const bool hex = q < n && (s[q] == 'x' || s[q] == 'X');
+        q += hex;
+        const std::size_t digits = q;
+        while (q < n && (hex ? HexValue(s[q]) >= 0 : s[q] >= '0' && s[q] <= '9'))
+            ++q;
+        if (q == digits)
+            return p;
+        return q < n && s[q] == ';' ? q + 1 : q;
+    }
+    if (q >= n || !IsAsciiLetter(s[q]))
+        return p;
+    while (q < n && (IsAsciiLetter(s[q]) || (s[q] >= '0' && s[q] <= '9')))
+        ++q;
+    return q < n && s[q] == ';' ? q + 1 : p;
+}
+
+// The language a SCRIPT or STYLE holds until its TYPE says otherwise.
+Language LanguageOf(RawElement raw)
+{
+    return raw == RawElement::Script  ? Language::JavaScript
+           : raw == RawElement::Style ? Language::Css
+                                      : Language::None;
+}
+
 } // namespace
 
 std::size_t LineStartOf(std::string_view text, std::size_t position)
@@ -76,12 +109,27 @@ ColourEngine::ColourEngine()
     m_class['\n'] = LineFeed;
     m_class['\r'] = Return;
     m_class['-'] = Hyphen;
+    m_class['&'] = Ampersand;
     m_looks[static_cast<int>(Style::Plain)] = {0x000000, false};
     m_looks[static_cast<int>(Style::Keyword)] = {0xFF0000, true};
     m_looks[static_cast<int>(Style::Constant)] = {0xFF00FF, false};
     m_looks[static_cast<int>(Style::Comment)] = {0x008000, false};
     m_looks[static_cast<int>(Style::Number)] = {0xFF8000, false};
     m_looks[static_cast<int>(Style::String)] = {0xFF0080, false};
+    // The looks of the embedded languages, as 0x00BBGGRR.
+    m_looks[static_cast<int>(Style::CssSelector)] = {0x000080, false};   // maroon
+    m_looks[static_cast<int>(Style::CssProperty)] = {0x808000, false};   // teal
+    m_looks[static_cast<int>(Style::CssValue)] = {0x800000, false};      // navy
+    m_looks[static_cast<int>(Style::CssColour)] = {0x006080, false};     // olive brown
+    m_looks[static_cast<int>(Style::CssAtRule)] = {0x800080, true};      // purple
+    m_looks[static_cast<int>(Style::CssImportant)] = {0x0000C0, true};   // red
+    m_looks[static_cast<int>(Style::CodeNumber)] = {0x588609, false};    // sea green
+    m_looks[static_cast<int>(Style::CodeString)] = {0x1515A3, false};    // brick red
+    m_looks[static_cast<int>(Style::CodeComment)] = {0x808080, false};   // grey
+    m_looks[static_cast<int>(Style::JsKeyword)] = {0x55007F, true};      // plum
+    m_looks[static_cast<int>(Style::JsTemplate)] = {0xC06515, false};    // steel blue
+    m_looks[static_cast<int>(Style::JsRegex)] = {0x3F1F81, false};       // wine
+    m_looks[static_cast<int>(Style::CharReference)] = {0x1E69D2, false}; // chocolate
     SetStringQuotes("\"");
 }
 
@@ -255,7 +303,7 @@ namespace {
 
 // One left-to-right pass. Styles are written lazily: a gap before a token, or before the
 // pass ends, is filled with Plain, so every byte of the range is written exactly once.
-class Scanner
+class Scanner final : public StyleMarker
 {
 public:
     // Works in positions relative to the window and reports absolute ones.
@@ -305,7 +353,32 @@ public:
     // The last token that covered a watched position, for ContextAt.
     std::size_t watch = static_cast<std::size_t>(-1);
     Style watchedStyle = Style::Plain;
-    std::size_t watchedFrom = 0;
+    // The watched position lies inside a quoted attribute value, past its opening quote.
+    bool watchInValue = false;
+
+    void MarkCode(std::size_t from, std::size_t to, Style style) override { Mark(from, to, style); }
+
+    void Mark(std::size_t from, std::size_t to, Style style)
+    {
+        if (watch >= from && watch < to)
+            watchedStyle = style;
+        if (!m_out.styles)
+            return;
+        from = std::max(from, m_filled);
+        to = std::min(to, m_end);
+        if (from >= to)
+            return;
+        FillPlain(from);
+        std::uint8_t *at = m_out.styles + (from - m_stylesFrom);
+        // Most tokens are short: a loop beats a call.
+        if (to - from <= 16) {
+            for (std::size_t i = 0; i < to - from; ++i)
+                at[i] = static_cast<std::uint8_t>(style);
+        } else {
+            std::memset(at, static_cast<int>(style), to - from);
+        }
+        m_filled = to;
+    }
 
 private:
     unsigned char At(std::size_t p) const
@@ -323,30 +396,6 @@ private:
         if (!m_out.styles || to <= m_filled)
             return;
         std::memset(m_out.styles + (m_filled - m_stylesFrom), 0, to - m_filled);
-        m_filled = to;
-    }
-
-    void Mark(std::size_t from, std::size_t to, Style style)
-    {
-        if (watch >= from && watch < to) {
-            watchedStyle = style;
-            watchedFrom = from;
-        }
-        if (!m_out.styles)
-            return;
-        from = std::max(from, m_filled);
-        to = std::min(to, m_end);
-        if (from >= to)
-            return;
-        FillPlain(from);
-        std::uint8_t *at = m_out.styles + (from - m_stylesFrom);
-        // Most tokens are short: a loop beats a call.
-        if (to - from <= 16) {
-            for (std::size_t i = 0; i < to - from; ++i)
-                at[i] = static_cast<std::uint8_t>(style);
-        } else {
-            std::memset(at, static_cast<int>(style), to - from);
-        }
         m_filled = to;
     }
 
@@ -399,22 +448,90 @@ private:
         return p;
     }
 
-    // A value in quotes runs to its closing quote or to the end of its line.
+    // The rarer paths are kept out of the scan's loops (noinline), which stay as small as
+    // the common markup needs.
+
+    // A character reference at p, or just its "&".
+    [[gnu::noinline]] std::size_t Reference(std::size_t p)
+    {
+        const std::size_t end = CharReferenceEnd(m_s, p, m_n);
+        if (end == p)
+            return p + 1;
+        Mark(p, end, Style::CharReference);
+        return end;
+    }
+
+    // [from, to) in `style`, but for the character references in it.
+    [[gnu::noinline]] void MarkWithReferences(std::size_t from, std::size_t to, Style style)
+    {
+        std::size_t run = from;
+        for (std::size_t p = from; p < to; ++p) {
+            if (m_s[p] != '&')
+                continue;
+            const std::size_t end = std::min(CharReferenceEnd(m_s, p, to), to);
+            if (end == p)
+                continue;
+            Mark(run, p, style);
+            Mark(p, end, Style::CharReference);
+            run = end;
+            p = end - 1;
+        }
+        Mark(run, to, style);
+    }
+
+    // The value of the attribute just read was [from, to): a SCRIPT's or STYLE's TYPE decides
+    // how its content is coloured.
+    [[gnu::noinline]] void TypeValue(std::size_t from, std::size_t to)
+    {
+        const std::string_view type(m_s + from, to - from);
+        if (m_state.raw == RawElement::Script)
+            m_state.language = IsScriptType(type) ? Language::JavaScript : Language::None;
+        else if (m_state.raw == RawElement::Style)
+            m_state.language = IsCssType(type) ? Language::Css : Language::None;
+        m_state.attributes |= TypeRead;
+    }
+
+    // The attribute bits that name the value about to be read, cleared for the next name.
+    std::uint8_t TakeValueBits()
+    {
+        const std::uint8_t bits = m_state.attributes & (NextValueIsType | NextValueIsStyle);
+        m_state.attributes &= static_cast<std::uint8_t>(~(NextValueIsType | NextValueIsStyle));
+        return bits;
+    }
+
+    // The quoted value [from, end) of a STYLE, its quotes as values, its declarations as CSS.
+    [[gnu::noinline]] void StyleValue(std::size_t from, std::size_t close, std::size_t end)
+    {
+        Mark(from, from + 1, Style::String);
+        CssState css = CssState::Declarations();
+        ColourCss({m_s, from + 1, close}, css, *this);
+        Mark(close, end, Style::String);
+    }
+
+    // A value in quotes runs to its closing quote or to the end of its line. A STYLE's holds
+    // CSS declarations.
     std::size_t QuotedValue(std::size_t p)
     {
         const std::size_t from = p;
         const char quote = m_s[p++];
-        while (p < m_n) {
-            const char c = m_s[p];
-            if (c == quote) {
-                ++p;
-                break;
-            }
-            if (c == '\n' || c == '\r')
-                break;
+        while (p < m_n && m_s[p] != quote && m_s[p] != '\n' && m_s[p] != '\r')
             ++p;
+        const std::size_t close = p;
+        if (p < m_n && m_s[p] == quote)
+            ++p;
+        if (watch > from && watch < p)
+            watchInValue = true;
+        const std::uint8_t bits = TakeValueBits();
+        if (bits & NextValueIsType)
+            TypeValue(from + 1, close);
+        if (bits & NextValueIsStyle) {
+            StyleValue(from, close, p);
+            return p;
         }
-        Mark(from, p, Style::String);
+        if (std::memchr(m_s + from, '&', p - from))
+            MarkWithReferences(from, p, Style::String);
+        else
+            Mark(from, p, Style::String);
         return p;
     }
 
@@ -429,6 +546,7 @@ private:
                 break;
             ++p;
         }
+        NoteName(from, p);
         const ColourEngine::Name *name = m_engine.Lookup(m_s + from, p - from);
         if (!name)
             return p;
@@ -441,6 +559,28 @@ private:
             p > m_stylesFrom && from < m_end)
             m_out.rewrites->push_back({m_base + from, spelling});
         return p;
+    }
+
+    // A name read in a tag: whether the value that follows is a TYPE or a STYLE.
+    void NoteName(std::size_t from, std::size_t to)
+    {
+        std::uint8_t &bits = m_state.attributes;
+        const bool tagName = (bits & AtTagName) != 0;
+        if (bits & (AtTagName | NextValueIsType | NextValueIsStyle))
+            bits &= static_cast<std::uint8_t>(~(AtTagName | NextValueIsType | NextValueIsStyle));
+        // Most names are neither: their length and first letter tell.
+        const std::size_t length = to - from;
+        if (tagName || (length != 4 && length != 5))
+            return;
+        const char first = UpperAscii(m_s[from]);
+        if (first != 'T' && first != 'S')
+            return;
+        const std::string_view name(m_s + from, to - from);
+        if (EqualsNoCase(name, "type") && !(bits & TypeRead) &&
+            (m_state.raw == RawElement::Script || m_state.raw == RawElement::Style))
+            bits |= NextValueIsType;
+        else if (EqualsNoCase(name, "style"))
+            bits |= NextValueIsStyle;
     }
 
     // Whether the letters at p name an element whose content is text, up to the end of a
@@ -490,7 +630,8 @@ private:
     {
         const unsigned char next = At(p + 1);
         if (IsAsciiLetter(next)) {
-            m_state = {Context::Tag, RawElementAt(p + 1, true)};
+            const RawElement raw = RawElementAt(p + 1, true);
+            m_state = {Context::Tag, raw, LanguageOf(raw), AtTagName};
             tagStart = m_base + p;
             return p + 1;
         }
@@ -512,7 +653,8 @@ private:
             return p;
         }
         if (next == '/' || next == '!' || next == '?') {
-            m_state = {Context::Tag, RawElement::None};
+            m_state = {Context::Tag, RawElement::None, Language::None,
+                       std::uint8_t(next == '/' ? AtTagName : 0)};
             tagStart = m_base + p;
         }
         return p + 1;
@@ -521,8 +663,9 @@ private:
     // The ">" that ends a tag: what follows reads as it would at a line start.
     std::size_t Greater(std::size_t p)
     {
-        m_state = m_state.raw == RawElement::None ? LineState{}
-                                                  : LineState{Context::RawText, m_state.raw};
+        m_state = m_state.raw == RawElement::None
+                      ? LineState{}
+                      : LineState{Context::RawText, m_state.raw, m_state.language};
         ++p;
         if (m_out.lines && m_base + p >= m_out.lines->nextResumePoint) {
             FillPlain(std::min(p, m_end));
@@ -537,7 +680,8 @@ private:
     std::size_t RunText(std::size_t p)
     {
         constexpr unsigned stops = 1u << ColourEngine::Digit | 1u << ColourEngine::Less |
-                                   1u << ColourEngine::LineFeed | 1u << ColourEngine::Return;
+                                   1u << ColourEngine::LineFeed | 1u << ColourEngine::Return |
+                                   1u << ColourEngine::Ampersand;
         while (p < m_end) {
             {
                 // Members copied to locals: the style stores elsewhere in the loop would
@@ -562,6 +706,9 @@ private:
                 p = Less(p);
                 if (m_state.context != Context::Text)
                     return p;
+                break;
+            case ColourEngine::Ampersand:
+                p = Reference(p);
                 break;
             case ColourEngine::LineFeed:
             case ColourEngine::Return:
@@ -633,8 +780,19 @@ private:
         return p;
     }
 
-    // Runs to a blank or the tag's end; its numbers are coloured, its words left alone.
     std::size_t UnquotedValue(std::size_t p)
+    {
+        const std::size_t from = p;
+        const std::uint8_t bits = TakeValueBits();
+        p = UnquotedValueEnd(p);
+        if (bits & NextValueIsType)
+            TypeValue(from, p);
+        return p;
+    }
+
+    // Runs to a blank or the tag's end; its numbers and character references are coloured,
+    // its words left alone.
+    std::size_t UnquotedValueEnd(std::size_t p)
     {
         while (p < m_n) {
             switch (ClsIn(p)) {
@@ -648,6 +806,9 @@ private:
                 break;
             case ColourEngine::Digit:
                 p = Number(p);
+                break;
+            case ColourEngine::Ampersand:
+                p = Reference(p);
                 break;
             default:
                 ++p;
@@ -689,27 +850,102 @@ private:
         return p;
     }
 
-    // Text-only content: only its closing tag ends it, and nothing ends PLAINTEXT.
+    // The "<" at p begins the closing tag of the raw text being read: the raw text ends.
+    bool ClosesRaw(std::size_t p) const
+    {
+        return At(p + 1) == '/' && RawElementAt(p + 2, false) == m_state.raw;
+    }
+    std::size_t CloseRaw(std::size_t p)
+    {
+        m_state = {Context::Tag, RawElement::None, Language::None, AtTagName};
+        tagStart = m_base + p;
+        return p + 1;
+    }
+
+    // Text-only content: only its closing tag ends it, and nothing ends PLAINTEXT. TITLE and
+    // TEXTAREA read character references.
     std::size_t RunRaw(std::size_t p)
     {
+        if (m_state.language != Language::None)
+            return RunCode(p);
         const bool ends = m_state.raw != RawElement::Plaintext;
+        const bool references =
+            m_state.raw == RawElement::Title || m_state.raw == RawElement::Textarea;
         while (p < m_end) {
             const char c = m_s[p];
             if (c == '<') {
-                if (ends && At(p + 1) == '/' && RawElementAt(p + 2, false) == m_state.raw) {
-                    m_state = {Context::Tag, RawElement::None};
-                    tagStart = m_base + p;
-                    return p + 1;
-                }
+                if (ends && ClosesRaw(p))
+                    return CloseRaw(p);
             } else if (c == '\n' || c == '\r') {
                 Break(++p);
                 if (m_stopped)
                     return p;
                 continue;
+            } else if (c == '&' && references) {
+                p = Reference(p);
+                continue;
             }
             ++p;
         }
         return p;
+    }
+
+    // Style sheet or script content, a line at a time: its end is where a browser ends it,
+    // at its closing tag, whatever the language reads there.
+    [[gnu::noinline]] std::size_t RunCode(std::size_t p)
+    {
+        while (p < m_end) {
+            std::size_t stop = p;
+            while (stop < m_n && m_s[stop] != '\n' && m_s[stop] != '\r' &&
+                   !(m_s[stop] == '<' && ClosesRaw(stop)))
+                ++stop;
+            if (p < stop) {
+                p = Code(p, stop);
+                if (m_stopped || p < stop)
+                    return p;
+            }
+            if (p >= m_end || p >= m_n)
+                return p;
+            if (m_s[p] == '<')
+                return CloseRaw(p);
+            Break(++p);
+            if (m_stopped)
+                return p;
+        }
+        return p;
+    }
+
+    // Colours [p, stop) of one line in the content's language, stopping at resume points.
+    std::size_t Code(std::size_t p, std::size_t stop)
+    {
+        for (;;) {
+            std::size_t resumeAt = static_cast<std::size_t>(-1);
+            if (m_out.lines)
+                resumeAt = m_out.lines->nextResumePoint > m_base
+                               ? m_out.lines->nextResumePoint - m_base
+                               : 0;
+            const CodeStretch stretch{m_s, p, stop, m_end, resumeAt};
+            CodeEnd end;
+            if (m_state.language == Language::Css) {
+                CssState css = CssState::Unpack(m_state.code);
+                end = ColourCss(stretch, css, *this);
+                m_state.code = css.Pack();
+            } else {
+                ScriptState script = ScriptState::Unpack(m_state.code);
+                end = ColourScript(stretch, script, *this);
+                m_state.code = script.Pack();
+            }
+            p = end.position;
+            if (!end.resume)
+                return p;
+            FillPlain(std::min(p, m_end));
+            if (!m_out.lines->AtResumePoint(m_base + p, m_state)) {
+                m_stopped = true;
+                return p;
+            }
+            if (p >= stop || p >= m_end)
+                return p;
+        }
     }
 
     const ColourEngine &m_engine;
@@ -787,8 +1023,7 @@ CaretContext ColourEngine::ContextAt(TextWindow text, std::size_t lineStart, Lin
     // Reading up to the position leaves the state in which its byte is read, unless a
     // token that began earlier covers it.
     context.state = scanner.Run(lineStart, state, position).state;
-    if (scanner.watchedStyle == Style::String && scanner.watchedFrom < scanner.watch)
-        context.inQuotedValue = true;
+    context.inQuotedValue = scanner.watchInValue;
     if (scanner.watchedStyle == Style::Comment)
         context.inComment = true;
     if (context.state.context == Context::Tag || context.state.context == Context::AttributeValue)

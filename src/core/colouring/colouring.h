@@ -9,9 +9,31 @@
 
 namespace tarnel {
 
-// Style numbers double as the editor's style numbers 0-5.
-enum class Style : std::uint8_t { Plain, Keyword, Constant, Comment, Number, String };
-inline constexpr int StyleCount = 6;
+// Style numbers double as the editor's style numbers (below 32, where the editor's own
+// styles begin). The first six are HTML's; the rest colour the style sheets and scripts a
+// page holds, and character references.
+enum class Style : std::uint8_t {
+    Plain,
+    Keyword,
+    Constant,
+    Comment,
+    Number,
+    String,
+    CssSelector,
+    CssProperty,
+    CssValue,
+    CssColour,    // "#hex" and colour names
+    CssAtRule,    // "@media" and the like
+    CssImportant, // "!important"
+    CodeNumber,   // a number in CSS (with its unit) or JavaScript
+    CodeString,   // a quoted string in CSS or JavaScript
+    CodeComment,  // a comment in CSS or JavaScript
+    JsKeyword,
+    JsTemplate, // a template literal's text, its quotes and its "${" and "}"
+    JsRegex,
+    CharReference, // "&amp;", "&#233;", "&#x20AC;"
+};
+inline constexpr int StyleCount = 19;
 
 struct StyleRun
 {
@@ -67,18 +89,36 @@ enum class RawElement : std::uint8_t {
     Plaintext,
 };
 
+// The language a SCRIPT or STYLE element's content is coloured as.
+enum class Language : std::uint8_t { None, Css, JavaScript };
+
+// What a tag read so far says about the values that follow (bits of LineState::attributes).
+enum TagAttributeBits : std::uint8_t {
+    AtTagName = 1,        // the next name is the tag's own
+    NextValueIsType = 2,  // the value that comes next is the TYPE of a SCRIPT or STYLE
+    NextValueIsStyle = 4, // the value that comes next is a STYLE attribute's
+    TypeRead = 8,         // the tag's TYPE was read (a browser keeps the first)
+};
+
 struct LineState
 {
     Context context = Context::Text;
     // For a tag: the raw-text element its ">" opens; for raw text: the element it belongs to.
     RawElement raw = RawElement::None;
+    // For a SCRIPT or STYLE tag and its content: the language the content holds.
+    Language language = Language::None;
+    std::uint8_t attributes = 0; // TagAttributeBits, in a tag
+    // In the content of a SCRIPT or STYLE: the state of its language's scan, packed (see
+    // CssState and ScriptState); 0 where the content begins.
+    std::uint32_t code = 0;
     bool operator==(const LineState &) const = default;
 };
 
 // Told the state at each line start a pass reaches; returning false ends the pass there.
-// A long line also has resume points: right after a ">" that ends a tag, where a pass can
-// start again in a line state as if a line began there. The pass tells the first one at or
-// after nextResumePoint, so a long line can be coloured a piece at a time.
+// A long line also has resume points: right after a ">" that ends a tag, or a ";", "{" or
+// "}" of a style sheet or a script, where a pass can start again in a line state as if a line
+// began there. The pass tells the first one at or after nextResumePoint, so a long line can be
+// coloured a piece at a time.
 class LineObserver
 {
 public:
@@ -159,9 +199,10 @@ bool EndsTagAt(const CaretContext &context);
 std::size_t LineStartOf(std::string_view text, std::size_t position);
 
 // Colours HTML text: tag and attribute names found in its lists (coloured and, unless case
-// sensitive, rewritten in the lists' spelling), quoted attribute values, numbers and comments.
-// The content of SCRIPT and STYLE, unquoted attribute values and text outside tags are never
-// rewritten.
+// sensitive, rewritten in the lists' spelling), quoted attribute values, numbers, comments and
+// character references; the CSS of STYLE content and quoted STYLE values, and the JavaScript of
+// SCRIPT content (of no TYPE, a JavaScript one or "module"). The content of SCRIPT and STYLE,
+// attribute values and text outside tags are never rewritten.
 class ColourEngine
 {
 public:
@@ -233,6 +274,7 @@ public:
         LineFeed,
         Return,
         Hyphen,
+        Ampersand,
     };
     CharClass Class(unsigned char c) const { return m_class[c]; }
     const CharClass *ClassTable() const { return m_class.data(); }
