@@ -108,7 +108,7 @@ bool CAbbreviationExpander::expandAtCaret(bool asked)
 {
     const std::size_t caret = m_text.caret();
     std::optional<Abbreviation> found;
-    if (m_text.selectionStart() == m_text.selectionEnd()) {
+    if (m_text.selectionStart() == m_text.selectionEnd() && !m_view->isReadOnly()) {
         const std::size_t from = caret - std::min(caret, AbbreviationLookBack);
         CPageColourer &colourer = m_view->GetDocument()->colourer();
         found = AbbreviationBefore(m_text.bytes(from, caret - from), caret,
@@ -133,5 +133,7 @@ bool CAbbreviationExpander::expandAtCaret(bool asked)
     m_view->endTypingRun();
     m_view->replaceBytes(found->start, found->end, expansion.text);
     m_text.moveCaretTo(found->start + expansion.caret);
+    // Like an Insert command's, an expansion may bring images, links and headings.
+    m_view->rescanOutline();
     return true;
 }
