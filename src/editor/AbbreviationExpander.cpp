@@ -120,9 +120,11 @@ bool CAbbreviationExpander::expandAtCaret(bool asked)
         return false;
     }
     const CPageCodec &codec = m_view->pageCodec();
+    // The page's habit shows at its top, as its letter case does.
+    const std::string_view top = m_text.bytes(0, std::min(m_text.length(), PageCaseReach));
     const Result result = expand(codec.toText(found->text), found->syntax,
                                  QString::fromLatin1(EmmetNameCase(m_view->pageNameCase())),
-                                 QString::fromLatin1(PageIndentUnit(m_view->pageBytes())));
+                                 QString::fromLatin1(PageIndentUnit(top)));
     if (!result.error.isEmpty()) {
         m_view->showStatusMessage(tr("The abbreviation cannot be expanded: %1").arg(result.error));
         return false;
