@@ -1,5 +1,6 @@
 #include "TarnelView.h"
 
+#include "AbbreviationExpander.h"
 #include "Completion.h"
 #include "EditorAccessibility.h"
 #include "EditorSettings.h"
@@ -40,6 +41,7 @@ CTarnelView::CTarnelView(CTarnelDoc *document, QWidget *parent)
     , m_typing(document, m_text)
     , m_completion(new CCompletion(this, m_text))
     , m_tagEditing(new CTagEditing(this, m_text))
+    , m_abbreviations(new CAbbreviationExpander(this, m_text))
 {
     document->showOn(m_text);
     document->configureSurface(this);
@@ -174,6 +176,10 @@ void CTarnelView::addCommands()
             showStatusMessage(refused);
     });
     handlers.add(ID_EDIT_REINDENT, [this] { showStatusMessage(m_tagEditing->reindent()); });
+    handlers.add(ID_EDIT_EXPAND_ABBREVIATION, [this] {
+        m_abbreviations->expandAtCaret(true);
+        setFocus();
+    });
     handlers.add(ID_OPEN_IN_BROWSER, [this] { GetDocument()->OpenInBrowser(); });
     for (const insertcmd::Entry &entry : insertcmd::all())
         handlers.add(entry.commandId, [this, handler = entry.handler] { handler(*this); });
@@ -410,7 +416,7 @@ void CTarnelView::keyPressEvent(QKeyEvent *event)
     }
     if (m_completion->handleKey(event))
         return;
-    if (typeAsReference(event))
+    if (typeAsReference(event) || expandOnTab(event))
         return;
     const EditCommand command = commandForKey(event);
     // A key in a tag name that has a partner renames the partner in the same undo step.
@@ -495,6 +501,13 @@ bool CTarnelView::typeAsReference(const QKeyEvent *event)
         replaceTarget(m_text.selectionStart(), m_text.selectionEnd(), pageCodec().toPage(text));
     });
     return true;
+}
+
+bool CTarnelView::expandOnTab(const QKeyEvent *event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    return event->key() == Qt::Key_Tab && plain && !hasSelectedText() && !m_completion->isShown() &&
+           m_abbreviations->expandAtCaret(false);
 }
 
 void CTarnelView::inputMethodEvent(QInputMethodEvent *event)

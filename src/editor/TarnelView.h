@@ -18,6 +18,7 @@
 #include <cstddef>
 #include <string>
 
+class CAbbreviationExpander;
 class CCompletion;
 class CTagEditing;
 class CTarnelDoc;
@@ -121,6 +122,8 @@ private:
     void clipboardChanged();
     void typedCharacter(const QString &text);
     bool typeAsReference(const QKeyEvent *event);
+    // Tab with nothing selected and no list open expands an abbreviation Tab may take.
+    bool expandOnTab(const QKeyEvent *event);
     void showElement(CView *requester, tarnel::ElementKind kind,
                      const tarnel::ElementRecord &record);
     bool inMyWindow(CView *other) const;
@@ -142,6 +145,7 @@ private:
     CTypingRun m_typing;
     CCompletion *m_completion;
     CTagEditing *m_tagEditing;
+    CAbbreviationExpander *m_abbreviations;
     bool m_clipboardHasText = false;
     std::size_t m_lastCaret = std::size_t(-1); // none told yet
 };
