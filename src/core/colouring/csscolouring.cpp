@@ -453,10 +453,7 @@ CodeEnd ColourCss(const CodeStretch &stretch, CssState &state, StyleMarker &mark
 
 bool IsCssType(std::string_view type)
 {
-    while (!type.empty() && IsHtmlSpace(type.front()))
-        type.remove_prefix(1);
-    while (!type.empty() && IsHtmlSpace(type.back()))
-        type.remove_suffix(1);
+    type = TrimHtmlSpace(type);
     return type.empty() || EqualsNoCase(type, "text/css");
 }
 

@@ -351,10 +351,7 @@ CodeEnd ColourScript(const CodeStretch &stretch, ScriptState &state, StyleMarker
 
 bool IsScriptType(std::string_view type)
 {
-    while (!type.empty() && IsHtmlSpace(type.front()))
-        type.remove_prefix(1);
-    while (!type.empty() && IsHtmlSpace(type.back()))
-        type.remove_suffix(1);
+    type = TrimHtmlSpace(type);
     if (type.empty() || EqualsNoCase(type, "module"))
         return true;
     for (const std::string_view mime :

@@ -168,26 +168,17 @@ struct SrcsetCandidate
     std::string_view descriptor;
 };
 
-std::string_view TrimBlanks(std::string_view text)
-{
-    while (!text.empty() && IsHtmlSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsHtmlSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // Split at commas; an address holding a comma comes out as an odd candidate, which then
 // does not fit the form.
 std::vector<SrcsetCandidate> SrcsetCandidates(std::string_view srcset)
 {
     std::vector<SrcsetCandidate> candidates;
-    while (!TrimBlanks(srcset).empty()) {
+    while (!TrimHtmlSpace(srcset).empty()) {
         const std::size_t comma = std::min(srcset.find(','), srcset.size());
-        const std::string_view entry = TrimBlanks(srcset.substr(0, comma));
+        const std::string_view entry = TrimHtmlSpace(srcset.substr(0, comma));
         srcset.remove_prefix(std::min(comma + 1, srcset.size()));
         const std::size_t blank = std::min(entry.find_first_of(" \t\r\n\f"), entry.size());
-        candidates.push_back({entry.substr(0, blank), TrimBlanks(entry.substr(blank))});
+        candidates.push_back({entry.substr(0, blank), TrimHtmlSpace(entry.substr(blank))});
     }
     return candidates;
 }
@@ -240,7 +231,7 @@ bool InPicture(std::string_view text, std::size_t imgStart)
         if (open == std::string_view::npos || text[open + 1] == '/')
             return false;
         const auto range = TagRange(text, open);
-        if (!range || !TrimBlanks(text.substr(range->end, next - range->end)).empty())
+        if (!range || !TrimHtmlSpace(text.substr(range->end, next - range->end)).empty())
             return false;
         const std::string_view name = TagName(text, open);
         if (EqualsNoCase(name, "picture"))

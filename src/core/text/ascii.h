@@ -58,6 +58,16 @@ constexpr bool IsHtmlSpace(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
 }
 
+// `text` without the HTML white space at either end.
+constexpr std::string_view TrimHtmlSpace(std::string_view text)
+{
+    while (!text.empty() && IsHtmlSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsHtmlSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 // A character of a tag name a person types and renames: letters, digits, "-", "_", ":".
 constexpr bool IsNameChar(char c)
 {
