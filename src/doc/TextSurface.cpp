@@ -193,6 +193,23 @@ std::size_t CTextSurface::selectionEnd() const
     return position(m_editor->SendScintilla(Sci::SCI_GETSELECTIONEND));
 }
 
+void CTextSurface::allowSeveralCarets()
+{
+    m_editor->SendScintilla(Sci::SCI_SETMULTIPLESELECTION, 1);
+    m_editor->SendScintilla(Sci::SCI_SETADDITIONALSELECTIONTYPING, 1);
+    m_editor->SendScintilla(Sci::SCI_SETMULTIPASTE, Sci::SC_MULTIPASTE_EACH);
+}
+
+std::size_t CTextSurface::selectionCount() const
+{
+    return std::size_t(m_editor->SendScintilla(Sci::SCI_GETSELECTIONS));
+}
+
+void CTextSurface::addCaret(std::size_t position)
+{
+    m_editor->SendScintilla(Sci::SCI_ADDSELECTION, wparam(position), lparam(position));
+}
+
 void CTextSurface::select(std::size_t anchor, std::size_t caret)
 {
     m_editor->SendScintilla(Sci::SCI_SETSEL, wparam(anchor), lparam(caret));

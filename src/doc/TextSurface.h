@@ -80,6 +80,11 @@ public:
     std::size_t selectionStart() const;
     std::size_t selectionEnd() const;
     void select(std::size_t anchor, std::size_t caret);
+    // Several carets (Alt+Shift+arrows make a column of them, addCaret one more): what is
+    // typed or pasted goes in at each.
+    void allowSeveralCarets();
+    std::size_t selectionCount() const;
+    void addCaret(std::size_t position);
     // Caret and anchor back where they were, without scrolling.
     void restoreSelection(std::size_t anchor, std::size_t caret);
     void clearSelection();

@@ -99,6 +99,7 @@ void CTarnelView::applySurfaceSettings()
     m_text.showLineNumbers(settings.lineNumbers);
     m_text.showFoldMargin(kFoldMargin);
     m_text.highlightCurrentLine(QColor(0xFF, 0xFF, 0xE0));
+    m_text.allowSeveralCarets();
     setWrapMode(WrapNone);
     // The horizontal scroll bar follows the longest line shown instead of a fixed width.
     m_text.trackScrollWidth();
@@ -414,6 +415,10 @@ void CTarnelView::keyPressEvent(QKeyEvent *event)
         QsciScintilla::keyPressEvent(event);
         return;
     }
+    if (m_text.selectionCount() > 1) {
+        typeAtSeveralCarets(event);
+        return;
+    }
     if (m_completion->handleKey(event))
         return;
     if (typeAsReference(event) || expandOnTab(event))
@@ -451,6 +456,11 @@ void CTarnelView::mousePressEvent(QMouseEvent *event)
 {
     // A click moves the caret or starts a drag: the keys before it are one undo step.
     m_typing.end();
+    // Ctrl+click adds a caret, as in other editors; QScintilla would start a column there.
+    if (event->button() == Qt::LeftButton && event->modifiers() == Qt::ControlModifier) {
+        m_text.addCaret(m_text.positionAt(event->position().toPoint()));
+        return;
+    }
     QsciScintilla::mousePressEvent(event);
 }
 
@@ -489,13 +499,32 @@ void CTarnelView::typedCharacter(const QString &text)
 
 // A character the page's encoding cannot hold would be saved as "?": it goes in as its
 // character reference ("&#8364;"), as the forms write it, in one typed edit.
-bool CTarnelView::typeAsReference(const QKeyEvent *event)
+bool CTarnelView::typesUnencodable(const QKeyEvent *event) const
 {
     const QString text = event->text();
     const bool shortcut =
         event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (shortcut || text.isEmpty() || pageCodec().holds(text))
+    return !shortcut && !text.isEmpty() && !pageCodec().holds(text);
+}
+
+void CTarnelView::typeAtSeveralCarets(QKeyEvent *event)
+{
+    // The character reference such a character becomes is put in at one caret only.
+    if (typesUnencodable(event)) {
+        showStatusMessage(tr("The page's encoding cannot hold this character: type it at one "
+                             "caret, where it goes in as its character reference."));
+        return;
+    }
+    // At several carets the keys go in exactly as typed: nothing is closed, renamed,
+    // indented, completed or re-cased at one caret and not at the others.
+    runEdit(EditCommand::OtherKey, [this, event] { QsciScintilla::keyPressEvent(event); });
+}
+
+bool CTarnelView::typeAsReference(const QKeyEvent *event)
+{
+    if (!typesUnencodable(event))
         return false;
+    const QString text = event->text();
     m_text.closeCompletionList();
     runEdit(EditCommand::TypedCharacter, [this, &text] {
         replaceTarget(m_text.selectionStart(), m_text.selectionEnd(), pageCodec().toPage(text));

@@ -122,6 +122,8 @@ private:
     void clipboardChanged();
     void typedCharacter(const QString &text);
     bool typeAsReference(const QKeyEvent *event);
+    bool typesUnencodable(const QKeyEvent *event) const;
+    void typeAtSeveralCarets(QKeyEvent *event);
     // Tab with nothing selected and no list open expands an abbreviation Tab may take.
     bool expandOnTab(const QKeyEvent *event);
     void showElement(CView *requester, tarnel::ElementKind kind,

@@ -328,6 +328,30 @@ private slots:
         QCOMPARE(viewBytes(view), page);
     }
 
+    // Alt+Shift+Down makes a column of carets, Ctrl+click adds one; what is typed goes in at
+    // each exactly as typed,
+    // with no closing tag or re-casing at one of them alone.
+    void aColumnOfCaretsTypesTheSameAtEach()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = emptyPage(editor);
+        view->InsertSnippet("<P>a\n<P>b\n<P>c", false);
+        view->selectBytes(0, 0);
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(view, Qt::Key_Right);
+        QTest::keyClick(view, Qt::Key_Down, Qt::AltModifier | Qt::ShiftModifier);
+        const auto pointAt = [view](long position) {
+            return QPoint(
+                int(view->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, position)),
+                int(view->SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, position)) +
+                    2);
+        };
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, pointAt(15));
+        typeText(view, "<b>x</b>");
+        QCOMPARE(viewBytes(view), QByteArray("<P><b>x</b>a\r\n<P><b>x</b>b\r\n<P><b>x</b>c"));
+    }
+
     void statusBarShowsTheCaretsLineAndColumn()
     {
         Editor editor;
