@@ -222,7 +222,7 @@ void CTagEditing::indentLineBreak(std::size_t breakAt)
     const std::string_view lineBreak = line.bytes.substr(breakAt - lineStart, caret - breakAt);
     const LineBreakIndent indent = IndentAfterLineBreak(
         line.bytes, 0, breakAt - lineStart, context, opensBlock, lineBreak,
-        IndentUnitOf(m_text.bytes(0, std::min<std::size_t>(m_text.length(), 64 * 1024))));
+        PageIndentUnit(m_text.bytes(0, std::min(m_text.length(), IndentUnitReach))));
     // The blanks Enter put on a line that was then left empty go, so that no line ends in
     // blanks nobody typed.
     const std::string_view left = line.bytes.substr(0, breakAt - lineStart);
@@ -327,8 +327,7 @@ QString CTagEditing::reindent()
     const std::size_t from = whole ? 0 : m_text.lineStart(m_text.lineOf(m_text.selectionStart()));
     const std::size_t to = whole ? m_text.length() : std::max(from + 1, m_text.selectionEnd());
     const std::string_view page = m_text.all();
-    const std::string unit =
-        IndentUnitOf(page.substr(0, std::min<std::size_t>(page.size(), 64 * 1024)));
+    const std::string unit = PageIndentUnit(page);
     const std::vector<IndentEdit> edits = ReindentLines(page, from, to, unit);
     if (edits.empty())
         return tr("The indentation already follows the nesting.");

@@ -40,7 +40,9 @@ TEST(Abbreviation, IsReadWhereAPersonTypesOneAndTabExpandsOnlyWhatIsMeant)
         {"a list of links", "ul>li.item*3>a|", "ul>li.item*3>a", M, true},
         {"the page skeleton", "!|", "!", M, true},
         {"id and class", "<BODY>\n  div#main.box|", "div#main.box", M, true},
-        {"an element name", "see img|", "img", M, true},
+        {"an element name", "<P>\n  img|", "img", M, true},
+        {"an element name after a tag", "<P>time|", "time", M, true},
+        {"a name that is a word of the text", "name\ttime|", "time", M, false},
         {"a snippet name", "link:css|", "link:css", M, true},
         {"a class alone", "x .box|", ".box", M, true},
         {"numbered names", "h$*3|", "h$*3", M, true},
@@ -127,19 +129,6 @@ TEST(Abbreviation, AnExpansionGoesInIndentedWithTheCaretAtItsFirstField)
         EXPECT_EQ(PrepareExpansion(c.expanded, c.indent, c.lineBreak), c.wanted);
     }
 
-    struct Unit
-    {
-        const char *page;
-        const char *unit;
-    };
-    const Unit units[] = {
-        {"<UL>\n<LI>x\n</UL>", "\t"},
-        {"<UL>\n\t<LI>x\n</UL>", "\t"},
-        {"<UL>\n  <LI>\n    <B>x</B>\n  </LI>\n</UL>", "  "},
-        {"<DIV>\n    <P>\n\n    <P>\n</DIV>", "    "},
-    };
-    for (const Unit &u : units)
-        EXPECT_EQ(PageIndentUnit(u.page), u.unit) << u.page;
     EXPECT_EQ(EmmetNameCase(NameCase::List), "upper");
     EXPECT_EQ(EmmetNameCase(NameCase::Lower), "lower");
     EXPECT_EQ(EmmetNameCase(NameCase::AsTyped), "");

@@ -4,15 +4,16 @@
 
 using namespace tarnel;
 
-TEST(LineIndent, OneLevelIsThePagesFirstIndentation)
+TEST(LineIndent, OneLevelIsWhatThePagesLinesStepInBy)
 {
     const std::pair<const char *, const char *> cases[] = {
-        {"<p>\r\n  <b>\r\n    <i>", "  "},  {"<p>\n\t<b>", "\t"},
-        {"<p>\n   \n<b>\n    x", "    "}, // a line of blanks alone says nothing
-        {"<p>\n            x", "        "}, {"<p>x</p>", "\t"},
+        {"<UL>\n<LI>x\n</UL>", "\t"},
+        {"<UL>\n\t<LI>x\n</UL>", "\t"},
+        {"<UL>\r\n  <LI>\r\n    <B>x</B>\r\n  </LI>\r\n</UL>", "  "},
+        {"<DIV>\n    <P>\n\n    <P>\n</DIV>", "    "}, // a blank line says nothing
     };
-    for (const auto &[text, unit] : cases)
-        EXPECT_EQ(IndentUnitOf(text), unit) << text;
+    for (const auto &[page, unit] : cases)
+        EXPECT_EQ(PageIndentUnit(page), unit) << page;
 }
 
 TEST(LineIndent, AnEndTagClosingTheLinesStartTag)

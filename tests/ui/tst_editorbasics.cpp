@@ -320,7 +320,7 @@ private slots:
         Editor editor;
         QVERIFY(editor.start());
         CTarnelView *view = emptyPage(editor);
-        const QByteArray page = "<UL>\r\n    <LI>a</LI>\r\n<LI>b</LI>\r\n  </UL>";
+        const QByteArray page = "<UL>\r\n    <LI>a</LI>\r\n<LI>b</LI>\r\n</UL>";
         view->InsertSnippet(QByteArray(page).replace("\r", "").toStdString(), false);
         view->commands().run(tarnel::ID_EDIT_REINDENT);
         QCOMPARE(viewBytes(view), QByteArray("<UL>\r\n    <LI>a</LI>\r\n    <LI>b</LI>\r\n</UL>"));

@@ -77,10 +77,10 @@ bool KnownProperty(std::string_view part)
     return known(name) || known(name.substr(0, name.find(':')));
 }
 
-bool MarkupTabExpands(std::string_view text)
+bool MarkupTabExpands(std::string_view text, bool standsAlone)
 {
     if (text == "!" || KnownMarkupName(text))
-        return true;
+        return text == "!" || standsAlone;
     if (text.find_first_of(">+*.#[{^(") == std::string_view::npos)
         return false;
     // Prose ends a sentence or an abbreviation ("e.g.", "see:"): nothing follows the operator.
@@ -216,7 +216,9 @@ std::optional<Abbreviation> AbbreviationBefore(std::string_view before, std::siz
                     [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
         return std::nullopt;
     const std::size_t indent = std::min(line.find_first_not_of(" \t"), *start);
-    return Abbreviation{at, caret, syntax, std::string(text), std::string(line.substr(0, indent))};
+    const bool standsAlone = indent == *start || line[*start - 1] == '>';
+    return Abbreviation{
+        at, caret, syntax, std::string(text), std::string(line.substr(0, indent)), standsAlone};
 }
 
 bool TabExpands(const Abbreviation &abbreviation)
@@ -224,7 +226,7 @@ bool TabExpands(const Abbreviation &abbreviation)
     if (abbreviation.text.empty())
         return false;
     return abbreviation.syntax == AbbreviationSyntax::Markup
-               ? MarkupTabExpands(abbreviation.text)
+               ? MarkupTabExpands(abbreviation.text, abbreviation.standsAlone)
                : StylesheetTabExpands(abbreviation.text);
 }
 
@@ -241,36 +243,6 @@ std::string_view EmmetNameCase(NameCase nameCase)
         break;
     }
     return "";
-}
-
-std::string PageIndentUnit(std::string_view page)
-{
-    page = page.substr(0, std::min(page.size(), PageCaseReach));
-    std::size_t tabs = 0, blanks = 0;
-    std::map<std::size_t, std::size_t> steps; // a line indented by n blanks more than the last
-    std::size_t previous = 0;
-    for (std::size_t at = 0; at < page.size();) {
-        std::size_t end = page.find_first_of("\r\n", at);
-        if (end == std::string_view::npos)
-            end = page.size();
-        const std::string_view line = page.substr(at, end - at);
-        at = page.find_first_not_of("\r\n", end);
-        if (at == std::string_view::npos)
-            at = page.size();
-        const std::size_t indent = std::min(line.find_first_not_of(' '), line.size());
-        if (line.find_first_not_of(" \t") == std::string_view::npos)
-            continue; // a blank line says nothing
-        tabs += line.starts_with('\t');
-        blanks += indent > 0;
-        if (indent > previous && indent - previous <= 8)
-            ++steps[indent - previous];
-        previous = indent;
-    }
-    if (blanks <= tabs || steps.empty())
-        return "\t";
-    const auto most = std::max_element(steps.begin(), steps.end(),
-                                       [](auto a, auto b) { return a.second < b.second; });
-    return std::string(most->first, ' ');
 }
 
 Expansion PrepareExpansion(std::string_view expanded, std::string_view lineIndent,

@@ -1,5 +1,6 @@
 #pragma once
 #include "colouring.h"
+#include "lineindent.h"
 #include "namecase.h"
 #include "pagetext.h"
 
@@ -23,6 +24,8 @@ struct Abbreviation
     AbbreviationSyntax syntax = AbbreviationSyntax::Markup;
     std::string text;
     std::string lineIndent; // the blanks its line starts with
+    // Nothing but blanks or a tag's ">" before it on its line: not a word of the text.
+    bool standsAlone = false;
     bool operator==(const Abbreviation &) const = default;
 };
 
@@ -43,7 +46,8 @@ std::optional<Abbreviation> AbbreviationBefore(std::string_view before, std::siz
                                                const ContextOracle &contextAt);
 
 // Whether Tab expands the abbreviation without being asked, so that Tab after prose still
-// types a tab. Markup: "!", the name of an element or an Emmet snippet ("img", "link:css"), or
+// types a tab. Markup: "!", the name of an element or an Emmet snippet ("img", "link:css")
+// standing alone (many are words too: "time", "data", "a"), or
 // text with an operator or attribute syntax (">+*.#[{^(") that begins with such a name (or
 // with none: ".box", "{text}") and does not end waiting for more (".", "#", ">"). A style
 // sheet: every property of it ("m10+p5") begins with an abbreviation or a property Emmet has.
@@ -52,10 +56,6 @@ bool TabExpands(const Abbreviation &abbreviation);
 // How Emmet is told to spell tag and attribute names for a page: "upper" for the lists'
 // spelling and upper case, "lower", or "" to keep the names as the abbreviation writes them.
 std::string_view EmmetNameCase(NameCase nameCase);
-
-// One level of indentation as the page writes it: a tab unless its indented lines start with
-// blanks, then as many as its lines mostly step in by.
-std::string PageIndentUnit(std::string_view page);
 
 // The character Emmet is told to mark each field with; it never stays in the page.
 inline constexpr char FieldMark = '\x01';

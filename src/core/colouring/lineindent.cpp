@@ -5,6 +5,7 @@
 #include "scanner.h"
 
 #include <algorithm>
+#include <map>
 
 namespace tarnel {
 
@@ -32,22 +33,34 @@ bool BlanksAreContent(const CaretContext &context)
 
 } // namespace
 
-std::string IndentUnitOf(std::string_view text)
+std::string PageIndentUnit(std::string_view page)
 {
-    text = text.substr(0, std::min<std::size_t>(text.size(), 64 * 1024));
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
-        const std::string_view blanks = LeadingBlanks(text.substr(at, end - at));
-        // A line of blanks alone says nothing about the indentation.
-        if (!blanks.empty() && blanks.size() < end - at) {
-            if (blanks.front() == '\t')
-                return "\t";
-            const std::size_t spaces = std::min(blanks.find('\t'), blanks.size());
-            return std::string(std::min<std::size_t>(spaces, 8), ' ');
-        }
-        at = end + 1;
+    page = page.substr(0, std::min(page.size(), IndentUnitReach));
+    std::size_t tabs = 0, blanks = 0;
+    std::map<std::size_t, std::size_t> steps; // a line indented by n blanks more than the last
+    std::size_t previous = 0;
+    for (std::size_t at = 0; at < page.size();) {
+        std::size_t end = page.find_first_of("\r\n", at);
+        if (end == std::string_view::npos)
+            end = page.size();
+        const std::string_view line = page.substr(at, end - at);
+        at = page.find_first_not_of("\r\n", end);
+        if (at == std::string_view::npos)
+            at = page.size();
+        const std::size_t indent = std::min(line.find_first_not_of(' '), line.size());
+        if (line.find_first_not_of(" \t") == std::string_view::npos)
+            continue; // a blank line says nothing
+        tabs += line.starts_with('\t');
+        blanks += indent > 0;
+        if (indent > previous && indent - previous <= 8)
+            ++steps[indent - previous];
+        previous = indent;
     }
-    return "\t";
+    if (blanks <= tabs || steps.empty())
+        return "\t";
+    const auto most = std::max_element(steps.begin(), steps.end(),
+                                       [](auto a, auto b) { return a.second < b.second; });
+    return std::string(most->first, ' ');
 }
 
 std::size_t EndTagClosingLineEnd(std::string_view text, std::size_t lineStart, std::size_t breakAt,

@@ -7,9 +7,10 @@
 
 namespace tarnel {
 
-// One level of the page's indentation: what its first indented line (in the first 64 KB)
-// starts with, a tab or its spaces (up to eight); a tab when no line is indented.
-std::string IndentUnitOf(std::string_view text);
+// One level of indentation as the page writes it, read from its first IndentUnitReach bytes: a
+// tab unless its indented lines start with blanks, then as many as its lines mostly step in by.
+inline constexpr std::size_t IndentUnitReach = 64 * 1024;
+std::string PageIndentUnit(std::string_view page);
 
 // The end tag right after `at` that closes the start tag ending just before `breakAt` on the
 // same line ("<div class=x>|" ... "</div>"); its length, 0 when there is none.
