@@ -29,6 +29,27 @@ struct CodeStretch
     std::size_t resumeAt = static_cast<std::size_t>(-1);
 };
 
+// What the style sheet and script scanners stand on: the stretch's bytes and the marker.
+class CodeScanBase
+{
+protected:
+    CodeScanBase(const CodeStretch &stretch, StyleMarker &marker)
+        : m_s(stretch.bytes)
+        , m_end(stretch.end)
+        , m_marker(marker)
+    {}
+    char At(std::size_t p) const { return p < m_end ? m_s[p] : '\0'; }
+    std::size_t Mark(std::size_t from, std::size_t to, Style style)
+    {
+        m_marker.MarkCode(from, to, style);
+        return to;
+    }
+
+    const char *m_s;
+    std::size_t m_end;
+    StyleMarker &m_marker;
+};
+
 // Where a scan of a stretch stopped, and whether that is a resume point.
 struct CodeEnd
 {

@@ -198,14 +198,12 @@ bool OpensRules(std::string_view name)
            EqualsNoCase(name.substr(name.size() - keyframes.size()), keyframes);
 }
 
-class CssScan
+class CssScan : CodeScanBase
 {
 public:
     CssScan(const CodeStretch &stretch, CssState &state, StyleMarker &marker)
-        : m_s(stretch.bytes)
-        , m_end(stretch.end)
+        : CodeScanBase(stretch, marker)
         , m_state(state)
-        , m_marker(marker)
     {}
 
     CodeEnd Run(std::size_t p, std::size_t limit, std::size_t resumeAt)
@@ -256,14 +254,6 @@ public:
     }
 
 private:
-    char At(std::size_t p) const { return p < m_end ? m_s[p] : '\0'; }
-
-    std::size_t Mark(std::size_t from, std::size_t to, Style style)
-    {
-        m_marker.MarkCode(from, to, style);
-        return to;
-    }
-
     std::size_t Name(std::size_t p) const
     {
         while (p < m_end && IsNameByte(m_s[p]))
@@ -419,10 +409,7 @@ private:
         return Mark(p, end, colour ? Style::CssColour : Style::CssValue);
     }
 
-    const char *m_s;
-    std::size_t m_end;
     CssState &m_state;
-    StyleMarker &m_marker;
 };
 
 } // namespace

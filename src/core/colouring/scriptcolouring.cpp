@@ -54,14 +54,12 @@ constexpr bool IsNameByte(char c)
            static_cast<unsigned char>(c) >= 128;
 }
 
-class ScriptScan
+class ScriptScan : CodeScanBase
 {
 public:
     ScriptScan(const CodeStretch &stretch, ScriptState &state, StyleMarker &marker)
-        : m_s(stretch.bytes)
-        , m_end(stretch.end)
+        : CodeScanBase(stretch, marker)
         , m_state(state)
-        , m_marker(marker)
     {}
 
     CodeEnd Run(std::size_t p, std::size_t limit, std::size_t resumeAt)
@@ -90,14 +88,6 @@ public:
     }
 
 private:
-    char At(std::size_t p) const { return p < m_end ? m_s[p] : '\0'; }
-
-    std::size_t Mark(std::size_t from, std::size_t to, Style style)
-    {
-        m_marker.MarkCode(from, to, style);
-        return to;
-    }
-
     // After a token: whether a "/" divides next, and whether it was a ".".
     void Operand(bool operand, bool dot = false)
     {
@@ -316,10 +306,7 @@ private:
         return p + 1;
     }
 
-    const char *m_s;
-    std::size_t m_end;
     ScriptState &m_state;
-    StyleMarker &m_marker;
     bool m_resume = false;
 };
 
