@@ -114,7 +114,8 @@ TEST(TagPairs, AClosingTagTypedAgainstTheSameOneAfterIt)
         {"blanks before the line break", "<ul>\n\t</ul>", " \n</ul>", 0},
     };
     for (const Case &c : cases) {
-        const auto found = RepeatedClosingTagAfter(c.before + c.after, c.before.size());
+        const std::string text = c.before + c.after; // the found indent points into it
+        const auto found = RepeatedClosingTagAfter(text, c.before.size());
         EXPECT_EQ(found ? found->end - c.before.size() : 0, c.repeated) << c.name;
         EXPECT_EQ(found ? found->indent : "", c.indent) << c.name;
     }
