@@ -215,6 +215,9 @@ void CTagEditing::indentLineBreak(std::size_t breakAt)
     const std::size_t reach = std::min(m_text.length(), caret + LongestTagName + 3);
     if (breakAt - lineStart > 16 * 1024)
         return;
+    const std::size_t lookBack = breakAt - std::min(breakAt, IndentUnitReach);
+    if (InPreformattedText(m_text.bytes(lookBack, breakAt - lookBack)))
+        return;
     const Window line{m_text.bytes(lineStart, reach - lineStart), lineStart};
     const std::size_t endTag =
         EndTagClosingLineEnd(line.bytes, 0, breakAt - lineStart, caret - lineStart);

@@ -74,3 +74,18 @@ TEST(LineIndent, EnterKeepsTheIndentationWhereBlanksAreNoContent)
         EXPECT_EQ(indent.afterCaret, c.after) << c.name;
     }
 }
+
+TEST(LineIndent, PreformattedTextTakesNoIndentation)
+{
+    const std::pair<const char *, bool> cases[] = {
+        {"<body>\n  <pre>\n  x", true},
+        {"<PRE class=a>  <b>x</b>", true},
+        {"<pre>x</pre>\n  ", false},
+        {"<pre><pre>x</pre>", true}, // nested as written: one is still open
+        {"<!-- <pre> -->\n  ", false},
+        {"<script>'<pre>'</script>\n  ", false},
+        {"<preview>\n  ", false},
+    };
+    for (const auto &[before, inPre] : cases)
+        EXPECT_EQ(InPreformattedText(before), inPre) << before;
+}

@@ -108,6 +108,8 @@ private slots:
             << QByteArray("  <DIV>\r\n    <P>a</P>\r\n\r\n    <P>b</P>\r\n  </DIV>");
         QTest::newRow("lines of a text area as typed")
             << "  <textarea>a\n b\n</textarea>" << QByteArray("  <TEXTAREA>a\r\n b\r\n</TEXTAREA>");
+        QTest::newRow("lines of preformatted text as typed")
+            << "  <pre>\na\n b\n</pre>" << QByteArray("  <PRE>\r\na\r\n b\r\n</PRE>");
         QTest::newRow("a script with < and >")
             << "<script>if (count<limit && limit>0) x = a<b;</script>"
             << QByteArray("<SCRIPT>if (count<limit && limit>0) x = a<b;</SCRIPT>");

@@ -94,4 +94,19 @@ LineBreakIndent IndentAfterLineBreak(std::string_view text, std::size_t lineStar
     return {indent + std::string(unit), std::string(lineBreak) + indent};
 }
 
+bool InPreformattedText(std::string_view before)
+{
+    std::size_t open = 0;
+    TagCursor cursor(before);
+    while (const auto tag = cursor.Next()) {
+        if (!EqualsNoCase(tag->name, "PRE"))
+            continue;
+        if (!tag->isEndTag)
+            ++open;
+        else if (open > 0)
+            --open;
+    }
+    return open > 0;
+}
+
 } // namespace tarnel

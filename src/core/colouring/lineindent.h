@@ -32,4 +32,8 @@ LineBreakIndent IndentAfterLineBreak(std::string_view text, std::size_t lineStar
                                      bool opensBlock, std::string_view lineBreak,
                                      std::string_view unit);
 
+// Whether the end of `before` lies in PRE content, where the blanks of a line are shown as
+// they are and Enter adds none. Tags in comments and scripts do not count.
+bool InPreformattedText(std::string_view before);
+
 } // namespace tarnel
