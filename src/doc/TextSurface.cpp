@@ -205,6 +205,15 @@ std::size_t CTextSurface::selectionCount() const
     return std::size_t(m_editor->SendScintilla(Sci::SCI_GETSELECTIONS));
 }
 
+std::vector<std::pair<std::size_t, std::size_t>> CTextSurface::selections() const
+{
+    std::vector<std::pair<std::size_t, std::size_t>> all(selectionCount());
+    for (std::size_t i = 0; i < all.size(); ++i)
+        all[i] = {std::size_t(m_editor->SendScintilla(Sci::SCI_GETSELECTIONNCARET, wparam(i))),
+                  std::size_t(m_editor->SendScintilla(Sci::SCI_GETSELECTIONNANCHOR, wparam(i)))};
+    return all;
+}
+
 void CTextSurface::addCaret(std::size_t position)
 {
     m_editor->SendScintilla(Sci::SCI_ADDSELECTION, wparam(position), lparam(position));

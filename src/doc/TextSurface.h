@@ -12,6 +12,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class QColor;
@@ -84,6 +85,8 @@ public:
     // typed or pasted goes in at each.
     void allowSeveralCarets();
     std::size_t selectionCount() const;
+    // Where each selection's caret and anchor are, in the order the selections were made.
+    std::vector<std::pair<std::size_t, std::size_t>> selections() const;
     void addCaret(std::size_t position);
     // Caret and anchor back where they were, without scrolling.
     void restoreSelection(std::size_t anchor, std::size_t caret);

@@ -517,7 +517,11 @@ void CTarnelView::typeAtSeveralCarets(QKeyEvent *event)
     }
     // At several carets the keys go in exactly as typed: nothing is closed, renamed,
     // indented, completed or re-cased at one caret and not at the others.
-    runEdit(EditCommand::OtherKey, [this, event] { QsciScintilla::keyPressEvent(event); });
+    const QString text = event->text();
+    const bool character = text.size() == 1 && text.at(0).isPrint() &&
+                           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    runEdit(character ? EditCommand::TypedAtSeveralCarets : EditCommand::OtherKey,
+            [this, event] { QsciScintilla::keyPressEvent(event); });
 }
 
 bool CTarnelView::typeAsReference(const QKeyEvent *event)

@@ -52,6 +52,8 @@ void CTypingRun::commandFinished(EditCommand command, const CPageColourer::Outco
     // Typing leaves the caret after what it wrote, a deletion where the bytes were.
     if (keysOf(command) != Keys::None && outcome.changed)
         m_end = outcome.change.position + outcome.change.inserted;
+    if (keysOf(command) == Keys::TypingAtSeveralCarets)
+        m_selections = m_surface.selections();
 }
 
 void CTypingRun::followCaret()
@@ -69,6 +71,8 @@ CTypingRun::Keys CTypingRun::keysOf(EditCommand command)
         return Keys::Backspaces;
     case EditCommand::DeleteKey:
         return Keys::Deletes;
+    case EditCommand::TypedAtSeveralCarets:
+        return Keys::TypingAtSeveralCarets;
     default:
         return Keys::None;
     }
@@ -78,6 +82,8 @@ bool CTypingRun::continues(Keys keys) const
 {
     if (m_keys != keys)
         return false;
+    if (keys == Keys::TypingAtSeveralCarets)
+        return m_surface.selections() == m_selections;
     const std::size_t caret = m_surface.caret();
     return caret == m_surface.anchor() && caret == m_end;
 }

@@ -6,6 +6,8 @@
 #include <QObject>
 
 #include <cstddef>
+#include <utility>
+#include <vector>
 
 class CTarnelDoc;
 class CTextSurface;
@@ -16,7 +18,8 @@ class CTextSurface;
 // a rewrite of the colourer has to be in a group to be undone with the letters that caused
 // it. So a run of keys is one group, open from its first key while each key of the same kind
 // acts where the last one left the caret: typing on from where it ended, Backspace after
-// Backspace, Delete after Delete. Any other command (in any window), a click, a save or a
+// Backspace, Delete after Delete, characters at several carets that are all where the last
+// left them. Any other command (in any window), a click, a save or a
 // change from elsewhere closes it.
 class CTypingRun : public QObject
 {
@@ -34,7 +37,7 @@ public:
     void followCaret();
 
 private:
-    enum class Keys { None, Typing, Backspaces, Deletes };
+    enum class Keys { None, Typing, Backspaces, Deletes, TypingAtSeveralCarets };
     static Keys keysOf(tarnel::EditCommand command);
     void commandStarting(const CTextSurface *surface, tarnel::EditCommand command);
     // A key of `keys` goes on from where the run's last key left the caret.
@@ -43,4 +46,6 @@ private:
     CTextSurface &m_surface;
     Keys m_keys = Keys::None; // the undo group of this run of keys is open
     std::size_t m_end = 0;    // where the run's last key left the caret
+    // Where its last key left the carets, for a run typed at several.
+    std::vector<std::pair<std::size_t, std::size_t>> m_selections;
 };

@@ -381,6 +381,7 @@ TEST(EditKinds, ClassificationAndWhatFollows)
         {EditCommand::KeyFollowUp, EditKind::None, EditKind::Replace, false},
         // Indenting, cutting and pasting put in nothing the user typed.
         {EditCommand::OtherKey, EditKind::None, EditKind::Other, false},
+        {EditCommand::TypedAtSeveralCarets, EditKind::None, EditKind::Other, false},
         {EditCommand::Cut, EditKind::None, EditKind::Cut, false},
         {EditCommand::Paste, EditKind::None, EditKind::Paste, false},
         {EditCommand::Paste, EditKind::Cut, EditKind::PasteAfterCut, false},

@@ -331,8 +331,8 @@ private slots:
     }
 
     // Alt+Shift+Down makes a column of carets, Ctrl+click adds one; what is typed goes in at
-    // each exactly as typed,
-    // with no closing tag or re-casing at one of them alone.
+    // each exactly as typed, with no closing tag or re-casing at one of them alone, and the
+    // run of characters is one undo step.
     void aColumnOfCaretsTypesTheSameAtEach()
     {
         Editor editor;
@@ -352,6 +352,8 @@ private slots:
         QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, pointAt(15));
         typeText(view, "<b>x</b>");
         QCOMPARE(viewBytes(view), QByteArray("<P><b>x</b>a\r\n<P><b>x</b>b\r\n<P><b>x</b>c"));
+        undo(view);
+        QCOMPARE(viewBytes(view), QByteArray("<P>a\r\n<P>b\r\n<P>c"));
     }
 
     void statusBarShowsTheCaretsLineAndColumn()

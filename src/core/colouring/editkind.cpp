@@ -19,6 +19,7 @@ EditKind ClassifyEdit(EditCommand command, EditKind current)
     case EditCommand::Paste:
         return current == EditKind::Cut ? EditKind::PasteAfterCut : EditKind::Paste;
     case EditCommand::OtherKey:
+    case EditCommand::TypedAtSeveralCarets:
     case EditCommand::Undo:
     case EditCommand::Redo:
     case EditCommand::Load:

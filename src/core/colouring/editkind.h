@@ -12,6 +12,7 @@ enum class EditCommand {
     DeleteKey,
     BackspaceKey,
     OtherKey,
+    TypedAtSeveralCarets, // a character typed at each of several carets, never rewritten
     Cut,
     Paste,
     Undo,
