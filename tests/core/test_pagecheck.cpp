@@ -101,6 +101,19 @@ TEST(PageCheck, RelativeFilesMustExistInTheirLetterCase)
             {"a tag in a comment or script is no tag",
              "<!-- <IMG SRC=nope.gif> --><SCRIPT>x='<IMG SRC=nope.gif>'</SCRIPT>",
              {}},
+            {"each candidate of a SRCSET, on IMG and SOURCE",
+             "<IMG ALT=a SRCSET=\"pic.gif 1x,big.gif 2x\"><SOURCE SRCSET=\"sub/inner.gif, x.gif\">",
+             {"1:31: error: missing file \"big.gif\"", "1:74: error: missing file \"x.gif\""}},
+            {"a video's POSTER, an OBJECT's DATA and a LINK icon",
+             "<VIDEO POSTER=still.jpg></VIDEO><OBJECT DATA=\"m.swf\"></OBJECT>"
+             "<LINK REL=icon HREF=favicon.ico><INPUT DATA=nope>",
+             {"1:15: error: missing file \"still.jpg\"", "1:47: error: missing file \"m.swf\"",
+              "1:83: error: missing file \"favicon.ico\""}},
+            {"url() and @import in a style sheet and a STYLE value, not in comments or strings",
+             "<STYLE>@import \"../shared.css\"; /* url(no.png) */ b { content: 'url(x)';\n"
+             "background: URL( 'paper.png' ) }</STYLE><P STYLE=\"background:url(tile.png)\">"
+             "<P STYLE='background:url(data:image/png;base64,AAAA)'>",
+             {"2:19: error: missing file \"paper.png\"", "2:66: error: missing file \"tile.png\""}},
         });
 }
 
@@ -145,6 +158,13 @@ TEST(PageCheck, InPageLinksAltTextAndIds)
             {"an ID given twice",
              "<P ID=a>\n<DIV ID=\"b\"></DIV><SPAN ID='a'>",
              {"2:29: error: ID \"a\" is already used on line 1"}},
+            {"IDs and A NAMEs name places together; one A may give both the same",
+             "<A NAME=x ID=x></A><A NAME=x></A>\n<A NAME=y></A><P ID=y>",
+             {"1:28: error: NAME \"x\" is already used on line 1",
+              "2:21: error: ID \"y\" is already used on line 2"}},
+            {"each TEMPLATE's content has IDs of its own",
+             "<TEMPLATE><P ID=r></TEMPLATE><TEMPLATE><P ID=r><B ID=r></TEMPLATE><P ID=r>",
+             {"1:54: error: ID \"r\" is already used on line 1"}},
         });
 }
 

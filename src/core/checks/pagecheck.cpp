@@ -43,6 +43,90 @@ bool StartsWithScheme(std::string_view url)
     return false;
 }
 
+// Where a piece of a value lies: its byte offset in the value and its length.
+struct Piece
+{
+    std::size_t offset;
+    std::size_t length;
+};
+
+// The URLs of a SRCSET value ("a.jpg 1x, b.jpg 2x"): each candidate's URL runs to the next
+// blank, a comma ending it belongs to the list; its descriptors run to the next comma.
+std::vector<Piece> SrcsetUrls(std::string_view value)
+{
+    std::vector<Piece> urls;
+    std::size_t at = 0;
+    while (at < value.size()) {
+        while (at < value.size() && (IsUrlSpace(value[at]) || value[at] == ','))
+            ++at;
+        const std::size_t start = at;
+        while (at < value.size() && !IsUrlSpace(value[at]))
+            ++at;
+        std::size_t end = at;
+        while (end > start && value[end - 1] == ',')
+            --end;
+        if (end > start)
+            urls.push_back({start, end - start});
+        if (end < at)
+            continue; // the comma ended the candidate
+        while (at < value.size() && value[at] != ',')
+            ++at;
+    }
+    return urls;
+}
+
+bool IsCssNameChar(char c)
+{
+    return IsAsciiLetter(c) || (c >= '0' && c <= '9') || c == '-' || c == '_';
+}
+
+// The files a style sheet names: `url(...)` with or without quotes, and `@import "..."`.
+// Comments are skipped; strings are looked into only after @import.
+std::vector<Piece> StyleSheetUrls(std::string_view css)
+{
+    std::vector<Piece> urls;
+    const auto quoted = [&](std::size_t at) {
+        const char quote = css[at];
+        const std::size_t close = css.find(quote, at + 1);
+        return close == npos ? css.size() : close;
+    };
+    for (std::size_t at = 0; at < css.size(); ++at) {
+        const char c = css[at];
+        if (c == '/' && at + 1 < css.size() && css[at + 1] == '*') {
+            const std::size_t close = css.find("*/", at + 2);
+            at = close == npos ? css.size() : close + 1;
+        } else if (c == '"' || c == '\'') {
+            at = quoted(at);
+        } else if ((c == 'u' || c == 'U') && EqualsNoCase(css.substr(at, 4), "url(") &&
+                   (at == 0 || !IsCssNameChar(css[at - 1]))) {
+            std::size_t start = at + 4;
+            while (start < css.size() && IsUrlSpace(css[start]))
+                ++start;
+            std::size_t end = 0;
+            if (start < css.size() && (css[start] == '"' || css[start] == '\'')) {
+                end = quoted(start);
+                ++start;
+            } else {
+                end = std::min(css.find(')', start), css.size());
+                while (end > start && IsUrlSpace(css[end - 1]))
+                    --end;
+            }
+            urls.push_back({start, end - start});
+            at = end;
+        } else if (c == '@' && EqualsNoCase(css.substr(at, 7), "@import")) {
+            std::size_t start = at + 7;
+            while (start < css.size() && IsUrlSpace(css[start]))
+                ++start;
+            if (start < css.size() && (css[start] == '"' || css[start] == '\'')) {
+                const std::size_t end = quoted(start);
+                urls.push_back({start + 1, end - start - 1});
+                at = end;
+            }
+        }
+    }
+    return urls;
+}
+
 std::string PercentDecoded(std::string_view s)
 {
     std::string out;
@@ -341,10 +425,28 @@ public:
     {
         m_checkFiles = !m_context.pageFolder.empty() && !HasBaseHref();
         TagCursor cursor(m_text);
+        std::size_t styleContent = npos; // where a STYLE element's content starts
         while (const auto tag = cursor.Next()) {
-            if (!tag->isEndTag)
-                CheckTag(*tag);
+            if (styleContent != npos) {
+                CheckStyleSheet(styleContent,
+                                m_text.substr(styleContent, tag->begin - styleContent));
+                styleContent = npos;
+            }
+            if (EqualsNoCase(tag->name, "template")) {
+                // A template's content is a document of its own: its IDs are apart.
+                if (!tag->isEndTag)
+                    m_anchorScopes.emplace_back();
+                else if (m_anchorScopes.size() > 1)
+                    m_anchorScopes.pop_back();
+            }
+            if (tag->isEndTag)
+                continue;
+            CheckTag(*tag);
+            if (EqualsNoCase(tag->name, "style"))
+                styleContent = tag->end;
         }
+        if (styleContent != npos)
+            CheckStyleSheet(styleContent, m_text.substr(styleContent));
         CheckFragmentLinks();
         KeepFirst();
         PlaceFindings(m_findings, m_lines);
@@ -417,21 +519,45 @@ private:
         const TagAttribute *codeBase = applet ? Attribute(attributes, "codebase") : nullptr;
         for (const TagAttribute &a : attributes) {
             if (EqualsNoCase(a.name, "id"))
-                NoteId(a);
+                NoteAnchor(a, tag.begin, "ID");
             else if (EqualsNoCase(a.name, "name") && EqualsNoCase(name, "a"))
-                m_names.insert(DecodeAttributeValue(a.value));
+                NoteAnchor(a, tag.begin, "NAME");
             if (link && EqualsNoCase(a.name, "href") && Trimmed(a.value).starts_with('#'))
                 m_fragmentLinks.push_back(a);
             if (!m_checkFiles)
                 continue;
             if (EqualsNoCase(a.name, "src") || EqualsNoCase(a.name, "background") ||
                 EqualsNoCase(a.name, "dynsrc") || EqualsNoCase(a.name, "lowsrc") ||
+                EqualsNoCase(a.name, "poster") ||
+                (EqualsNoCase(a.name, "data") && EqualsNoCase(name, "object")) ||
                 (EqualsNoCase(a.name, "href") && !EqualsNoCase(name, "base")))
                 CheckFile(a, {});
             else if (applet && EqualsNoCase(a.name, "code"))
                 CheckFile(a, codeBase ? std::string_view(codeBase->value) : std::string_view());
+            else if (EqualsNoCase(a.name, "srcset"))
+                CheckPieces(a, SrcsetUrls(a.value));
+            else if (EqualsNoCase(a.name, "style"))
+                CheckPieces(a, StyleSheetUrls(a.value));
         }
         CheckAlt(tag, attributes);
+    }
+
+    // Files named by parts of a value (a SRCSET's candidates, a style's url()s).
+    void CheckPieces(const TagAttribute &a, const std::vector<Piece> &pieces)
+    {
+        const std::size_t valueStart = ValueSpan(a).offset;
+        for (const Piece &piece : pieces)
+            CheckFileNamed(DecodeAttributeValue(a.value.substr(piece.offset, piece.length)),
+                           {valueStart + piece.offset, piece.length});
+    }
+
+    void CheckStyleSheet(std::size_t start, std::string_view css)
+    {
+        if (!m_checkFiles)
+            return;
+        for (const Piece &piece : StyleSheetUrls(css))
+            CheckFileNamed(std::string(css.substr(piece.offset, piece.length)),
+                           {start + piece.offset, piece.length});
     }
 
     void CheckFile(const TagAttribute &a, std::string_view base)
@@ -443,6 +569,12 @@ private:
                 return; // an applet from elsewhere
             value = baseFolder + (baseFolder.ends_with('/') ? "" : "/") + value;
         }
+        CheckFileNamed(std::move(value), ValueSpan(a));
+    }
+
+    // `value`: a URL as written in the page's encoding, character references decoded.
+    void CheckFileNamed(std::string value, Span span)
+    {
         if (!m_context.utf8)
             value = Latin1ToUtf8(value);
         const std::string relative = RelativeFilePart(value);
@@ -450,9 +582,9 @@ private:
             return;
         const FileLookup::Answer answer = m_files.Find(m_context.pageFolder, relative);
         if (answer.result == FileLookup::Result::Missing)
-            Add(Severity::Error, ValueSpan(a), "missing file " + Quoted(relative));
+            Add(Severity::Error, span, "missing file " + Quoted(relative));
         else if (answer.result == FileLookup::Result::WrongCase)
-            Add(Severity::Error, ValueSpan(a),
+            Add(Severity::Error, span,
                 Quoted(relative) + " is written " + Quoted(answer.onDisk) +
                     " on disk; a web server tells letter case apart");
     }
@@ -480,16 +612,20 @@ private:
         return m_context.utf8 ? std::string(value) : Latin1ToUtf8(value);
     }
 
-    void NoteId(const TagAttribute &a)
+    // IDs and A NAMEs name the places a "#name" link goes to: one name, one element. An A
+    // with both may give the same name twice.
+    void NoteAnchor(const TagAttribute &a, std::size_t tagBegin, std::string_view kind)
     {
-        std::string id = DecodeAttributeValue(a.value);
+        std::string anchor = DecodeAttributeValue(a.value);
+        m_anchors.insert(anchor);
         const std::size_t offset = ValueSpan(a).offset;
-        const auto [first, added] = m_ids.try_emplace(std::move(id), offset);
-        if (added)
+        const auto [first, added] =
+            m_anchorScopes.back().try_emplace(std::move(anchor), AnchorUse{offset, tagBegin});
+        if (added || first->second.tagBegin == tagBegin)
             return;
         Add(Severity::Error, ValueSpan(a),
-            "ID " + Quoted(Shown(first->first)) + " is already used on line " +
-                std::to_string(m_lines.LineColumnOf(first->second).first));
+            std::string(kind) + " " + Quoted(Shown(first->first)) + " is already used on line " +
+                std::to_string(m_lines.LineColumnOf(first->second.offset).first));
     }
 
     void CheckFragmentLinks()
@@ -499,10 +635,7 @@ private:
             // "#" and "#top" lead to the page's top without any element.
             if (target.empty() || EqualsNoCase(target, "top"))
                 continue;
-            if (m_ids.contains(target) || m_names.contains(target))
-                continue;
-            const std::string decoded = PercentDecoded(target);
-            if (m_ids.contains(decoded) || m_names.contains(decoded))
+            if (m_anchors.contains(target) || m_anchors.contains(PercentDecoded(target)))
                 continue;
             Add(Severity::Error, ValueSpan(a),
                 "no element has the ID or NAME " + Quoted(Shown(target)));
@@ -514,8 +647,14 @@ private:
     FileLookup &m_files;
     LineIndex m_lines;
     bool m_checkFiles = false;
-    std::unordered_map<std::string, std::size_t> m_ids; // ID -> offset of its first use
-    std::unordered_set<std::string> m_names;
+    struct AnchorUse
+    {
+        std::size_t offset;   // of the value
+        std::size_t tagBegin; // of the element's tag
+    };
+    // The IDs and A NAMEs of the page, then of each TEMPLATE open at this point.
+    std::vector<std::unordered_map<std::string, AnchorUse>> m_anchorScopes{1};
+    std::unordered_set<std::string> m_anchors; // every one, for the links
     std::vector<TagAttribute> m_fragmentLinks;
     std::vector<Finding> m_findings;
     std::size_t m_keep;
