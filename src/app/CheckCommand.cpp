@@ -31,7 +31,7 @@ bool readPage(const QString &path, QByteArray *bytes, QString *reason)
 
 } // namespace
 
-int runCheckCommand(const QStringList &pages, std::FILE *out, std::FILE *err)
+int runCheckCommand(const QStringList &pages, bool advice, std::FILE *out, std::FILE *err)
 {
     bool unreadable = false;
     bool anyError = false;
@@ -47,7 +47,7 @@ int runCheckCommand(const QStringList &pages, std::FILE *out, std::FILE *err)
             continue;
         }
         const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-        const tarnel::Validation validation = validatePage(text, page);
+        const tarnel::Validation validation = validatePage(text, page, advice);
         for (const tarnel::Finding &finding : validation.findings)
             std::fprintf(out, "%s\n", tarnel::FormatFinding(name, finding).c_str());
         if (validation.total > validation.findings.size())

@@ -3,6 +3,7 @@
 #include "LockKeys.h"
 
 #include "AboutDlg.h"
+#include "CheckService.h"
 #include "ChildFrame.h"
 #include "CommandHandlers.h"
 #include "Commands.h"
@@ -105,6 +106,8 @@ void CMainFrame::createActions()
     m_actions[ID_VIEW_STATUS_BAR]->setCheckable(true);
     m_actions[ID_VIEW_STATUS_BAR]->setChecked(true);
     m_actions[ID_VIEW_PROBLEMS]->setCheckable(true);
+    m_actions[ID_VIEW_PROBLEM_ADVICE]->setCheckable(true);
+    m_actions[ID_VIEW_PROBLEM_ADVICE]->setChecked(CCheckService::showsAdvice());
 }
 
 void CMainFrame::addOwnCommands()
@@ -125,6 +128,10 @@ void CMainFrame::addOwnCommands()
     own.add(ID_VIEW_TOOLBAR, {});
     own.add(ID_VIEW_STATUS_BAR, {});
     own.add(ID_VIEW_PROBLEMS, {});
+    own.add(ID_VIEW_PROBLEM_ADVICE, [this] {
+        CCheckService::setShowsAdvice(m_actions[ID_VIEW_PROBLEM_ADVICE]->isChecked(),
+                                      m_documents->documents());
+    });
 
     auto saving = [this](bool saveAs) {
         return [this, saveAs] {

@@ -62,11 +62,15 @@ void CProblemsDock::refill()
     QList<QTreeWidgetItem *> items;
     for (const tarnel::Finding &finding : m_checks->findings()) {
         const bool error = finding.severity == tarnel::Severity::Error;
-        auto *item = new QTreeWidgetItem(
-            {error ? tr("Error") : tr("Warning"), QString::number(finding.line),
-             QString::number(finding.column), QString::fromStdString(finding.message)});
-        item->setIcon(0, style()->standardIcon(error ? QStyle::SP_MessageBoxCritical
-                                                     : QStyle::SP_MessageBoxWarning));
+        const QString severity = error            ? tr("Error")
+                                 : finding.advice ? tr("Advice")
+                                                  : tr("Warning");
+        auto *item = new QTreeWidgetItem({severity, QString::number(finding.line),
+                                          QString::number(finding.column),
+                                          QString::fromStdString(finding.message)});
+        item->setIcon(0, style()->standardIcon(error            ? QStyle::SP_MessageBoxCritical
+                                               : finding.advice ? QStyle::SP_MessageBoxInformation
+                                                                : QStyle::SP_MessageBoxWarning));
         items.append(item);
     }
     m_list->addTopLevelItems(items);

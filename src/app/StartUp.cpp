@@ -25,12 +25,13 @@ namespace {
 
 const char kUsage[] = QT_TRANSLATE_NOOP(
     "StartUp", "Usage: tarnel [page.htm]\n"
-               "       tarnel --check page.htm [more.htm ...]\n"
+               "       tarnel --check [--advice] page.htm [more.htm ...]\n"
                "Edit a single HTML page. Without a page, a new one is started.\n"
                "\n"
                "  --check        check the pages and print what is wrong as\n"
                "                 file:line:column: error|warning: message;\n"
                "                 exit 1 on any error, 2 when a file cannot be read\n"
+               "  --advice       with --check: the validator's advice on writing too\n"
                "  -h, --help     show this text and exit\n"
                "  -v, --version  show the version and exit\n");
 
@@ -65,6 +66,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
             return line;
         } else if (!optionsEnded && arg == QLatin1String("--check")) {
             line.action = CommandLine::Check;
+        } else if (!optionsEnded && arg == QLatin1String("--advice")) {
+            line.advice = true;
         } else if (!optionsEnded && arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
             // Qt's own options (-platform, -style, ...) are taken by QApplication first.
             continue;
@@ -72,7 +75,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
             line.pages.append(arg);
         }
     }
-    if (line.action == CommandLine::Check && line.pages.isEmpty()) {
+    if (line.advice && line.action != CommandLine::Check) {
+        line.action = CommandLine::Error;
+        line.error = startUpText("--advice goes with --check.");
+    } else if (line.action == CommandLine::Check && line.pages.isEmpty()) {
         line.action = CommandLine::Error;
         line.error = startUpText("--check needs at least one page.");
     } else if (line.action != CommandLine::Check && line.pages.size() > 1) {
@@ -98,8 +104,9 @@ int tarnelMain(int argc, char **argv)
         return 0;
     }
     if (early.action == CommandLine::Check)
-        return runCheckCommand(early.pages, stdout, stderr);
-    if (early.action == CommandLine::Error && raw.contains(QLatin1String("--check"))) {
+        return runCheckCommand(early.pages, early.advice, stdout, stderr);
+    if (early.action == CommandLine::Error &&
+        (raw.contains(QLatin1String("--check")) || raw.contains(QLatin1String("--advice")))) {
         std::fprintf(stderr, "tarnel: %s\n%s", qPrintable(early.error),
                      qPrintable(startUpText(kUsage)));
         return 2;

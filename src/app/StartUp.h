@@ -14,5 +14,6 @@ struct CommandLine
 {
     enum Action { Run, Help, Version, Check, Error } action = Run;
     QStringList pages;
+    bool advice = false; // --advice: the validator's advice too
     QString error;
 };

@@ -5,6 +5,8 @@
 
 #include "PausedJob.h"
 
+#include <QSettings>
+
 #include <memory>
 #include <utility>
 
@@ -20,8 +22,10 @@ CCheckService::CCheckService(CTarnelDoc *document)
     , m_doc(document)
 {
     m_job = new CPausedJob(this, kPauseMs, [this]() -> CPausedJob::Work {
-        return [this, text = m_doc->text(), path = m_doc->path()]() -> CPausedJob::Delivery {
-            auto validation = std::make_shared<tarnel::Validation>(validatePage(text, path));
+        return [this, text = m_doc->text(), path = m_doc->path(),
+                advice = showsAdvice()]() -> CPausedJob::Delivery {
+            auto validation =
+                std::make_shared<tarnel::Validation>(validatePage(text, path, advice));
             return [this, validation] {
                 m_findings = std::move(validation->findings);
                 m_total = validation->total;
@@ -40,6 +44,24 @@ CCheckService::CCheckService(CTarnelDoc *document)
 void CCheckService::checkNow()
 {
     m_job->runNow();
+}
+
+namespace {
+const char kShowAdviceKey[] = "Problems/ShowAdvice";
+}
+
+bool CCheckService::showsAdvice()
+{
+    return QSettings().value(QLatin1String(kShowAdviceKey), false).toBool();
+}
+
+void CCheckService::setShowsAdvice(bool show, const QList<CTarnelDoc *> &documents)
+{
+    if (show == showsAdvice())
+        return;
+    QSettings().setValue(QLatin1String(kShowAdviceKey), show);
+    for (CTarnelDoc *document : documents)
+        of(document)->checkNow();
 }
 
 void CCheckService::markText()

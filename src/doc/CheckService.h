@@ -2,6 +2,7 @@
 
 #include "pagecheck.h"
 
+#include <QList>
 #include <QObject>
 
 #include <cstddef>
@@ -35,6 +36,10 @@ public:
     std::vector<tarnel::Finding> findingsAround(std::size_t begin, std::size_t end) const;
     // Checks at once instead of after the pause.
     void checkNow();
+    // Whether the checks list the validator's advice too (View > Show Advice), for every
+    // page; stored in the profile. Setting it checks the open pages again.
+    static bool showsAdvice();
+    static void setShowsAdvice(bool show, const QList<CTarnelDoc *> &documents);
 
 signals:
     void findingsChanged();

@@ -5,9 +5,10 @@
 #include <QFile>
 #include <QFileInfo>
 
-tarnel::Validation validatePage(std::string_view bytes, const QString &pagePath)
+tarnel::Validation validatePage(std::string_view bytes, const QString &pagePath, bool withAdvice)
 {
     tarnel::CheckContext context;
+    context.withAdvice = withAdvice;
     context.utf8 = tarnel::IsValidUtf8(bytes);
     if (!pagePath.isEmpty()) {
         const QByteArray folder = QFile::encodeName(QFileInfo(pagePath).absolutePath());

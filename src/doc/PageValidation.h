@@ -9,4 +9,6 @@
 // Checks a page's bytes as the page at `pagePath` (empty for a page never saved): the encoding
 // is told from the bytes as the document tells it, relative files are looked up beside the
 // page. Reads the file system; safe to run off the user-interface thread.
-tarnel::Validation validatePage(std::string_view bytes, const QString &pagePath);
+// With `withAdvice`, the validator's advice on writing is among the findings.
+tarnel::Validation validatePage(std::string_view bytes, const QString &pagePath,
+                                bool withAdvice = false);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
 using namespace tarnel;
 
@@ -141,4 +143,76 @@ TEST(Validation, BinaryJunkGivesFindingsInsideTheText)
     const Validation validation = ValidatePage(junk, {}, files);
     for (const Finding &finding : validation.findings)
         EXPECT_LE(finding.offset + finding.length, junk.size());
+}
+
+namespace {
+
+std::string ReadPage(const std::string &name)
+{
+    std::ifstream file(std::string(TARNEL_TEST_DATA) + "/pages/" + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+} // namespace
+
+// Tidy's findings as its command line gives them, in the page's dialect; its advice on
+// writing only when asked for.
+TEST(Validation, TidyProblemsByDialectAndAdviceOnlyWhenAsked)
+{
+    struct Case
+    {
+        const char *page;
+        std::vector<std::string> problems, advice;
+    };
+    const Case cases[] = {
+        {"oldmanual.htm",
+         {},
+         {"5:1: warning: <table> lacks \"summary\" attribute",
+          "6:47: warning: trimming empty <span>"}},
+        {"modern.htm",
+         {"4:8: warning: <tt> element removed from HTML5",
+          "4:23: warning: <font> element removed from HTML5",
+          "6:4: warning: <img> attribute \"align\" not allowed for HTML5",
+          "7:1: warning: <center> element removed from HTML5"},
+         {"4:52: warning: trimming empty <span>"}},
+    };
+    for (const Case &c : cases) {
+        const std::string text = ReadPage(c.page);
+        for (const bool withAdvice : {false, true}) {
+            CheckContext context;
+            context.withAdvice = withAdvice;
+            FileLookup files;
+            const Validation validation = ValidatePage(text, context, files);
+            std::vector<std::string> lines;
+            for (const Finding &finding : validation.findings) {
+                EXPECT_EQ(finding.advice, std::find(c.advice.begin(), c.advice.end(),
+                                                    FormatFinding({}, finding)) != c.advice.end());
+                lines.push_back(FormatFinding({}, finding));
+            }
+            std::vector<std::string> expected = c.problems;
+            if (withAdvice)
+                expected.insert(expected.end(), c.advice.begin(), c.advice.end());
+            std::sort(lines.begin(), lines.end());
+            std::sort(expected.begin(), expected.end());
+            EXPECT_EQ(lines, expected) << c.page << (withAdvice ? " with advice" : "");
+            EXPECT_EQ(validation.total, expected.size()) << c.page;
+        }
+    }
+}
+
+TEST(Validation, AdviceIsWhatABrowserAndAReaderNeverMeet)
+{
+    const std::pair<TidyReport, bool> cases[] = {
+        {{TidyLevel::Warning, 1, 1, "MISSING_ATTRIBUTE", "<table> lacks \"summary\" attribute"},
+         true},
+        {{TidyLevel::Warning, 1, 1, "MISSING_ATTRIBUTE", "<script> lacks \"type\" attribute"},
+         true},
+        {{TidyLevel::Warning, 1, 1, "MISSING_ATTRIBUTE", "<img> lacks \"src\" attribute"}, false},
+        {{TidyLevel::Warning, 1, 1, "TRIM_EMPTY_ELEMENT", "trimming empty <span>"}, true},
+        {{TidyLevel::Warning, 1, 1, "INSERTING_TAG", "inserting implicit <body>"}, true},
+        {{TidyLevel::Warning, 1, 1, "REMOVED_HTML5", "<tt> element removed from HTML5"}, false},
+        {{TidyLevel::Warning, 1, 1, "MISSING_ENDTAG_FOR", "missing </table>"}, false},
+    };
+    for (const auto &[report, advice] : cases)
+        EXPECT_EQ(IsTidyAdvice(report), advice) << report.message;
 }

@@ -69,6 +69,18 @@ private slots:
         QCOMPARE(run.status, 0);
     }
 
+    // Tidy's advice on writing is printed only when asked for, and fails nothing.
+    void adviceOnlyWithItsOption()
+    {
+        write("plain.htm", "<!DOCTYPE html>\n<title>t</title>\n<p>a<span></span></p>\n");
+        QCOMPARE(check({"plain.htm"}).out, QString());
+        const Run run = check({"--advice", "plain.htm"});
+        QCOMPARE(run.out, QString("plain.htm:3:1: warning: inserting implicit <body>\n"
+                                  "plain.htm:3:5: warning: trimming empty <span>\n"));
+        QCOMPARE(run.status, 0);
+        QCOMPARE(check({"--advice"}).status, 2);
+    }
+
     void anUnreadableFileGivesItsReason()
     {
         const Run run = check({"good.htm", "gone.htm"});

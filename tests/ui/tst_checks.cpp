@@ -13,6 +13,7 @@
 #include "commandids.h"
 
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTreeWidget>
 
 using namespace uitest;
@@ -81,6 +82,33 @@ private slots:
         QVERIFY(problems->countLabel()->isHidden());
         QTRY_COMPARE(outline->entryText(CSiteTree::Images, 0), QString("pic.gif"));
         QCOMPARE(outlineMarks->findingsOf(outline->entryIndex(CSiteTree::Images, 0)), QString());
+    }
+
+    // View > Show Advice lists tidy's advice on writing too, in every open page, and the
+    // choice is kept.
+    void showAdviceListsTheAdviceToo()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QVERIFY(writeFile(dir.filePath("page.htm"),
+                          "<!DOCTYPE html>\n<html><head><title>t</title></head><body>\n"
+                          "<p>a<span></span></p>\n</body></html>\n"));
+        Editor editor;
+        QVERIFY(editor.start({dir.filePath("page.htm")}));
+        CCheckService *checks = CCheckService::of(editor.doc());
+        QSignalSpy checked(checks, &CCheckService::findingsChanged);
+        checks->checkNow();
+        QTRY_VERIFY_WITH_TIMEOUT(checked.count() > 0, 5000);
+        QCOMPARE(checks->total(), std::size_t(0));
+        QAction *advice = editor.frame()->action(tarnel::ID_VIEW_PROBLEM_ADVICE);
+        QVERIFY(advice->isCheckable() && !advice->isChecked());
+        advice->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(checks->total(), std::size_t(1), 5000);
+        QTRY_COMPARE(editor.frame()->problems()->list()->topLevelItem(0)->text(0),
+                     QString("Advice"));
+        QVERIFY(CCheckService::showsAdvice());
+        advice->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(checks->total(), std::size_t(0), 5000);
     }
 
     // Applying preferences sets the editor's look again; a marker left in no margin would

@@ -22,6 +22,7 @@ struct Finding
     std::size_t column = 1; // 1-based, in bytes from the line's start (as compilers count)
     std::size_t length = 0; // bytes concerned, at least 1 where the text has any
     std::string message;    // UTF-8
+    bool advice = false;    // the validator's advice on writing rather than a problem
 
     bool operator==(const Finding &) const = default;
 };
@@ -107,6 +108,8 @@ struct CheckContext
     std::filesystem::path pageFolder;
     // True when the text is UTF-8; otherwise one byte a character (Latin-1).
     bool utf8 = true;
+    // Whether the validator's advice is wanted besides the problems.
+    bool withAdvice = false;
 };
 
 // Our own checks, from the tags the scanner sees: relative files that do not exist or exist

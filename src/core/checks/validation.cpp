@@ -35,6 +35,7 @@ struct Collector
     std::vector<TidyReport> reports;
     std::size_t keep = 0;
     std::size_t reported = 0;
+    std::size_t advice = 0; // among the reported ones not kept
 };
 
 Bool TIDY_CALL Collect(TidyMessage message)
@@ -44,13 +45,14 @@ Bool TIDY_CALL Collect(TidyMessage message)
     if (level != TidyLevel::Warning && level != TidyLevel::Error)
         return no;
     ++collector->reported;
-    if (collector->reports.size() < collector->keep) {
-        const char *key = tidyGetMessageKey(message);
-        const char *text = tidyGetMessage(message);
-        collector->reports.push_back(TidyReport{level, tidyGetMessageLine(message),
-                                                tidyGetMessageColumn(message), key ? key : "",
-                                                text ? text : ""});
-    }
+    const char *key = tidyGetMessageKey(message);
+    const char *text = tidyGetMessage(message);
+    TidyReport report{level, tidyGetMessageLine(message), tidyGetMessageColumn(message),
+                      key ? key : "", text ? text : ""};
+    if (collector->reports.size() < collector->keep)
+        collector->reports.push_back(std::move(report));
+    else
+        collector->advice += IsTidyAdvice(report);
     return no; // nothing goes to tidy's own error output
 }
 
@@ -85,8 +87,27 @@ std::size_t AdvanceCharacters(std::string_view text, std::size_t from, std::size
 
 } // namespace
 
+bool IsTidyAdvice(const TidyReport &report)
+{
+    // Notes on how the page could be written, not faults a browser or a reader meets: the
+    // tags a browser infers, empty inline elements, attributes only older checkers asked for.
+    static constexpr std::string_view AdviceKeys[] = {
+        "TRIM_EMPTY_ELEMENT",    "INSERTING_TAG",        "INSERTING_AUTO_ATTRIBUTE",
+        "NESTED_EMPHASIS",       "NESTED_QUOTATION",     "MOVED_STYLE_TO_HEAD",
+        "FOUND_STYLE_IN_BODY",   "ATTR_VALUE_NOT_LCASE", "MISSING_ENDTAG_OPTIONAL",
+        "ADDED_MISSING_CHARSET", "CUSTOM_TAG_DETECTED",  "USING_BR_INPLACE_OF",
+        "REPLACING_ELEMENT",     "ELEMENT_NOT_EMPTY",
+    };
+    if (std::find(std::begin(AdviceKeys), std::end(AdviceKeys), report.key) != std::end(AdviceKeys))
+        return true;
+    if (report.key == "MISSING_ATTRIBUTE")
+        return report.message.ends_with("\"summary\" attribute") ||
+               report.message.ends_with("\"type\" attribute");
+    return false;
+}
+
 std::vector<TidyReport> RunTidy(std::string_view text, bool utf8, std::size_t keep,
-                                std::size_t *reported)
+                                std::size_t *reported, std::size_t *advice)
 {
     Collector collector;
     collector.keep = keep;
@@ -105,10 +126,15 @@ std::vector<TidyReport> RunTidy(std::string_view text, bool utf8, std::size_t ke
     // Tidy reads the buffer and never writes it; attaching saves a copy of a large page.
     tidyBufAttach(&input, reinterpret_cast<byte *>(const_cast<char *>(text.data())),
                   static_cast<uint>(std::min<std::size_t>(text.size(), UINT_MAX)));
-    tidyParseBuffer(doc.get(), &input);
+    // As tidy's command line does: its HTML5 and version findings come from the repair pass
+    // and the diagnostics after it. The repaired tree is thrown away with the document.
+    if (tidyParseBuffer(doc.get(), &input) >= 0 && tidyCleanAndRepair(doc.get()) >= 0)
+        tidyRunDiagnostics(doc.get());
     tidyBufDetach(&input);
     if (reported)
         *reported = collector.reported;
+    if (advice)
+        *advice = collector.advice;
     return std::move(collector.reports);
 }
 
@@ -139,7 +165,8 @@ std::optional<Finding> FindingFromTidy(const TidyReport &report, std::string_vie
                     1,
                     1,
                     length,
-                    report.message};
+                    report.message,
+                    IsTidyAdvice(report)};
     std::tie(finding.line, finding.column) = lines.LineColumnOf(offset);
     return finding;
 }
@@ -154,6 +181,7 @@ Validation ValidatePage(std::string_view text, const CheckContext &context, File
     // the count covers them all.
     const std::size_t keep = std::max<std::size_t>(limit * 4, 4000);
     std::size_t reported = 0;
+    std::size_t adviceNotKept = 0;
     std::vector<TidyReport> reports;
     const bool tooBig = text.size() > kTidiedBytes;
     if (tooBig) {
@@ -162,13 +190,15 @@ Validation ValidatePage(std::string_view text, const CheckContext &context, File
              "The page is too big for the HTML check (over 8 MB): only its links, pictures' "
              "ALT texts and IDs were checked."});
     } else {
-        reports = RunTidy(text, context.utf8, keep, &reported);
+        reports = RunTidy(text, context.utf8, keep, &reported, &adviceNotKept);
     }
     const LineIndex lines(text);
-    validation.total = ours.found + (tooBig ? 1 : 0) + (reported - reports.size());
+    validation.total = ours.found + (tooBig ? 1 : 0) + (reported - reports.size()) -
+                       (context.withAdvice ? 0 : adviceNotKept);
     validation.errors = ours.errors;
     for (const TidyReport &report : reports) {
-        if (auto finding = FindingFromTidy(report, text, lines, context.utf8)) {
+        auto finding = FindingFromTidy(report, text, lines, context.utf8);
+        if (finding && (context.withAdvice || !finding->advice)) {
             ++validation.total;
             validation.errors += finding->severity == Severity::Error;
             validation.findings.push_back(std::move(*finding));

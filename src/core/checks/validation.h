@@ -23,10 +23,15 @@ struct TidyReport
 };
 
 // Runs the validator over the text in its own dialect (it follows the DOCTYPE) and returns
-// its diagnostics only, at most `keep` of them; `reported` gets how many there were. The
+// its diagnostics only, at most `keep` of them; `reported` gets how many there were and
+// `advice` how many of those not kept are advice (IsTidyAdvice). The
 // validator's own output is never made: the text is only read.
 std::vector<TidyReport> RunTidy(std::string_view text, bool utf8, std::size_t keep,
-                                std::size_t *reported = nullptr);
+                                std::size_t *reported = nullptr, std::size_t *advice = nullptr);
+
+// Whether a report is tidy's advice on writing (a SUMMARY for a table, an empty SPAN it would
+// trim, a tag it infers as a browser does) rather than a problem; shown only when asked for.
+bool IsTidyAdvice(const TidyReport &report);
 
 // The finding a report means in `text`: the offset of its line and character column (bytes
 // of a UTF-8 character counted as one), the tag there as its length. nullopt for what is no
