@@ -1,6 +1,5 @@
 #include "StartUp.h"
 
-#include "CheckCommand.h"
 #include "DesktopOpener.h"
 #include "DocManager.h"
 #include "MainFrame.h"
@@ -9,6 +8,7 @@
 #include "TarnelApp.h"
 #include "TerminationSignals.h"
 #include "WebEngineSetup.h"
+#include "checkcommand.h"
 #include "commandids.h"
 
 #include <QAction>
@@ -20,20 +20,16 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace {
 
-const char kUsage[] = QT_TRANSLATE_NOOP(
-    "StartUp", "Usage: tarnel [page.htm]\n"
-               "       tarnel --check [--advice] page.htm [more.htm ...]\n"
-               "Edit a single HTML page. Without a page, a new one is started.\n"
-               "\n"
-               "  --check        check the pages and print what is wrong as\n"
-               "                 file:line:column: error|warning: message;\n"
-               "                 exit 1 on any error, 2 when a file cannot be read\n"
-               "  --advice       with --check: the validator's advice on writing too\n"
-               "  -h, --help     show this text and exit\n"
-               "  -v, --version  show the version and exit\n");
+// The usage text is the program's own (it prints it for a wrong --check line too).
+QString usageText()
+{
+    const std::string_view usage = tarnel::UsageText();
+    return QCoreApplication::translate("StartUp", std::string(usage).c_str());
+}
 
 // Console texts are translated too; without a translator they come out as written.
 QString startUpText(const char *text)
@@ -64,10 +60,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
                    (arg == QLatin1String("-v") || arg == QLatin1String("--version"))) {
             line.action = CommandLine::Version;
             return line;
-        } else if (!optionsEnded && arg == QLatin1String("--check")) {
-            line.action = CommandLine::Check;
         } else if (!optionsEnded && arg == QLatin1String("--advice")) {
-            line.advice = true;
+            // The program runs --check itself: here it can only be missing.
+            line.action = CommandLine::Error;
+            line.error = startUpText("--advice goes with --check.");
+            return line;
         } else if (!optionsEnded && arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
             // Qt's own options (-platform, -style, ...) are taken by QApplication first.
             continue;
@@ -75,13 +72,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
             line.pages.append(arg);
         }
     }
-    if (line.advice && line.action != CommandLine::Check) {
-        line.action = CommandLine::Error;
-        line.error = startUpText("--advice goes with --check.");
-    } else if (line.action == CommandLine::Check && line.pages.isEmpty()) {
-        line.action = CommandLine::Error;
-        line.error = startUpText("--check needs at least one page.");
-    } else if (line.action != CommandLine::Check && line.pages.size() > 1) {
+    if (line.pages.size() > 1) {
         line.action = CommandLine::Error;
         line.error = startUpText("Only one page can be opened from the command line.");
     }
@@ -96,19 +87,15 @@ int tarnelMain(int argc, char **argv)
     // Help and version need no display, so they are answered before Qt starts.
     const CommandLine early = parseCommandLine(raw);
     if (early.action == CommandLine::Help) {
-        std::fputs(qPrintable(startUpText(kUsage)), stdout);
+        std::fputs(qPrintable(usageText()), stdout);
         return 0;
     }
     if (early.action == CommandLine::Version) {
         std::puts(qPrintable(startUpText("Tarnel Version 1.0")));
         return 0;
     }
-    if (early.action == CommandLine::Check)
-        return runCheckCommand(early.pages, early.advice, stdout, stderr);
-    if (early.action == CommandLine::Error &&
-        (raw.contains(QLatin1String("--check")) || raw.contains(QLatin1String("--advice")))) {
-        std::fprintf(stderr, "tarnel: %s\n%s", qPrintable(early.error),
-                     qPrintable(startUpText(kUsage)));
+    if (early.action == CommandLine::Error && raw.contains(QLatin1String("--advice"))) {
+        std::fprintf(stderr, "tarnel: %s\n%s", qPrintable(early.error), qPrintable(usageText()));
         return 2;
     }
 
@@ -121,8 +108,7 @@ int tarnelMain(int argc, char **argv)
     CDesktopOpener opener(seal.launcher);
     const CommandLine line = parseCommandLine(application.arguments().mid(1));
     if (line.action == CommandLine::Error) {
-        std::fprintf(stderr, "tarnel: %s\n%s", qPrintable(line.error),
-                     qPrintable(startUpText(kUsage)));
+        std::fprintf(stderr, "tarnel: %s\n%s", qPrintable(line.error), qPrintable(usageText()));
         return 2;
     }
 

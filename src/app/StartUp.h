@@ -12,8 +12,7 @@ CommandLine parseCommandLine(const QStringList &arguments);
 // What the command line asks for before any window exists.
 struct CommandLine
 {
-    enum Action { Run, Help, Version, Check, Error } action = Run;
+    enum Action { Run, Help, Version, Error } action = Run;
     QStringList pages;
-    bool advice = false; // --advice: the validator's advice too
     QString error;
 };
