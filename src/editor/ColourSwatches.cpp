@@ -173,7 +173,7 @@ bool CColourSwatches::chooseAt(const QPoint &point)
         return false;
     const std::string written(m_text.bytes(value->begin, value->end - value->begin));
     const std::optional<QColor> chosen = m_chooser(toQColor(value->colour), value->hasAlpha);
-    // Nothing may have moved the value while the chooser was open.
+    // The chooser runs an event loop: the value is written over only as it still stands.
     if (!chosen || m_text.length() < value->end ||
         m_text.bytes(value->begin, value->end - value->begin) != written)
         return true;

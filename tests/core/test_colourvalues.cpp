@@ -151,6 +151,8 @@ TEST(ColourValues, AColourIsWrittenInTheValuesOwnForm)
         {"hsl(0, 100%, 50%)", blue, "hsl(240, 100%, 50%)"},
         {"HSLA(120deg 100% 25% / 1)", {255, 0, 0}, "HSLA(0deg 100% 50% / 1)"},
         {"hsl(0, 0%, 0%)", odd, "hsl(210, 65.4%, 20.4%)"},
+        {"hsl(120, 60%, 40%)", {41, 163, 41}, "hsl(120, 60%, 40%)"}, // its own colour
+        {"cyan", {0, 255, 255}, "cyan"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(WriteColourLike(c.written, c.colour), c.expected) << c.written;

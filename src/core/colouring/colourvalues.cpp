@@ -486,6 +486,10 @@ std::string WriteColourLike(std::string_view written, Rgba colour)
         return std::string(written);
     if (!form->hasAlpha)
         colour.alpha = 255;
+    // The colour it already has (OK pressed without a change) leaves the value as written: an
+    // hsl() or a percentage would come back rounded.
+    if (colour == form->colour)
+        return std::string(written);
     switch (form->notation) {
     case Notation::Name:
         return WriteName(*form, written, colour);

@@ -39,7 +39,7 @@ std::vector<ColourValue> FindColourValues(const ColourTracker &tracker, TextSour
 // CSS names the colour (else it becomes "#rrggbb"), "#rgb" stays short where it can, hex digits
 // keep their letter case, six digits without "#" stay so, a function keeps its name, its
 // separators, its units and its opacity. A form that writes no opacity leaves `colour.alpha`
-// out.
+// out; the colour the value already has leaves it as written.
 std::string WriteColourLike(std::string_view written, Rgba colour);
 
 } // namespace tarnel
