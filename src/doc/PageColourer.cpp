@@ -143,6 +143,17 @@ CaretContext CPageColourer::contextAt(std::size_t position)
     return m_tracker.ContextAt(text, position);
 }
 
+std::optional<std::vector<ColourValue>> CPageColourer::colourValuesIn(std::size_t from,
+                                                                      std::size_t to)
+{
+    // Inside a command the text is half made; colouring now would also cost it its rewrites.
+    if (m_depth > 0)
+        return std::nullopt;
+    flush();
+    SurfaceText text(m_surface);
+    return FindColourValues(m_tracker, text, from, to);
+}
+
 void CPageColourer::colourAll()
 {
     const std::string_view text = m_document->textView();

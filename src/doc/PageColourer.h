@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colourtracker.h"
+#include "colourvalues.h"
 #include "completion.h"
 #include "editkind.h"
 
@@ -66,6 +67,10 @@ public:
 
     // How the text reads at `position`: whether anything may be written for the user there.
     tarnel::CaretContext contextAt(std::size_t position);
+    // The colour values that overlap [from, to), read from the kept line states; nullopt while
+    // a command is changing the text.
+    std::optional<std::vector<tarnel::ColourValue>> colourValuesIn(std::size_t from,
+                                                                   std::size_t to);
     // Colours any change made outside an Edit now.
     void flush();
     const tarnel::ColourTracker &tracker() const { return m_tracker; }

@@ -247,6 +247,16 @@ std::size_t CTextSurface::positionAt(const QPoint &point) const
                                             static_cast<long>(point.y())));
 }
 
+std::optional<std::size_t> CTextSurface::characterAt(const QPoint &point) const
+{
+    const long at = m_editor->SendScintilla(Sci::SCI_CHARPOSITIONFROMPOINTCLOSE,
+                                            static_cast<unsigned long>(point.x()),
+                                            static_cast<long>(point.y()));
+    if (at < 0)
+        return std::nullopt;
+    return position(at);
+}
+
 QPoint CTextSurface::pointOf(std::size_t position) const
 {
     return {static_cast<int>(
@@ -295,6 +305,47 @@ void CTextSurface::clearMarks(int indicator)
 {
     m_editor->SendScintilla(Sci::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(indicator));
     m_editor->SendScintilla(Sci::SCI_INDICATORCLEARRANGE, 0UL, lparam(length()));
+}
+
+void CTextSurface::clearMarks(int indicator, std::size_t start, std::size_t end)
+{
+    end = std::min(end, length());
+    if (start >= end)
+        return;
+    m_editor->SendScintilla(Sci::SCI_SETINDICATORCURRENT, wparam(indicator));
+    m_editor->SendScintilla(Sci::SCI_INDICATORCLEARRANGE, wparam(start), lparam(end - start));
+}
+
+void CTextSurface::defineColourSwatch(int indicator)
+{
+    m_editor->SendScintilla(Sci::SCI_INDICSETSTYLE, wparam(indicator),
+                            lparam(Sci::INDIC_COMPOSITIONTHICK));
+    m_editor->SendScintilla(Sci::SCI_INDICSETFLAGS, wparam(indicator),
+                            lparam(Sci::SC_INDICFLAG_VALUEBEFORE));
+    m_editor->SendScintilla(Sci::SCI_INDICSETUNDER, wparam(indicator), 1L);
+}
+
+void CTextSurface::defineBackdrop(int indicator, const QColor &colour)
+{
+    m_editor->SendScintilla(Sci::SCI_INDICSETSTYLE, wparam(indicator),
+                            lparam(Sci::INDIC_STRAIGHTBOX));
+    m_editor->SendScintilla(Sci::SCI_INDICSETFORE, wparam(indicator), colour);
+    m_editor->SendScintilla(Sci::SCI_INDICSETALPHA, wparam(indicator), 40L);
+    m_editor->SendScintilla(Sci::SCI_INDICSETOUTLINEALPHA, wparam(indicator), 120L);
+    m_editor->SendScintilla(Sci::SCI_INDICSETUNDER, wparam(indicator), 1L);
+}
+
+void CTextSurface::markColour(int indicator, std::size_t start, std::size_t length,
+                              const QColor &colour)
+{
+    const auto bgr = static_cast<unsigned long>(colour.red()) |
+                     static_cast<unsigned long>(colour.green()) << 8 |
+                     static_cast<unsigned long>(colour.blue()) << 16;
+    m_editor->SendScintilla(Sci::SCI_SETINDICATORCURRENT, wparam(indicator));
+    m_editor->SendScintilla(Sci::SCI_SETINDICATORVALUE, bgr | Sci::SC_INDICVALUEBIT);
+    m_editor->SendScintilla(Sci::SCI_INDICATORFILLRANGE, wparam(start), lparam(length));
+    // The value is the text's, not the indicator's: every other mark is filled with 1.
+    m_editor->SendScintilla(Sci::SCI_SETINDICATORVALUE, 1UL);
 }
 
 bool CTextSurface::isMarked(int indicator, std::size_t position) const

@@ -95,6 +95,8 @@ public:
     void moveCaretTo(std::size_t position);
     // The position nearest a point of the surface, and the point of a position.
     std::size_t positionAt(const QPoint &point) const;
+    // The character under a point of the surface; nullopt where none is.
+    std::optional<std::size_t> characterAt(const QPoint &point) const;
     QPoint pointOf(std::size_t position) const;
     // Where [start, end) shows on the screen: one line high, on the line of `start`.
     QRect screenRectOf(std::size_t start, std::size_t end) const;
@@ -118,6 +120,12 @@ public:
     void defineHiddenMark(int indicator);
     void markRange(int indicator, std::size_t start, std::size_t length);
     void clearMarks(int indicator);
+    void clearMarks(int indicator, std::size_t start, std::size_t end);
+    // Marks drawn as a thick line under the text in a colour of each range's own.
+    void defineColourSwatch(int indicator);
+    void markColour(int indicator, std::size_t start, std::size_t length, const QColor &colour);
+    // Marks drawn as a faint box behind the text.
+    void defineBackdrop(int indicator, const QColor &colour);
     bool isMarked(int indicator, std::size_t position) const;
     void defineLineMarker(int marker, const QColor &colour);
     // Margin `margin` shows the markers in `markerMask`, `width` pixels wide (0 hides it).

@@ -22,6 +22,7 @@ constexpr int MatchHighlight = 8;
 constexpr int AutoClosedMark = 9;
 // The blanks Enter put in to indent a new line.
 constexpr int AutoIndentMark = 10;
+// 11 and 12 show colour values (CColourSwatches).
 
 TagNameSpan shifted(TagNameSpan name, std::size_t base)
 {

@@ -1,6 +1,7 @@
 #include "TarnelView.h"
 
 #include "AbbreviationExpander.h"
+#include "ColourSwatches.h"
 #include "Completion.h"
 #include "EditorAccessibility.h"
 #include "EditorSettings.h"
@@ -51,6 +52,7 @@ CTarnelView::CTarnelView(CTarnelDoc *document, QWidget *parent)
     setMarginWidth(1, 0);
     colourer().defineStyles(m_text);
     installEditorAccessibility();
+    new CColourSwatches(this);
     connect(document, &CTarnelDoc::encodingChanged, this,
             [this] { GetDocument()->configureSurface(this); });
     connect(document, &CTarnelDoc::showElementRequested, this, &CTarnelView::showElement);

@@ -5,6 +5,8 @@
 
 #include "UiTestSupport.h"
 
+#include "ColourSwatches.h"
+
 #include "../core/colourtestsupport.h"
 #include "colourtracker.h"
 #include "commandids.h"
@@ -588,6 +590,63 @@ private slots:
         QCOMPARE(listSelection(view), QByteArray("sun.png"));
         QTest::keyClick(view, Qt::Key_Tab);
         QCOMPARE(viewBytes(view), QByteArray("<IMG SRC=\"pics/sun.png"));
+    }
+
+    // A colour value shows a swatch in its colour; a double click on one writes the colour
+    // chosen in the value's own form, one undo step; a double click elsewhere selects a word.
+    void aDoubleClickOnASwatchWritesTheChosenColour()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        const QByteArray page = "<style>p { color: #f00 }</style><body bgcolor=\"white\">";
+        CTarnelView *view = pageWith(editor, page);
+        auto *swatches = view->findChild<CColourSwatches *>();
+        QVERIFY(swatches);
+        const auto swatchAt = [view](const QByteArray &word) {
+            return view->SendScintilla(QsciScintillaBase::SCI_INDICATORVALUEAT,
+                                       static_cast<unsigned long>(CColourSwatches::kIndicator),
+                                       static_cast<long>(viewBytes(view).indexOf(word) + 1));
+        };
+        const long bit = QsciScintillaBase::SC_INDICVALUEBIT;
+        QTRY_COMPARE(swatchAt("#f00"), bit | 0x0000ff);
+        QCOMPARE(swatchAt("white"), bit | 0xffffff);
+        QCOMPARE(swatchAt("color"), 0L);
+
+        std::optional<QColor> answer = QColor(0, 0, 255);
+        QList<QPair<QColor, bool>> asked;
+        swatches->setChooser([&](const QColor &initial, bool withAlpha) {
+            asked.append({initial, withAlpha});
+            return answer;
+        });
+        const auto doubleClick = [view](const QByteArray &word) {
+            const long at = viewBytes(view).indexOf(word) + 1;
+            const QPoint point(
+                int(view->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, at)) + 2,
+                int(view->SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, at)) + 4);
+            // As a person's: a click, then the second press (the double click) and its release.
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, point);
+            QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, point);
+            QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, point);
+        };
+        doubleClick("#f00");
+        QCOMPARE(asked, (QList<QPair<QColor, bool>>{{QColor(255, 0, 0), false}}));
+        QCOMPARE(viewBytes(view), QByteArray(page).replace("#f00", "#00f"));
+        answer.reset();
+        doubleClick("white");
+        QCOMPARE(viewBytes(view), QByteArray(page).replace("#f00", "#00f"));
+        answer = QColor(0, 0, 128);
+        doubleClick("white");
+        QCOMPARE(viewBytes(view),
+                 QByteArray(page).replace("#f00", "#00f").replace("white", "navy"));
+        view->commands().run(ID_EDIT_UNDO);
+        QCOMPARE(viewBytes(view), QByteArray(page).replace("#f00", "#00f"));
+        view->commands().run(ID_EDIT_UNDO);
+        QCOMPARE(viewBytes(view), page);
+
+        asked.clear();
+        doubleClick("body");
+        QVERIFY(asked.isEmpty());
+        QCOMPARE(view->selectedText(), QStringLiteral("body"));
     }
 
 private:

@@ -66,6 +66,17 @@ std::size_t CharReferenceEnd(const char *s, std::size_t p, std::size_t n)
 }
 
 // The language a SCRIPT or STYLE holds until its TYPE says otherwise.
+// The attributes whose value HTML reads as a colour.
+bool IsColourAttribute(const char *name, std::size_t length)
+{
+    const std::string_view word(name, length);
+    for (const std::string_view colour : {"bgcolor", "color", "text", "link", "vlink", "alink",
+                                          "bordercolor", "bordercolorlight", "bordercolordark"})
+        if (EqualsNoCase(word, colour))
+            return true;
+    return false;
+}
+
 Language LanguageOf(RawElement raw)
 {
     return raw == RawElement::Script  ? Language::JavaScript
@@ -494,8 +505,9 @@ private:
     // The attribute bits that name the value about to be read, cleared for the next name.
     std::uint8_t TakeValueBits()
     {
-        const std::uint8_t bits = m_state.attributes & (NextValueIsType | NextValueIsStyle);
-        m_state.attributes &= static_cast<std::uint8_t>(~(NextValueIsType | NextValueIsStyle));
+        constexpr std::uint8_t valueBits = NextValueIsType | NextValueIsStyle | NextValueIsColour;
+        const std::uint8_t bits = m_state.attributes & valueBits;
+        m_state.attributes &= static_cast<std::uint8_t>(~valueBits);
         return bits;
     }
 
@@ -524,6 +536,8 @@ private:
         const std::uint8_t bits = TakeValueBits();
         if (bits & NextValueIsType)
             TypeValue(from + 1, close);
+        if (bits & NextValueIsColour)
+            m_out.colourAttributeValues->push_back({m_base + from + 1, m_base + close});
         if (bits & NextValueIsStyle) {
             StyleValue(from, close, p);
             return p;
@@ -566,11 +580,19 @@ private:
     {
         std::uint8_t &bits = m_state.attributes;
         const bool tagName = (bits & AtTagName) != 0;
-        if (bits & (AtTagName | NextValueIsType | NextValueIsStyle))
-            bits &= static_cast<std::uint8_t>(~(AtTagName | NextValueIsType | NextValueIsStyle));
+        constexpr std::uint8_t nameBits =
+            AtTagName | NextValueIsType | NextValueIsStyle | NextValueIsColour;
+        if (bits & nameBits)
+            bits &= static_cast<std::uint8_t>(~nameBits);
+        if (tagName)
+            return;
+        if (m_out.colourAttributeValues && IsColourAttribute(m_s + from, to - from)) {
+            bits |= NextValueIsColour;
+            return;
+        }
         // Most names are neither: their length and first letter tell.
         const std::size_t length = to - from;
-        if (tagName || (length != 4 && length != 5))
+        if (length != 4 && length != 5)
             return;
         const char first = UpperAscii(m_s[from]);
         if (first != 'T' && first != 'S')
@@ -787,6 +809,8 @@ private:
         p = UnquotedValueEnd(p);
         if (bits & NextValueIsType)
             TypeValue(from, p);
+        if (bits & NextValueIsColour)
+            m_out.colourAttributeValues->push_back({m_base + from, m_base + p});
         return p;
     }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include "scanner.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -98,6 +100,9 @@ enum TagAttributeBits : std::uint8_t {
     NextValueIsType = 2,  // the value that comes next is the TYPE of a SCRIPT or STYLE
     NextValueIsStyle = 4, // the value that comes next is a STYLE attribute's
     TypeRead = 8,         // the tag's TYPE was read (a browser keeps the first)
+    // The value that comes next is a colour attribute's (BGCOLOR, COLOR, TEXT, ...); noted
+    // only by a pass that asks for those values (PassOutput::colourAttributeValues).
+    NextValueIsColour = 16,
 };
 
 struct LineState
@@ -175,6 +180,9 @@ struct PassOutput
     // Rewrites of the words that overlap [stylesFrom, end).
     std::vector<Rewrite> *rewrites = nullptr;
     LineObserver *lines = nullptr;
+    // The values of the HTML colour attributes read, without their quotes. A value whose
+    // name stands on an earlier line than the pass's start is not told.
+    std::vector<TextRange> *colourAttributeValues = nullptr;
 };
 
 // What the text says about one position: for deciding whether to offer names there.

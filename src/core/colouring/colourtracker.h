@@ -119,6 +119,10 @@ public:
     std::size_t PointCount() const { return m_starts.size(); }
     std::size_t PointStart(std::size_t point) const { return m_starts[point]; }
     LineState PointState(std::size_t point) const { return m_states[point]; }
+    // The last point at or before `position`.
+    std::size_t PointAtOrBefore(std::size_t position) const { return LineOf(position); }
+    // The length of the text the points were kept for.
+    std::size_t TextSize() const { return m_textSize; }
 
 private:
     class Observer;
