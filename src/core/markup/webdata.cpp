@@ -68,15 +68,6 @@ constexpr WebValue kValueSet_bt[] = {
 constexpr WebValue kValueSet_lt[] = {
     {"1", ""}, {"a", ""}, {"A", ""}, {"i", ""}, {"I", ""},
 };
-constexpr WebValue kValueSet_mt[] = {
-    {"context", ""},
-    {"toolbar", ""},
-};
-constexpr WebValue kValueSet_mit[] = {
-    {"command", ""},
-    {"checkbox", ""},
-    {"radio", ""},
-};
 constexpr WebValue kValueSet_et[] = {
     {"application/x-www-form-urlencoded", ""},
     {"multipart/form-data", ""},
@@ -334,11 +325,6 @@ constexpr WebValue kValueSet_roles[] = {
     {"doc-subtitle", ""},
     {"doc-tip", ""},
     {"doc-toc", ""},
-};
-constexpr WebValue kValueSet_metanames[] = {
-    {"application-name", ""}, {"author", ""},      {"description", ""}, {"format-detection", ""},
-    {"generator", ""},        {"keywords", ""},    {"publisher", ""},   {"referrer", ""},
-    {"robots", ""},           {"theme-color", ""}, {"viewport", ""},
 };
 constexpr WebValue kValueSet_haspopup[] = {
     {"false", "(default) Indicates the element does not have a popup."},
