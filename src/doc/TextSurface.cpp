@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QGuiApplication>
+#include <QListWidget>
 #include <QScreen>
 
 #include <algorithm>
@@ -535,6 +536,46 @@ void CTextSurface::onCompletionChosen(QObject *context,
                          editor->SendScintilla(Sci::SCI_AUTOCCANCEL);
                          chosen(taken, position(start));
                      });
+}
+
+void CTextSurface::onCompletionHighlighted(QObject *context,
+                                           std::function<void(const std::string &)> highlighted)
+{
+    QObject::connect(m_editor, &Sci::SCN_AUTOCSELECTIONCHANGE, context,
+                     [highlighted = std::move(highlighted)](const char *entry, int, int) {
+                         highlighted(std::string(entry ? entry : ""));
+                     });
+}
+
+void CTextSurface::onCompletionClosed(QObject *context, std::function<void()> closed)
+{
+    QObject::connect(m_editor, &Sci::SCN_AUTOCCANCELLED, context, closed);
+    QObject::connect(m_editor, &Sci::SCN_AUTOCCOMPLETED, context, closed);
+}
+
+std::string CTextSurface::completionListCurrent() const
+{
+    if (!completionListShown())
+        return {};
+    const long length =
+        m_editor->SendScintilla(Sci::SCI_AUTOCGETCURRENTTEXT, 0UL, static_cast<char *>(nullptr));
+    std::string entry(std::size_t(std::max(0L, length)), '\0');
+    if (length > 0)
+        m_editor->SendScintilla(Sci::SCI_AUTOCGETCURRENTTEXT, 0UL, entry.data());
+    return entry;
+}
+
+QRect CTextSurface::completionListRect() const
+{
+    if (!completionListShown())
+        return {};
+    // The editor's list is a list widget of its own, a window placed by the caret, made anew
+    // each time it shows: the last one made is the one shown.
+    const QList<QListWidget *> lists = m_editor->findChildren<QListWidget *>();
+    for (auto list = lists.crbegin(); list != lists.crend(); ++list)
+        if ((*list)->isVisible())
+            return QRect((*list)->mapToGlobal(QPoint(0, 0)), (*list)->size());
+    return {};
 }
 
 void CTextSurface::defineHighlight(int highlight, const QColor &colour)

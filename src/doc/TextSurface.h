@@ -152,6 +152,15 @@ public:
     // begins; the editor inserts nothing itself.
     void onCompletionChosen(QObject *context,
                             std::function<void(const std::string &, std::size_t)> chosen);
+    // Calls `highlighted(entry)` when the list shows and whenever its selection moves.
+    void onCompletionHighlighted(QObject *context,
+                                 std::function<void(const std::string &)> highlighted);
+    // Calls `closed()` whenever the list closes, taken or not.
+    void onCompletionClosed(QObject *context, std::function<void()> closed);
+    // The entry selected in the list, and where the list stands on the screen (empty when it
+    // is not shown).
+    std::string completionListCurrent() const;
+    QRect completionListRect() const;
 
     // Highlights: marks over ranges of the text, drawn as a box in `colour`.
     void defineHighlight(int highlight, const QColor &colour);

@@ -1,4 +1,7 @@
+#include "colouring.h"
 #include "completion.h"
+#include "csscompletion.h"
+#include "webdata.h"
 #include "wordlists.h"
 
 #include <gtest/gtest.h>
@@ -97,18 +100,148 @@ TEST(Completion, ClosingTagOffersInnermostOpenElementFirst)
     }
 }
 
-TEST(Completion, EveryOfferedNameIsAListedName)
+TEST(Completion, EveryOfferedNameIsListedOrABrowsersName)
 {
-    // The colouring knows every name offered, so a completed name is coloured as typed.
+    // The colouring knows the listed names; the browsers' others are offered as well, spelled
+    // the same way (in capitals, which SpellName folds to the page's case).
     const auto listed = [](std::string_view list, std::string_view name) {
         return list.find(" " + std::string(name) + " ") != std::string_view::npos;
     };
+    const auto browsers = [](std::string_view element, std::string_view attribute) {
+        const WebElement *known = FindWebEntry(WebElements(), element);
+        return FindWebEntry(WebGlobalAttributes(), attribute) ||
+               (known && FindWebEntry(known->attributes, attribute));
+    };
     const CompletionContext context = CompletionContextAt("<");
     for (std::string_view tag : CompletionCandidates(context)) {
-        EXPECT_TRUE(listed(TagNameList(), tag)) << tag;
+        EXPECT_TRUE(listed(TagNameList(), tag) || FindWebEntry(WebElements(), tag)) << tag;
+        EXPECT_EQ(UpperCase(tag), tag);
         for (std::string_view attribute : AttributesOf(tag))
-            EXPECT_TRUE(listed(AttributeNameList(), attribute)) << tag << " " << attribute;
+            EXPECT_TRUE(listed(AttributeNameList(), attribute) || browsers(tag, attribute))
+                << tag << " " << attribute;
     }
+}
+
+TEST(Completion, BrowsersNamesJoinTheListedOnes)
+{
+    struct Case
+    {
+        const char *element, *attribute;
+    };
+    // Attributes: the browsers' and the older ones kept.
+    for (const Case &c :
+         {Case{"INPUT", "LIST"}, Case{"TEXTAREA", "COLS"}, Case{"TRACK", "KIND"},
+          Case{"TRACK", "SRCLANG"}, Case{"TRACK", "LABEL"}, Case{"TRACK", "DEFAULT"},
+          Case{"DIV", "ROLE"}, Case{"DIV", "ARIA-LABEL"}, Case{"IMG", "LOWSRC"},
+          Case{"BODY", "BGCOLOR"}, Case{"MARQUEE", "SCROLLDELAY"}}) {
+        const auto names = AttributesOf(c.element);
+        EXPECT_TRUE(Contains(names, c.attribute)) << c.element << " " << c.attribute;
+        EXPECT_TRUE(std::is_sorted(names.begin(), names.end())) << c.element;
+        EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end()) << c.element;
+    }
+    const CompletionContext tags = CompletionContextAt("<");
+    for (const char *tag : {"APPLET", "BGSOUND", "MARQUEE", "SEARCH", "SLOT", "TRACK"})
+        EXPECT_TRUE(Contains(CompletionCandidates(tags), tag)) << tag;
+}
+
+TEST(Completion, BrowsersValuesJoinTheListedOnes)
+{
+    struct Case
+    {
+        const char *element, *attribute, *value;
+        std::size_t count; // how often the value stands in the set, in any case
+    };
+    for (const Case &c : {
+             Case{"TRACK", "KIND", "subtitles", 1},
+             Case{"DIV", "ROLE", "button", 1},
+             Case{"DIV", "ARIA-LIVE", "polite", 1},
+             Case{"SPAN", "ARIA-CHECKED", "mixed", 1},
+             Case{"INPUT", "TYPE", "CHECKBOX", 1}, // listed spelling kept, once
+             Case{"INPUT", "TYPE", "datetime-local", 1},
+             Case{"P", "DIR", "LTR", 1},
+             Case{"OL", "TYPE", "a", 2}, // "a" and "A" are two numberings
+             Case{"IMG", "ALIGN", "ABSMIDDLE", 1},
+         }) {
+        const auto values = FixedValuesOf(c.element, c.attribute);
+        EXPECT_NE(std::find(values.begin(), values.end(), c.value), values.end())
+            << c.element << " " << c.attribute << " " << c.value;
+        const auto same = [&](std::string_view v) { return UpperCase(v) == UpperCase(c.value); };
+        EXPECT_EQ(std::size_t(std::count_if(values.begin(), values.end(), same)), c.count)
+            << c.element << " " << c.attribute << " " << c.value;
+    }
+}
+
+namespace {
+
+CaretContext ContextOf(const ColourEngine &engine, std::string_view text, std::size_t position)
+{
+    const std::size_t lineStart = LineStartOf(text, position);
+    return engine.ContextAt(text, lineStart, engine.StateAt(text, lineStart), position);
+}
+
+} // namespace
+
+TEST(Completion, CssContextAtTheCaret)
+{
+    using K = CompletionKind;
+    const ContextCase cases[] = {
+        {"property after {", "<style>p { ma", K::CssProperty, 2},
+        {"property after ; on a new line", "<style>p { color: red;\n  back", K::CssProperty, 4},
+        {"blank after {", "<style>\np {\n  ", K::CssProperty, 0},
+        {"value after :", "<style>p { display:", K::CssValue, 0, {}, "display"},
+        {"value after : and a blank", "<style>p{margin: 0 au", K::CssValue, 2, {}, "margin"},
+        {"property of a STYLE value", "<p style=\"col", K::CssProperty, 3},
+        {"after ; in a STYLE value", "<p style='color: red; fo", K::CssProperty, 2},
+        {"value in a STYLE value", "<p style=\"float: l", K::CssValue, 1, {}, "float"},
+        {"selector", "<style>\nbody", K::None},
+        {"media prelude", "<style>@media scr", K::None},
+        {"comment", "<style>p { /* ma", K::None},
+        {"closed comment around the caret", "<style>p { /* ma */", K::None},
+        {"string", "<style>p { font-family: \"Ari", K::None},
+        {"word after a property", "<style>p { color b", K::None},
+        {"script", "<script>var s = { ma", K::None},
+        {"STYLE of another type", "<style type=\"text/x\">p { ma", K::None},
+        {"text", "<p>{ ma", K::None},
+        {"other attribute", "<p title=\"col", K::None},
+    };
+    const ColourEngine engine = MakeHtmlColourEngine();
+    for (const ContextCase &c : cases) {
+        const std::size_t caret = c.before.size();
+        const CompletionContext context = CssCompletionContextAt(
+            c.before, ContextOf(engine, c.before, caret), ContextOf(engine, c.before, caret - 1));
+        EXPECT_EQ(context.kind, c.kind) << c.name;
+        if (context.kind == c.kind && c.kind != K::None) {
+            EXPECT_EQ(context.typedLength, c.typedLength) << c.name;
+            EXPECT_EQ(context.attribute, c.attribute) << c.name;
+        }
+    }
+    // Closed STYLE values and comments end the CSS.
+    const std::string closed = "<p style=\"color: red\" ";
+    EXPECT_FALSE(InCss(ContextOf(engine, closed, closed.size() - 1)));
+}
+
+TEST(Completion, CssCandidatesAndDescriptions)
+{
+    CompletionContext property;
+    property.kind = CompletionKind::CssProperty;
+    const auto properties = CompletionCandidates(property);
+    EXPECT_TRUE(Contains(properties, "margin"));
+    EXPECT_TRUE(std::is_sorted(properties.begin(), properties.end()));
+    EXPECT_FALSE(CompletionDescription(property, "margin").empty());
+    CompletionContext value;
+    value.kind = CompletionKind::CssValue;
+    value.attribute = "color";
+    EXPECT_TRUE(Contains(CompletionCandidates(value), "rebeccapurple")); // a colour name
+    value.attribute = "display";
+    EXPECT_TRUE(Contains(CompletionCandidates(value), "flex"));
+    EXPECT_FALSE(Contains(CompletionCandidates(value), "rebeccapurple"));
+    // Descriptions are one line, and a file name has none.
+    CompletionContext tag = CompletionContextAt("<");
+    EXPECT_FALSE(CompletionDescription(tag, "TRACK").empty());
+    EXPECT_EQ(CompletionDescription(tag, "TRACK").find('\n'), std::string_view::npos);
+    EXPECT_TRUE(CompletionDescription(CompletionContextAt("<img src=\""), "a.png").empty());
+    EXPECT_FALSE(CompletionDescription(CompletionContextAt("<track "), "KIND").empty());
+    EXPECT_FALSE(CompletionDescription(CompletionContextAt("<div aria-haspopup="), "menu").empty());
 }
 
 TEST(Completion, FixedValuesFollowTheElement)

@@ -11,6 +11,8 @@
 #include "colourtracker.h"
 #include "commandids.h"
 
+#include <QLabel>
+
 using namespace uitest;
 using tarnel::ID_EDIT_CUT;
 using tarnel::ID_EDIT_PASTE;
@@ -557,6 +559,30 @@ private slots:
         QCOMPARE(listSelection(view), QByteArray("IMG"));
         // The first entry: the names before it are gone from the list.
         QCOMPARE(view->SendScintilla(QsciScintillaBase::SCI_AUTOCGETCURRENT), 0L);
+    }
+
+    // In a style sheet the list offers properties as one begins and values after its ":",
+    // Tab writes just the entry, and a line beside the list describes the one selected.
+    void aStyleSheetLineTakesPropertiesAndValues()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = pageWith(editor, "<style>\n\n</style>", 8);
+        typeText(view, "p { ma");
+        QVERIFY(listShown(view));
+        QCOMPARE(listSelection(view), QByteArray("margin"));
+        const auto *description = view->findChild<QLabel *>("completionDescription");
+        QVERIFY(description);
+        QTRY_VERIFY(description->isVisible());
+        QVERIFY(!description->text().isEmpty());
+        QTest::keyClick(view, Qt::Key_Tab);
+        QVERIFY(!description->isVisible());
+        typeText(view, ": 0 au");
+        QCOMPARE(listSelection(view), QByteArray("auto"));
+        QTest::keyClick(view, Qt::Key_Tab);
+        typeText(view, "; /* ma");
+        QVERIFY(!listShown(view)); // not in a comment
+        QCOMPARE(lineBytes(view, 1), QByteArray("p { margin: 0 auto; /* ma"));
     }
 
     void closingTagListStartsWithTheInnermostOpenElement()

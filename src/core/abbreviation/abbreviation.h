@@ -29,9 +29,6 @@ struct Abbreviation
     bool operator==(const Abbreviation &) const = default;
 };
 
-// How the page reads at a position: the colourer's answer, for the few positions asked.
-using ContextOracle = std::function<CaretContext(std::size_t position)>;
-
 // How many bytes before the caret AbbreviationBefore needs: the caret's line and, in a style
 // sheet, the rule the caret stands in.
 inline constexpr std::size_t AbbreviationLookBack = 16 * 1024;

@@ -366,6 +366,9 @@ public:
     Style watchedStyle = Style::Plain;
     // The watched position lies inside a quoted attribute value, past its opening quote.
     bool watchInValue = false;
+    // The watched position lies in a quoted STYLE value, up to its closing quote: how the
+    // declarations read there.
+    std::optional<CssState> watchedCss;
 
     void MarkCode(std::size_t from, std::size_t to, Style style) override { Mark(from, to, style); }
 
@@ -518,6 +521,20 @@ private:
         CssState css = CssState::Declarations();
         ColourCss({m_s, from + 1, close}, css, *this);
         Mark(close, end, Style::String);
+        if (watch > from && watch <= close)
+            WatchCss(from + 1, close);
+    }
+
+    // The state of the declarations [from, close) where the watched position is read.
+    void WatchCss(std::size_t from, std::size_t close)
+    {
+        struct NoMarks : StyleMarker
+        {
+            void MarkCode(std::size_t, std::size_t, Style) override {}
+        } noMarks;
+        CssState css = CssState::Declarations();
+        ColourCss({m_s, from, close, watch}, css, noMarks);
+        watchedCss = css;
     }
 
     // A value in quotes runs to its closing quote or to the end of its line. A STYLE's holds
@@ -1050,6 +1067,9 @@ CaretContext ColourEngine::ContextAt(TextWindow text, std::size_t lineStart, Lin
     context.inQuotedValue = scanner.watchInValue;
     if (scanner.watchedStyle == Style::Comment)
         context.inComment = true;
+    context.style = scanner.watchedStyle;
+    if (scanner.watchedCss)
+        context.styleValueCss = scanner.watchedCss->Pack();
     if (context.state.context == Context::Tag || context.state.context == Context::AttributeValue)
         context.tagStart = scanner.tagStart;
     return context;

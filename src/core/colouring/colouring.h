@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -193,7 +194,15 @@ struct CaretContext
     bool inComment = false;
     // In a tag: the position of its "<" when the tag began on the position's line.
     std::size_t tagStart = static_cast<std::size_t>(-1);
+    // The style of the token that covers the position (Plain where none does).
+    Style style = Style::Plain;
+    // In a quoted STYLE value, up to its closing quote: how its declarations read at the
+    // position (a CssState, packed), as state.code tells it for STYLE content.
+    std::optional<std::uint32_t> styleValueCss;
 };
+
+// How the page reads at a position: the colourer's answer, for the few positions asked.
+using ContextOracle = std::function<CaretContext(std::size_t position)>;
 
 // Where a tag can start: in text, not in a comment, a value or a text-only element's content.
 bool TagCanStartAt(const CaretContext &context);

@@ -1,12 +1,15 @@
 #include "completion.h"
 
 #include "ascii.h"
+#include "namedcolours.h"
 #include "scanner.h"
+#include "webdata.h"
 #include "wordlists.h"
 
 #include <algorithm>
 #include <array>
 #include <map>
+#include <mutex>
 
 namespace tarnel {
 
@@ -341,6 +344,13 @@ std::vector<std::string_view> CompletionCandidates(const CompletionContext &cont
             if (std::find(context.open.begin(), context.open.end(), name) == context.open.end())
                 others.push_back(name);
         }
+        for (const WebElement &element : WebElements()) {
+            const bool closable = !IsVoidElement(element.name);
+            if ((context.kind == CompletionKind::TagName || closable) &&
+                std::find(context.open.begin(), context.open.end(), element.name) ==
+                    context.open.end())
+                others.push_back(element.name);
+        }
         std::sort(others.begin(), others.end());
         others.erase(std::unique(others.begin(), others.end()), others.end());
         names.insert(names.end(), others.begin(), others.end());
@@ -357,6 +367,20 @@ std::vector<std::string_view> CompletionCandidates(const CompletionContext &cont
         names.assign(values.begin(), values.end());
         break;
     }
+    case CompletionKind::CssProperty:
+        for (const CssProperty &property : CssProperties())
+            names.push_back(property.name);
+        break;
+    case CompletionKind::CssValue:
+        if (const CssProperty *property = FindWebEntry(CssProperties(), context.attribute)) {
+            for (const WebValue &value : property->values)
+                names.push_back(value.name);
+            if (property->takesColour)
+                names.insert(names.end(), ColourKeywords().begin(), ColourKeywords().end());
+            std::sort(names.begin(), names.end());
+            names.erase(std::unique(names.begin(), names.end()), names.end());
+        }
+        break;
     case CompletionKind::FileName:
     case CompletionKind::None:
         break;
@@ -369,20 +393,30 @@ std::vector<std::string_view> AttributesOf(std::string_view element)
     std::vector<std::string_view> names;
     const auto &table = OwnAttributes();
     const auto own = table.find(element);
-    if (own == table.end()) {
+    const WebElement *known = FindWebEntry(WebElements(), element);
+    if (own == table.end() && !known) {
         names = Words(AttributeNameList());
     } else {
         names = Words(GlobalAttributes);
-        const std::vector<std::string_view> more = Words(own->second);
-        names.insert(names.end(), more.begin(), more.end());
+        if (own != table.end()) {
+            const std::vector<std::string_view> more = Words(own->second);
+            names.insert(names.end(), more.begin(), more.end());
+        }
+        if (known)
+            for (const WebAttribute &attribute : known->attributes)
+                names.push_back(attribute.name);
     }
+    for (const WebAttribute &attribute : WebGlobalAttributes())
+        names.push_back(attribute.name);
     std::sort(names.begin(), names.end());
     names.erase(std::unique(names.begin(), names.end()), names.end());
     return names;
 }
 
-std::span<const std::string_view> FixedValuesOf(std::string_view element,
-                                                std::string_view attribute)
+namespace {
+
+// The values of the tables above.
+Values ListedValuesOf(std::string_view element, std::string_view attribute)
 {
     static const std::map<std::string_view, Values> common{
         {"VALIGN", VerticalAlign},
@@ -412,6 +446,96 @@ std::span<const std::string_view> FixedValuesOf(std::string_view element,
         return TypeValues(element);
     const auto found = common.find(attribute);
     return found == common.end() ? Values() : found->second;
+}
+
+// The browsers' attribute of that name: the element's own, else a global one.
+const WebAttribute *WebAttributeOf(std::string_view element, std::string_view attribute)
+{
+    if (const WebElement *known = FindWebEntry(WebElements(), element))
+        if (const WebAttribute *own = FindWebEntry(known->attributes, attribute))
+            return own;
+    return FindWebEntry(WebGlobalAttributes(), attribute);
+}
+
+// Whether `listed` has `value`: in its spelling, or in another letter case unless the
+// browsers' set spells that value both ways ("a" and "A" are two numberings).
+bool HasValue(Values listed, std::span<const WebValue> web, std::string_view value)
+{
+    for (std::string_view old : listed) {
+        if (old == value)
+            return true;
+        if (EqualsNoCase(old, value) &&
+            std::none_of(web.begin(), web.end(), [&](const WebValue &v) { return v.name == old; }))
+            return true;
+    }
+    return false;
+}
+
+// The listed values and then the browsers' others; made once for each pair of tables.
+Values UnionOf(Values listed, std::span<const WebValue> web)
+{
+    static std::mutex guard;
+    static std::map<std::pair<const void *, const void *>, std::vector<std::string_view>> made;
+    const std::lock_guard lock(guard);
+    auto [at, fresh] = made.try_emplace({listed.data(), web.data()});
+    if (fresh) {
+        at->second.assign(listed.begin(), listed.end());
+        for (const WebValue &value : web)
+            if (!HasValue(listed, web, value.name))
+                at->second.push_back(value.name);
+    }
+    return at->second;
+}
+
+std::string_view DescriptionOfValue(std::span<const WebValue> values, std::string_view value)
+{
+    for (const WebValue &known : values)
+        if (EqualsNoCase(known.name, value))
+            return known.description;
+    return {};
+}
+
+} // namespace
+
+std::span<const std::string_view> FixedValuesOf(std::string_view element,
+                                                std::string_view attribute)
+{
+    const Values listed = ListedValuesOf(element, attribute);
+    const WebAttribute *web = WebAttributeOf(element, attribute);
+    if (!web || web->values.empty())
+        return listed;
+    return UnionOf(listed, web->values);
+}
+
+std::string_view CompletionDescription(const CompletionContext &context, std::string_view entry)
+{
+    switch (context.kind) {
+    case CompletionKind::TagName:
+    case CompletionKind::ClosingTagName: {
+        const WebElement *element = FindWebEntry(WebElements(), entry);
+        return element ? element->description : std::string_view();
+    }
+    case CompletionKind::AttributeName: {
+        const WebAttribute *attribute = WebAttributeOf(context.element, entry);
+        return attribute ? attribute->description : std::string_view();
+    }
+    case CompletionKind::AttributeValue: {
+        const WebAttribute *attribute = WebAttributeOf(context.element, context.attribute);
+        return attribute ? DescriptionOfValue(attribute->values, entry) : std::string_view();
+    }
+    case CompletionKind::CssProperty: {
+        const CssProperty *property = FindWebEntry(CssProperties(), entry);
+        return property ? property->description : std::string_view();
+    }
+    case CompletionKind::CssValue: {
+        const CssProperty *property = FindWebEntry(CssProperties(), context.attribute);
+        return property ? DescriptionOfValue(property->values, entry) : std::string_view();
+    }
+    case CompletionKind::FileName:
+    case CompletionKind::None:
+        break;
+    }
+    return {};
 }
 
 bool NamesAFile(std::string_view attribute)

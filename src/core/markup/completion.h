@@ -17,6 +17,8 @@ enum class CompletionKind {
     AttributeName,  // after a blank inside a tag
     AttributeValue, // in the value of an attribute with a fixed set of values
     FileName,       // in the value of an attribute naming a file (SRC, HREF, ...)
+    CssProperty,    // where a declaration of a style sheet or a STYLE value can start
+    CssValue,       // in a declaration's value, after its ":"
 };
 
 struct CompletionContext
@@ -26,7 +28,7 @@ struct CompletionContext
     // the part after the last "/".
     std::size_t typedLength = 0;
     std::string element;   // upper case, for attributes and values
-    std::string attribute; // upper case, for values
+    std::string attribute; // upper case, for values; a CSS value's property in lower case
     // For a file name: the folder part of the value typed so far ("" or ending in "/").
     std::string folder;
     // The attribute names the tag already has (upper case).
@@ -49,6 +51,9 @@ CompletionContext CompletionContextAt(std::string_view before);
 // The open elements' names are views into `context`, which must outlive them.
 std::vector<std::string_view> CompletionCandidates(const CompletionContext &context);
 std::vector<std::string_view> CompletionCandidates(CompletionContext &&context) = delete;
+
+// The one-line description of an entry offered in a context; empty when there is none.
+std::string_view CompletionDescription(const CompletionContext &context, std::string_view entry);
 
 // The attributes an element takes: the global ones and its own (every listed attribute for
 // an element not known here), sorted.

@@ -206,6 +206,18 @@ bool IsColourName(std::string_view word)
            EqualsNoCase(word, "currentcolor");
 }
 
+const std::vector<std::string_view> &ColourKeywords()
+{
+    static const std::vector<std::string_view> keywords = [] {
+        std::vector<std::string_view> all{"transparent", "currentcolor"};
+        for (const NamedEntry &entry : kNamedColours)
+            all.push_back(entry.name);
+        std::sort(all.begin(), all.end());
+        return all;
+    }();
+    return keywords;
+}
+
 std::optional<Rgba> NamedColour(std::string_view name)
 {
     const NamedEntry *entry = FindEntry(name);

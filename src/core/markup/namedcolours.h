@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace tarnel {
 
@@ -22,6 +23,9 @@ bool IsColourName(std::string_view word);
 // The colour a CSS colour name stands for, in any letter case. "transparent" and
 // "currentcolor" stand for no colour a person picks, so they give nullopt, as any other word.
 std::optional<Rgba> NamedColour(std::string_view name);
+
+// Every colour keyword in lower case and sorted: the names, "transparent" and "currentcolor".
+const std::vector<std::string_view> &ColourKeywords();
 
 // The lower-case name of an opaque colour; empty when CSS names none. Of two names for one
 // colour the one spelled like `like` wins ("grey" over "gray" after a "lightgrey"), otherwise
