@@ -210,6 +210,8 @@ TEST(Validation, AdviceIsWhatABrowserAndAReaderNeverMeet)
         {{TidyLevel::Warning, 1, 1, "MISSING_ATTRIBUTE", "<img> lacks \"src\" attribute"}, false},
         {{TidyLevel::Warning, 1, 1, "TRIM_EMPTY_ELEMENT", "trimming empty <span>"}, true},
         {{TidyLevel::Warning, 1, 1, "INSERTING_TAG", "inserting implicit <body>"}, true},
+        {{TidyLevel::Warning, 1, 1, "XML_DECLARATION_DETECTED", "An XML declaration was detected."},
+         true},
         {{TidyLevel::Warning, 1, 1, "REMOVED_HTML5", "<tt> element removed from HTML5"}, false},
         {{TidyLevel::Warning, 1, 1, "MISSING_ENDTAG_FOR", "missing </table>"}, false},
     };

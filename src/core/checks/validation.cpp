@@ -90,13 +90,14 @@ std::size_t AdvanceCharacters(std::string_view text, std::size_t from, std::size
 bool IsTidyAdvice(const TidyReport &report)
 {
     // Notes on how the page could be written, not faults a browser or a reader meets: the
-    // tags a browser infers, empty inline elements, attributes only older checkers asked for.
+    // tags a browser infers, empty inline elements, attributes only older checkers asked for,
+    // and tidy's word on its own options (an XML declaration: "did you mean input-xml?").
     static constexpr std::string_view AdviceKeys[] = {
         "TRIM_EMPTY_ELEMENT",    "INSERTING_TAG",        "INSERTING_AUTO_ATTRIBUTE",
         "NESTED_EMPHASIS",       "NESTED_QUOTATION",     "MOVED_STYLE_TO_HEAD",
         "FOUND_STYLE_IN_BODY",   "ATTR_VALUE_NOT_LCASE", "MISSING_ENDTAG_OPTIONAL",
         "ADDED_MISSING_CHARSET", "CUSTOM_TAG_DETECTED",  "USING_BR_INPLACE_OF",
-        "REPLACING_ELEMENT",     "ELEMENT_NOT_EMPTY",
+        "REPLACING_ELEMENT",     "ELEMENT_NOT_EMPTY",    "XML_DECLARATION_DETECTED",
     };
     if (std::find(std::begin(AdviceKeys), std::end(AdviceKeys), report.key) != std::end(AdviceKeys))
         return true;
