@@ -77,6 +77,14 @@
     }
   }
 
+  // The live preview stays on the page it shows: a click on a link, an in-page one too, puts
+  // the caret on it in the source instead of following it. The page's own click handlers
+  // still run.
+  document.addEventListener('click', (event) => {
+    if (event.target instanceof Element && event.target.closest('a[href], area[href]'))
+      event.preventDefault();
+  }, true);
+
   window.tarnelPreview = {
     // Brings the shown body in line with `html`, a whole page; false when there is no body
     // to patch (a frameset), so that the page is loaded instead.

@@ -108,6 +108,7 @@ TEST(LivePreview, ElementHoldingTheCaret)
         std::string page;
     } cases[] = {
         {"in text", "<BODY>^<P>ab|c</P></BODY>"},
+        {"right before a start tag", "<EM>write to ^|<STRONG>us</STRONG></EM>"},
         {"innermost", "^<BODY><P>a</P>|</BODY>"},
         {"nested inline", "<P>a^<B>b<I>i</I>|b</B></P>"},
         {"in a start tag", "<P>a^<IMG SR|C=\"x\"></P>"},

@@ -181,6 +181,31 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(view->CharIndexAtCaret(), start, kWait);
     }
 
+    // An in-page link is not followed: the page stays where it is, the caret goes to the
+    // element clicked inside the link and the box goes around that element.
+    void aClickOnAnInPageLinkStaysAndOutlinesWhatWasClicked()
+    {
+        QVERIFY(writeFile(m_dir.filePath("links.htm"),
+                          "<HTML><BODY><P><A HREF=\"#prices\"><EM>write to <STRONG>us</STRONG>"
+                          "</EM></A></P>\r\n<P ID=\"prices\" STYLE=\"margin-top:3000px\">p</P>"
+                          "\r\n</BODY></HTML>\r\n"));
+        QVERIFY(m_editor.app->docManager()->OpenDocumentFile(m_dir.filePath("links.htm")));
+        m_editor.frame()->action(ID_VIEW_LIVE_PREVIEW)->trigger();
+        m_preview = m_editor.activeSource()->livePreview();
+        QTRY_VERIFY_WITH_TIMEOUT(m_preview->inStep(), kWait);
+        QTest::mouseClick(m_preview->focusProxy(), Qt::LeftButton, {},
+                          centreOf(m_preview, "strong"));
+        CTarnelView *view = m_editor.view();
+        QTRY_COMPARE_WITH_TIMEOUT(view->CharIndexAtCaret(),
+                                  std::size_t(viewBytes(view).indexOf("<STRONG>")), kWait);
+        const QString boxOverStrong = QStringLiteral(
+            "(() => { const b = document.documentElement.lastElementChild;"
+            " const s = document.querySelector('strong').getBoundingClientRect();"
+            " return b.tagName === 'DIV' && Math.abs(parseFloat(b.style.width) - s.width) < 1"
+            " && scrollY === 0; })()");
+        QTRY_VERIFY_WITH_TIMEOUT(evalJs(m_preview, boxOverStrong).toBool(), kWait);
+    }
+
     void aDoubleClickOnAPictureOpensItsForm()
     {
         evalJs(m_preview, "document.images[0].scrollIntoView()");

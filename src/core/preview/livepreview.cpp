@@ -123,7 +123,9 @@ std::optional<std::size_t> ElementHolding(std::string_view page, std::size_t car
     std::vector<Open> open;
     TagCursor cursor(page);
     while (const auto tag = cursor.Next()) {
-        if (tag->begin >= caret)
+        // A caret right before a start tag is on that element (a click in the preview puts
+        // it there); right before an end tag it is still inside.
+        if (tag->begin > caret || (tag->begin == caret && tag->isEndTag))
             break;
         if (!tag->isEndTag) {
             if (!IsVoidElement(tag->name) || caret < tag->end)
