@@ -126,6 +126,30 @@
       marked = true;
       return true;
     },
+    // Gives the page just loaded the marks of `html`, the same page marked, without changing
+    // a thing in it: what its scripts built or changed at load stays. Elements are matched
+    // in document order by name; those the scripts added are passed over.
+    adopt(html) {
+      const next = new DOMParser().parseFromString(html, 'text/html');
+      if (!document.body || !next.body)
+        return false;
+      const fresh = new Map();
+      takeMarks(next.body, fresh);
+      const shown = document.createTreeWalker(document.body, NodeFilter.SHOW_ELEMENT);
+      const source = document.createTreeWalker(next.body, NodeFilter.SHOW_ELEMENT);
+      let e = shown.currentNode;
+      for (let f = source.currentNode; f && e; f = source.nextNode()) {
+        while (e && e.tagName !== f.tagName)
+          e = shown.nextNode();
+        if (!e)
+          break;
+        if (fresh.has(f))
+          marks.set(e, fresh.get(f));
+        e = shown.nextNode();
+      }
+      marked = true;
+      return true;
+    },
     // Outlines the element marked `index` (none for -1); true when it is shown.
     show(index) {
       const element = index < 0 ? null : elementMarked(index);

@@ -163,7 +163,9 @@ void CLivePreview::bringInStep()
     const std::string_view head = HeadPart(text);
     const TextChange change = m_changeSinceShown.value_or(TextChange{});
     m_changeSinceShown.reset();
-    if (m_shownHead.empty() || head != m_shownHead || m_page->url().isEmpty()) {
+    // A page's scripts build and change what it shows: patched, their work would be undone.
+    if (m_shownHead.empty() || head != m_shownHead || m_page->url().isEmpty() ||
+        RunsScripts(text)) {
         m_shownHead.assign(head);
         // The page is loaded as written; its marks follow in the patch made once it is there,
         // so that no mark ever stands where the page's scripts could move it.
@@ -219,7 +221,10 @@ void CLivePreview::patchBody(const QByteArray &marked, bool givesMarks, bool wit
     m_patching = true;
     m_watchdog.start();
     const int round = ++m_round;
-    QString script = QStringLiteral("tarnelPreview.patch(%1)").arg(jsString(html));
+    // After a load the page is as its source and its scripts made it: it only takes the marks.
+    QString script = (givesMarks ? QStringLiteral("tarnelPreview.adopt(%1)")
+                                 : QStringLiteral("tarnelPreview.patch(%1)"))
+                         .arg(jsString(html));
     if (withHelpers)
         script.prepend(helperScript().sourceCode() + QLatin1String("\n;"));
     m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld,

@@ -99,6 +99,23 @@ TEST(LivePreview, HeadPartEndsWhereTheBodyBegins)
         EXPECT_EQ(HeadPart(c.page), c.head) << c.name;
 }
 
+TEST(LivePreview, PagesThatRunScripts)
+{
+    const std::pair<const char *, bool> cases[] = {
+        {"<P>text <B>bold</B></P>", false},
+        {"<SCRIPT>document.body.append('x')</SCRIPT>", true},
+        {"<script type=\"module\">import './a.js'</script>", true},
+        {"<SCRIPT TYPE=\"application/json\">{}</SCRIPT><SCRIPT TYPE=\"text/template\"></SCRIPT>",
+         false},
+        {"<BODY ONLOAD=\"start()\">", true},
+        {"<button\n onclick=go()>", true},
+        {"<P TITLE=\"one\" CLASS=online>", false},
+        {"<!-- <SCRIPT>x()</SCRIPT> --><P>onload</P>", false},
+    };
+    for (const auto &[page, runs] : cases)
+        EXPECT_EQ(RunsScripts(page), runs) << page;
+}
+
 TEST(LivePreview, ElementHoldingTheCaret)
 {
     // '|' marks the caret, '^' the expected element's "<" (none: outside every element).

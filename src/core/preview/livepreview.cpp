@@ -1,7 +1,9 @@
 #include "livepreview.h"
 
+#include "ascii.h"
 #include "completion.h"
 #include "scanner.h"
+#include "scriptcolouring.h"
 
 #include <algorithm>
 #include <array>
@@ -111,6 +113,33 @@ std::string_view HeadPart(std::string_view page)
             return page.substr(0, tag->begin);
     }
     return page;
+}
+
+bool RunsScripts(std::string_view page)
+{
+    TagCursor cursor(page);
+    while (const auto tag = cursor.Next()) {
+        if (tag->isEndTag)
+            continue;
+        if (EqualsNoCase(tag->name, "script")) {
+            if (IsScriptType(TagValue(page, tag->begin, "type")))
+                return true;
+            continue;
+        }
+        // Most tags have no name starting "on" after a blank: only those are read attribute
+        // by attribute.
+        const std::string_view bytes = page.substr(tag->begin, tag->end - tag->begin);
+        bool mayHaveHandler = false;
+        for (std::size_t i = 0; i + 2 < bytes.size() && !mayHaveHandler; ++i)
+            mayHaveHandler = IsHtmlSpace(bytes[i]) && LowerAscii(bytes[i + 1]) == 'o' &&
+                             LowerAscii(bytes[i + 2]) == 'n';
+        if (!mayHaveHandler)
+            continue;
+        for (const TagAttribute &attribute : TagAttributes(page, tag->begin))
+            if (attribute.name.size() > 2 && EqualsNoCase(attribute.name.substr(0, 2), "on"))
+                return true;
+    }
+    return false;
 }
 
 std::optional<std::size_t> ElementHolding(std::string_view page, std::size_t caret)

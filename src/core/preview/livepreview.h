@@ -51,6 +51,11 @@ private:
 // again, a change after it can be patched into the shown page.
 std::string_view HeadPart(std::string_view page);
 
+// Whether the page runs scripts of its own: a SCRIPT in a script language or an event handler
+// attribute (ONLOAD, ONCLICK, ...). What they build or change in the shown page is not in
+// the source, so such a page is loaded again rather than patched.
+bool RunsScripts(std::string_view page);
+
 // The "<" of the start tag of the innermost element that holds `caret`: open before it and
 // not closed by then. nullopt outside every element.
 std::optional<std::size_t> ElementHolding(std::string_view page, std::size_t caret);
