@@ -170,5 +170,19 @@
       return markOf(selector ? element.closest(selector) : element);
     },
     scroll() { return [window.scrollX, window.scrollY]; },
+    // Fetches again the style sheets the page links whose file is named `name`, in place;
+    // false when it links none (one reached by @import only: the page is loaded again).
+    refreshStyleSheet(name) {
+      let found = false;
+      for (const link of document.querySelectorAll('link[rel~="stylesheet" i][href]')) {
+        const url = new URL(link.href, document.baseURI);
+        if (decodeURIComponent(url.pathname.split('/').pop()) !== name)
+          continue;
+        url.searchParams.set('tarnel-reload', String(Date.now()));
+        link.href = url.href;
+        found = true;
+      }
+      return found;
+    },
   };
 })();

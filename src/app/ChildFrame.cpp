@@ -29,6 +29,10 @@ CChildFrame::CChildFrame(CTarnelDoc *document, std::function<CPreviewProfile *()
     setWidget(m_wndSplitter);
     setFocusProxy(m_view);
     m_view->commands().add(tarnel::ID_VIEW_LIVE_PREVIEW, [this] { toggleLivePreview(); });
+    m_view->commands().add(tarnel::ID_VIEW_RELOAD_PREVIEW, [this] {
+        if (m_livePreview)
+            m_livePreview->reloadPage();
+    });
     CCheckService *checks = CCheckService::of(document);
     new CFindingMarks(m_view, checks);
     m_outline->setItemDelegate(new COutlineMarks(m_outline, checks));

@@ -5,9 +5,12 @@
 #include "PreviewSchemeHandler.h"
 #include "TarnelDoc.h"
 #include "livepreview.h"
+#include "pagecheck.h"
+#include "pagetext.h"
 
 #include <QApplication>
 #include <QChildEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -17,6 +20,7 @@
 #include <QWebEngineScriptCollection>
 
 #include <csignal>
+#include <utility>
 
 using namespace tarnel;
 
@@ -93,6 +97,7 @@ CLivePreview::CLivePreview(CTarnelDoc *document, CPreviewProfile *profile, QWidg
     m_watchdog.setInterval(kLoadPatienceMs);
     connect(&m_watchdog, &QTimer::timeout, this, &CLivePreview::gaveUpWaiting);
 
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &CLivePreview::usedFileChanged);
     connect(document, &CTarnelDoc::changed, this, &CLivePreview::textChanged);
     // A text replaced as a whole, or saved into another folder, is loaded afresh.
     connect(document, &CTarnelDoc::reloaded, this, &CLivePreview::reloadSoon);
@@ -160,6 +165,7 @@ void CLivePreview::bringInStep()
         return;
     }
     const std::string_view text = m_document->textView();
+    watchUsedFiles(text);
     const std::string_view head = HeadPart(text);
     const TextChange change = m_changeSinceShown.value_or(TextChange{});
     m_changeSinceShown.reset();
@@ -194,16 +200,22 @@ void CLivePreview::loadPage(const QByteArray &page)
         load(url);
         return;
     }
+    const bool bypassCache = std::exchange(m_bypassCache, false);
     // The place the user was reading is taken again once the new page is there.
     m_page->runJavaScript(QStringLiteral("window.tarnelPreview ? tarnelPreview.scroll() : [0,0]"),
                           QWebEngineScript::ApplicationWorld,
-                          [this, url, round](const QVariant &at) {
+                          [this, url, round, bypassCache](const QVariant &at) {
                               if (m_closing || round != m_round)
                                   return;
                               const QVariantList xy = at.toList();
                               if (xy.size() == 2)
                                   m_scrollToRestore = QPoint(xy[0].toInt(), xy[1].toInt());
-                              load(url);
+                              // A file beside the page changed: the page's pictures and
+                              // scripts are fetched again, not taken from the cache.
+                              if (bypassCache && m_page->url() == url)
+                                  m_page->triggerAction(QWebEnginePage::ReloadAndBypassCache);
+                              else
+                                  load(url);
                           });
 }
 
@@ -249,6 +261,51 @@ void CLivePreview::patchBody(const QByteArray &marked, bool givesMarks, bool wit
                                   m_shownHead.clear(); // no body to patch: load instead
                                   bringInStep();
                               }
+                          });
+}
+
+void CLivePreview::reloadPage()
+{
+    m_bypassCache = true;
+    reloadSoon();
+}
+
+void CLivePreview::watchUsedFiles(std::string_view text)
+{
+    const QString page = m_document->path();
+    QStringList used;
+    if (!page.isEmpty()) {
+        const QDir folder = QFileInfo(page).absoluteDir();
+        const bool utf8 = IsValidUtf8(text);
+        for (const std::string &relative : FilesUsedBy(text, utf8))
+            used.append(QDir::cleanPath(folder.absoluteFilePath(QString::fromStdString(relative))));
+    }
+    if (used == m_used)
+        return;
+    if (!m_watcher.files().isEmpty())
+        m_watcher.removePaths(m_watcher.files());
+    m_used = used;
+    for (const QString &file : std::as_const(m_used))
+        if (QFileInfo::exists(file))
+            m_watcher.addPath(file);
+}
+
+void CLivePreview::usedFileChanged(const QString &path)
+{
+    // A program that saves by writing a new file and renaming it ends the watch: start again.
+    if (QFileInfo::exists(path) && !m_watcher.files().contains(path))
+        m_watcher.addPath(path);
+    if (!path.endsWith(QLatin1String(".css"), Qt::CaseInsensitive)) {
+        reloadPage();
+        return;
+    }
+    const QString swap =
+        QStringLiteral("window.tarnelPreview ? tarnelPreview.refreshStyleSheet(%1) : false")
+            .arg(jsString(QFileInfo(path).fileName()));
+    m_page->runJavaScript(swap, QWebEngineScript::ApplicationWorld,
+                          [this](const QVariant &swapped) {
+                              if (!m_closing && !swapped.toBool())
+                                  reloadPage();
                           });
 }
 

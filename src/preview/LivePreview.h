@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFileSystemWatcher>
 #include <QPoint>
+#include <QStringList>
 #include <QTimer>
 #include <QWebEngineView>
 
@@ -32,6 +34,8 @@ public:
     void followCaret(std::size_t caret);
     // True once the shown page is the current text (no change waiting or being applied).
     bool inStep() const { return m_inStep; }
+    // Loads the page again, with the files it uses, at the place it is scrolled to.
+    void reloadPage();
 
     static constexpr int kPauseMs = 150;
 
@@ -63,6 +67,10 @@ private:
     void rendererGone();
     void showCaretElement();
     void askForMarkAt(const QPoint &at, const QString &selector, bool doubleClick);
+    // Watches the files beside the page that it uses: a changed style sheet is swapped in,
+    // anything else loads the page again.
+    void watchUsedFiles(std::string_view text);
+    void usedFileChanged(const QString &path);
 
     CTarnelDoc *m_document;
     CPreviewProfile *m_profile;
@@ -85,4 +93,7 @@ private:
     bool m_rendererGone = false; // no renderer answers until a page is loaded again
     int m_round = 0; // of the load or patch under way: answers of an earlier one are late
     QPoint m_pressedAt;
+    QFileSystemWatcher m_watcher;
+    QStringList m_used;         // the files watched, absolute
+    bool m_bypassCache = false; // the next load fetches the page's files afresh
 };

@@ -117,6 +117,18 @@ TEST(PageCheck, RelativeFilesMustExistInTheirLetterCase)
         });
 }
 
+TEST(PageCheck, TheFilesAPageUsesAreTheOnesChecked)
+{
+    const std::string page =
+        "<LINK REL=stylesheet HREF=\"css/site.css?v=2\"><STYLE>@import 'more.css';</STYLE>"
+        "<IMG ALT=a SRC=pic.gif SRCSET=\"pic.gif 1x, big%20one.gif 2x\"><SCRIPT SRC=app.js>"
+        "</SCRIPT><A HREF=\"http://x/y.htm\">a</A><A HREF=#top>b</A>";
+    const std::vector<std::string> expected = {"css/site.css", "more.css", "pic.gif", "big one.gif",
+                                               "app.js"};
+    EXPECT_EQ(FilesUsedBy(page, true), expected);
+    EXPECT_TRUE(FilesUsedBy("<BASE HREF=\"http://x/\"><IMG SRC=a.gif>", true).empty());
+}
+
 TEST(PageCheck, AnUnsavedPageHasNoFolderToCheckFilesIn)
 {
     EXPECT_TRUE(CheckPage("<IMG ALT=a SRC=nope.gif><A HREF=x.htm>x</A>", {}).empty());

@@ -146,6 +146,36 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(evalJs(m_preview, "scrollY").toInt(), scrolled, kWait);
     }
 
+    // A style sheet changed on disk is swapped in without a load (what the helpers hold
+    // stays); a picture changed on disk shows after the page is loaded again.
+    void filesBesideThePageChangedOnDiskShow()
+    {
+        QVERIFY(writeFile(m_dir.filePath("s.css"), "p { color: rgb(255, 0, 0) }"));
+        QVERIFY(writeFile(m_dir.filePath("files.htm"),
+                          "<HTML><HEAD><LINK REL=\"stylesheet\" HREF=\"s.css\"></HEAD><BODY>"
+                          "<P>x</P><IMG SRC=\"a.png\"></BODY></HTML>\r\n"));
+        QVERIFY(m_editor.app->docManager()->OpenDocumentFile(m_dir.filePath("files.htm")));
+        m_editor.frame()->action(ID_VIEW_LIVE_PREVIEW)->trigger();
+        m_preview = m_editor.activeSource()->livePreview();
+        QTRY_VERIFY_WITH_TIMEOUT(m_preview->inStep(), kWait);
+        const char *colour = "getComputedStyle(document.querySelector('p')).color";
+        QTRY_COMPARE_WITH_TIMEOUT(evalJs(m_preview, colour), QVariant("rgb(255, 0, 0)"), kWait);
+        evalJs(m_preview, "window.sameDocument = true");
+        QVERIFY(writeFile(m_dir.filePath("s.css"), "p { color: rgb(0, 0, 255) }"));
+        QTRY_COMPARE_WITH_TIMEOUT(evalJs(m_preview, colour), QVariant("rgb(0, 0, 255)"), kWait);
+        QCOMPARE(evalJs(m_preview, "window.sameDocument === true"), QVariant(true));
+
+        QTRY_COMPARE_WITH_TIMEOUT(evalJs(m_preview, "document.images[0].naturalWidth").toInt(), 37,
+                                  kWait);
+        QVERIFY(QImage(m_dir.filePath("b.png")).save(m_dir.filePath("a.png")));
+        QTRY_COMPARE_WITH_TIMEOUT(evalJs(m_preview, "document.images[0].naturalWidth").toInt(), 11,
+                                  kWait);
+        // Put back for the other tests.
+        QImage picture(37, 23, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(m_dir.filePath("a.png")));
+    }
+
     void aChangeInTheHeadReloads()
     {
         QSignalSpy loads(m_preview, &QWebEngineView::loadFinished);

@@ -421,9 +421,12 @@ public:
         , m_keep(keep)
     {}
 
+    // Instead of looking files up, lists them in `used`.
+    void CollectFilesIn(std::vector<std::string> *used) { m_used = used; }
+
     std::vector<Finding> Run()
     {
-        m_checkFiles = !m_context.pageFolder.empty() && !HasBaseHref();
+        m_checkFiles = (m_used || !m_context.pageFolder.empty()) && !HasBaseHref();
         TagCursor cursor(m_text);
         std::size_t styleContent = npos; // where a STYLE element's content starts
         while (const auto tag = cursor.Next()) {
@@ -577,9 +580,14 @@ private:
     {
         if (!m_context.utf8)
             value = Latin1ToUtf8(value);
-        const std::string relative = RelativeFilePart(value);
+        std::string relative = RelativeFilePart(value);
         if (relative.empty())
             return;
+        if (m_used) {
+            if (std::find(m_used->begin(), m_used->end(), relative) == m_used->end())
+                m_used->push_back(std::move(relative));
+            return;
+        }
         const FileLookup::Answer answer = m_files.Find(m_context.pageFolder, relative);
         if (answer.result == FileLookup::Result::Missing)
             Add(Severity::Error, span, "missing file " + Quoted(relative));
@@ -647,6 +655,7 @@ private:
     FileLookup &m_files;
     LineIndex m_lines;
     bool m_checkFiles = false;
+    std::vector<std::string> *m_used = nullptr;
     struct AnchorUse
     {
         std::size_t offset;   // of the value
@@ -671,6 +680,18 @@ std::vector<Finding> CheckPage(std::string_view text, const CheckContext &contex
     if (counts)
         *counts = checker.Counts();
     return findings;
+}
+
+std::vector<std::string> FilesUsedBy(std::string_view text, bool utf8)
+{
+    CheckContext context;
+    context.utf8 = utf8;
+    FileLookup files;
+    std::vector<std::string> used;
+    PageChecker checker(text, context, files, 0);
+    checker.CollectFilesIn(&used);
+    checker.Run();
+    return used;
 }
 
 std::vector<Finding> CheckPage(std::string_view text, const CheckContext &context)

@@ -127,6 +127,12 @@ std::vector<Finding> CheckPage(std::string_view text, const CheckContext &contex
                                FindingCounts *counts = nullptr);
 std::vector<Finding> CheckPage(std::string_view text, const CheckContext &context);
 
+// The relative files the page uses, each once, in the order the checks meet them: what the
+// checks look up (pictures, SRCSET candidates, style sheets and their url()s, scripts,
+// frames, objects, links). None when a BASE HREF sends them elsewhere. `utf8` as in
+// CheckContext; the names are UTF-8.
+std::vector<std::string> FilesUsedBy(std::string_view text, bool utf8);
+
 // The part of a URL naming a file the page relies on: without query and fragment, percent
 // escapes decoded. Empty when the URL names no local relative file (a scheme, "//host",
 // a path from the server's root, a fragment alone, nothing).
