@@ -28,6 +28,9 @@ public:
     // The live preview while it is shown, else nullptr.
     CLivePreview *livePreview() const { return m_livePreview; }
     void toggleLivePreview();
+    // Reopens the element whose tag starts at `tagStart` in its form, as a double click in
+    // the outline does.
+    void reeditElement(std::size_t tagStart);
 
 protected:
     QString captionBase() const override;
@@ -37,7 +40,6 @@ private:
     void openLivePreview();
     void closeLivePreview();
     void goToElement(std::size_t tagStart);
-    void reeditElement(std::size_t tagStart);
 
     bool m_sized = false;
     QSplitter *m_wndSplitter;

@@ -29,6 +29,7 @@ CCheckService::CCheckService(CTarnelDoc *document)
             return [this, validation] {
                 m_findings = std::move(validation->findings);
                 m_total = validation->total;
+                m_upToDate = true;
                 markText();
                 emit findingsChanged();
             };
@@ -36,6 +37,8 @@ CCheckService::CCheckService(CTarnelDoc *document)
     });
     connect(document, &CTarnelDoc::changed, m_job, &CPausedJob::changed);
     connect(document, &CTarnelDoc::reloaded, m_job, &CPausedJob::changed);
+    connect(document, &CTarnelDoc::changed, this, [this] { m_upToDate = false; });
+    connect(document, &CTarnelDoc::reloaded, this, [this] { m_upToDate = false; });
     // Saving under another name moves the page among other files.
     connect(document, &CTarnelDoc::saved, m_job, &CPausedJob::changed);
     m_job->changed();

@@ -32,6 +32,8 @@ public:
     const std::vector<tarnel::Finding> &findings() const { return m_findings; }
     // How many there were in all.
     std::size_t total() const { return m_total; }
+    // False from an edit until its check is in: the findings' offsets may point elsewhere.
+    bool upToDate() const { return m_upToDate; }
     // The findings whose range touches [begin, end].
     std::vector<tarnel::Finding> findingsAround(std::size_t begin, std::size_t end) const;
     // Checks at once instead of after the pause.
@@ -52,4 +54,5 @@ private:
     class CPausedJob *m_job;
     std::vector<tarnel::Finding> m_findings;
     std::size_t m_total = 0;
+    bool m_upToDate = false;
 };

@@ -31,6 +31,21 @@ TEST(FilePaths, BrowsedPath)
         EXPECT_EQ(BrowsedPath(c.page, c.chosen), c.expected) << c.page << " + " << c.chosen;
 }
 
+TEST(FilePaths, RelativeFileUrl)
+{
+    const struct
+    {
+        const char *chosen, *expected;
+    } cases[] = {
+        {"/home/u/site/pics/logo.gif", "pics/logo.gif"},
+        {"/home/u/other/a.gif", "../other/a.gif"},
+        {"/home/u/site/my pic#1 (a&b).gif", "my%20pic%231%20%28a%26b%29.gif"},
+        {"/home/u/site/caf\xC3\xA9.gif", "caf\xC3\xA9.gif"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(RelativeFileUrl("/home/u/site/index.htm", c.chosen), c.expected) << c.chosen;
+}
+
 TEST(FilePaths, ConvertFileFilter)
 {
     EXPECT_EQ(ConvertFileFilter(" All Files (*.*)|*.*||"), "All Files (*.*)");

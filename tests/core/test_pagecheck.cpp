@@ -129,6 +129,56 @@ TEST(PageCheck, TheFilesAPageUsesAreTheOnesChecked)
     EXPECT_TRUE(FilesUsedBy("<BASE HREF=\"http://x/\"><IMG SRC=a.gif>", true).empty());
 }
 
+TEST(PageCheck, OurFindingsCarryTheFixThatIsCertain)
+{
+    const SiteFolder site;
+    const auto onDisk = [](const char *replacement) {
+        return Fix{FixKind::UseNameOnDisk, 0, replacement};
+    };
+    const Fix choose{FixKind::ChooseFile};
+    const struct
+    {
+        const char *name;
+        std::string text;
+        std::string_view span; // the bytes the finding is about
+        Fix fix;
+        bool utf8 = true;
+    } cases[] = {
+        {"wrong case in a plain SRC", "<IMG ALT=a SRC=photo.jpg>", "photo.jpg",
+         onDisk("Photo.JPG")},
+        {"with a query and a fragment, blanks kept", "<A HREF=\" ./PIC.gif?Q=A#Top \">x</A>",
+         " ./PIC.gif?Q=A#Top ", onDisk(" ./pic.gif?Q=A#Top ")},
+        {"in a folder name, escapes kept", "<IMG ALT=a SRC='SUB/Inner%2Egif'>", "SUB/Inner%2Egif",
+         onDisk("sub/inner%2Egif")},
+        {"in a SRCSET candidate", "<IMG ALT=a SRCSET=\"pic.gif 1x, PIC.GIF 2x\">", "PIC.GIF",
+         onDisk("pic.gif")},
+        {"in a style's url()", "<P STYLE=\"background:url(Sub/Inner.gif)\">", "Sub/Inner.gif",
+         onDisk("sub/inner.gif")},
+        {"a Latin-1 page keeps its bytes", "<IMG ALT=a SRC=\"CAF\xE9.gif\">", "CAF\xE9.gif",
+         onDisk("caf\xE9.gif"), false},
+        {"an escaped slash", "<IMG ALT=a SRC=\"SUB%2Finner.gif\">", "SUB%2Finner.gif", {}},
+        {"a CODE below its CODEBASE",
+         "<APPLET CODEBASE=applets CODE=clock.class></APPLET>",
+         "clock.class",
+         {}},
+        {"a missing file", "<IMG ALT=a SRC=\"nope.gif\">", "nope.gif", choose},
+        {"a missing SRCSET candidate", "<IMG ALT=a SRCSET=\"pic.gif 1x, big.gif 2x\">", "big.gif",
+         choose},
+    };
+    for (const auto &c : cases) {
+        const std::vector<Finding> findings = CheckPage(c.text, {site.Page(), c.utf8});
+        ASSERT_EQ(findings.size(), 1u) << c.name;
+        EXPECT_EQ(c.text.substr(findings[0].offset, findings[0].length), c.span) << c.name;
+        EXPECT_EQ(findings[0].fix, c.fix) << c.name;
+    }
+
+    for (const char *tag : {"<IMG SRC=pic.gif>", "<AREA HREF=#>", "<INPUT TYPE=Image>"}) {
+        const std::vector<Finding> findings = CheckPage(std::string("<P>") + tag, {});
+        ASSERT_EQ(findings.size(), 1u) << tag;
+        EXPECT_EQ(findings[0].fix, (Fix{FixKind::GiveAlt, 3, {}})) << tag;
+    }
+}
+
 TEST(PageCheck, AnUnsavedPageHasNoFolderToCheckFilesIn)
 {
     EXPECT_TRUE(CheckPage("<IMG ALT=a SRC=nope.gif><A HREF=x.htm>x</A>", {}).empty());

@@ -77,6 +77,13 @@ TEST(Reedit, FormsOpenWithTheElementsValues)
               (AppletFields{.fileName = "C.class", .comment = "c", .className = "k", .name = "n"}));
 }
 
+TEST(Reedit, AltIsGivenInTheInputThatWritesIt)
+{
+    EXPECT_EQ(AltFieldName(ElementKind::Image), "comment");
+    EXPECT_EQ(AltFieldName(ElementKind::Picture), "alt");
+    EXPECT_EQ(AltFieldName(ElementKind::Link), "");
+}
+
 TEST(Reedit, LinkContentDecidesHowTheFormOpens)
 {
     struct Case

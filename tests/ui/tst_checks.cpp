@@ -84,6 +84,73 @@ private slots:
         QCOMPARE(outlineMarks->findingsOf(outline->entryIndex(CSiteTree::Images, 0)), QString());
     }
 
+    // The starred problems take their fixes from the list, each one undo step, and the page
+    // is checked again after each.
+    void fixesTakenFromTheProblemsList()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        for (const char *file : {"pic.gif", "new pic.gif"})
+            QVERIFY(writeFile(dir.filePath(file), "GIF89a"));
+        const QByteArray page =
+            "<!DOCTYPE html>\n<html><head><title>t</title></head><body>\n"
+            "<p><img src=\"PIC.gif?v=2\" alt=\"a\"><img src=\"gone.gif\" alt=\"b\">"
+            "<img src=\"pic.gif\"></p>\n</body></html>\n";
+        QVERIFY(writeFile(dir.filePath("page.htm"), page));
+        Editor editor;
+        QVERIFY(editor.start({dir.filePath("page.htm")}));
+        CTarnelView *view = editor.view();
+        CCheckService *checks = CCheckService::of(editor.doc());
+        CProblemsDock *problems = editor.frame()->problems();
+        QTreeWidget *list = problems->list();
+        QString chooserFolder;
+        problems->setFileChooser([&](QWidget *, const QString &folder) {
+            chooserFolder = folder;
+            return dir.filePath("new pic.gif");
+        });
+        const auto takeFixOf = [&](int row) {
+            QTRY_VERIFY_WITH_TIMEOUT(checks->upToDate(), 5000);
+            list->setCurrentItem(list->topLevelItem(row));
+            QVERIFY(problems->fixAction()->isEnabled());
+            problems->fixAction()->trigger();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(list->topLevelItemCount(), 3, 5000);
+        QVERIFY(list->topLevelItem(0)->text(0).endsWith(QString::fromUtf8("\u2605")));
+
+        takeFixOf(0);
+        QCOMPARE(problems->fixAction()->text(),
+                 QString::fromUtf8("Use \u201cpic.gif?v=2\u201d as on disk"));
+        const QByteArray renamed = QByteArray(page).replace("PIC.gif", "pic.gif");
+        QCOMPARE(viewBytes(view), renamed);
+        QTRY_COMPARE_WITH_TIMEOUT(list->topLevelItemCount(), 2, 5000);
+
+        takeFixOf(0);
+        const QByteArray chosen = QByteArray(renamed).replace("gone.gif", "new%20pic.gif");
+        QCOMPARE(viewBytes(view), chosen);
+        QCOMPARE(chooserFolder, dir.path());
+        QTRY_COMPARE_WITH_TIMEOUT(list->topLevelItemCount(), 1, 5000);
+
+        // The last, an image without ALT, opens the image form at the input writing ALT; Cancel
+        // keeps all.
+        QString focused;
+        whenModal([&](QWidget *form) {
+            // The ALT field takes the focus once the form is up: look a moment later.
+            QTimer::singleShot(100, form, [&focused, form] {
+                if (form->inherits("CImgDlg") && form->focusWidget())
+                    focused = form->focusWidget()->objectName();
+                qobject_cast<QDialog *>(form)->reject();
+            });
+        });
+        takeFixOf(0);
+        QCOMPARE(focused, QString("comment")); // the image form's Image Comment writes ALT
+        QCOMPARE(viewBytes(view), chosen);
+
+        view->commands().run(tarnel::ID_EDIT_UNDO);
+        QCOMPARE(viewBytes(view), renamed);
+        view->commands().run(tarnel::ID_EDIT_UNDO);
+        QCOMPARE(viewBytes(view), page);
+    }
+
     // View > Show Advice lists tidy's advice on writing too, in every open page, and the
     // choice is kept.
     void showAdviceListsTheAdviceToo()

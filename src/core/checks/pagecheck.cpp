@@ -158,6 +158,87 @@ std::string Latin1ToUtf8(std::string_view s)
     return out;
 }
 
+// The bytes `unit` (of a written URL: one byte or a "%XX" escape) means, in UTF-8
+// as FileLookup compares names.
+std::string UnitMeaning(std::string_view unit, bool utf8)
+{
+    if (unit.size() == 3)
+        return std::string(1, static_cast<char>(HexValue(unit[1]) * 16 + HexValue(unit[2])));
+    return utf8 ? std::string(unit) : Latin1ToUtf8(unit);
+}
+
+// One name of a written path spelled as `onDisk` spells it, unit by unit: only the letters
+// whose case differs change, escapes and other characters stay as written. nullopt when the
+// two are not the same name.
+std::optional<std::string> RespelledName(std::string_view written, std::string_view onDisk,
+                                         bool utf8)
+{
+    std::string out;
+    std::size_t disk = 0;
+    for (std::size_t at = 0; at < written.size();) {
+        const bool escape = written[at] == '%' && at + 2 < written.size() &&
+                            HexValue(written[at + 1]) >= 0 && HexValue(written[at + 2]) >= 0;
+        const std::string_view unit = written.substr(at, escape ? 3 : 1);
+        at += unit.size();
+        const std::string meaning = UnitMeaning(unit, utf8);
+        if (onDisk.substr(disk, meaning.size()) == meaning) {
+            out += unit;
+        } else if (meaning.size() == 1 && IsAsciiLetter(meaning[0]) && disk < onDisk.size() &&
+                   LowerAscii(onDisk[disk]) == LowerAscii(meaning[0])) {
+            out += onDisk[disk];
+        } else {
+            return std::nullopt;
+        }
+        disk += meaning.size();
+    }
+    if (disk != onDisk.size())
+        return std::nullopt;
+    return out;
+}
+
+// `written`, a URL as the page writes it, with its path spelled as `onDisk` (FileLookup's
+// answer) spells it; its blanks, escapes, query and fragment as they were. nullopt where the
+// written path does not map name for name onto the disk's (a character reference in it, an
+// escaped slash).
+std::optional<std::string> RespelledPath(std::string_view written, std::string_view onDisk,
+                                         bool utf8)
+{
+    std::size_t begin = 0;
+    while (begin < written.size() && IsUrlSpace(written[begin]))
+        ++begin;
+    std::size_t end = std::min(written.find_first_of("?#", begin), written.size());
+    while (end > begin && IsUrlSpace(written[end - 1]))
+        --end;
+    const std::string_view path = written.substr(begin, end - begin);
+    if (path.find('&') != npos)
+        return std::nullopt;
+    std::string out(written.substr(0, begin));
+    std::size_t disk = 0;
+    for (std::size_t at = 0; at <= path.size();) {
+        const std::size_t cut = std::min(path.find_first_of("/\\", at), path.size());
+        const std::string_view name = path.substr(at, cut - at);
+        if (!name.empty() && name != ".") {
+            if (disk > onDisk.size())
+                return std::nullopt;
+            const std::size_t diskCut = std::min(onDisk.find('/', disk), onDisk.size());
+            const auto respelled = RespelledName(name, onDisk.substr(disk, diskCut - disk), utf8);
+            if (!respelled)
+                return std::nullopt;
+            out += *respelled;
+            disk = diskCut + 1;
+        } else {
+            out += name;
+        }
+        if (cut < path.size())
+            out += path[cut];
+        at = cut + 1;
+    }
+    if (disk < onDisk.size())
+        return std::nullopt;
+    out += written.substr(end);
+    return out;
+}
+
 std::string LowerAsciiCopy(std::string_view s)
 {
     std::string lower(s);
@@ -484,12 +565,13 @@ private:
         return {begin, a.value.size()};
     }
 
-    void Add(Severity severity, Span span, std::string message)
+    void Add(Severity severity, Span span, std::string message, Fix fix = {})
     {
         ++m_counts.found;
         m_counts.errors += severity == Severity::Error;
         m_findings.push_back(Finding{severity, span.offset, 1, 1,
-                                     std::max<std::size_t>(span.length, 1), std::move(message)});
+                                     std::max<std::size_t>(span.length, 1), std::move(message),
+                                     false, std::move(fix)});
         if (m_findings.size() / 2 >= m_keep)
             KeepFirst();
     }
@@ -551,7 +633,7 @@ private:
         const std::size_t valueStart = ValueSpan(a).offset;
         for (const Piece &piece : pieces)
             CheckFileNamed(DecodeAttributeValue(a.value.substr(piece.offset, piece.length)),
-                           {valueStart + piece.offset, piece.length});
+                           {valueStart + piece.offset, piece.length}, true);
     }
 
     void CheckStyleSheet(std::size_t start, std::string_view css)
@@ -560,7 +642,7 @@ private:
             return;
         for (const Piece &piece : StyleSheetUrls(css))
             CheckFileNamed(std::string(css.substr(piece.offset, piece.length)),
-                           {start + piece.offset, piece.length});
+                           {start + piece.offset, piece.length}, true);
     }
 
     void CheckFile(const TagAttribute &a, std::string_view base)
@@ -572,11 +654,13 @@ private:
                 return; // an applet from elsewhere
             value = baseFolder + (baseFolder.ends_with('/') ? "" : "/") + value;
         }
-        CheckFileNamed(std::move(value), ValueSpan(a));
+        // A CODE below its CODEBASE names only part of the path: no fix writes it whole.
+        CheckFileNamed(std::move(value), ValueSpan(a), base.empty());
     }
 
-    // `value`: a URL as written in the page's encoding, character references decoded.
-    void CheckFileNamed(std::string value, Span span)
+    // `value`: a URL as written in the page's encoding, character references decoded; it
+    // stands as written in `span`, and `fixable` when it names the whole path.
+    void CheckFileNamed(std::string value, Span span, bool fixable)
     {
         if (!m_context.utf8)
             value = Latin1ToUtf8(value);
@@ -589,12 +673,20 @@ private:
             return;
         }
         const FileLookup::Answer answer = m_files.Find(m_context.pageFolder, relative);
-        if (answer.result == FileLookup::Result::Missing)
-            Add(Severity::Error, span, "missing file " + Quoted(relative));
-        else if (answer.result == FileLookup::Result::WrongCase)
+        if (answer.result == FileLookup::Result::Missing) {
+            Add(Severity::Error, span, "missing file " + Quoted(relative),
+                {fixable ? FixKind::ChooseFile : FixKind::None});
+        } else if (answer.result == FileLookup::Result::WrongCase) {
+            Fix fix;
+            if (const auto respelled = RespelledPath(m_text.substr(span.offset, span.length),
+                                                     answer.onDisk, m_context.utf8);
+                respelled && fixable)
+                fix = {FixKind::UseNameOnDisk, 0, *respelled};
             Add(Severity::Error, span,
                 Quoted(relative) + " is written " + Quoted(answer.onDisk) +
-                    " on disk; a web server tells letter case apart");
+                    " on disk; a web server tells letter case apart",
+                std::move(fix));
+        }
     }
 
     void CheckAlt(const TagToken &tag, const std::vector<TagAttribute> &attributes)
@@ -611,7 +703,8 @@ private:
         for (char &c : upper)
             c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
         Add(Severity::Warning, {tag.begin + 1, name.size()},
-            upper + " without ALT: give a text alternative (ALT=\"\" for decoration)");
+            upper + " without ALT: give a text alternative (ALT=\"\" for decoration)",
+            {FixKind::GiveAlt, tag.begin});
     }
 
     // Messages are UTF-8 whatever the page's encoding.

@@ -14,6 +14,22 @@ namespace tarnel {
 // A problem found in a page, tied to the bytes it is about.
 enum class Severity { Error, Warning };
 
+// A change that certainly answers a finding, offered to the user to take.
+enum class FixKind {
+    None,
+    GiveAlt,       // reopen the element in its form to give it ALT; `tagStart` says which
+    UseNameOnDisk, // write `replacement` over the finding's bytes
+    ChooseFile,    // let the user choose the file, written over the finding's bytes
+};
+struct Fix
+{
+    FixKind kind = FixKind::None;
+    std::size_t tagStart = 0; // GiveAlt: the "<" of the element's tag
+    std::string replacement;  // UseNameOnDisk: the bytes as the page writes them
+
+    bool operator==(const Fix &) const = default;
+};
+
 struct Finding
 {
     Severity severity = Severity::Error;
@@ -23,6 +39,7 @@ struct Finding
     std::size_t length = 0; // bytes concerned, at least 1 where the text has any
     std::string message;    // UTF-8
     bool advice = false;    // the validator's advice on writing rather than a problem
+    Fix fix;                // only our own checks know one
 
     bool operator==(const Finding &) const = default;
 };

@@ -2,6 +2,7 @@
 
 #include "ascii.h"
 #include "attributes.h"
+#include "formdescription.h"
 
 #include <algorithm>
 #include <span>
@@ -469,6 +470,37 @@ std::optional<ElementAtPosition> ElementAt(std::string_view text, std::size_t po
             return ElementAtPosition{ElementKind::Link, *link};
     }
     return std::nullopt;
+}
+
+namespace {
+
+// The form's input for the field the tag's `attribute` is written from.
+template <class Fields>
+std::string_view InputWriting(std::string_view attribute, AttributeTable<Fields> table,
+                              const FormDescription<Fields> &form)
+{
+    for (const FieldAttribute<Fields> &written : table) {
+        if (!written.field || !EqualsNoCase(written.name, attribute))
+            continue;
+        for (const FieldSpec<Fields> &row : form.rows)
+            if (row.member == written.field)
+                return row.name;
+    }
+    return {};
+}
+
+} // namespace
+
+std::string_view AltFieldName(ElementKind kind)
+{
+    switch (kind) {
+    case ElementKind::Image:
+        return InputWriting("ALT", ImageAttributes(), ImageForm());
+    case ElementKind::Picture:
+        return InputWriting("ALT", PictureAttributes(), PictureForm());
+    default:
+        return {};
+    }
 }
 
 ImageFields ImagePrefill(const ReeditTarget &target)

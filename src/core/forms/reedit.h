@@ -80,6 +80,10 @@ struct ElementAtPosition
 };
 std::optional<ElementAtPosition> ElementAt(std::string_view text, std::size_t position);
 
+// The name of the input that writes ALT in the form an element of `kind` reopens in; empty
+// for a form without one.
+std::string_view AltFieldName(ElementKind kind);
+
 // The fields a reopened element's form opens with. A link's fields carry the kind of its
 // content.
 ImageFields ImagePrefill(const ReeditTarget &target);

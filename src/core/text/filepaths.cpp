@@ -23,6 +23,36 @@ std::string BrowsedPath(std::string_view pagePath, std::string_view chosenPath)
 
 namespace {
 
+bool NeedsEscape(unsigned char byte)
+{
+    static constexpr std::string_view kRead = " \"#%&'()<>?\\`";
+    return byte < 0x20 || byte == 0x7F || kRead.find(static_cast<char>(byte)) != kRead.npos;
+}
+
+} // namespace
+
+std::string RelativeFileUrl(std::string_view pagePath, std::string_view chosenPath)
+{
+    const fs::path folder = fs::path(pagePath).parent_path().lexically_normal();
+    const std::string relative =
+        fs::path(chosenPath).lexically_normal().lexically_relative(folder).generic_string();
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string url;
+    for (const char c : relative) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (NeedsEscape(byte)) {
+            url += '%';
+            url += kHex[byte >> 4];
+            url += kHex[byte & 15];
+        } else {
+            url += c;
+        }
+    }
+    return url;
+}
+
+namespace {
+
 std::string Trim(std::string_view s)
 {
     const auto first = s.find_first_not_of(' ');

@@ -9,6 +9,12 @@ namespace tarnel {
 // the full path the chooser gave. `pagePath` is empty for a page never saved.
 std::string BrowsedPath(std::string_view pagePath, std::string_view chosenPath);
 
+// The URL that names a chosen file from a saved page: relative to the page's folder (".."
+// where it lies elsewhere), forward slashes, and "%XX" for each byte a URL or the value it
+// stands in would read otherwise (blanks, quotes, "%", "#", "?", "&", parentheses,
+// controls). Letters beyond ASCII stay as they are (UTF-8).
+std::string RelativeFileUrl(std::string_view pagePath, std::string_view chosenPath);
+
 // Converts a chooser filter written as "label|patterns|label|patterns||" (patterns separated
 // by semicolons) to the "label (p1 p2);;label (p3)" form of Qt's file dialog. A label that
 // already ends in a parenthesised pattern list has that list replaced by the real patterns.
