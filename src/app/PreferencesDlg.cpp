@@ -16,6 +16,7 @@ CPreferencesDlg::CPreferencesDlg(const EditorSettings &settings, QWidget *parent
     , m_fontSize(new QSpinBox(this))
     , m_tabWidth(new QSpinBox(this))
     , m_lineNumbers(new QCheckBox(tr("Show line &numbers"), this))
+    , m_scheme(new QComboBox(this))
 {
     setWindowTitle(tr("Preferences"));
     // In NameCase order.
@@ -33,6 +34,9 @@ CPreferencesDlg::CPreferencesDlg(const EditorSettings &settings, QWidget *parent
     m_tabWidth->setSpecialValueText(tr("A fifth of an inch"));
     m_tabWidth->setValue(settings.tabWidth);
     m_lineNumbers->setChecked(settings.lineNumbers);
+    // In SchemeChoice order.
+    m_scheme->addItems({tr("Follow the desktop"), tr("Light"), tr("Dark")});
+    m_scheme->setCurrentIndex(int(settings.scheme));
 
     auto *form = new QFormLayout(this);
     form->addRow(tr("Spell tag and attribute &names:"), m_nameCase);
@@ -41,6 +45,7 @@ CPreferencesDlg::CPreferencesDlg(const EditorSettings &settings, QWidget *parent
     form->addRow(tr("Font &size:"), m_fontSize);
     form->addRow(tr("&Tab width (characters):"), m_tabWidth);
     form->addRow(QString(), m_lineNumbers);
+    form->addRow(tr("Co&lours:"), m_scheme);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -58,5 +63,6 @@ EditorSettings CPreferencesDlg::settings() const
     settings.fontSize = m_fontSize->value();
     settings.tabWidth = m_tabWidth->value();
     settings.lineNumbers = m_lineNumbers->isChecked();
+    settings.scheme = tarnel::SchemeChoice(m_scheme->currentIndex());
     return settings;
 }

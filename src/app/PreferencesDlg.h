@@ -9,7 +9,8 @@ class QComboBox;
 class QFontComboBox;
 class QSpinBox;
 
-// Edit > Preferences: how names are spelled, auto-closing, the font, tabs and line numbers.
+// Edit > Preferences: how names are spelled, auto-closing, the font, tabs, line numbers and
+// the colours.
 class CPreferencesDlg : public QDialog
 {
     Q_OBJECT
@@ -21,6 +22,7 @@ public:
     QCheckBox *autoCloseField() const { return m_autoClose; }
     QSpinBox *tabWidthField() const { return m_tabWidth; }
     QCheckBox *lineNumbersField() const { return m_lineNumbers; }
+    QComboBox *schemeField() const { return m_scheme; }
 
 private:
     QComboBox *m_nameCase;
@@ -29,4 +31,5 @@ private:
     QSpinBox *m_fontSize;
     QSpinBox *m_tabWidth;
     QCheckBox *m_lineNumbers;
+    QComboBox *m_scheme;
 };

@@ -1,5 +1,7 @@
 #include "EditorSettings.h"
 
+#include <QGuiApplication>
+#include <QPalette>
 #include <QSettings>
 
 namespace {
@@ -27,6 +29,9 @@ EditorSettings EditorSettings::load()
     settings.fontSize = qBound(4, profile.value("FontSize", settings.fontSize).toInt(), 72);
     settings.tabWidth = qBound(0, profile.value("TabWidth", settings.tabWidth).toInt(), 16);
     settings.lineNumbers = profile.value("LineNumbers", settings.lineNumbers).toBool();
+    const int scheme = profile.value("ColourScheme", int(settings.scheme)).toInt();
+    if (scheme >= 0 && scheme <= int(tarnel::SchemeChoice::Dark))
+        settings.scheme = tarnel::SchemeChoice(scheme);
     return settings;
 }
 
@@ -40,6 +45,15 @@ void EditorSettings::save() const
     profile.setValue("FontSize", fontSize);
     profile.setValue("TabWidth", tabWidth);
     profile.setValue("LineNumbers", lineNumbers);
+    profile.setValue("ColourScheme", int(scheme));
+}
+
+tarnel::Scheme EditorSettings::schemeInForce() const
+{
+    const QColor base = QGuiApplication::palette().color(QPalette::Active, QPalette::Base);
+    const auto bgr = std::uint32_t(base.red()) | std::uint32_t(base.green()) << 8 |
+                     std::uint32_t(base.blue()) << 16;
+    return tarnel::SchemeFor(scheme, bgr);
 }
 
 const EditorSettings &EditorSettings::current()

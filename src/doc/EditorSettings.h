@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colourscheme.h"
 #include "namecase.h"
 
 #include <QObject>
@@ -18,8 +19,12 @@ struct EditorSettings
     int fontSize = 10;
     int tabWidth = 0; // in characters; 0: stops every fifth of an inch
     bool lineNumbers = true;
+    tarnel::SchemeChoice scheme = tarnel::SchemeChoice::FollowDesktop;
 
     bool operator==(const EditorSettings &) const = default;
+
+    // The colours shown now: the choice, or the desktop's when it is to be followed.
+    tarnel::Scheme schemeInForce() const;
 
     static EditorSettings load();
     void save() const;

@@ -87,8 +87,10 @@ CPageColourer::CPageColourer(CTarnelDoc *document)
 
 void CPageColourer::defineStyles(CTextSurface &surface) const
 {
+    const Scheme scheme = EditorSettings::current().schemeInForce();
     for (int i = 0; i < StyleCount; ++i) {
-        const StyleLook look = m_tracker.Engine().Look(static_cast<Style>(i));
+        const auto style = static_cast<Style>(i);
+        const StyleLook look = LookIn(scheme, style, m_tracker.Engine().Look(style));
         surface.defineStyle(i, fromBgr(look.colour), look.bold);
     }
 }

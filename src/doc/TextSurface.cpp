@@ -647,11 +647,31 @@ void CTextSurface::fitLineNumbers()
         m_editor->SendScintilla(Sci::SCI_TEXTWIDTH, wparam(Sci::STYLE_LINENUMBER), widest.c_str()));
 }
 
-void CTextSurface::highlightCurrentLine(const QColor &colour)
+void CTextSurface::applyColours(const tarnel::EditorColours &colours)
 {
-    m_editor->SendScintilla(Sci::SCI_SETCARETLINEBACK, colour);
+    auto colour = [](std::uint32_t bgr) {
+        return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+    };
+    const auto defaults = wparam(Sci::STYLE_DEFAULT);
+    m_editor->SendScintilla(Sci::SCI_STYLESETFORE, defaults, colour(colours.text));
+    m_editor->SendScintilla(Sci::SCI_STYLESETBACK, defaults, colour(colours.paper));
+    resetStyles();
+    const auto numbers = wparam(Sci::STYLE_LINENUMBER);
+    m_editor->SendScintilla(Sci::SCI_STYLESETFORE, numbers, colour(colours.lineNumbers));
+    m_editor->SendScintilla(Sci::SCI_STYLESETBACK, numbers, colour(colours.margin));
+    m_editor->SendScintilla(Sci::SCI_SETCARETFORE, colour(colours.caret));
+    m_editor->SendScintilla(Sci::SCI_SETCARETLINEBACK, colour(colours.currentLine));
     m_editor->SendScintilla(Sci::SCI_SETCARETLINEVISIBLE, 1UL);
     m_editor->SendScintilla(Sci::SCI_SETCARETLINEVISIBLEALWAYS, 1UL);
+    m_editor->SendScintilla(Sci::SCI_SETFOLDMARGINCOLOUR, 1UL, colour(colours.margin));
+    m_editor->SendScintilla(Sci::SCI_SETFOLDMARGINHICOLOUR, 1UL, colour(colours.margin));
+    for (int marker = Sci::SC_MARKNUM_FOLDEREND; marker <= int(Sci::SC_MARKNUM_FOLDEROPEN);
+         ++marker) {
+        m_editor->SendScintilla(Sci::SCI_MARKERSETFORE, wparam(marker),
+                                colour(colours.foldMarkerFace));
+        m_editor->SendScintilla(Sci::SCI_MARKERSETBACK, wparam(marker),
+                                colour(colours.foldMarkerEdge));
+    }
 }
 
 void CTextSurface::showFoldMargin(int margin)
@@ -670,11 +690,8 @@ void CTextSurface::showFoldMargin(int margin)
         {Sci::SC_MARKNUM_FOLDEROPENMID, Sci::SC_MARK_BOXMINUSCONNECTED},
         {Sci::SC_MARKNUM_FOLDERMIDTAIL, Sci::SC_MARK_TCORNER},
     };
-    for (const auto &[marker, symbol] : boxes) {
+    for (const auto &[marker, symbol] : boxes)
         m_editor->SendScintilla(Sci::SCI_MARKERDEFINE, wparam(marker), lparam(symbol));
-        m_editor->SendScintilla(Sci::SCI_MARKERSETFORE, wparam(marker), QColor(Qt::white));
-        m_editor->SendScintilla(Sci::SCI_MARKERSETBACK, wparam(marker), QColor(Qt::gray));
-    }
     // Scintilla opens and closes folds itself on a click, shows a hidden line the caret
     // reaches, and opens a fold whose head an edit took away.
     m_editor->SendScintilla(Sci::SCI_SETAUTOMATICFOLD,

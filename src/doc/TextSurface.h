@@ -1,5 +1,7 @@
 #pragma once
 
+#include "colourscheme.h"
+
 #include "foldlevels.h"
 
 #include <QPoint>
@@ -182,7 +184,9 @@ public:
     void setFoldLevels(std::size_t firstLine, std::span<const tarnel::LineFold> levels);
     bool isFoldHead(std::size_t line) const;
     bool isLineShown(std::size_t line) const;
-    void highlightCurrentLine(const QColor &colour);
+    // The paper, text, current line, caret, margins and fold boxes; every style is reset to
+    // the paper and text (resetStyles), so the styles' own looks are given after.
+    void applyColours(const tarnel::EditorColours &colours);
 
     // Layout.
     void trackScrollWidth();

@@ -32,10 +32,12 @@ Rgba fromQColor(const QColor &colour)
             static_cast<std::uint8_t>(colour.blue()), static_cast<std::uint8_t>(colour.alpha())};
 }
 
-// Near the paper's white: its underline alone would not show.
-bool isLight(Rgba colour)
+// Near the paper's own colour: its underline alone would not show.
+bool faintOn(Rgba colour, std::uint32_t paper)
 {
-    return 299 * colour.red + 587 * colour.green + 114 * colour.blue > 215 * 1000;
+    const std::uint32_t bgr =
+        colour.red | std::uint32_t(colour.green) << 8 | std::uint32_t(colour.blue) << 16;
+    return ContrastRatio(bgr, paper) < 1.5;
 }
 
 // A position moved as `change` moves the text after it.
@@ -62,7 +64,6 @@ CColourSwatches::CColourSwatches(CTarnelView *view)
     })
 {
     m_text.defineColourSwatch(kIndicator);
-    m_text.defineBackdrop(kLightBackdrop, QColor(0x60, 0x60, 0x60));
     CTarnelDoc *document = view->GetDocument();
     connect(document, &CTarnelDoc::aboutToChange, this, &CColourSwatches::textChanging);
     connect(document, &CTarnelDoc::changed, this, &CColourSwatches::refreshSoon);
@@ -77,6 +78,15 @@ CColourSwatches::CColourSwatches(CTarnelView *view)
             refreshSoon();
     });
     view->viewport()->installEventFilter(this);
+    refreshSoon();
+}
+
+void CColourSwatches::applyColours(const tarnel::EditorColours &colours)
+{
+    m_paper = colours.paper;
+    const int edge = IsDarkColour(colours.paper) ? 0xA0 : 0x60;
+    m_text.defineBackdrop(kLightBackdrop, QColor(edge, edge, edge));
+    m_shown.clear();
     refreshSoon();
 }
 
@@ -151,7 +161,7 @@ void CColourSwatches::refresh()
     }
     for (const ColourValue &value : *values) {
         m_text.markColour(kIndicator, value.begin, value.end - value.begin, toQColor(value.colour));
-        if (isLight(value.colour))
+        if (faintOn(value.colour, m_paper))
             m_text.markRange(kLightBackdrop, value.begin, value.end - value.begin);
     }
     m_marked = shown;

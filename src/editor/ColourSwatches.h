@@ -1,5 +1,7 @@
 #pragma once
 
+#include "colourscheme.h"
+
 #include "TextSurface.h"
 #include "colourvalues.h"
 
@@ -30,6 +32,8 @@ public:
     using Chooser = std::function<std::optional<QColor>(const QColor &initial, bool withAlpha)>;
 
     explicit CColourSwatches(CTarnelView *view);
+    // Values faint on this paper get the box; the values shown are marked again.
+    void applyColours(const tarnel::EditorColours &colours);
     void setChooser(Chooser chooser) { m_chooser = std::move(chooser); }
 
 protected:
@@ -40,6 +44,7 @@ private:
     // Marks the values shown, once control is back in the event loop.
     void refreshSoon();
     void refresh();
+    std::uint32_t m_paper = 0xFFFFFF;
     void textChanging(const tarnel::TextChange &change);
     // The bytes shown and a few lines around them; on a long line only near what shows.
     std::pair<std::size_t, std::size_t> shownBytes() const;

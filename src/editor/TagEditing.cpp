@@ -38,9 +38,15 @@ CTagEditing::CTagEditing(CTarnelView *view, CTextSurface &text)
     , m_view(view)
     , m_text(text)
 {
-    m_text.defineHighlight(MatchHighlight, QColor(0x80, 0xC0, 0xFF));
     m_text.defineHiddenMark(AutoClosedMark);
     m_text.defineHiddenMark(AutoIndentMark);
+}
+
+void CTagEditing::applyColours(const tarnel::EditorColours &colours)
+{
+    const std::uint32_t c = colours.matchHighlight;
+    m_text.defineHighlight(MatchHighlight,
+                           QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int(c >> 16)));
 }
 
 bool CTagEditing::allMarked(int mark, std::size_t from, std::size_t to) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "colourscheme.h"
+
 #include "tagpairs.h"
 
 #include <QObject>
@@ -18,6 +20,8 @@ class CTagEditing : public QObject
 {
     Q_OBJECT
 public:
+    // The colour the matching tag names are highlighted in.
+    void applyColours(const tarnel::EditorColours &colours);
     CTagEditing(CTarnelView *view, CTextSurface &text);
 
     // The tag name the caret is in and its partner, remembered before a key that may change

@@ -21,6 +21,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QInputMethodEvent>
@@ -52,7 +53,8 @@ CTarnelView::CTarnelView(CTarnelDoc *document, QWidget *parent)
     setMarginWidth(1, 0);
     colourer().defineStyles(m_text);
     installEditorAccessibility();
-    new CColourSwatches(this);
+    m_swatches = new CColourSwatches(this);
+    m_swatches->applyColours(tarnel::ColoursOf(EditorSettings::current().schemeInForce()));
     connect(document, &CTarnelDoc::encodingChanged, this,
             [this] { GetDocument()->configureSurface(this); });
     connect(document, &CTarnelDoc::showElementRequested, this, &CTarnelView::showElement);
@@ -78,6 +80,17 @@ void CTarnelView::applySettings()
 {
     applySurfaceSettings();
     colourer().defineStyles(m_text);
+    m_swatches->applyColours(tarnel::ColoursOf(EditorSettings::current().schemeInForce()));
+}
+
+void CTarnelView::changeEvent(QEvent *event)
+{
+    QsciScintilla::changeEvent(event);
+    // Following the desktop: a new palette may turn it from light to dark.
+    if ((event->type() == QEvent::PaletteChange ||
+         event->type() == QEvent::ApplicationPaletteChange) &&
+        m_swatches)
+        applySettings();
 }
 
 void CTarnelView::applySurfaceSettings()
@@ -88,8 +101,16 @@ void CTarnelView::applySurfaceSettings()
         font.setFamily(settings.fontFamily);
     font.setPointSize(settings.fontSize);
     font.setBold(false);
+    if (!QFontInfo(font).fixedPitch()) {
+        // Some desktops name a proportional face as their fixed one; source wants columns.
+        font.setFamily(QStringLiteral("monospace"));
+        font.setStyleHint(QFont::TypeWriter);
+        font.setFixedPitch(true);
+    }
     setFont(font);
-    m_text.resetStyles();
+    const tarnel::EditorColours &colours = tarnel::ColoursOf(settings.schemeInForce());
+    m_text.applyColours(colours);
+    m_tagEditing->applyColours(colours);
     if (settings.tabWidth > 0) {
         setTabWidth(settings.tabWidth);
     } else {
@@ -100,7 +121,6 @@ void CTarnelView::applySurfaceSettings()
     }
     m_text.showLineNumbers(settings.lineNumbers);
     m_text.showFoldMargin(kFoldMargin);
-    m_text.highlightCurrentLine(QColor(0xFF, 0xFF, 0xE0));
     m_text.allowSeveralCarets();
     setWrapMode(WrapNone);
     // The horizontal scroll bar follows the longest line shown instead of a fixed width.

@@ -19,6 +19,7 @@
 #include <string>
 
 class CAbbreviationExpander;
+class CColourSwatches;
 class CCompletion;
 class CTagEditing;
 class CTarnelDoc;
@@ -113,6 +114,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void applySurfaceSettings();
@@ -148,6 +150,7 @@ private:
     CCompletion *m_completion;
     CTagEditing *m_tagEditing;
     CAbbreviationExpander *m_abbreviations;
+    CColourSwatches *m_swatches = nullptr;
     bool m_clipboardHasText = false;
     std::size_t m_lastCaret = std::size_t(-1); // none told yet
 };

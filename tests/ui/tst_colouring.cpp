@@ -8,9 +8,12 @@
 #include "ColourSwatches.h"
 
 #include "../core/colourtestsupport.h"
+#include "EditorSettings.h"
+#include "colourscheme.h"
 #include "colourtracker.h"
 #include "commandids.h"
 
+#include <QFontInfo>
 #include <QLabel>
 
 using namespace uitest;
@@ -147,6 +150,48 @@ private slots:
                                          static_cast<unsigned long>(look.style)) != 0,
                      look.bold);
         }
+    }
+
+    // Under a dark desktop the editor follows it, every colour around the text included, in a
+    // fixed-pitch face; the choice in Preferences overrides the desktop either way.
+    void theColoursFollowTheDesktopUnlessChosen()
+    {
+        Editor editor;
+        QVERIFY(editor.start());
+        CTarnelView *view = editor.view();
+        auto send = [view](int message, long style) {
+            return view->SendScintilla(message, static_cast<unsigned long>(style));
+        };
+        const QPalette lightPalette = QApplication::palette();
+        QPalette darkPalette = lightPalette;
+        darkPalette.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+        darkPalette.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+        darkPalette.setColor(QPalette::Text, Qt::white);
+        QApplication::setPalette(darkPalette);
+        const tarnel::EditorColours &dark = tarnel::ColoursOf(tarnel::Scheme::Dark);
+        QTRY_COMPARE(send(QsciScintillaBase::SCI_STYLEGETBACK, 0), long(dark.paper));
+        QCOMPARE(send(QsciScintillaBase::SCI_STYLEGETBACK, QsciScintillaBase::STYLE_LINENUMBER),
+                 long(dark.margin));
+        QCOMPARE(send(QsciScintillaBase::SCI_GETCARETLINEBACK, 0), long(dark.currentLine));
+        for (int style = 0; style < tarnel::StyleCount; ++style) {
+            const long fore = send(QsciScintillaBase::SCI_STYLEGETFORE, style);
+            QVERIFY2(tarnel::ContrastRatio(std::uint32_t(fore), dark.paper) >=
+                         tarnel::ReadableContrast,
+                     qPrintable(QString::number(style)));
+        }
+        QVERIFY(QFontInfo(view->font()).fixedPitch());
+
+        EditorSettings chosen = EditorSettings::current();
+        chosen.scheme = tarnel::SchemeChoice::Light;
+        EditorSettings::setCurrent(chosen);
+        QCOMPARE(send(QsciScintillaBase::SCI_STYLEGETBACK, 0), 0xFFFFFFL);
+        QCOMPARE(send(QsciScintillaBase::SCI_STYLEGETFORE, 1), 0xFF0000L);
+        QApplication::setPalette(lightPalette);
+        chosen.scheme = tarnel::SchemeChoice::Dark;
+        EditorSettings::setCurrent(chosen);
+        QCOMPARE(send(QsciScintillaBase::SCI_STYLEGETBACK, 0), long(dark.paper));
+        EditorSettings::setCurrent({});
+        QCOMPARE(send(QsciScintillaBase::SCI_STYLEGETBACK, 0), 0xFFFFFFL);
     }
 
     void typingColoursAndRewrites_data()
