@@ -10,8 +10,8 @@
 #include "TerminationSignals.h"
 #include "WebEngineSetup.h"
 #include "checkcommand.h"
-#include "commandline.h"
 #include "commandids.h"
+#include "commandline.h"
 
 #include <QAction>
 #include <QApplication>

@@ -12,9 +12,10 @@ namespace {
 // QGuiApplication's and QApplication's options, with one dash or two. Those here take the
 // next argument as their value; "-style=fusion" and the like carry it themselves.
 constexpr std::string_view kQtOptionsWithValue[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-    "qwindowicon", "qwindowtitle", "session", "display", "geometry", "name", "title",
-    "style", "stylesheet",
+    "platform",        "platformpluginpath", "platformtheme", "plugin",
+    "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
+    "display",         "geometry",           "name",          "title",
+    "style",           "stylesheet",
 };
 constexpr std::string_view kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 constexpr std::string_view kQtOptionsWithEquals[] = {"style", "stylesheet", "qmljsdebugger",

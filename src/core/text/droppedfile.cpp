@@ -11,7 +11,7 @@ namespace {
 
 constexpr std::string_view kPageExtensions[] = {"htm", "html", "xhtml", "shtml"};
 constexpr std::string_view kPictureExtensions[] = {"png", "jpg", "jpeg", "gif", "webp",
-                                                   "svg", "bmp", "ico", "avif"};
+                                                   "svg", "bmp", "ico",  "avif"};
 
 std::string ExtensionOf(std::string_view path)
 {
