@@ -57,7 +57,7 @@ int main(int argc, char **argv)
     }
     if (line.action == tarnel::WindowCommandLine::Action::Run) {
         const std::string noDisplay = tarnel::NoDisplayReason(
-            [](const char *name) -> const char * { return std::getenv(name); }, line.platformGiven);
+            [](const char *name) -> const char * { return std::getenv(name); }, line.platform);
         if (!noDisplay.empty()) {
             std::fprintf(stderr, "tarnel: %s\n", noDisplay.c_str());
             return 1;

@@ -65,8 +65,8 @@ TEST(CommandLine, ReadsPagesAndSkipsQtOptions)
         EXPECT_EQ(line.pages, c.action == Action::Run ? c.pages : line.pages) << c.name;
         EXPECT_EQ(line.error, c.error) << c.name;
     }
-    EXPECT_TRUE(ReadWindowCommandLine({"-platform", "offscreen"}, "/").platformGiven);
-    EXPECT_FALSE(ReadWindowCommandLine({"-style", "platform"}, "/").platformGiven);
+    EXPECT_EQ(ReadWindowCommandLine({"-platform", "offscreen"}, "/").platform, "offscreen");
+    EXPECT_EQ(ReadWindowCommandLine({"-style", "platform"}, "/").platform, "");
 }
 
 TEST(CommandLine, NoDisplayWithoutAnyWayToOne)
@@ -74,22 +74,28 @@ TEST(CommandLine, NoDisplayWithoutAnyWayToOne)
     const struct
     {
         std::map<std::string, std::string> environment;
-        bool platformGiven;
+        std::string_view platform;
         bool display;
     } cases[] = {
-        {{}, false, false},
-        {{{"DISPLAY", ""}}, false, false},
-        {{{"DISPLAY", ":0"}}, false, true},
-        {{{"WAYLAND_DISPLAY", "wayland-0"}}, false, true},
-        {{{"QT_QPA_PLATFORM", "offscreen"}}, false, true},
-        {{}, true, true},
+        {{}, "", false},
+        {{{"DISPLAY", ""}}, "", false},
+        {{{"DISPLAY", ":0"}}, "", true},
+        {{{"WAYLAND_DISPLAY", "wayland-0"}}, "", true},
+        {{{"QT_QPA_PLATFORM", "offscreen"}}, "", true},
+        {{}, "offscreen", true},
+        {{{"QT_QPA_PLATFORM", "xcb"}}, "", false},
+        {{{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", ":0"}}, "", true},
+        {{{"QT_QPA_PLATFORM", "wayland;xcb"}, {"DISPLAY", ":0"}}, "", true},
+        {{{"QT_QPA_PLATFORM", "wayland-egl"}, {"DISPLAY", ":0"}}, "", false},
+        {{{"QT_QPA_PLATFORM", "offscreen"}}, "xcb", false},
+        {{{"DISPLAY", ":0"}}, "xcb:nograb", true},
     };
     for (const auto &c : cases) {
         const auto variable = [&c](const char *name) -> const char * {
             const auto it = c.environment.find(name);
             return it == c.environment.end() ? nullptr : it->second.c_str();
         };
-        EXPECT_EQ(NoDisplayReason(variable, c.platformGiven).empty(), c.display)
-            << c.environment.size() << c.platformGiven;
+        EXPECT_EQ(NoDisplayReason(variable, c.platform).empty(), c.display)
+            << c.environment.size() << " variables, platform " << c.platform;
     }
 }

@@ -83,7 +83,8 @@ WindowCommandLine ReadWindowCommandLine(const std::vector<std::string> &argument
         } else if (name == "advice") {
             return Refused("--advice goes with --check.");
         } else if (Lists(kQtOptionsWithValue, name)) {
-            line.platformGiven = line.platformGiven || name == "platform";
+            if (name == "platform" && i + 1 < arguments.size())
+                line.platform = arguments[i + 1];
             ++i; // its value, which may well start with a dash
         } else if (Lists(kQtFlags, name) || IsQtOptionWithEquals(name)) {
             continue;
@@ -102,13 +103,28 @@ WindowCommandLine ReadWindowCommandLine(const std::vector<std::string> &argument
 }
 
 std::string NoDisplayReason(const std::function<const char *(const char *name)> &variable,
-                            bool platformGiven)
+                            std::string_view platform)
 {
-    const auto set = [variable](const char *name) {
+    const auto set = [&variable](const char *name) {
         const char *value = variable(name);
         return value && *value;
     };
-    if (platformGiven || set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY"))
+    if (platform.empty() && set("QT_QPA_PLATFORM"))
+        platform = variable("QT_QPA_PLATFORM");
+    // Qt tries each of "wayland;xcb" in turn; a platform's options follow a colon.
+    bool reachable = platform.empty() && (set("DISPLAY") || set("WAYLAND_DISPLAY"));
+    while (!platform.empty() && !reachable) {
+        const std::string_view choice = platform.substr(0, platform.find(';'));
+        platform.remove_prefix(std::min(platform.size(), choice.size() + 1));
+        const std::string_view name = choice.substr(0, choice.find(':'));
+        if (name == "xcb")
+            reachable = set("DISPLAY");
+        else if (name.substr(0, 7) == "wayland")
+            reachable = set("WAYLAND_DISPLAY");
+        else
+            reachable = !name.empty();
+    }
+    if (reachable)
         return {};
     return "no display to show the editor on (neither DISPLAY nor WAYLAND_DISPLAY is set); "
            "QT_QPA_PLATFORM=offscreen runs it without one";

@@ -17,8 +17,8 @@ struct WindowCommandLine
     std::vector<std::string> pages;
     // For an Error, the message (without the program's name).
     std::string error;
-    // Qt was told its platform (-platform offscreen): it needs no display then.
-    bool platformGiven = false;
+    // The platform Qt was told on the command line (-platform offscreen), empty for none.
+    std::string platform;
 };
 
 // Reads the arguments (without the program's name); relative paths are taken against
@@ -27,9 +27,11 @@ struct WindowCommandLine
 WindowCommandLine ReadWindowCommandLine(const std::vector<std::string> &arguments,
                                         std::string_view workingFolder);
 
-// Why there is no display to open the window on, or empty when there may be one. `variable`
+// Why there is no display to open the window on, or empty when there may be one: the X11
+// platform needs DISPLAY, Wayland WAYLAND_DISPLAY, and Qt's choice (no platform given on the
+// command line or in QT_QPA_PLATFORM) either; other platforms (offscreen) none. `variable`
 // answers what an environment variable holds (nullptr when it is not set).
 std::string NoDisplayReason(const std::function<const char *(const char *name)> &variable,
-                            bool platformGiven);
+                            std::string_view platform);
 
 } // namespace tarnel
