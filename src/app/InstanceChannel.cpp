@@ -67,9 +67,14 @@ CInstanceChannel::Claim CInstanceChannel::claim(const QStringList &pages, int ti
 
 bool CInstanceChannel::handOver(const QStringList &pages, int timeoutMs)
 {
+    // In a shared temporary folder another user could be listening under this name: pages
+    // go only to a socket of our own.
+    const QFileInfo server(serverName());
+    if (server.exists() && server.ownerId() != ::getuid())
+        return false;
     QDeadlineTimer deadline(qMax(timeoutMs, 0));
     QLocalSocket socket;
-    socket.connectToServer(serverName());
+    socket.connectToServer(server.filePath());
     if (!socket.waitForConnected(int(deadline.remainingTime())))
         return false;
     QByteArray request;
