@@ -64,6 +64,8 @@ std::string_view UsageText()
            "                 file:line:column: error|warning: message;\n"
            "                 exit 1 on any error, 2 when a file cannot be read\n"
            "  --advice       with --check: the validator's advice on writing too\n"
+           "  --webEngineArgs --switch ...\n"
+           "                 switches for the embedded browser (Chromium's)\n"
            "  -h, --help     show this text and exit\n"
            "  -v, --version  show the version and exit\n";
 }

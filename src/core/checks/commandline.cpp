@@ -69,11 +69,16 @@ WindowCommandLine ReadWindowCommandLine(const std::vector<std::string> &argument
     namespace fs = std::filesystem;
     WindowCommandLine line;
     bool optionsEnded = false;
+    bool browserSwitches = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string &argument = arguments[i];
         const std::string_view name = optionsEnded ? std::string_view() : OptionName(argument);
         if (argument == "--" && !optionsEnded) {
             optionsEnded = true;
+        } else if (name == "webEngineArgs") {
+            browserSwitches = true;
+        } else if (browserSwitches && argument.rfind("--", 0) == 0) {
+            continue; // the embedded browser's (ChromiumFlags hands them on)
         } else if (name == "h" || name == "help") {
             line.action = WindowCommandLine::Action::Help;
             return line;

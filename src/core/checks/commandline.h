@@ -22,8 +22,9 @@ struct WindowCommandLine
 };
 
 // Reads the arguments (without the program's name); relative paths are taken against
-// `workingFolder`. Qt's own options and their values are skipped (QApplication takes them);
-// "--" ends the options.
+// `workingFolder`. Qt's own options and their values are skipped (QApplication takes them), and
+// so are the "--switch"es after "--webEngineArgs" (the embedded browser's); "--" ends the
+// options.
 WindowCommandLine ReadWindowCommandLine(const std::vector<std::string> &arguments,
                                         std::string_view workingFolder);
 
