@@ -4,11 +4,14 @@
 #include "TarnelDoc.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QSettings>
+
+#include <algorithm>
 
 CDocManager::CDocManager(QObject *parent)
     : QObject(parent)
@@ -93,6 +96,20 @@ CTarnelDoc *CDocManager::OpenDocumentFile(const QString &path, bool report)
     }
     adoptDocument(doc);
     addToRecentFiles(absolute);
+    return doc;
+}
+
+CTarnelDoc *CDocManager::openNamedPage(const QString &path, bool report)
+{
+    const QFileInfo info(path);
+    const bool known = std::any_of(m_documents.cbegin(), m_documents.cend(), [&](CTarnelDoc *doc) {
+        return doc->path() == info.absoluteFilePath();
+    });
+    if (known || info.exists() || info.isSymLink() || !info.dir().exists())
+        return OpenDocumentFile(path, report);
+    CTarnelDoc *doc = OnFileNew();
+    if (doc)
+        doc->nameNewPage(path);
     return doc;
 }
 

@@ -41,6 +41,9 @@ public:
     // already open gets its window raised.
     CTarnelDoc *OpenDocumentFile(const QString &path, bool report = true);
     void openRecent(const QString &path);
+    // A page named on the command line: opened like OpenDocumentFile, or, when no such file
+    // exists yet in an existing folder, a new page that saves to that name.
+    CTarnelDoc *openNamedPage(const QString &path, bool report = true);
     bool SaveDocument(CTarnelDoc *doc, bool saveAs);
     // Asks whether to save a modified document: false when the user cancelled.
     bool SaveModified(CTarnelDoc *doc);

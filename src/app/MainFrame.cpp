@@ -9,6 +9,7 @@
 #include "Commands.h"
 #include "DocManager.h"
 #include "DocTemplate.h"
+#include "FileDrops.h"
 #include "MyFrame.h"
 #include "MyView.h"
 #include "PreferencesDlg.h"
@@ -23,6 +24,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QHash>
 #include <QKeyEvent>
@@ -35,6 +37,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include <utility>
@@ -60,6 +63,7 @@ CMainFrame::CMainFrame(CDocManager *documents, QWidget *parent)
     m_mdiArea->setViewMode(QMdiArea::SubWindowView);
     m_mdiArea->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, false);
     setCentralWidget(m_mdiArea);
+    setAcceptDrops(true);
     createActions();
     addOwnCommands();
     createMenus();
@@ -409,6 +413,8 @@ void CMainFrame::addDocFrame(CDocFrame *frame)
         child->sourceView()->releaseKeys(keys);
         connect(child->sourceView(), &CTarnelView::statusMessage, statusBar(),
                 &QStatusBar::showMessage);
+        connect(child->sourceView()->fileDrops(), &CFileDrops::pageDropped, m_documents,
+                [this](const QString &path) { m_documents->OpenDocumentFile(path); });
         connect(child->sourceView(), &CTarnelView::caretMoved, m_caretPane,
                 [this](int line, int column) {
                     m_caretPane->setText(tr("Ln %1, Col %2").arg(line).arg(column));
@@ -597,6 +603,42 @@ void CMainFrame::closeEvent(QCloseEvent *event)
     }
     m_documents->CloseAllDocuments();
     event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!CFileDrops::localFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent *event)
+{
+    const QStringList files = CFileDrops::localFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // After the drop is over, as on a source view.
+    QTimer::singleShot(0, this, [this, files] { dropFiles(files); });
+}
+
+void CMainFrame::dropFiles(const QStringList &paths)
+{
+    if (auto *child = qobject_cast<CChildFrame *>(m_mdiArea->activeSubWindow())) {
+        child->sourceView()->fileDrops()->dropFiles(paths);
+        return;
+    }
+    for (const QString &path : paths) {
+        QByteArray bytes;
+        QString refusal;
+        const tarnel::DroppedFile kind = CFileDrops::kindOf(path, &bytes, &refusal);
+        if (kind == tarnel::DroppedFile::Page)
+            m_documents->OpenDocumentFile(path);
+        else if (kind != tarnel::DroppedFile::Refused)
+            statusBar()->showMessage(tr("Drop a picture or a text file on a page's source view."),
+                                     4000);
+        else
+            statusBar()->showMessage(refusal, 4000);
+    }
 }
 
 void CMainFrame::updateLockIndicators()

@@ -60,6 +60,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Files dropped anywhere on the window but a source view: pages open, pictures and text
+    // files go to the active source view at its caret.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -99,6 +103,7 @@ private:
     void deleteWindowsOf(const CTarnelDoc *doc);
     bool canCloseWindow(CDocFrame *frame);
     void showOpeningMessage(const QString &text, int timeoutMs);
+    void dropFiles(const QStringList &paths);
     CPreviewProfile *previewProfile();
 
     CDocManager *m_documents;

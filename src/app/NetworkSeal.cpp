@@ -1,6 +1,6 @@
 #include "NetworkSeal.h"
 
-#include "handoff.h"
+#include "fileurl.h"
 
 #include <cerrno>
 #include <csignal>

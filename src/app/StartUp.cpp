@@ -2,6 +2,7 @@
 
 #include "DesktopOpener.h"
 #include "DocManager.h"
+#include "InstanceChannel.h"
 #include "MainFrame.h"
 #include "NetworkSeal.h"
 #include "PreviewProfile.h"
@@ -10,9 +11,11 @@
 #include "WebEngineSetup.h"
 #include "checkcommand.h"
 #include "commandids.h"
+#include "commandline.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QSettings>
@@ -20,7 +23,9 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -45,59 +50,29 @@ bool hasDisplay()
 
 } // namespace
 
-CommandLine parseCommandLine(const QStringList &arguments)
-{
-    CommandLine line;
-    bool optionsEnded = false;
-    for (const QString &arg : arguments) {
-        if (!optionsEnded && arg == QLatin1String("--")) {
-            optionsEnded = true;
-        } else if (!optionsEnded &&
-                   (arg == QLatin1String("-h") || arg == QLatin1String("--help"))) {
-            line.action = CommandLine::Help;
-            return line;
-        } else if (!optionsEnded &&
-                   (arg == QLatin1String("-v") || arg == QLatin1String("--version"))) {
-            line.action = CommandLine::Version;
-            return line;
-        } else if (!optionsEnded && arg == QLatin1String("--advice")) {
-            // The program runs --check itself: here it can only be missing.
-            line.action = CommandLine::Error;
-            line.error = startUpText("--advice goes with --check.");
-            return line;
-        } else if (!optionsEnded && arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            // Qt's own options (-platform, -style, ...) are taken by QApplication first.
-            continue;
-        } else {
-            line.pages.append(arg);
-        }
-    }
-    if (line.pages.size() > 1) {
-        line.action = CommandLine::Error;
-        line.error = startUpText("Only one page can be opened from the command line.");
-    }
-    return line;
-}
-
 int tarnelMain(int argc, char **argv)
 {
-    QStringList raw;
-    for (int i = 1; i < argc; ++i)
-        raw.append(QString::fromLocal8Bit(argv[i]));
+    const std::vector<std::string> raw(argv + 1, argv + argc);
+    std::error_code noFolder;
+    const tarnel::WindowCommandLine line =
+        tarnel::ReadWindowCommandLine(raw, std::filesystem::current_path(noFolder).string());
     // Help and version need no display, so they are answered before Qt starts.
-    const CommandLine early = parseCommandLine(raw);
-    if (early.action == CommandLine::Help) {
+    if (line.action == tarnel::WindowCommandLine::Action::Help) {
         std::fputs(qPrintable(usageText()), stdout);
         return 0;
     }
-    if (early.action == CommandLine::Version) {
+    if (line.action == tarnel::WindowCommandLine::Action::Version) {
         std::puts(qPrintable(startUpText("Tarnel Version 1.0")));
         return 0;
     }
-    if (early.action == CommandLine::Error && raw.contains(QLatin1String("--advice"))) {
-        std::fprintf(stderr, "tarnel: %s\n%s", qPrintable(early.error), qPrintable(usageText()));
+    if (line.action == tarnel::WindowCommandLine::Action::Error) {
+        std::fprintf(stderr, "tarnel: %s\n%s", qPrintable(startUpText(line.error.c_str())),
+                     qPrintable(usageText()));
         return 2;
     }
+    QStringList pages;
+    for (const std::string &page : line.pages)
+        pages.append(QFile::decodeName(page.c_str()));
 
     // Before Qt starts a thread or opens a connection.
     const netseal::Outcome seal = netseal::sealProcess();
@@ -106,14 +81,13 @@ int tarnelMain(int argc, char **argv)
     prepareWebEngine(argc, argv);
     QApplication application(argc, argv);
     CDesktopOpener opener(seal.launcher);
-    const CommandLine line = parseCommandLine(application.arguments().mid(1));
-    if (line.action == CommandLine::Error) {
-        std::fprintf(stderr, "tarnel: %s\n%s", qPrintable(line.error), qPrintable(usageText()));
-        return 2;
-    }
+    // A later start gives its pages to the editor already running and ends.
+    CInstanceChannel channel;
+    if (channel.claim(pages) == CInstanceChannel::Claim::HandedOver)
+        return 0;
 
     CTarnelApp app;
-    if (!app.InitInstance(line.pages)) {
+    if (!app.InitInstance(pages)) {
         const QString message = app.errorString();
         std::fprintf(stderr, "tarnel: %s\n", qPrintable(message));
         if (hasDisplay())
@@ -140,5 +114,8 @@ int tarnelMain(int argc, char **argv)
     CTerminationSignals termination;
     QObject::connect(&termination, &CTerminationSignals::received, documents,
                      &CDocManager::endRunKeepingRecovery);
+    QObject::connect(&channel, &CInstanceChannel::pagesHandedOver, &app,
+                     &CTarnelApp::answerLaterStart);
+    channel.startAnswering();
     return application.exec();
 }

@@ -6,7 +6,9 @@
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
+#include <QDebug>
 #include <QEvent>
+#include <QStatusBar>
 #include <QTimer>
 
 // Resources compiled into the static shell library are registered by hand.
@@ -57,9 +59,15 @@ bool CTarnelApp::InitInstance(const QStringList &arguments, bool showWindow)
             m_error = tr("Cannot make a new page.");
             return false;
         }
-    } else if (!m_docManager->OpenDocumentFile(arguments.first(), false)) {
-        m_error = m_docManager->errorString();
+    } else if (const QStringList failures = openPages(arguments, false);
+               failures.size() == arguments.size()) {
+        m_error = failures.join(QLatin1Char('\n'));
         return false;
+    } else if (!failures.isEmpty()) {
+        // The others opened: the editor runs, and says which could not.
+        for (const QString &failure : failures)
+            qWarning().noquote() << failure;
+        m_mainFrame->statusBar()->showMessage(failures.join(QLatin1Char(' ')), 30000);
     }
 
     if (showWindow) {
@@ -67,6 +75,24 @@ bool CTarnelApp::InitInstance(const QStringList &arguments, bool showWindow)
         m_mainFrame->repaint();
     }
     return true;
+}
+
+QStringList CTarnelApp::openPages(const QStringList &pages, bool report)
+{
+    QStringList failures;
+    for (const QString &page : pages)
+        if (!m_docManager->openNamedPage(page, report))
+            failures.append(m_docManager->errorString());
+    return failures;
+}
+
+void CTarnelApp::answerLaterStart(const QStringList &pages)
+{
+    openPages(pages, true);
+    m_mainFrame->setWindowState(m_mainFrame->windowState() & ~Qt::WindowMinimized);
+    m_mainFrame->show();
+    m_mainFrame->raise();
+    m_mainFrame->activateWindow();
 }
 
 void CTarnelApp::showSplash()

@@ -21,10 +21,16 @@ public:
     explicit CTarnelApp(QObject *parent = nullptr);
     ~CTarnelApp() override;
 
-    // Start-up: profile, main window, splash, command line (`arguments` are the positional
-    // arguments: none for a new page, one path to open), main window maximised. False ends
-    // the process (errorString() says why).
+    // Start-up: profile, main window, splash, command line (`arguments` are the pages to
+    // open: none for a new page), main window maximised. False ends the process when no page
+    // could be opened (errorString() says why).
     bool InitInstance(const QStringList &arguments, bool showWindow = true);
+    // Opens each page in a window (one already open has its window activated; a name that
+    // does not exist yet is a new page saved under it). With `report` each failure is told in
+    // a message box; the messages of those that failed are returned either way.
+    QStringList openPages(const QStringList &pages, bool report);
+    // What a later start handed over: its pages open, and the main window comes to the front.
+    void answerLaterStart(const QStringList &pages);
     // One idle pass; true while more idle passes are wanted.
     bool OnIdle();
 

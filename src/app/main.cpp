@@ -1,8 +1,10 @@
 #include "checkcommand.h"
+#include "commandline.h"
 
 #include <dlfcn.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -44,5 +46,22 @@ int main(int argc, char **argv)
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (tarnel::AsksForChecks(arguments))
         return tarnel::RunCheckCommand(arguments, stdout, stderr);
+    // A wrong command line and a missing display are told here, where no display is needed:
+    // Qt would abort on the missing display before the window could say anything.
+    std::error_code error;
+    const tarnel::WindowCommandLine line =
+        tarnel::ReadWindowCommandLine(arguments, std::filesystem::current_path(error).string());
+    if (line.action == tarnel::WindowCommandLine::Action::Error) {
+        std::fprintf(stderr, "tarnel: %s\n%s", line.error.c_str(), tarnel::UsageText().data());
+        return 2;
+    }
+    if (line.action == tarnel::WindowCommandLine::Action::Run) {
+        const std::string noDisplay = tarnel::NoDisplayReason(
+            [](const char *name) -> const char * { return std::getenv(name); }, line.platform);
+        if (!noDisplay.empty()) {
+            std::fprintf(stderr, "tarnel: %s\n", noDisplay.c_str());
+            return 1;
+        }
+    }
     return runWindow(argc, argv);
 }

@@ -111,6 +111,12 @@ bool CTarnelDoc::OnNewDocument(std::string startingText, tarnel::LineBreak lineB
     return true;
 }
 
+void CTarnelDoc::nameNewPage(const QString &path)
+{
+    m_path = QFileInfo(path).absoluteFilePath();
+    emit titleChanged();
+}
+
 bool CTarnelDoc::openForReading(const QString &path, QFile &file)
 {
     QString reason;

@@ -40,6 +40,9 @@ public:
     // editing). Always true.
     bool OnNewDocument(std::string startingText = tarnel::StartingPageText(),
                        tarnel::LineBreak lineBreak = tarnel::LineBreak::CrLf);
+    // Names a new page after a file that does not exist yet (a name given on the command
+    // line): its title shows that name and Save writes there without asking.
+    void nameNewPage(const QString &path);
     // Reads the file into the text. False (with errorString()) when it cannot be read.
     bool OnOpenDocument(const QString &path);
     // Writes the text to `path` atomically; on success the document takes that path and is

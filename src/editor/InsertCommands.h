@@ -5,6 +5,7 @@
 #include <span>
 
 class CFormDlg;
+class QString;
 class IPageEditor;
 
 // The Insert menu's handlers. Each runs its form modally over the editor's window, builds the
@@ -33,6 +34,8 @@ void background(IPageEditor &editor);
 void sound(IPageEditor &editor);
 void link(IPageEditor &editor);
 void applet(IPageEditor &editor);
+// The image form offering a picture file (dropped on the page) with its size.
+void imageOfFile(IPageEditor &editor, const QString &picturePath);
 
 // InsertCommandsLayout.cpp: marquee, meta, frames, tables, lists.
 void marquee(IPageEditor &editor);

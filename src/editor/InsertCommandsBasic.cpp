@@ -6,6 +6,7 @@
 #include "LinkDlg.h"
 #include "PageEditor.h"
 #include "SoundDlg.h"
+#include "droppedfile.h"
 #include "snippets.h"
 
 // Each handler runs its form over the editor's window; a confirmed form replaces the selection
@@ -21,6 +22,18 @@ void image(IPageEditor &editor)
         editor.clearSelection();
         return;
     }
+    editor.insertMarkup(tarnel::BuildImageTag(form.fields()));
+    editor.rescanOutline();
+}
+
+void imageOfFile(IPageEditor &editor, const QString &picturePath)
+{
+    CImgDlg form(editor.widget()->window());
+    // File names are UTF-8 whatever the page's encoding, as a browse button writes them.
+    const QString source = QString::fromStdString(
+        tarnel::DroppedPictureSource(editor.pagePath().toStdString(), picturePath.toStdString()));
+    if (!runForm(form, editor, [&] { form.offerPicture(source, picturePath); }))
+        return;
     editor.insertMarkup(tarnel::BuildImageTag(form.fields()));
     editor.rescanOutline();
 }

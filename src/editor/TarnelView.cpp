@@ -5,6 +5,7 @@
 #include "Completion.h"
 #include "EditorAccessibility.h"
 #include "EditorSettings.h"
+#include "FileDrops.h"
 #include "FindReplaceDlg.h"
 #include "InsertCommands.h"
 #include "ReeditCommands.h"
@@ -44,6 +45,7 @@ CTarnelView::CTarnelView(CTarnelDoc *document, QWidget *parent)
     , m_completion(new CCompletion(this, m_text))
     , m_tagEditing(new CTagEditing(this, m_text))
     , m_abbreviations(new CAbbreviationExpander(this, m_text))
+    , m_fileDrops(new CFileDrops(this))
 {
     document->showOn(m_text);
     document->configureSurface(this);

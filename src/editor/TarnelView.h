@@ -21,6 +21,7 @@
 class CAbbreviationExpander;
 class CColourSwatches;
 class CCompletion;
+class CFileDrops;
 class CTagEditing;
 class CTarnelDoc;
 class QMenu;
@@ -89,6 +90,9 @@ public:
     // Takes on the editor settings in force (font, tabs, line numbers).
     void applySettings();
 
+    // Files dropped on the view (pages it asks to open, pictures, text files).
+    CFileDrops *fileDrops() const { return m_fileDrops; }
+
     // Closes the undo step of the keys typed so far: what comes next is a step of its own.
     void endTypingRun() { m_typing.end(); }
 
@@ -151,6 +155,7 @@ private:
     CTagEditing *m_tagEditing;
     CAbbreviationExpander *m_abbreviations;
     CColourSwatches *m_swatches = nullptr;
+    CFileDrops *m_fileDrops;
     bool m_clipboardHasText = false;
     std::size_t m_lastCaret = std::size_t(-1); // none told yet
 };

@@ -50,6 +50,12 @@ void CImgDlg::setFields(const tarnel::ImageFields &fields)
     applySourceInputs(tarnel::ImageOpeningInputs());
 }
 
+void CImgDlg::offerPicture(const QString &source, const QString &picturePath)
+{
+    m_imageSource->setText(source);
+    fillPictureSize(picturePath, m_width, m_height);
+}
+
 void CImgDlg::readFields()
 {
     CDescribedForm::readFields();

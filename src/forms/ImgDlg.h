@@ -15,6 +15,9 @@ public:
     // Prefills the inputs (re-editing an image). The sources' editability stays as a new form
     // opens: the image source editable.
     void setFields(const tarnel::ImageFields &fields);
+    // Offers a picture as if it had been browsed: `source` in the image source (how the page
+    // names the file) and the file's size in Width and Height.
+    void offerPicture(const QString &source, const QString &picturePath);
 
 protected:
     void readFields() override;

@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QPointer>
@@ -25,6 +26,15 @@
 #include <memory>
 
 namespace uitest {
+
+// Each test program is a session of its own (XDG_RUNTIME_DIR, set before the application
+// object exists): an editor it starts, in the program or as a process, hands its pages only to
+// another of the same program, never to one of a test running beside it or to the user's own.
+inline const bool kOwnSession = [] {
+    static QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    return runtime.isValid();
+}();
 
 // Runs `handle` on the next modal widget that opens (polling, so it also works for dialogs
 // opened from inside another modal loop). Gives up after `timeoutMs`; a watch still waiting

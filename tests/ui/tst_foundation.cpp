@@ -310,11 +310,20 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("output");
-        QTest::newRow("--version") << QStringList{"--version"} << 0 << "Tarnel Version 1.0";
-        QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: tarnel";
+        QTest::addColumn<bool>("display");
+        QTest::newRow("--version") << QStringList{"--version"} << 0 << "Tarnel Version 1.0" << true;
+        QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: tarnel" << true;
         QTest::newRow("a page that cannot be opened")
-            << QStringList{"/nonexistent/folder/nothing.htm"} << 1 << "nothing.htm";
-        QTest::newRow("a folder") << QStringList{"/tmp"} << 1 << "tmp";
+            << QStringList{"/nonexistent/folder/nothing.htm"} << 1 << "nothing.htm" << true;
+        QTest::newRow("a folder") << QStringList{"/tmp"} << 1 << "tmp" << true;
+        QTest::newRow("an unknown option")
+            << QStringList{"a.htm", "--bogus"} << 2 << "unknown option --bogus" << true;
+        QTest::newRow("an unknown option without a display")
+            << QStringList{"--bogus"} << 2 << "Usage: tarnel" << false;
+        QTest::newRow("--version without a display")
+            << QStringList{"--version"} << 0 << "Tarnel Version 1.0" << false;
+        QTest::newRow("a page without a display")
+            << QStringList{"a.htm"} << 1 << "no display" << false;
     }
 
     void commandLine()
@@ -322,9 +331,13 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
         QFETCH(QString, output);
+        QFETCH(bool, display);
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
+        if (!display)
+            for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+                env.remove(name);
         process.setProcessEnvironment(env);
         process.start(TARNEL_BINARY, arguments);
         QVERIFY(process.waitForFinished(30000));

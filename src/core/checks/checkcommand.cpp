@@ -53,14 +53,19 @@ ReadPage ReadWholePage(const std::string &path)
 
 std::string_view UsageText()
 {
-    return "Usage: tarnel [page.htm]\n"
+    return "Usage: tarnel [page.htm ...]\n"
            "       tarnel --check [--advice] page.htm [more.htm ...]\n"
-           "Edit a single HTML page. Without a page, a new one is started.\n"
+           "Edit HTML pages, each in a window of its own. Without a page, a new one is\n"
+           "started; a page that does not exist yet is a new page saved under that name.\n"
+           "Pages may be given as file:// URLs. When the editor already runs, the pages\n"
+           "open in it and this start ends.\n"
            "\n"
            "  --check        check the pages and print what is wrong as\n"
            "                 file:line:column: error|warning: message;\n"
            "                 exit 1 on any error, 2 when a file cannot be read\n"
            "  --advice       with --check: the validator's advice on writing too\n"
+           "  --webEngineArgs --switch ...\n"
+           "                 switches for the embedded browser (Chromium's)\n"
            "  -h, --help     show this text and exit\n"
            "  -v, --version  show the version and exit\n";
 }

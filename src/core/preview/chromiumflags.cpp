@@ -6,10 +6,11 @@ namespace tarnel {
 
 namespace {
 
+// "--webEngineArgs" only marks where the browser's switches start on the command line.
 bool IsSwitch(const std::string &argument)
 {
     return argument.size() > 2 && argument.compare(0, 2, "--") == 0 &&
-           argument.find_first_of(" \t\r\n") == std::string::npos;
+           argument != "--webEngineArgs" && argument.find_first_of(" \t\r\n") == std::string::npos;
 }
 
 // Whether `flags` holds `word` whole, blanks inside it included.

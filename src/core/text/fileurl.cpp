@@ -1,4 +1,4 @@
-#include "handoff.h"
+#include "fileurl.h"
 
 #include "ascii.h"
 

@@ -1,10 +1,10 @@
-#include "handoff.h"
+#include "fileurl.h"
 
 #include <gtest/gtest.h>
 
 using namespace tarnel;
 
-TEST(Handoff, OnlyLocalFileUrlsPass)
+TEST(FileUrl, OnlyLocalFileUrlsPass)
 {
     struct Case
     {
