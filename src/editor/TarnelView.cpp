@@ -23,6 +23,7 @@
 #include <QContextMenuEvent>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QScopeGuard>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QInputMethodEvent>
@@ -439,6 +440,14 @@ void CTarnelView::keyPressEvent(QKeyEvent *event)
         QsciScintilla::keyPressEvent(event);
         return;
     }
+    // The caret's line and column and the commands' states are told before the editor
+    // repaints rather than while it paints, so that the status bar and the toolbar join the
+    // key's one frame: where the window is composed through OpenGL, every frame repaints it
+    // whole.
+    const auto tellCaret = qScopeGuard([this] {
+        updateEditStates();
+        caretUpdated();
+    });
     if (m_text.selectionCount() > 1) {
         typeAtSeveralCarets(event);
         return;
