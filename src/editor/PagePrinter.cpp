@@ -2,8 +2,11 @@
 
 #include <Qsci/qsciscintillabase.h>
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 
@@ -12,6 +15,13 @@ QFont headerFont()
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setPointSize(9);
     return font;
+}
+
+QString sheetNumber(int number, int count)
+{
+    if (count <= 0)
+        return QCoreApplication::translate("CPagePrinter", "Page %1").arg(number);
+    return QCoreApplication::translate("CPagePrinter", "Page %1 of %2").arg(number).arg(count);
 }
 
 } // namespace
@@ -80,9 +90,7 @@ void CPagePrinter::formatPage(QPainter &painter, bool drawing, QRect &area, int 
         painter.save();
         painter.setPen(Qt::black);
         const QRect line(area.left(), area.top(), area.width(), painter.fontMetrics().height());
-        const QString number = m_pageCount > 0
-                                   ? QObject::tr("Page %1 of %2").arg(pageNumber).arg(m_pageCount)
-                                   : QObject::tr("Page %1").arg(pageNumber);
+        const QString number = sheetNumber(pageNumber, m_pageCount);
         const int numberWidth = painter.fontMetrics().horizontalAdvance(number);
         const QString name = painter.fontMetrics().elidedText(
             m_pageName, Qt::ElideMiddle, line.width() - numberWidth - line.height());
