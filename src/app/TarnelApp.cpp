@@ -7,6 +7,7 @@
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QTimer>
 
 // Resources compiled into the static shell library are registered by hand.
@@ -38,6 +39,9 @@ bool CTarnelApp::InitInstance(const QStringList &arguments, bool showWindow)
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QCoreApplication::setApplicationName(QStringLiteral("Editor"));
+    // Desktops find the program's entry (name, icon) by this: the Wayland application id. On
+    // X11 they go by the window class's instance name, the program's name ("tarnel").
+    QGuiApplication::setDesktopFileName(QStringLiteral("tarnel"));
     m_docManager->loadRecentFiles();
     m_mainFrame = std::make_unique<CMainFrame>(m_docManager.get());
     m_docManager->setDialogParent(m_mainFrame.get());
