@@ -241,6 +241,7 @@ private slots:
         CTarnelDoc *doc = editor.doc();
         const QByteArray text = viewBytes(editor.view());
         editor.app->docManager()->chooseSavePath = [&](CTarnelDoc *) { return elsewhere; };
+        QTest::qWait(200); // past the recovery copy's delay after the page's first fill
         QVERIFY(QFile::rename(path, m_dir.filePath("moved-away.htm")));
 
         QString question;
@@ -259,9 +260,11 @@ private slots:
             QVERIFY(!doc->isModified());
             return;
         }
-        // Kept: marked unsaved, never asked again while it stays away, and Save writes it back.
+        // Kept: marked unsaved (a crash would not lose it), never asked again while it stays
+        // away, and Save writes it back.
         QVERIFY(doc->isModified());
         QVERIFY(editor.activeSource()->windowTitle().endsWith(" *"));
+        QTRY_VERIFY(QFile::exists(editor.app->docManager()->recovery()->copyPathOf(doc)));
         activate(editor.frame());
         QTest::qWait(50);
         QVERIFY(!QApplication::activeModalWidget());
