@@ -43,6 +43,11 @@ const tarnel::TempSession *tempSession(std::string *error)
     return session ? &*session : nullptr;
 }
 
+tarnel::FileStamp lookAt(const QString &path)
+{
+    return tarnel::LookAtFile(QFile::encodeName(path).toStdString());
+}
+
 } // namespace
 
 CTarnelDoc::CTarnelDoc(QObject *parent)
@@ -195,7 +200,7 @@ bool CTarnelDoc::OnOpenDocument(const QString &path)
 bool CTarnelDoc::OnSaveDocument(const QString &path)
 {
     // The administrator could write over it: a page marked read-only is kept all the same.
-    const tarnel::FileStamp target = tarnel::LookAtFile(QFile::encodeName(path).toStdString());
+    const tarnel::FileStamp target = lookAt(path);
     if (target.exists && !target.writable)
         return failSaving(path, tr("The file is read-only."));
     const std::string_view text = textView();
@@ -388,15 +393,6 @@ void CTarnelDoc::requestShowElement(CView *requester, tarnel::ElementKind kind,
 {
     emit showElementRequested(requester, kind, record);
 }
-
-namespace {
-
-tarnel::FileStamp lookAt(const QString &path)
-{
-    return tarnel::LookAtFile(QFile::encodeName(path).toStdString());
-}
-
-} // namespace
 
 void CTarnelDoc::rememberDiskState()
 {
