@@ -182,7 +182,7 @@ bool CDocManager::SaveModified(CTarnelDoc *doc)
     if (answer == QMessageBox::Cancel)
         return false;
     if (answer == QMessageBox::Yes)
-        return SaveDocument(doc, false);
+        return SaveDocument(doc, false) || closeChosen(doc);
     return true;
 }
 
@@ -214,6 +214,7 @@ void CDocManager::closeDocumentNow(CTarnelDoc *doc)
 {
     if (!m_documents.removeOne(doc))
         return;
+    m_closeChosen.remove(doc);
     doc->OnCloseDocument();
     doc->deleteLater();
     emit documentClosed();

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QStringList>
 
 #include <functional>
@@ -105,6 +106,7 @@ private:
     int askAboutMissingFile(CTarnelDoc *doc);
     void askToReload(CTarnelDoc *doc);
     void closeDocumentLater(CTarnelDoc *doc);
+    bool closeChosen(CTarnelDoc *doc) const { return m_closeChosen.contains(doc); }
     void closeDocumentNow(CTarnelDoc *doc);
 
     QString m_error;
@@ -115,4 +117,7 @@ private:
     std::unique_ptr<CRecoveryStore> m_recovery;
     bool m_restoreWithoutAsking = false;
     bool m_checkingDisk = false;
+    // Pages whose user chose Close over their removed file: asked whether to save them on
+    // the way out, that answer stands for "close without saving".
+    QSet<const CTarnelDoc *> m_closeChosen;
 };

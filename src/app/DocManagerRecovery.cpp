@@ -140,6 +140,7 @@ int CDocManager::askAboutMissingFile(CTarnelDoc *doc)
 
 void CDocManager::closeDocumentLater(CTarnelDoc *doc)
 {
+    m_closeChosen.insert(doc);
     QTimer::singleShot(0, this, [this, doc = QPointer<CTarnelDoc>(doc)] {
         if (!doc || !m_documents.contains(doc.data()))
             return;

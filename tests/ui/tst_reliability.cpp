@@ -273,6 +273,25 @@ private slots:
         QVERIFY(!doc->isModified());
     }
 
+    void closingARemovedPageMayDiscardIt()
+    {
+        const QString path = m_dir.filePath("discarded.htm");
+        QVERIFY(writeFile(path, "<P>first</P>\n"));
+        Editor editor;
+        QVERIFY(editor.start({path}));
+        CTarnelDoc *doc = editor.doc();
+        editor.view()->InsertSnippet("<B>mine</B>", false);
+        QVERIFY(QFile::remove(path));
+        // Save the changes? Yes; then, told the file went, Close: closed now, nothing written.
+        editor.app->docManager()->askSaveChanges = [](CTarnelDoc *) { return QMessageBox::Yes; };
+        QString question;
+        answerMessageBox(QMessageBox::Close, &question);
+        editor.app->docManager()->CloseDocument(doc);
+        QVERIFY2(question.contains("deleted or moved"), qPrintable(question));
+        QVERIFY(!editor.app->docManager()->documents().contains(doc));
+        QVERIFY(!QFileInfo::exists(path));
+    }
+
     void saveOfARemovedPageAsksFirst()
     {
         const QString path = m_dir.filePath("removed.htm");
