@@ -63,7 +63,8 @@ void CChildFrame::showEvent(QShowEvent *event)
 
 QString CChildFrame::captionBase() const
 {
-    return document()->title();
+    const QString name = document()->title();
+    return document()->isReadOnly() ? tr("%1 [read-only]").arg(name) : name;
 }
 
 void CChildFrame::toggleLivePreview()

@@ -3,6 +3,7 @@
 #include "RecoveryStore.h"
 #include "TarnelDoc.h"
 
+#include <QAbstractButton>
 #include <QDebug>
 #include <QDir>
 #include <QFileDialog>
@@ -160,14 +161,27 @@ bool CDocManager::SaveDocument(CTarnelDoc *doc, bool saveAs)
         if (path.isEmpty())
             return false;
     }
-    if (QFileInfo(path).absoluteFilePath() == doc->path() && !confirmOverwriteChanged(doc))
+    if (QFileInfo(path).absoluteFilePath() == doc->path() && !settleBeforeSaving(doc, &path))
         return false;
-    if (!doc->OnSaveDocument(path)) {
-        reportError(doc->errorString());
-        return false;
-    }
+    if (!doc->OnSaveDocument(path))
+        return offerSaveAsAfterFailure(doc);
     addToRecentFiles(doc->path());
     return true;
+}
+
+bool CDocManager::offerSaveAsAfterFailure(CTarnelDoc *doc)
+{
+    m_error = doc->errorString();
+    qWarning().noquote() << m_error;
+    QMessageBox box(QMessageBox::Critical, tr("Editor"),
+                    m_error + tr("\n\nThe text is still in the editor. Save it elsewhere?"),
+                    QMessageBox::Save | QMessageBox::Cancel, m_dialogParent);
+    box.button(QMessageBox::Save)->setText(tr("Save As..."));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    if (box.exec() != QMessageBox::Save)
+        return false;
+    return SaveDocument(doc, true);
 }
 
 bool CDocManager::SaveModified(CTarnelDoc *doc)
@@ -185,7 +199,7 @@ bool CDocManager::SaveModified(CTarnelDoc *doc)
     if (answer == QMessageBox::Cancel)
         return false;
     if (answer == QMessageBox::Yes)
-        return SaveDocument(doc, false);
+        return SaveDocument(doc, false) || closeChosen(doc);
     return true;
 }
 
@@ -217,6 +231,7 @@ void CDocManager::closeDocumentNow(CTarnelDoc *doc)
 {
     if (!m_documents.removeOne(doc))
         return;
+    m_closeChosen.remove(doc);
     doc->OnCloseDocument();
     doc->deleteLater();
     emit documentClosed();

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QStringList>
 
 #include <functional>
@@ -65,11 +66,9 @@ public:
     // Ends the run at once for a shutdown or the session's end: nobody is there to answer a
     // question, so unsaved text is kept in recovery copies for the next start to offer.
     void endRunKeepingRecovery();
-    // Asks about every open file another program changed since it was read or saved:
-    // reload it, or keep the editor's text.
+    // Asks about every open file another program changed since it was read or saved (reload
+    // it, or keep the editor's text) or removed (Save As, Close, or keep the text).
     void checkFilesChangedOnDisk();
-    // Before saving over a file another program changed: true to go on and overwrite it.
-    bool confirmOverwriteChanged(CTarnelDoc *doc);
 
     // Seams for tests without a display: the save dialog, the save question
     // (QMessageBox::Yes / No / Cancel) and the restore question (true restores).
@@ -99,6 +98,18 @@ private:
     void addToRecentFiles(const QString &path);
     void saveRecentFiles();
     void reportError(const QString &message);
+    // A save failed: says why and offers Save As; true when that saved the page.
+    bool offerSaveAsAfterFailure(CTarnelDoc *doc);
+    // Before writing a page over its own file: asks what another program's change or removal
+    // of it needs. False when the save should not go on; `path` may become a Save As target.
+    bool settleBeforeSaving(CTarnelDoc *doc, QString *path);
+    bool confirmOverwriteChanged(CTarnelDoc *doc);
+    // The page's file went: asks Save As, Close or Keep, and does Keep and Close (once the
+    // page is no longer in use); QMessageBox::Save when the user chose Save As.
+    int askAboutMissingFile(CTarnelDoc *doc);
+    void askToReload(CTarnelDoc *doc);
+    void closeDocumentLater(CTarnelDoc *doc);
+    bool closeChosen(CTarnelDoc *doc) const { return m_closeChosen.contains(doc); }
     void closeDocumentNow(CTarnelDoc *doc);
 
     QString m_error;
@@ -109,4 +120,7 @@ private:
     std::unique_ptr<CRecoveryStore> m_recovery;
     bool m_restoreWithoutAsking = false;
     bool m_checkingDisk = false;
+    // Pages whose user chose Close over their removed file: asked whether to save them on
+    // the way out, that answer stands for "close without saving".
+    QSet<const CTarnelDoc *> m_closeChosen;
 };

@@ -1,11 +1,12 @@
 // The guards against losing work or seeming to hang: crash recovery copies, files changed by
-// another program while open, and a word before a long open.
+// or removed by another program while open, and a word before a long open.
 
 #include "DocManager.h"
 
 #include "RecoveryStore.h"
 #include "TarnelDoc.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QMessageBox>
 #include <QScopedValueRollback>
 #include <QSettings>
+#include <QTimer>
 
 void CDocManager::startRecovery()
 {
@@ -83,29 +85,88 @@ void CDocManager::checkFilesChangedOnDisk()
     // dialog (the next activation asks).
     if (m_checkingDisk || QApplication::activeModalWidget())
         return;
-    m_checkingDisk = true;
+    const QScopedValueRollback asking(m_checkingDisk, true);
     for (CTarnelDoc *doc : QList<CTarnelDoc *>(m_documents)) {
-        if (!m_documents.contains(doc) || !doc->changedOnDisk())
+        if (!m_documents.contains(doc))
             continue;
-        QString question = tr("%1\n\nThis file was changed by another program. Reload it?")
-                               .arg(QDir::toNativeSeparators(doc->path()));
-        if (doc->isModified())
-            question += tr("\nYour unsaved changes in the editor would be lost.");
-        const auto answer =
-            QMessageBox::question(m_dialogParent, tr("Editor"), question,
-                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-        if (answer != QMessageBox::Yes)
-            doc->acceptDiskVersion();
-        else if (!doc->reloadFromDisk())
-            reportError(doc->errorString());
+        switch (doc->lookAtDisk()) {
+        case tarnel::DiskFinding::Nothing:
+            break;
+        case tarnel::DiskFinding::Changed:
+            askToReload(doc);
+            break;
+        case tarnel::DiskFinding::Missing:
+            if (askAboutMissingFile(doc) == QMessageBox::Save)
+                SaveDocument(doc, true);
+            break;
+        }
     }
-    m_checkingDisk = false;
+}
+
+void CDocManager::askToReload(CTarnelDoc *doc)
+{
+    QString question = tr("%1\n\nThis file was changed by another program. Reload it?")
+                           .arg(QDir::toNativeSeparators(doc->path()));
+    if (doc->isModified())
+        question += tr("\nYour unsaved changes in the editor would be lost.");
+    const auto answer = QMessageBox::question(m_dialogParent, tr("Editor"), question,
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        doc->acceptDiskVersion();
+    else if (!doc->reloadFromDisk())
+        reportError(doc->errorString());
+}
+
+int CDocManager::askAboutMissingFile(CTarnelDoc *doc)
+{
+    const QScopedValueRollback asking(m_checkingDisk, true);
+    QMessageBox box(QMessageBox::Warning, tr("Editor"),
+                    tr("%1\n\nThis file was deleted or moved by another program.\n"
+                       "Save As writes the page elsewhere; Keep leaves its text in the editor, "
+                       "and Save then writes the file here again; Close discards it.")
+                        .arg(QDir::toNativeSeparators(doc->path())),
+                    QMessageBox::Save | QMessageBox::Ignore | QMessageBox::Close, m_dialogParent);
+    box.button(QMessageBox::Save)->setText(tr("Save As..."));
+    box.button(QMessageBox::Ignore)->setText(tr("Keep"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Ignore); // nothing lost
+    const int answer = box.exec();
+    if (answer == QMessageBox::Close)
+        closeDocumentLater(doc);
+    else if (answer != QMessageBox::Save)
+        doc->keepWithoutFile();
+    return answer;
+}
+
+void CDocManager::closeDocumentLater(CTarnelDoc *doc)
+{
+    m_closeChosen.insert(doc);
+    QTimer::singleShot(0, this, [this, doc = QPointer<CTarnelDoc>(doc)] {
+        if (!doc || !m_documents.contains(doc.data()))
+            return;
+        emit documentClosing(doc);
+        closeDocumentNow(doc);
+    });
+}
+
+bool CDocManager::settleBeforeSaving(CTarnelDoc *doc, QString *path)
+{
+    switch (doc->checkBeforeSave()) {
+    case tarnel::SaveCheck::Write:
+        return true;
+    case tarnel::SaveCheck::AskOverwrite:
+        return confirmOverwriteChanged(doc);
+    case tarnel::SaveCheck::AskMissing:
+        if (askAboutMissingFile(doc) != QMessageBox::Save)
+            return false;
+        *path = askSavePath(doc);
+        return !path->isEmpty();
+    }
+    return false;
 }
 
 bool CDocManager::confirmOverwriteChanged(CTarnelDoc *doc)
 {
-    if (!doc->changedOnDisk())
-        return true;
     const QScopedValueRollback asking(m_checkingDisk, true);
     const auto answer = QMessageBox::question(
         m_dialogParent, tr("Editor"),

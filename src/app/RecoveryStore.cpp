@@ -129,9 +129,12 @@ void CRecoveryStore::watch(CTarnelDoc *doc)
     connect(w.sliceTimer, &QTimer::timeout, this, [this, doc] { writeSlice(doc); });
     m_watched.insert(doc, w);
     connect(doc, &CTarnelDoc::contentChanged, this, [this, doc] { changed(doc); });
+    // A page whose file went is unsaved without a change of its text: it gets a copy too.
     connect(doc, &CTarnelDoc::modifiedChanged, this, [this, doc](bool modified) {
         if (!modified)
             removeCopy(doc);
+        else if (doc->fileMissing())
+            changed(doc);
     });
     connect(doc, &QObject::destroyed, this, [this, doc] { forget(doc); });
 }

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -40,6 +41,9 @@ bool CTarnelApp::InitInstance(const QStringList &arguments, bool showWindow)
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QCoreApplication::setApplicationName(QStringLiteral("Editor"));
+    // Desktops find the program's entry (name, icon) by this: the Wayland application id. On
+    // X11 they go by the window class's instance name, the program's name ("tarnel").
+    QGuiApplication::setDesktopFileName(QStringLiteral("tarnel"));
     m_docManager->loadRecentFiles();
     m_mainFrame = std::make_unique<CMainFrame>(m_docManager.get());
     m_docManager->setDialogParent(m_mainFrame.get());

@@ -43,6 +43,11 @@ const tarnel::TempSession *tempSession(std::string *error)
     return session ? &*session : nullptr;
 }
 
+tarnel::FileStamp lookAt(const QString &path)
+{
+    return tarnel::LookAtFile(QFile::encodeName(path).toStdString());
+}
+
 } // namespace
 
 CTarnelDoc::CTarnelDoc(QObject *parent)
@@ -53,8 +58,9 @@ CTarnelDoc::CTarnelDoc(QObject *parent)
     m_surface->setAttribute(Qt::WA_DontShowOnScreen);
     configureSurface(m_surface.get());
     m_text.reportChangesBeforehand();
+    // A page whose file went stays modified whatever the undo history says.
     connect(m_surface.get(), &QsciScintilla::modificationChanged, this,
-            &CTarnelDoc::modifiedChanged);
+            [this] { emit modifiedChanged(isModified()); });
     m_text.onChangeAhead(this, [this](const CTextSurface::Change &change) {
         emit aboutToChange({change.position, change.removed, change.inserted});
         emit contentChanged();
@@ -102,6 +108,7 @@ bool CTarnelDoc::OnNewDocument(std::string startingText, tarnel::LineBreak lineB
     // in Browser says why it cannot show it.
     prepareTempCopy();
     m_path.clear();
+    m_disk.Forget();
     m_bOpenedFromFile = false;
     m_startingText = std::move(startingText);
     m_codec = CPageCodec(true);
@@ -198,6 +205,10 @@ bool CTarnelDoc::OnOpenDocument(const QString &path)
 
 bool CTarnelDoc::OnSaveDocument(const QString &path)
 {
+    // The administrator could write over it: a page marked read-only is kept all the same.
+    const tarnel::FileStamp target = lookAt(path);
+    if (target.exists && !target.writable)
+        return failSaving(path, tr("The file is read-only."));
     const std::string_view text = textView();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -276,7 +287,7 @@ void CTarnelDoc::OpenInBrowser()
 
 bool CTarnelDoc::isModified() const
 {
-    return m_text.isModified();
+    return m_text.isModified() || fileMissing();
 }
 
 void CTarnelDoc::setSavePoint()
@@ -391,24 +402,45 @@ void CTarnelDoc::requestShowElement(CView *requester, tarnel::ElementKind kind,
 
 void CTarnelDoc::rememberDiskState()
 {
-    const QFileInfo info(m_path);
-    m_diskTime = info.lastModified();
-    m_diskSize = info.size();
+    const bool wasMissing = fileMissing(), wasReadOnly = isReadOnly();
+    m_disk.Remember(lookAt(m_path));
+    diskStateChanged(wasMissing, wasReadOnly);
 }
 
-bool CTarnelDoc::changedOnDisk() const
+void CTarnelDoc::diskStateChanged(bool wasMissing, bool wasReadOnly)
 {
-    if (m_path.isEmpty() || m_diskSize < 0)
-        return false;
-    const QFileInfo info(m_path);
-    if (!info.exists())
-        return false;
-    return info.lastModified() != m_diskTime || info.size() != m_diskSize;
+    if (wasReadOnly != isReadOnly())
+        emit titleChanged();
+    if (wasMissing != fileMissing())
+        emit modifiedChanged(isModified());
+}
+
+tarnel::DiskFinding CTarnelDoc::lookAtDisk()
+{
+    if (m_path.isEmpty())
+        return tarnel::DiskFinding::Nothing;
+    const bool wasMissing = fileMissing(), wasReadOnly = isReadOnly();
+    const tarnel::DiskFinding finding = m_disk.Look(lookAt(m_path));
+    diskStateChanged(wasMissing, wasReadOnly);
+    return finding;
+}
+
+tarnel::SaveCheck CTarnelDoc::checkBeforeSave()
+{
+    const bool wasMissing = fileMissing(), wasReadOnly = isReadOnly();
+    const tarnel::SaveCheck check = m_disk.BeforeSave(lookAt(m_path));
+    diskStateChanged(wasMissing, wasReadOnly);
+    return check;
 }
 
 void CTarnelDoc::acceptDiskVersion()
 {
     rememberDiskState();
+}
+
+void CTarnelDoc::keepWithoutFile()
+{
+    m_disk.KeepWithoutFile();
 }
 
 bool CTarnelDoc::reloadFromDisk()

@@ -5,10 +5,10 @@
 #include "View.h"
 #include "colourtracker.h"
 #include "elementrecord.h"
+#include "pageondisk.h"
 #include "pagetext.h"
 #include "reedit.h"
 
-#include <QDateTime>
 #include <QObject>
 #include <QString>
 
@@ -127,12 +127,21 @@ public:
     void requestShowElement(CView *requester, tarnel::ElementKind kind,
                             const tarnel::ElementRecord &record);
 
-    // The file as it was last read or written, to notice another program changing it.
-    // True when the file now differs in time or size (a file that vanished is no change:
-    // Save writes it again).
-    bool changedOnDisk() const;
+    // Looks at the page's file, as the window's activation does: another program changed or
+    // removed it (a removal is reported once), or it became read-only or writable again (the
+    // title follows).
+    tarnel::DiskFinding lookAtDisk();
+    // Before writing the text over its own file: what must be asked first.
+    tarnel::SaveCheck checkBeforeSave();
     // Takes the file's current state as known, after the user chose to keep the editor's text.
     void acceptDiskVersion();
+    // The user keeps the text of a page whose file went: it stays modified, and the next Save
+    // writes the file again.
+    void keepWithoutFile();
+    // The file went (deleted or moved) while the page was open.
+    bool fileMissing() const { return m_disk.missing(); }
+    // The page's file may not be written (its title says so; Save fails with Save As offered).
+    bool isReadOnly() const { return m_disk.readOnly(); }
     // Reads the file again into the text, not modified. False (with errorString()) when it
     // cannot be read; the text is then untouched.
     bool reloadFromDisk();
@@ -180,6 +189,8 @@ private:
     bool readFile(const QString &path, QByteArray *bytes);
     bool loadFile(const QString &path);
     void rememberDiskState();
+    // Tells the title and the modified mark about a change of what the disk holds.
+    void diskStateChanged(bool wasMissing, bool wasReadOnly);
     // The encoding and the line break follow the bytes (a text without line breaks keeps
     // `lineBreak`).
     void adoptEncodingOf(std::string_view bytes, tarnel::LineBreak lineBreak);
@@ -195,8 +206,7 @@ private:
     bool m_filled = false;
     CPageCodec m_codec;
     tarnel::LineBreak m_lineBreak = tarnel::LineBreak::CrLf;
-    QDateTime m_diskTime;
-    qint64 m_diskSize = -1;
+    tarnel::PageOnDisk m_disk;
     std::unique_ptr<QsciScintilla> m_surface;
     CTextSurface m_text;
     std::vector<CTextSurface *> m_shownOn;

@@ -8,6 +8,7 @@
 #include "FileDrops.h"
 #include "FindReplaceDlg.h"
 #include "InsertCommands.h"
+#include "PagePrinter.h"
 #include "ReeditCommands.h"
 #include "TagEditing.h"
 #include "TarnelDoc.h"
@@ -17,7 +18,6 @@
 
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
-#include <Qsci/qsciprinter.h>
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -376,17 +376,18 @@ void setHalfInchMargins(QPrinter &printer)
 
 bool CTarnelView::printTo(QPrinter &printer)
 {
-    auto *qsciPrinter = dynamic_cast<QsciPrinter *>(&printer);
-    if (!qsciPrinter)
+    auto *pagePrinter = dynamic_cast<CPagePrinter *>(&printer);
+    if (!pagePrinter)
         return false;
     setHalfInchMargins(printer);
-    qsciPrinter->setWrapMode(WrapWord);
-    return qsciPrinter->printRange(this) >= 0;
+    pagePrinter->setWrapMode(WrapWord);
+    pagePrinter->setPageName(GetDocument()->title());
+    return pagePrinter->printRange(this) >= 0;
 }
 
 void CTarnelView::printWithDialog()
 {
-    QsciPrinter printer(QPrinter::HighResolution);
+    CPagePrinter printer(QPrinter::HighResolution);
     setHalfInchMargins(printer);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted && !printTo(printer))
@@ -395,7 +396,7 @@ void CTarnelView::printWithDialog()
 
 void CTarnelView::printPreview()
 {
-    QsciPrinter printer(QPrinter::HighResolution);
+    CPagePrinter printer(QPrinter::HighResolution);
     setHalfInchMargins(printer);
     QPrintPreviewDialog preview(&printer, this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,

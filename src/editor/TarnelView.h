@@ -81,7 +81,8 @@ public:
 
     // Leaves these keys to the window's accelerators instead of the editor's own bindings.
     void releaseKeys(const QList<QKeySequence> &keys);
-    // Prints the whole page with half-inch margins; false when the printer failed.
+    // Prints the whole page with half-inch margins on a CPagePrinter, headed by the page's
+    // name and the sheet numbers; false when the printer failed or is no CPagePrinter.
     bool printTo(QPrinter &printer);
 
     // The right-button menu at a point of the view (and of the screen).

@@ -4,11 +4,10 @@
 #include "UiTestSupport.h"
 
 #include "Commands.h"
+#include "PagePrinter.h"
 #include "SplashWnd.h"
 #include "commandids.h"
 #include "pagetext.h"
-
-#include <Qsci/qsciprinter.h>
 
 #include <QAction>
 #include <QClipboard>
@@ -16,6 +15,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -387,29 +387,46 @@ private slots:
         QVERIFY(texts.contains("Tarnel Version 1.0"));
     }
 
-    void printToPdfHoldsThePageText()
+    void printToPdfHoldsThePageTextUnderAHeader()
     {
-        Editor editor;
-        QVERIFY(editor.start());
-        editor.view()->InsertSnippet("<P>Printed paragraph</P>", false);
         QTemporaryDir dir;
+        const QString page = dir.filePath("printed.htm");
+        QByteArray text = "<P>Printed paragraph</P>\n";
+        for (int i = 0; i < 150; ++i)
+            text += "<P>line " + QByteArray::number(i) + "</P>\n";
+        QVERIFY(writeFile(page, text));
+        Editor editor;
+        QVERIFY(editor.start({page}));
         const QString pdf = dir.filePath("page.pdf");
-        QsciPrinter printer;
+        CPagePrinter printer;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         QVERIFY(editor.view()->printTo(printer));
-        QVERIFY(QFileInfo(pdf).size() > 500);
         const QMarginsF margins = printer.pageLayout().margins(QPageLayout::Inch);
         QCOMPARE(margins, QMarginsF(0.5, 0.5, 0.5, 0.5));
         const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-        if (pdftotext.isEmpty())
-            QSKIP("pdftotext is not installed");
-        QProcess process;
-        process.start(pdftotext, {pdf, "-"});
-        QVERIFY(process.waitForFinished(30000));
-        const QString text = QString::fromUtf8(process.readAllStandardOutput());
-        QVERIFY2(text.contains("Printed paragraph"), qPrintable(text));
-        QVERIFY(text.contains("QUILLO Editor"));
+        const QString pdfinfo = QStandardPaths::findExecutable("pdfinfo");
+        if (pdftotext.isEmpty() || pdfinfo.isEmpty())
+            QSKIP("poppler-utils is not installed");
+        const auto run = [](const QString &program, const QStringList &arguments) {
+            QProcess process;
+            process.start(program, arguments);
+            process.waitForFinished(30000);
+            return QString::fromUtf8(process.readAllStandardOutput());
+        };
+        const QString info = run(pdfinfo, {pdf});
+        QVERIFY2(info.contains(QRegularExpression("Title: +printed.htm\n")), qPrintable(info));
+        const QRegularExpressionMatch pages = QRegularExpression("Pages: +(\\d+)").match(info);
+        QVERIFY2(pages.hasMatch(), qPrintable(info));
+        const int count = pages.captured(1).toInt();
+        QVERIFY2(count >= 2, qPrintable(info));
+        const QString printed = run(pdftotext, {"-layout", pdf, "-"});
+        QVERIFY2(printed.contains("Printed paragraph"), qPrintable(printed));
+        QVERIFY2(printed.contains("line 149"), qPrintable(printed));
+        for (int sheet = 1; sheet <= count; ++sheet)
+            QVERIFY2(printed.contains(QRegularExpression(
+                         QString("printed\\.htm +Page %1 of %2").arg(sheet).arg(count))),
+                     qPrintable(printed));
     }
 };
 

@@ -148,20 +148,26 @@ private slots:
     {
         QTest::addColumn<QString>("failure");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("the folder vanished") << "vanished"
-                                             << "No such file";
+        QTest::addColumn<bool>("rescue"); // answers the message with its Save As
+        QTest::newRow("the folder vanished, the page kept") << "vanished"
+                                                            << "No such file" << true;
         QTest::newRow("a folder nobody may write to") << "/sys"
-                                                      << "Permission denied";
+                                                      << "Permission denied" << false;
         QTest::newRow("the disk is full") << "full"
-                                          << "File too large";
+                                          << "File too large" << false;
+        QTest::newRow("a read-only page") << "read-only"
+                                          << "read-only" << true;
     }
 
     void failedSaveKeepsTheOldFileAndTheText()
     {
         QFETCH(QString, failure);
         QFETCH(QString, reason);
+        QFETCH(bool, rescue);
         QVERIFY(QDir(m_dir.path()).mkpath("folder"));
         const QString path = m_dir.filePath("folder/page.htm");
+        const QString rescued = m_dir.filePath("rescued.htm");
+        QFile::remove(rescued);
         const QByteArray old = "<HTML>\n<BODY>\n</BODY>\n</HTML>\n";
         QVERIFY(writeFile(path, old));
         Editor editor;
@@ -170,30 +176,135 @@ private slots:
         const QByteArray text = viewBytes(editor.view());
 
         QString target = path;
-        if (failure == "vanished")
+        if (failure == "vanished") {
             QVERIFY(QDir(m_dir.filePath("folder")).removeRecursively());
-        else if (failure == "/sys")
+            answerMessageBox(QMessageBox::Ignore); // Keep, so that Save writes it there again
+            activate(editor.frame());
+            QTRY_VERIFY(editor.doc()->fileMissing());
+        } else if (failure == "/sys") {
             target = "/sys/tarnel-page.htm";
-        editor.app->docManager()->chooseSavePath = [&](CTarnelDoc *) { return target; };
-        QString message;
-        answerMessageBox(QMessageBox::Ok, &message);
+        } else if (failure == "read-only") {
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
+            activate(editor.frame());
+            QTRY_VERIFY(editor.activeSource()->windowTitle().startsWith("page.htm [read-only]"));
+        }
+        int choices = 0;
+        editor.app->docManager()->chooseSavePath = [&](CTarnelDoc *) {
+            return choices++ == 0 && target != path ? target : rescued;
+        };
+        QString message, saveAs;
+        whenModal([&](QWidget *w) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            message = box->text();
+            saveAs = box->button(QMessageBox::Save)->text();
+            box->button(rescue ? QMessageBox::Save : QMessageBox::Cancel)->click();
+        });
         {
             std::optional<FileSizeLimit> full;
             if (failure == "full")
                 full.emplace(4096);
-            QVERIFY(!editor.app->docManager()->SaveDocument(editor.doc(), target != path));
+            QCOMPARE(editor.app->docManager()->SaveDocument(editor.doc(), target != path), rescue);
         }
         QVERIFY2(message.contains(QDir::toNativeSeparators(target)), qPrintable(message));
         QVERIFY2(message.contains(reason, Qt::CaseInsensitive), qPrintable(message));
+        QCOMPARE(saveAs, QString("Save As..."));
         QCOMPARE(viewBytes(editor.view()), text);
-        QVERIFY(editor.doc()->isModified());
-        QCOMPARE(editor.doc()->path(),
-                 failure == "vanished" ? path : QFileInfo(path).absoluteFilePath());
+        QCOMPARE(editor.doc()->isModified(), !rescue);
+        QCOMPARE(editor.doc()->path(), rescue ? rescued : QFileInfo(path).absoluteFilePath());
+        if (rescue)
+            QCOMPARE(readFile(rescued), text);
         if (failure != "vanished")
             QCOMPARE(readFile(path), old);
         QCOMPARE(
             QDir(QFileInfo(target).path()).entryList({"*page.htm.*"}, QDir::Files | QDir::Hidden),
             QStringList());
+    }
+
+    void removedPageIsReportedOnceOnActivation_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Save As") << int(QMessageBox::Save);
+        QTest::newRow("Keep") << int(QMessageBox::Ignore);
+        QTest::newRow("Close") << int(QMessageBox::Close);
+    }
+
+    void removedPageIsReportedOnceOnActivation()
+    {
+        QFETCH(int, answer);
+        const QString path = m_dir.filePath("moved.htm");
+        const QString elsewhere = m_dir.filePath("elsewhere.htm");
+        QFile::remove(elsewhere);
+        QFile::remove(m_dir.filePath("moved-away.htm"));
+        QVERIFY(writeFile(path, "<P>first</P>\n"));
+        Editor editor;
+        QVERIFY(editor.start({path}));
+        CTarnelDoc *doc = editor.doc();
+        const QByteArray text = viewBytes(editor.view());
+        editor.app->docManager()->chooseSavePath = [&](CTarnelDoc *) { return elsewhere; };
+        QTest::qWait(200); // past the recovery copy's delay after the page's first fill
+        QVERIFY(QFile::rename(path, m_dir.filePath("moved-away.htm")));
+
+        QString question;
+        answerMessageBox(QMessageBox::StandardButton(answer), &question);
+        activate(editor.frame());
+        QTRY_VERIFY(!question.isEmpty());
+        QVERIFY2(question.contains(QDir::toNativeSeparators(path)), qPrintable(question));
+        QVERIFY2(question.contains("deleted or moved"), qPrintable(question));
+        settle();
+        if (answer == QMessageBox::Close) {
+            QVERIFY(!editor.app->docManager()->documents().contains(doc));
+            return;
+        }
+        if (answer == QMessageBox::Save) {
+            QCOMPARE(readFile(elsewhere), text);
+            QVERIFY(!doc->isModified());
+            return;
+        }
+        // Kept: marked unsaved (a crash would not lose it), never asked again while it stays
+        // away, and Save writes it back.
+        QVERIFY(doc->isModified());
+        QVERIFY(editor.activeSource()->windowTitle().endsWith(" *"));
+        QTRY_VERIFY(QFile::exists(editor.app->docManager()->recovery()->copyPathOf(doc)));
+        activate(editor.frame());
+        QTest::qWait(50);
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(editor.app->docManager()->SaveDocument(doc, false));
+        QCOMPARE(readFile(path), text);
+        QVERIFY(!doc->isModified());
+    }
+
+    void closingARemovedPageMayDiscardIt()
+    {
+        const QString path = m_dir.filePath("discarded.htm");
+        QVERIFY(writeFile(path, "<P>first</P>\n"));
+        Editor editor;
+        QVERIFY(editor.start({path}));
+        CTarnelDoc *doc = editor.doc();
+        editor.view()->InsertSnippet("<B>mine</B>", false);
+        QVERIFY(QFile::remove(path));
+        // Save the changes? Yes; then, told the file went, Close: closed now, nothing written.
+        editor.app->docManager()->askSaveChanges = [](CTarnelDoc *) { return QMessageBox::Yes; };
+        QString question;
+        answerMessageBox(QMessageBox::Close, &question);
+        editor.app->docManager()->CloseDocument(doc);
+        QVERIFY2(question.contains("deleted or moved"), qPrintable(question));
+        QVERIFY(!editor.app->docManager()->documents().contains(doc));
+        QVERIFY(!QFileInfo::exists(path));
+    }
+
+    void saveOfARemovedPageAsksFirst()
+    {
+        const QString path = m_dir.filePath("removed.htm");
+        QVERIFY(writeFile(path, "<P>first</P>\n"));
+        Editor editor;
+        QVERIFY(editor.start({path}));
+        QVERIFY(QFile::remove(path));
+        QString question;
+        answerMessageBox(QMessageBox::Ignore, &question);
+        QVERIFY(!editor.app->docManager()->SaveDocument(editor.doc(), false));
+        QVERIFY2(question.contains("deleted or moved"), qPrintable(question));
+        QVERIFY2(!QFileInfo::exists(path), "not re-created before the question is answered");
+        QVERIFY(editor.doc()->isModified());
     }
 
     void changedOnDiskAsksBeforeReloading_data()
