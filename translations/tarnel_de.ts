@@ -1926,5 +1926,137 @@ Vorheriger Bereich</translation>
         <source>no element has the ID or NAME %1</source>
         <translation>kein Element hat die ID oder den NAME %1</translation>
     </message>
+    <message>
+        <source>All Files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>All HTML Files</source>
+        <translation>Alle HTML-Dateien</translation>
+    </message>
+    <message>
+        <source>All Picture Files</source>
+        <translation>Alle Bilddateien</translation>
+    </message>
+    <message>
+        <source>All Supported Types</source>
+        <translation>Alle unterstützten Typen</translation>
+    </message>
+    <message>
+        <source>Applet Classes</source>
+        <translation>Applet-Klassen</translation>
+    </message>
+    <message>
+        <source>Applet Files</source>
+        <translation>Applet-Dateien</translation>
+    </message>
+    <message>
+        <source>Audio Files</source>
+        <translation>Audiodateien</translation>
+    </message>
+    <message>
+        <source>Audio Soft Files</source>
+        <translation>Audio-Soft-Dateien</translation>
+    </message>
+    <message>
+        <source>BITMAP Files</source>
+        <translation>BITMAP-Dateien</translation>
+    </message>
+    <message>
+        <source>CD DA Audio Tracks</source>
+        <translation>CD-DA-Audiotitel</translation>
+    </message>
+    <message>
+        <source>Creative Labs Voice Files</source>
+        <translation>Creative-Labs-Voice-Dateien</translation>
+    </message>
+    <message>
+        <source>Graphics Interface Format Files</source>
+        <translation>GIF-Dateien (Graphics Interchange Format)</translation>
+    </message>
+    <message>
+        <source>Image Sequence Files</source>
+        <translation>Bildsequenzdateien</translation>
+    </message>
+    <message>
+        <source>Impulse Tracker Modules</source>
+        <translation>Impulse-Tracker-Module</translation>
+    </message>
+    <message>
+        <source>JPEG File Inerchange Format</source>
+        <translation>JPEG-Dateien (JPEG File Interchange Format)</translation>
+    </message>
+    <message>
+        <source>MIDI Audio Files</source>
+        <translation>MIDI-Audiodateien</translation>
+    </message>
+    <message>
+        <source>MIDI File</source>
+        <translation>MIDI-Datei</translation>
+    </message>
+    <message>
+        <source>MIDI Files</source>
+        <translation>MIDI-Dateien</translation>
+    </message>
+    <message>
+        <source>MP3 Files</source>
+        <translation>MP3-Dateien</translation>
+    </message>
+    <message>
+        <source>MPEG Audio Files</source>
+        <translation>MPEG-Audiodateien</translation>
+    </message>
+    <message>
+        <source>Media Files</source>
+        <translation>Mediendateien</translation>
+    </message>
+    <message>
+        <source>Microsoft Streaming Media Files</source>
+        <translation>Microsoft-Streaming-Media-Dateien</translation>
+    </message>
+    <message>
+        <source>Microsoft Wave Form Audio Files</source>
+        <translation>Microsoft-Wave-Audiodateien</translation>
+    </message>
+    <message>
+        <source>Movie File(MPEG)</source>
+        <translation>Filmdatei (MPEG)</translation>
+    </message>
+    <message>
+        <source>Other Module Types</source>
+        <translation>Andere Modultypen</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>Playlist Files</source>
+        <translation>Wiedergabelisten</translation>
+    </message>
+    <message>
+        <source>Protracker Module</source>
+        <translation>Protracker-Modul</translation>
+    </message>
+    <message>
+        <source>Quick Time Files</source>
+        <translation>QuickTime-Dateien</translation>
+    </message>
+    <message>
+        <source>Screamtracker Modules</source>
+        <translation>Screamtracker-Module</translation>
+    </message>
+    <message>
+        <source>Video Files</source>
+        <translation>Videodateien</translation>
+    </message>
+    <message>
+        <source>Windows Media Audio File</source>
+        <translation>Windows-Media-Audiodatei</translation>
+    </message>
+    <message>
+        <source>eXtended Modules</source>
+        <translation>eXtended-Module</translation>
+    </message>
 </context>
 </TS>
