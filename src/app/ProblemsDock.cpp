@@ -2,6 +2,7 @@
 
 #include "CheckService.h"
 #include "ChildFrame.h"
+#include "PageValidation.h"
 #include "TarnelDoc.h"
 #include "TarnelView.h"
 #include "filepaths.h"
@@ -102,7 +103,7 @@ void CProblemsDock::refill()
         auto *item =
             new QTreeWidgetItem({fixable ? severity + QStringLiteral(" \u2605") : severity,
                                  QString::number(finding.line), QString::number(finding.column),
-                                 QString::fromStdString(finding.message)});
+                                 findingMessage(finding)});
         item->setIcon(0, style()->standardIcon(error            ? QStyle::SP_MessageBoxCritical
                                                : finding.advice ? QStyle::SP_MessageBoxInformation
                                                                 : QStyle::SP_MessageBoxWarning));

@@ -8,6 +8,7 @@
 #include "PreviewProfile.h"
 #include "TarnelApp.h"
 #include "TerminationSignals.h"
+#include "Translations.h"
 #include "WebEngineSetup.h"
 #include "checkcommand.h"
 #include "commandids.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStatusBar>
@@ -80,6 +82,7 @@ int tarnelMain(int argc, char **argv)
         CPreviewProfile::barPageScripts();
     prepareWebEngine(argc, argv);
     QApplication application(argc, argv);
+    installTranslations(QLocale());
     CDesktopOpener opener(seal.launcher);
     // A later start gives its pages to the editor already running and ends.
     CInstanceChannel channel;

@@ -12,3 +12,7 @@
 // With `withAdvice`, the validator's advice on writing is among the findings.
 tarnel::Validation validatePage(std::string_view bytes, const QString &pagePath,
                                 bool withAdvice = false);
+
+// A finding's message in the user's language: our own checks' texts are translated (context
+// "tarnel") with their arguments put back in; the validator's stay as libtidy words them.
+QString findingMessage(const tarnel::Finding &finding);

@@ -1,6 +1,7 @@
 #include "FindingMarks.h"
 
 #include "CheckService.h"
+#include "PageValidation.h"
 #include "TarnelView.h"
 
 #include <QColor>
@@ -54,8 +55,7 @@ QString CFindingMarks::tipAt(const QPoint &point) const
     }
     QStringList lines;
     for (const tarnel::Finding &finding : found)
-        lines << tr("%1: %2").arg(severityText(finding.severity),
-                                  QString::fromStdString(finding.message));
+        lines << tr("%1: %2").arg(severityText(finding.severity), findingMessage(finding));
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -41,6 +41,15 @@ QPushButton *plainButton(const QString &caption, QWidget *parent)
     return button;
 }
 
+// The size and style lists count by position, so their entries may show translated.
+QStringList shownEntries(std::span<const std::string_view> entries)
+{
+    QStringList shown;
+    for (std::string_view entry : entries)
+        shown << CFormDlg::coreText(entry);
+    return shown;
+}
+
 // The form's own inputs, by their rows' names; the form connects them once it is made.
 QWidget *makeFontInput(std::string_view name)
 {
@@ -51,7 +60,7 @@ QWidget *makeFontInput(std::string_view name)
     }
     if (name == "sizes") {
         auto *sizes = new QComboBox;
-        sizes->addItems(CFormDlg::listEntries(tarnel::kFontSizeEntries));
+        sizes->addItems(shownEntries(tarnel::kFontSizeEntries));
         return sizes;
     }
     if (name == "styles") {
@@ -59,7 +68,7 @@ QWidget *makeFontInput(std::string_view name)
         styles->setEditable(true);
         styles->setInsertPolicy(QComboBox::NoInsert);
         styles->setCompleter(nullptr);
-        styles->addItems(CFormDlg::listEntries(tarnel::kFontStyleEntries));
+        styles->addItems(shownEntries(tarnel::kFontStyleEntries));
         return styles;
     }
     // The colour buttons beside the sample.

@@ -365,9 +365,63 @@ void showReadOnlyLook(QLineEdit *field)
     field->setPalette(look);
 }
 
+namespace {
+
+// The labels of the file choosers' filters, for lupdate: the core writes them inside its filter
+// strings, where it cannot mark them one by one.
+[[maybe_unused]] const char *const kFilterLabels[] = {
+    QT_TRANSLATE_NOOP("tarnel", "All Files"),
+    QT_TRANSLATE_NOOP("tarnel", "All HTML Files"),
+    QT_TRANSLATE_NOOP("tarnel", "All Picture Files"),
+    QT_TRANSLATE_NOOP("tarnel", "All Supported Types"),
+    QT_TRANSLATE_NOOP("tarnel", "Applet Classes"),
+    QT_TRANSLATE_NOOP("tarnel", "Applet Files"),
+    QT_TRANSLATE_NOOP("tarnel", "Audio Files"),
+    QT_TRANSLATE_NOOP("tarnel", "Audio Soft Files"),
+    QT_TRANSLATE_NOOP("tarnel", "BITMAP Files"),
+    QT_TRANSLATE_NOOP("tarnel", "CD DA Audio Tracks"),
+    QT_TRANSLATE_NOOP("tarnel", "Creative Labs Voice Files"),
+    QT_TRANSLATE_NOOP("tarnel", "Graphics Interface Format Files"),
+    QT_TRANSLATE_NOOP("tarnel", "Image Sequence Files"),
+    QT_TRANSLATE_NOOP("tarnel", "Impulse Tracker Modules"),
+    QT_TRANSLATE_NOOP("tarnel", "JPEG File Inerchange Format"),
+    QT_TRANSLATE_NOOP("tarnel", "MIDI Audio Files"),
+    QT_TRANSLATE_NOOP("tarnel", "MIDI File"),
+    QT_TRANSLATE_NOOP("tarnel", "MIDI Files"),
+    QT_TRANSLATE_NOOP("tarnel", "MP3 Files"),
+    QT_TRANSLATE_NOOP("tarnel", "MPEG Audio Files"),
+    QT_TRANSLATE_NOOP("tarnel", "Media Files"),
+    QT_TRANSLATE_NOOP("tarnel", "Microsoft Streaming Media Files"),
+    QT_TRANSLATE_NOOP("tarnel", "Microsoft Wave Form Audio Files"),
+    QT_TRANSLATE_NOOP("tarnel", "Movie File(MPEG)"),
+    QT_TRANSLATE_NOOP("tarnel", "Other Module Types"),
+    QT_TRANSLATE_NOOP("tarnel", "Pictures"),
+    QT_TRANSLATE_NOOP("tarnel", "Playlist Files"),
+    QT_TRANSLATE_NOOP("tarnel", "Protracker Module"),
+    QT_TRANSLATE_NOOP("tarnel", "Quick Time Files"),
+    QT_TRANSLATE_NOOP("tarnel", "Screamtracker Modules"),
+    QT_TRANSLATE_NOOP("tarnel", "Video Files"),
+    QT_TRANSLATE_NOOP("tarnel", "Windows Media Audio File"),
+    QT_TRANSLATE_NOOP("tarnel", "eXtended Modules"),
+};
+
+// "label (patterns);;label (patterns)" with each label in the user's language.
+QString translatedFilter(const std::string &filter)
+{
+    QStringList entries = QString::fromStdString(filter).split(QStringLiteral(";;"));
+    for (QString &entry : entries) {
+        const qsizetype patterns = entry.lastIndexOf(QStringLiteral(" ("));
+        if (patterns > 0)
+            entry.replace(0, patterns, CFormDlg::coreText(entry.first(patterns).toStdString()));
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+} // namespace
+
 std::optional<QString> CFormDlg::chooseFile(const char *filterPairs)
 {
-    const QString filter = coreText(tarnel::ConvertFileFilter(filterPairs));
+    const QString filter = translatedFilter(tarnel::ConvertFileFilter(filterPairs));
     const QString startDir = m_pagePath.isEmpty() ? QString() : QFileInfo(m_pagePath).path();
     const QString chosen = QFileDialog::getOpenFileName(this, tr("Open"), startDir, filter);
     if (chosen.isEmpty())

@@ -1,6 +1,7 @@
 #include "OutlineMarks.h"
 
 #include "CheckService.h"
+#include "PageValidation.h"
 #include "SiteTree.h"
 #include "TarnelDoc.h"
 #include "scanner.h"
@@ -40,7 +41,7 @@ QString COutlineMarks::findingsOf(const QModelIndex &index) const
         if (finding.offset >= end)
             break;
         if (finding.offset >= begin)
-            messages << QString::fromStdString(finding.message);
+            messages << findingMessage(finding);
     }
     return messages.join(QLatin1Char('\n'));
 }

@@ -2,6 +2,7 @@
 
 #include "ascii.h"
 #include "scanner.h"
+#include "usertext.h"
 
 #include <algorithm>
 #include <cstring>
@@ -11,6 +12,14 @@
 namespace tarnel {
 
 namespace {
+
+constexpr const char *kMissingFile = USER_TEXT("missing file %1");
+constexpr const char *kWrongCase =
+    USER_TEXT("%1 is written %2 on disk; a web server tells letter case apart");
+constexpr const char *kWithoutAlt =
+    USER_TEXT("%1 without ALT: give a text alternative (ALT=\"\" for decoration)");
+constexpr const char *kNameUsed = USER_TEXT("%1 %2 is already used on line %3");
+constexpr const char *kNoTarget = USER_TEXT("no element has the ID or NAME %1");
 
 constexpr std::size_t npos = std::string_view::npos;
 
@@ -341,6 +350,21 @@ std::string_view SeverityName(Severity severity)
     return severity == Severity::Error ? "error" : "warning";
 }
 
+std::string FillIn(std::string_view text, const std::vector<std::string> &arguments)
+{
+    std::string out;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const std::size_t number = at + 1 < text.size() ? std::size_t(text[at + 1] - '0') : 0;
+        if (text[at] == '%' && number >= 1 && number <= 9 && number <= arguments.size()) {
+            out += arguments[number - 1];
+            ++at;
+        } else {
+            out += text[at];
+        }
+    }
+    return out;
+}
+
 std::string FormatFinding(std::string_view file, const Finding &finding)
 {
     std::string line = PrintableFileName(file);
@@ -565,13 +589,14 @@ private:
         return {begin, a.value.size()};
     }
 
-    void Add(Severity severity, Span span, std::string message, Fix fix = {})
+    void Add(Severity severity, Span span, std::string_view text,
+             std::vector<std::string> arguments, Fix fix = {})
     {
         ++m_counts.found;
         m_counts.errors += severity == Severity::Error;
         m_findings.push_back(Finding{severity, span.offset, 1, 1,
-                                     std::max<std::size_t>(span.length, 1), std::move(message),
-                                     false, std::move(fix)});
+                                     std::max<std::size_t>(span.length, 1), FillIn(text, arguments),
+                                     false, std::move(fix), text, std::move(arguments)});
         if (m_findings.size() / 2 >= m_keep)
             KeepFirst();
     }
@@ -674,7 +699,7 @@ private:
         }
         const FileLookup::Answer answer = m_files.Find(m_context.pageFolder, relative);
         if (answer.result == FileLookup::Result::Missing) {
-            Add(Severity::Error, span, "missing file " + Quoted(relative),
+            Add(Severity::Error, span, kMissingFile, {Quoted(relative)},
                 {fixable ? FixKind::ChooseFile : FixKind::None});
         } else if (answer.result == FileLookup::Result::WrongCase) {
             Fix fix;
@@ -682,9 +707,7 @@ private:
                                                      answer.onDisk, m_context.utf8);
                 respelled && fixable)
                 fix = {FixKind::UseNameOnDisk, 0, *respelled};
-            Add(Severity::Error, span,
-                Quoted(relative) + " is written " + Quoted(answer.onDisk) +
-                    " on disk; a web server tells letter case apart",
+            Add(Severity::Error, span, kWrongCase, {Quoted(relative), Quoted(answer.onDisk)},
                 std::move(fix));
         }
     }
@@ -702,8 +725,7 @@ private:
         std::string upper(name);
         for (char &c : upper)
             c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-        Add(Severity::Warning, {tag.begin + 1, name.size()},
-            upper + " without ALT: give a text alternative (ALT=\"\" for decoration)",
+        Add(Severity::Warning, {tag.begin + 1, name.size()}, kWithoutAlt, {upper},
             {FixKind::GiveAlt, tag.begin});
     }
 
@@ -724,9 +746,9 @@ private:
             m_anchorScopes.back().try_emplace(std::move(anchor), AnchorUse{offset, tagBegin});
         if (added || first->second.tagBegin == tagBegin)
             return;
-        Add(Severity::Error, ValueSpan(a),
-            std::string(kind) + " " + Quoted(Shown(first->first)) + " is already used on line " +
-                std::to_string(m_lines.LineColumnOf(first->second.offset).first));
+        Add(Severity::Error, ValueSpan(a), kNameUsed,
+            {std::string(kind), Quoted(Shown(first->first)),
+             std::to_string(m_lines.LineColumnOf(first->second.offset).first)});
     }
 
     void CheckFragmentLinks()
@@ -738,8 +760,7 @@ private:
                 continue;
             if (m_anchors.contains(target) || m_anchors.contains(PercentDecoded(target)))
                 continue;
-            Add(Severity::Error, ValueSpan(a),
-                "no element has the ID or NAME " + Quoted(Shown(target)));
+            Add(Severity::Error, ValueSpan(a), kNoTarget, {Quoted(Shown(target))});
         }
     }
 

@@ -40,11 +40,18 @@ struct Finding
     std::string message;    // UTF-8
     bool advice = false;    // the validator's advice on writing rather than a problem
     Fix fix;                // only our own checks know one
+    // Our own checks' message as written before its arguments went in ("missing file %1"),
+    // for the shell to translate; empty for the validator's, which come as libtidy words them.
+    std::string_view text = {};
+    std::vector<std::string> arguments = {};
 
     bool operator==(const Finding &) const = default;
 };
 
 std::string_view SeverityName(Severity severity); // "error" or "warning"
+
+// `text` with each "%1" to "%9" replaced by that argument.
+std::string FillIn(std::string_view text, const std::vector<std::string> &arguments);
 
 // "file:line:column: error: message", the form compilers use so that editors and CI read
 // it; without a file name the line starts at the line number. The name is given as

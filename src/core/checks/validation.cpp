@@ -1,6 +1,7 @@
 #include "validation.h"
 
 #include "scanner.h"
+#include "usertext.h"
 
 #include <tidy/tidy.h>
 #include <tidy/tidybuffio.h>
@@ -12,6 +13,10 @@
 namespace tarnel {
 
 namespace {
+
+constexpr const char *kTooBig =
+    USER_TEXT("The page is too big for the HTML check (over 8 MB): only its links, pictures' "
+              "ALT texts and IDs were checked.");
 
 TidyLevel LevelOf(TidyReportLevel level)
 {
@@ -186,10 +191,10 @@ Validation ValidatePage(std::string_view text, const CheckContext &context, File
     std::vector<TidyReport> reports;
     const bool tooBig = text.size() > kTidiedBytes;
     if (tooBig) {
-        validation.findings.push_back(
-            {Severity::Warning, 0, 1, 1, std::min<std::size_t>(text.size(), 1),
-             "The page is too big for the HTML check (over 8 MB): only its links, pictures' "
-             "ALT texts and IDs were checked."});
+        validation.findings.push_back({.severity = Severity::Warning,
+                                       .length = std::min<std::size_t>(text.size(), 1),
+                                       .message = std::string(kTooBig),
+                                       .text = kTooBig});
     } else {
         reports = RunTidy(text, context.utf8, keep, &reported, &adviceNotKept);
     }

@@ -2,6 +2,7 @@
 
 #include "colourlists.h"
 #include "filepaths.h"
+#include "usertext.h"
 
 #include <array>
 
@@ -24,20 +25,21 @@ const FormDescription<ImageFields> &ImageForm()
 {
     using F = ImageFields;
     static const std::array<FieldSpec<F>, 6> rows = {{
-        {"Image Source",
+        {USER_TEXT("Image Source"),
          "imageSource",
          K::Browse,
          &F::imageSource,
          {},
          kPictureFileFilter,
-         "You must enter Image source!!"},
-        {"Width", "width", K::Text, &F::width},
-        {"Height", "height", K::Text, &F::height},
-        {"Border", "border", K::Text, &F::border},
-        {"Image Comment", "comment", K::Text, &F::comment},
-        {"Align", "align", K::PickList, &F::align, ImageAlignList()},
+         USER_TEXT("You must enter Image source!!")},
+        {USER_TEXT("Width"), "width", K::Text, &F::width},
+        {USER_TEXT("Height"), "height", K::Text, &F::height},
+        {USER_TEXT("Border"), "border", K::Text, &F::border},
+        {USER_TEXT("Image Comment"), "comment", K::Text, &F::comment},
+        {USER_TEXT("Align"), "align", K::PickList, &F::align, ImageAlignList()},
     }};
-    static const auto form = Describe("Image Dialog", "Image Attributes", rows);
+    static const auto form =
+        Describe(USER_TEXT("Image Dialog"), USER_TEXT("Image Attributes"), rows);
     return form;
 }
 
@@ -45,24 +47,24 @@ const FormDescription<BackgroundFields> &BackgroundForm()
 {
     using F = BackgroundFields;
     static const std::array<FieldSpec<F>, 2> rows = {{
-        {.label = "Background Image",
+        {.label = USER_TEXT("Background Image"),
          .name = "image",
          .kind = K::Browse,
          .member = &F::image,
          .filter = kPictureFileFilter},
-        {.label = "Background Color",
+        {.label = USER_TEXT("Background Color"),
          .name = "colour",
          .kind = K::EditableList,
          .member = &F::colour,
          .entries = BackgroundColourList()},
     }};
     static const std::array<ChoiceOption, 3> choices = {{
-        {"Image", "imageChoice"},
-        {"Color", "colourChoice"},
-        {"Image and Color", "bothChoice"},
+        {USER_TEXT("Image"), "imageChoice"},
+        {USER_TEXT("Color"), "colourChoice"},
+        {USER_TEXT("Image and Color"), "bothChoice"},
     }};
     static const FormDescription<F> form = {
-        "Background", "Background Attributes", rows, {}, {{}, choices, 0}};
+        USER_TEXT("Background"), USER_TEXT("Background Attributes"), rows, {}, {{}, choices, 0}};
     return form;
 }
 
@@ -71,46 +73,55 @@ const FormDescription<LinkFields> &LinkForm()
     using F = LinkFields;
     enum Section { Image, Applet, SizeAndAlign, Text };
     static const std::array<SectionSpec, 4> sections = {{
-        {"Image link", "imageGroup"},
-        {"Applet Link", "appletGroup"},
+        {USER_TEXT("Image link"), "imageGroup"},
+        {USER_TEXT("Applet Link"), "appletGroup"},
         {"", "sizeAndAlign"},
-        {"Text Link", "textGroup"},
+        {USER_TEXT("Text Link"), "textGroup"},
     }};
     static const std::array<FieldSpec<F>, 11> rows = {{
-        {.label = "Url:",
+        {.label = USER_TEXT("Url:"),
          .name = "url",
          .kind = K::Browse,
          .member = &F::url,
          .filter = kAllFilesFilter,
-         .required = "You must enter a Link!!"},
-        {.label = "Source",
+         .required = USER_TEXT("You must enter a Link!!")},
+        {.label = USER_TEXT("Source"),
          .name = "imageSource",
          .kind = K::Browse,
          .member = &F::imageSource,
          .filter = kLinkSourceFilter,
-         .required = "You must enter Image source!!",
+         .required = USER_TEXT("You must enter Image source!!"),
          .section = Image},
-        {.label = "Image Comment",
+        {.label = USER_TEXT("Image Comment"),
          .name = "imageComment",
          .member = &F::imageComment,
          .section = Image},
-        {.label = "Border", .name = "border", .member = &F::border, .section = Image},
-        {.label = "File Name",
+        {.label = USER_TEXT("Border"), .name = "border", .member = &F::border, .section = Image},
+        {.label = USER_TEXT("File Name"),
          .name = "fileName",
          .kind = K::Browse,
          .member = &F::fileName,
          .filter = kLinkSourceFilter,
          .section = Applet},
-        {.label = "Class Name",
+        {.label = USER_TEXT("Class Name"),
          .name = "className",
          .kind = K::Browse,
          .member = &F::className,
          .filter = kAppletClassFilter,
          .section = Applet},
-        {.label = "Applet Name", .name = "appletName", .member = &F::appletName, .section = Applet},
-        {.label = "Height", .name = "height", .member = &F::height, .section = SizeAndAlign},
-        {.label = "Width", .name = "width", .member = &F::width, .section = SizeAndAlign},
-        {.label = "Align",
+        {.label = USER_TEXT("Applet Name"),
+         .name = "appletName",
+         .member = &F::appletName,
+         .section = Applet},
+        {.label = USER_TEXT("Height"),
+         .name = "height",
+         .member = &F::height,
+         .section = SizeAndAlign},
+        {.label = USER_TEXT("Width"),
+         .name = "width",
+         .member = &F::width,
+         .section = SizeAndAlign},
+        {.label = USER_TEXT("Align"),
          .name = "align",
          .kind = K::PickList,
          .member = &F::align,
@@ -119,12 +130,15 @@ const FormDescription<LinkFields> &LinkForm()
         {.name = "linkText", .kind = K::MultiLine, .member = &F::linkText, .section = Text},
     }};
     static const std::array<ChoiceOption, 3> kinds = {{
-        {"Image", "imageKind"},
-        {"Text", "textKind"},
-        {"Applet", "appletKind"},
+        {USER_TEXT("Image"), "imageKind"},
+        {USER_TEXT("Text"), "textKind"},
+        {USER_TEXT("Applet"), "appletKind"},
     }};
-    static const FormDescription<F> form = {
-        "Link", "Link Attributes", rows, sections, {"Links", kinds, 1}};
+    static const FormDescription<F> form = {USER_TEXT("Link"),
+                                            USER_TEXT("Link Attributes"),
+                                            rows,
+                                            sections,
+                                            {USER_TEXT("Links"), kinds, 1}};
     return form;
 }
 
@@ -132,44 +146,50 @@ const FormDescription<ControlFields> &ControlForm()
 {
     using F = ControlFields;
     static const std::array<FieldSpec<F>, 15> rows = {{
-        {.label = "Access Key", .name = "accessKey", .member = &F::accessKey},
-        {.label = "Name",
+        {.label = USER_TEXT("Access Key"), .name = "accessKey", .member = &F::accessKey},
+        {.label = USER_TEXT("Name"),
          .name = "name",
          .member = &F::name,
-         .required = "You must enter the control name!!"},
-        {.label = "Label", .name = "label", .member = &F::label},
-        {.label = "Language",
+         .required = USER_TEXT("You must enter the control name!!")},
+        {.label = USER_TEXT("Label"), .name = "label", .member = &F::label},
+        {.label = USER_TEXT("Language"),
          .name = "language",
          .kind = K::PickList,
          .member = &F::language,
          .entries = kControlLanguages},
-        {.label = "DynSrc",
+        {.label = USER_TEXT("DynSrc"),
          .name = "dynSrc",
          .kind = K::Browse,
          .member = &F::dynSrc,
          .filter = kMediaFilesFilter},
-        {.label = "Position",
+        {.label = USER_TEXT("Position"),
          .name = "position",
          .kind = K::PickList,
          .member = &F::position,
          .entries = kControlPositions},
-        {.label = "Alt", .name = "alt", .member = &F::alt},
-        {.label = "Tab Index", .name = "tabIndex", .member = &F::tabIndex},
-        {.label = "Source",
+        {.label = USER_TEXT("Alt"), .name = "alt", .member = &F::alt},
+        {.label = USER_TEXT("Tab Index"), .name = "tabIndex", .member = &F::tabIndex},
+        {.label = USER_TEXT("Source"),
          .name = "source",
          .kind = K::Browse,
          .member = &F::source,
          .filter = kAllFilesFilter},
-        {.label = "Title", .name = "title", .member = &F::title},
-        {.label = "Size", .name = "size", .member = &F::size},
-        {.label = "MaxLength", .name = "maxLength", .member = &F::maxLength},
-        {.label = "LowSource:",
+        {.label = USER_TEXT("Title"), .name = "title", .member = &F::title},
+        {.label = USER_TEXT("Size"), .name = "size", .member = &F::size},
+        {.label = USER_TEXT("MaxLength"), .name = "maxLength", .member = &F::maxLength},
+        {.label = USER_TEXT("LowSource:"),
          .name = "lowSource",
          .kind = K::Browse,
          .member = &F::lowSource,
          .filter = kAllFilesFilter},
-        {.label = "ReadOnly", .name = "readOnly", .kind = K::Check, .flag = &F::readOnly},
-        {.label = "Disabled", .name = "disabled", .kind = K::Check, .flag = &F::disabled},
+        {.label = USER_TEXT("ReadOnly"),
+         .name = "readOnly",
+         .kind = K::Check,
+         .flag = &F::readOnly},
+        {.label = USER_TEXT("Disabled"),
+         .name = "disabled",
+         .kind = K::Check,
+         .flag = &F::disabled},
     }};
     static const auto types = [] {
         std::array<ChoiceOption, kControlTypes.size()> options{};
@@ -177,8 +197,11 @@ const FormDescription<ControlFields> &ControlForm()
             options[i].caption = ControlTypeCaption(kControlTypes[i]);
         return options;
     }();
-    static const FormDescription<F> form = {
-        "Controls", "Control Attributes", rows, {}, {{}, types, rows.size(), true}};
+    static const FormDescription<F> form = {USER_TEXT("Controls"),
+                                            USER_TEXT("Control Attributes"),
+                                            rows,
+                                            {},
+                                            {{}, types, rows.size(), true}};
     return form;
 }
 
@@ -186,20 +209,23 @@ const FormDescription<FormattedTextFields> &FormattedTextForm()
 {
     using F = FormattedTextFields;
     static const std::array<FieldSpec<F>, 6> rows = {{
-        {.label = "Font Names", .name = "faces", .kind = K::Custom},
-        {.label = "Size", .name = "sizes", .kind = K::Custom},
-        {.label = "Style", .name = "styles", .kind = K::Custom},
-        {.label = "Underline", .name = "underline", .kind = K::Check, .flag = &F::underline},
+        {.label = USER_TEXT("Font Names"), .name = "faces", .kind = K::Custom},
+        {.label = USER_TEXT("Size"), .name = "sizes", .kind = K::Custom},
+        {.label = USER_TEXT("Style"), .name = "styles", .kind = K::Custom},
+        {.label = USER_TEXT("Underline"),
+         .name = "underline",
+         .kind = K::Check,
+         .flag = &F::underline},
         {.name = "colours", .kind = K::Custom},
         {.name = "text", .kind = K::MultiLine, .member = &F::text},
     }};
     static const std::array<ChoiceOption, 3> alignments = {{
-        {"Left", "left"},
-        {"Right", "right"},
-        {"Center", "center"},
+        {USER_TEXT("Left"), "left"},
+        {USER_TEXT("Right"), "right"},
+        {USER_TEXT("Center"), "center"},
     }};
     static const FormDescription<F> form = {
-        "Dialog", "Formatted Text", rows, {}, {{}, alignments, 4}};
+        USER_TEXT("Dialog"), USER_TEXT("Formatted Text"), rows, {}, {{}, alignments, 4}};
     return form;
 }
 
@@ -207,18 +233,19 @@ const FormDescription<SoundFields> &SoundForm()
 {
     using F = SoundFields;
     static const std::array<FieldSpec<F>, 4> rows = {{
-        {"Source",
+        {USER_TEXT("Source"),
          "source",
          K::Browse,
          &F::source,
          {},
          kSoundFileFilter,
-         "You must enter Sound source!!"},
-        {"Loop", "loop", K::Text, &F::loop},
-        {"Balance", "balance", K::Text, &F::balance},
-        {"Volume", "volume", K::Text, &F::volume},
+         USER_TEXT("You must enter Sound source!!")},
+        {USER_TEXT("Loop"), "loop", K::Text, &F::loop},
+        {USER_TEXT("Balance"), "balance", K::Text, &F::balance},
+        {USER_TEXT("Volume"), "volume", K::Text, &F::volume},
     }};
-    static const auto form = Describe("Background Sound", "Background Sound Attributes", rows);
+    static const auto form =
+        Describe(USER_TEXT("Background Sound"), USER_TEXT("Background Sound Attributes"), rows);
     return form;
 }
 
@@ -226,42 +253,42 @@ const FormDescription<AppletFields> &AppletForm()
 {
     using F = AppletFields;
     static const std::array<FieldSpec<F>, 7> rows = {{
-        {"File Name",
+        {USER_TEXT("File Name"),
          "fileName",
          K::Browse,
          &F::fileName,
          {},
          kAppletFileFilter,
-         "You must enter an Applet File Name!!"},
-        {"Comment", "comment", K::Text, &F::comment},
-        {"Class Name", "className", K::Browse, &F::className, {}, kAppletClassFilter},
-        {"Align", "align", K::PickList, &F::align, ImageAlignList()},
-        {"Name", "name", K::Text, &F::name},
-        {"Height", "height", K::Text, &F::height},
-        {"Width", "width", K::Text, &F::width},
+         USER_TEXT("You must enter an Applet File Name!!")},
+        {USER_TEXT("Comment"), "comment", K::Text, &F::comment},
+        {USER_TEXT("Class Name"), "className", K::Browse, &F::className, {}, kAppletClassFilter},
+        {USER_TEXT("Align"), "align", K::PickList, &F::align, ImageAlignList()},
+        {USER_TEXT("Name"), "name", K::Text, &F::name},
+        {USER_TEXT("Height"), "height", K::Text, &F::height},
+        {USER_TEXT("Width"), "width", K::Text, &F::width},
     }};
-    static const auto form = Describe("Applet", "Applet Attributes", rows);
+    static const auto form = Describe(USER_TEXT("Applet"), USER_TEXT("Applet Attributes"), rows);
     return form;
 }
 
 const FormDescription<MarqueeFields> &MarqueeForm()
 {
     using F = MarqueeFields;
-    static constexpr std::string_view needed = "You must enter Behaviour & Direction !!";
+    static constexpr std::string_view needed = USER_TEXT("You must enter Behaviour & Direction !!");
     static const std::array<FieldSpec<F>, 9> rows = {{
-        {"Behaviour", "behaviour", K::PickList, &F::behaviour, MarqueeBehaviours(), nullptr,
-         needed},
-        {"Data Format", "dataFormat", K::PickList, &F::dataFormat, MarqueeDataFormats()},
-        {"Direction", "direction", K::PickList, &F::direction, MarqueeDirections(), nullptr,
-         needed},
-        {"Height", "height", K::Text, &F::height},
-        {"Width", "width", K::Text, &F::width},
-        {"Loop", "loop", K::Text, &F::loop},
-        {"Scroll Delay", "scrollDelay", K::Text, &F::scrollDelay},
-        {"HSpace", "hspace", K::Text, &F::hspace},
-        {"VSpace", "vspace", K::Text, &F::vspace},
+        {USER_TEXT("Behaviour"), "behaviour", K::PickList, &F::behaviour, MarqueeBehaviours(),
+         nullptr, needed},
+        {USER_TEXT("Data Format"), "dataFormat", K::PickList, &F::dataFormat, MarqueeDataFormats()},
+        {USER_TEXT("Direction"), "direction", K::PickList, &F::direction, MarqueeDirections(),
+         nullptr, needed},
+        {USER_TEXT("Height"), "height", K::Text, &F::height},
+        {USER_TEXT("Width"), "width", K::Text, &F::width},
+        {USER_TEXT("Loop"), "loop", K::Text, &F::loop},
+        {USER_TEXT("Scroll Delay"), "scrollDelay", K::Text, &F::scrollDelay},
+        {USER_TEXT("HSpace"), "hspace", K::Text, &F::hspace},
+        {USER_TEXT("VSpace"), "vspace", K::Text, &F::vspace},
     }};
-    static const auto form = Describe("MARQUEE", "Marquee Attributes", rows);
+    static const auto form = Describe(USER_TEXT("MARQUEE"), USER_TEXT("Marquee Attributes"), rows);
     return form;
 }
 
@@ -269,28 +296,28 @@ const FormDescription<MetaFields> &MetaForm()
 {
     using F = MetaFields;
     static const std::array<FieldSpec<F>, 5> rows = {{
-        {"Name", "name", K::Text, &F::name},
-        {"Title", "title", K::Text, &F::title},
-        {"Content", "content", K::Text, &F::content},
-        {"Url ", "url", K::Browse, &F::url, {}, kMetaUrlFilter},
-        {"Http-Equiv", "httpEquiv", K::PickList, &F::httpEquiv, MetaHttpEquivs()},
+        {USER_TEXT("Name"), "name", K::Text, &F::name},
+        {USER_TEXT("Title"), "title", K::Text, &F::title},
+        {USER_TEXT("Content"), "content", K::Text, &F::content},
+        {USER_TEXT("Url "), "url", K::Browse, &F::url, {}, kMetaUrlFilter},
+        {USER_TEXT("Http-Equiv"), "httpEquiv", K::PickList, &F::httpEquiv, MetaHttpEquivs()},
     }};
-    static const auto form = Describe("META", "Meta Attributes", rows);
+    static const auto form = Describe(USER_TEXT("META"), USER_TEXT("Meta Attributes"), rows);
     return form;
 }
 
 const FormDescription<FrameFields> &FramesForm()
 {
     using F = FrameFields;
-    static constexpr std::string_view needed = "You must enter Height & Width!!";
+    static constexpr std::string_view needed = USER_TEXT("You must enter Height & Width!!");
     static const std::array<FieldSpec<F>, 11> rows = {{
-        {"Height", "height", K::Text, &F::height, {}, nullptr, needed},
-        {"Width", "width", K::Text, &F::width, {}, nullptr, needed},
-        {"Source", "source", K::Browse, &F::source, {}, kFrameSourceFilter},
-        {"Title", "title", K::Text, &F::title},
-        {"Margin Height", "marginHeight", K::Text, &F::marginHeight},
-        {"Margin Width", "marginWidth", K::Text, &F::marginWidth},
-        {"Border Color",
+        {USER_TEXT("Height"), "height", K::Text, &F::height, {}, nullptr, needed},
+        {USER_TEXT("Width"), "width", K::Text, &F::width, {}, nullptr, needed},
+        {USER_TEXT("Source"), "source", K::Browse, &F::source, {}, kFrameSourceFilter},
+        {USER_TEXT("Title"), "title", K::Text, &F::title},
+        {USER_TEXT("Margin Height"), "marginHeight", K::Text, &F::marginHeight},
+        {USER_TEXT("Margin Width"), "marginWidth", K::Text, &F::marginWidth},
+        {USER_TEXT("Border Color"),
          "borderColour",
          K::PickList,
          &F::borderColour,
@@ -298,7 +325,7 @@ const FormDescription<FrameFields> &FramesForm()
          nullptr,
          {},
          1},
-        {"Frame Border",
+        {USER_TEXT("Frame Border"),
          "frameBorder",
          K::PickList,
          &F::frameBorder,
@@ -306,9 +333,23 @@ const FormDescription<FrameFields> &FramesForm()
          nullptr,
          {},
          1},
-        {"Scrolling", "scrolling", K::PickList, &F::scrolling, FrameScrollings(), nullptr, {}, 1},
-        {"Resizing", "resizing", K::PickList, &F::resizing, FrameResizings(), nullptr, {}, 1},
-        {"WindowName",
+        {USER_TEXT("Scrolling"),
+         "scrolling",
+         K::PickList,
+         &F::scrolling,
+         FrameScrollings(),
+         nullptr,
+         {},
+         1},
+        {USER_TEXT("Resizing"),
+         "resizing",
+         K::PickList,
+         &F::resizing,
+         FrameResizings(),
+         nullptr,
+         {},
+         1},
+        {USER_TEXT("WindowName"),
          "windowName",
          K::EditableList,
          &F::windowName,
@@ -317,7 +358,7 @@ const FormDescription<FrameFields> &FramesForm()
          {},
          1},
     }};
-    static const auto form = Describe("Frames", "Frames Attributes", rows);
+    static const auto form = Describe(USER_TEXT("Frames"), USER_TEXT("Frames Attributes"), rows);
     return form;
 }
 
@@ -326,24 +367,29 @@ const FormDescription<TableFields> &TableForm()
     using F = TableFields;
     static const auto colours = TableColourList();
     static const std::array<FieldSpec<F>, 17> rows = {{
-        {"Back Ground", "background", K::Browse, &F::background, {}, kTableBackgroundFilter},
-        {"Style", "style", K::Text, &F::style},
-        {"Border", "border", K::Text, &F::border},
-        {"Height", "height", K::Text, &F::height},
-        {"Width", "width", K::Text, &F::width},
-        {"Title", "title", K::Text, &F::title},
-        {"Cell Padding", "cellPadding", K::Text, &F::cellPadding},
-        {"Cell Spacing", "cellSpacing", K::Text, &F::cellSpacing},
-        {"Columns",
+        {USER_TEXT("Back Ground"),
+         "background",
+         K::Browse,
+         &F::background,
+         {},
+         kTableBackgroundFilter},
+        {USER_TEXT("Style"), "style", K::Text, &F::style},
+        {USER_TEXT("Border"), "border", K::Text, &F::border},
+        {USER_TEXT("Height"), "height", K::Text, &F::height},
+        {USER_TEXT("Width"), "width", K::Text, &F::width},
+        {USER_TEXT("Title"), "title", K::Text, &F::title},
+        {USER_TEXT("Cell Padding"), "cellPadding", K::Text, &F::cellPadding},
+        {USER_TEXT("Cell Spacing"), "cellSpacing", K::Text, &F::cellSpacing},
+        {USER_TEXT("Columns"),
          "columns",
          K::Text,
          &F::columns,
          {},
          nullptr,
-         "You must enter Column number!!",
+         USER_TEXT("You must enter Column number!!"),
          1},
-        {"Page Size", "pageSize", K::Text, &F::pageSize, {}, nullptr, {}, 1},
-        {"Border Color",
+        {USER_TEXT("Page Size"), "pageSize", K::Text, &F::pageSize, {}, nullptr, {}, 1},
+        {USER_TEXT("Border Color"),
          "borderColour",
          K::EditableList,
          &F::borderColour,
@@ -351,7 +397,7 @@ const FormDescription<TableFields> &TableForm()
          nullptr,
          {},
          1},
-        {"Border Color Dark",
+        {USER_TEXT("Border Color Dark"),
          "darkBorderColour",
          K::EditableList,
          &F::darkBorderColour,
@@ -359,7 +405,7 @@ const FormDescription<TableFields> &TableForm()
          nullptr,
          {},
          1},
-        {"Border Color Light",
+        {USER_TEXT("Border Color Light"),
          "lightBorderColour",
          K::EditableList,
          &F::lightBorderColour,
@@ -367,7 +413,7 @@ const FormDescription<TableFields> &TableForm()
          nullptr,
          {},
          1},
-        {"BGColor",
+        {USER_TEXT("BGColor"),
          "backgroundColour",
          K::EditableList,
          &F::backgroundColour,
@@ -375,11 +421,11 @@ const FormDescription<TableFields> &TableForm()
          nullptr,
          {},
          1},
-        {"Align", "align", K::PickList, &F::align, TableAligns(), nullptr, {}, 1},
-        {"Rules", "rules", K::PickList, &F::rules, TableRules(), nullptr, {}, 1},
-        {"Frames", "frame", K::PickList, &F::frame, TableFrames(), nullptr, {}, 1},
+        {USER_TEXT("Align"), "align", K::PickList, &F::align, TableAligns(), nullptr, {}, 1},
+        {USER_TEXT("Rules"), "rules", K::PickList, &F::rules, TableRules(), nullptr, {}, 1},
+        {USER_TEXT("Frames"), "frame", K::PickList, &F::frame, TableFrames(), nullptr, {}, 1},
     }};
-    static const auto form = Describe("Tables", "Table Properties:", rows);
+    static const auto form = Describe(USER_TEXT("Tables"), USER_TEXT("Table Properties:"), rows);
     return form;
 }
 
@@ -387,14 +433,15 @@ const FormDescription<OrderedListFields> &OrderedListForm()
 {
     using F = OrderedListFields;
     static const std::array<FieldSpec<F>, 5> rows = {{
-        {"Dingbat", "dingbat", K::PickList, &F::dingbat, Dingbats()},
-        {"Type", "type", K::PickList, &F::type, OrderedListTypes(), nullptr,
-         "You must enter the Type!!"},
-        {"Value", "value", K::Text, &F::value},
-        {"Start Position", "start", K::Text, &F::start},
-        {"Skip", "skip", K::Text, &F::skip},
+        {USER_TEXT("Dingbat"), "dingbat", K::PickList, &F::dingbat, Dingbats()},
+        {USER_TEXT("Type"), "type", K::PickList, &F::type, OrderedListTypes(), nullptr,
+         USER_TEXT("You must enter the Type!!")},
+        {USER_TEXT("Value"), "value", K::Text, &F::value},
+        {USER_TEXT("Start Position"), "start", K::Text, &F::start},
+        {USER_TEXT("Skip"), "skip", K::Text, &F::skip},
     }};
-    static const auto form = Describe("Ordered List", "Ordered List Attributes", rows);
+    static const auto form =
+        Describe(USER_TEXT("Ordered List"), USER_TEXT("Ordered List Attributes"), rows);
     return form;
 }
 
@@ -402,11 +449,12 @@ const FormDescription<UnorderedListFields> &UnorderedListForm()
 {
     using F = UnorderedListFields;
     static const std::array<FieldSpec<F>, 2> rows = {{
-        {"Type:", "type", K::PickList, &F::type, UnorderedListTypes(), nullptr,
-         "You must enter the Type!!"},
-        {"Dingbat:", "dingbat", K::PickList, &F::dingbat, Dingbats()},
+        {USER_TEXT("Type:"), "type", K::PickList, &F::type, UnorderedListTypes(), nullptr,
+         USER_TEXT("You must enter the Type!!")},
+        {USER_TEXT("Dingbat:"), "dingbat", K::PickList, &F::dingbat, Dingbats()},
     }};
-    static const auto form = Describe("Unordered List", "Unordered List Attributes", rows);
+    static const auto form =
+        Describe(USER_TEXT("Unordered List"), USER_TEXT("Unordered List Attributes"), rows);
     return form;
 }
 
@@ -414,28 +462,35 @@ const FormDescription<MediaFields> &MediaForm()
 {
     using F = MediaFields;
     static const std::array<FieldSpec<F>, 13> rows = {{
-        {"Element", "element", K::PickList, &F::element, MediaElements(), nullptr,
-         "You must choose Video or Audio!!"},
-        {"Source",
+        {USER_TEXT("Element"), "element", K::PickList, &F::element, MediaElements(), nullptr,
+         USER_TEXT("You must choose Video or Audio!!")},
+        {USER_TEXT("Source"),
          "source",
          K::Browse,
          &F::source,
          {},
          kMediaFileFilter,
-         "You must enter Media source!!"},
-        {"Second Source", "source2", K::Browse, &F::source2, {}, kMediaFileFilter},
-        {"Third Source", "source3", K::Browse, &F::source3, {}, kMediaFileFilter},
-        {"Poster", "poster", K::Browse, &F::poster, {}, kWebPictureFileFilter},
-        {"Width", "width", K::Text, &F::width},
-        {"Height", "height", K::Text, &F::height},
-        {"Fallback Text", "fallback", K::Text, &F::fallback},
-        {"Controls", "controls", K::Check, &F::controls, {}, nullptr, {}, 1},
-        {"Autoplay", "autoplay", K::Check, &F::autoplay, {}, nullptr, {}, 1},
-        {"Muted", "muted", K::Check, &F::muted, {}, nullptr, {}, 1},
-        {"Loop", "loop", K::Check, &F::loop, {}, nullptr, {}, 1},
-        {"Preload", "preload", K::PickList, &F::preload, MediaPreloads(), nullptr, {}, 1},
+         USER_TEXT("You must enter Media source!!")},
+        {USER_TEXT("Second Source"), "source2", K::Browse, &F::source2, {}, kMediaFileFilter},
+        {USER_TEXT("Third Source"), "source3", K::Browse, &F::source3, {}, kMediaFileFilter},
+        {USER_TEXT("Poster"), "poster", K::Browse, &F::poster, {}, kWebPictureFileFilter},
+        {USER_TEXT("Width"), "width", K::Text, &F::width},
+        {USER_TEXT("Height"), "height", K::Text, &F::height},
+        {USER_TEXT("Fallback Text"), "fallback", K::Text, &F::fallback},
+        {USER_TEXT("Controls"), "controls", K::Check, &F::controls, {}, nullptr, {}, 1},
+        {USER_TEXT("Autoplay"), "autoplay", K::Check, &F::autoplay, {}, nullptr, {}, 1},
+        {USER_TEXT("Muted"), "muted", K::Check, &F::muted, {}, nullptr, {}, 1},
+        {USER_TEXT("Loop"), "loop", K::Check, &F::loop, {}, nullptr, {}, 1},
+        {USER_TEXT("Preload"),
+         "preload",
+         K::PickList,
+         &F::preload,
+         MediaPreloads(),
+         nullptr,
+         {},
+         1},
     }};
-    static const auto form = Describe("Media", "Media Attributes", rows);
+    static const auto form = Describe(USER_TEXT("Media"), USER_TEXT("Media Attributes"), rows);
     return form;
 }
 
@@ -443,26 +498,40 @@ const FormDescription<PictureFields> &PictureForm()
 {
     using F = PictureFields;
     static const std::array<FieldSpec<F>, 12> rows = {{
-        {"Picture",
+        {USER_TEXT("Picture"),
          "source",
          K::Browse,
          &F::source,
          {},
          kWebPictureFileFilter,
-         "You must enter Picture source!!"},
-        {"Width", "width", K::Text, &F::width},
-        {"Height", "height", K::Text, &F::height},
-        {"Alternate Text", "alt", K::Text, &F::alt},
-        {"Sizes", "sizes", K::Text, &F::sizes},
-        {"Lazy Loading", "lazy", K::Check, &F::lazy},
-        {"Second Picture", "source2", K::Browse, &F::source2, {}, kWebPictureFileFilter, {}, 1},
-        {"Second Width", "width2", K::Text, &F::width2, {}, nullptr, {}, 1},
-        {"Second Media", "media2", K::Text, &F::media2, {}, nullptr, {}, 1},
-        {"Third Picture", "source3", K::Browse, &F::source3, {}, kWebPictureFileFilter, {}, 1},
-        {"Third Width", "width3", K::Text, &F::width3, {}, nullptr, {}, 1},
-        {"Third Media", "media3", K::Text, &F::media3, {}, nullptr, {}, 1},
+         USER_TEXT("You must enter Picture source!!")},
+        {USER_TEXT("Width"), "width", K::Text, &F::width},
+        {USER_TEXT("Height"), "height", K::Text, &F::height},
+        {USER_TEXT("Alternate Text"), "alt", K::Text, &F::alt},
+        {USER_TEXT("Sizes"), "sizes", K::Text, &F::sizes},
+        {USER_TEXT("Lazy Loading"), "lazy", K::Check, &F::lazy},
+        {USER_TEXT("Second Picture"),
+         "source2",
+         K::Browse,
+         &F::source2,
+         {},
+         kWebPictureFileFilter,
+         {},
+         1},
+        {USER_TEXT("Second Width"), "width2", K::Text, &F::width2, {}, nullptr, {}, 1},
+        {USER_TEXT("Second Media"), "media2", K::Text, &F::media2, {}, nullptr, {}, 1},
+        {USER_TEXT("Third Picture"),
+         "source3",
+         K::Browse,
+         &F::source3,
+         {},
+         kWebPictureFileFilter,
+         {},
+         1},
+        {USER_TEXT("Third Width"), "width3", K::Text, &F::width3, {}, nullptr, {}, 1},
+        {USER_TEXT("Third Media"), "media3", K::Text, &F::media3, {}, nullptr, {}, 1},
     }};
-    static const auto form = Describe("Picture", "Picture Attributes", rows);
+    static const auto form = Describe(USER_TEXT("Picture"), USER_TEXT("Picture Attributes"), rows);
     return form;
 }
 

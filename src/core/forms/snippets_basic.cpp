@@ -1,6 +1,7 @@
 #include "snippets_basic.h"
 
 #include "attributes.h"
+#include "usertext.h"
 
 #include <array>
 
@@ -61,9 +62,9 @@ const char *const kLinkSourceFilter =
 std::optional<std::string> Validate(const ImageFields &fields)
 {
     if (fields.video && fields.videoSource.empty())
-        return "You must enter Video source!!";
+        return USER_TEXT("You must enter Video source!!");
     if (!fields.video && fields.imageSource.empty())
-        return "You must enter Image source!!";
+        return USER_TEXT("You must enter Image source!!");
     return std::nullopt;
 }
 
@@ -113,7 +114,7 @@ ImageSourceInputs ImageVideoToggled(ImageFields &fields, bool video)
 std::optional<std::string> Validate(const BackgroundFields &fields)
 {
     if (fields.image.empty() && fields.colour.empty())
-        return "You must enter Image source or Colour!!";
+        return USER_TEXT("You must enter Image source or Colour!!");
     return std::nullopt;
 }
 
@@ -142,7 +143,7 @@ BackgroundInputs BackgroundInputsFor(BackgroundChoice choice)
 std::optional<std::string> Validate(const SoundFields &fields)
 {
     if (fields.source.empty())
-        return "You must enter Sound source!!";
+        return USER_TEXT("You must enter Sound source!!");
     return std::nullopt;
 }
 
@@ -161,7 +162,7 @@ std::string BuildSoundTag(const SoundFields &fields)
 std::optional<std::string> Validate(const AppletFields &fields)
 {
     if (fields.fileName.empty())
-        return "You must enter an Applet File Name!!";
+        return USER_TEXT("You must enter an Applet File Name!!");
     return std::nullopt;
 }
 
@@ -186,11 +187,11 @@ std::string BuildAppletTag(const AppletFields &fields)
 std::optional<std::string> Validate(const LinkFields &fields)
 {
     if (fields.url.empty())
-        return "You must enter a Link!!";
+        return USER_TEXT("You must enter a Link!!");
     if (fields.kind == LinkKind::Image && fields.imageSource.empty())
-        return "You must enter Image source!!";
+        return USER_TEXT("You must enter Image source!!");
     if (fields.kind == LinkKind::Applet && fields.fileName.empty())
-        return "You must enter Applet source!!";
+        return USER_TEXT("You must enter Applet source!!");
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #include "snippets_layout.h"
 
 #include "attributes.h"
+#include "usertext.h"
 
 #include <algorithm>
 #include <array>
@@ -57,7 +58,7 @@ Entries MarqueeDirections()
 std::optional<std::string> Validate(const MarqueeFields &fields)
 {
     if (fields.behaviour.empty() || fields.direction.empty())
-        return "You must enter Behaviour & Direction !!";
+        return USER_TEXT("You must enter Behaviour & Direction !!");
     return std::nullopt;
 }
 
@@ -153,7 +154,7 @@ Entries FrameResizings()
 std::optional<std::string> Validate(const FrameFields &fields)
 {
     if (fields.height.empty() || fields.width.empty())
-        return "You must enter Height & Width!!";
+        return USER_TEXT("You must enter Height & Width!!");
     return std::nullopt;
 }
 
@@ -203,7 +204,7 @@ Entries TableFrames()
 std::optional<std::string> Validate(const TableFields &fields)
 {
     if (fields.columns.empty())
-        return "You must enter Column number!!";
+        return USER_TEXT("You must enter Column number!!");
     return std::nullopt;
 }
 
@@ -278,14 +279,14 @@ Entries UnorderedListTypes()
 std::optional<std::string> Validate(const OrderedListFields &fields)
 {
     if (fields.type.empty())
-        return "You must enter the Type!!";
+        return USER_TEXT("You must enter the Type!!");
     return std::nullopt;
 }
 
 std::optional<std::string> Validate(const UnorderedListFields &fields)
 {
     if (fields.type.empty())
-        return "You must enter the Type!!";
+        return USER_TEXT("You must enter the Type!!");
     return std::nullopt;
 }
 

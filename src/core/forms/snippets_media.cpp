@@ -1,6 +1,7 @@
 #include "snippets_media.h"
 
 #include "attributes.h"
+#include "usertext.h"
 
 #include <algorithm>
 #include <array>
@@ -85,9 +86,9 @@ std::span<const std::string_view> MediaPreloads()
 std::optional<std::string> Validate(const MediaFields &fields)
 {
     if (fields.element.empty())
-        return "You must choose Video or Audio!!";
+        return USER_TEXT("You must choose Video or Audio!!");
     if (fields.source.empty())
-        return "You must enter Media source!!";
+        return USER_TEXT("You must enter Media source!!");
     return std::nullopt;
 }
 
@@ -143,15 +144,15 @@ std::string BuildMediaTag(const MediaFields &fields)
 std::optional<std::string> Validate(const PictureFields &fields)
 {
     if (fields.source.empty())
-        return "You must enter Picture source!!";
+        return USER_TEXT("You must enter Picture source!!");
     return std::nullopt;
 }
 
 std::optional<std::string> Warning(const PictureFields &fields)
 {
     if (fields.alt.empty())
-        return "The picture has no Alternate Text: anyone who cannot see it learns nothing of "
-               "it. Insert it all the same?";
+        return USER_TEXT("The picture has no Alternate Text: anyone who cannot see it learns "
+                         "nothing of it. Insert it all the same?");
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #include "snippets_text.h"
 
 #include "attributes.h"
+#include "usertext.h"
 
 #include <cstddef>
 
@@ -20,58 +21,58 @@ struct ControlTypeInfo
 };
 
 constexpr ControlTypeInfo kTypeInfo[] = {
-    {"Button",
+    {USER_TEXT("Button"),
      {" TYPE= BUTTON ", "  TYPE= BUTTON ", "  READONLY  TYPE= BUTTON  ",
       "  READONLY   TYPE= BUTTON "},
      false,
      false,
      false},
-    {"Check Box",
+    {USER_TEXT("Check Box"),
      {"  TYPE= CHECKBOX  ", "  TYPE= CHECKBOX  ", "  READONLY  TYPE= CHECKBOX   ",
       "  READONLY  TYPE= CHECKBOX "},
      false,
      false,
      false},
-    {"File",
+    {USER_TEXT("File"),
      {"  TYPE= FILE  ", "  TYPE= FILE  ", "  READONLY  TYPE= FILE ", "  READONLY  TYPE= FILE "},
      true,
      false,
      false},
-    {"Hidden",
+    {USER_TEXT("Hidden"),
      {" TYPE= HIDDEN ", " TYPE= HIDDEN   ", "  READONLY  TYPE= HIDDEN ",
       "  READONLY  TYPE= HIDDEN  "},
      true,
      false,
      false},
-    {"Image",
+    {USER_TEXT("Image"),
      {" TYPE= IMAGE  ", "  TYPE= IMAGE ", "  READONLY   TYPE= IMAGE  ", "  READONLY  TYPE= IMAGE "},
      true,
      false,
      true},
-    {"Password",
+    {USER_TEXT("Password"),
      {"  TYPE= PASSWORD  ", "  TYPE= PASSWORD ", "  READONLY  TYPE= PASSWORD ",
       "  READONLY  TYPE= PASSWORD "},
      true,
      true,
      false},
-    {"Radio",
+    {USER_TEXT("Radio"),
      {"  TYPE= RADIO  ", "  TYPE= RADIO  ", "  READONLY  TYPE= RADIO    ",
       "  READONLY  TYPE= RADIO "},
      false,
      false,
      false},
-    {"Reset",
+    {USER_TEXT("Reset"),
      {" TYPE= RESET ", " TYPE= RESET ", "  READONLY TYPE= RESET  ", "  READONLY  TYPE= RESET "},
      false,
      false,
      false},
-    {"Submit",
+    {USER_TEXT("Submit"),
      {" TYPE= SUBMIT ", "  TYPE= SUBMIT  ", "  READONLY  TYPE= SUBMIT  ",
       "  READONLY  TYPE= SUBMIT "},
      false,
      false,
      false},
-    {"Edit",
+    {USER_TEXT("Edit"),
      {" TYPE= TEXT ", "  TYPE= TEXT ", "  READONLY  TYPE= TEXT ", "  READONLY  TYPE= TEXT  "},
      true,
      true,
@@ -106,7 +107,7 @@ std::string_view ControlTypeCaption(ControlType type)
 std::optional<std::string> Validate(const ControlFields &fields)
 {
     if (fields.name.empty())
-        return std::string("You must enter the control name!!");
+        return std::string(USER_TEXT("You must enter the control name!!"));
     return std::nullopt;
 }
 

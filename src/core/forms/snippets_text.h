@@ -1,4 +1,6 @@
 #pragma once
+#include "usertext.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -98,10 +100,10 @@ enum class TextAlignment { Left, Right, Center };
 
 // The entries of the size list and of the style list, in their order.
 inline constexpr std::array<std::string_view, 10> kFontSizeEntries = {
-    "Normal",   "1 ( 8 pt)", "2 (10pt)", "3 (12pt)", "4 (14pt)",
-    "5 (16pt)", "6 (24pt)",  "7 (36pt)", "8 (42pt)", "9 (72pt)"};
-inline constexpr std::array<std::string_view, 4> kFontStyleEntries = {"Normal", "Bold", "Italic",
-                                                                      "Bold-Italic"};
+    USER_TEXT("Normal"), "1 ( 8 pt)", "2 (10pt)", "3 (12pt)", "4 (14pt)",
+    "5 (16pt)",          "6 (24pt)",  "7 (36pt)", "8 (42pt)", "9 (72pt)"};
+inline constexpr std::array<std::string_view, 4> kFontStyleEntries = {
+    USER_TEXT("Normal"), USER_TEXT("Bold"), USER_TEXT("Italic"), USER_TEXT("Bold-Italic")};
 
 // The HTML size a picked size entry stands for: its position, "Normal" (0) counting as 3.
 std::string FontSizeValue(int entryPosition);
