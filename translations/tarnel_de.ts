@@ -40,6 +40,13 @@
     </message>
 </context>
 <context>
+    <name>CChildFrame</name>
+    <message>
+        <source>%1 [read-only]</source>
+        <translation>%1 [schreibgeschützt]</translation>
+    </message>
+</context>
+<context>
     <name>CColourSwatches</name>
     <message>
         <source>Colour</source>
@@ -110,6 +117,32 @@ Diese Datei wurde seit dem Öffnen von einem anderen Programm geändert. Trotzde
     <message>
         <source>Opening %1 (%2 MB)...</source>
         <translation>%1 wird geöffnet (%2 MB)...</translation>
+    </message>
+    <message>
+        <source>
+
+The text is still in the editor. Save it elsewhere?</source>
+        <translation>
+
+Der Text ist noch im Editor. An anderer Stelle speichern?</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>%1
+
+This file was deleted or moved by another program.
+Save As writes the page elsewhere; Keep leaves its text in the editor, and Save then writes the file here again; Close discards it.</source>
+        <translation>%1
+
+Diese Datei wurde von einem anderen Programm gelöscht oder verschoben.
+Speichern unter schreibt die Seite an eine andere Stelle; Behalten lässt ihren Text im Editor, und Speichern legt die Datei dann hier wieder an; Schließen verwirft sie.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behalten</translation>
     </message>
 </context>
 <context>
@@ -394,6 +427,17 @@ Diese Datei wurde seit dem Öffnen von einem anderen Programm geändert. Trotzde
     </message>
 </context>
 <context>
+    <name>CPagePrinter</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Seite %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
     <name>CPictureDlg</name>
     <message>
         <source>Editor</source>
@@ -650,6 +694,10 @@ Diese Datei wurde seit dem Öffnen von einem anderen Programm geändert. Trotzde
 %1</source>
         <translation>Die Seite kann nicht im Browser gezeigt werden:
 %1</translation>
+    </message>
+    <message>
+        <source>The file is read-only.</source>
+        <translation>Die Datei ist schreibgeschützt.</translation>
     </message>
 </context>
 <context>
