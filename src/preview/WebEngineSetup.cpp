@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,24 @@ bool drawsOnScreen(const QByteArray &platform)
     return !platform.startsWith("offscreen") && !platform.startsWith("minimal");
 }
 
+// Whether OpenGL here is drawn by the processor (a virtual machine, a remote desktop, a
+// machine without a graphics driver): asked for, or no graphics device to draw with, or a
+// display reached over the network.
+bool openGlIsSoftware()
+{
+    if (qEnvironmentVariableIntValue("LIBGL_ALWAYS_SOFTWARE") != 0)
+        return true;
+    const QByteArray display = qgetenv("DISPLAY");
+    if (!display.isEmpty() && !display.startsWith(':') && !display.startsWith("unix:"))
+        return true;
+    std::error_code error;
+    for (const auto &device : std::filesystem::directory_iterator("/dev/dri", error))
+        if (device.path().filename().string().starts_with("renderD") &&
+            ::access(device.path().c_str(), R_OK | W_OK) == 0)
+            return false;
+    return true;
+}
+
 } // namespace
 
 void prepareWebEngine(int argc, char **argv)
@@ -43,11 +62,19 @@ void prepareWebEngine(int argc, char **argv)
         arguments);
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", QByteArray::fromStdString(flags));
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    // The browser draws through OpenGL; a window whose widgets are drawn without it gets
-    // black menus, toolbar and status bar (software OpenGL: virtual machines, remote desktops)
-    // once a preview appears in it. Drawn through OpenGL from the start, the window stays
-    // whole.
-    if (!qEnvironmentVariableIsSet("QT_WIDGETS_RHI") && drawsOnScreen(chosenPlatform(argc, argv)))
-        qputenv("QT_WIDGETS_RHI", "1");
+    // A browser drawn through OpenGL turns its window over to being composed through OpenGL,
+    // and a window turned over once shown keeps black menus, toolbar and status bar: such a
+    // window is composed through OpenGL from the start. Where OpenGL is software, that
+    // composition repaints the whole window on every key, at tens of milliseconds a key; there
+    // the browser draws with the processor instead, as the OpenGL would anyway, and the window
+    // is drawn without OpenGL.
+    const bool chosenByUser = qEnvironmentVariableIsSet("QT_WIDGETS_RHI") ||
+                              qEnvironmentVariableIsSet("QT_QUICK_BACKEND");
+    if (!chosenByUser && drawsOnScreen(chosenPlatform(argc, argv))) {
+        if (openGlIsSoftware())
+            qputenv("QT_QUICK_BACKEND", "software");
+        else
+            qputenv("QT_WIDGETS_RHI", "1");
+    }
     CPreviewSchemeHandler::registerScheme();
 }
