@@ -3,6 +3,7 @@
 #include "CheckService.h"
 #include "FindingMarks.h"
 #include "LivePreview.h"
+#include "LivePreviewPane.h"
 #include "OutlineMarks.h"
 #include "SiteTree.h"
 #include "TarnelDoc.h"
@@ -77,8 +78,9 @@ void CChildFrame::toggleLivePreview()
 void CChildFrame::openLivePreview()
 {
     QList<int> sizes = m_wndSplitter->sizes();
-    m_livePreview = new CLivePreview(document(), m_previewProfile(), m_wndSplitter);
-    m_wndSplitter->addWidget(m_livePreview);
+    m_livePreviewPane = new CLivePreviewPane(document(), m_previewProfile(), m_wndSplitter);
+    m_livePreview = m_livePreviewPane->preview();
+    m_wndSplitter->addWidget(m_livePreviewPane);
     m_wndSplitter->setStretchFactor(2, 1);
     // Half of the source's room the first time, the width it had since.
     const int source = sizes.value(1);
@@ -93,8 +95,9 @@ void CChildFrame::openLivePreview()
 
 void CChildFrame::closeLivePreview()
 {
-    m_livePreviewWidth = m_wndSplitter->sizes().value(m_wndSplitter->indexOf(m_livePreview));
-    delete m_livePreview;
+    m_livePreviewWidth = m_wndSplitter->sizes().value(m_wndSplitter->indexOf(m_livePreviewPane));
+    delete m_livePreviewPane;
+    m_livePreviewPane = nullptr;
     m_livePreview = nullptr;
     m_view->setFocus();
 }

@@ -5,6 +5,7 @@
 #include <functional>
 
 class CLivePreview;
+class CLivePreviewPane;
 class CPreviewProfile;
 class CTarnelView;
 class CSiteTree;
@@ -27,6 +28,8 @@ public:
     QSplitter *splitter() const { return m_wndSplitter; }
     // The live preview while it is shown, else nullptr.
     CLivePreview *livePreview() const { return m_livePreview; }
+    // The live preview with its bar of widths and zoom, while it is shown.
+    CLivePreviewPane *livePreviewPane() const { return m_livePreviewPane; }
     void toggleLivePreview();
     // Reopens the element whose tag starts at `tagStart` in its form, as a double click in
     // the outline does.
@@ -46,6 +49,7 @@ private:
     CSiteTree *m_outline;
     CTarnelView *m_view;
     std::function<CPreviewProfile *()> m_previewProfile;
+    CLivePreviewPane *m_livePreviewPane = nullptr;
     CLivePreview *m_livePreview = nullptr;
     int m_livePreviewWidth = 0; // the width it had when last closed in this window
 };

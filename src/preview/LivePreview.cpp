@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
+#include <QWheelEvent>
 
 #include <csignal>
 #include <utility>
@@ -390,6 +391,13 @@ void CLivePreview::childEvent(QChildEvent *event)
 bool CLivePreview::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
+    if (type == QEvent::Wheel) {
+        const auto *wheel = static_cast<QWheelEvent *>(event);
+        if (!(wheel->modifiers() & Qt::ControlModifier) || wheel->angleDelta().y() == 0)
+            return QWebEngineView::eventFilter(watched, event);
+        emit wheelZoomed(wheel->angleDelta().y() > 0);
+        return true; // the engine's own zoom would leave the bar's figure behind
+    }
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
         type != QEvent::MouseButtonDblClick)
         return QWebEngineView::eventFilter(watched, event);

@@ -49,6 +49,8 @@ signals:
     // The caret's element was outlined (false: it has no box in the page).
     void caretShown(bool shown);
     void statusMessage(const QString &text, int timeoutMs);
+    // Ctrl and the wheel turned over the page: zoom in (or out) one step.
+    void wheelZoomed(bool in);
 
 protected:
     void childEvent(QChildEvent *event) override;

@@ -8,6 +8,7 @@
 #include "ChildFrame.h"
 #include "ImgDlg.h"
 #include "LivePreview.h"
+#include "LivePreviewPane.h"
 #include "WebEngineSetup.h"
 #include "commandids.h"
 
@@ -18,6 +19,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 
@@ -83,7 +85,7 @@ private slots:
     {
         QSplitter *splitter = m_editor.activeSource()->splitter();
         QCOMPARE(splitter->count(), 3);
-        QCOMPARE(splitter->widget(2), m_preview);
+        QVERIFY(splitter->widget(2)->isAncestorOf(m_preview));
         splitter->setSizes({190, 500, 300});
         const int width = splitter->sizes().value(2);
         m_editor.frame()->action(ID_VIEW_LIVE_PREVIEW)->trigger();
@@ -93,6 +95,37 @@ private slots:
         m_editor.frame()->action(ID_VIEW_LIVE_PREVIEW)->trigger();
         // (The splitter rounds its shares to a pixel.)
         QVERIFY(qAbs(splitter->sizes().value(2) - width) <= 2);
+    }
+
+    // The phone's width is the page's CSS viewport whatever the zoom; the page's file keeps
+    // both for the next time its preview opens.
+    void aWidthAndZoomAreKeptForThePage()
+    {
+        QVERIFY(writeFile(m_dir.filePath("widths.htm"), "<HTML><BODY><P>w</P></BODY></HTML>"));
+        const auto open = [this] {
+            QVERIFY(m_editor.app->docManager()->OpenDocumentFile(m_dir.filePath("widths.htm")));
+            m_editor.frame()->action(ID_VIEW_LIVE_PREVIEW)->trigger();
+            m_preview = m_editor.activeSource()->livePreview();
+            QTRY_VERIFY_WITH_TIMEOUT(m_preview->inStep(), kWait);
+        };
+        open();
+        CLivePreviewPane *pane = m_editor.activeSource()->livePreviewPane();
+        QCOMPARE(pane->layout(), PreviewLayout{});
+        pane->findChild<QToolButton *>("phone")->click();
+        const char *phone = "innerWidth === 375 && matchMedia('(max-width: 400px)').matches";
+        QTRY_COMPARE_WITH_TIMEOUT(evalJs(m_preview, phone), QVariant(true), kWait);
+        m_preview->setFocus();
+        QTest::keyClick(m_preview->focusProxy(), Qt::Key_Equal, Qt::ControlModifier);
+        QCOMPARE(m_preview->zoomFactor(), 1.1);
+        QTRY_COMPARE_WITH_TIMEOUT(evalJs(m_preview, phone), QVariant(true), kWait);
+
+        m_editor.app->docManager()->CloseAllDocuments();
+        settle();
+        open();
+        QCOMPARE(m_editor.activeSource()->livePreviewPane()->layout(),
+                 (PreviewLayout{PreviewWidth::Phone, 110}));
+        QCOMPARE(m_preview->zoomFactor(), 1.1);
+        QTRY_COMPARE_WITH_TIMEOUT(evalJs(m_preview, phone), QVariant(true), kWait);
     }
 
     void typingIsPatchedInWithoutReloading()
