@@ -10,6 +10,12 @@
   const marks = new WeakMap();
   let marked = false;
   let box = null;
+  // The editor's side of the channel, for what the helpers tell it of their own accord.
+  let editor = null;
+  if (typeof QWebChannel === 'function' && window.qt && qt.webChannelTransport)
+    new QWebChannel(qt.webChannelTransport, (channel) => { editor = channel.objects.tarnel; });
+  // The element whose text is being edited in place, and what ends the edit.
+  let editing = null;
 
   function markOf(element) {
     for (let e = element; e; e = e.parentElement) {
@@ -85,10 +91,63 @@
       event.preventDefault();
   }, true);
 
+  function onlyText(element) {
+    return [...element.childNodes].every((n) => n.nodeType === Node.TEXT_NODE);
+  }
+
+  // Ends the edit in place: `kept` false puts the text back as it was. The editor hears the
+  // text the element now holds.
+  function endEdit(kept) {
+    if (!editing)
+      return;
+    const e = editing;
+    editing = null;
+    for (const [type, handler] of e.listeners)
+      e.element.removeEventListener(type, handler, true);
+    e.element.removeAttribute('contenteditable');
+    // The browser leaves a line break in an element emptied by editing; anything else that
+    // is not text puts the text back as it was.
+    for (const br of e.element.querySelectorAll('br'))
+      br.remove();
+    if (!kept || !onlyText(e.element))
+      e.element.replaceChildren(...e.children);
+    if (document.activeElement === e.element)
+      e.element.blur();
+    if (editor)
+      editor.editEnded(e.mark, kept, e.element.textContent);
+  }
+
+  function editListeners() {
+    return [
+      ['keydown', (event) => {
+        if (event.key !== 'Enter' && event.key !== 'Escape')
+          return;
+        event.preventDefault();
+        event.stopPropagation();
+        endEdit(event.key === 'Enter');
+      }],
+      ['blur', () => endEdit(true)],
+      // The text stays one run: no paragraphs, no line breaks, no formatting, nothing dropped.
+      ['beforeinput', (event) => {
+        if (event.inputType.startsWith('format') || event.inputType === 'insertParagraph' ||
+            event.inputType === 'insertLineBreak' || event.inputType === 'insertFromDrop')
+          event.preventDefault();
+      }],
+      ['paste', (event) => {
+        event.preventDefault();
+        const text = event.clipboardData.getData('text/plain').replace(/\s+/g, ' ');
+        document.execCommand('insertText', false, text);
+      }],
+    ];
+  }
+
   window.tarnelPreview = {
     // Brings the shown body in line with `html`, a whole page; false when there is no body
     // to patch (a frameset), so that the page is loaded instead.
     patch(html) {
+      // The source changed meanwhile (in another window): the edit ends before the page
+      // follows, and the editor weighs it against the source as it now is.
+      endEdit(true);
       const next = new DOMParser().parseFromString(html, 'text/html');
       if (!document.body || !next.body || document.body.tagName !== next.body.tagName)
         return false;
@@ -161,14 +220,54 @@
       showBox(element);
       return true;
     },
-    // The mark of the element at a point of the view (of its nearest ancestor matching
-    // `selector` when one is given); -1 for none.
-    at(x, y, selector) {
+    // The mark of the element at a point of the view; -1 for none.
+    at(x, y) {
+      const element = document.elementFromPoint(x, y);
+      return element ? markOf(element) : -1;
+    },
+    // What a double click at a point of the view is on: [mark, true] for the picture, link or
+    // applet it is in (its form opens), [mark, false] for any other element (its text is
+    // edited in place); [-1, false] for none.
+    doubleClicked(x, y) {
       const element = document.elementFromPoint(x, y);
       if (!element)
-        return -1;
-      return markOf(selector ? element.closest(selector) : element);
+        return [-1, false];
+      const form = element.closest('img, a, applet');
+      return form ? [markOf(form), true] : [markOf(element), false];
     },
+    // Makes the text of the element marked `index` editable where it is shown, when it holds
+    // exactly `expected` (the source's text of it) and nothing but text: 'editing', else
+    // 'changed' (the page's scripts changed it) or 'gone'. A selection the double click made
+    // in it stays; otherwise the caret goes to its end.
+    edit(index, expected) {
+      endEdit(true);
+      const element = elementMarked(index);
+      if (!element)
+        return 'gone';
+      if (!onlyText(element) || element.textContent !== expected)
+        return 'changed';
+      editing = {element, mark: index, children: [...element.childNodes].map((n) => n.cloneNode()),
+                 listeners: editListeners()};
+      for (const [type, handler] of editing.listeners)
+        element.addEventListener(type, handler, true);
+      // Not 'plaintext-only': the browser would then show the source's line breaks and blanks
+      // as they are, and the text would move under the pointer. A space typed where it would
+      // not show comes as a no-break space, written as a plain one.
+      element.setAttribute('contenteditable', 'true');
+      const selection = getSelection();
+      const inside = selection.rangeCount && element.contains(selection.anchorNode) &&
+                     element.contains(selection.focusNode);
+      let range = inside ? selection.getRangeAt(0).cloneRange() : document.createRange();
+      if (!inside) {
+        range.selectNodeContents(element);
+        range.collapse(false);
+      }
+      element.focus();
+      selection.removeAllRanges();
+      selection.addRange(range);
+      return 'editing';
+    },
+    endEdit(kept) { endEdit(kept); },
     scroll() { return [window.scrollX, window.scrollY]; },
     // Fetches again the style sheets the page links whose file is named `name`, in place;
     // false when it links none (one reached by @import only: the page is loaded again).

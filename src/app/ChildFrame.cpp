@@ -90,6 +90,7 @@ void CChildFrame::openLivePreview()
     connect(m_livePreview, &CLivePreview::elementClicked, this, &CChildFrame::goToElement);
     connect(m_livePreview, &CLivePreview::elementDoubleClicked, this, &CChildFrame::reeditElement);
     connect(m_livePreview, &CLivePreview::statusMessage, m_view, &CTarnelView::showStatusMessage);
+    connect(m_livePreview, &CLivePreview::textEdited, this, &CChildFrame::writeEditedText);
     m_livePreview->followCaret(m_view->CharIndexAtCaret());
 }
 
@@ -107,6 +108,15 @@ void CChildFrame::goToElement(std::size_t tagStart)
     m_view->selectBytes(tagStart, tagStart);
     m_view->ensureCursorVisible();
     m_view->setFocus();
+}
+
+void CChildFrame::writeEditedText(std::size_t begin, std::size_t end, const std::string &bytes)
+{
+    if (m_view->isReadOnly()) {
+        m_view->showStatusMessage(tr("The page is read-only: the text edited was not written."));
+        return;
+    }
+    m_view->replaceBytes(begin, end, bytes);
 }
 
 void CChildFrame::reeditElement(std::size_t tagStart)

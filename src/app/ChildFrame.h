@@ -43,6 +43,8 @@ private:
     void openLivePreview();
     void closeLivePreview();
     void goToElement(std::size_t tagStart);
+    // Writes what was edited in the live preview, as one undo step.
+    void writeEditedText(std::size_t begin, std::size_t end, const std::string &bytes);
 
     bool m_sized = false;
     QSplitter *m_wndSplitter;

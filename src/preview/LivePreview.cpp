@@ -1,5 +1,6 @@
 #include "LivePreview.h"
 
+#include "PreviewBridge.h"
 #include "PreviewPage.h"
 #include "PreviewProfile.h"
 #include "PreviewSchemeHandler.h"
@@ -15,7 +16,9 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWebChannel>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWheelEvent>
@@ -50,9 +53,10 @@ QWebEngineScript helperScript()
     script.setWorldId(QWebEngineScript::ApplicationWorld);
     script.setInjectionPoint(QWebEngineScript::DocumentCreation);
     script.setRunsOnSubFrames(false);
-    script.setSourceCode(resourceText(QStringLiteral(":/livepreview/morphdom.js")) +
-                         QLatin1Char('\n') +
-                         resourceText(QStringLiteral(":/livepreview/livepreview.js")));
+    script.setSourceCode(
+        resourceText(QStringLiteral(":/qtwebchannel/qwebchannel.js")) + QLatin1Char('\n') +
+        resourceText(QStringLiteral(":/livepreview/morphdom.js")) + QLatin1Char('\n') +
+        resourceText(QStringLiteral(":/livepreview/livepreview.js")));
     return script;
 }
 
@@ -74,6 +78,7 @@ CLivePreview::CLivePreview(CTarnelDoc *document, CPreviewProfile *profile, QWidg
     : QWebEngineView(parent)
     , m_document(document)
     , m_profile(profile)
+    , m_bridge(new CPreviewBridge(this))
 {
     static int previews = 0;
     m_pageName = QStringLiteral("live%1").arg(++previews);
@@ -81,6 +86,10 @@ CLivePreview::CLivePreview(CTarnelDoc *document, CPreviewProfile *profile, QWidg
     m_page->setReportsLinks(false);
     m_page->scripts().insert(helperScript());
     setPage(m_page);
+    auto *channel = new QWebChannel(this);
+    channel->registerObject(QStringLiteral("tarnel"), m_bridge);
+    m_page->setWebChannel(channel, QWebEngineScript::ApplicationWorld);
+    connect(m_bridge, &CPreviewBridge::textEditEnded, this, &CLivePreview::textEditEnded);
     for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         child->installEventFilter(this);
     connect(m_page, &CPreviewPage::refused, this,
@@ -142,6 +151,7 @@ void CLivePreview::rendererGone()
     m_watchdog.stop();
     m_shownHead.clear();
     m_rendererGone = true;
+    m_textEdit.reset();
 }
 
 void CLivePreview::textChanged(const TextChange &change)
@@ -193,6 +203,7 @@ void CLivePreview::loadPage(const QByteArray &page)
     const QUrl url = m_profile->pages()->showPage(m_pageName, page, fileName, folder);
     m_shownPath = path;
     m_loading = true;
+    m_textEdit.reset(); // a page loaded afresh edits nothing
     m_watchdog.start();
     const int round = ++m_round;
     if (m_rendererGone) {
@@ -355,30 +366,138 @@ void CLivePreview::showCaretElement()
         });
 }
 
-void CLivePreview::askForMarkAt(const QPoint &at, const QString &selector, bool doubleClick)
+void CLivePreview::askForMarkAt(const QPoint &at)
 {
-    if (!m_inStep)
+    // A click in the text being edited moves the caret in it, not in the source.
+    if (!m_inStep || m_textEdit)
         return;
-    const QString ask = QStringLiteral("window.tarnelPreview ? tarnelPreview.at(%1, %2, %3) : -1")
+    const QString ask = QStringLiteral("window.tarnelPreview ? tarnelPreview.at(%1, %2) : -1")
                             .arg(at.x())
-                            .arg(at.y())
-                            .arg(jsString(selector));
-    m_page->runJavaScript(ask, QWebEngineScript::ApplicationWorld,
-                          [this, doubleClick](const QVariant &answer) {
-                              if (m_closing)
-                                  return;
-                              bool ok = false;
-                              const long long mark = answer.toLongLong(&ok);
-                              // The page's own scripts may change marks: only a mark of the
-                              // text still shown counts.
-                              if (!ok || !m_inStep || mark < 0)
-                                  return;
-                              const auto tagStart = m_marks.StartOf(static_cast<std::size_t>(mark));
-                              if (tagStart && doubleClick)
-                                  emit elementDoubleClicked(*tagStart);
-                              else if (tagStart)
-                                  emit elementClicked(*tagStart);
-                          });
+                            .arg(at.y());
+    m_page->runJavaScript(ask, QWebEngineScript::ApplicationWorld, [this](const QVariant &answer) {
+        if (m_closing)
+            return;
+        bool ok = false;
+        const long long mark = answer.toLongLong(&ok);
+        // The page's own scripts may change marks: only a mark of the text still shown counts.
+        if (!ok || !m_inStep || m_textEdit || mark < 0)
+            return;
+        if (const auto tagStart = m_marks.StartOf(static_cast<std::size_t>(mark)))
+            emit elementClicked(*tagStart);
+    });
+}
+
+void CLivePreview::askForDoubleClickAt(const QPoint &at)
+{
+    if (!m_inStep || m_textEdit)
+        return;
+    const QString ask =
+        QStringLiteral("window.tarnelPreview ? tarnelPreview.doubleClicked(%1, %2) : [-1, false]")
+            .arg(at.x())
+            .arg(at.y());
+    m_page->runJavaScript(ask, QWebEngineScript::ApplicationWorld, [this](const QVariant &answer) {
+        const QVariantList markAndForm = answer.toList();
+        if (m_closing || !m_inStep || m_textEdit || markAndForm.size() != 2)
+            return;
+        bool ok = false;
+        const long long mark = markAndForm[0].toLongLong(&ok);
+        const auto tagStart =
+            ok && mark >= 0 ? m_marks.StartOf(static_cast<std::size_t>(mark)) : std::nullopt;
+        if (!tagStart)
+            return;
+        // A picture, link or applet opens its form; any other element's text is edited.
+        if (markAndForm[1].toBool())
+            emit elementDoubleClicked(*tagStart);
+        else
+            editText(*tagStart);
+    });
+}
+
+void CLivePreview::editTextAtCaret()
+{
+    if (!m_inStep || m_textEdit)
+        return;
+    if (const auto holding = ElementHolding(m_document->textView(), m_caret))
+        editText(*holding);
+}
+
+namespace {
+
+QString whyNotEditable(NotEditable reason)
+{
+    switch (reason) {
+    case NotEditable::NoText:
+        return CLivePreview::tr("This element has no text to edit here.");
+    case NotEditable::NoEndTag:
+        return CLivePreview::tr(
+            "This text cannot be edited here: its element's end tag is not written.");
+    case NotEditable::HoldsMarkup:
+        return CLivePreview::tr("This text cannot be edited here: it holds markup.");
+    case NotEditable::UnmappedReference:
+        return CLivePreview::tr(
+            "This text cannot be edited here: it holds a character reference to edit in the "
+            "source.");
+    }
+    return {};
+}
+
+} // namespace
+
+void CLivePreview::editText(std::size_t tagStart)
+{
+    const std::string_view page = m_document->textView();
+    const auto editable = EditableTextOf(page, tagStart, m_document->isUtf8());
+    const auto mark = m_marks.MarkOf(tagStart);
+    if (const auto *reason = std::get_if<NotEditable>(&editable)) {
+        emit statusMessage(whyNotEditable(*reason), 10000);
+        return;
+    }
+    if (!mark)
+        return;
+    const EditableText &text = std::get<EditableText>(editable);
+    m_textEdit =
+        TextEdit{*mark, text,
+                 std::string(page.substr(text.contentBegin, text.contentEnd - text.contentBegin))};
+    setFocus(); // a click before the double click gave it to the source
+    const QString start = QStringLiteral("window.tarnelPreview ? tarnelPreview.edit(%1, %2) : ''")
+                              .arg(*mark)
+                              .arg(jsString(QString::fromUtf8(text.shown)));
+    const int round = m_round;
+    m_page->runJavaScript(
+        start, QWebEngineScript::ApplicationWorld, [this, round](const QVariant &answer) {
+            if (m_closing || answer.toString() == QLatin1String("editing"))
+                return;
+            if (round == m_round)
+                m_textEdit.reset();
+            emit statusMessage(tr("This text cannot be edited here: the page's scripts "
+                                  "changed it."),
+                               10000);
+        });
+}
+
+void CLivePreview::textEditEnded(int mark, bool kept, const QString &text)
+{
+    if (!m_textEdit || mark < 0 || m_textEdit->mark != std::size_t(mark))
+        return;
+    const TextEdit edit = *std::exchange(m_textEdit, std::nullopt);
+    if (!kept)
+        return;
+    // What is written goes where the text stood when the edit began, and only there.
+    const std::string_view page = m_document->textView();
+    const EditableText &was = edit.text;
+    if (page.size() < was.contentEnd ||
+        page.substr(was.contentBegin, was.contentEnd - was.contentBegin) != edit.content ||
+        m_marks.MarkOf(was.tagStart) != edit.mark) {
+        emit statusMessage(tr("The page changed while its text was edited: nothing was written."),
+                           10000);
+        return;
+    }
+    const QByteArray typed = text.toUtf8();
+    const auto replacement =
+        WriteBackText(page, was, std::string_view(typed.constData(), std::size_t(typed.size())),
+                      m_document->isUtf8(), m_document->lineBreak());
+    if (replacement)
+        emit textEdited(replacement->begin, replacement->end, replacement->bytes);
 }
 
 void CLivePreview::childEvent(QChildEvent *event)
@@ -391,6 +510,15 @@ void CLivePreview::childEvent(QChildEvent *event)
 bool CLivePreview::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F2 &&
+        static_cast<QKeyEvent *>(event)->modifiers() == Qt::NoModifier) {
+        editTextAtCaret();
+        return true;
+    }
+    // The page losing the keyboard to another window ends the edit as leaving the text does.
+    if (type == QEvent::FocusOut && m_textEdit)
+        m_page->runJavaScript(QStringLiteral("window.tarnelPreview && tarnelPreview.endEdit(true)"),
+                              QWebEngineScript::ApplicationWorld);
     if (type == QEvent::Wheel) {
         const auto *wheel = static_cast<QWheelEvent *>(event);
         if (!(wheel->modifiers() & Qt::ControlModifier) || wheel->angleDelta().y() == 0)
@@ -411,11 +539,11 @@ bool CLivePreview::eventFilter(QObject *watched, QEvent *event)
         if (mouse->button() == Qt::LeftButton &&
             (mouse->position().toPoint() - m_pressedAt).manhattanLength() <
                 QApplication::startDragDistance())
-            askForMarkAt(mouse->position().toPoint(), QString(), false);
+            askForMarkAt(mouse->position().toPoint());
         break;
     case QEvent::MouseButtonDblClick:
         if (mouse->button() == Qt::LeftButton)
-            askForMarkAt(mouse->position().toPoint(), QStringLiteral("img, a, applet"), true);
+            askForDoubleClickAt(mouse->position().toPoint());
         break;
     default:
         break;

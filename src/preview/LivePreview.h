@@ -7,6 +7,7 @@
 #include <QWebEngineView>
 
 #include "livepreview.h"
+#include "textinplace.h"
 
 #include <cstddef>
 #include <optional>
@@ -14,6 +15,7 @@
 #include <vector>
 
 class CTarnelDoc;
+class CPreviewBridge;
 class CPreviewPage;
 class CPreviewProfile;
 
@@ -36,6 +38,12 @@ public:
     bool inStep() const { return m_inStep; }
     // Loads the page again, with the files it uses, at the place it is scrolled to.
     void reloadPage();
+    // Makes the text of the element whose start tag stands at `tagStart` editable where the
+    // page shows it, or says in the status bar why it cannot be.
+    void editText(std::size_t tagStart);
+    // The same for the element holding the source's caret (F2 in the page).
+    void editTextAtCaret();
+    bool editingText() const { return m_textEdit.has_value(); }
 
     static constexpr int kPauseMs = 150;
 
@@ -49,6 +57,9 @@ signals:
     // The caret's element was outlined (false: it has no box in the page).
     void caretShown(bool shown);
     void statusMessage(const QString &text, int timeoutMs);
+    // An edit in the page asks for bytes [begin, end) of the source to become `bytes`, as one
+    // undo step.
+    void textEdited(std::size_t begin, std::size_t end, const std::string &bytes);
     // Ctrl and the wheel turned over the page: zoom in (or out) one step.
     void wheelZoomed(bool in);
 
@@ -68,7 +79,9 @@ private:
     void gaveUpWaiting();
     void rendererGone();
     void showCaretElement();
-    void askForMarkAt(const QPoint &at, const QString &selector, bool doubleClick);
+    void askForMarkAt(const QPoint &at);
+    void askForDoubleClickAt(const QPoint &at);
+    void textEditEnded(int mark, bool kept, const QString &text);
     // Watches the files beside the page that it uses: a changed style sheet is swapped in,
     // anything else loads the page again.
     void watchUsedFiles(std::string_view text);
@@ -98,4 +111,14 @@ private:
     QFileSystemWatcher m_watcher;
     QStringList m_used;         // the files watched, absolute
     bool m_bypassCache = false; // the next load fetches the page's files afresh
+    CPreviewBridge *m_bridge;
+    // The element whose text is edited in place: its mark, and its content in the source
+    // when the edit began, which must still stand there when it ends.
+    struct TextEdit
+    {
+        std::size_t mark;
+        tarnel::EditableText text;
+        std::string content;
+    };
+    std::optional<TextEdit> m_textEdit;
 };

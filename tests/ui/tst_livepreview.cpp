@@ -44,6 +44,21 @@ QPoint centreOf(QWebEngineView *view, const QString &selector)
     return xy.size() == 2 ? QPoint(xy[0].toInt(), xy[1].toInt()) : QPoint();
 }
 
+// The centre of `word` in the text of the element with `id`.
+QPoint centreOfWord(QWebEngineView *view, const QString &id, const QString &word)
+{
+    const QVariantList xy =
+        evalJs(view, QStringLiteral("(() => { const t = document.getElementById('%1').firstChild;"
+                                    " const r = document.createRange(), at = t.data.indexOf('%2');"
+                                    " r.setStart(t, at); r.setEnd(t, at + %3);"
+                                    " const b = r.getBoundingClientRect();"
+                                    " return [b.left + b.width / 2, b.top + b.height / 2]; })()")
+                         .arg(id, word)
+                         .arg(word.size()))
+            .toList();
+    return xy.size() == 2 ? QPoint(xy[0].toInt(), xy[1].toInt()) : QPoint();
+}
+
 } // namespace
 
 class TestLivePreview : public QObject
@@ -348,6 +363,60 @@ private slots:
                                centreOf(m_preview, "img"));
             QTRY_COMPARE_WITH_TIMEOUT(opened, QString("a.png"), kWait);
         }
+    }
+
+    // A word edited where the page shows it reaches the saved file as exactly its characters,
+    // in one undo step; text that is not plain in the source is refused and stays as it is.
+    void textEditedInThePageIsWrittenIntoTheSource()
+    {
+        const QByteArray page = "<HTML><BODY>\r\n<P ID=\"a\">Fish &amp; chips</P>\r\n"
+                                "<P ID=\"b\">a <B>bold</B> word</P>\r\n</BODY></HTML>\r\n";
+        const QString path = m_dir.filePath("edit.htm");
+        QVERIFY(writeFile(path, page));
+        QVERIFY(m_editor.app->docManager()->OpenDocumentFile(path));
+        m_editor.frame()->action(ID_VIEW_LIVE_PREVIEW)->trigger();
+        m_preview = m_editor.activeSource()->livePreview();
+        QTRY_VERIFY_WITH_TIMEOUT(m_preview->inStep(), kWait);
+        QWidget *shown = m_preview->focusProxy();
+
+        // Escape puts the text back and writes nothing.
+        QTest::mouseDClick(shown, Qt::LeftButton, {}, centreOfWord(m_preview, "a", "chips"));
+        QTRY_VERIFY_WITH_TIMEOUT(m_preview->editingText(), kWait);
+        QTest::keyClicks(shown, "xyz");
+        QTest::keyClick(shown, Qt::Key_Escape);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_preview->editingText(), kWait);
+        QCOMPARE(evalJs(m_preview, "document.getElementById('a').textContent"),
+                 QVariant("Fish & chips"));
+        QCOMPARE(viewBytes(m_editor.view()), page);
+
+        // The double click selects the word; what is typed replaces it, escaped.
+        QTest::mouseDClick(shown, Qt::LeftButton, {}, centreOfWord(m_preview, "a", "chips"));
+        QTRY_VERIFY_WITH_TIMEOUT(m_preview->editingText(), kWait);
+        QTest::keyClicks(shown, "peas <3");
+        QTest::keyClick(shown, Qt::Key_Return);
+        QByteArray edited = page;
+        edited.replace("chips", "peas &lt;3");
+        QTRY_COMPARE_WITH_TIMEOUT(viewBytes(m_editor.view()), edited, kWait);
+        m_editor.frame()->action(ID_FILE_SAVE)->trigger();
+        QCOMPARE(readFile(path), edited);
+        m_editor.view()->commands().run(ID_EDIT_UNDO);
+        QCOMPARE(viewBytes(m_editor.view()), page);
+        m_editor.view()->commands().run(ID_EDIT_REDO);
+
+        // F2 edits the element holding the source's caret: here one with a B inside.
+        const std::size_t word = viewBytes(m_editor.view()).indexOf(" word");
+        m_editor.view()->selectBytes(word, word);
+        QTRY_VERIFY_WITH_TIMEOUT(m_preview->inStep(), kWait);
+        m_preview->setFocus();
+        QTest::qWait(100); // the caret's move reaches the preview
+        QTest::keyClick(shown, Qt::Key_F2);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_editor.frame()->statusBar()->currentMessage().contains("it holds markup"), kWait);
+        QVERIFY(!m_preview->editingText());
+        QCOMPARE(evalJs(m_preview, "document.getElementById('b').isContentEditable"),
+                 QVariant(false));
+        m_editor.frame()->action(ID_FILE_SAVE)->trigger();
+        QCOMPARE(readFile(path), edited);
     }
 
     void aDeadOrStuckRendererComesBackAtTheNextChange_data()
