@@ -12,8 +12,25 @@
   let box = null;
   // The editor's side of the channel, for what the helpers tell it of their own accord.
   let editor = null;
-  if (typeof QWebChannel === 'function' && window.qt && qt.webChannelTransport)
-    new QWebChannel(qt.webChannelTransport, (channel) => { editor = channel.objects.tarnel; });
+  let unreportedPaint = null; // a frame painted before the channel was open
+  if (typeof QWebChannel === 'function' && window.qt && qt.webChannelTransport) {
+    new QWebChannel(qt.webChannelTransport, (channel) => {
+      editor = channel.objects.tarnel;
+      if (unreportedPaint !== null)
+        editor.framePainted(unreportedPaint);
+    });
+  }
+
+  // Tells the editor once the frame showing the change of `round` is painted: the second
+  // animation frame after the change starts only when the first one has been drawn.
+  function reportPainted(round) {
+    requestAnimationFrame(() => requestAnimationFrame(() => {
+      if (editor)
+        editor.framePainted(round);
+      else
+        unreportedPaint = round;
+    }));
+  }
   // The element whose text is being edited in place, and what ends the edit.
   let editing = null;
 
@@ -144,7 +161,7 @@
   window.tarnelPreview = {
     // Brings the shown body in line with `html`, a whole page; false when there is no body
     // to patch (a frameset), so that the page is loaded instead.
-    patch(html) {
+    patch(html, round) {
       // The source changed meanwhile (in another window): the edit ends before the page
       // follows, and the editor weighs it against the source as it now is.
       endEdit(true);
@@ -183,12 +200,13 @@
         },
       });
       marked = true;
+      reportPainted(round);
       return true;
     },
     // Gives the page just loaded the marks of `html`, the same page marked, without changing
     // a thing in it: what its scripts built or changed at load stays. Elements are matched
     // in document order by name; those the scripts added are passed over.
-    adopt(html) {
+    adopt(html, round) {
       const next = new DOMParser().parseFromString(html, 'text/html');
       if (!document.body || !next.body)
         return false;
@@ -207,6 +225,7 @@
         e = shown.nextNode();
       }
       marked = true;
+      reportPainted(round);
       return true;
     },
     // Outlines the element marked `index` (none for -1); true when it is shown.

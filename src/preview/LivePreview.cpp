@@ -90,6 +90,13 @@ CLivePreview::CLivePreview(CTarnelDoc *document, CPreviewProfile *profile, QWidg
     channel->registerObject(QStringLiteral("tarnel"), m_bridge);
     m_page->setWebChannel(channel, QWebEngineScript::ApplicationWorld);
     connect(m_bridge, &CPreviewBridge::textEditEnded, this, &CLivePreview::textEditEnded);
+    connect(m_bridge, &CPreviewBridge::painted, this, [this](int round) {
+        if (round != m_round)
+            return; // of a change since overtaken
+        m_paintedRound = round;
+        if (m_inStep)
+            emit painted();
+    });
     for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         child->installEventFilter(this);
     connect(m_page, &CPreviewPage::refused, this,
@@ -246,9 +253,10 @@ void CLivePreview::patchBody(const QByteArray &marked, bool givesMarks, bool wit
     m_watchdog.start();
     const int round = ++m_round;
     // After a load the page is as its source and its scripts made it: it only takes the marks.
-    QString script = (givesMarks ? QStringLiteral("tarnelPreview.adopt(%1)")
-                                 : QStringLiteral("tarnelPreview.patch(%1)"))
-                         .arg(jsString(html));
+    QString script = (givesMarks ? QStringLiteral("tarnelPreview.adopt(%1, %2)")
+                                 : QStringLiteral("tarnelPreview.patch(%1, %2)"))
+                         .arg(jsString(html))
+                         .arg(round);
     if (withHelpers)
         script.prepend(helperScript().sourceCode() + QLatin1String("\n;"));
     m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld,
@@ -343,6 +351,8 @@ void CLivePreview::nowInStep()
     m_inStep = true;
     showCaretElement();
     emit updated();
+    if (m_paintedRound == m_round)
+        emit painted();
 }
 
 void CLivePreview::followCaret(std::size_t caret)

@@ -54,6 +54,8 @@ signals:
     void elementDoubleClicked(std::size_t tagStart);
     // The preview shows the current text (for tests and the status bar).
     void updated();
+    // ... and the frame showing it has been painted.
+    void painted();
     // The caret's element was outlined (false: it has no box in the page).
     void caretShown(bool shown);
     void statusMessage(const QString &text, int timeoutMs);
@@ -106,7 +108,8 @@ private:
     bool m_inStep = false;
     bool m_closing = false;
     bool m_rendererGone = false; // no renderer answers until a page is loaded again
-    int m_round = 0; // of the load or patch under way: answers of an earlier one are late
+    int m_round = 0;         // of the load or patch under way: answers of an earlier one are late
+    int m_paintedRound = -1; // the last round whose frame the page reported painted
     QPoint m_pressedAt;
     QFileSystemWatcher m_watcher;
     QStringList m_used;         // the files watched, absolute

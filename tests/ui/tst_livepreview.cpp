@@ -149,12 +149,15 @@ private slots:
                           "document.getElementById('f').value = 'typed';");
         QSignalSpy loads(m_preview, &QWebEngineView::loadStarted);
         QSignalSpy updated(m_preview, &CLivePreview::updated);
+        QSignalSpy painted(m_preview, &CLivePreview::painted);
         CTarnelView *view = m_editor.view();
         const std::size_t at = viewBytes(view).indexOf("second");
         view->selectBytes(at, at);
         view->setFocus();
         QTest::keyClicks(view, "new ");
         QVERIFY(updated.wait(kWait));
+        // The page says when the frame showing the patch has been drawn.
+        QVERIFY(painted.count() > 0 || painted.wait(kWait));
         QCOMPARE(loads.count(), 0);
         QVERIFY(evalJs(m_preview, "document.body.innerText").toString().contains("new second"));
         QCOMPARE(evalJs(m_preview, "window.kept").toInt(), 1);
