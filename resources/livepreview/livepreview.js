@@ -112,8 +112,9 @@
     return [...element.childNodes].every((n) => n.nodeType === Node.TEXT_NODE);
   }
 
-  // Ends the edit in place: `kept` false puts the text back as it was. The editor hears the
-  // text the element now holds.
+  // Ends the edit in place: `kept` false puts the text back as it was. The editor hears how it
+  // ended ('kept', 'cancelled', or 'changed' when something other than the user's typing
+  // changed the text meanwhile, such as the page's scripts) and the text the element holds.
   function endEdit(kept) {
     if (!editing)
       return;
@@ -122,28 +123,35 @@
     for (const [type, handler] of e.listeners)
       e.element.removeEventListener(type, handler, true);
     e.element.removeAttribute('contenteditable');
-    // The browser leaves a line break in an element emptied by editing; anything else that
-    // is not text puts the text back as it was.
+    // The browser leaves a line break in an element emptied by editing.
     for (const br of e.element.querySelectorAll('br'))
       br.remove();
-    if (!kept || !onlyText(e.element))
+    const typedOnly = onlyText(e.element) && e.element.textContent === e.typed;
+    const outcome = !kept ? 'cancelled' : typedOnly ? 'kept' : 'changed';
+    if (outcome !== 'kept')
       e.element.replaceChildren(...e.children);
     if (document.activeElement === e.element)
       e.element.blur();
     if (editor)
-      editor.editEnded(e.mark, kept, e.element.textContent);
+      editor.editEnded(e.mark, outcome, e.element.textContent);
   }
 
   function editListeners() {
     return [
+      // Only the user's own keys end it: a page's script could send an Enter too.
       ['keydown', (event) => {
-        if (event.key !== 'Enter' && event.key !== 'Escape')
+        if (!event.isTrusted || (event.key !== 'Enter' && event.key !== 'Escape'))
           return;
         event.preventDefault();
         event.stopPropagation();
         endEdit(event.key === 'Enter');
       }],
       ['blur', () => endEdit(true)],
+      // What the user typed, as the browser holds it after each key.
+      ['input', (event) => {
+        if (event.isTrusted && editing)
+          editing.typed = editing.element.textContent;
+      }],
       // The text stays one run: no paragraphs, no line breaks, no formatting, nothing dropped.
       ['beforeinput', (event) => {
         if (event.inputType.startsWith('format') || event.inputType === 'insertParagraph' ||
@@ -256,9 +264,10 @@
     },
     // Makes the text of the element marked `index` editable where it is shown, when it holds
     // exactly `expected` (the source's text of it) and nothing but text: 'editing', else
-    // 'changed' (the page's scripts changed it) or 'gone'. A selection the double click made
-    // in it stays; otherwise the caret goes to its end.
-    edit(index, expected) {
+    // 'changed' (the page's scripts changed it) or 'gone'. With a point (a double click) the
+    // word there is selected, as a browser does, so that typing replaces it; otherwise the
+    // caret goes to the end of the text.
+    edit(index, expected, x, y) {
       endEdit(true);
       const element = elementMarked(index);
       if (!element)
@@ -266,24 +275,28 @@
       if (!onlyText(element) || element.textContent !== expected)
         return 'changed';
       editing = {element, mark: index, children: [...element.childNodes].map((n) => n.cloneNode()),
-                 listeners: editListeners()};
+                 listeners: editListeners(), typed: expected};
       for (const [type, handler] of editing.listeners)
         element.addEventListener(type, handler, true);
       // Not 'plaintext-only': the browser would then show the source's line breaks and blanks
       // as they are, and the text would move under the pointer. A space typed where it would
       // not show comes as a no-break space, written as a plain one.
       element.setAttribute('contenteditable', 'true');
+      element.focus();
       const selection = getSelection();
-      const inside = selection.rangeCount && element.contains(selection.anchorNode) &&
-                     element.contains(selection.focusNode);
-      let range = inside ? selection.getRangeAt(0).cloneRange() : document.createRange();
-      if (!inside) {
+      const at = x === undefined ? null : document.caretRangeFromPoint(x, y);
+      if (at && element.contains(at.startContainer)) {
+        selection.removeAllRanges();
+        selection.addRange(at);
+        selection.modify('move', 'backward', 'word');
+        selection.modify('extend', 'forward', 'word');
+      } else {
+        const range = document.createRange();
         range.selectNodeContents(element);
         range.collapse(false);
+        selection.removeAllRanges();
+        selection.addRange(range);
       }
-      element.focus();
-      selection.removeAllRanges();
-      selection.addRange(range);
       return 'editing';
     },
     endEdit(kept) { endEdit(kept); },

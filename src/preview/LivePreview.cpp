@@ -405,22 +405,23 @@ void CLivePreview::askForDoubleClickAt(const QPoint &at)
         QStringLiteral("window.tarnelPreview ? tarnelPreview.doubleClicked(%1, %2) : [-1, false]")
             .arg(at.x())
             .arg(at.y());
-    m_page->runJavaScript(ask, QWebEngineScript::ApplicationWorld, [this](const QVariant &answer) {
-        const QVariantList markAndForm = answer.toList();
-        if (m_closing || !m_inStep || m_textEdit || markAndForm.size() != 2)
-            return;
-        bool ok = false;
-        const long long mark = markAndForm[0].toLongLong(&ok);
-        const auto tagStart =
-            ok && mark >= 0 ? m_marks.StartOf(static_cast<std::size_t>(mark)) : std::nullopt;
-        if (!tagStart)
-            return;
-        // A picture, link or applet opens its form; any other element's text is edited.
-        if (markAndForm[1].toBool())
-            emit elementDoubleClicked(*tagStart);
-        else
-            editText(*tagStart);
-    });
+    m_page->runJavaScript(
+        ask, QWebEngineScript::ApplicationWorld, [this, at](const QVariant &answer) {
+            const QVariantList markAndForm = answer.toList();
+            if (m_closing || !m_inStep || m_textEdit || markAndForm.size() != 2)
+                return;
+            bool ok = false;
+            const long long mark = markAndForm[0].toLongLong(&ok);
+            const auto tagStart =
+                ok && mark >= 0 ? m_marks.StartOf(static_cast<std::size_t>(mark)) : std::nullopt;
+            if (!tagStart)
+                return;
+            // A picture, link or applet opens its form; any other element's text is edited.
+            if (markAndForm[1].toBool())
+                emit elementDoubleClicked(*tagStart);
+            else
+                editText(*tagStart, at);
+        });
 }
 
 void CLivePreview::editTextAtCaret()
@@ -453,7 +454,7 @@ QString whyNotEditable(NotEditable reason)
 
 } // namespace
 
-void CLivePreview::editText(std::size_t tagStart)
+void CLivePreview::editText(std::size_t tagStart, std::optional<QPoint> at)
 {
     const std::string_view page = m_document->textView();
     const auto editable = EditableTextOf(page, tagStart, m_document->isUtf8());
@@ -469,28 +470,35 @@ void CLivePreview::editText(std::size_t tagStart)
         TextEdit{*mark, text,
                  std::string(page.substr(text.contentBegin, text.contentEnd - text.contentBegin))};
     setFocus(); // a click before the double click gave it to the source
-    const QString start = QStringLiteral("window.tarnelPreview ? tarnelPreview.edit(%1, %2) : ''")
+    const QString point = at ? QStringLiteral(", %1, %2").arg(at->x()).arg(at->y()) : QString();
+    const QString start = QStringLiteral("window.tarnelPreview ? tarnelPreview.edit(%1, %2%3) : ''")
                               .arg(*mark)
-                              .arg(jsString(QString::fromUtf8(text.shown)));
-    const int round = m_round;
+                              .arg(jsString(QString::fromUtf8(text.shown)), point);
     m_page->runJavaScript(
-        start, QWebEngineScript::ApplicationWorld, [this, round](const QVariant &answer) {
-            if (m_closing || answer.toString() == QLatin1String("editing"))
+        start, QWebEngineScript::ApplicationWorld, [this](const QVariant &answer) {
+            if (m_closing || !m_textEdit)
                 return;
-            if (round == m_round)
-                m_textEdit.reset();
+            if (answer.toString() == QLatin1String("editing")) {
+                m_textEdit->started = true;
+                return;
+            }
+            m_textEdit.reset();
             emit statusMessage(tr("This text cannot be edited here: the page's scripts "
                                   "changed it."),
                                10000);
         });
 }
 
-void CLivePreview::textEditEnded(int mark, bool kept, const QString &text)
+void CLivePreview::textEditEnded(int mark, const QString &outcome, const QString &text)
 {
     if (!m_textEdit || mark < 0 || m_textEdit->mark != std::size_t(mark))
         return;
     const TextEdit edit = *std::exchange(m_textEdit, std::nullopt);
-    if (!kept)
+    if (outcome == QLatin1String("changed"))
+        emit statusMessage(tr("The page's scripts changed the text while it was edited: nothing "
+                              "was written."),
+                           10000);
+    if (outcome != QLatin1String("kept"))
         return;
     // What is written goes where the text stood when the edit began, and only there.
     const std::string_view page = m_document->textView();

@@ -39,11 +39,13 @@ public:
     // Loads the page again, with the files it uses, at the place it is scrolled to.
     void reloadPage();
     // Makes the text of the element whose start tag stands at `tagStart` editable where the
-    // page shows it, or says in the status bar why it cannot be.
-    void editText(std::size_t tagStart);
+    // page shows it, or says in the status bar why it cannot be. With a point of the view (a
+    // double click), the word there is selected.
+    void editText(std::size_t tagStart, std::optional<QPoint> at = std::nullopt);
     // The same for the element holding the source's caret (F2 in the page).
     void editTextAtCaret();
-    bool editingText() const { return m_textEdit.has_value(); }
+    // True once the page has made the text editable, until the edit ends.
+    bool editingText() const { return m_textEdit && m_textEdit->started; }
 
     static constexpr int kPauseMs = 150;
 
@@ -83,7 +85,7 @@ private:
     void showCaretElement();
     void askForMarkAt(const QPoint &at);
     void askForDoubleClickAt(const QPoint &at);
-    void textEditEnded(int mark, bool kept, const QString &text);
+    void textEditEnded(int mark, const QString &outcome, const QString &text);
     // Watches the files beside the page that it uses: a changed style sheet is swapped in,
     // anything else loads the page again.
     void watchUsedFiles(std::string_view text);
@@ -122,6 +124,7 @@ private:
         std::size_t mark;
         tarnel::EditableText text;
         std::string content;
+        bool started = false; // the page made it editable
     };
     std::optional<TextEdit> m_textEdit;
 };

@@ -12,16 +12,16 @@ public:
     using QObject::QObject;
 
     // Called by the helpers.
-    Q_INVOKABLE void editEnded(int mark, bool kept, const QString &text)
+    Q_INVOKABLE void editEnded(int mark, const QString &outcome, const QString &text)
     {
-        emit textEditEnded(mark, kept, text);
+        emit textEditEnded(mark, outcome, text);
     }
     Q_INVOKABLE void framePainted(int round) { emit painted(round); }
 
 signals:
-    // The text of the element marked `mark` was edited in place: `kept` false when the edit
-    // was cancelled.
-    void textEditEnded(int mark, bool kept, const QString &text);
+    // The text of the element marked `mark` was edited in place: `outcome` is "kept",
+    // "cancelled", or "changed" when more than the user's typing changed it.
+    void textEditEnded(int mark, const QString &outcome, const QString &text);
     // The frame showing the patch or load of `round` was painted.
     void painted(int round);
 };

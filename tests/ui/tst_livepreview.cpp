@@ -141,6 +141,9 @@ private slots:
                  (PreviewLayout{PreviewWidth::Phone, 110}));
         QCOMPARE(m_preview->zoomFactor(), 1.1);
         QTRY_COMPARE_WITH_TIMEOUT(evalJs(m_preview, phone), QVariant(true), kWait);
+        // Back to the default, which the profile keeps no entry for.
+        m_editor.activeSource()->livePreviewPane()->setPreviewWidth(PreviewWidth::Full);
+        m_editor.activeSource()->livePreviewPane()->setZoomPercent(100);
     }
 
     void typingIsPatchedInWithoutReloading()
@@ -392,7 +395,22 @@ private slots:
                  QVariant("Fish & chips"));
         QCOMPARE(viewBytes(m_editor.view()), page);
 
+        // The page's scripts neither end the edit nor get their changes written with it.
+        QTest::qWait(QApplication::doubleClickInterval()); // a double click, not a third click
+        QTest::mouseDClick(shown, Qt::LeftButton, {}, centreOfWord(m_preview, "a", "chips"));
+        QTRY_VERIFY_WITH_TIMEOUT(m_preview->editingText(), kWait);
+        evalJs(m_preview, "const a = document.getElementById('a'); a.firstChild.data += '!';"
+                          "a.dispatchEvent(new KeyboardEvent('keydown', {key: 'Enter'}))");
+        QTest::qWait(200);
+        QVERIFY(m_preview->editingText());
+        QTest::keyClick(shown, Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_editor.frame()->statusBar()->currentMessage().contains("scripts changed the text"),
+            kWait);
+        QCOMPARE(viewBytes(m_editor.view()), page);
+
         // The double click selects the word; what is typed replaces it, escaped.
+        QTest::qWait(QApplication::doubleClickInterval());
         QTest::mouseDClick(shown, Qt::LeftButton, {}, centreOfWord(m_preview, "a", "chips"));
         QTRY_VERIFY_WITH_TIMEOUT(m_preview->editingText(), kWait);
         QTest::keyClicks(shown, "peas <3");
