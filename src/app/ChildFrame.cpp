@@ -34,6 +34,7 @@ CChildFrame::CChildFrame(CTarnelDoc *document, std::function<CPreviewProfile *()
         if (m_livePreview)
             m_livePreview->reloadPage();
     });
+    m_view->commands().add(tarnel::ID_VIEW_EDIT_IN_PREVIEW, [this] { editInLivePreview(); });
     CCheckService *checks = CCheckService::of(document);
     new CFindingMarks(m_view, checks);
     m_outline->setItemDelegate(new COutlineMarks(m_outline, checks));
@@ -108,6 +109,17 @@ void CChildFrame::goToElement(std::size_t tagStart)
     m_view->selectBytes(tagStart, tagStart);
     m_view->ensureCursorVisible();
     m_view->setFocus();
+}
+
+void CChildFrame::editInLivePreview()
+{
+    if (!m_livePreview) {
+        m_view->showStatusMessage(tr("Text is edited in the live preview: open it with F12"));
+        return;
+    }
+    // From the source as from the page: the element holding the caret as it is now.
+    m_livePreview->followCaret(m_view->CharIndexAtCaret());
+    m_livePreview->editTextAtCaret();
 }
 
 void CChildFrame::writeEditedText(std::size_t begin, std::size_t end, const std::string &bytes)

@@ -43,6 +43,8 @@ private:
     void openLivePreview();
     void closeLivePreview();
     void goToElement(std::size_t tagStart);
+    // F2: the text of the element at the caret becomes editable in the live preview.
+    void editInLivePreview();
     // Writes what was edited in the live preview, as one undo step.
     void writeEditedText(std::size_t begin, std::size_t end, const std::string &bytes);
 

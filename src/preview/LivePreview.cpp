@@ -16,7 +16,6 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWebChannel>
 #include <QWebEngineScript>
@@ -528,11 +527,6 @@ void CLivePreview::childEvent(QChildEvent *event)
 bool CLivePreview::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (type == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F2 &&
-        static_cast<QKeyEvent *>(event)->modifiers() == Qt::NoModifier) {
-        editTextAtCaret();
-        return true;
-    }
     // The page losing the keyboard to another window ends the edit as leaving the text does.
     if (type == QEvent::FocusOut && m_textEdit)
         m_page->runJavaScript(QStringLiteral("window.tarnelPreview && tarnelPreview.endEdit(true)"),

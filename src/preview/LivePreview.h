@@ -42,7 +42,7 @@ public:
     // page shows it, or says in the status bar why it cannot be. With a point of the view (a
     // double click), the word there is selected.
     void editText(std::size_t tagStart, std::optional<QPoint> at = std::nullopt);
-    // The same for the element holding the source's caret (F2 in the page).
+    // The same for the element holding the source's caret (F2).
     void editTextAtCaret();
     // True once the page has made the text editable, until the edit ends.
     bool editingText() const { return m_textEdit && m_textEdit->started; }
