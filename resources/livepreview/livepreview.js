@@ -112,6 +112,29 @@
     return [...element.childNodes].every((n) => n.nodeType === Node.TEXT_NODE);
   }
 
+  // The word of `element`'s text at a point of the view, as a double click selects it; the
+  // caret at the point between words, at the end of the text without a point.
+  function wordAt(element, x, y) {
+    const range = document.createRange();
+    const at = x === undefined ? null : document.caretRangeFromPoint(x, y);
+    if (!at || at.startContainer.nodeType !== Node.TEXT_NODE ||
+        !element.contains(at.startContainer)) {
+      range.selectNodeContents(element);
+      range.collapse(false);
+      return range;
+    }
+    const text = at.startContainer.data;
+    const inWord = (i) => /[\p{L}\p{N}_]/u.test(text.charAt(i));
+    let start = at.startOffset, end = at.startOffset;
+    while (start > 0 && inWord(start - 1))
+      --start;
+    while (end < text.length && inWord(end))
+      ++end;
+    range.setStart(at.startContainer, start);
+    range.setEnd(at.startContainer, end);
+    return range;
+  }
+
   // Ends the edit in place: `kept` false puts the text back as it was. The editor hears how it
   // ended ('kept', 'cancelled', or 'changed' when something other than the user's typing
   // changed the text meanwhile, such as the page's scripts) and the text the element holds.
@@ -274,6 +297,8 @@
         return 'gone';
       if (!onlyText(element) || element.textContent !== expected)
         return 'changed';
+      if (!editor)
+        return 'not ready'; // the end of the edit could not be told
       editing = {element, mark: index, children: [...element.childNodes].map((n) => n.cloneNode()),
                  listeners: editListeners(), typed: expected};
       for (const [type, handler] of editing.listeners)
@@ -284,19 +309,8 @@
       element.setAttribute('contenteditable', 'true');
       element.focus();
       const selection = getSelection();
-      const at = x === undefined ? null : document.caretRangeFromPoint(x, y);
-      if (at && element.contains(at.startContainer)) {
-        selection.removeAllRanges();
-        selection.addRange(at);
-        selection.modify('move', 'backward', 'word');
-        selection.modify('extend', 'forward', 'word');
-      } else {
-        const range = document.createRange();
-        range.selectNodeContents(element);
-        range.collapse(false);
-        selection.removeAllRanges();
-        selection.addRange(range);
-      }
+      selection.removeAllRanges();
+      selection.addRange(wordAt(element, x, y));
       return 'editing';
     },
     endEdit(kept) { endEdit(kept); },

@@ -482,8 +482,10 @@ void CLivePreview::editText(std::size_t tagStart, std::optional<QPoint> at)
                 return;
             }
             m_textEdit.reset();
-            emit statusMessage(tr("This text cannot be edited here: the page's scripts "
-                                  "changed it."),
+            emit statusMessage(answer.toString() == QLatin1String("changed")
+                                   ? tr("This text cannot be edited here: the page's scripts "
+                                        "changed it.")
+                                   : tr("The live preview is not ready to edit this text yet."),
                                10000);
         });
 }

@@ -23,7 +23,8 @@ class CPreviewProfile;
 // typing the new body is patched into the shown page (a change in the head loads it again),
 // the element holding the source's caret is outlined, and clicks in the page lead back to
 // the source. The page's own link-following stays off. The marks that tie its elements to
-// the source reach only the helpers, never the page's own scripts.
+// the source reach only the helpers, never the page's own scripts. An element's text can be
+// edited where it is shown; what the user typed is written back into the source.
 class CLivePreview : public QWebEngineView
 {
     Q_OBJECT
