@@ -36,7 +36,8 @@ TEST(TextInPlace, OnlyTheChangedCharactersAreWrittenEscapedForTheirPage)
          "<P>Fish &amp; chips!</P>"},
         {"a reference deleted whole", "<P>Fish &amp; chips</P>", "Fish  chips",
          "<P>Fish  chips</P>"},
-        {"numeric references read", "<P>caf&#233; &#xE9;t&eacute</P>", "", "(refused)"},
+        {"any other reference beside numeric ones refuses", "<P>caf&#233; &#xE9;t&eacute</P>", "",
+         "(refused)"},
         {"a numeric reference kept", "<P>caf&#233;</P>", "cafés", "<P>caf&#233;s</P>"},
         {"markup characters typed", "<P>a</P>", "a<b & c>", "<P>a&lt;b &amp; c&gt;</P>"},
         {"a literal & stays as written", "<P>a & b</P>", "a & b & c", "<P>a & b &amp; c</P>"},
@@ -79,6 +80,7 @@ TEST(TextInPlace, ContentThatIsNotPlainTextIsRefused)
         {"another element's end tag first", "<P>one</DIV></P>", NotEditable::NoEndTag},
         {"a void element", "<IMG SRC=a.png>", NotEditable::NoText},
         {"a script's text", "<SCRIPT>x</SCRIPT>", NotEditable::NoText},
+        {"a table row, which cannot hold text", "<TR>\r\n</TR>", NotEditable::NoText},
     };
     for (const auto &c : cases) {
         const auto editable = EditableTextOf(c.page, 0, true);

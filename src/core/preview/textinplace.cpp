@@ -13,10 +13,13 @@ namespace tarnel {
 
 namespace {
 
-// Elements whose content is no text shown in the page (or not shown as a run of text).
-constexpr std::array<std::string_view, 13> kNotShownAsText = {
-    "script",  "style",    "textarea", "title",    "xmp",    "plaintext", "iframe",
-    "noembed", "noframes", "noscript", "template", "select", "option"};
+// Elements whose content is no text shown in the page (or not shown as a run of text), and
+// those that cannot hold text at all: the browser moves text typed into a table's rows out
+// of the table.
+constexpr std::array<std::string_view, 22> kNotShownAsText = {
+    "script",   "style",    "textarea", "title",  "xmp",      "plaintext", "iframe",   "noembed",
+    "noframes", "noscript", "template", "select", "option",   "optgroup",  "datalist", "table",
+    "thead",    "tbody",    "tfoot",    "tr",     "colgroup", "frameset"};
 
 // The references read exactly; any other name would need the browser's whole table.
 struct NamedReference
