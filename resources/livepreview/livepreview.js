@@ -10,6 +10,29 @@
   const marks = new WeakMap();
   let marked = false;
   let box = null;
+  // The editor's side of the channel, for what the helpers tell it of their own accord.
+  let editor = null;
+  let unreportedPaint = null; // a frame painted before the channel was open
+  if (typeof QWebChannel === 'function' && window.qt && qt.webChannelTransport) {
+    new QWebChannel(qt.webChannelTransport, (channel) => {
+      editor = channel.objects.tarnel;
+      if (unreportedPaint !== null)
+        editor.framePainted(unreportedPaint);
+    });
+  }
+
+  // Tells the editor once the frame showing the change of `round` is painted: the second
+  // animation frame after the change starts only when the first one has been drawn.
+  function reportPainted(round) {
+    requestAnimationFrame(() => requestAnimationFrame(() => {
+      if (editor)
+        editor.framePainted(round);
+      else
+        unreportedPaint = round;
+    }));
+  }
+  // The element whose text is being edited in place, and what ends the edit.
+  let editing = null;
 
   function markOf(element) {
     for (let e = element; e; e = e.parentElement) {
@@ -85,10 +108,94 @@
       event.preventDefault();
   }, true);
 
+  function onlyText(element) {
+    return [...element.childNodes].every((n) => n.nodeType === Node.TEXT_NODE);
+  }
+
+  // The word of `element`'s text at a point of the view, as a double click selects it; the
+  // caret at the point between words, at the end of the text without a point.
+  function wordAt(element, x, y) {
+    const range = document.createRange();
+    const at = x === undefined ? null : document.caretRangeFromPoint(x, y);
+    if (!at || at.startContainer.nodeType !== Node.TEXT_NODE ||
+        !element.contains(at.startContainer)) {
+      range.selectNodeContents(element);
+      range.collapse(false);
+      return range;
+    }
+    const text = at.startContainer.data;
+    const inWord = (i) => /[\p{L}\p{N}_]/u.test(text.charAt(i));
+    let start = at.startOffset, end = at.startOffset;
+    while (start > 0 && inWord(start - 1))
+      --start;
+    while (end < text.length && inWord(end))
+      ++end;
+    range.setStart(at.startContainer, start);
+    range.setEnd(at.startContainer, end);
+    return range;
+  }
+
+  // Ends the edit in place: `kept` false puts the text back as it was. The editor hears how it
+  // ended ('kept', 'cancelled', or 'changed' when something other than the user's typing
+  // changed the text meanwhile, such as the page's scripts) and the text the element holds.
+  function endEdit(kept) {
+    if (!editing)
+      return;
+    const e = editing;
+    editing = null;
+    for (const [type, handler] of e.listeners)
+      e.element.removeEventListener(type, handler, true);
+    e.element.removeAttribute('contenteditable');
+    // The browser leaves a line break in an element emptied by editing.
+    for (const br of e.element.querySelectorAll('br'))
+      br.remove();
+    const typedOnly = onlyText(e.element) && e.element.textContent === e.typed;
+    const outcome = !kept ? 'cancelled' : typedOnly ? 'kept' : 'changed';
+    if (outcome !== 'kept')
+      e.element.replaceChildren(...e.children);
+    if (document.activeElement === e.element)
+      e.element.blur();
+    if (editor)
+      editor.editEnded(e.mark, outcome, e.element.textContent);
+  }
+
+  function editListeners() {
+    return [
+      // Only the user's own keys end it: a page's script could send an Enter too.
+      ['keydown', (event) => {
+        if (!event.isTrusted || (event.key !== 'Enter' && event.key !== 'Escape'))
+          return;
+        event.preventDefault();
+        event.stopPropagation();
+        endEdit(event.key === 'Enter');
+      }],
+      ['blur', () => endEdit(true)],
+      // What the user typed, as the browser holds it after each key.
+      ['input', (event) => {
+        if (event.isTrusted && editing)
+          editing.typed = editing.element.textContent;
+      }],
+      // The text stays one run: no paragraphs, no line breaks, no formatting, nothing dropped.
+      ['beforeinput', (event) => {
+        if (event.inputType.startsWith('format') || event.inputType === 'insertParagraph' ||
+            event.inputType === 'insertLineBreak' || event.inputType === 'insertFromDrop')
+          event.preventDefault();
+      }],
+      ['paste', (event) => {
+        event.preventDefault();
+        const text = event.clipboardData.getData('text/plain').replace(/\s+/g, ' ');
+        document.execCommand('insertText', false, text);
+      }],
+    ];
+  }
+
   window.tarnelPreview = {
     // Brings the shown body in line with `html`, a whole page; false when there is no body
     // to patch (a frameset), so that the page is loaded instead.
-    patch(html) {
+    patch(html, round) {
+      // The source changed meanwhile (in another window): the edit ends before the page
+      // follows, and the editor weighs it against the source as it now is.
+      endEdit(true);
       const next = new DOMParser().parseFromString(html, 'text/html');
       if (!document.body || !next.body || document.body.tagName !== next.body.tagName)
         return false;
@@ -124,12 +231,13 @@
         },
       });
       marked = true;
+      reportPainted(round);
       return true;
     },
     // Gives the page just loaded the marks of `html`, the same page marked, without changing
     // a thing in it: what its scripts built or changed at load stays. Elements are matched
     // in document order by name; those the scripts added are passed over.
-    adopt(html) {
+    adopt(html, round) {
       const next = new DOMParser().parseFromString(html, 'text/html');
       if (!document.body || !next.body)
         return false;
@@ -148,6 +256,7 @@
         e = shown.nextNode();
       }
       marked = true;
+      reportPainted(round);
       return true;
     },
     // Outlines the element marked `index` (none for -1); true when it is shown.
@@ -161,14 +270,50 @@
       showBox(element);
       return true;
     },
-    // The mark of the element at a point of the view (of its nearest ancestor matching
-    // `selector` when one is given); -1 for none.
-    at(x, y, selector) {
+    // The mark of the element at a point of the view; -1 for none.
+    at(x, y) {
+      const element = document.elementFromPoint(x, y);
+      return element ? markOf(element) : -1;
+    },
+    // What a double click at a point of the view is on: [mark, true] for the picture, link or
+    // applet it is in (its form opens), [mark, false] for any other element (its text is
+    // edited in place); [-1, false] for none.
+    doubleClicked(x, y) {
       const element = document.elementFromPoint(x, y);
       if (!element)
-        return -1;
-      return markOf(selector ? element.closest(selector) : element);
+        return [-1, false];
+      const form = element.closest('img, a, applet');
+      return form ? [markOf(form), true] : [markOf(element), false];
     },
+    // Makes the text of the element marked `index` editable where it is shown, when it holds
+    // exactly `expected` (the source's text of it) and nothing but text: 'editing', else
+    // 'changed' (the page's scripts changed it) or 'gone'. With a point (a double click) the
+    // word there is selected, as a browser does, so that typing replaces it; otherwise the
+    // caret goes to the end of the text.
+    edit(index, expected, x, y) {
+      endEdit(true);
+      const element = elementMarked(index);
+      if (!element)
+        return 'gone';
+      if (!onlyText(element) || element.textContent !== expected)
+        return 'changed';
+      if (!editor)
+        return 'not ready'; // the end of the edit could not be told
+      editing = {element, mark: index, children: [...element.childNodes].map((n) => n.cloneNode()),
+                 listeners: editListeners(), typed: expected};
+      for (const [type, handler] of editing.listeners)
+        element.addEventListener(type, handler, true);
+      // Not 'plaintext-only': the browser would then show the source's line breaks and blanks
+      // as they are, and the text would move under the pointer. A space typed where it would
+      // not show comes as a no-break space, written as a plain one.
+      element.setAttribute('contenteditable', 'true');
+      element.focus();
+      const selection = getSelection();
+      selection.removeAllRanges();
+      selection.addRange(wordAt(element, x, y));
+      return 'editing';
+    },
+    endEdit(kept) { endEdit(kept); },
     scroll() { return [window.scrollX, window.scrollY]; },
     // Fetches again the style sheets the page links whose file is named `name`, in place;
     // false when it links none (one reached by @import only: the page is loaded again).

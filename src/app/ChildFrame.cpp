@@ -3,6 +3,7 @@
 #include "CheckService.h"
 #include "FindingMarks.h"
 #include "LivePreview.h"
+#include "LivePreviewPane.h"
 #include "OutlineMarks.h"
 #include "SiteTree.h"
 #include "TarnelDoc.h"
@@ -33,6 +34,7 @@ CChildFrame::CChildFrame(CTarnelDoc *document, std::function<CPreviewProfile *()
         if (m_livePreview)
             m_livePreview->reloadPage();
     });
+    m_view->commands().add(tarnel::ID_VIEW_EDIT_IN_PREVIEW, [this] { editInLivePreview(); });
     CCheckService *checks = CCheckService::of(document);
     new CFindingMarks(m_view, checks);
     m_outline->setItemDelegate(new COutlineMarks(m_outline, checks));
@@ -78,8 +80,9 @@ void CChildFrame::toggleLivePreview()
 void CChildFrame::openLivePreview()
 {
     QList<int> sizes = m_wndSplitter->sizes();
-    m_livePreview = new CLivePreview(document(), m_previewProfile(), m_wndSplitter);
-    m_wndSplitter->addWidget(m_livePreview);
+    m_livePreviewPane = new CLivePreviewPane(document(), m_previewProfile(), m_wndSplitter);
+    m_livePreview = m_livePreviewPane->preview();
+    m_wndSplitter->addWidget(m_livePreviewPane);
     m_wndSplitter->setStretchFactor(2, 1);
     // Half of the source's room the first time, the width it had since.
     const int source = sizes.value(1);
@@ -89,13 +92,15 @@ void CChildFrame::openLivePreview()
     connect(m_livePreview, &CLivePreview::elementClicked, this, &CChildFrame::goToElement);
     connect(m_livePreview, &CLivePreview::elementDoubleClicked, this, &CChildFrame::reeditElement);
     connect(m_livePreview, &CLivePreview::statusMessage, m_view, &CTarnelView::showStatusMessage);
+    connect(m_livePreview, &CLivePreview::textEdited, this, &CChildFrame::writeEditedText);
     m_livePreview->followCaret(m_view->CharIndexAtCaret());
 }
 
 void CChildFrame::closeLivePreview()
 {
-    m_livePreviewWidth = m_wndSplitter->sizes().value(m_wndSplitter->indexOf(m_livePreview));
-    delete m_livePreview;
+    m_livePreviewWidth = m_wndSplitter->sizes().value(m_wndSplitter->indexOf(m_livePreviewPane));
+    delete m_livePreviewPane;
+    m_livePreviewPane = nullptr;
     m_livePreview = nullptr;
     m_view->setFocus();
 }
@@ -105,6 +110,26 @@ void CChildFrame::goToElement(std::size_t tagStart)
     m_view->selectBytes(tagStart, tagStart);
     m_view->ensureCursorVisible();
     m_view->setFocus();
+}
+
+void CChildFrame::editInLivePreview()
+{
+    if (!m_livePreview) {
+        m_view->showStatusMessage(tr("Text is edited in the live preview: open it with F12"));
+        return;
+    }
+    // From the source as from the page: the element holding the caret as it is now.
+    m_livePreview->followCaret(m_view->CharIndexAtCaret());
+    m_livePreview->editTextAtCaret();
+}
+
+void CChildFrame::writeEditedText(std::size_t begin, std::size_t end, const std::string &bytes)
+{
+    if (m_view->isReadOnly()) {
+        m_view->showStatusMessage(tr("The page is read-only: the text edited was not written."));
+        return;
+    }
+    m_view->replaceBytes(begin, end, bytes);
 }
 
 void CChildFrame::reeditElement(std::size_t tagStart)

@@ -5,6 +5,7 @@
 #include <functional>
 
 class CLivePreview;
+class CLivePreviewPane;
 class CPreviewProfile;
 class CTarnelView;
 class CSiteTree;
@@ -27,6 +28,8 @@ public:
     QSplitter *splitter() const { return m_wndSplitter; }
     // The live preview while it is shown, else nullptr.
     CLivePreview *livePreview() const { return m_livePreview; }
+    // The live preview with its bar of widths and zoom, while it is shown.
+    CLivePreviewPane *livePreviewPane() const { return m_livePreviewPane; }
     void toggleLivePreview();
     // Reopens the element whose tag starts at `tagStart` in its form, as a double click in
     // the outline does.
@@ -40,12 +43,17 @@ private:
     void openLivePreview();
     void closeLivePreview();
     void goToElement(std::size_t tagStart);
+    // F2: the text of the element at the caret becomes editable in the live preview.
+    void editInLivePreview();
+    // Writes what was edited in the live preview, as one undo step.
+    void writeEditedText(std::size_t begin, std::size_t end, const std::string &bytes);
 
     bool m_sized = false;
     QSplitter *m_wndSplitter;
     CSiteTree *m_outline;
     CTarnelView *m_view;
     std::function<CPreviewProfile *()> m_previewProfile;
+    CLivePreviewPane *m_livePreviewPane = nullptr;
     CLivePreview *m_livePreview = nullptr;
     int m_livePreviewWidth = 0; // the width it had when last closed in this window
 };

@@ -1,5 +1,6 @@
 #include "LivePreview.h"
 
+#include "PreviewBridge.h"
 #include "PreviewPage.h"
 #include "PreviewProfile.h"
 #include "PreviewSchemeHandler.h"
@@ -16,8 +17,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QMouseEvent>
+#include <QWebChannel>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
+#include <QWheelEvent>
 
 #include <csignal>
 #include <utility>
@@ -49,9 +52,10 @@ QWebEngineScript helperScript()
     script.setWorldId(QWebEngineScript::ApplicationWorld);
     script.setInjectionPoint(QWebEngineScript::DocumentCreation);
     script.setRunsOnSubFrames(false);
-    script.setSourceCode(resourceText(QStringLiteral(":/livepreview/morphdom.js")) +
-                         QLatin1Char('\n') +
-                         resourceText(QStringLiteral(":/livepreview/livepreview.js")));
+    script.setSourceCode(
+        resourceText(QStringLiteral(":/qtwebchannel/qwebchannel.js")) + QLatin1Char('\n') +
+        resourceText(QStringLiteral(":/livepreview/morphdom.js")) + QLatin1Char('\n') +
+        resourceText(QStringLiteral(":/livepreview/livepreview.js")));
     return script;
 }
 
@@ -73,6 +77,7 @@ CLivePreview::CLivePreview(CTarnelDoc *document, CPreviewProfile *profile, QWidg
     : QWebEngineView(parent)
     , m_document(document)
     , m_profile(profile)
+    , m_bridge(new CPreviewBridge(this))
 {
     static int previews = 0;
     m_pageName = QStringLiteral("live%1").arg(++previews);
@@ -80,6 +85,17 @@ CLivePreview::CLivePreview(CTarnelDoc *document, CPreviewProfile *profile, QWidg
     m_page->setReportsLinks(false);
     m_page->scripts().insert(helperScript());
     setPage(m_page);
+    auto *channel = new QWebChannel(this);
+    channel->registerObject(QStringLiteral("tarnel"), m_bridge);
+    m_page->setWebChannel(channel, QWebEngineScript::ApplicationWorld);
+    connect(m_bridge, &CPreviewBridge::textEditEnded, this, &CLivePreview::textEditEnded);
+    connect(m_bridge, &CPreviewBridge::painted, this, [this](int round) {
+        if (round != m_round)
+            return; // of a change since overtaken
+        m_paintedRound = round;
+        if (m_inStep)
+            emit painted();
+    });
     for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         child->installEventFilter(this);
     connect(m_page, &CPreviewPage::refused, this,
@@ -141,6 +157,7 @@ void CLivePreview::rendererGone()
     m_watchdog.stop();
     m_shownHead.clear();
     m_rendererGone = true;
+    m_textEdit.reset();
 }
 
 void CLivePreview::textChanged(const TextChange &change)
@@ -192,6 +209,7 @@ void CLivePreview::loadPage(const QByteArray &page)
     const QUrl url = m_profile->pages()->showPage(m_pageName, page, fileName, folder);
     m_shownPath = path;
     m_loading = true;
+    m_textEdit.reset(); // a page loaded afresh edits nothing
     m_watchdog.start();
     const int round = ++m_round;
     if (m_rendererGone) {
@@ -234,9 +252,10 @@ void CLivePreview::patchBody(const QByteArray &marked, bool givesMarks, bool wit
     m_watchdog.start();
     const int round = ++m_round;
     // After a load the page is as its source and its scripts made it: it only takes the marks.
-    QString script = (givesMarks ? QStringLiteral("tarnelPreview.adopt(%1)")
-                                 : QStringLiteral("tarnelPreview.patch(%1)"))
-                         .arg(jsString(html));
+    QString script = (givesMarks ? QStringLiteral("tarnelPreview.adopt(%1, %2)")
+                                 : QStringLiteral("tarnelPreview.patch(%1, %2)"))
+                         .arg(jsString(html))
+                         .arg(round);
     if (withHelpers)
         script.prepend(helperScript().sourceCode() + QLatin1String("\n;"));
     m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld,
@@ -331,6 +350,8 @@ void CLivePreview::nowInStep()
     m_inStep = true;
     showCaretElement();
     emit updated();
+    if (m_paintedRound == m_round)
+        emit painted();
 }
 
 void CLivePreview::followCaret(std::size_t caret)
@@ -354,30 +375,148 @@ void CLivePreview::showCaretElement()
         });
 }
 
-void CLivePreview::askForMarkAt(const QPoint &at, const QString &selector, bool doubleClick)
+void CLivePreview::askForMarkAt(const QPoint &at)
 {
-    if (!m_inStep)
+    // A click in the text being edited moves the caret in it, not in the source.
+    if (!m_inStep || m_textEdit)
         return;
-    const QString ask = QStringLiteral("window.tarnelPreview ? tarnelPreview.at(%1, %2, %3) : -1")
+    const QString ask = QStringLiteral("window.tarnelPreview ? tarnelPreview.at(%1, %2) : -1")
                             .arg(at.x())
-                            .arg(at.y())
-                            .arg(jsString(selector));
-    m_page->runJavaScript(ask, QWebEngineScript::ApplicationWorld,
-                          [this, doubleClick](const QVariant &answer) {
-                              if (m_closing)
-                                  return;
-                              bool ok = false;
-                              const long long mark = answer.toLongLong(&ok);
-                              // The page's own scripts may change marks: only a mark of the
-                              // text still shown counts.
-                              if (!ok || !m_inStep || mark < 0)
-                                  return;
-                              const auto tagStart = m_marks.StartOf(static_cast<std::size_t>(mark));
-                              if (tagStart && doubleClick)
-                                  emit elementDoubleClicked(*tagStart);
-                              else if (tagStart)
-                                  emit elementClicked(*tagStart);
-                          });
+                            .arg(at.y());
+    m_page->runJavaScript(ask, QWebEngineScript::ApplicationWorld, [this](const QVariant &answer) {
+        if (m_closing)
+            return;
+        bool ok = false;
+        const long long mark = answer.toLongLong(&ok);
+        // The page's own scripts may change marks: only a mark of the text still shown counts.
+        if (!ok || !m_inStep || m_textEdit || mark < 0)
+            return;
+        if (const auto tagStart = m_marks.StartOf(static_cast<std::size_t>(mark)))
+            emit elementClicked(*tagStart);
+    });
+}
+
+void CLivePreview::askForDoubleClickAt(const QPoint &at)
+{
+    if (!m_inStep || m_textEdit)
+        return;
+    const QString ask =
+        QStringLiteral("window.tarnelPreview ? tarnelPreview.doubleClicked(%1, %2) : [-1, false]")
+            .arg(at.x())
+            .arg(at.y());
+    m_page->runJavaScript(
+        ask, QWebEngineScript::ApplicationWorld, [this, at](const QVariant &answer) {
+            const QVariantList markAndForm = answer.toList();
+            if (m_closing || !m_inStep || m_textEdit || markAndForm.size() != 2)
+                return;
+            bool ok = false;
+            const long long mark = markAndForm[0].toLongLong(&ok);
+            const auto tagStart =
+                ok && mark >= 0 ? m_marks.StartOf(static_cast<std::size_t>(mark)) : std::nullopt;
+            if (!tagStart)
+                return;
+            // A picture, link or applet opens its form; any other element's text is edited.
+            if (markAndForm[1].toBool())
+                emit elementDoubleClicked(*tagStart);
+            else
+                editText(*tagStart, at);
+        });
+}
+
+void CLivePreview::editTextAtCaret()
+{
+    if (!m_inStep || m_textEdit)
+        return;
+    if (const auto holding = ElementHolding(m_document->textView(), m_caret))
+        editText(*holding);
+}
+
+namespace {
+
+QString whyNotEditable(NotEditable reason)
+{
+    switch (reason) {
+    case NotEditable::NoText:
+        return CLivePreview::tr("This element has no text to edit here.");
+    case NotEditable::NoEndTag:
+        return CLivePreview::tr(
+            "This text cannot be edited here: its element's end tag is not written.");
+    case NotEditable::HoldsMarkup:
+        return CLivePreview::tr("This text cannot be edited here: it holds markup.");
+    case NotEditable::UnmappedReference:
+        return CLivePreview::tr(
+            "This text cannot be edited here: it holds a character reference to edit in the "
+            "source.");
+    }
+    return {};
+}
+
+} // namespace
+
+void CLivePreview::editText(std::size_t tagStart, std::optional<QPoint> at)
+{
+    const std::string_view page = m_document->textView();
+    const auto editable = EditableTextOf(page, tagStart, m_document->isUtf8());
+    const auto mark = m_marks.MarkOf(tagStart);
+    if (const auto *reason = std::get_if<NotEditable>(&editable)) {
+        emit statusMessage(whyNotEditable(*reason), 10000);
+        return;
+    }
+    if (!mark)
+        return;
+    const EditableText &text = std::get<EditableText>(editable);
+    m_textEdit =
+        TextEdit{*mark, text,
+                 std::string(page.substr(text.contentBegin, text.contentEnd - text.contentBegin))};
+    setFocus(); // a click before the double click gave it to the source
+    const QString point = at ? QStringLiteral(", %1, %2").arg(at->x()).arg(at->y()) : QString();
+    const QString start = QStringLiteral("window.tarnelPreview ? tarnelPreview.edit(%1, %2%3) : ''")
+                              .arg(*mark)
+                              .arg(jsString(QString::fromUtf8(text.shown)), point);
+    m_page->runJavaScript(
+        start, QWebEngineScript::ApplicationWorld, [this](const QVariant &answer) {
+            if (m_closing || !m_textEdit)
+                return;
+            if (answer.toString() == QLatin1String("editing")) {
+                m_textEdit->started = true;
+                return;
+            }
+            m_textEdit.reset();
+            emit statusMessage(answer.toString() == QLatin1String("changed")
+                                   ? tr("This text cannot be edited here: the page's scripts "
+                                        "changed it.")
+                                   : tr("The live preview is not ready to edit this text yet."),
+                               10000);
+        });
+}
+
+void CLivePreview::textEditEnded(int mark, const QString &outcome, const QString &text)
+{
+    if (!m_textEdit || mark < 0 || m_textEdit->mark != std::size_t(mark))
+        return;
+    const TextEdit edit = *std::exchange(m_textEdit, std::nullopt);
+    if (outcome == QLatin1String("changed"))
+        emit statusMessage(tr("The page's scripts changed the text while it was edited: nothing "
+                              "was written."),
+                           10000);
+    if (outcome != QLatin1String("kept"))
+        return;
+    // What is written goes where the text stood when the edit began, and only there.
+    const std::string_view page = m_document->textView();
+    const EditableText &was = edit.text;
+    if (page.size() < was.contentEnd ||
+        page.substr(was.contentBegin, was.contentEnd - was.contentBegin) != edit.content ||
+        m_marks.MarkOf(was.tagStart) != edit.mark) {
+        emit statusMessage(tr("The page changed while its text was edited: nothing was written."),
+                           10000);
+        return;
+    }
+    const QByteArray typed = text.toUtf8();
+    const auto replacement =
+        WriteBackText(page, was, std::string_view(typed.constData(), std::size_t(typed.size())),
+                      m_document->isUtf8(), m_document->lineBreak());
+    if (replacement)
+        emit textEdited(replacement->begin, replacement->end, replacement->bytes);
 }
 
 void CLivePreview::childEvent(QChildEvent *event)
@@ -390,6 +529,17 @@ void CLivePreview::childEvent(QChildEvent *event)
 bool CLivePreview::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
+    // The page losing the keyboard to another window ends the edit as leaving the text does.
+    if (type == QEvent::FocusOut && m_textEdit)
+        m_page->runJavaScript(QStringLiteral("window.tarnelPreview && tarnelPreview.endEdit(true)"),
+                              QWebEngineScript::ApplicationWorld);
+    if (type == QEvent::Wheel) {
+        const auto *wheel = static_cast<QWheelEvent *>(event);
+        if (!(wheel->modifiers() & Qt::ControlModifier) || wheel->angleDelta().y() == 0)
+            return QWebEngineView::eventFilter(watched, event);
+        emit wheelZoomed(wheel->angleDelta().y() > 0);
+        return true; // the engine's own zoom would leave the bar's figure behind
+    }
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
         type != QEvent::MouseButtonDblClick)
         return QWebEngineView::eventFilter(watched, event);
@@ -403,11 +553,11 @@ bool CLivePreview::eventFilter(QObject *watched, QEvent *event)
         if (mouse->button() == Qt::LeftButton &&
             (mouse->position().toPoint() - m_pressedAt).manhattanLength() <
                 QApplication::startDragDistance())
-            askForMarkAt(mouse->position().toPoint(), QString(), false);
+            askForMarkAt(mouse->position().toPoint());
         break;
     case QEvent::MouseButtonDblClick:
         if (mouse->button() == Qt::LeftButton)
-            askForMarkAt(mouse->position().toPoint(), QStringLiteral("img, a, applet"), true);
+            askForDoubleClickAt(mouse->position().toPoint());
         break;
     default:
         break;

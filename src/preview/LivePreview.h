@@ -7,6 +7,7 @@
 #include <QWebEngineView>
 
 #include "livepreview.h"
+#include "textinplace.h"
 
 #include <cstddef>
 #include <optional>
@@ -14,6 +15,7 @@
 #include <vector>
 
 class CTarnelDoc;
+class CPreviewBridge;
 class CPreviewPage;
 class CPreviewProfile;
 
@@ -21,7 +23,8 @@ class CPreviewProfile;
 // typing the new body is patched into the shown page (a change in the head loads it again),
 // the element holding the source's caret is outlined, and clicks in the page lead back to
 // the source. The page's own link-following stays off. The marks that tie its elements to
-// the source reach only the helpers, never the page's own scripts.
+// the source reach only the helpers, never the page's own scripts. An element's text can be
+// edited where it is shown; what the user typed is written back into the source.
 class CLivePreview : public QWebEngineView
 {
     Q_OBJECT
@@ -36,6 +39,14 @@ public:
     bool inStep() const { return m_inStep; }
     // Loads the page again, with the files it uses, at the place it is scrolled to.
     void reloadPage();
+    // Makes the text of the element whose start tag stands at `tagStart` editable where the
+    // page shows it, or says in the status bar why it cannot be. With a point of the view (a
+    // double click), the word there is selected.
+    void editText(std::size_t tagStart, std::optional<QPoint> at = std::nullopt);
+    // The same for the element holding the source's caret (F2).
+    void editTextAtCaret();
+    // True once the page has made the text editable, until the edit ends.
+    bool editingText() const { return m_textEdit && m_textEdit->started; }
 
     static constexpr int kPauseMs = 150;
 
@@ -46,9 +57,16 @@ signals:
     void elementDoubleClicked(std::size_t tagStart);
     // The preview shows the current text (for tests and the status bar).
     void updated();
+    // ... and the frame showing it has been painted.
+    void painted();
     // The caret's element was outlined (false: it has no box in the page).
     void caretShown(bool shown);
     void statusMessage(const QString &text, int timeoutMs);
+    // An edit in the page asks for bytes [begin, end) of the source to become `bytes`, as one
+    // undo step.
+    void textEdited(std::size_t begin, std::size_t end, const std::string &bytes);
+    // Ctrl and the wheel turned over the page: zoom in (or out) one step.
+    void wheelZoomed(bool in);
 
 protected:
     void childEvent(QChildEvent *event) override;
@@ -66,7 +84,9 @@ private:
     void gaveUpWaiting();
     void rendererGone();
     void showCaretElement();
-    void askForMarkAt(const QPoint &at, const QString &selector, bool doubleClick);
+    void askForMarkAt(const QPoint &at);
+    void askForDoubleClickAt(const QPoint &at);
+    void textEditEnded(int mark, const QString &outcome, const QString &text);
     // Watches the files beside the page that it uses: a changed style sheet is swapped in,
     // anything else loads the page again.
     void watchUsedFiles(std::string_view text);
@@ -91,9 +111,21 @@ private:
     bool m_inStep = false;
     bool m_closing = false;
     bool m_rendererGone = false; // no renderer answers until a page is loaded again
-    int m_round = 0; // of the load or patch under way: answers of an earlier one are late
+    int m_round = 0;         // of the load or patch under way: answers of an earlier one are late
+    int m_paintedRound = -1; // the last round whose frame the page reported painted
     QPoint m_pressedAt;
     QFileSystemWatcher m_watcher;
     QStringList m_used;         // the files watched, absolute
     bool m_bypassCache = false; // the next load fetches the page's files afresh
+    CPreviewBridge *m_bridge;
+    // The element whose text is edited in place: its mark, and its content in the source
+    // when the edit began, which must still stand there when it ends.
+    struct TextEdit
+    {
+        std::size_t mark;
+        tarnel::EditableText text;
+        std::string content;
+        bool started = false; // the page made it editable
+    };
+    std::optional<TextEdit> m_textEdit;
 };

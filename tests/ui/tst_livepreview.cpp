@@ -8,6 +8,7 @@
 #include "ChildFrame.h"
 #include "ImgDlg.h"
 #include "LivePreview.h"
+#include "LivePreviewPane.h"
 #include "WebEngineSetup.h"
 #include "commandids.h"
 
@@ -18,6 +19,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 
@@ -38,6 +40,21 @@ QPoint centreOf(QWebEngineView *view, const QString &selector)
                                     ".getBoundingClientRect();"
                                     " return [r.left + r.width / 2, r.top + r.height / 2]; })()")
                          .arg(selector))
+            .toList();
+    return xy.size() == 2 ? QPoint(xy[0].toInt(), xy[1].toInt()) : QPoint();
+}
+
+// The centre of `word` in the text of the element with `id`.
+QPoint centreOfWord(QWebEngineView *view, const QString &id, const QString &word)
+{
+    const QVariantList xy =
+        evalJs(view, QStringLiteral("(() => { const t = document.getElementById('%1').firstChild;"
+                                    " const r = document.createRange(), at = t.data.indexOf('%2');"
+                                    " r.setStart(t, at); r.setEnd(t, at + %3);"
+                                    " const b = r.getBoundingClientRect();"
+                                    " return [b.left + b.width / 2, b.top + b.height / 2]; })()")
+                         .arg(id, word)
+                         .arg(word.size()))
             .toList();
     return xy.size() == 2 ? QPoint(xy[0].toInt(), xy[1].toInt()) : QPoint();
 }
@@ -83,7 +100,7 @@ private slots:
     {
         QSplitter *splitter = m_editor.activeSource()->splitter();
         QCOMPARE(splitter->count(), 3);
-        QCOMPARE(splitter->widget(2), m_preview);
+        QVERIFY(splitter->widget(2)->isAncestorOf(m_preview));
         splitter->setSizes({190, 500, 300});
         const int width = splitter->sizes().value(2);
         m_editor.frame()->action(ID_VIEW_LIVE_PREVIEW)->trigger();
@@ -95,18 +112,55 @@ private slots:
         QVERIFY(qAbs(splitter->sizes().value(2) - width) <= 2);
     }
 
+    // The phone's width is the page's CSS viewport whatever the zoom; the page's file keeps
+    // both for the next time its preview opens.
+    void aWidthAndZoomAreKeptForThePage()
+    {
+        QVERIFY(writeFile(m_dir.filePath("widths.htm"), "<HTML><BODY><P>w</P></BODY></HTML>"));
+        const auto open = [this] {
+            QVERIFY(m_editor.app->docManager()->OpenDocumentFile(m_dir.filePath("widths.htm")));
+            m_editor.frame()->action(ID_VIEW_LIVE_PREVIEW)->trigger();
+            m_preview = m_editor.activeSource()->livePreview();
+            QTRY_VERIFY_WITH_TIMEOUT(m_preview->inStep(), kWait);
+        };
+        open();
+        CLivePreviewPane *pane = m_editor.activeSource()->livePreviewPane();
+        QCOMPARE(pane->layout(), PreviewLayout{});
+        pane->findChild<QToolButton *>("phone")->click();
+        const char *phone = "innerWidth === 375 && matchMedia('(max-width: 400px)').matches";
+        QTRY_COMPARE_WITH_TIMEOUT(evalJs(m_preview, phone), QVariant(true), kWait);
+        m_preview->setFocus();
+        QTest::keyClick(m_preview->focusProxy(), Qt::Key_Equal, Qt::ControlModifier);
+        QCOMPARE(m_preview->zoomFactor(), 1.1);
+        QTRY_COMPARE_WITH_TIMEOUT(evalJs(m_preview, phone), QVariant(true), kWait);
+
+        m_editor.app->docManager()->CloseAllDocuments();
+        settle();
+        open();
+        QCOMPARE(m_editor.activeSource()->livePreviewPane()->layout(),
+                 (PreviewLayout{PreviewWidth::Phone, 110}));
+        QCOMPARE(m_preview->zoomFactor(), 1.1);
+        QTRY_COMPARE_WITH_TIMEOUT(evalJs(m_preview, phone), QVariant(true), kWait);
+        // Back to the default, which the profile keeps no entry for.
+        m_editor.activeSource()->livePreviewPane()->setPreviewWidth(PreviewWidth::Full);
+        m_editor.activeSource()->livePreviewPane()->setZoomPercent(100);
+    }
+
     void typingIsPatchedInWithoutReloading()
     {
         evalJs(m_preview, "window.kept = 1; window.scrollTo(0, 300);"
                           "document.getElementById('f').value = 'typed';");
         QSignalSpy loads(m_preview, &QWebEngineView::loadStarted);
         QSignalSpy updated(m_preview, &CLivePreview::updated);
+        QSignalSpy painted(m_preview, &CLivePreview::painted);
         CTarnelView *view = m_editor.view();
         const std::size_t at = viewBytes(view).indexOf("second");
         view->selectBytes(at, at);
         view->setFocus();
         QTest::keyClicks(view, "new ");
         QVERIFY(updated.wait(kWait));
+        // The page says when the frame showing the patch has been drawn.
+        QVERIFY(painted.count() > 0 || painted.wait(kWait));
         QCOMPARE(loads.count(), 0);
         QVERIFY(evalJs(m_preview, "document.body.innerText").toString().contains("new second"));
         QCOMPARE(evalJs(m_preview, "window.kept").toInt(), 1);
@@ -315,6 +369,75 @@ private slots:
                                centreOf(m_preview, "img"));
             QTRY_COMPARE_WITH_TIMEOUT(opened, QString("a.png"), kWait);
         }
+    }
+
+    // A word edited where the page shows it reaches the saved file as exactly its characters,
+    // in one undo step; text that is not plain in the source is refused and stays as it is.
+    void textEditedInThePageIsWrittenIntoTheSource()
+    {
+        const QByteArray page = "<HTML><BODY>\r\n<P ID=\"a\">Fish &amp; chips</P>\r\n"
+                                "<P ID=\"b\">a <B>bold</B> word</P>\r\n</BODY></HTML>\r\n";
+        const QString path = m_dir.filePath("edit.htm");
+        QVERIFY(writeFile(path, page));
+        QVERIFY(m_editor.app->docManager()->OpenDocumentFile(path));
+        m_editor.frame()->action(ID_VIEW_LIVE_PREVIEW)->trigger();
+        m_preview = m_editor.activeSource()->livePreview();
+        QTRY_VERIFY_WITH_TIMEOUT(m_preview->inStep(), kWait);
+        QWidget *shown = m_preview->focusProxy();
+
+        // Escape puts the text back and writes nothing.
+        QTest::mouseDClick(shown, Qt::LeftButton, {}, centreOfWord(m_preview, "a", "chips"));
+        QTRY_VERIFY_WITH_TIMEOUT(m_preview->editingText(), kWait);
+        QTest::keyClicks(shown, "xyz");
+        QTest::keyClick(shown, Qt::Key_Escape);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_preview->editingText(), kWait);
+        QCOMPARE(evalJs(m_preview, "document.getElementById('a').textContent"),
+                 QVariant("Fish & chips"));
+        QCOMPARE(viewBytes(m_editor.view()), page);
+
+        // The page's scripts neither end the edit nor get their changes written with it.
+        QTest::qWait(QApplication::doubleClickInterval()); // a double click, not a third click
+        QTest::mouseDClick(shown, Qt::LeftButton, {}, centreOfWord(m_preview, "a", "chips"));
+        QTRY_VERIFY_WITH_TIMEOUT(m_preview->editingText(), kWait);
+        evalJs(m_preview, "const a = document.getElementById('a'); a.firstChild.data += '!';"
+                          "a.dispatchEvent(new KeyboardEvent('keydown', {key: 'Enter'}))");
+        QTest::qWait(200);
+        QVERIFY(m_preview->editingText());
+        QTest::keyClick(shown, Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_editor.frame()->statusBar()->currentMessage().contains("scripts changed the text"),
+            kWait);
+        QCOMPARE(viewBytes(m_editor.view()), page);
+
+        // The double click selects the word; what is typed replaces it, escaped.
+        QTest::qWait(QApplication::doubleClickInterval());
+        QTest::mouseDClick(shown, Qt::LeftButton, {}, centreOfWord(m_preview, "a", "chips"));
+        QTRY_VERIFY_WITH_TIMEOUT(m_preview->editingText(), kWait);
+        QTest::keyClicks(shown, "peas <3");
+        QTest::keyClick(shown, Qt::Key_Return);
+        QByteArray edited = page;
+        edited.replace("chips", "peas &lt;3");
+        QTRY_COMPARE_WITH_TIMEOUT(viewBytes(m_editor.view()), edited, kWait);
+        m_editor.frame()->action(ID_FILE_SAVE)->trigger();
+        QCOMPARE(readFile(path), edited);
+        m_editor.view()->commands().run(ID_EDIT_UNDO);
+        QCOMPARE(viewBytes(m_editor.view()), page);
+        m_editor.view()->commands().run(ID_EDIT_REDO);
+
+        // F2 edits the element holding the source's caret: here one with a B inside.
+        const std::size_t word = viewBytes(m_editor.view()).indexOf(" word");
+        m_editor.view()->selectBytes(word, word);
+        QTRY_VERIFY_WITH_TIMEOUT(m_preview->inStep(), kWait);
+        m_preview->setFocus();
+        QTest::qWait(100); // the caret's move reaches the preview
+        QTest::keyClick(shown, Qt::Key_F2);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_editor.frame()->statusBar()->currentMessage().contains("it holds markup"), kWait);
+        QVERIFY(!m_preview->editingText());
+        QCOMPARE(evalJs(m_preview, "document.getElementById('b').isContentEditable"),
+                 QVariant(false));
+        m_editor.frame()->action(ID_FILE_SAVE)->trigger();
+        QCOMPARE(readFile(path), edited);
     }
 
     void aDeadOrStuckRendererComesBackAtTheNextChange_data()
