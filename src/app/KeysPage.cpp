@@ -20,11 +20,18 @@ QString nameOf(int id)
     return info ? commandName(*info) : QString::number(id);
 }
 
-// A key that types a character (a letter, Shift+a digit) would never type again.
-bool typesACharacter(const QKeyCombination key)
+// A key that types or moves (a letter, Shift+a digit, Return, Tab, an arrow) would do so no more,
+// nor would Return confirm this dialog; a command's key has Ctrl, Alt or Meta, or is a function
+// key (Shift+Del and Shift+Ins, the table's own, too).
+bool typesOrMoves(const QKeyCombination key)
 {
     const auto commandModifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    return !(key.keyboardModifiers() & commandModifiers) && key.key() < Qt::Key_Escape;
+    if (key.keyboardModifiers() & commandModifiers)
+        return false;
+    if (key.key() >= Qt::Key_F1 && key.key() <= Qt::Key_F35)
+        return false;
+    const bool shifted = key.keyboardModifiers() & Qt::ShiftModifier;
+    return !(shifted && (key.key() == Qt::Key_Delete || key.key() == Qt::Key_Insert));
 }
 
 } // namespace
@@ -50,6 +57,7 @@ CKeysPage::CKeysPage(const tarnel::KeyBindings &bindings, QWidget *parent)
         item->setData(0, Qt::UserRole, info.id);
     }
     m_commands->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_commands->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     m_commands->header()->setStretchLastSection(false);
     m_commands->setMinimumSize(460, 320);
     refreshKeys();
@@ -70,7 +78,7 @@ CKeysPage::CKeysPage(const tarnel::KeyBindings &bindings, QWidget *parent)
 
     connect(m_commands, &QTreeWidget::currentItemChanged, this, &CKeysPage::showSelectedKey);
     connect(m_key, &QKeySequenceEdit::keySequenceChanged, this, &CKeysPage::keyPressed);
-    // A second key pressed soon after the first is not kept: a command has one key here.
+    // The field shows the command's one key again once it stops recording.
     connect(m_key, &QKeySequenceEdit::editingFinished, this, &CKeysPage::showSelectedKey);
     connect(m_clear, &QPushButton::clicked, this, [this] { bindSelected({}); });
     connect(m_reset, &QPushButton::clicked, this, &CKeysPage::resetAll);
@@ -102,13 +110,15 @@ void CKeysPage::keyPressed(const QKeySequence &key)
 {
     if (key.isEmpty() || !selectedCommand())
         return;
-    if (typesACharacter(key[0])) {
-        m_message->setText(tr("%1 types a character; give a command a key with Ctrl, Alt or a "
+    // The field records up to four keys pressed in quick succession: the last one counts.
+    const QKeySequence pressed(key[key.count() - 1]);
+    if (typesOrMoves(pressed[0])) {
+        m_message->setText(tr("%1 is a key for typing; give a command a key with Ctrl, Alt or a "
                               "function key.")
-                               .arg(QKeySequence(key[0]).toString(QKeySequence::NativeText)));
+                               .arg(pressed.toString(QKeySequence::NativeText)));
         return;
     }
-    const std::string portable = keyprofile::portableText(key);
+    const std::string portable = keyprofile::portableText(pressed);
     if (!portable.empty() && m_bindings[selectedCommand()] != tarnel::CommandKeys{portable})
         bindSelected({portable});
 }

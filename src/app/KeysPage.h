@@ -10,8 +10,8 @@ class QPushButton;
 class QTreeWidget;
 
 // Preferences > Keys: every command with its keys. The key pressed in the key field becomes the
-// selected command's (taken from the command that had it, which the message below says), Clear
-// leaves it none, Reset to Defaults gives every command the table's keys back.
+// selected command's only key (taken from the command that had it, which the message below says),
+// Clear leaves it none, Reset to Defaults gives every command the table's keys back.
 class CKeysPage : public QWidget
 {
     Q_OBJECT

@@ -52,10 +52,13 @@ void CMainFrame::activateNeighbourPage(int step)
         at = step > 0 ? count - 1 : 0;
     for (qsizetype i = 0; i < count; ++i) {
         at = (at + step + count) % count;
-        if (!qobject_cast<CChildFrame *>(windows.at(at)))
+        auto *child = qobject_cast<CChildFrame *>(windows.at(at));
+        if (!child)
             continue; // a page's HTML View
-        if (windows.at(at) != active)
-            m_mdiArea->setActiveSubWindow(windows.at(at));
+        if (child != active)
+            m_mdiArea->setActiveSubWindow(child);
+        // Typing goes on in the page; a window never used yet would give the outline the focus.
+        child->sourceView()->setFocus();
         return;
     }
 }
