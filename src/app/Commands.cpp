@@ -43,7 +43,45 @@ QString commandCaption(const CommandInfo &info)
     return QCoreApplication::translate("Commands", info.caption);
 }
 
+QString withoutMnemonics(const QString &text)
+{
+    QString plain;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&') && i + 1 < text.size())
+            ++i; // "&&" stands for "&", "&x" underlines x
+        plain += text.at(i);
+    }
+    return plain;
+}
+
 } // namespace
+
+QString commandName(const CommandInfo &info)
+{
+    return withoutMnemonics(commandCaption(info).section(QLatin1Char('\t'), 0, 0));
+}
+
+QString commandMenuPath(const CommandInfo &info)
+{
+    // The menus' titles are translated where the main window builds them.
+    QStringList titles;
+    for (const QString &title :
+         QString::fromLatin1(info.menu).split(QLatin1Char('/'), Qt::SkipEmptyParts))
+        titles +=
+            withoutMnemonics(QCoreApplication::translate("CMainFrame", title.toUtf8().constData()));
+    return titles.join(QStringLiteral(" \u25B8 "));
+}
+
+QString captionWithKeys(const CommandInfo &info, const QList<QKeySequence> &keys)
+{
+    const QString caption = commandCaption(info);
+    if (keys == info.keys)
+        return caption;
+    const QString base = caption.section(QLatin1Char('\t'), 0, 0);
+    return keys.isEmpty()
+               ? base
+               : base + QLatin1Char('\t') + keys.first().toString(QKeySequence::NativeText);
+}
 
 QString promptStatusText(const CommandInfo &info)
 {

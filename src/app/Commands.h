@@ -33,6 +33,14 @@ const CommandInfo *findCommand(int id);
 QString promptStatusText(const CommandInfo &info);
 QString promptTooltip(const CommandInfo &info);
 
+// The caption without its mnemonics and accelerator text ("Image & Video"), and where the
+// menus list it ("Insert ▸ List"; empty for the toolbar's and the keys' own commands).
+QString commandName(const CommandInfo &info);
+QString commandMenuPath(const CommandInfo &info);
+// The menu entry's text for the command bound to `keys`: the table's own caption while they are
+// its keys, else the caption with the first key as its accelerator text.
+QString captionWithKeys(const CommandInfo &info, const QList<QKeySequence> &keys);
+
 // The action the menus, the toolbar and the keys share for a command: caption, keys, prompts
 // and icon from the table, the command id as its data. It runs nothing by itself.
 QAction *createCommandAction(const CommandInfo &info, QWidget *owner);

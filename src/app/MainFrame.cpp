@@ -10,6 +10,7 @@
 #include "DocManager.h"
 #include "DocTemplate.h"
 #include "FileDrops.h"
+#include "KeyProfile.h"
 #include "MyFrame.h"
 #include "MyView.h"
 #include "PreferencesDlg.h"
@@ -65,6 +66,7 @@ CMainFrame::CMainFrame(CDocManager *documents, QWidget *parent)
     setCentralWidget(m_mdiArea);
     setAcceptDrops(true);
     createActions();
+    applyKeyBindings(keyprofile::load());
     addOwnCommands();
     createMenus();
     createToolBar();
@@ -127,6 +129,7 @@ void CMainFrame::addOwnCommands()
     own.add(ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
     own.add(ID_APP_EXIT, [this] { close(); });
     own.add(ID_APP_ABOUT, [this] { OnAppAbout(); });
+    own.add(ID_HELP_KEYS, [this] { showKeysHelp(); });
     own.add(ID_EDIT_PREFERENCES, [this] { editPreferences(); });
     // The checkable actions toggle their bars themselves.
     own.add(ID_VIEW_TOOLBAR, {});
@@ -164,6 +167,8 @@ void CMainFrame::addOwnCommands()
                         if (w->isMinimized())
                             w->showMinimized();
                 }),
+        own.add(ID_WINDOW_NEXT_PAGE, [this] { activateNeighbourPage(1); }),
+        own.add(ID_WINDOW_PREVIOUS_PAGE, [this] { activateNeighbourPage(-1); }),
         // Two panes: either direction moves to the other one.
         own.add(ID_NEXT_PANE, [this] { switchPane(); }),
         own.add(ID_PREV_PANE, [this] { switchPane(); }),
@@ -407,10 +412,7 @@ void CMainFrame::addDocFrame(CDocFrame *frame)
     frame->setWindowIcon(windowIcon());
     frame->canClose = [this](CDocFrame *f) { return canCloseWindow(f); };
     if (auto *child = qobject_cast<CChildFrame *>(frame)) {
-        QList<QKeySequence> keys;
-        for (QAction *action : std::as_const(m_actions))
-            keys += action->shortcuts();
-        child->sourceView()->releaseKeys(keys);
+        child->sourceView()->releaseKeys(boundKeys());
         connect(child->sourceView(), &CTarnelView::statusMessage, statusBar(),
                 &QStatusBar::showMessage);
         connect(child->sourceView()->fileDrops(), &CFileDrops::pageDropped, m_documents,
@@ -573,13 +575,15 @@ void CMainFrame::switchPane()
 
 void CMainFrame::editPreferences()
 {
-    CPreferencesDlg dialog(EditorSettings::current(), this);
+    CPreferencesDlg dialog(EditorSettings::current(), m_keyBindings, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const EditorSettings chosen = dialog.settings();
     chosen.save();
     // Every window follows the settings in force.
     EditorSettings::setCurrent(chosen);
+    keyprofile::save(dialog.keyBindings());
+    applyKeyBindings(dialog.keyBindings());
 }
 
 void CMainFrame::OnAppAbout()
@@ -601,6 +605,9 @@ void CMainFrame::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    // After the questions: a page saved in answer to them has its name now.
+    saveWindowState();
+    saveSession();
     m_documents->CloseAllDocuments();
     event->accept();
 }

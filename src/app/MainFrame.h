@@ -1,8 +1,11 @@
 #pragma once
 
+#include "keybindings.h"
+
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+#include <QTextBrowser>
 
 #include <memory>
 
@@ -54,6 +57,21 @@ public:
     void OnAppAbout();
     // Edit > Preferences: kept in the profile and applied to every source window at once.
     void editPreferences();
+    // Every command runs by these keys from now on (MainFrameKeys.cpp), and its menu entry
+    // shows the first.
+    void applyKeyBindings(const tarnel::KeyBindings &bindings);
+    const tarnel::KeyBindings &keyBindings() const { return m_keyBindings; }
+    // The window's size, place, bars and panes as the last run left them (MainFrameSession.cpp);
+    // false when the profile holds no size and place.
+    bool restoreWindowState();
+    // Opens again the pages the last run left open, each with its caret, scroll and live
+    // preview, and activates the one that was active; a page gone since is skipped and told in
+    // the status bar. Returns how many opened.
+    int restoreSession();
+
+    // Help > Keys and Features: every command with its keys, in a window of its own.
+    void showKeysHelp();
+    QTextBrowser *keysHelp() const { return m_keysHelp; }
     void OnFilePrintSetup();
 
     static QString idleText();
@@ -75,6 +93,9 @@ private:
         QList<QAction *> recentEntries;
     };
 
+    // What the next start restores, written as the window closes.
+    void saveWindowState() const;
+    void saveSession() const;
     void createActions();
     void addOwnCommands();
     void createMenus();
@@ -91,6 +112,10 @@ private:
     void showMenusFor(bool sourceWindowActive);
     void rebuildRecentEntries(MenuSet &set);
     void switchPane();
+    // Ctrl+PgDown and Ctrl+PgUp: the next or the previous page's source window, in the order
+    // the windows were opened, round from the last to the first.
+    void activateNeighbourPage(int step);
+    QList<QKeySequence> boundKeys() const;
     // The menu of the command table's entries listed under `title`, with their submenus; those
     // listed for source windows only when `sourceWindow`.
     QMenu *makeMenu(const QString &title, bool sourceWindow);
@@ -115,6 +140,8 @@ private:
 
     QMdiArea *m_mdiArea;
     QHash<int, QAction *> m_actions;
+    tarnel::KeyBindings m_keyBindings;
+    QPointer<QTextBrowser> m_keysHelp;
     CCommandHandlers *m_ownCommands;
     QList<QAction *> m_documentCommands; // own handlers that need an active document window
     QPointer<const CCommandHandlers> m_followedCommands;

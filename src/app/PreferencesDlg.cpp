@@ -1,5 +1,7 @@
 #include "PreferencesDlg.h"
 
+#include "KeysPage.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -7,8 +9,11 @@
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
 
-CPreferencesDlg::CPreferencesDlg(const EditorSettings &settings, QWidget *parent)
+CPreferencesDlg::CPreferencesDlg(const EditorSettings &settings, const tarnel::KeyBindings &keys,
+                                 QWidget *parent)
     : QDialog(parent)
     , m_nameCase(new QComboBox(this))
     , m_autoClose(new QCheckBox(tr("Put in the &closing tag after an opening tag"), this))
@@ -17,6 +22,9 @@ CPreferencesDlg::CPreferencesDlg(const EditorSettings &settings, QWidget *parent
     , m_tabWidth(new QSpinBox(this))
     , m_lineNumbers(new QCheckBox(tr("Show line &numbers"), this))
     , m_scheme(new QComboBox(this))
+    , m_reopenPages(new QCheckBox(tr("&Reopen the pages open at the last exit"), this))
+    , m_tabs(new QTabWidget(this))
+    , m_keys(new CKeysPage(keys, this))
 {
     setWindowTitle(tr("Preferences"));
     // In NameCase order.
@@ -37,8 +45,10 @@ CPreferencesDlg::CPreferencesDlg(const EditorSettings &settings, QWidget *parent
     // In SchemeChoice order.
     m_scheme->addItems({tr("Follow the desktop"), tr("Light"), tr("Dark")});
     m_scheme->setCurrentIndex(int(settings.scheme));
+    m_reopenPages->setChecked(settings.reopenPages);
 
-    auto *form = new QFormLayout(this);
+    auto *editor = new QWidget(this);
+    auto *form = new QFormLayout(editor);
     form->addRow(tr("Spell tag and attribute &names:"), m_nameCase);
     form->addRow(QString(), m_autoClose);
     form->addRow(tr("&Font:"), m_font);
@@ -46,10 +56,20 @@ CPreferencesDlg::CPreferencesDlg(const EditorSettings &settings, QWidget *parent
     form->addRow(tr("&Tab width (characters):"), m_tabWidth);
     form->addRow(QString(), m_lineNumbers);
     form->addRow(tr("Co&lours:"), m_scheme);
+    form->addRow(QString(), m_reopenPages);
+    m_tabs->addTab(editor, tr("&Editor"));
+    m_tabs->addTab(m_keys, tr("&Keys"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    form->addRow(buttons);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs);
+    layout->addWidget(buttons);
+}
+
+const tarnel::KeyBindings &CPreferencesDlg::keyBindings() const
+{
+    return m_keys->bindings();
 }
 
 EditorSettings CPreferencesDlg::settings() const
@@ -64,5 +84,6 @@ EditorSettings CPreferencesDlg::settings() const
     settings.tabWidth = m_tabWidth->value();
     settings.lineNumbers = m_lineNumbers->isChecked();
     settings.scheme = tarnel::SchemeChoice(m_scheme->currentIndex());
+    settings.reopenPages = m_reopenPages->isChecked();
     return settings;
 }

@@ -90,7 +90,7 @@ int tarnelMain(int argc, char **argv)
         return 0;
 
     CTarnelApp app;
-    if (!app.InitInstance(pages)) {
+    if (!app.InitInstance(pages, true, true)) {
         const QString message = app.errorString();
         std::fprintf(stderr, "tarnel: %s\n", qPrintable(message));
         if (hasDisplay())
@@ -111,9 +111,8 @@ int tarnelMain(int argc, char **argv)
         app.mainFrame()->statusBar()->showMessage(text, 30000);
     }
     CDocManager *documents = app.docManager();
-    documents->offerRecovery();
-    // Only now: a signal handled while the restore question is open would end the question
-    // without a Yes, and that discards the copy it asked about.
+    // Only after the restore question InitInstance asked: a signal handled while it is open
+    // would end the question without a Yes, and that discards the copy it asked about.
     CTerminationSignals termination;
     QObject::connect(&termination, &CTerminationSignals::received, documents,
                      &CDocManager::endRunKeepingRecovery);

@@ -1,6 +1,7 @@
 #include "TarnelApp.h"
 
 #include "DocManager.h"
+#include "EditorSettings.h"
 #include "MainFrame.h"
 #include "SplashWnd.h"
 
@@ -37,7 +38,7 @@ CTarnelApp::~CTarnelApp()
     m_docManager.reset();
 }
 
-bool CTarnelApp::InitInstance(const QStringList &arguments, bool showWindow)
+bool CTarnelApp::InitInstance(const QStringList &arguments, bool showWindow, bool offerRecovery)
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QCoreApplication::setApplicationName(QStringLiteral("Editor"));
@@ -58,25 +59,41 @@ bool CTarnelApp::InitInstance(const QStringList &arguments, bool showWindow)
     if (auto *dispatcher = QAbstractEventDispatcher::instance())
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] { OnIdle(); });
 
-    if (arguments.isEmpty()) {
+    const bool placed = m_mainFrame->restoreWindowState();
+    if (showWindow) {
+        if (placed)
+            m_mainFrame->show();
+        else
+            m_mainFrame->showMaximized();
+        m_mainFrame->repaint();
+    }
+    // The question about an earlier run's unsaved text comes first; a page it restores is open
+    // when the session or the command line names it again, and is not opened twice.
+    if (offerRecovery)
+        m_docManager->offerRecovery();
+    if (EditorSettings::current().reopenPages)
+        m_mainFrame->restoreSession();
+    return openStartPages(arguments);
+}
+
+bool CTarnelApp::openStartPages(const QStringList &arguments)
+{
+    // The pages named on the command line open last, the last named active.
+    const QStringList failures = openPages(arguments, false);
+    if (m_docManager->documents().isEmpty()) {
+        if (!arguments.isEmpty()) {
+            m_error = failures.join(QLatin1Char('\n'));
+            return false;
+        }
         if (!m_docManager->OnFileNew()) {
             m_error = tr("Cannot make a new page.");
             return false;
         }
-    } else if (const QStringList failures = openPages(arguments, false);
-               failures.size() == arguments.size()) {
-        m_error = failures.join(QLatin1Char('\n'));
-        return false;
     } else if (!failures.isEmpty()) {
         // The others opened: the editor runs, and says which could not.
         for (const QString &failure : failures)
             qWarning().noquote() << failure;
         m_mainFrame->statusBar()->showMessage(failures.join(QLatin1Char(' ')), 30000);
-    }
-
-    if (showWindow) {
-        m_mainFrame->showMaximized();
-        m_mainFrame->repaint();
     }
     return true;
 }

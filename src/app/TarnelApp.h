@@ -21,10 +21,13 @@ public:
     explicit CTarnelApp(QObject *parent = nullptr);
     ~CTarnelApp() override;
 
-    // Start-up: profile, main window, splash, command line (`arguments` are the pages to
-    // open: none for a new page), main window maximised. False ends the process when no page
-    // could be opened (errorString() says why).
-    bool InitInstance(const QStringList &arguments, bool showWindow = true);
+    // Start-up: profile, main window (as the last run left it, else maximised), splash, with
+    // `offerRecovery` the question about unsaved text an earlier run left, the pages open at the
+    // last exit (when Preferences say so), then the command line's (`arguments`; a new page
+    // when nothing else opened). False ends the process when no page could be opened
+    // (errorString() says why).
+    bool InitInstance(const QStringList &arguments, bool showWindow = true,
+                      bool offerRecovery = false);
     // Opens each page in a window (one already open has its window activated; a name that
     // does not exist yet is a new page saved under it). With `report` each failure is told in
     // a message box; the messages of those that failed are returned either way.
@@ -44,6 +47,7 @@ protected:
 
 private:
     void showSplash();
+    bool openStartPages(const QStringList &arguments);
 
     QString m_error;
     std::unique_ptr<CDocManager> m_docManager;

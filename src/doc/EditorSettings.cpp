@@ -32,6 +32,7 @@ EditorSettings EditorSettings::load()
     const int scheme = profile.value("ColourScheme", int(settings.scheme)).toInt();
     if (scheme >= 0 && scheme <= int(tarnel::SchemeChoice::Dark))
         settings.scheme = tarnel::SchemeChoice(scheme);
+    settings.reopenPages = profile.value("ReopenPages", settings.reopenPages).toBool();
     return settings;
 }
 
@@ -46,6 +47,7 @@ void EditorSettings::save() const
     profile.setValue("TabWidth", tabWidth);
     profile.setValue("LineNumbers", lineNumbers);
     profile.setValue("ColourScheme", int(scheme));
+    profile.setValue("ReopenPages", reopenPages);
 }
 
 tarnel::Scheme EditorSettings::schemeInForce() const

@@ -20,6 +20,8 @@ struct EditorSettings
     int tabWidth = 0; // in characters; 0: stops every fifth of an inch
     bool lineNumbers = true;
     tarnel::SchemeChoice scheme = tarnel::SchemeChoice::FollowDesktop;
+    // The next start opens again the pages open when the editor was last closed.
+    bool reopenPages = true;
 
     bool operator==(const EditorSettings &) const = default;
 

@@ -191,6 +191,14 @@ void CTarnelView::addCommands()
         else
             findNextMatch(CFindService::lastOptions());
     });
+    handlers.add(ID_EDIT_FIND_PREVIOUS, [this] {
+        FindOptions back = CFindService::lastOptions();
+        back.down = false;
+        if (back.what.isEmpty())
+            openFindDialog(false);
+        else
+            findNextMatch(back);
+    });
     handlers.add(ID_FILE_PRINT, [this] { printWithDialog(); });
     handlers.add(ID_FILE_PRINT_PREVIEW, [this] { printPreview(); });
     handlers.add(ID_EDIT_REDO, [this] { runEdit(EditCommand::Redo, [this] { redo(); }); });
@@ -333,6 +341,13 @@ void CTarnelView::showStatusMessage(const QString &text, int timeoutMs)
 void CTarnelView::releaseKeys(const QList<QKeySequence> &keys)
 {
     QsciCommandSet *commands = standardCommands();
+    if (m_editorKeys.isEmpty())
+        for (QsciCommand *command : commands->commands())
+            m_editorKeys.append({command, command->key(), command->alternateKey()});
+    for (const EditorKey &own : std::as_const(m_editorKeys)) {
+        own.command->setKey(own.key);
+        own.command->setAlternateKey(own.alternateKey);
+    }
     for (const QKeySequence &sequence : keys) {
         if (sequence.isEmpty())
             continue;
@@ -433,6 +448,35 @@ bool CTarnelView::findNextMatch(const FindOptions &options)
     return found;
 }
 
+namespace {
+
+// Ctrl with a printable key (Ctrl+0, Ctrl+;) that no binding takes would type its character;
+// Ctrl+Alt is AltGr on some layouts, which does type.
+bool typesUnderControl(const QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const QString text = event->text();
+    return (modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier) && !text.isEmpty() &&
+           text.at(0).isPrint();
+}
+
+} // namespace
+
+void CTarnelView::passToEditor(QKeyEvent *event)
+{
+    if (!typesUnderControl(event)) {
+        QsciScintilla::keyPressEvent(event);
+        return;
+    }
+    // The editor's bindings go by the key, not its text: without the text they still run, and
+    // a key they do not take types nothing.
+    QKeyEvent keyOnly(event->type(), event->key(), event->modifiers(), event->nativeScanCode(),
+                      event->nativeVirtualKey(), event->nativeModifiers(), QString(),
+                      event->isAutoRepeat(), quint16(event->count()));
+    QsciScintilla::keyPressEvent(&keyOnly);
+    event->setAccepted(keyOnly.isAccepted());
+}
+
 void CTarnelView::keyPressEvent(QKeyEvent *event)
 {
     if (isModifierOrLock(event->key())) {
@@ -466,7 +510,7 @@ void CTarnelView::keyPressEvent(QKeyEvent *event)
     const bool lineBreak = command == EditCommand::TypedCharacter &&
                            (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter);
     const std::size_t breakAt = m_text.selectionStart();
-    runEdit(command, [this, event] { QsciScintilla::keyPressEvent(event); });
+    runEdit(command, [this, event] { passToEditor(event); });
     if (lineBreak) {
         m_tagEditing->indentLineBreak(breakAt);
         m_typing.followCaret();
@@ -555,7 +599,7 @@ void CTarnelView::typeAtSeveralCarets(QKeyEvent *event)
     const bool character = text.size() == 1 && text.at(0).isPrint() &&
                            !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     runEdit(character ? EditCommand::TypedAtSeveralCarets : EditCommand::OtherKey,
-            [this, event] { QsciScintilla::keyPressEvent(event); });
+            [this, event] { passToEditor(event); });
 }
 
 bool CTarnelView::typeAsReference(const QKeyEvent *event)

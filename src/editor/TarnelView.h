@@ -79,7 +79,8 @@ public:
     // Selects the next match; when there is none, says so in the status bar.
     bool findNextMatch(const FindOptions &options);
 
-    // Leaves these keys to the window's accelerators instead of the editor's own bindings.
+    // Leaves these keys to the window's accelerators instead of the editor's own bindings; the
+    // editor gets back its own keys that an earlier call took and these do not hold.
     void releaseKeys(const QList<QKeySequence> &keys);
     // Prints the whole page with half-inch margins on a CPagePrinter, headed by the page's
     // name and the sheet numbers; false when the printer failed or is no CPagePrinter.
@@ -127,6 +128,8 @@ private:
     // Undo, Cut, Copy and Paste are enabled when they would do something.
     void updateEditStates();
     void clipboardChanged();
+    // The key to QScintilla's own handling, which types nothing for an unbound Ctrl key.
+    void passToEditor(QKeyEvent *event);
     void typedCharacter(const QString &text);
     bool typeAsReference(const QKeyEvent *event);
     bool typesUnencodable(const QKeyEvent *event) const;
@@ -157,6 +160,14 @@ private:
     CAbbreviationExpander *m_abbreviations;
     CColourSwatches *m_swatches = nullptr;
     CFileDrops *m_fileDrops;
+    // The editor's own bindings as QScintilla made them, before any was left to the window.
+    struct EditorKey
+    {
+        class QsciCommand *command;
+        int key;
+        int alternateKey;
+    };
+    QList<EditorKey> m_editorKeys;
     bool m_clipboardHasText = false;
     std::size_t m_lastCaret = std::size_t(-1); // none told yet
 };

@@ -30,10 +30,17 @@ namespace uitest {
 // Each test program is a session of its own (XDG_RUNTIME_DIR, set before the application
 // object exists): an editor it starts, in the program or as a process, hands its pages only to
 // another of the same program, never to one of a test running beside it or to the user's own.
+// It has a profile and recovery copies of its own too (XDG_CONFIG_HOME, XDG_DATA_HOME; a test
+// may name others before the first QSettings): the windows and pages one closes, and the copies
+// one leaves, are not what the next one starts with.
 inline const bool kOwnSession = [] {
     static QTemporaryDir runtime;
+    static QTemporaryDir config;
+    static QTemporaryDir data;
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
-    return runtime.isValid();
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    return runtime.isValid() && config.isValid() && data.isValid();
 }();
 
 // Runs `handle` on the next modal widget that opens (polling, so it also works for dialogs

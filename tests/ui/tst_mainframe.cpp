@@ -99,6 +99,9 @@ private slots:
             {Qt::CTRL | Qt::Key_F, ID_EDIT_FIND},
             {Qt::CTRL | Qt::Key_H, ID_EDIT_REPLACE},
             {Qt::Key_F3, ID_EDIT_REPEAT},
+            {Qt::SHIFT | Qt::Key_F3, ID_EDIT_FIND_PREVIOUS},
+            {Qt::CTRL | Qt::SHIFT | Qt::Key_S, ID_FILE_SAVE_AS},
+            {Qt::Key_F1, ID_HELP_KEYS},
         };
         for (const auto &row : table)
             QTest::newRow(qPrintable(row.keys.toString())) << row.keys << row.id;
