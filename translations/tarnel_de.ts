@@ -45,6 +45,14 @@
         <source>%1 [read-only]</source>
         <translation>%1 [schreibgeschützt]</translation>
     </message>
+    <message>
+        <source>Text is edited in the live preview: open it with F12</source>
+        <translation>Text wird in der Live-Vorschau bearbeitet: öffnen Sie sie mit F12</translation>
+    </message>
+    <message>
+        <source>The page is read-only: the text edited was not written.</source>
+        <translation>Die Seite ist schreibgeschützt: der bearbeitete Text wurde nicht geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>CColourSwatches</name>
@@ -291,6 +299,45 @@ Speichern unter schreibt die Seite an eine andere Stelle; Behalten lässt ihren 
     </message>
 </context>
 <context>
+    <name>CKeysPage</name>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Reset to Defaults</source>
+        <translation>&amp;Standard wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>&amp;Press the new key:</source>
+        <translation>Neue Taste &amp;drücken:</translation>
+    </message>
+    <message>
+        <source>%1 is a key for typing; give a command a key with Ctrl, Alt or a function key.</source>
+        <translation>%1 ist eine Taste zum Schreiben; geben Sie einem Befehl eine Taste mit Strg, Alt oder eine Funktionstaste.</translation>
+    </message>
+    <message>
+        <source>%1 was %2&apos;s key; %2 now has none.</source>
+        <translation>%1 war die Taste von %2; %2 hat jetzt keine.</translation>
+    </message>
+    <message>
+        <source>%1 was %2&apos;s key; %2 keeps %3.</source>
+        <translation>%1 war die Taste von %2; %2 behält %3.</translation>
+    </message>
+    <message>
+        <source>Every command has its own keys again.</source>
+        <translation>Jeder Befehl hat wieder seine eigenen Tasten.</translation>
+    </message>
+</context>
+<context>
     <name>CLivePreview</name>
     <message>
         <source>The page keeps the live preview busy; it shows the text as it was.</source>
@@ -299,6 +346,77 @@ Speichern unter schreibt die Seite an eine andere Stelle; Behalten lässt ihren 
     <message>
         <source>The live preview could not show the page.</source>
         <translation>Die Live-Vorschau konnte die Seite nicht anzeigen.</translation>
+    </message>
+    <message>
+        <source>This element has no text to edit here.</source>
+        <translation>Dieses Element hat hier keinen Text zum Bearbeiten.</translation>
+    </message>
+    <message>
+        <source>This text cannot be edited here: its element&apos;s end tag is not written.</source>
+        <translation>Dieser Text kann hier nicht bearbeitet werden: das End-Tag seines Elements ist nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>This text cannot be edited here: it holds markup.</source>
+        <translation>Dieser Text kann hier nicht bearbeitet werden: er enthält Auszeichnungen.</translation>
+    </message>
+    <message>
+        <source>This text cannot be edited here: it holds a character reference to edit in the source.</source>
+        <translation>Dieser Text kann hier nicht bearbeitet werden: er enthält eine Zeichenreferenz, die im Quelltext zu bearbeiten ist.</translation>
+    </message>
+    <message>
+        <source>This text cannot be edited here: the page&apos;s scripts changed it.</source>
+        <translation>Dieser Text kann hier nicht bearbeitet werden: die Skripte der Seite haben ihn geändert.</translation>
+    </message>
+    <message>
+        <source>The live preview is not ready to edit this text yet.</source>
+        <translation>Die Live-Vorschau ist noch nicht bereit, diesen Text zu bearbeiten.</translation>
+    </message>
+    <message>
+        <source>The page&apos;s scripts changed the text while it was edited: nothing was written.</source>
+        <translation>Die Skripte der Seite haben den Text während der Bearbeitung geändert: nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>The page changed while its text was edited: nothing was written.</source>
+        <translation>Die Seite hat sich geändert, während ihr Text bearbeitet wurde: nichts wurde geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>CLivePreviewPane</name>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Tablet</translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <translation>Voll</translation>
+    </message>
+    <message>
+        <source>Zoom Out (Ctrl+-)</source>
+        <translation>Verkleinern (Strg+-)</translation>
+    </message>
+    <message>
+        <source>Zoom In (Ctrl+=)</source>
+        <translation>Vergrößern (Strg+=)</translation>
+    </message>
+    <message>
+        <source>Zoom (Ctrl+0: 100 %)</source>
+        <translation>Zoom (Strg+0: 100 %)</translation>
+    </message>
+    <message>
+        <source>Lay the page out %1 pixels wide</source>
+        <translation>Die Seite %1 Pixel breit darstellen</translation>
+    </message>
+    <message>
+        <source>Lay the page out as wide as the pane</source>
+        <translation>Die Seite so breit wie der Bereich darstellen</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>
@@ -386,6 +504,14 @@ Speichern unter schreibt die Seite an eine andere Stelle; Behalten lässt ihren 
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Keys and Features</source>
+        <translation>Tasten und Funktionen</translation>
+    </message>
+    <message>
+        <source>Not reopened, no longer there: %1.</source>
+        <translation>Nicht wieder geöffnet, nicht mehr vorhanden: %1.</translation>
     </message>
 </context>
 <context>
@@ -513,6 +639,18 @@ Speichern unter schreibt die Seite an eine andere Stelle; Behalten lässt ihren 
     <message>
         <source>Co&amp;lours:</source>
         <translation>&amp;Farben:</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen the pages open at the last exit</source>
+        <translation>Beim letzten Beenden geöffnete Seiten wieder ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Editor</source>
+        <translation>&amp;Editor</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Tasten</translation>
     </message>
 </context>
 <context>
@@ -854,10 +992,6 @@ Schließen</translation>
 Save</source>
         <translation>Das aktive Dokument speichern
 Speichern</translation>
-    </message>
-    <message>
-        <source>Save &amp;As...</source>
-        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>Save the active document with a new name
@@ -1312,6 +1446,119 @@ Nächster Bereich</translation>
 Previous Pane</source>
         <translation>Zum vorherigen Fensterbereich zurückwechseln
 Vorheriger Bereich</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...	Ctrl+Shift+S</source>
+        <translation>Speichern &amp;unter...	Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious	Shift+F3</source>
+        <translation>&amp;Vorheriges suchen	Shift+F3</translation>
+    </message>
+    <message>
+        <source>Find the last text looked for again, back towards the start
+Find Previous</source>
+        <translation>Den zuletzt gesuchten Text erneut suchen, zum Anfang hin
+Vorheriges suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Text in Preview	F2</source>
+        <translation>Text in der Vorschau &amp;bearbeiten	F2</translation>
+    </message>
+    <message>
+        <source>Edit the text of the element at the caret where the live preview shows it
+Edit Text in Preview</source>
+        <translation>Den Text des Elements an der Einfügemarke dort bearbeiten, wo die Live-Vorschau ihn zeigt
+Text in der Vorschau bearbeiten</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Page	Ctrl+PgDown</source>
+        <translation>N&amp;ächste Seite	Ctrl+PgDown</translation>
+    </message>
+    <message>
+        <source>Activate the next page&apos;s source window
+Next Page</source>
+        <translation>Das Quelltextfenster der nächsten Seite aktivieren
+Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Page	Ctrl+PgUp</source>
+        <translation>&amp;Vorherige Seite	Ctrl+PgUp</translation>
+    </message>
+    <message>
+        <source>Activate the previous page&apos;s source window
+Previous Page</source>
+        <translation>Das Quelltextfenster der vorherigen Seite aktivieren
+Vorherige Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Keys and Features	F1</source>
+        <translation>&amp;Tasten und Funktionen	F1</translation>
+    </message>
+    <message>
+        <source>List every command with its keys, and what the editor does
+Keys and Features</source>
+        <translation>Jeden Befehl mit seinen Tasten auflisten, und was der Editor kann
+Tasten und Funktionen</translation>
+    </message>
+</context>
+<context>
+    <name>KeysHelp</name>
+    <message>
+        <source>Expand the abbreviation before the caret</source>
+        <translation>Die Abkürzung vor der Einfügemarke erweitern</translation>
+    </message>
+    <message>
+        <source>Add a caret</source>
+        <translation>Eine Einfügemarke hinzufügen</translation>
+    </message>
+    <message>
+        <source>Ctrl+click</source>
+        <translation>Strg+Klick</translation>
+    </message>
+    <message>
+        <source>Move by words</source>
+        <translation>Wortweise bewegen</translation>
+    </message>
+    <message>
+        <source>Delete a word</source>
+        <translation>Ein Wort löschen</translation>
+    </message>
+    <message>
+        <source>Move by paragraphs</source>
+        <translation>Absatzweise bewegen</translation>
+    </message>
+    <message>
+        <source>Make the text larger or smaller</source>
+        <translation>Den Text größer oder kleiner machen</translation>
+    </message>
+    <message>
+        <source>Ctrl+keypad + and -</source>
+        <translation>Strg+Ziffernblock + und -</translation>
+    </message>
+    <message>
+        <source>Bring the outline up to date</source>
+        <translation>Die Gliederung aktualisieren</translation>
+    </message>
+    <message>
+        <source>The source is coloured as you type: tags, attributes, style sheets, scripts and character references.</source>
+        <translation>Der Quelltext wird beim Schreiben eingefärbt: Tags, Attribute, Stylesheets, Skripte und Zeichenreferenzen.</translation>
+    </message>
+    <message>
+        <source>Tag and attribute names are offered in a list as you type, and a tag typed gets its closing tag.</source>
+        <translation>Tag- und Attributnamen werden beim Schreiben in einer Liste angeboten, und ein geschriebenes Tag erhält sein schließendes Tag.</translation>
+    </message>
+    <message>
+        <source>The Insert menu&apos;s forms write exact HTML at the caret; a double click on an element in the outline reopens it in its form.</source>
+        <translation>Die Formulare des Menüs Einfügen schreiben genaues HTML an der Einfügemarke; ein Doppelklick auf ein Element in der Gliederung öffnet es wieder in seinem Formular.</translation>
+    </message>
+    <message>
+        <source>Live Preview shows the page beside its source as you type; View ▸ Problems lists what the checks find.</source>
+        <translation>Die Live-Vorschau zeigt die Seite beim Schreiben neben ihrem Quelltext; Ansicht ▸ Probleme listet, was die Prüfungen finden.</translation>
+    </message>
+    <message>
+        <source>Edit ▸ Preferences ▸ Keys gives any command the key you choose.</source>
+        <translation>Bearbeiten ▸ Einstellungen ▸ Tasten gibt jedem Befehl die Taste Ihrer Wahl.</translation>
     </message>
 </context>
 <context>

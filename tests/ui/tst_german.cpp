@@ -80,7 +80,7 @@ private slots:
         QCOMPARE(editor.frame()->action(tarnel::ID_FILE_SAVE)->text(),
                  QStringLiteral("&Speichern\tCtrl+S"));
         QCOMPARE(editor.frame()->action(tarnel::ID_FILE_SAVE_AS)->text(),
-                 QStringLiteral("Speichern &unter..."));
+                 QStringLiteral("Speichern &unter...\tCtrl+Shift+S"));
 
         CImgDlg image;
         QCOMPARE(image.windowTitle(), QStringLiteral("Bild"));
