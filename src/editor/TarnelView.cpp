@@ -23,7 +23,6 @@
 #include <QContextMenuEvent>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QScopeGuard>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QInputMethodEvent>
@@ -34,6 +33,7 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QScopeGuard>
 #include <QTimer>
 
 using namespace tarnel;
