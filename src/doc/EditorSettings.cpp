@@ -1,5 +1,7 @@
 #include "EditorSettings.h"
 
+#include "BgrColour.h"
+
 #include <QGuiApplication>
 #include <QPalette>
 #include <QSettings>
@@ -53,9 +55,7 @@ void EditorSettings::save() const
 tarnel::Scheme EditorSettings::schemeInForce() const
 {
     const QColor base = QGuiApplication::palette().color(QPalette::Active, QPalette::Base);
-    const auto bgr = std::uint32_t(base.red()) | std::uint32_t(base.green()) << 8 |
-                     std::uint32_t(base.blue()) << 16;
-    return tarnel::SchemeFor(scheme, bgr);
+    return tarnel::SchemeFor(scheme, bgrOf(base));
 }
 
 const EditorSettings &EditorSettings::current()

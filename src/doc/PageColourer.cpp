@@ -1,5 +1,6 @@
 #include "PageColourer.h"
 
+#include "BgrColour.h"
 #include "EditorSettings.h"
 #include "TarnelDoc.h"
 
@@ -64,11 +65,6 @@ bool worthColouringAtOnce(EditCommand command, const CTextSurface &window)
     return length >= longLine && length * 5 >= caret * 2;
 }
 
-QColor fromBgr(std::uint32_t colour)
-{
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
 } // namespace
 
 CPageColourer::CPageColourer(CTarnelDoc *document)
@@ -91,7 +87,7 @@ void CPageColourer::defineStyles(CTextSurface &surface) const
     for (int i = 0; i < StyleCount; ++i) {
         const auto style = static_cast<Style>(i);
         const StyleLook look = LookIn(scheme, style, m_tracker.Engine().Look(style));
-        surface.defineStyle(i, fromBgr(look.colour), look.bold);
+        surface.defineStyle(i, colourOfBgr(look.colour), look.bold);
     }
 }
 

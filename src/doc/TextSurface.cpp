@@ -1,5 +1,6 @@
 #include "TextSurface.h"
 
+#include "BgrColour.h"
 #include <Qsci/qsciscintillabase.h>
 
 #include <QColor>
@@ -649,9 +650,7 @@ void CTextSurface::fitLineNumbers()
 
 void CTextSurface::applyColours(const tarnel::EditorColours &colours)
 {
-    auto colour = [](std::uint32_t bgr) {
-        return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-    };
+    const auto colour = colourOfBgr;
     const auto defaults = wparam(Sci::STYLE_DEFAULT);
     m_editor->SendScintilla(Sci::SCI_STYLESETFORE, defaults, colour(colours.text));
     m_editor->SendScintilla(Sci::SCI_STYLESETBACK, defaults, colour(colours.paper));

@@ -1,5 +1,6 @@
 #include "TagEditing.h"
 
+#include "BgrColour.h"
 #include "commenttoggle.h"
 #include "lineindent.h"
 #include "reindent.h"
@@ -44,9 +45,7 @@ CTagEditing::CTagEditing(CTarnelView *view, CTextSurface &text)
 
 void CTagEditing::applyColours(const tarnel::EditorColours &colours)
 {
-    const std::uint32_t c = colours.matchHighlight;
-    m_text.defineHighlight(MatchHighlight,
-                           QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int(c >> 16)));
+    m_text.defineHighlight(MatchHighlight, colourOfBgr(colours.matchHighlight));
 }
 
 bool CTagEditing::allMarked(int mark, std::size_t from, std::size_t to) const
