@@ -1,5 +1,6 @@
 #include "ProblemsDock.h"
 
+#include "AltDlg.h"
 #include "CheckService.h"
 #include "ChildFrame.h"
 #include "PageValidation.h"
@@ -222,14 +223,11 @@ void CProblemsDock::fix(int row)
 
 void CProblemsDock::giveAlt(CChildFrame *source, std::size_t tagStart)
 {
-    // Only a picture's own form has an ALT field; an area or an image button has no form.
+    // A picture's own form has an ALT field; an area or an image button has a form of one.
     const auto element = tarnel::ElementAt(source->document()->textView(), tagStart + 1);
     if (!element || element->kind != tarnel::ElementKind::Image ||
         element->record.index != tagStart) {
-        source->sourceView()->selectBytes(tagStart, tagStart);
-        source->sourceView()->setFocus();
-        source->sourceView()->showStatusMessage(
-            tr("No form reopens this element: give it ALT in the source"));
+        giveAltInItsOwnForm(source, tagStart);
         return;
     }
     const auto target =
@@ -250,6 +248,23 @@ void CProblemsDock::giveAlt(CChildFrame *source, std::size_t tagStart)
     waiting->start(0);
     source->reeditElement(tagStart);
     delete waiting;
+}
+
+void CProblemsDock::giveAltInItsOwnForm(CChildFrame *source, std::size_t tagStart)
+{
+    CTarnelView *view = source->sourceView();
+    view->selectBytes(tagStart, tagStart);
+    view->ensureCursorVisible();
+    CAltDlg form(this);
+    form.setPageCodec(view->pageCodec());
+    if (form.exec() != QDialog::Accepted)
+        return;
+    // The form is modal: the page cannot have changed while it was open.
+    const auto insertion = tarnel::AltInsertion(source->document()->textView(), tagStart,
+                                                form.fields());
+    if (insertion)
+        writeOver(source, insertion->at, 0, insertion->bytes);
+    view->setFocus();
 }
 
 void CProblemsDock::writeOver(CChildFrame *source, std::size_t offset, std::size_t length,

@@ -43,6 +43,7 @@ private:
     void showMenu(const QPoint &position);
     CChildFrame *sourceFrame() const;
     void giveAlt(CChildFrame *source, std::size_t tagStart);
+    void giveAltInItsOwnForm(CChildFrame *source, std::size_t tagStart);
     void writeOver(CChildFrame *source, std::size_t offset, std::size_t length,
                    const std::string &bytes);
     void chooseFile(CChildFrame *source, std::size_t offset, std::size_t length);

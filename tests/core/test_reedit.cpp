@@ -84,6 +84,39 @@ TEST(Reedit, AltIsGivenInTheInputThatWritesIt)
     EXPECT_EQ(AltFieldName(ElementKind::Link), "");
 }
 
+// Elements without a form of their own get ALT inserted after their last attribute, in the
+// tag's letter case, and nothing else moves.
+TEST(Reedit, AltIsInsertedIntoATagWithoutOne)
+{
+    struct Case
+    {
+        std::string_view page;
+        std::optional<std::string_view> given; // the page after, or nothing to do
+    };
+    const Case cases[] = {
+        {"<area shape=rect href=a.htm></map>",
+         "<area shape=rect href=a.htm alt=\"&quot;Go&quot; <b>\"></map>"},
+        {"<AREA HREF='a.htm' >", "<AREA HREF='a.htm' ALT=\"&quot;Go&quot; <b>\" >"},
+        {"<Input type=image src=\"go.png\"/>",
+         "<Input type=image src=\"go.png\" ALT=\"&quot;Go&quot; <b>\"/>"},
+        {"<area>", "<area alt=\"&quot;Go&quot; <b>\">"},
+        {"<area alt=\"\">", std::nullopt},
+        {"<area href=x", std::nullopt},
+        {"</area>", std::nullopt},
+    };
+    for (const Case &c : cases) {
+        const auto insertion = AltInsertion(c.page, 0, {"\"Go\" <b>"});
+        ASSERT_EQ(insertion.has_value(), c.given.has_value()) << c.page;
+        if (!insertion)
+            continue;
+        std::string page(c.page);
+        page.insert(insertion->at, insertion->bytes);
+        EXPECT_EQ(page, *c.given) << c.page;
+    }
+    EXPECT_TRUE(Validate(AltFields{}));
+    EXPECT_FALSE(Validate(AltFields{"Home"}));
+}
+
 TEST(Reedit, LinkContentDecidesHowTheFormOpens)
 {
     struct Case

@@ -13,6 +13,7 @@
 #include "commandids.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTreeWidget>
 
@@ -149,6 +150,38 @@ private slots:
         QCOMPARE(viewBytes(view), renamed);
         view->commands().run(tarnel::ID_EDIT_UNDO);
         QCOMPARE(viewBytes(view), page);
+    }
+
+    // An area of an image map has no Insert form: its fix asks for the text alone and writes
+    // ALT into its tag, one undo step.
+    void altOfAnAreaIsAskedForOnItsOwn()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QByteArray page = "<!DOCTYPE html>\n<html><head><title>t</title></head><body>\n"
+                                "<map name=\"m\"><area href=\"page.htm\"></map>\n</body></html>\n";
+        QVERIFY(writeFile(dir.filePath("page.htm"), page));
+        Editor editor;
+        QVERIFY(editor.start({dir.filePath("page.htm")}));
+        CCheckService *checks = CCheckService::of(editor.doc());
+        CProblemsDock *problems = editor.frame()->problems();
+        QTRY_COMPARE_WITH_TIMEOUT(problems->list()->topLevelItemCount(), 1, 5000);
+        QVERIFY(checks->upToDate());
+        problems->list()->setCurrentItem(problems->list()->topLevelItem(0));
+        whenModal([](QWidget *form) {
+            QVERIFY(form->inherits("CAltDlg"));
+            auto *alt = qobject_cast<QLineEdit *>(form->focusWidget());
+            QVERIFY(alt);
+            alt->setText(QString::fromUtf8("Caf\u00e9 & \"home\""));
+            qobject_cast<QDialog *>(form)->accept();
+        });
+        problems->fixAction()->trigger();
+        QCOMPARE(viewBytes(editor.view()),
+                 QByteArray(page).replace("page.htm\">",
+                                          "page.htm\" alt=\"Caf\xc3\xa9 & &quot;home&quot;\">"));
+        QTRY_COMPARE_WITH_TIMEOUT(problems->list()->topLevelItemCount(), 0, 5000);
+        editor.view()->commands().run(tarnel::ID_EDIT_UNDO);
+        QCOMPARE(viewBytes(editor.view()), page);
     }
 
     // View > Show Advice lists tidy's advice on writing too, in every open page, and the

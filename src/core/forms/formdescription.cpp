@@ -43,6 +43,17 @@ const FormDescription<ImageFields> &ImageForm()
     return form;
 }
 
+const FormDescription<AltFields> &AltForm()
+{
+    using F = AltFields;
+    static const std::array<FieldSpec<F>, 1> rows = {{
+        {USER_TEXT("Text Alternative"), "alt", K::Text, &F::alt},
+    }};
+    static const auto form =
+        Describe(USER_TEXT("Text Alternative"), USER_TEXT("What the Image Says"), rows);
+    return form;
+}
+
 const FormDescription<BackgroundFields> &BackgroundForm()
 {
     using F = BackgroundFields;

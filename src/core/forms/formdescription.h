@@ -98,5 +98,6 @@ const FormDescription<OrderedListFields> &OrderedListForm();
 const FormDescription<UnorderedListFields> &UnorderedListForm();
 const FormDescription<MediaFields> &MediaForm();
 const FormDescription<PictureFields> &PictureForm();
+const FormDescription<AltFields> &AltForm();
 
 } // namespace tarnel

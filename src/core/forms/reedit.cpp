@@ -503,6 +503,23 @@ std::string_view AltFieldName(ElementKind kind)
     }
 }
 
+std::optional<TextInsertion> AltInsertion(std::string_view text, std::size_t tagStart,
+                                          const AltFields &fields)
+{
+    const std::string_view name = TagName(text, tagStart);
+    if (name.empty() || text[tagStart + 1] == '/' || !TagRange(text, tagStart))
+        return std::nullopt;
+    const std::vector<TagAttribute> attributes = TagAttributes(text, tagStart);
+    if (std::any_of(attributes.begin(), attributes.end(),
+                    [](const TagAttribute &a) { return EqualsNoCase(a.name, "alt"); }))
+        return std::nullopt;
+    const std::size_t nameEnd = static_cast<std::size_t>(name.data() - text.data()) + name.size();
+    const bool lowerCase =
+        std::none_of(name.begin(), name.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+    return TextInsertion{attributes.empty() ? nameEnd : attributes.back().end,
+                         AttributeList().Add(lowerCase ? "alt" : "ALT", fields.alt).Text()};
+}
+
 ImageFields ImagePrefill(const ReeditTarget &target)
 {
     ImageFields fields;

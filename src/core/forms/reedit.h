@@ -84,6 +84,21 @@ std::optional<ElementAtPosition> ElementAt(std::string_view text, std::size_t po
 // for a form without one.
 std::string_view AltFieldName(ElementKind kind);
 
+// Text to insert into a page at a byte index.
+struct TextInsertion
+{
+    std::size_t at = 0;
+    std::string bytes;
+
+    bool operator==(const TextInsertion &) const = default;
+};
+
+// What gives the start tag at `tagStart` the text alternative `fields.alt` (the page's
+// bytes): ` ALT="..."` after its last attribute, the name in lower case when the tag's name
+// is, else in capitals. nullopt when no whole start tag begins there, or it has ALT already.
+std::optional<TextInsertion> AltInsertion(std::string_view text, std::size_t tagStart,
+                                          const AltFields &fields);
+
 // The fields a reopened element's form opens with. A link's fields carry the kind of its
 // content.
 ImageFields ImagePrefill(const ReeditTarget &target);

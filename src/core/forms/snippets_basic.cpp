@@ -68,6 +68,13 @@ std::optional<std::string> Validate(const ImageFields &fields)
     return std::nullopt;
 }
 
+std::optional<std::string> Validate(const AltFields &fields)
+{
+    if (fields.alt.empty())
+        return USER_TEXT("Say in words what the image shows or does");
+    return std::nullopt;
+}
+
 AttributeTable<ImageFields> ImageAttributes()
 {
     using F = ImageFields;

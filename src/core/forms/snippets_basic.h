@@ -47,6 +47,15 @@ ImageFields WithWrittenSource(ImageFields fields);
 // "<IMG " + the image's attributes + ">\n".
 std::string BuildImageTag(const ImageFields &fields);
 
+// The text alternative of an element no Insert form writes (an image map's AREA, an image
+// button), given to it from the Problems list.
+struct AltFields
+{
+    std::string alt;
+};
+// A blind reader hears nothing for an empty one: the form asks for some text.
+std::optional<std::string> Validate(const AltFields &fields);
+
 // Only one of the two sources can be typed in; the browse button of the other one is shown
 // pushed in. Both browse buttons always work, also into a read-only field.
 struct ImageSourceInputs
