@@ -69,6 +69,10 @@ TEST(PageCheck, RelativeFilesMustExistInTheirLetterCase)
              "<BODY BACKGROUND=sub/inner.gif><A HREF=\"../shared.css\">x</A>\n"
              "<FRAME SRC=\"with%20space.gif\"><LINK HREF=\"caf\xC3\xA9.gif\">",
              {}},
+            {"a value's references are read as the browser reads them",
+             "<IMG ALT=a SRC=\"p&#105;c.gif\"><IMG ALT=b SRC=\"with&#x20;space.gif\">"
+             "<IMG ALT=c SRC=\"no&amp;pe.gif\">",
+             {"1:84: error: missing file \"no&pe.gif\""}},
             {"a missing picture is an error at its value",
              "<P>\n  <IMG ALT=a SRC=\"nope.gif\">",
              {"2:19: error: missing file \"nope.gif\""}},
@@ -224,6 +228,9 @@ TEST(PageCheck, InPageLinksAltTextAndIds)
              "<A NAME=x ID=x></A><A NAME=x></A>\n<A NAME=y></A><P ID=y>",
              {"1:28: error: NAME \"x\" is already used on line 1",
               "2:21: error: ID \"y\" is already used on line 2"}},
+            {"names are compared as the browser reads them, references and escapes too",
+             "<A NAME=\"caf&#233;\"></A><A HREF=\"#caf%C3%A9\">a</A><P ID=\"R&amp;D\"><P ID=R&D>",
+             {"1:73: error: ID \"R&D\" is already used on line 1"}},
             {"each TEMPLATE's content has IDs of its own",
              "<TEMPLATE><P ID=r></TEMPLATE><TEMPLATE><P ID=r><B ID=r></TEMPLATE><P ID=r>",
              {"1:54: error: ID \"r\" is already used on line 1"}},

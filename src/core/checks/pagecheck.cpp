@@ -1,6 +1,7 @@
 #include "pagecheck.h"
 
 #include "ascii.h"
+#include "references.h"
 #include "scanner.h"
 #include "usertext.h"
 
@@ -657,7 +658,7 @@ private:
     {
         const std::size_t valueStart = ValueSpan(a).offset;
         for (const Piece &piece : pieces)
-            CheckFileNamed(DecodeAttributeValue(a.value.substr(piece.offset, piece.length)),
+            CheckFileNamed(ValueAsRead(a.value.substr(piece.offset, piece.length)),
                            {valueStart + piece.offset, piece.length}, true);
     }
 
@@ -666,15 +667,15 @@ private:
         if (!m_checkFiles)
             return;
         for (const Piece &piece : StyleSheetUrls(css))
-            CheckFileNamed(std::string(css.substr(piece.offset, piece.length)),
+            CheckFileNamed(Shown(css.substr(piece.offset, piece.length)),
                            {start + piece.offset, piece.length}, true);
     }
 
     void CheckFile(const TagAttribute &a, std::string_view base)
     {
-        std::string value = DecodeAttributeValue(a.value);
+        std::string value = ValueAsRead(a.value);
         if (!base.empty()) {
-            const std::string baseFolder = RelativeFilePart(DecodeAttributeValue(base));
+            const std::string baseFolder = RelativeFilePart(ValueAsRead(base));
             if (baseFolder.empty())
                 return; // an applet from elsewhere
             value = baseFolder + (baseFolder.ends_with('/') ? "" : "/") + value;
@@ -683,12 +684,10 @@ private:
         CheckFileNamed(std::move(value), ValueSpan(a), base.empty());
     }
 
-    // `value`: a URL as written in the page's encoding, character references decoded; it
-    // stands as written in `span`, and `fixable` when it names the whole path.
+    // `value`: a URL as the browser reads it (ValueAsRead); it stands as written in `span`,
+    // and `fixable` when it names the whole path.
     void CheckFileNamed(std::string value, Span span, bool fixable)
     {
-        if (!m_context.utf8)
-            value = Latin1ToUtf8(value);
         std::string relative = RelativeFilePart(value);
         if (relative.empty())
             return;
@@ -735,11 +734,18 @@ private:
         return m_context.utf8 ? std::string(value) : Latin1ToUtf8(value);
     }
 
+    // An attribute's value as the browser reads it, in UTF-8: its references read too, so
+    // that "R&amp;D.htm" names the file R&D.htm and "a&#233;" the anchor "aé".
+    std::string ValueAsRead(std::string_view written) const
+    {
+        return WithReferencesRead(Shown(written));
+    }
+
     // IDs and A NAMEs name the places a "#name" link goes to: one name, one element. An A
     // with both may give the same name twice.
     void NoteAnchor(const TagAttribute &a, std::size_t tagBegin, std::string_view kind)
     {
-        std::string anchor = DecodeAttributeValue(a.value);
+        std::string anchor = ValueAsRead(a.value);
         m_anchors.insert(anchor);
         const std::size_t offset = ValueSpan(a).offset;
         const auto [first, added] =
@@ -747,20 +753,20 @@ private:
         if (added || first->second.tagBegin == tagBegin)
             return;
         Add(Severity::Error, ValueSpan(a), kNameUsed,
-            {std::string(kind), Quoted(Shown(first->first)),
+            {std::string(kind), Quoted(first->first),
              std::to_string(m_lines.LineColumnOf(first->second.offset).first)});
     }
 
     void CheckFragmentLinks()
     {
         for (const TagAttribute &a : m_fragmentLinks) {
-            const std::string target = DecodeAttributeValue(Trimmed(a.value).substr(1));
+            const std::string target = ValueAsRead(Trimmed(a.value).substr(1));
             // "#" and "#top" lead to the page's top without any element.
             if (target.empty() || EqualsNoCase(target, "top"))
                 continue;
             if (m_anchors.contains(target) || m_anchors.contains(PercentDecoded(target)))
                 continue;
-            Add(Severity::Error, ValueSpan(a), kNoTarget, {Quoted(Shown(target))});
+            Add(Severity::Error, ValueSpan(a), kNoTarget, {Quoted(target)});
         }
     }
 

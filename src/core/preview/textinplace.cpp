@@ -2,11 +2,11 @@
 
 #include "ascii.h"
 #include "completion.h"
+#include "references.h"
 #include "scanner.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <vector>
 
 namespace tarnel {
@@ -20,21 +20,6 @@ constexpr std::array<std::string_view, 22> kNotShownAsText = {
     "script",   "style",    "textarea", "title",  "xmp",      "plaintext", "iframe",   "noembed",
     "noframes", "noscript", "template", "select", "option",   "optgroup",  "datalist", "table",
     "thead",    "tbody",    "tfoot",    "tr",     "colgroup", "frameset"};
-
-// The references read exactly; any other name would need the browser's whole table.
-struct NamedReference
-{
-    std::string_view name;
-    char32_t character;
-};
-constexpr std::array<NamedReference, 6> kNamedReferences = {{
-    {"amp", U'&'},
-    {"lt", U'<'},
-    {"gt", U'>'},
-    {"quot", U'"'},
-    {"apos", U'\''},
-    {"nbsp", U'\u00A0'},
-}};
 
 // One piece of the source's content and what the browser holds for it.
 struct Piece
@@ -77,60 +62,6 @@ std::u32string DecodeText(std::string_view text, bool utf8)
     return decoded;
 }
 
-void AppendUtf8(std::string &out, char32_t c)
-{
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-}
-
-// A numeric reference's character, when the browser shows that very code point (it maps
-// 0x80-0x9F and a few others elsewhere).
-std::optional<char32_t> NumericReference(std::string_view digits, bool hex)
-{
-    std::uint32_t code = 0;
-    const auto [end, error] =
-        std::from_chars(digits.data(), digits.data() + digits.size(), code, hex ? 16 : 10);
-    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size())
-        return std::nullopt;
-    if (code == 0 || (code >= 0x80 && code <= 0x9F) || (code >= 0xD800 && code <= 0xDFFF) ||
-        code > 0x10FFFF)
-        return std::nullopt;
-    return static_cast<char32_t>(code);
-}
-
-// The reference at `at` (an "&") and its length; nullopt when it is not one read exactly.
-std::optional<std::pair<char32_t, std::size_t>> ReferenceAt(std::string_view content,
-                                                            std::size_t at)
-{
-    const std::size_t semicolon = content.find(';', at);
-    if (semicolon == std::string_view::npos)
-        return std::nullopt;
-    const std::string_view body = content.substr(at + 1, semicolon - at - 1);
-    const std::size_t length = semicolon + 1 - at;
-    if (!body.empty() && body[0] == '#') {
-        const bool hex = body.size() > 1 && LowerAscii(body[1]) == 'x';
-        const auto code = NumericReference(body.substr(hex ? 2 : 1), hex);
-        return code ? std::optional(std::pair{*code, length}) : std::nullopt;
-    }
-    for (const NamedReference &named : kNamedReferences)
-        if (body == named.name)
-            return std::pair{named.character, length};
-    return std::nullopt;
-}
-
 // The content cut into pieces, one a character (a reference and a line break are one).
 std::variant<std::vector<Piece>, NotEditable> PiecesOf(std::string_view page, std::size_t begin,
                                                        std::size_t end, bool utf8,
@@ -155,8 +86,8 @@ std::variant<std::vector<Piece>, NotEditable> PiecesOf(std::string_view page, st
             const auto reference = ReferenceAt(content, at);
             if (!reference)
                 return NotEditable::UnmappedReference;
-            shown.push_back(reference->first);
-            length = reference->second;
+            shown.push_back(reference->character);
+            length = reference->length;
         } else if (utf8) {
             const auto [code, size] = DecodeUtf8(content, at);
             shown.push_back(code);
