@@ -214,7 +214,7 @@ void CProblemsDock::fix(int row)
         writeOver(source, finding.offset, finding.length, finding.fix.replacement);
         break;
     case tarnel::FixKind::ChooseFile:
-        chooseFile(source, finding.offset, finding.length);
+        chooseFile(source, finding);
         break;
     case tarnel::FixKind::None:
         break;
@@ -260,8 +260,8 @@ void CProblemsDock::giveAltInItsOwnForm(CChildFrame *source, std::size_t tagStar
     if (form.exec() != QDialog::Accepted)
         return;
     // The form is modal: the page cannot have changed while it was open.
-    const auto insertion = tarnel::AltInsertion(source->document()->textView(), tagStart,
-                                                form.fields());
+    const auto insertion =
+        tarnel::AltInsertion(source->document()->textView(), tagStart, form.fields());
     if (insertion)
         writeOver(source, insertion->at, 0, insertion->bytes);
     view->setFocus();
@@ -276,14 +276,16 @@ void CProblemsDock::writeOver(CChildFrame *source, std::size_t offset, std::size
     view->setFocus();
 }
 
-void CProblemsDock::chooseFile(CChildFrame *source, std::size_t offset, std::size_t length)
+void CProblemsDock::chooseFile(CChildFrame *source, const tarnel::Finding &finding)
 {
     const QString page = source->document()->path();
     const QString chosen = m_chooseFile(this, QFileInfo(page).absolutePath());
     if (chosen.isEmpty())
         return;
-    const std::string url = tarnel::RelativeFileUrl(QFile::encodeName(page).toStdString(),
-                                                    QFile::encodeName(chosen).toStdString());
-    writeOver(source, offset, length,
-              source->sourceView()->pageCodec().toPage(QFile::decodeName(url.c_str())));
+    const CPageCodec codec = source->sourceView()->pageCodec();
+    std::string url = tarnel::RelativeFileUrl(QFile::encodeName(page).toStdString(),
+                                              QFile::encodeName(chosen).toStdString());
+    if (finding.fix.inStyleSheet && !codec.isUtf8())
+        url = tarnel::WithNonAsciiEscaped(url);
+    writeOver(source, finding.offset, finding.length, codec.toPage(QFile::decodeName(url.c_str())));
 }

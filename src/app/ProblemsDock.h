@@ -5,6 +5,10 @@
 
 #include <functional>
 
+namespace tarnel {
+struct Finding;
+}
+
 class CCheckService;
 class CChildFrame;
 class QAction;
@@ -46,7 +50,7 @@ private:
     void giveAltInItsOwnForm(CChildFrame *source, std::size_t tagStart);
     void writeOver(CChildFrame *source, std::size_t offset, std::size_t length,
                    const std::string &bytes);
-    void chooseFile(CChildFrame *source, std::size_t offset, std::size_t length);
+    void chooseFile(CChildFrame *source, const tarnel::Finding &finding);
 
     QMdiArea *m_windows;
     QTreeWidget *m_list;

@@ -44,6 +44,7 @@ TEST(FilePaths, RelativeFileUrl)
     };
     for (const auto &c : cases)
         EXPECT_EQ(RelativeFileUrl("/home/u/site/index.htm", c.chosen), c.expected) << c.chosen;
+    EXPECT_EQ(WithNonAsciiEscaped("caf\xC3\xA9 \xE2\x82\xAC%20.gif"), "caf%C3%A9 %E2%82%AC%20.gif");
 }
 
 TEST(FilePaths, ConvertFileFilter)

@@ -168,6 +168,10 @@ TEST(PageCheck, OurFindingsCarryTheFixThatIsCertain)
         {"a missing file", "<IMG ALT=a SRC=\"nope.gif\">", "nope.gif", choose},
         {"a missing SRCSET candidate", "<IMG ALT=a SRCSET=\"pic.gif 1x, big.gif 2x\">", "big.gif",
          choose},
+        {"a missing file in a style sheet",
+         "<STYLE>b{background:url(no.gif)}</STYLE>",
+         "no.gif",
+         {FixKind::ChooseFile, 0, {}, true}},
     };
     for (const auto &c : cases) {
         const std::vector<Finding> findings = CheckPage(c.text, {site.Page(), c.utf8});

@@ -668,7 +668,7 @@ private:
             return;
         for (const Piece &piece : StyleSheetUrls(css))
             CheckFileNamed(Shown(css.substr(piece.offset, piece.length)),
-                           {start + piece.offset, piece.length}, true);
+                           {start + piece.offset, piece.length}, true, true);
     }
 
     void CheckFile(const TagAttribute &a, std::string_view base)
@@ -685,8 +685,9 @@ private:
     }
 
     // `value`: a URL as the browser reads it (ValueAsRead); it stands as written in `span`,
-    // and `fixable` when it names the whole path.
-    void CheckFileNamed(std::string value, Span span, bool fixable)
+    // and `fixable` when it names the whole path; `inStyleSheet` when no references are read
+    // there.
+    void CheckFileNamed(std::string value, Span span, bool fixable, bool inStyleSheet = false)
     {
         std::string relative = RelativeFilePart(value);
         if (relative.empty())
@@ -699,7 +700,7 @@ private:
         const FileLookup::Answer answer = m_files.Find(m_context.pageFolder, relative);
         if (answer.result == FileLookup::Result::Missing) {
             Add(Severity::Error, span, kMissingFile, {Quoted(relative)},
-                {fixable ? FixKind::ChooseFile : FixKind::None});
+                {fixable ? FixKind::ChooseFile : FixKind::None, 0, {}, inStyleSheet});
         } else if (answer.result == FileLookup::Result::WrongCase) {
             Fix fix;
             if (const auto respelled = RespelledPath(m_text.substr(span.offset, span.length),

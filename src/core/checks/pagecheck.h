@@ -26,6 +26,9 @@ struct Fix
     FixKind kind = FixKind::None;
     std::size_t tagStart = 0; // GiveAlt: the "<" of the element's tag
     std::string replacement;  // UseNameOnDisk: the bytes as the page writes them
+    // ChooseFile: the name stands in a style sheet, where a character the page's encoding
+    // cannot hold cannot be written as a reference either.
+    bool inStyleSheet = false;
 
     bool operator==(const Fix &) const = default;
 };

@@ -23,6 +23,8 @@ std::string BrowsedPath(std::string_view pagePath, std::string_view chosenPath)
 
 namespace {
 
+constexpr char kHex[] = "0123456789ABCDEF";
+
 bool NeedsEscape(unsigned char byte)
 {
     static constexpr std::string_view kRead = " \"#%&'()<>?\\`";
@@ -36,7 +38,6 @@ std::string RelativeFileUrl(std::string_view pagePath, std::string_view chosenPa
     const fs::path folder = fs::path(pagePath).parent_path().lexically_normal();
     const std::string relative =
         fs::path(chosenPath).lexically_normal().lexically_relative(folder).generic_string();
-    static constexpr char kHex[] = "0123456789ABCDEF";
     std::string url;
     for (const char c : relative) {
         const auto byte = static_cast<unsigned char>(c);
@@ -49,6 +50,22 @@ std::string RelativeFileUrl(std::string_view pagePath, std::string_view chosenPa
         }
     }
     return url;
+}
+
+std::string WithNonAsciiEscaped(std::string_view url)
+{
+    std::string escaped;
+    for (const char c : url) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            escaped += c;
+            continue;
+        }
+        escaped += '%';
+        escaped += kHex[byte >> 4];
+        escaped += kHex[byte & 15];
+    }
+    return escaped;
 }
 
 namespace {

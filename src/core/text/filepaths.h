@@ -14,6 +14,9 @@ std::string BrowsedPath(std::string_view pagePath, std::string_view chosenPath);
 // stands in would read otherwise (blanks, quotes, "%", "#", "?", "&", parentheses,
 // controls). Letters beyond ASCII stay as they are (UTF-8).
 std::string RelativeFileUrl(std::string_view pagePath, std::string_view chosenPath);
+// `url` with each byte beyond ASCII written "%XX" as well: the browser reads it back as the
+// same UTF-8 name, in a style sheet of a page whose encoding cannot hold every letter.
+std::string WithNonAsciiEscaped(std::string_view url);
 
 // Converts a chooser filter written as "label|patterns|label|patterns||" (patterns separated
 // by semicolons) to the "label (p1 p2);;label (p3)" form of Qt's file dialog. A label that
