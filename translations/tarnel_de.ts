@@ -746,10 +746,6 @@ Speichern unter schreibt die Seite an eine andere Stelle; Behalten lässt ihren 
         <source>The page changed since it was checked: try again once the list is new</source>
         <translation>Die Seite hat sich seit der Prüfung geändert: versuchen Sie es erneut, sobald die Liste neu ist</translation>
     </message>
-    <message>
-        <source>No form reopens this element: give it ALT in the source</source>
-        <translation>Kein Formular öffnet dieses Element: geben Sie ALT im Quelltext an</translation>
-    </message>
 </context>
 <context>
     <name>CSplashWnd</name>
@@ -2352,6 +2348,18 @@ Tasten und Funktionen</translation>
     <message>
         <source>eXtended Modules</source>
         <translation>eXtended-Module</translation>
+    </message>
+    <message>
+        <source>Text Alternative</source>
+        <translation>Textalternative</translation>
+    </message>
+    <message>
+        <source>What the Image Says</source>
+        <translation>Was das Bild sagt</translation>
+    </message>
+    <message>
+        <source>Say in words what the image shows or does</source>
+        <translation>Beschreiben Sie in Worten, was das Bild zeigt oder tut</translation>
     </message>
 </context>
 </TS>
