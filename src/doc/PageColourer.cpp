@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QTimer>
 
+#include <chrono>
 #include <vector>
 
 using namespace tarnel;
@@ -91,8 +92,15 @@ void CPageColourer::defineStyles(CTextSurface &surface) const
     }
 }
 
+CPageColourer::~CPageColourer()
+{
+    finishOpening();
+}
+
 void CPageColourer::onModified(const TextChange &change)
 {
+    // The change is about to be made: the pass over the page must have read it first.
+    finishOpening();
     // Only the top of a page tells its letter case.
     if (change.position < PageCaseReach)
         m_pageCase.reset();
@@ -126,16 +134,25 @@ void CPageColourer::flush()
 }
 
 namespace {
-// Handing styles to the editor costs it about 4 ns a byte: a page bigger than this gets the
-// styles of its first stretch when it opens, and the rest between events after (or when the
-// editor is about to show them), so that a 100 MB page opens in well under a second.
-constexpr std::size_t styledWhenOpened = 16 << 20;
+// Colouring a page costs about 4 ns a byte, and handing the styles to the editor as much
+// again: a page bigger than this shows with its first stretch coloured, while the whole page
+// is coloured on another thread; the rest of the styles follow between events (or when the
+// editor is about to show them). A 100 MB page then shows in about half a second.
+constexpr std::size_t colouredWhenOpened = 4 << 20;
 // A megabyte of lines at a time: a big page's styles never sit in a second buffer.
 constexpr std::size_t styleStretch = 1 << 20;
+
+// One past the line break that ends the line holding byte `at` (or the text's end).
+std::size_t EndOfLineAt(std::string_view text, std::size_t at)
+{
+    const std::size_t lf = text.find('\n', at);
+    return lf == std::string_view::npos ? text.size() : lf + 1;
+}
 } // namespace
 
 CaretContext CPageColourer::contextAt(std::size_t position)
 {
+    finishOpening();
     flush();
     SurfaceText text(m_surface);
     return m_tracker.ContextAt(text, position);
@@ -147,6 +164,7 @@ std::optional<std::vector<ColourValue>> CPageColourer::colourValuesIn(std::size_
     // Inside a command the text is half made; colouring now would also cost it its rewrites.
     if (m_depth > 0)
         return std::nullopt;
+    finishOpening();
     flush();
     SurfaceText text(m_surface);
     return FindColourValues(m_tracker, text, from, to);
@@ -155,15 +173,38 @@ std::optional<std::vector<ColourValue>> CPageColourer::colourValuesIn(std::size_
 void CPageColourer::colourAll()
 {
     const std::string_view text = m_document->textView();
-    const bool allNow = text.size() <= styledWhenOpened;
     m_styledTo = 0;
-    m_tracker.ColourAll(text, styleStretch, [&](const Recolouring &stretch) {
-        if (allNow || stretch.start == 0)
-            applyStyles(stretch);
-    });
+    if (text.size() <= colouredWhenOpened) {
+        m_tracker.ColourAll(text, styleStretch,
+                            [&](const Recolouring &stretch) { applyStyles(stretch); });
+        m_surface.markStyledTo(m_styledTo);
+        return;
+    }
+    // The first lines now, from a pass of their own: what comes after them cannot change how
+    // they read. Their last line is styled again from the whole pass, to be sure.
+    const std::string_view firstLines = text.substr(0, EndOfLineAt(text, styleStretch));
+    ColourTracker first(m_tracker.Engine());
+    first.ColourAll(firstLines, styleStretch,
+                    [&](const Recolouring &stretch) { applyStyles(stretch); });
+    const std::size_t lastLine = firstLines.rfind('\n', firstLines.size() - 2);
+    m_styledTo = lastLine == std::string_view::npos ? 0 : lastLine + 1;
     m_surface.markStyledTo(m_styledTo);
-    if (m_styledTo < text.size())
-        QMetaObject::invokeMethod(this, &CPageColourer::styleMore, Qt::QueuedConnection);
+    // The editor's text does not move until it changes, and every change is heard before it
+    // is made (onModified), which waits for this pass first.
+    m_opening = std::make_unique<ColourTracker>(m_tracker.Engine());
+    m_openingDone = std::async(std::launch::async, [tracker = m_opening.get(), text] {
+        tracker->ColourAll(text, styleStretch, [](const Recolouring &) {});
+    });
+    QTimer::singleShot(0, this, &CPageColourer::styleMore);
+}
+
+void CPageColourer::finishOpening()
+{
+    if (!m_opening)
+        return;
+    m_openingDone.wait();
+    m_tracker = std::move(*m_opening);
+    m_opening.reset();
 }
 
 void CPageColourer::styleUpTo(std::size_t position)
@@ -172,24 +213,51 @@ void CPageColourer::styleUpTo(std::size_t position)
     const std::size_t end = std::min(position, m_surface.length());
     if (m_pending || m_styledTo >= end)
         return;
-    SurfaceText text(m_surface);
-    if (end - m_styledTo <= styleStretch) {
-        applyStyles(m_tracker.StylesOf(text, m_styledTo, end));
+    // Far past the styled part (the user went there, or the page opened at its end): the
+    // lines a window can show, ending at `position`; the stretches between events reach them
+    // later. The editor asks again at every paint until then, which costs a fraction of a
+    // millisecond.
+    std::size_t from = m_styledTo;
+    if (end - m_styledTo > styleStretch) {
+        constexpr std::size_t shownLines = 500, shownBytes = 256 << 10;
+        const std::size_t line = m_surface.lineOf(end - 1);
+        from = std::max(m_surface.lineStart(line > shownLines ? line - shownLines : 0),
+                        end > shownBytes ? end - shownBytes : 0);
+    }
+    if (m_opening && m_openingDone.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+        styleShownWhileOpening(from, end);
         return;
     }
-    // Far past the styled part (the user went there): the lines a window can show, ending
-    // at `position`; the stretches between events reach them later. The editor asks again
-    // at every paint until then, which costs a fraction of a millisecond.
-    constexpr std::size_t shownLines = 500, shownBytes = 256 << 10;
-    const std::size_t line = m_surface.lineOf(end - 1);
-    const std::size_t from =
-        std::max(m_surface.lineStart(line > shownLines ? line - shownLines : 0),
-                 end > shownBytes ? end - shownBytes : 0);
+    finishOpening();
+    SurfaceText text(m_surface);
     applyStyles(m_tracker.StylesOf(text, from, end));
+}
+
+void CPageColourer::styleShownWhileOpening(std::size_t from, std::size_t end)
+{
+    if (m_shownWhileOpening.begin <= from && end <= m_shownWhileOpening.end)
+        return;
+    // A pass of its own from the top to the shown lines, as an editor that styles only what
+    // it shows makes it: the whole page's pass would make the window wait for the rest.
+    const std::string_view text = m_document->textView();
+    const std::size_t through = EndOfLineAt(text, end - 1);
+    ColourTracker pass(m_tracker.Engine());
+    pass.ColourAll(text.substr(0, through), styleStretch, [&](const Recolouring &stretch) {
+        if (stretch.End() <= from)
+            return;
+        const std::size_t skip = from > stretch.start ? from - stretch.start : 0;
+        applyStyles({stretch.start + skip, stretch.styles.subspan(skip), {}});
+    });
+    m_shownWhileOpening = {from, through};
 }
 
 void CPageColourer::styleMore()
 {
+    // While the whole page is being coloured, the event loop runs on.
+    if (m_opening && m_openingDone.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+        QTimer::singleShot(20, this, &CPageColourer::styleMore);
+        return;
+    }
     const std::size_t before = m_styledTo;
     styleUpTo(m_styledTo + styleStretch);
     if (m_styledTo >= m_surface.length())

@@ -8,6 +8,8 @@
 #include <QObject>
 
 #include <cstddef>
+#include <future>
+#include <memory>
 #include <optional>
 #include <span>
 #include <vector>
@@ -31,6 +33,8 @@ class CPageColourer : public QObject
 public:
     // Colours the document's text as it stands, then follows its changes.
     explicit CPageColourer(CTarnelDoc *document);
+    // Waits for the colouring of a page just opened: the text must outlive it.
+    ~CPageColourer() override;
 
     // Gives a surface showing the page the colours and weights of the styles.
     void defineStyles(CTextSurface &surface) const;
@@ -73,7 +77,11 @@ public:
                                                                    std::size_t to);
     // Colours any change made outside an Edit now.
     void flush();
-    const tarnel::ColourTracker &tracker() const { return m_tracker; }
+    const tarnel::ColourTracker &tracker()
+    {
+        finishOpening();
+        return m_tracker;
+    }
 
 signals:
     // A command in `surface` is about to change the text. An undo step a window keeps open
@@ -90,6 +98,10 @@ private:
     // Styles the changes made so far; colourPending reports them.
     void colourSoFar();
     void colourAll();
+    // Takes over the pass a big page's opening started, once it is done.
+    void finishOpening();
+    // Styles the shown lines [from, end) of a big page before its whole pass is done.
+    void styleShownWhileOpening(std::size_t from, std::size_t end);
     // Hands the editor the styles of a big page up to `position` (and a little past it).
     void styleUpTo(std::size_t position);
     // Hands over the next stretch of a big page's styles, and goes on at the next turn of
@@ -111,4 +123,8 @@ private:
     bool m_colourAtOnce = false; // the running key's change is styled as soon as it is made
     std::size_t m_styledTo = 0;  // the editor holds the styles of the bytes before this
     std::optional<tarnel::NameCase> m_pageCase; // read from the text, until it changes there
+    // A big page's whole first pass, made on another thread while it shows.
+    std::unique_ptr<tarnel::ColourTracker> m_opening;
+    std::future<void> m_openingDone;
+    tarnel::TextRange m_shownWhileOpening; // styled by styleShownWhileOpening
 };

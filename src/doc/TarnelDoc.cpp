@@ -71,6 +71,9 @@ CTarnelDoc::CTarnelDoc(QObject *parent)
 
 CTarnelDoc::~CTarnelDoc()
 {
+    // Before the editor's text goes: the colourer may still be reading it.
+    delete m_colourer;
+    m_colourer = nullptr;
     OnCloseDocument();
 }
 
