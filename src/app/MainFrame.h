@@ -38,6 +38,13 @@ public:
     QMdiArea *mdiArea() const { return m_mdiArea; }
     QAction *action(int id) const { return m_actions.value(id); }
     QTabBar *tabBar() const { return m_wndTab; }
+    // Writes what the next start restores (the window and the open pages), as closing the
+    // window does: for a run ended from outside, which closes no window.
+    void rememberForNextStart() const
+    {
+        saveWindowState();
+        saveSession();
+    }
     QToolBar *toolBar() const { return m_toolBar; }
     CProblemsDock *problems() const { return m_problems; }
     int htmlActive() const { return m_bHtmlActive; }

@@ -114,8 +114,10 @@ int tarnelMain(int argc, char **argv)
     // Only after the restore question InitInstance asked: a signal handled while it is open
     // would end the question without a Yes, and that discards the copy it asked about.
     CTerminationSignals termination;
-    QObject::connect(&termination, &CTerminationSignals::received, documents,
-                     &CDocManager::endRunKeepingRecovery);
+    QObject::connect(&termination, &CTerminationSignals::received, documents, [&app, documents] {
+        app.mainFrame()->rememberForNextStart();
+        documents->endRunKeepingRecovery();
+    });
     QObject::connect(&channel, &CInstanceChannel::pagesHandedOver, &app,
                      &CTarnelApp::answerLaterStart);
     channel.startAnswering();

@@ -315,6 +315,11 @@ private slots:
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(child.exitCode(), 0);
         QVERIFY(QFile::exists(copyPath));
+        // The next start opens the page again even once its text is saved.
+        const QSettings childProfile(m_data.filePath("child") +
+                                         "/Local AppWizard-Generated Applications/Editor.conf",
+                                     QSettings::IniFormat);
+        QCOMPARE(childProfile.value("Session/Pages/1/Path").toString(), path);
 
         CTarnelDoc *restored = restartRestoring(path);
         QVERIFY(restored);
