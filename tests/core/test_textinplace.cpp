@@ -53,6 +53,12 @@ TEST(TextInPlace, OnlyTheChangedCharactersAreWrittenEscapedForTheirPage)
          "\xC3\xA9t\xC3\xA9 \xE2\x82\xAC", "<P>\xC3\xA9t\xC3\xA9 \xE2\x82\xAC</P>"},
         {"a one-byte page holds its own characters, references for the rest", "<P>\xE9t\xE9</P>",
          "\xC3\xA9t\xC3\xA9 \xE2\x82\xAC", "<P>\xE9t\xE9 &#8364;</P>", false},
+        {"a one-byte page's 0x80-0x9F as the browser reads them", "<P>\x93Hi\x94 \x80</P>",
+         "\xE2\x80\x9CHi\xE2\x80\x9D \xE2\x82\xAC"
+         "5",
+         "<P>\x93Hi\x94 \x80"
+         "5</P>",
+         false},
         {"the attributes and the rest of the page untouched", "<P TITLE=\"a>b\">x</P>\r\n<P>x</P>",
          "xy", "<P TITLE=\"a>b\">xy</P>\r\n<P>x</P>"},
     };

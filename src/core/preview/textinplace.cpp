@@ -21,6 +21,18 @@ constexpr std::array<std::string_view, 22> kNotShownAsText = {
     "noframes", "noscript", "template", "select", "option",   "optgroup",  "datalist", "table",
     "thead",    "tbody",    "tfoot",    "tr",     "colgroup", "frameset"};
 
+// How a browser reads the bytes 0x80-0x9F of a page in a one-byte encoding (Windows-1252,
+// which it takes for Latin-1 too); the five it leaves undefined stay themselves.
+constexpr std::array<char16_t, 32> kWindows1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t OneByteCharacter(unsigned char byte)
+{
+    return byte >= 0x80 && byte <= 0x9F ? kWindows1252High[byte - 0x80] : byte;
+}
+
 // One piece of the source's content and what the browser holds for it.
 struct Piece
 {
@@ -93,7 +105,7 @@ std::variant<std::vector<Piece>, NotEditable> PiecesOf(std::string_view page, st
             shown.push_back(code);
             length = size;
         } else {
-            shown.push_back(static_cast<unsigned char>(c));
+            shown.push_back(OneByteCharacter(static_cast<unsigned char>(c)));
         }
         pieces.push_back({begin + at, begin + at + length, std::move(shown)});
         at += length;

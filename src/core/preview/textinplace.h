@@ -39,7 +39,8 @@ struct EditableText
     std::string shown;
 };
 
-// `utf8Page`: the page's bytes are UTF-8; otherwise one byte is one character (Latin-1).
+// `utf8Page`: the page's bytes are UTF-8; otherwise one byte is one character, read as the
+// browser reads such a page (Windows-1252).
 std::variant<EditableText, NotEditable> EditableTextOf(std::string_view page, std::size_t tagStart,
                                                        bool utf8Page);
 
