@@ -4,6 +4,7 @@
 #include "TarnelDoc.h"
 
 #include "PausedJob.h"
+#include "validation.h"
 
 #include <QSettings>
 
@@ -22,10 +23,10 @@ CCheckService::CCheckService(CTarnelDoc *document)
     , m_doc(document)
 {
     m_job = new CPausedJob(this, kPauseMs, [this]() -> CPausedJob::Work {
-        return [this, text = m_doc->text(), path = m_doc->path(),
+        return [this, text = m_doc->snapshot(), path = m_doc->path(),
                 advice = showsAdvice()]() -> CPausedJob::Delivery {
             auto validation =
-                std::make_shared<tarnel::Validation>(validatePage(text, path, advice));
+                std::make_shared<tarnel::Validation>(validatePage(*text, path, advice));
             return [this, validation] {
                 m_findings = std::move(validation->findings);
                 m_total = validation->total;
@@ -35,13 +36,42 @@ CCheckService::CCheckService(CTarnelDoc *document)
             };
         };
     });
-    connect(document, &CTarnelDoc::changed, m_job, &CPausedJob::changed);
+    connect(document, &CTarnelDoc::changed, this, &CCheckService::textChanged);
     connect(document, &CTarnelDoc::reloaded, m_job, &CPausedJob::changed);
-    connect(document, &CTarnelDoc::changed, this, [this] { m_upToDate = false; });
     connect(document, &CTarnelDoc::reloaded, this, [this] { m_upToDate = false; });
     // Saving under another name moves the page among other files.
     connect(document, &CTarnelDoc::saved, m_job, &CPausedJob::changed);
     m_job->changed();
+}
+
+void CCheckService::textChanged(const tarnel::TextChange &change)
+{
+    if (!findingsMoveWith(change)) {
+        m_upToDate = false;
+        m_job->changed();
+        return;
+    }
+    const bool anyMoved = !m_findings.empty() && m_findings.back().offset >= change.position;
+    if (anyMoved)
+        emit findingsChanged();
+}
+
+bool CCheckService::findingsMoveWith(const tarnel::TextChange &change)
+{
+    // The validator reads the text between tags too; only pages too big for it are checked by
+    // the tags alone. The page must stay that big, or the validator's absence is news.
+    const std::size_t after = m_doc->textLength();
+    const std::size_t before = after - change.inserted + change.removed;
+    if (!m_upToDate || !m_job->idle() || std::min(before, after) <= tarnel::kTidiedBytes)
+        return false;
+    // The warning that says so sits on the first byte, whatever comes to stand there.
+    if (change.position == 0)
+        return false;
+    if (!m_doc->leftTagsAlone(change))
+        return false;
+    const std::size_t line = m_doc->textSurface().lineOf(change.position) + 1;
+    return tarnel::MoveFindingsPast(m_findings, change.position, change.removed, change.inserted,
+                                    line);
 }
 
 void CCheckService::checkNow()

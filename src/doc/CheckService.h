@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colourtracker.h"
 #include "pagecheck.h"
 
 #include <QList>
@@ -48,6 +49,9 @@ signals:
 
 private:
     explicit CCheckService(CTarnelDoc *document);
+    void textChanged(const tarnel::TextChange &change);
+    // Whether the findings, moved along, are still the page's after `change` (then moved).
+    bool findingsMoveWith(const tarnel::TextChange &change);
     void markText();
 
     CTarnelDoc *m_doc;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colourtracker.h"
 #include "outline.h"
 
 #include <QObject>
@@ -19,7 +20,13 @@ public:
     void rescan(bool resendAll);
 
 private:
+    void textChanged(const tarnel::TextChange &change);
+
     CTarnelDoc *m_document;
     tarnel::OutlineState m_shown; // what the outlines were last told
     QTimer m_pause;
+    // Every change since the last scan left the outline's entries as they are, and none is
+    // still waiting for that verdict: the pause then reads nothing.
+    bool m_entriesKept = true;
+    bool m_changeUnjudged = false;
 };

@@ -23,7 +23,7 @@ CPageFolding::CPageFolding(CTarnelDoc *document)
     , m_document(document)
 {
     m_job = new CPausedJob(this, 300, [this]() -> CPausedJob::Work {
-        auto text = std::make_shared<const std::string>(m_document->textView());
+        std::shared_ptr<const std::string> text = m_document->snapshot();
         return [this, text]() -> CPausedJob::Delivery {
             auto levels =
                 std::make_shared<std::vector<tarnel::LineFold>>(tarnel::FoldLevels(*text));
@@ -39,8 +39,11 @@ CPageFolding::CPageFolding(CTarnelDoc *document)
     connect(document, &CTarnelDoc::reloaded, this, &CPageFolding::refold);
 }
 
-void CPageFolding::textChanged()
+void CPageFolding::textChanged(const tarnel::TextChange &change)
 {
+    // The folds follow the tags and the lines alone: the editor moves them along itself.
+    if (m_document->leftTagsAlone(change))
+        return;
     ++m_generation;
     m_job->changed();
 }

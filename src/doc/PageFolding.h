@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colourtracker.h"
 #include "foldlevels.h"
 
 #include <QObject>
@@ -23,7 +24,7 @@ public:
     void refold();
 
 private:
-    void textChanged();
+    void textChanged(const tarnel::TextChange &change);
     void applySlice();
 
     CTarnelDoc *m_document;

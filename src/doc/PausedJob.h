@@ -24,6 +24,8 @@ public:
     void changed();
     // Runs at once (after the one under way, if any).
     void runNow();
+    // Neither waiting for a pause nor running: the last result handed over is the page's.
+    bool idle() const { return !m_running && !m_pause.isActive(); }
 
 private:
     std::function<Work()> m_prepare;

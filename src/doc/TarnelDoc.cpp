@@ -6,6 +6,7 @@
 #include "PageFolding.h"
 #include "View.h"
 #include "basehref.h"
+#include "editkind.h"
 #include "tempcopy.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -62,6 +63,7 @@ CTarnelDoc::CTarnelDoc(QObject *parent)
     connect(m_surface.get(), &QsciScintilla::modificationChanged, this,
             [this] { emit modifiedChanged(isModified()); });
     m_text.onChangeAhead(this, [this](const CTextSurface::Change &change) {
+        noteChangeAhead(change);
         emit aboutToChange({change.position, change.removed, change.inserted});
         emit contentChanged();
     });
@@ -314,6 +316,45 @@ void CTarnelDoc::hideFrom(CTextSurface &surface)
 std::string_view CTarnelDoc::textView() const
 {
     return m_text.all();
+}
+
+std::shared_ptr<const std::string> CTarnelDoc::snapshot()
+{
+    if (!m_snapshot)
+        m_snapshot = std::make_shared<const std::string>(textView());
+    return m_snapshot;
+}
+
+void CTarnelDoc::noteChangeAhead(const CTextSurface::Change &change)
+{
+    m_snapshot.reset();
+    m_judged.reset();
+    // A big removal is never worth reading: it is no typing in a word.
+    constexpr std::size_t inertReach = 4096;
+    if (change.removed > 0)
+        m_removedInert = m_removedInert && change.removed <= inertReach &&
+                         tarnel::InertInText(textSlice(change.position, change.removed));
+}
+
+bool CTarnelDoc::leftTagsAlone(const tarnel::TextChange &change)
+{
+    if (m_judged && m_judged->first == change)
+        return m_judged->second;
+    // Typing and the like: a paste of pages is not worth reading for this.
+    constexpr std::size_t inertReach = 4096;
+    bool alone = false;
+    if (m_colourer && change.inserted <= inertReach &&
+        change.inserted <= textLength() - change.position) {
+        const tarnel::LineState context = m_colourer->contextAt(change.position).state;
+        // Each slice may move the editor's gap and so the bytes of the one before.
+        const std::size_t reach = std::min(change.position, tarnel::WordReach);
+        const std::string before(textSlice(change.position - reach, reach));
+        alone = tarnel::LeavesTagsAlone(before, textSlice(change.position, change.inserted),
+                                        m_removedInert, context);
+    }
+    m_removedInert = true;
+    m_judged.emplace(change, alone);
+    return alone;
 }
 
 std::size_t CTarnelDoc::textLength() const

@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -84,6 +85,12 @@ public:
     // The whole text as bytes, without copying (valid until the next change).
     std::string_view textView() const;
     std::string text() const { return std::string(textView()); }
+    // A copy of the whole text for work on other threads, one a text: the passes that run once
+    // typing pauses share it instead of copying a big page each.
+    std::shared_ptr<const std::string> snapshot();
+    // Whether `change`, just made, left every tag and line of the text as it was, only moved
+    // along (tarnel::LeavesTagsAlone): passes over the tags can then skip the whole page.
+    bool leftTagsAlone(const tarnel::TextChange &change);
     std::size_t textLength() const;
     // Bytes [start, start + length) of the text without copying, valid until the next change.
     // Unlike textView() this leaves the editor's gap where the last edit put it, so reading a
@@ -194,6 +201,8 @@ private:
     // The encoding and the line break follow the bytes (a text without line breaks keeps
     // `lineBreak`).
     void adoptEncodingOf(std::string_view bytes, tarnel::LineBreak lineBreak);
+    // Before any change: the snapshot goes, and removed bytes are judged while still there.
+    void noteChangeAhead(const CTextSurface::Change &change);
     bool failSaving(const QString &path, const QString &reason);
 
     QString m_path;
@@ -214,4 +223,8 @@ private:
     COutlineScan *m_outline;
     CPageFolding *m_folding;
     CPageColourer *m_colourer = nullptr;
+    std::shared_ptr<const std::string> m_snapshot; // of the text as it is, or none
+    // Whether all the bytes removed since the last change was judged were InertInText.
+    bool m_removedInert = true;
+    std::optional<std::pair<tarnel::TextChange, bool>> m_judged; // the last change judged
 };

@@ -1,5 +1,7 @@
 #include "colourtracker.h"
 #include "editkind.h"
+#include "foldlevels.h"
+#include "scanner.h"
 
 #include "colourtestsupport.h"
 
@@ -627,5 +629,80 @@ TEST(ColourTracker, AnEditInALongLineRecoloursAroundItOnly)
         shown.Apply(tracker.Edited(text, undo));
         EXPECT_EQ(shown.Styles(), FullStyles(tracker.Engine(), text)) << c.name << " undone";
         ExpectPointsOf(tracker, text);
+    }
+}
+
+namespace {
+
+// The tags a text holds, each as its name, whether it ends an element and where it stands,
+// with the positions from `moved` on shifted back by `shift`: those before and after an edit
+// then compare equal when the edit left them alone.
+std::vector<std::string> TagsOf(std::string_view text, std::size_t moved, std::ptrdiff_t shift)
+{
+    std::vector<std::string> tags;
+    TagCursor cursor(text);
+    while (const auto tag = cursor.Next()) {
+        const std::size_t at = tag->begin >= moved ? tag->begin - shift : tag->begin;
+        tags.push_back(std::string(tag->isEndTag ? "/" : "") + std::string(tag->name) + "@" +
+                       std::to_string(at) + "-" + std::to_string(tag->end - tag->begin));
+    }
+    return tags;
+}
+
+} // namespace
+
+TEST(LeavesTagsAlone, OnlyEditsOfTextBetweenTagsThatCannotMakeATag)
+{
+    const struct
+    {
+        const char *name;
+        std::string before;
+        std::size_t position, removed;
+        std::string inserted;
+        bool alone;
+    } cases[] = {
+        {"letters after the page", "<P>a</P>\n", 9, 0, "abc", true},
+        {"a word in a paragraph", "<P>a word</P>", 6, 0, "x y", true},
+        {"letters taken out of a word", "<P>a word</P>", 5, 2, "", true},
+        {"at the very start", "word<P>", 0, 0, "x", true},
+        {"in the page's first word", "word<P>", 2, 0, "x", true},
+        {"after a word longer than is read back", "x" + std::string(WordReach, 'a'), WordReach + 1,
+         0, "x", false},
+        {"a line break", "<P>a</P>", 4, 0, "\n", false},
+        {"a line break taken out", "<P>\na</P>", 3, 1, "", false},
+        {"a < typed", "<P>a</P>", 4, 0, "<", false},
+        {"a > taken out", "<P>a</P>", 2, 1, "", false},
+        {"a letter after a lone <", "a < b", 3, 0, "b", false},
+        {"the space after a lone < taken out", "a < b", 3, 1, "", false},
+        {"a letter after </", "a </ b", 4, 0, "p", false},
+        {"inside a tag name", "<P>a</P>", 2, 0, "x", false},
+        {"inside an attribute value", "<A HREF=\"x\">a</A>", 9, 0, "y", false},
+        {"inside a comment", "<!-- a -->", 6, 0, "b", false},
+        {"a dash next to a comment's end", "<!-- a -- >", 9, 0, "-", false},
+        {"inside a style sheet", "<STYLE>p { }</STYLE>", 9, 0, "x", false},
+        {"inside a script", "<SCRIPT>a = 1</SCRIPT>", 9, 0, "b", false},
+        {"inside the title", "<TITLE>a</TITLE>", 8, 0, "b", false},
+    };
+    for (const auto &c : cases) {
+        std::string after = c.before;
+        after.replace(c.position, c.removed, c.inserted);
+        ColourTracker tracker;
+        tracker.ColourAll(after);
+        StringSource source(after);
+        const LineState context = tracker.ContextAt(source, c.position).state;
+        const bool removedInert =
+            InertInText(std::string_view(c.before).substr(c.position, c.removed));
+        const std::size_t reach = std::min(c.position, WordReach);
+        const bool alone =
+            LeavesTagsAlone(std::string_view(after).substr(c.position - reach, reach), c.inserted,
+                            removedInert, context);
+        EXPECT_EQ(alone, c.alone) << c.name;
+        if (!alone)
+            continue;
+        const auto shift = std::ptrdiff_t(c.inserted.size()) - std::ptrdiff_t(c.removed);
+        EXPECT_EQ(TagsOf(after, c.position + c.inserted.size(), shift),
+                  TagsOf(c.before, c.position + c.removed, 0))
+            << c.name;
+        EXPECT_EQ(FoldLevels(after), FoldLevels(c.before)) << c.name;
     }
 }

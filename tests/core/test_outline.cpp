@@ -236,3 +236,35 @@ TEST(CompactRecords, CostsLittleMoreThanTheValuesAndTrimsWhenShrunk)
     EXPECT_LT(store.Footprint(), 300 * 1024);
     EXPECT_EQ(store.Record(0), (ElementRecord{"a.gif", 1}));
 }
+
+TEST(Outline, AnEditOfTextBetweenTagsAfterEveryEntryChangesNothing)
+{
+    const auto shownFor = [](std::string_view page) {
+        OutlineState shown;
+        RescanOutline(page, shown, false, [&shown](Hint hint, const ElementRecord *record) {
+            shown.Apply(hint, record);
+        });
+        return shown;
+    };
+    const struct
+    {
+        const char *name;
+        std::string page;
+        std::size_t position;
+        bool unchanged;
+    } cases[] = {
+        {"after the last link", "<A HREF=a.htm>a</A> text", 21, true},
+        {"before a picture", "text <IMG SRC=a.gif>", 2, false},
+        {"in a heading's text", "<H1>t u</H1>", 5, false},
+        {"a page without entries", "<P>text</P>", 4, true},
+    };
+    for (const auto &c : cases) {
+        const OutlineState shown = shownFor(c.page);
+        EXPECT_EQ(shown.UnchangedByEditAt(c.position), c.unchanged) << c.name;
+        std::string edited = c.page;
+        edited.insert(c.position, "xy");
+        bool told = false;
+        RescanOutline(edited, shown, false, [&told](Hint, const ElementRecord *) { told = true; });
+        EXPECT_EQ(told, !c.unchanged) << c.name;
+    }
+}

@@ -286,3 +286,32 @@ TEST(PageCheck, NamesThatDoNotPrintAreQuotedWithEscapes)
     EXPECT_EQ(FormatFinding("x\ny.htm", finding),
               "\"x\\ny.htm\":2:5: error: missing file \"a\\nb.gif\\033[2J\"");
 }
+
+TEST(PageCheck, FindingsMoveAlongWithAnEditOfTheTextBetweenTags)
+{
+    const std::string page = "<P ID=a>x y\n<IMG SRC=a.gif> z <A HREF=\"#no\">w</A><SPAN ID=a>";
+    const struct
+    {
+        const char *name;
+        std::size_t position, removed;
+        std::string inserted;
+        std::size_t line;
+        bool moved;
+    } cases[] = {
+        {"typed on the line before them", 9, 0, "abc", 1, true},
+        {"typed on their own line", 29, 0, "abc", 2, true},
+        {"taken out of their own line", 28, 1, "", 2, true},
+        {"typed after all of them", page.size(), 0, "q", 2, true},
+        {"over the picture's tag", 12, 16, "", 2, false},
+    };
+    for (const auto &c : cases) {
+        std::string edited = page;
+        edited.replace(c.position, c.removed, c.inserted);
+        std::vector<Finding> findings = CheckPage(page, {});
+        ASSERT_EQ(findings.size(), 3u);
+        EXPECT_EQ(MoveFindingsPast(findings, c.position, c.removed, c.inserted.size(), c.line),
+                  c.moved)
+            << c.name;
+        EXPECT_EQ(findings == CheckPage(edited, {}), c.moved) << c.name;
+    }
+}

@@ -11,6 +11,7 @@
 #include "SiteTree.h"
 #include "TextSurface.h"
 #include "commandids.h"
+#include "validation.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -83,6 +84,38 @@ private slots:
         QVERIFY(problems->countLabel()->isHidden());
         QTRY_COMPARE(outline->entryText(CSiteTree::Images, 0), QString("pic.gif"));
         QCOMPARE(outlineMarks->findingsOf(outline->entryIndex(CSiteTree::Images, 0)), QString());
+    }
+
+    // A page too big for the validator is checked by its tags alone: typing between them moves
+    // the findings along at once instead of checking the page again.
+    void typingBetweenTagsOfABigPageMovesItsFindings()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QByteArray tail = "<p>word <img src=\"missing.gif\" alt=\"a\">\n";
+        const QByteArray page = QByteArray("<p>filler</p>\n").repeated(600'000) + tail;
+        QVERIFY(std::size_t(page.size()) > tarnel::kTidiedBytes);
+        QVERIFY(writeFile(dir.filePath("page.htm"), page));
+        Editor editor;
+        QVERIFY(editor.start({dir.filePath("page.htm")}));
+        CTarnelView *view = editor.view();
+        CCheckService *checks = CCheckService::of(editor.doc());
+        QTRY_COMPARE_WITH_TIMEOUT(checks->total(), std::size_t(2), 10000); // and "too big"
+        QTRY_VERIFY_WITH_TIMEOUT(checks->upToDate(), 10000);
+        const tarnel::Finding missing = checks->findings().back();
+        CTextSurface text(view);
+        text.moveCaretTo(std::size_t(page.size() - tail.size()) + std::strlen("<p>word"));
+        view->setFocus();
+
+        QTest::keyClicks(view, "s");
+        QVERIFY(checks->upToDate());
+        QCOMPARE(checks->findings().back().offset, missing.offset + 1);
+        QCOMPARE(checks->findings().back().column, missing.column + 1);
+        QTRY_COMPARE(editor.frame()->problems()->list()->topLevelItem(1)->text(2),
+                     QString::number(missing.column + 1));
+
+        QTest::keyClicks(view, "<");
+        QVERIFY(!checks->upToDate());
     }
 
     // The starred problems take their fixes from the list, each one undo step, and the page

@@ -436,6 +436,28 @@ void PlaceFindings(std::vector<Finding> &findings, const LineIndex &lines)
         std::tie(finding.line, finding.column) = lines.LineColumnOf(finding.offset);
 }
 
+bool MoveFindingsPast(std::vector<Finding> &findings, std::size_t position, std::size_t removed,
+                      std::size_t inserted, std::size_t line)
+{
+    const std::size_t editEnd = position + removed;
+    const auto touched = [&](const Finding &finding) {
+        return finding.offset < editEnd && finding.offset + finding.length > position;
+    };
+    if (std::any_of(findings.begin(), findings.end(), touched))
+        return false;
+    const auto moved = [&](std::size_t offset) { return offset - removed + inserted; };
+    for (Finding &finding : findings) {
+        if (finding.fix.kind == FixKind::GiveAlt && finding.fix.tagStart >= editEnd)
+            finding.fix.tagStart = moved(finding.fix.tagStart);
+        if (finding.offset < editEnd)
+            continue;
+        finding.offset = moved(finding.offset);
+        if (finding.line == line)
+            finding.column = moved(finding.column);
+    }
+    return true;
+}
+
 const FileLookup::Listing &FileLookup::ListingOf(const std::string &folder)
 {
     const auto [slot, added] = m_listings.try_emplace(folder);

@@ -89,6 +89,13 @@ private:
 // Fills line and column of each finding from its offset, and sorts them by offset.
 void PlaceFindings(std::vector<Finding> &findings, const LineIndex &lines);
 
+// Moves findings placed in a text along with an edit on 1-based `line` that put `inserted`
+// bytes where `removed` were at `position` and left every tag and line alone: those after it
+// move, those after it on its line change column too, so the page need not be checked again.
+// False, changing nothing, when a finding covers bytes the edit touched.
+bool MoveFindingsPast(std::vector<Finding> &findings, std::size_t position, std::size_t removed,
+                      std::size_t inserted, std::size_t line);
+
 // Which files and folders exist, each folder read once. Lookups go name by name so that a
 // name in the wrong letter case is told apart from a missing one, also on a file system
 // that ignores case (the server the page goes to usually does not).

@@ -55,4 +55,25 @@ bool RescansOutlineAfter(EditKind kind, bool selectionEmpty)
     }
 }
 
+bool InertInText(std::string_view bytes)
+{
+    return bytes.find_first_of("<>-\r\n") == std::string_view::npos;
+}
+
+bool LeavesTagsAlone(std::string_view before, std::string_view inserted, bool removedInert,
+                     const LineState &context)
+{
+    if (!removedInert || context.context != Context::Text || !InertInText(inserted))
+        return false;
+    for (std::size_t i = before.size(); i > 0; --i) {
+        const char c = before[i - 1];
+        if (c == '>' || c == ' ' || c == '\t' || c == '\n' || c == '\r')
+            return true;
+        if (c == '<')
+            return false;
+    }
+    // A word this long before the edit is not worth reading further back: call it touched.
+    return before.size() < WordReach;
+}
+
 } // namespace tarnel

@@ -1,5 +1,10 @@
 #pragma once
 
+#include "colouring.h"
+
+#include <cstddef>
+#include <string_view>
+
 namespace tarnel {
 
 // What the source view is about to do to its text, as it reports it before the change.
@@ -32,5 +37,22 @@ bool RewritesAfter(EditCommand command);
 // The outline is rebuilt after Delete, Backspace, a cut, and a paste over a cut that left a
 // selection; a plain paste or typing leaves it to the ">" handler.
 bool RescansOutlineAfter(EditKind kind, bool selectionEmpty);
+
+// Whether bytes put in or taken out of text between tags leave every tag, comment and line
+// as it was: none of them is a "<", ">", "-" or a line break.
+bool InertInText(std::string_view bytes);
+
+// How far back from an edit LeavesTagsAlone reads for the "<" of a word it could extend.
+inline constexpr std::size_t WordReach = 256;
+
+// Whether an edit leaves the tags the scanner reads and the lines where they were, only moved
+// along: the folds, the outline and our own checks then need no new pass over a big page.
+// `before` holds the bytes before the edit, the last WordReach of them or all where there are
+// fewer; `inserted` what it put in; `removedInert` says whether what it took out was
+// InertInText; `context` is how the text reads where the edit is. It holds in text outside any
+// tag, comment or text-only element, unless the word before the edit has a "<" that the
+// edit's bytes could turn into a tag ("<" then "b").
+bool LeavesTagsAlone(std::string_view before, std::string_view inserted, bool removedInert,
+                     const LineState &context);
 
 } // namespace tarnel

@@ -1,5 +1,6 @@
 #include "outline.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace tarnel {
@@ -79,6 +80,7 @@ void OutlineDigest::Add(const ElementRecord &record)
     first = Mix(first ^ Mix(record.index + 0x632be59bd9b4e019ULL));
     second = Mix(second + Mix(record.index ^ 0x5851f42d4c957f2dULL));
     ++m_count;
+    m_end = std::max(m_end, record.index + 1);
     // Order matters: each entry folds into the digest of those before it.
     m_first = Mix(m_first + first + m_count);
     m_second = Mix((m_second ^ second) * 0xd6e8feb86659fd93ULL + m_count);
@@ -104,6 +106,15 @@ bool OutlineState::Apply(int hint, const ElementRecord *record)
 const OutlineDigest &OutlineState::Digest(OutlineCategory category) const
 {
     return m_digests[Slot(category)];
+}
+
+bool OutlineState::UnchangedByEditAt(std::size_t position) const
+{
+    if (Digest(OutlineCategory::Headings).Count() != 0)
+        return false;
+    return std::all_of(m_digests.begin(), m_digests.end(), [position](const OutlineDigest &digest) {
+        return digest.End() <= position;
+    });
 }
 
 void RescanOutline(std::string_view text, const OutlineState &shown, bool resendAll,

@@ -30,12 +30,15 @@ class OutlineDigest
 public:
     void Add(const ElementRecord &record);
     std::size_t Count() const { return m_count; }
+    // One past the greatest index added: where the entries end in the text.
+    std::size_t End() const { return m_end; }
     bool operator==(const OutlineDigest &) const = default;
 
 private:
     std::uint64_t m_first = 0;
     std::uint64_t m_second = 0;
     std::size_t m_count = 0;
+    std::size_t m_end = 0;
 };
 
 // What the outlines were last told, per category.
@@ -46,6 +49,10 @@ public:
     // false, changing nothing, for any other hint or an add hint without a record.
     bool Apply(int hint, const ElementRecord *record);
     const OutlineDigest &Digest(OutlineCategory category) const;
+    // Whether an edit at `position` that leaves every tag alone (LeavesTagsAlone) leaves
+    // these entries as they are: it could only move the entries after it, or change a
+    // heading's text, so with neither there is nothing to read the page again for.
+    bool UnchangedByEditAt(std::size_t position) const;
 
 private:
     std::array<OutlineDigest, OutlineCategories.size()> m_digests;
