@@ -24,6 +24,10 @@
 
 namespace {
 
+// The most bytes a change may insert or remove and still be read for whether it left every
+// tag and line alone: typing, a word pasted or deleted.
+constexpr std::size_t inertReach = 4096;
+
 // This run's folder for temporary copies, made at the first need (tried again at the next
 // when it could not be made): copies that an editor which crashed or was killed left are
 // removed first. It goes when the editor exits.
@@ -330,7 +334,6 @@ void CTarnelDoc::noteChangeAhead(const CTextSurface::Change &change)
     m_snapshot.reset();
     m_judged.reset();
     // A big removal is never worth reading: it is no typing in a word.
-    constexpr std::size_t inertReach = 4096;
     if (change.removed > 0)
         m_removedInert = m_removedInert && change.removed <= inertReach &&
                          tarnel::InertInText(textSlice(change.position, change.removed));
@@ -341,7 +344,6 @@ bool CTarnelDoc::leftTagsAlone(const tarnel::TextChange &change)
     if (m_judged && m_judged->first == change)
         return m_judged->second;
     // Typing and the like: a paste of pages is not worth reading for this.
-    constexpr std::size_t inertReach = 4096;
     bool alone = false;
     if (m_colourer && change.inserted <= inertReach &&
         change.inserted <= textLength() - change.position) {
