@@ -513,6 +513,10 @@ Speichern unter schreibt die Seite an eine andere Stelle; Behalten lässt ihren 
         <source>Not reopened, no longer there: %1.</source>
         <translation>Nicht wieder geöffnet, nicht mehr vorhanden: %1.</translation>
     </message>
+    <message>
+        <source>The preview cannot be shown: its browser did not load (%1).</source>
+        <translation>Die Vorschau kann nicht gezeigt werden: ihr Browser wurde nicht geladen (%1).</translation>
+    </message>
 </context>
 <context>
     <name>CMyFrame</name>

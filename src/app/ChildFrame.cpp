@@ -2,9 +2,8 @@
 
 #include "CheckService.h"
 #include "FindingMarks.h"
-#include "LivePreview.h"
-#include "LivePreviewPane.h"
 #include "OutlineMarks.h"
+#include "PreviewModule.h"
 #include "SiteTree.h"
 #include "TarnelDoc.h"
 #include "TarnelView.h"
@@ -13,7 +12,7 @@
 
 #include <QSplitter>
 
-CChildFrame::CChildFrame(CTarnelDoc *document, std::function<CPreviewProfile *()> previewProfile,
+CChildFrame::CChildFrame(CTarnelDoc *document, std::function<QObject *()> previewProfile,
                          QWidget *parent)
     : CDocFrame(document, parent)
     , m_wndSplitter(new QSplitter(Qt::Horizontal, this))
@@ -31,8 +30,8 @@ CChildFrame::CChildFrame(CTarnelDoc *document, std::function<CPreviewProfile *()
     setFocusProxy(m_view);
     m_view->commands().add(tarnel::ID_VIEW_LIVE_PREVIEW, [this] { toggleLivePreview(); });
     m_view->commands().add(tarnel::ID_VIEW_RELOAD_PREVIEW, [this] {
-        if (m_livePreview)
-            m_livePreview->reloadPage();
+        if (m_livePreviewPane)
+            m_livePreviewPane->reloadPage();
     });
     m_view->commands().add(tarnel::ID_VIEW_EDIT_IN_PREVIEW, [this] { editInLivePreview(); });
     CCheckService *checks = CCheckService::of(document);
@@ -71,7 +70,7 @@ QString CChildFrame::captionBase() const
 
 void CChildFrame::toggleLivePreview()
 {
-    if (m_livePreview)
+    if (m_livePreviewPane)
         closeLivePreview();
     else
         openLivePreview();
@@ -79,21 +78,24 @@ void CChildFrame::toggleLivePreview()
 
 void CChildFrame::openLivePreview()
 {
+    QObject *profile = m_previewProfile();
+    if (!profile)
+        return;
     QList<int> sizes = m_wndSplitter->sizes();
-    m_livePreviewPane = new CLivePreviewPane(document(), m_previewProfile(), m_wndSplitter);
-    m_livePreview = m_livePreviewPane->preview();
+    m_livePreviewPane = previewModule()->newLivePreviewPane(document(), profile, m_wndSplitter);
     m_wndSplitter->addWidget(m_livePreviewPane);
     m_wndSplitter->setStretchFactor(2, 1);
     // Half of the source's room the first time, the width it had since.
     const int source = sizes.value(1);
     const int width = m_livePreviewWidth > 0 ? qMin(m_livePreviewWidth, source - 100) : source / 2;
     m_wndSplitter->setSizes({sizes.value(0), qMax(1, source - width), qMax(1, width)});
-    connect(m_view, &CTarnelView::caretIndexChanged, m_livePreview, &CLivePreview::followCaret);
-    connect(m_livePreview, &CLivePreview::elementClicked, this, &CChildFrame::goToElement);
-    connect(m_livePreview, &CLivePreview::elementDoubleClicked, this, &CChildFrame::reeditElement);
-    connect(m_livePreview, &CLivePreview::statusMessage, m_view, &CTarnelView::showStatusMessage);
-    connect(m_livePreview, &CLivePreview::textEdited, this, &CChildFrame::writeEditedText);
-    m_livePreview->followCaret(m_view->CharIndexAtCaret());
+    CLivePreviewSide *pane = m_livePreviewPane;
+    connect(m_view, &CTarnelView::caretIndexChanged, pane, &CLivePreviewSide::followCaret);
+    connect(pane, &CLivePreviewSide::elementClicked, this, &CChildFrame::goToElement);
+    connect(pane, &CLivePreviewSide::elementDoubleClicked, this, &CChildFrame::reeditElement);
+    connect(pane, &CLivePreviewSide::statusMessage, m_view, &CTarnelView::showStatusMessage);
+    connect(pane, &CLivePreviewSide::textEdited, this, &CChildFrame::writeEditedText);
+    pane->followCaret(m_view->CharIndexAtCaret());
 }
 
 void CChildFrame::closeLivePreview()
@@ -101,7 +103,6 @@ void CChildFrame::closeLivePreview()
     m_livePreviewWidth = m_wndSplitter->sizes().value(m_wndSplitter->indexOf(m_livePreviewPane));
     delete m_livePreviewPane;
     m_livePreviewPane = nullptr;
-    m_livePreview = nullptr;
     m_view->setFocus();
 }
 
@@ -114,13 +115,13 @@ void CChildFrame::goToElement(std::size_t tagStart)
 
 void CChildFrame::editInLivePreview()
 {
-    if (!m_livePreview) {
+    if (!m_livePreviewPane) {
         m_view->showStatusMessage(tr("Text is edited in the live preview: open it with F12"));
         return;
     }
     // From the source as from the page: the element holding the caret as it is now.
-    m_livePreview->followCaret(m_view->CharIndexAtCaret());
-    m_livePreview->editTextAtCaret();
+    m_livePreviewPane->followCaret(m_view->CharIndexAtCaret());
+    m_livePreviewPane->editTextAtCaret();
 }
 
 void CChildFrame::writeEditedText(std::size_t begin, std::size_t end, const std::string &bytes)

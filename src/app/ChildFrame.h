@@ -4,9 +4,7 @@
 
 #include <functional>
 
-class CLivePreview;
-class CLivePreviewPane;
-class CPreviewProfile;
+class CLivePreviewSide;
 class CTarnelView;
 class CSiteTree;
 class QSplitter;
@@ -17,8 +15,9 @@ class CChildFrame : public CDocFrame
 {
     Q_OBJECT
 public:
-    // `previewProfile` gives the browser profile when the live preview first opens.
-    CChildFrame(CTarnelDoc *document, std::function<CPreviewProfile *()> previewProfile,
+    // `previewProfile` gives the browser profile when the live preview first opens (nullptr,
+    // said to the user, when the browser cannot load).
+    CChildFrame(CTarnelDoc *document, std::function<QObject *()> previewProfile,
                 QWidget *parent = nullptr);
 
     CView *activeView() const override;
@@ -26,10 +25,8 @@ public:
     CTarnelView *sourceView() const { return m_view; }
     CSiteTree *outline() const { return m_outline; }
     QSplitter *splitter() const { return m_wndSplitter; }
-    // The live preview while it is shown, else nullptr.
-    CLivePreview *livePreview() const { return m_livePreview; }
-    // The live preview with its bar of widths and zoom, while it is shown.
-    CLivePreviewPane *livePreviewPane() const { return m_livePreviewPane; }
+    // The live preview with its bar of widths and zoom while it is shown, else nullptr.
+    CLivePreviewSide *livePreviewPane() const { return m_livePreviewPane; }
     void toggleLivePreview();
     // Reopens the element whose tag starts at `tagStart` in its form, as a double click in
     // the outline does.
@@ -52,8 +49,7 @@ private:
     QSplitter *m_wndSplitter;
     CSiteTree *m_outline;
     CTarnelView *m_view;
-    std::function<CPreviewProfile *()> m_previewProfile;
-    CLivePreviewPane *m_livePreviewPane = nullptr;
-    CLivePreview *m_livePreview = nullptr;
+    std::function<QObject *()> m_previewProfile;
+    CLivePreviewSide *m_livePreviewPane = nullptr;
     int m_livePreviewWidth = 0; // the width it had when last closed in this window
 };

@@ -11,10 +11,8 @@
 #include "DocTemplate.h"
 #include "FileDrops.h"
 #include "KeyProfile.h"
-#include "MyFrame.h"
-#include "MyView.h"
 #include "PreferencesDlg.h"
-#include "PreviewProfile.h"
+#include "PreviewModule.h"
 #include "ProblemsDock.h"
 #include "SiteTree.h"
 #include "TarnelDoc.h"
@@ -32,6 +30,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QSignalBlocker>
@@ -58,8 +57,11 @@ CMainFrame::CMainFrame(CDocManager *documents, QWidget *parent)
         return new CChildFrame(doc, [this] { return previewProfile(); });
     });
     m_pPreviewTemplate = std::make_unique<CDocTemplate>([this](CTarnelDoc *doc) -> CDocFrame * {
-        return new CMyFrame(doc, previewProfile(),
-                            [this] { return std::exchange(m_bReloadPreview, false); });
+        QObject *profile = previewProfile();
+        if (!profile)
+            return nullptr;
+        return previewModule()->newPreviewFrame(
+            doc, profile, [this] { return std::exchange(m_bReloadPreview, false); });
     });
     m_mdiArea->setViewMode(QMdiArea::SubWindowView);
     m_mdiArea->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, false);
@@ -400,6 +402,8 @@ CTarnelDoc *CMainFrame::activeDocument() const
 void CMainFrame::openWindow(const CDocTemplate &pTemplate, CTarnelDoc *doc)
 {
     CDocFrame *frame = pTemplate.CreateNewFrame(doc);
+    if (!frame)
+        return;
     addDocFrame(frame);
     CDocTemplate::InitialUpdateFrame(frame);
     m_mdiArea->setActiveSubWindow(frame);
@@ -422,9 +426,7 @@ void CMainFrame::addDocFrame(CDocFrame *frame)
                     m_caretPane->setText(tr("Ln %1, Col %2").arg(line).arg(column));
                 });
     }
-    if (auto *preview = qobject_cast<CMyFrame *>(frame))
-        connect(preview->previewView(), &CMyView::statusMessage, statusBar(),
-                &QStatusBar::showMessage);
+    connect(frame, &CDocFrame::statusMessage, statusBar(), &QStatusBar::showMessage);
     connect(frame, &QObject::destroyed, this, [this] { updateCommandStates(); });
 }
 
@@ -463,10 +465,18 @@ void CMainFrame::showOpeningMessage(const QString &text, int timeoutMs)
     statusBar()->repaint();
 }
 
-CPreviewProfile *CMainFrame::previewProfile()
+QObject *CMainFrame::previewProfile()
 {
-    if (!m_previewProfile)
-        m_previewProfile = new CPreviewProfile(this);
+    if (m_previewProfile)
+        return m_previewProfile;
+    CPreviewModule *previews = previewModule();
+    if (!previews) {
+        QMessageBox::warning(this, tr("Editor"),
+                             tr("The preview cannot be shown: its browser did not load (%1).")
+                                 .arg(previewModuleError()));
+        return nullptr;
+    }
+    m_previewProfile = previews->newProfile(this);
     return m_previewProfile;
 }
 

@@ -13,7 +13,6 @@ class CCommandHandlers;
 class CDocFrame;
 class CDocManager;
 class CDocTemplate;
-class CPreviewProfile;
 class CProblemsDock;
 class CTarnelDoc;
 class CView;
@@ -136,14 +135,15 @@ private:
     bool canCloseWindow(CDocFrame *frame);
     void showOpeningMessage(const QString &text, int timeoutMs);
     void dropFiles(const QStringList &paths);
-    CPreviewProfile *previewProfile();
+    // The profile every preview shares; nullptr (said) when the browser cannot load.
+    QObject *previewProfile();
 
     CDocManager *m_documents;
     std::unique_ptr<CDocTemplate> m_pSourceTemplate;
     std::unique_ptr<CDocTemplate> m_pPreviewTemplate;
     bool m_bReloadPreview = true;
     // Made with the first preview window: starting the browser engine costs time.
-    CPreviewProfile *m_previewProfile = nullptr;
+    QObject *m_previewProfile = nullptr;
 
     QMdiArea *m_mdiArea;
     QHash<int, QAction *> m_actions;

@@ -91,7 +91,7 @@ void CMainFrame::saveSession() const
         profile.setValue("Path", doc->path());
         profile.setValue("Caret", qint64(child->sourceView()->CharIndexAtCaret()));
         profile.setValue("FirstLine", child->sourceView()->firstVisibleLine());
-        profile.setValue("LivePreview", child->livePreview() != nullptr);
+        profile.setValue("LivePreview", child->livePreviewPane() != nullptr);
         if (doc == active)
             profile.setValue("Active", true);
         ++written;
@@ -142,7 +142,7 @@ int CMainFrame::restoreSession()
         // After the view's own first scroll to the caret, which the window's final size decides.
         const int firstLine = page.firstLine;
         QTimer::singleShot(0, view, [view, firstLine] { view->setFirstVisibleLine(firstLine); });
-        if (page.livePreview && !child->livePreview())
+        if (page.livePreview && !child->livePreviewPane())
             child->toggleLivePreview();
         if (i == active)
             activeWindow = child;

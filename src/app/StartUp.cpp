@@ -1,15 +1,15 @@
 #include "StartUp.h"
 
+#include "BrowserEnvironment.h"
 #include "DesktopOpener.h"
 #include "DocManager.h"
 #include "InstanceChannel.h"
 #include "MainFrame.h"
 #include "NetworkSeal.h"
-#include "PreviewProfile.h"
+#include "PreviewModule.h"
 #include "TarnelApp.h"
 #include "TerminationSignals.h"
 #include "Translations.h"
-#include "WebEngineSetup.h"
 #include "checkcommand.h"
 #include "commandids.h"
 #include "commandline.h"
@@ -79,8 +79,8 @@ int tarnelMain(int argc, char **argv)
     // Before Qt starts a thread or opens a connection.
     const netseal::Outcome seal = netseal::sealProcess();
     if (!seal.sealed)
-        CPreviewProfile::barPageScripts();
-    prepareWebEngine(argc, argv);
+        barPreviewPageScripts();
+    prepareBrowserEnvironment(argc, argv);
     QApplication application(argc, argv);
     installTranslations(QLocale());
     CDesktopOpener opener(seal.launcher);

@@ -27,6 +27,10 @@ public:
 
     void updateCaption();
 
+signals:
+    // A message for the main window's status bar.
+    void statusMessage(const QString &text, int timeoutMs);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     virtual QString captionBase() const = 0;

@@ -34,7 +34,7 @@ QToolButton *barButton(const QString &text, const QString &tip, QWidget *parent)
 } // namespace
 
 CLivePreviewPane::CLivePreviewPane(CTarnelDoc *document, CPreviewProfile *profile, QWidget *parent)
-    : QWidget(parent)
+    : CLivePreviewSide(parent)
     , m_document(document)
     , m_preview(new CLivePreview(document, profile))
     , m_area(new QScrollArea(this))
@@ -80,7 +80,27 @@ CLivePreviewPane::CLivePreviewPane(CTarnelDoc *document, CPreviewProfile *profil
     connect(m_preview, &QWebEngineView::loadFinished, this, [this] { applyLayout(); });
     // A page saved under a name of its own keeps what it was shown at.
     connect(document, &CTarnelDoc::saved, this, &CLivePreviewPane::remember);
+    connect(m_preview, &CLivePreview::elementClicked, this, &CLivePreviewSide::elementClicked);
+    connect(m_preview, &CLivePreview::elementDoubleClicked, this,
+            &CLivePreviewSide::elementDoubleClicked);
+    connect(m_preview, &CLivePreview::statusMessage, this, &CLivePreviewSide::statusMessage);
+    connect(m_preview, &CLivePreview::textEdited, this, &CLivePreviewSide::textEdited);
     applyLayout();
+}
+
+void CLivePreviewPane::followCaret(std::size_t caret)
+{
+    m_preview->followCaret(caret);
+}
+
+void CLivePreviewPane::editTextAtCaret()
+{
+    m_preview->editTextAtCaret();
+}
+
+void CLivePreviewPane::reloadPage()
+{
+    m_preview->reloadPage();
 }
 
 QWidget *CLivePreviewPane::makeBar()

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "PreviewModule.h"
 #include "previewwidth.h"
-
-#include <QWidget>
 
 class CLivePreview;
 class CPreviewProfile;
@@ -17,13 +16,22 @@ class QScrollArea;
 // tablet's, or the pane's whole width) and its zoom. A fixed width is centred, in CSS pixels
 // whatever the zoom, so that the page's media queries answer as on that device. Both are
 // remembered for the page's file in the profile and taken again when its preview opens.
-class CLivePreviewPane : public QWidget
+class CLivePreviewPane : public CLivePreviewSide
 {
     Q_OBJECT
 public:
     CLivePreviewPane(CTarnelDoc *document, CPreviewProfile *profile, QWidget *parent = nullptr);
 
     CLivePreview *preview() const { return m_preview; }
+    // The live preview in a pane the window holds, nullptr while none is shown.
+    static CLivePreview *previewIn(CLivePreviewSide *side)
+    {
+        auto *pane = qobject_cast<CLivePreviewPane *>(side);
+        return pane ? pane->preview() : nullptr;
+    }
+    void followCaret(std::size_t caret) override;
+    void editTextAtCaret() override;
+    void reloadPage() override;
     tarnel::PreviewLayout layout() const { return m_layout; }
     void setPreviewWidth(tarnel::PreviewWidth width);
     void setZoomPercent(int percent);

@@ -8,6 +8,7 @@ CMyFrame::CMyFrame(CTarnelDoc *document, CPreviewProfile *profile,
     , m_view(new CMyView(document, profile, this))
 {
     m_view->takeReloadRequest = std::move(takeReloadRequest);
+    connect(m_view, &CMyView::statusMessage, this, &CDocFrame::statusMessage);
     setWidget(m_view);
     setFocusProxy(m_view);
     updateCaption();

@@ -1,6 +1,7 @@
 #include "PreviewProfile.h"
 
 #include "PreviewInterceptor.h"
+#include "PreviewModule.h"
 #include "PreviewSchemeHandler.h"
 #include "previewaccess.h"
 
@@ -22,7 +23,7 @@ CPreviewProfile::CPreviewProfile(QObject *parent)
     s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
     // Unsealed, a script could send the page's files out by WebRTC, which no request rule
     // sees.
-    if (s_pageScriptsBarred)
+    if (previewPageScriptsBarred())
         s->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     // A mailto:, ftp: or any other link the browser cannot show itself would otherwise be
     // handed to the desktop, carrying whatever the page put into it.

@@ -16,13 +16,7 @@ public:
 
     CPreviewSchemeHandler *pages() const { return m_pages; }
 
-    // For a process that could not be kept off the network: the pages' own scripts do not
-    // run in previews made after this (the editor's helpers in their own world still do).
-    static void barPageScripts() { s_pageScriptsBarred = true; }
-    static bool pageScriptsBarred() { return s_pageScriptsBarred; }
-
 private:
     CPreviewInterceptor *m_interceptor;
     CPreviewSchemeHandler *m_pages;
-    static inline bool s_pageScriptsBarred = false;
 };

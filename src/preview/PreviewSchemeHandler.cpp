@@ -31,6 +31,8 @@ CPreviewSchemeHandler::CPreviewSchemeHandler(QObject *parent)
 
 void CPreviewSchemeHandler::registerScheme()
 {
+    if (!QWebEngineUrlScheme::schemeByName(schemeName().toLatin1()).name().isEmpty())
+        return;
     QWebEngineUrlScheme scheme(schemeName().toLatin1());
     scheme.setSyntax(QWebEngineUrlScheme::Syntax::Host);
     // Secure like a local file; CORS lets the page fetch its own files (and only those: no

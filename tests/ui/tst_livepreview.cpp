@@ -91,7 +91,7 @@ private slots:
         QVERIFY(writeFile(m_dir.filePath("page.htm"), page));
         QVERIFY(m_editor.app->docManager()->OpenDocumentFile(m_dir.filePath("page.htm")));
         m_editor.frame()->action(ID_VIEW_LIVE_PREVIEW)->trigger();
-        m_preview = m_editor.activeSource()->livePreview();
+        m_preview = CLivePreviewPane::previewIn(m_editor.activeSource()->livePreviewPane());
         QVERIFY(m_preview);
         QTRY_VERIFY_WITH_TIMEOUT(m_preview->inStep(), kWait);
     }
@@ -104,7 +104,7 @@ private slots:
         splitter->setSizes({190, 500, 300});
         const int width = splitter->sizes().value(2);
         m_editor.frame()->action(ID_VIEW_LIVE_PREVIEW)->trigger();
-        QVERIFY(!m_editor.activeSource()->livePreview());
+        QVERIFY(!m_editor.activeSource()->livePreviewPane());
         QCOMPARE(splitter->count(), 2);
         // Opened again in the same window, it takes the width it had.
         m_editor.frame()->action(ID_VIEW_LIVE_PREVIEW)->trigger();
@@ -120,11 +120,11 @@ private slots:
         const auto open = [this] {
             QVERIFY(m_editor.app->docManager()->OpenDocumentFile(m_dir.filePath("widths.htm")));
             m_editor.frame()->action(ID_VIEW_LIVE_PREVIEW)->trigger();
-            m_preview = m_editor.activeSource()->livePreview();
+            m_preview = CLivePreviewPane::previewIn(m_editor.activeSource()->livePreviewPane());
             QTRY_VERIFY_WITH_TIMEOUT(m_preview->inStep(), kWait);
         };
         open();
-        CLivePreviewPane *pane = m_editor.activeSource()->livePreviewPane();
+        auto *pane = qobject_cast<CLivePreviewPane *>(m_editor.activeSource()->livePreviewPane());
         QCOMPARE(pane->layout(), PreviewLayout{});
         pane->findChild<QToolButton *>("phone")->click();
         const char *phone = "innerWidth === 375 && matchMedia('(max-width: 400px)').matches";
@@ -137,13 +137,16 @@ private slots:
         m_editor.app->docManager()->CloseAllDocuments();
         settle();
         open();
-        QCOMPARE(m_editor.activeSource()->livePreviewPane()->layout(),
-                 (PreviewLayout{PreviewWidth::Phone, 110}));
+        QCOMPARE(
+            qobject_cast<CLivePreviewPane *>(m_editor.activeSource()->livePreviewPane())->layout(),
+            (PreviewLayout{PreviewWidth::Phone, 110}));
         QCOMPARE(m_preview->zoomFactor(), 1.1);
         QTRY_COMPARE_WITH_TIMEOUT(evalJs(m_preview, phone), QVariant(true), kWait);
         // Back to the default, which the profile keeps no entry for.
-        m_editor.activeSource()->livePreviewPane()->setPreviewWidth(PreviewWidth::Full);
-        m_editor.activeSource()->livePreviewPane()->setZoomPercent(100);
+        qobject_cast<CLivePreviewPane *>(m_editor.activeSource()->livePreviewPane())
+            ->setPreviewWidth(PreviewWidth::Full);
+        qobject_cast<CLivePreviewPane *>(m_editor.activeSource()->livePreviewPane())
+            ->setZoomPercent(100);
     }
 
     void typingIsPatchedInWithoutReloading()
@@ -183,7 +186,7 @@ private slots:
                           "</SCRIPT>\r\n</BODY></HTML>\r\n"));
         QVERIFY(m_editor.app->docManager()->OpenDocumentFile(m_dir.filePath("script.htm")));
         m_editor.frame()->action(ID_VIEW_LIVE_PREVIEW)->trigger();
-        m_preview = m_editor.activeSource()->livePreview();
+        m_preview = CLivePreviewPane::previewIn(m_editor.activeSource()->livePreviewPane());
         QTRY_VERIFY_WITH_TIMEOUT(m_preview->inStep(), kWait);
         const int scrolled =
             evalJs(m_preview, "document.querySelectorAll('p')[2].scrollIntoView(); scrollY")
@@ -210,7 +213,7 @@ private slots:
                           "<P>x</P><IMG SRC=\"a.png\"></BODY></HTML>\r\n"));
         QVERIFY(m_editor.app->docManager()->OpenDocumentFile(m_dir.filePath("files.htm")));
         m_editor.frame()->action(ID_VIEW_LIVE_PREVIEW)->trigger();
-        m_preview = m_editor.activeSource()->livePreview();
+        m_preview = CLivePreviewPane::previewIn(m_editor.activeSource()->livePreviewPane());
         QTRY_VERIFY_WITH_TIMEOUT(m_preview->inStep(), kWait);
         const char *colour = "getComputedStyle(document.querySelector('p')).color";
         QTRY_COMPARE_WITH_TIMEOUT(evalJs(m_preview, colour), QVariant("rgb(255, 0, 0)"), kWait);
@@ -304,7 +307,7 @@ private slots:
                           "\r\n</BODY></HTML>\r\n"));
         QVERIFY(m_editor.app->docManager()->OpenDocumentFile(m_dir.filePath("links.htm")));
         m_editor.frame()->action(ID_VIEW_LIVE_PREVIEW)->trigger();
-        m_preview = m_editor.activeSource()->livePreview();
+        m_preview = CLivePreviewPane::previewIn(m_editor.activeSource()->livePreviewPane());
         QTRY_VERIFY_WITH_TIMEOUT(m_preview->inStep(), kWait);
         QTest::mouseClick(m_preview->focusProxy(), Qt::LeftButton, {},
                           centreOf(m_preview, "strong"));
@@ -350,7 +353,7 @@ private slots:
             "</BODY></HTML>\r\n"));
         QVERIFY(m_editor.app->docManager()->OpenDocumentFile(m_dir.filePath("swap.htm")));
         m_editor.frame()->action(ID_VIEW_LIVE_PREVIEW)->trigger();
-        m_preview = m_editor.activeSource()->livePreview();
+        m_preview = CLivePreviewPane::previewIn(m_editor.activeSource()->livePreviewPane());
         QTRY_VERIFY_WITH_TIMEOUT(m_preview->inStep(), kWait);
         for (const char *typed : {"", "x"}) {
             QSignalSpy updated(m_preview, &CLivePreview::updated);
@@ -381,7 +384,7 @@ private slots:
         QVERIFY(writeFile(path, page));
         QVERIFY(m_editor.app->docManager()->OpenDocumentFile(path));
         m_editor.frame()->action(ID_VIEW_LIVE_PREVIEW)->trigger();
-        m_preview = m_editor.activeSource()->livePreview();
+        m_preview = CLivePreviewPane::previewIn(m_editor.activeSource()->livePreviewPane());
         QTRY_VERIFY_WITH_TIMEOUT(m_preview->inStep(), kWait);
         QWidget *shown = m_preview->focusProxy();
 
@@ -486,7 +489,7 @@ private slots:
             m_editor.frame()->statusBar()->currentMessage().contains("keeps the live preview busy"),
             kWait);
         m_editor.frame()->action(ID_VIEW_LIVE_PREVIEW)->trigger();
-        QVERIFY(!m_editor.activeSource()->livePreview());
+        QVERIFY(!m_editor.activeSource()->livePreviewPane());
     }
 
 private:

@@ -7,6 +7,8 @@
 #include "UiTestSupport.h"
 
 #include "LivePreview.h"
+#include "LivePreviewPane.h"
+#include "PreviewModule.h"
 #include "PreviewProfile.h"
 #include "WebEngineSetup.h"
 #include "commandids.h"
@@ -155,7 +157,8 @@ private slots:
         Editor editor;
         QVERIFY(editor.start({page}, true));
         editor.frame()->action(tarnel::ID_VIEW_LIVE_PREVIEW)->trigger();
-        CLivePreview *preview = editor.activeSource()->livePreview();
+        CLivePreview *preview =
+            CLivePreviewPane::previewIn(editor.activeSource()->livePreviewPane());
         QTRY_VERIFY_WITH_TIMEOUT(preview->inStep(), 20000);
         QSignalSpy updated(preview, &CLivePreview::updated);
         CTarnelView *view = editor.view();
@@ -177,7 +180,7 @@ int main(int argc, char **argv)
     prepareWebEngine(argc, argv);
     QApplication application(argc, argv);
     // As the editor runs where it cannot be sealed (the child above is sealed on its own).
-    CPreviewProfile::barPageScripts();
+    barPreviewPageScripts();
     TestPreviewSeal test;
     return QTest::qExec(&test, argc, argv);
 }

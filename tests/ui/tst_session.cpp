@@ -73,8 +73,8 @@ private slots:
         QCOMPARE(QFileInfo(editor.doc()->path()).fileName(), QString("given.htm"));
         QCOMPARE(windowOf(editor, "a.htm")->sourceView()->CharIndexAtCaret(), std::size_t(1300));
         QCOMPARE(windowOf(editor, "b.htm")->sourceView()->CharIndexAtCaret(), std::size_t(42));
-        QVERIFY(windowOf(editor, "b.htm")->livePreview());
-        QVERIFY(!windowOf(editor, "a.htm")->livePreview());
+        QVERIFY(windowOf(editor, "b.htm")->livePreviewPane());
+        QVERIFY(!windowOf(editor, "a.htm")->livePreviewPane());
         QVERIFY(editor.frame()->action(ID_VIEW_PROBLEMS)->isChecked());
         QVERIFY(!editor.frame()->problems()->isHidden());
         QVERIFY2(editor.frame()->statusBar()->currentMessage().contains("gone.htm"),
