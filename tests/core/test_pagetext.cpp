@@ -81,10 +81,13 @@ TEST(PageText, PrevailingLineBreakAndConversion)
     EXPECT_EQ(PrevailingLineBreak("a\nb\nc\r\n"), LineBreak::Lf);
     EXPECT_EQ(PrevailingLineBreak("a\rb\rc"), LineBreak::Cr);
     EXPECT_EQ(PrevailingLineBreak("no breaks", LineBreak::Lf), LineBreak::Lf);
-    // Counted eight bytes at a time: a CR LF split between two words is one break.
-    EXPECT_EQ(PrevailingLineBreak("0123456\r\n0123456\r\n0123456\n"), LineBreak::CrLf);
     EXPECT_EQ(PrevailingLineBreak("0123456\r\r\n012345\r\n\n\n\n\n"), LineBreak::Lf);
     EXPECT_EQ(PrevailingLineBreak("01234567\r01234567\r\n\r"), LineBreak::Cr);
+    // Counted in blocks of 240 bytes: a CR LF split between two blocks is one break, and a
+    // CR ending the text is one too.
+    const std::string upToABlock(239, 'x');
+    EXPECT_EQ(PrevailingLineBreak(upToABlock + "\r\na\n"), LineBreak::CrLf);
+    EXPECT_EQ(PrevailingLineBreak(upToABlock + "x\r\r"), LineBreak::Cr);
     EXPECT_EQ(WithLineBreaks("<UL>\n<LI>\n", LineBreak::CrLf), "<UL>\r\n<LI>\r\n");
     EXPECT_EQ(WithLineBreaks("<UL>\n", LineBreak::Lf), "<UL>\n");
     EXPECT_EQ(WithLineBreaks("a\nb", LineBreak::Cr), "a\rb");
