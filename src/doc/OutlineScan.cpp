@@ -4,6 +4,12 @@
 
 using namespace tarnel;
 
+namespace {
+// A page from this size on is read for its outline on a second thread (about 40 ms a
+// megabyte here): a smaller one is read sooner than a thread is started and told.
+constexpr std::size_t readAsideFrom = 4 << 20;
+} // namespace
+
 COutlineScan::COutlineScan(CTarnelDoc *document)
     : QObject(document)
     , m_document(document)
@@ -12,15 +18,22 @@ COutlineScan::COutlineScan(CTarnelDoc *document)
     m_pause.setInterval(300);
     connect(&m_pause, &QTimer::timeout, this, [this] {
         if (!m_entriesKept || m_changeUnjudged)
-            rescan(false);
+            rescanSoon(false);
     });
     connect(document, &CTarnelDoc::aboutToChange, this, [this] {
+        finishReading();
         m_changeUnjudged = true;
         m_pause.start();
     });
     connect(document, &CTarnelDoc::changed, this, &COutlineScan::textChanged);
     // A whole new text is shown at once.
-    connect(document, &CTarnelDoc::reloaded, this, [this] { rescan(false); });
+    connect(document, &CTarnelDoc::reloaded, this, [this] { rescanSoon(false); });
+}
+
+COutlineScan::~COutlineScan()
+{
+    if (m_reading.valid())
+        m_reading.wait();
 }
 
 void COutlineScan::textChanged(const TextChange &change)
@@ -32,6 +45,7 @@ void COutlineScan::textChanged(const TextChange &change)
 
 void COutlineScan::rescan(bool resendAll)
 {
+    finishReading();
     m_pause.stop();
     m_entriesKept = true;
     m_changeUnjudged = false;
@@ -40,14 +54,56 @@ void COutlineScan::rescan(bool resendAll)
     RescanOutline(m_document->textView(), m_shown, resendAll,
                   [this, &told](Hint hint, const ElementRecord *record) {
                       m_shown.Apply(hint, record);
-                      for (const OutlineCategory category : OutlineCategories) {
-                          if (hint == AddHintFor(category) && record)
-                              emit m_document->elementAdded(category, *record);
-                          else if (hint == ClearHintFor(category))
-                              emit m_document->categoryCleared(category);
-                      }
+                      tell(hint, record);
                       told = true;
                   });
     if (told)
         emit m_document->elementsChanged();
+}
+
+void COutlineScan::rescanSoon(bool resendAll)
+{
+    const std::string_view text = m_document->textView();
+    if (text.size() < readAsideFrom) {
+        rescan(resendAll);
+        return;
+    }
+    finishReading();
+    m_pause.stop();
+    m_entriesKept = true;
+    m_changeUnjudged = false;
+    // The editor's text does not move until it changes, and every change is heard before it
+    // is made, which waits for this reading first.
+    m_reading = std::async(std::launch::async, [this, text, shown = m_shown, resendAll] {
+        Reading reading{{}, shown};
+        RescanOutline(text, shown, resendAll, [&reading](Hint hint, const ElementRecord *record) {
+            reading.shown.Apply(hint, record);
+            reading.news.push_back({hint, record ? std::optional(*record) : std::nullopt});
+        });
+        // Told on the window's thread; gone with this object, which waits for the reading.
+        QMetaObject::invokeMethod(this, &COutlineScan::finishReading, Qt::QueuedConnection);
+        return reading;
+    });
+}
+
+void COutlineScan::finishReading()
+{
+    if (!m_reading.valid())
+        return;
+    const Reading reading = m_reading.get();
+    m_shown = reading.shown;
+    for (const OutlineNotification &news : reading.news)
+        tell(news.hint, news.record ? &*news.record : nullptr);
+    if (!reading.news.empty())
+        emit m_document->elementsChanged();
+}
+
+void COutlineScan::tell(Hint hint, const ElementRecord *record)
+{
+    for (const OutlineCategory category : OutlineCategories) {
+        if (hint == AddHintFor(category) && record)
+            emit m_document->elementAdded(category, *record);
+        else if (hint == ClearHintFor(category))
+            emit m_document->categoryCleared(category);
+    }
 }

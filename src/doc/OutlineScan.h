@@ -6,21 +6,40 @@
 #include <QObject>
 #include <QTimer>
 
+#include <future>
+#include <vector>
+
 class CTarnelDoc;
 
 // The document's outline scan: reads the text for its images, links and applets and tells
 // the views only what changed since they were last told. A change to the text rescans once
-// typing pauses.
+// typing pauses. A big page is read on a second thread then, and when its outlines first
+// fill, so that it shows and takes keys meanwhile.
 class COutlineScan : public QObject
 {
     Q_OBJECT
 public:
     explicit COutlineScan(CTarnelDoc *document);
+    // Waits for a reading on the second thread: the document deletes this before its text.
+    ~COutlineScan() override;
 
+    // Brings the outlines in line with the text now.
     void rescan(bool resendAll);
+    // The same, for a big page from a second thread: the outlines are told once it is read.
+    void rescanSoon(bool resendAll);
+    // Waits for a reading on the second thread and tells its news: before the text changes,
+    // as it reads the editor's text in place.
+    void finishReading();
 
 private:
+    struct Reading
+    {
+        std::vector<tarnel::OutlineNotification> news;
+        tarnel::OutlineState shown; // what the outlines know once told the news
+    };
+
     void textChanged(const tarnel::TextChange &change);
+    void tell(tarnel::Hint hint, const tarnel::ElementRecord *record);
 
     CTarnelDoc *m_document;
     tarnel::OutlineState m_shown; // what the outlines were last told
@@ -29,4 +48,5 @@ private:
     // still waiting for that verdict: the pause then reads nothing.
     bool m_entriesKept = true;
     bool m_changeUnjudged = false;
+    std::future<Reading> m_reading; // valid while a reading on the second thread is untold
 };

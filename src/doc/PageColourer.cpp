@@ -94,7 +94,8 @@ void CPageColourer::defineStyles(CTextSurface &surface) const
 
 CPageColourer::~CPageColourer()
 {
-    finishOpening();
+    if (m_opening)
+        m_openingDone.wait();
 }
 
 void CPageColourer::onModified(const TextChange &change)
@@ -164,6 +165,9 @@ std::optional<std::vector<ColourValue>> CPageColourer::colourValuesIn(std::size_
     // Inside a command the text is half made; colouring now would also cost it its rewrites.
     if (m_depth > 0)
         return std::nullopt;
+    // Nor while a big page's opening pass runs: the window would wait for all of it.
+    if (m_opening && m_openingDone.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        return std::nullopt;
     finishOpening();
     flush();
     SurfaceText text(m_surface);
@@ -205,6 +209,7 @@ void CPageColourer::finishOpening()
     m_openingDone.wait();
     m_tracker = std::move(*m_opening);
     m_opening.reset();
+    emit openingColoured();
 }
 
 void CPageColourer::styleUpTo(std::size_t position)

@@ -90,6 +90,8 @@ signals:
     void commandStarting(const CTextSurface *surface, tarnel::EditCommand command);
     // The text changed outside any command: what comes next is not part of the keys before.
     void changedOutsideCommand();
+    // A big page's colouring pass from its opening is over: what waited for it can ask now.
+    void openingColoured();
 
 private:
     void onModified(const tarnel::TextChange &change);

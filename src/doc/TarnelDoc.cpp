@@ -77,9 +77,11 @@ CTarnelDoc::CTarnelDoc(QObject *parent)
 
 CTarnelDoc::~CTarnelDoc()
 {
-    // Before the editor's text goes: the colourer may still be reading it.
+    // Before the editor's text goes: the colourer and the outline may still be reading it.
     delete m_colourer;
     m_colourer = nullptr;
+    delete m_outline;
+    m_outline = nullptr;
     OnCloseDocument();
 }
 
@@ -438,6 +440,11 @@ CPageColourer &CTarnelDoc::colourer()
 void CTarnelDoc::rescanOutline(bool resendAll)
 {
     m_outline->rescan(resendAll);
+}
+
+void CTarnelDoc::rescanOutlineSoon(bool resendAll)
+{
+    m_outline->rescanSoon(resendAll);
 }
 
 void CTarnelDoc::requestShowElement(CView *requester, tarnel::ElementKind kind,

@@ -130,6 +130,8 @@ public:
     // again (none when nothing changed), or all of them with `resendAll` (a new outline).
     // A change to the text rescans by itself once typing pauses.
     void rescanOutline(bool resendAll = false);
+    // The same, on a second thread for a big page: the outlines are told once it is read.
+    void rescanOutlineSoon(bool resendAll = false);
     // Asks the source view beside `requester` to reopen an element in its form.
     void requestShowElement(CView *requester, tarnel::ElementKind kind,
                             const tarnel::ElementRecord &record);

@@ -77,6 +77,7 @@ CColourSwatches::CColourSwatches(CTarnelView *view)
             (QsciScintillaBase::SC_UPDATE_V_SCROLL | QsciScintillaBase::SC_UPDATE_H_SCROLL))
             refreshSoon();
     });
+    connect(&colourer(), &CPageColourer::openingColoured, this, &CColourSwatches::refreshSoon);
     view->viewport()->installEventFilter(this);
     refreshSoon();
 }

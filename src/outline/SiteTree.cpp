@@ -39,7 +39,7 @@ CSiteTree::~CSiteTree()
 void CSiteTree::OnInitialUpdate()
 {
     m_filled = true;
-    GetDocument()->rescanOutline(true);
+    GetDocument()->rescanOutlineSoon(true);
 }
 
 QModelIndex CSiteTree::categoryIndex(Category category)

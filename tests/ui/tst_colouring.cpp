@@ -9,9 +9,11 @@
 
 #include "../core/colourtestsupport.h"
 #include "EditorSettings.h"
+#include "SiteTree.h"
 #include "colourscheme.h"
 #include "colourtracker.h"
 #include "commandids.h"
+#include "scanner.h"
 
 #include <QFontInfo>
 #include <QLabel>
@@ -437,7 +439,8 @@ private slots:
 
     // A page too big to style at once gets its styles a stretch at a time between events:
     // what a window shows is coloured at once wherever it looks, an edit anywhere meanwhile
-    // is coloured, and in the end every byte has the style a pass from the top gives.
+    // is coloured, and in the end every byte has the style a pass from the top gives. Its
+    // outline, read on a second thread while the keys go in, ends as a reading now lists it.
     void aBigPageIsStyledBetweenEvents()
     {
         const QString path = m_dir.filePath("big.htm");
@@ -467,6 +470,14 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(endStyled(),
                                   view->SendScintilla(QsciScintillaBase::SCI_GETLENGTH), 60000);
         QVERIFY(bulkStyleLetters(view) == fullPassLetters(view));
+        int links = 0;
+        const QByteArray text = viewBytes(view);
+        tarnel::ScanElements(std::string_view(text.constData(), std::size_t(text.size())),
+                             [&links](tarnel::OutlineCategory category, const auto &) {
+                                 links += category == tarnel::OutlineCategory::Hyperlinks;
+                             });
+        QTRY_COMPARE_WITH_TIMEOUT(
+            editor.activeSource()->outline()->entryCount(CSiteTree::Hyperlinks), links, 60000);
     }
 
     void newWindowShowsTheSameColours()
