@@ -39,8 +39,8 @@ unsigned long firstItem(Display *display, Window window, const char *name, Atom 
 bool isMainWindowOf(Display *display, Window window, pid_t pid)
 {
     XWindowAttributes attributes;
-    if (!XGetWindowAttributes(display, window, &attributes) ||
-        attributes.map_state != IsViewable || attributes.override_redirect)
+    if (!XGetWindowAttributes(display, window, &attributes) || attributes.map_state != IsViewable ||
+        attributes.override_redirect)
         return false;
     if (firstItem(display, window, "_NET_WM_PID", XA_CARDINAL) != static_cast<unsigned long>(pid))
         return false;
@@ -103,10 +103,10 @@ int main(int argc, char **argv)
         XDamageSubtract(display, damage.damage, None, None);
         if (isMainWindowOf(display, damage.drawable, pid)) {
             const auto drawn = std::chrono::steady_clock::now();
-            std::printf("%lld\n", static_cast<long long>(
-                                      std::chrono::duration_cast<std::chrono::milliseconds>(
-                                          drawn - start)
-                                          .count()));
+            std::printf(
+                "%lld\n",
+                static_cast<long long>(
+                    std::chrono::duration_cast<std::chrono::milliseconds>(drawn - start).count()));
             return 0;
         }
     }
