@@ -74,28 +74,66 @@ void COutlineScan::rescanSoon(bool resendAll)
     m_changeUnjudged = false;
     // The editor's text does not move until it changes, and every change is heard before it
     // is made, which waits for this reading first.
-    m_reading = std::async(std::launch::async, [this, text, shown = m_shown, resendAll] {
-        Reading reading{{}, shown};
-        RescanOutline(text, shown, resendAll, [&reading](Hint hint, const ElementRecord *record) {
-            reading.shown.Apply(hint, record);
-            reading.news.push_back({hint, record ? std::optional(*record) : std::nullopt});
+    m_news = std::make_shared<Reading>();
+    m_toldAny = false;
+    m_reading =
+        std::async(std::launch::async, [this, news = m_news, text, shown = m_shown, resendAll] {
+            constexpr std::size_t batch = 4096;
+            OutlineState known = shown;
+            std::vector<OutlineNotification> found;
+            const auto hand = [this, &news, &found](const OutlineState *all) {
+                const std::lock_guard<std::mutex> hold(news->lock);
+                std::move(found.begin(), found.end(), std::back_inserter(news->news));
+                found.clear();
+                if (all) {
+                    news->known = *all;
+                    news->done = true;
+                }
+                // Told on the window's thread; gone with this object, which waits for the reading.
+                if (!std::exchange(news->tellQueued, true))
+                    QMetaObject::invokeMethod(this, &COutlineScan::tellNews, Qt::QueuedConnection);
+            };
+            RescanOutline(text, shown, resendAll, [&](Hint hint, const ElementRecord *record) {
+                known.Apply(hint, record);
+                found.push_back({hint, record ? std::optional(*record) : std::nullopt});
+                if (found.size() >= batch)
+                    hand(nullptr);
+            });
+            hand(&known);
         });
-        // Told on the window's thread; gone with this object, which waits for the reading.
-        QMetaObject::invokeMethod(this, &COutlineScan::finishReading, Qt::QueuedConnection);
-        return reading;
-    });
+}
+
+void COutlineScan::tellNews()
+{
+    if (!m_news)
+        return;
+    std::vector<OutlineNotification> news;
+    bool done = false;
+    {
+        const std::lock_guard<std::mutex> hold(m_news->lock);
+        news.swap(m_news->news);
+        m_news->tellQueued = false;
+        done = m_news->done;
+    }
+    for (const OutlineNotification &item : news)
+        tell(item.hint, item.record ? &*item.record : nullptr);
+    m_toldAny = m_toldAny || !news.empty();
+    if (!done)
+        return;
+    m_reading.wait();
+    m_reading = {};
+    m_shown = m_news->known;
+    m_news.reset();
+    if (std::exchange(m_toldAny, false))
+        emit m_document->elementsChanged();
 }
 
 void COutlineScan::finishReading()
 {
     if (!m_reading.valid())
         return;
-    const Reading reading = m_reading.get();
-    m_shown = reading.shown;
-    for (const OutlineNotification &news : reading.news)
-        tell(news.hint, news.record ? &*news.record : nullptr);
-    if (!reading.news.empty())
-        emit m_document->elementsChanged();
+    m_reading.wait();
+    tellNews();
 }
 
 void COutlineScan::tell(Hint hint, const ElementRecord *record)

@@ -7,6 +7,8 @@
 #include <QTimer>
 
 #include <future>
+#include <memory>
+#include <mutex>
 #include <vector>
 
 class CTarnelDoc;
@@ -25,20 +27,26 @@ public:
 
     // Brings the outlines in line with the text now.
     void rescan(bool resendAll);
-    // The same, for a big page from a second thread: the outlines are told once it is read.
+    // The same, for a big page from a second thread: the outlines are told as it is read.
     void rescanSoon(bool resendAll);
     // Waits for a reading on the second thread and tells its news: before the text changes,
     // as it reads the editor's text in place.
     void finishReading();
 
 private:
+    // What the second thread found and the window's thread has not told yet: a few thousand
+    // entries at a time, so that a page's million entries are never all held twice.
     struct Reading
     {
+        std::mutex lock;
         std::vector<tarnel::OutlineNotification> news;
-        tarnel::OutlineState shown; // what the outlines know once told the news
+        bool tellQueued = false;
+        bool done = false;          // all it found is in `news`
+        tarnel::OutlineState known; // what the outlines know once told it all
     };
 
     void textChanged(const tarnel::TextChange &change);
+    void tellNews();
     void tell(tarnel::Hint hint, const tarnel::ElementRecord *record);
 
     CTarnelDoc *m_document;
@@ -48,5 +56,7 @@ private:
     // still waiting for that verdict: the pause then reads nothing.
     bool m_entriesKept = true;
     bool m_changeUnjudged = false;
-    std::future<Reading> m_reading; // valid while a reading on the second thread is untold
+    std::shared_ptr<Reading> m_news;
+    std::future<void> m_reading; // valid while a reading on the second thread is not all told
+    bool m_toldAny = false;      // entries of this reading went out
 };
