@@ -538,13 +538,21 @@ void CMainFrame::onTabChanged(int index)
 {
     if (m_switchingTabs)
         return;
-    if (!activeDocFrame()) {
+    const auto keepTab = [this] {
         m_switchingTabs = true;
         m_wndTab->setCurrentIndex(m_bHtmlActive);
         m_switchingTabs = false;
+    };
+    if (!activeDocFrame()) {
+        keepTab();
         return;
     }
     if (index == 1) {
+        // The source stays, its tab with it, when the preview cannot be shown (said already).
+        if (!previewProfile()) {
+            keepTab();
+            return;
+        }
         m_bHtmlActive = 1;
         requestPreviewReload();
         CreateOrActivateFrame(m_pPreviewTemplate.get(), true);

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QLoggingCategory>
 
 #include <filesystem>
 #include <string>
@@ -74,6 +75,9 @@ void prepareBrowserEnvironment(int argc, char **argv)
         else
             qputenv("QT_WIDGETS_RHI", "1");
     }
+    // The engine writes out its OpenGL set-up each time a first preview starts; asked for
+    // with QT_LOGGING_RULES, which comes before this, it still does.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     // A browser drawn through OpenGL shares the window's contexts, and the context they share
     // is made as the application starts. One drawn with the processor needs none: making it
     // would load the OpenGL driver at every start, as long again as the rest of a start.
