@@ -5,7 +5,7 @@
 using namespace tarnel;
 
 namespace {
-// A page from this size on is read for its outline on a second thread (about 40 ms a
+// A page from this size on is read for its outline on a second thread (about 4 ms a
 // megabyte here): a smaller one is read sooner than a thread is started and told.
 constexpr std::size_t readAsideFrom = 4 << 20;
 } // namespace
